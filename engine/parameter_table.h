@@ -1,0 +1,39 @@
+// Parameter lookup derived once per process from the control layout table: which row defines
+// each tag, its option count, taper and text/data slot.
+#pragma once
+#include <cstdint>
+
+#include "editor/layout_table.h"
+#include "engine/program_record.h"
+
+namespace tarlix {
+
+struct ParameterLookup {
+    int16_t row[kNumEngineValues];       // defining layout row; 0 where none
+    uint16_t steps[kNumEngineValues];    // option count of list parameters, else 0
+    uint8_t taper[kNumEngineValues];     // curve code, bit 7 = mirror
+    uint8_t slot[kNumEngineValues];      // text/data slot, bit 7 = global; 255 = none
+    int16_t slotFamily[kNumEngineValues]; // kind family of the slot (57 text, 67..72 data), 0 none
+
+    void build(const LayoutRecord* table, int rows);
+
+    const LayoutRecord& rowOf(int tag) const { return kLayoutTable[row[tag]]; }
+    bool isGlobal(int tag) const { return (rowOf(tag).tagWord & kLayoutGlobalBit) != 0; }
+};
+
+bool isOptionKind(int kind);
+bool isTextDisplayKind(int kind);
+int countOptions(const char* options);
+// Writes item k of a comma-terminated list, at most maxChars characters; false if absent.
+bool optionItem(const char* options, int k, char* out, int maxChars);
+// Shortest fixed-point text that fits in 8 characters, at most 2 decimals; "Huge!" beyond.
+void formatParameterNumber(float value, char* out);
+
+// Quantise a normalised value to a list of n options (round half up); NaN gives 0.
+float quantiseNormalised(float value, int steps);
+// Engine units of a normalised value for a defining row: (eMin + (eMax - eMin) * taper) * 0.1.
+float engineUnits(const LayoutRecord& row, int taperCode, float normalised);
+// Nearest integer of x * 10, clamped to the int32 range.
+int32_t roundTenfold(float x);
+
+} // namespace tarlix

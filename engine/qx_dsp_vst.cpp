@@ -1,0 +1,672 @@
+#include "engine/qx_dsp_vst.h"
+
+#include <cmath>
+#include <cstring>
+#include <new>
+#include <string>
+#include <xmmintrin.h>
+
+#include "common/curves.h"
+#include "platform/platform.h"
+
+using namespace tarlix;
+
+namespace {
+constexpr uint32_t kAllNotesOff = 0x7BB0; // controller 123, value 0, channel 1
+constexpr int kMidiInputValue = 335;
+constexpr int kBlockDurationValue = 385;
+constexpr int kProgramLoadedSignal = 387;
+constexpr int kPresetNameValue = 401;
+constexpr int kMpeBendFirst = 404, kMpePressureFirst = 419, kMpeCc74First = 434, kMpeLast = 448;
+constexpr float kFadeMs = 21.0f;
+
+int sanitiseRate(float rate) {
+    if (!std::isfinite(rate) || rate < 200.0f || rate > 768000.0f) return 44100;
+    return static_cast<int>(rate);
+}
+
+// Flush denormals to zero while the graph runs; the host's own mode is restored afterwards.
+class DenormalGuard {
+public:
+    DenormalGuard() : saved_(_mm_getcsr()) { _mm_setcsr(saved_ | 0x8040); }
+    ~DenormalGuard() { _mm_setcsr(saved_); }
+
+private:
+    unsigned saved_;
+};
+} // namespace
+
+QX_DSP_VST::QX_DSP_VST(vst::HostCallback host)
+    : AudioEffectX(host, kNumPrograms, kNumParams), graphBuilder_(buildInstrumentGraph) {
+    for (auto& p : pendingValue_) p.store(0.0f, std::memory_order_relaxed);
+    for (auto& d : pendingDirty_) d.store(0, std::memory_order_relaxed);
+    context_.pool = &pool_;
+    context_.engine = this;
+    context_.blockSize = block_;
+
+    shared_ = acquireSharedTables();
+    curProgram_ = 0;
+    bank_ = new (std::nothrow) uint8_t[kBankSize];
+    if (!bank_ || !shared_) return; // the entry point refuses a half-built instance
+    programsAreChunks(true);
+    // No editor window yet on this platform: the host is not told about one.
+
+    // Empty records (not learned) until the factory bank is copied over them.
+    std::memset(bank_, 0, kBankSize);
+    for (int p = 0; p < kNumPrograms; ++p)
+        for (int i = 0; i < kNumParams; ++i) writeLearn(recordOf(p), i, kNotLearned);
+    platform::Resource factory = platform::findResource("VST_PatchMemoryBanks.mem", "DATA");
+    if (factory.data && factory.size >= 4) {
+        size_t n = factory.size - 4;
+        std::memcpy(bank_, factory.data + 4, n < size_t(kBankSize) ? n : size_t(kBankSize));
+    }
+    // The user's default bank replaces the factory bank only when it is complete.
+    std::string path;
+    if (platform::expandPublicPath("%Public%/Documents/Tarlix_2/Banks/Default.Bnk", path,
+                                   record::kStringSlotSize)) {
+        uint8_t* staging = new (std::nothrow) uint8_t[kBankSize];
+        if (staging && platform::readMagicPayload(path, "TRLX", bank_, kBankSize, staging)) {
+            char* slot = stringSlot(bank_, 0);
+            std::memset(slot, 0, record::kStringSlotSize);
+            std::memcpy(slot, path.c_str(), path.size());
+        }
+        delete[] staging;
+    }
+    for (int p = 0; p < kNumPrograms; ++p) {
+        uint8_t* r = recordOf(p);
+        for (int s = 0; s < record::kStringSlotCount; ++s)
+            stringSlot(r, s)[record::kStringSlotSize - 1] = 0;
+        programName(r)[24] = programName(r)[25] = 0;
+    }
+
+    deriveRate(sanitiseRate(getSampleRate()));
+    tables_.build(rate_);
+
+    if (hasHost()) {
+        setNumInputs(2);
+        setNumOutputs(2);
+        setUniqueID(vst::fourCC('T', 'r', 'X', '2'));
+        isSynth(true);
+        noTail(false);
+        canProcessReplacing(true);
+        wantEvents(1);
+    }
+    loadProgram(0);
+}
+
+QX_DSP_VST::~QX_DSP_VST() {
+    // Editor first (it may still call into the engine), then modules, tables and records.
+    deleteEditor();
+    destroyGraph();
+    if (shared_) releaseSharedTables();
+    for (float*& ring : inputRings_) {
+        freeAlignedFloats(ring);
+        ring = nullptr;
+    }
+    delete[] bank_;
+    bank_ = nullptr;
+}
+
+void QX_DSP_VST::deriveRate(int rate) {
+    rate_ = rate;
+    samplesPerMs_ = static_cast<float>(rate) * 0.001f;
+    sampleRate_ = static_cast<float>(rate);
+}
+
+void QX_DSP_VST::setSampleRate(float rate) {
+    deriveRate(sanitiseRate(rate));
+    if (rate_ != tables_.rate) {
+        // Tables the audio thread reads are rebuilt only while it is stopped.
+        if (busy_.load() != 0)
+            tables_.build(rate_);
+        else
+            tablesPendingRebuild_ = true;
+    }
+}
+
+void QX_DSP_VST::setBlockSize(int32_t size) {
+    blockSize_ = size;
+    // Takes effect at the next resume, where the buffers are sized for it.
+    block_ = size < 1 ? 1 : (size > kMaxChunk ? kMaxChunk : size);
+}
+
+void QX_DSP_VST::suspend() {
+    busy_.store(-1);
+    for (int i = 0; i < moduleCount(); ++i)
+        if (QX_ModuleBase* m = context_.modules[i]) m->Suspend();
+    context_.clock = 1;
+    ringPosition_ = 0;
+    running_.store(-1);
+    // A fade that can no longer finish: load the requested program now.
+    if (fadeState_.load() != 0) {
+        fadeState_.store(0);
+        fadeLevel_ = 1.0f;
+        loadProgram(selectedProgram_.load());
+    }
+}
+
+void QX_DSP_VST::destroyGraph() {
+    int n = moduleCount_.exchange(0, std::memory_order_acq_rel);
+    for (int i = n - 1; i >= 0; --i)
+        if (QX_ModuleBase* m = context_.modules[i]) m->Release();
+    for (int i = n - 1; i >= 0; --i) {
+        delete context_.modules[i];
+        context_.modules[i] = nullptr;
+    }
+    for (auto& list : routes_) list.clear();
+    context_.resetModuleState();
+}
+
+int QX_DSP_VST::buildGraph() {
+    context_.resetModuleState();
+    context_.buildCount = 0;
+    context_.blockSize = graphBlock_;
+    int n = graphBuilder_ ? graphBuilder_(*this) : 0;
+    if (n < 0 || n > kMaxModules) n = 0;
+    // A graph with a missing module is not run half-wired: it stays silent.
+    for (int i = 0; i < n; ++i)
+        if (!context_.modules[i]) {
+            for (int j = n - 1; j >= 0; --j) {
+                delete context_.modules[j];
+                context_.modules[j] = nullptr;
+            }
+            for (auto& list : routes_) list.clear();
+            context_.resetModuleState();
+            n = 0;
+            break;
+        }
+    ++graphBuilds_;
+    return n;
+}
+
+void QX_DSP_VST::resume() {
+    lastController_.store(-1);
+    if (rate_ < 200) deriveRate(44100);
+    if (tablesPendingRebuild_ || tables_.rate != rate_) {
+        tables_.build(rate_);
+        tablesPendingRebuild_ = false;
+    }
+    int block = block_ < 1 ? 1 : block_;
+    if (graphBuilt_ && block == graphBlock_ && rate_ == graphRate_) {
+        for (int i = 0; i < moduleCount(); ++i)
+            if (QX_ModuleBase* m = context_.modules[i]) m->Resume();
+        ++plainResumes_;
+        busy_.store(0);
+        return;
+    }
+    graphBlock_ = block;
+    graphRate_ = rate_;
+    blockDuration_ = static_cast<float>(graphBlock_) * 1000.0f / static_cast<float>(rate_);
+    destroyGraph();
+    running_.store(-1);
+    settleMarker_ = -1;
+    ringPosition_ = 0;
+    for (float*& ring : inputRings_) {
+        freeAlignedFloats(ring);
+        ring = allocateAlignedFloats(static_cast<size_t>(bufferFloats(graphBlock_)));
+    }
+    int n = buildGraph();
+    graphBuilt_ = true;
+    for (int i = 0; i < n; ++i) context_.modules[i]->Prepare();
+    moduleCount_.store(n, std::memory_order_release);
+    drainPendingParameters();
+    setEngineValue(kBlockDurationValue, blockDuration_, false);
+    for (int i = 0; i < kNumEngineValues; ++i)
+        sendEngineValue(context_.clock, i, 0, roundTenfold(engineValues_[i]), engineValues_[i]);
+    busy_.store(0);
+}
+
+void QX_DSP_VST::processReplacing(float** inputs, float** outputs, int32_t frames) {
+    if (!outputs || frames <= 0) return;
+    float* outL = outputs[0];
+    float* outR = outputs[1];
+    int n = moduleCount_.load(std::memory_order_acquire);
+    if (n == 0) {
+        if (outL) std::memset(outL, 0, sizeof(float) * static_cast<size_t>(frames));
+        if (outR) std::memset(outR, 0, sizeof(float) * static_cast<size_t>(frames));
+        return;
+    }
+    DenormalGuard guard;
+    drainPendingParameters();
+    QX_ModuleBase* last = context_.modules[n - 1];
+    const float* mixL = last->GetOutput(0);
+    const float* mixR = last->GetOutput(1);
+    const float* inL = inputs ? inputs[0] : nullptr;
+    const float* inR = inputs ? inputs[1] : nullptr;
+    const uint32_t block = static_cast<uint32_t>(graphBlock_);
+    int32_t done = 0;
+    while (done < frames) {
+        uint32_t chunk = static_cast<uint32_t>(frames - done);
+        if (chunk > kMaxChunk) chunk = kMaxChunk;
+        if (ringPosition_ + chunk > block) chunk = block - ringPosition_;
+        // Inputs are copied before outputs are written, so in-place host buffers stay right.
+        for (uint32_t i = 0; i < chunk; ++i) {
+            float l = inL ? inL[done + i] : 0.0f;
+            float r = inR ? inR[done + i] : 0.0f;
+            inputRings_[0][ringPosition_ + i] = std::isfinite(l) ? l : 0.0f;
+            inputRings_[1][ringPosition_ + i] = std::isfinite(r) ? r : 0.0f;
+        }
+        for (int m = 0; m < n; ++m) {
+            QX_ModuleBase* mod = context_.modules[m];
+            if (mod && (context_.status[m] == 0 || context_.oldest[m]))
+                mod->Process(static_cast<int>(ringPosition_), static_cast<int>(chunk));
+        }
+        for (uint32_t i = 0; i < chunk; ++i) {
+            float l = mixL ? mixL[ringPosition_ + i] : 0.0f;
+            float r = mixR ? mixR[ringPosition_ + i] : 0.0f;
+            if (outL) outL[done + i] = std::isfinite(l) ? l : 0.0f; // never a NaN to the host
+            if (outR) outR[done + i] = std::isfinite(r) ? r : 0.0f;
+        }
+        done += static_cast<int32_t>(chunk);
+        ringPosition_ += chunk;
+        context_.clock += chunk;
+        running_.store(0, std::memory_order_relaxed);
+        settleMarker_ = 0;
+        if (ringPosition_ >= block) ringPosition_ = 0;
+    }
+    runProgramFade(outL, outR, frames);
+    checkMpeSwitch();
+}
+
+void QX_DSP_VST::runProgramFade(float* left, float* right, int32_t frames) {
+    int state = fadeState_.load(std::memory_order_acquire);
+    if (state == 0) return;
+    if (state == 1 && fadeLevel_ == 1.0f) {
+        // The block after the request passes unchanged; the notes are told to stop.
+        fadeLevel_ -= fadeStep_;
+        postAllNotesOff();
+        return;
+    }
+    float level = fadeLevel_;
+    float step = state == 1 ? -fadeStep_ : fadeStep_;
+    for (int32_t i = 0; i < frames; ++i) {
+        level += step;
+        if (level < 0.0f) level = 0.0f;
+        if (level > 1.0f) level = 1.0f;
+        if (left) left[i] *= level;
+        if (right) right[i] *= level;
+    }
+    fadeLevel_ = level;
+    if (state == 1 && level == 0.0f) {
+        loadProgram(selectedProgram_.load());
+        fadeState_.store(2);
+    } else if (state == 2 && level == 1.0f) {
+        fadeState_.store(0);
+    }
+}
+
+void QX_DSP_VST::postAllNotesOff() {
+    sendEngineValue(0, kMidiInputValue, 0, static_cast<int32_t>(kAllNotesOff),
+                    static_cast<float>(kAllNotesOff));
+}
+
+void QX_DSP_VST::checkMpeSwitch() {
+    int active = mpeActive_.load(std::memory_order_relaxed);
+    if (active == mpeSeen_) return;
+    mpeSeen_ = active;
+    postAllNotesOff();
+    for (int i = kMpeBendFirst; i < kMpePressureFirst; ++i) applyParameterAt(context_.clock, i, 0.5f);
+    for (int i = kMpePressureFirst; i <= kMpeLast; ++i) applyParameterAt(context_.clock, i, 0.0f);
+}
+
+int32_t QX_DSP_VST::processEvents(vst::VstEvents* events) {
+    if (!events || events->numEvents <= 0) return 1;
+    return 1; // MIDI intake arrives with the voice allocator
+}
+
+// ---- parameters -------------------------------------------------------------------------
+
+uint8_t* QX_DSP_VST::storageRecord(int index) {
+    if (shared_->parameters.isGlobal(index)) return bank_;
+    return currentRecord_ ? currentRecord_ : bank_;
+}
+
+void QX_DSP_VST::setParameter(int32_t index, float value) {
+    if (index < 0 || index >= kNumEngineValues || !bank_) return;
+    if (index != kPresetNameValue) {
+        value = quantiseNormalised(value, shared_->parameters.steps[index]);
+        if (index < kNumParams) {
+            writeValue(storageRecord(index), index, value);
+            normalisedCache_[index] = value;
+        }
+    } else if (!std::isfinite(value)) {
+        return;
+    }
+    // The audio thread picks the change up at its next block (no queue shared across threads).
+    pendingValue_[index].store(value, std::memory_order_relaxed);
+    pendingDirty_[index / 32].fetch_or(1u << (index % 32), std::memory_order_release);
+}
+
+void QX_DSP_VST::drainPendingParameters() {
+    for (int w = 0; w < static_cast<int>(std::size(pendingDirty_)); ++w) {
+        uint32_t bits = pendingDirty_[w].exchange(0, std::memory_order_acquire);
+        while (bits) {
+            int b = __builtin_ctz(bits);
+            bits &= bits - 1;
+            int index = w * 32 + b;
+            applyEngineSide(context_.clock, index, pendingValue_[index].load(std::memory_order_relaxed));
+        }
+    }
+}
+
+void QX_DSP_VST::applyParameterAt(uint64_t time, int32_t index, float value) {
+    if (index < 0 || index >= kNumEngineValues || !bank_) return;
+    if (index != kPresetNameValue) {
+        value = quantiseNormalised(value, shared_->parameters.steps[index]);
+        if (index < kNumParams) {
+            writeValue(storageRecord(index), index, value);
+            normalisedCache_[index] = value;
+        }
+    }
+    applyEngineSide(time, index, value);
+}
+
+void QX_DSP_VST::applyEngineSide(uint64_t time, int index, float value) {
+    if (index == kPresetNameValue) {
+        float v = std::isfinite(value) ? value : 0.0f;
+        sendEngineValue(time, index, 0, static_cast<int32_t>(std::fmax(-2e9f, std::fmin(2e9f, v))), v);
+        return;
+    }
+    const ParameterLookup& lookup = shared_->parameters;
+    float units = lookup.row[index] ? engineUnits(lookup.rowOf(index), lookup.taper[index], value) : 0.0f;
+    engineValues_[index] = units;
+    sendEngineValue(time, index, 0, roundTenfold(units), units);
+}
+
+void QX_DSP_VST::setParameterAutomated(int32_t index, float value) {
+    setParameter(index, value);
+    if (index >= 0 && index < kNumParams)
+        callHost(vst::audioMasterAutomate, index, 0, nullptr, getParameter(index));
+}
+
+float QX_DSP_VST::getParameter(int32_t index) {
+    if (index < 0 || index >= kNumParams || !bank_) return 0.0f;
+    return readValue(storageRecord(index), index);
+}
+
+void QX_DSP_VST::getParameterName(int32_t index, char* text) {
+    if (!text) return;
+    if (index < 0 || index >= kNumParams) {
+        vst::copyString(text, "z-", 20);
+        return;
+    }
+    const char* name = shared_->parameters.rowOf(index).name;
+    vst::copyString(text, name ? name : "z|", 20);
+}
+
+void QX_DSP_VST::getParameterDisplay(int32_t index, char* text) {
+    if (!text) return;
+    text[0] = 0;
+    if (index < 0 || index >= kNumParams || !bank_) return;
+    const ParameterLookup& lookup = shared_->parameters;
+    const LayoutRecord& row = lookup.rowOf(index);
+    float v = readValue(storageRecord(index), index);
+    if (!std::isfinite(v)) v = 0.0f;
+    float tapered = taper_forward(v, lookup.taper[index]);
+    if (isOptionKind(row.kind)) {
+        int n = lookup.steps[index];
+        if (n == 0) return;
+        // Rounded like the quantiser, so a stored option always shows its own text.
+        int k = static_cast<int>(std::floor((n - 1) * v + 0.5f));
+        if (k >= 0 && k < n && optionItem(row.options, k, text, vst::kMaxParamStrLen)) return;
+    } else if (isTextDisplayKind(row.kind)) {
+        uint8_t slot = lookup.slot[index];
+        if (slot != 255) {
+            uint8_t* rec = (slot & 128) ? bank_ : (currentRecord_ ? currentRecord_ : bank_);
+            vst::copyString(text, stringSlot(rec, slot & 127), vst::kMaxParamStrLen);
+            return;
+        }
+    } else if (row.kind == 55 || row.kind == 56) {
+        return;
+    }
+    formatParameterNumber(row.min + (row.max - row.min) * tapered, text);
+}
+
+bool QX_DSP_VST::canParameterBeAutomated(int32_t index) {
+    return index >= 0 && index < kNumAutomatable;
+}
+
+void QX_DSP_VST::setEngineValue(int32_t index, float value, bool dispatch) {
+    if (index < 0 || index >= kNumEngineValues || !bank_) return;
+    const ParameterLookup& lookup = shared_->parameters;
+    const LayoutRecord& row = lookup.rowOf(index);
+    float x = 0.0f;
+    if (lookup.row[index] && row.engineMax != row.engineMin) {
+        x = (value * 10.0f - row.engineMin) / (row.engineMax - row.engineMin);
+        if (!(x > 0.0f)) x = 0.0f;
+        if (x > 1.0f) x = 1.0f;
+    }
+    float normalised = taper_inverse(x, lookup.taper[index]);
+    engineValues_[index] = std::isfinite(value) ? value : 0.0f;
+    if (index < kNumParams) {
+        writeValue(storageRecord(index), index, normalised);
+        normalisedCache_[index] = normalised;
+    }
+    if (dispatch) sendEngineValue(0, index, 0, roundTenfold(engineValues_[index]), engineValues_[index]);
+}
+
+void QX_DSP_VST::sendEngineValue(uint64_t time, int32_t index, int32_t tag, int32_t intValue,
+                                 float floatValue) {
+    if (index < 0 || index >= kNumEngineValues) return;
+    for (const ParamRoute& r : routes_[index]) {
+        int count = r.voiceCount ? r.voiceCount : 1;
+        int stride = r.voiceCount ? r.voiceStride : 0;
+        for (int v = 0; v < count; ++v) {
+            int m = r.module + v * stride;
+            if (m >= kMaxModules) break;
+            if (QX_ModuleBase* mod = context_.modules[m])
+                mod->PostEvent(time, r.input, tag, intValue, floatValue, &engineValues_[index]);
+        }
+    }
+}
+
+void QX_DSP_VST::addParameterRoute(QX_ModuleBase* module, int moduleIndex, int engineValue,
+                                   int input, int voiceCount, int voiceStride, int voiceNumber) {
+    if (!module || engineValue < 0 || engineValue >= kNumEngineValues || moduleIndex < 0 ||
+        moduleIndex >= kMaxModules || input < 0 || input >= kModulePorts)
+        return;
+    module->SetInput(input, &engineValues_[engineValue]);
+    if (voiceCount != 0 && voiceNumber != 0) return; // voice 0's route serves the whole group
+    routes_[engineValue].push_back({static_cast<uint16_t>(moduleIndex), static_cast<uint16_t>(input),
+                                    static_cast<uint16_t>(voiceCount),
+                                    static_cast<uint16_t>(voiceStride)});
+}
+
+void QX_DSP_VST::notifyEditor(int32_t index, const void*) {
+    if (index < 0 || index >= kNumEngineValues) return;
+    // The editor pulls its updates on its own timer; nothing to do until it exists.
+}
+
+// ---- programs ---------------------------------------------------------------------------
+
+void QX_DSP_VST::loadProgram(int32_t program) {
+    if (program < 0 || program >= kNumPrograms || !bank_) return;
+    curProgram_ = program;
+    currentRecord_ = recordOf(program);
+    loading_.store(-1);
+    settleMarker_ = -1;
+    int previousBusy = busy_.exchange(0);
+    for (int i = 0; i < moduleCount(); ++i)
+        if (QX_ModuleBase* m = context_.modules[i]) m->Reset();
+    for (int i = 0; i < kNumParams; ++i) applyParameterAt(context_.clock, i, readValue(storageRecord(i), i));
+    busy_.store(previousBusy);
+    loading_.store(0);
+    notifyEditor(kProgramLoadedSignal, nullptr);
+    notifyEditor(kPresetNameValue, programName(currentRecord_));
+}
+
+void QX_DSP_VST::setProgram(int32_t program) {
+    if (program < 0 || program >= kNumPrograms) return;
+    selectedProgram_.store(program);
+    if (running_.load() != 0) {
+        loadProgram(program);
+        return;
+    }
+    fadeStep_ = 1000.0f / (kFadeMs * static_cast<float>(rate_));
+    fadeState_.store(1, std::memory_order_release);
+}
+
+void QX_DSP_VST::nextProgram() {
+    if (selectedProgram_.load() < kNumPrograms - 1) setProgram(selectedProgram_.load() + 1);
+}
+
+void QX_DSP_VST::previousProgram() {
+    if (selectedProgram_.load() > 0) setProgram(selectedProgram_.load() - 1);
+}
+
+void QX_DSP_VST::getProgramName(char* text) {
+    if (!text) return;
+    vst::copyString(text, getCurrentProgramName(), vst::kMaxProgNameLen);
+}
+
+void QX_DSP_VST::setProgramName(const char* text) {
+    if (!text || !bank_) return;
+    char* name = programName(recordOf(selectedProgram_.load()));
+    std::memset(name, 0, record::kNameSize);
+    vst::copyString(name, text, vst::kMaxProgNameLen);
+    notifyEditor(kProgramLoadedSignal, nullptr);
+    notifyEditor(kPresetNameValue, name);
+}
+
+bool QX_DSP_VST::getProgramNameIndexed(int32_t, int32_t index, char* text) {
+    if (!text || index < 0 || index >= kNumPrograms || !bank_) return false;
+    vst::copyString(text, programName(recordOf(index)), vst::kMaxProgNameLen);
+    return true;
+}
+
+const char* QX_DSP_VST::getCurrentProgramName() { return getProgramNamePointer(selectedProgram_.load()); }
+
+const char* QX_DSP_VST::getProgramNamePointer(int32_t program) {
+    if (program < 0 || program >= kNumPrograms || !bank_) return "";
+    return programName(recordOf(program));
+}
+
+int32_t QX_DSP_VST::getChunk(void** data, bool isPreset) {
+    if (!data || !bank_) return 0;
+    if (isPreset) {
+        *data = recordOf(selectedProgram_.load());
+        return record::kSize;
+    }
+    *data = bank_;
+    return kBankSize;
+}
+
+// ---- strings, blocks, MIDI learn ----------------------------------------------------------
+
+void QX_DSP_VST::setStringSlot(const char* text, int32_t slot) {
+    if (!text || !bank_) return;
+    int index = slot & 127;
+    if (index >= record::kStringSlotCount) return;
+    uint8_t* rec = (slot & 128) || slot < 0 ? bank_ : currentRecord_;
+    char* dest = stringSlot(rec, index);
+    std::memset(dest, 0, record::kStringSlotSize);
+    vst::copyString(dest, text, record::kStringSlotSize - 1);
+}
+
+void QX_DSP_VST::getStringSlot(char* text, int32_t slot) {
+    if (!text || !bank_) return;
+    int index = slot & 127;
+    if (index >= record::kStringSlotCount) {
+        text[0] = 0;
+        return;
+    }
+    uint8_t* rec = (slot & 128) || slot < 0 ? bank_ : currentRecord_;
+    vst::copyString(text, stringSlot(rec, index), record::kStringSlotSize - 1);
+}
+
+uint8_t* QX_DSP_VST::getDataBlock(int32_t blockIndex, int32_t size) {
+    if (!currentRecord_) return nullptr;
+    // Short blocks 0..2 (2 is the first half-kilobyte of the long block); long block 0 only.
+    if (size == record::kShortBlockSize && blockIndex >= 0 && blockIndex <= 2)
+        return currentRecord_ + record::kShortBlocks + record::kShortBlockSize * blockIndex;
+    if (size == record::kLongBlockSize && blockIndex == 0) return currentRecord_ + record::kLongBlock;
+    return nullptr;
+}
+
+void QX_DSP_VST::storeShortBlock(const void* source, int32_t blockIndex, int32_t byteCount) {
+    uint8_t* dest = getDataBlock(blockIndex, record::kShortBlockSize);
+    if (!dest || !source || byteCount <= 0) return;
+    std::memcpy(dest, source, static_cast<size_t>(byteCount < record::kShortBlockSize ? byteCount : record::kShortBlockSize));
+}
+
+void QX_DSP_VST::storeLongBlock(const void* source, int32_t blockIndex, int32_t byteCount) {
+    uint8_t* dest = getDataBlock(blockIndex, record::kLongBlockSize);
+    if (!dest || !source || byteCount <= 0) return;
+    std::memcpy(dest, source, static_cast<size_t>(byteCount < record::kLongBlockSize ? byteCount : record::kLongBlockSize));
+}
+
+void QX_DSP_VST::setMidiLearn(int32_t parameter, uint16_t code) {
+    if (parameter < 0 || parameter >= kNumParams || !bank_) return;
+    for (int p = 0; p < kNumPrograms; ++p) writeLearn(recordOf(p), parameter, code);
+}
+
+uint32_t QX_DSP_VST::getMidiLearn(int32_t parameter) {
+    if (parameter < 0 || parameter >= kNumParams || !bank_) return 0xFFFFFFFFu;
+    return readLearn(bank_, parameter);
+}
+
+// ---- identity -----------------------------------------------------------------------------
+
+namespace {
+bool fillPin(int32_t index, vst::VstPinProperties* p, const char* left, const char* right) {
+    if (!p || index < 0 || index > 1) return false;
+    std::memset(p, 0, sizeof(*p));
+    vst::copyString(p->label, index == 0 ? left : right, 63);
+    p->flags = vst::kVstPinIsActive | vst::kVstPinIsStereo;
+    p->arrangementType = vst::kSpeakerArrStereo;
+    return true;
+}
+
+void fillStereo(vst::VstSpeakerArrangement& a) {
+    std::memset(&a, 0, sizeof(a));
+    a.type = vst::kSpeakerArrStereo;
+    a.numChannels = 2;
+    a.speakers[0].type = vst::kSpeakerL;
+    vst::copyString(a.speakers[0].name, "L", 63);
+    a.speakers[1].type = vst::kSpeakerR;
+    vst::copyString(a.speakers[1].name, "R", 63);
+}
+} // namespace
+
+bool QX_DSP_VST::getInputProperties(int32_t index, vst::VstPinProperties* p) {
+    return fillPin(index, p, "Left In", "Right In");
+}
+
+bool QX_DSP_VST::getOutputProperties(int32_t index, vst::VstPinProperties* p) {
+    return fillPin(index, p, "Left Out", "Right Out");
+}
+
+bool QX_DSP_VST::getSpeakerArrangement(vst::VstSpeakerArrangement** in,
+                                       vst::VstSpeakerArrangement** out) {
+    fillStereo(inputArrangement_);
+    fillStereo(outputArrangement_);
+    *in = &inputArrangement_; // instance-owned: the host may keep the pointers
+    *out = &outputArrangement_;
+    return true;
+}
+
+bool QX_DSP_VST::getEffectName(char* text) {
+    vst::copyString(text, "Tarlix_2_Demo", vst::kMaxEffectNameLen);
+    return true;
+}
+
+bool QX_DSP_VST::getProductString(char* text) {
+    vst::copyString(text, "Tarlix_2_Demo", vst::kMaxProductStrLen);
+    return true;
+}
+
+bool QX_DSP_VST::getVendorString(char* text) {
+    vst::copyString(text, "QuillwaveAudio", vst::kMaxVendorStrLen);
+    return true;
+}
+
+int32_t QX_DSP_VST::canDo(const char* text) {
+    static const char* const yes[] = {"receiveVstEvents", "receiveVstMidiEvent", "receiveVstTimeInfo"};
+    static const char* const no[] = {"sendVstMidiEvent", "sendVstEvents", "offline", "bypass",
+                                     "midiProgramNames"};
+    for (const char* t : yes)
+        if (std::strcmp(text, t) == 0) return 1;
+    for (const char* t : no)
+        if (std::strcmp(text, t) == 0) return -1;
+    return 0;
+}

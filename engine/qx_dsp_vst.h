@@ -1,0 +1,173 @@
+// The plug-in object and the sound engine: programs, engine values, the module graph and the
+// chunked audio loop.
+#pragma once
+#include <atomic>
+#include <cstdint>
+#include <vector>
+
+#include "dsp/module_base.h"
+#include "engine/lookup_tables.h"
+#include "engine/program_record.h"
+#include "engine/shared_tables.h"
+#include "host/audio_effect.h"
+
+class QX_DSP_VST;
+using GraphBuilder = int (*)(QX_DSP_VST& engine);
+
+class QX_DSP_VST : public vst::AudioEffectX {
+public:
+    explicit QX_DSP_VST(vst::HostCallback host);
+    ~QX_DSP_VST() override;
+    bool constructedOk() const { return bank_ != nullptr && shared_ != nullptr; }
+
+    // Host-facing.
+    void suspend() override;
+    void resume() override;
+    void setSampleRate(float rate) override;
+    void setBlockSize(int32_t size) override;
+    void processReplacing(float** inputs, float** outputs, int32_t frames) override;
+    int32_t processEvents(vst::VstEvents* events) override;
+
+    void setParameter(int32_t index, float value) override;
+    float getParameter(int32_t index) override;
+    void setParameterAutomated(int32_t index, float value) override;
+    void getParameterName(int32_t index, char* text) override;
+    void getParameterDisplay(int32_t index, char* text) override;
+    bool canParameterBeAutomated(int32_t index) override;
+
+    int32_t getProgram() override { return selectedProgram_.load(); }
+    void setProgram(int32_t program) override;
+    void getProgramName(char* text) override;
+    void setProgramName(const char* text) override;
+    bool getProgramNameIndexed(int32_t category, int32_t index, char* text) override;
+    int32_t getChunk(void** data, bool isPreset) override;
+
+    bool getInputProperties(int32_t index, vst::VstPinProperties* p) override;
+    bool getOutputProperties(int32_t index, vst::VstPinProperties* p) override;
+    bool getSpeakerArrangement(vst::VstSpeakerArrangement** in,
+                               vst::VstSpeakerArrangement** out) override;
+    bool getEffectName(char* text) override;
+    bool getVendorString(char* text) override;
+    bool getProductString(char* text) override;
+    int32_t getVendorVersion() override { return 2410; }
+    int32_t getVstVersion() override { return 2400; }
+    vst::PlugCategory getPlugCategory() override { return vst::kPlugCategSynth; }
+    int32_t canDo(const char* text) override;
+    int32_t getNumMidiInputChannels() override { return 16; }
+    int32_t getNumMidiOutputChannels() override { return 0; }
+
+    // Engine operations used by the editor and the modules.
+    void setStringSlot(const char* text, int32_t slot);
+    void getStringSlot(char* text, int32_t slot);
+    void storeShortBlock(const void* source, int32_t blockIndex, int32_t byteCount);
+    void storeLongBlock(const void* source, int32_t blockIndex, int32_t byteCount);
+    uint8_t* getDataBlock(int32_t blockIndex, int32_t size);
+    int buildGraph();
+    void setMidiLearn(int32_t parameter, uint16_t code);
+    uint32_t getMidiLearn(int32_t parameter);
+    const char* getCurrentProgramName();
+    const char* getProgramNamePointer(int32_t program);
+    void setEngineValue(int32_t index, float value, bool dispatch);
+    void notifyEditor(int32_t index, const void* data);
+    void reloadProgram() { setProgram(selectedProgram_.load()); }
+    void nextProgram();
+    void previousProgram();
+    int32_t getRecordSize() const { return tarlix::record::kSize; }
+    void sendEngineValue(uint64_t time, int32_t index, int32_t tag, int32_t intValue,
+                         float floatValue);
+    void addParameterRoute(tarlix::QX_ModuleBase* module, int moduleIndex, int engineValue,
+                           int input, int voiceCount, int voiceStride, int voiceNumber);
+    void loadProgram(int32_t program);
+
+    // Audio-thread parameter path with an explicit time stamp (MIDI, MPE, program loads).
+    void applyParameterAt(uint64_t time, int32_t index, float value);
+
+    // Read-outs for the modules and for tests.
+    tarlix::ModuleContext& context() { return context_; }
+    const tarlix::LookupTables& tables() const { return tables_; }
+    const tarlix::SharedTables& shared() const { return *shared_; }
+    float engineValue(int index) const { return engineValues_[index]; }
+    const float* engineValueAddress(int index) const { return &engineValues_[index]; }
+    int moduleCount() const { return moduleCount_.load(std::memory_order_acquire); }
+    int engineBlock() const { return graphBlock_ > 0 ? graphBlock_ : block_; }
+    int requestedBlock() const { return block_; }
+    int sampleRateInt() const { return rate_; }
+    int halfRate() const { return rate_ / 2; }
+    float samplesPerMs() const { return samplesPerMs_; }
+    uint64_t clock() const { return context_.clock; }
+    uint32_t ringPosition() const { return ringPosition_; }
+    int running() const { return running_.load(); }
+    int busy() const { return busy_.load(); }
+    int fadeState() const { return fadeState_.load(); }
+    float fadeLevel() const { return fadeLevel_; }
+    const float* audioInputRing(int channel) const { return inputRings_[channel & 1]; }
+    uint8_t* bank() { return bank_; }
+    uint64_t droppedEvents() const { return pool_.dropped(); }
+    tarlix::EventPool& eventPool() { return pool_; }
+    int buildCount() const { return graphBuilds_; }
+    int resumeWithoutRebuildCount() const { return plainResumes_; }
+
+    // The patch table builder; tests put their own graphs in.
+    void setGraphBuilder(GraphBuilder builder) { graphBuilder_ = builder; }
+
+    static constexpr int kEventPoolSize = 32768;
+
+private:
+    struct ParamRoute {
+        uint16_t module, input, voiceCount, voiceStride;
+    };
+
+    uint8_t* recordOf(int program) { return bank_ + static_cast<size_t>(program) * tarlix::record::kSize; }
+    uint8_t* storageRecord(int index); // record 0 for globals, else the loaded program's
+    void applyEngineSide(uint64_t time, int index, float quantised);
+    void drainPendingParameters();
+    void deriveRate(int rate);
+    void destroyGraph();
+    void runProgramFade(float* left, float* right, int32_t frames);
+    void checkMpeSwitch();
+    void postAllNotesOff();
+
+    const tarlix::SharedTables* shared_ = nullptr;
+    uint8_t* bank_ = nullptr;
+    uint8_t* currentRecord_ = nullptr;
+    tarlix::EventPool pool_{kEventPoolSize};
+    tarlix::ModuleContext context_;
+    tarlix::LookupTables tables_;
+    std::vector<ParamRoute> routes_[tarlix::kNumEngineValues];
+    GraphBuilder graphBuilder_;
+
+    float engineValues_[tarlix::kNumEngineValues] = {};
+    float normalisedCache_[tarlix::kNumParams] = {};
+    std::atomic<float> pendingValue_[tarlix::kNumEngineValues];
+    std::atomic<uint32_t> pendingDirty_[(tarlix::kNumEngineValues + 31) / 32];
+
+    std::atomic<int> moduleCount_{0};
+    uint32_t ringPosition_ = 0;
+    int block_ = 128;
+    int rate_ = 44100;
+    float samplesPerMs_ = 44.1f;
+    int graphRate_ = 0, graphBlock_ = 0;
+    bool graphBuilt_ = false;
+    bool tablesPendingRebuild_ = false;
+    float blockDuration_ = 0.0f;
+    float* inputRings_[2] = {nullptr, nullptr};
+    std::atomic<int> running_{-1};
+    int settleMarker_ = -1;
+    std::atomic<int> loading_{0};
+    std::atomic<int> busy_{-1};
+    std::atomic<int> lastController_{-1};
+    uint8_t nrpn_[4] = {0, 255, 0, 0};
+    std::atomic<int> selectedProgram_{0};
+    float fadeLevel_ = 1.0f, fadeStep_ = 0.0f;
+    std::atomic<int> fadeState_{0};
+    int midiChannel_ = -1;
+    std::atomic<int> mpeActive_{0};
+    int mpeSeen_ = -1;
+    int pressureSwap_ = 0;
+    int graphBuilds_ = 0;
+    int plainResumes_ = 0;
+    vst::VstSpeakerArrangement inputArrangement_{}, outputArrangement_{};
+};
+
+// Default patch-table builder of the instrument.
+int buildInstrumentGraph(QX_DSP_VST& engine);
