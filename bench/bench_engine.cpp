@@ -1,0 +1,82 @@
+// The engine's fixed costs: the chunk loop per host block, and event delivery through the pool.
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+#include "engine/qx_dsp_vst.h"
+
+using namespace tarlix;
+
+namespace {
+
+intptr_t host(vst::AEffect*, int32_t op, int32_t, intptr_t, void*, float) {
+    return op == vst::audioMasterVersion ? 2400 : 0;
+}
+
+// One stereo output module that only writes silence: the loop's own cost dominates.
+class SilentOut : public QX_ModuleBase {
+public:
+    explicit SilentOut(ModuleContext* c) : QX_ModuleBase(c, false) {
+        allocateOutputs(2);
+        c->modules[moduleIndex] = this;
+        ++c->buildCount;
+    }
+    void Render(int offset, int count) override {
+        for (int i = 0; i < count; ++i) outputs[0][offset + i] = outputs[1][offset + i] = 0.0f;
+    }
+};
+
+int silentGraph(QX_DSP_VST& e) {
+    new SilentOut(&e.context());
+    return 1;
+}
+
+void EngineLoop(benchmark::State& state) {
+    const int block = static_cast<int>(state.range(0));
+    QX_DSP_VST fx(host);
+    fx.setGraphBuilder(silentGraph);
+    fx.setSampleRate(48000);
+    fx.setBlockSize(block);
+    fx.resume();
+    std::vector<float> l(block), r(block);
+    float* outs[2] = {l.data(), r.data()};
+    for (auto _ : state) {
+        fx.processReplacing(nullptr, outs, block);
+        benchmark::DoNotOptimize(l.data());
+    }
+    state.SetItemsProcessed(state.iterations() * block);
+    state.counters["ns_per_sample"] = benchmark::Counter(
+        static_cast<double>(state.iterations()) * block, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(EngineLoop)->Arg(32)->Arg(128)->Arg(512)->Arg(2048);
+
+class Sink : public QX_ModuleBase {
+public:
+    explicit Sink(ModuleContext* c) : QX_ModuleBase(c, false) {
+        c->modules[moduleIndex] = this;
+        ++c->buildCount;
+    }
+    void Render(int, int) override {}
+    void HandleEvent(const EventRecord& e, int) override { sum += e.intValue; }
+    long sum = 0;
+};
+
+void EventDelivery(benchmark::State& state) {
+    EventPool pool(32768);
+    ModuleContext ctx;
+    ctx.pool = &pool;
+    Sink sink(&ctx);
+    const int perChunk = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        for (int i = 0; i < perChunk; ++i) sink.PostEvent(ctx.clock + (i * 7) % 128, 0, 0, i, 0, nullptr);
+        sink.Process(0, 128);
+        ctx.clock += 128;
+    }
+    benchmark::DoNotOptimize(sink.sum);
+    state.SetItemsProcessed(state.iterations() * perChunk);
+}
+BENCHMARK(EventDelivery)->Arg(1)->Arg(16)->Arg(256);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,69 @@
+// A minimal host: loads the built library with dlopen and talks to it through the dispatcher.
+#pragma once
+#include <dlfcn.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "host/vst_abi.h"
+
+namespace testhost {
+
+struct Library {
+    void* handle = nullptr;
+    vst::AEffect* (*entry)(vst::HostCallback) = nullptr;
+    Library() {
+        handle = dlopen(TARLIX_PLUGIN_PATH, RTLD_NOW | RTLD_LOCAL);
+        if (handle) entry = reinterpret_cast<vst::AEffect* (*)(vst::HostCallback)>(dlsym(handle, "VSTPluginMain"));
+    }
+    ~Library() {
+        if (handle) dlclose(handle);
+    }
+};
+
+inline Library& library() {
+    static Library lib;
+    return lib;
+}
+
+inline std::vector<int32_t>& hostCalls() {
+    static thread_local std::vector<int32_t> calls;
+    return calls;
+}
+
+inline intptr_t host(vst::AEffect*, int32_t op, int32_t, intptr_t, void*, float) {
+    hostCalls().push_back(op);
+    return op == vst::audioMasterVersion ? 2400 : 0;
+}
+
+struct Instance {
+    vst::AEffect* fx;
+    explicit Instance(vst::HostCallback cb = host) : fx(library().entry(cb)) {}
+    ~Instance() {
+        if (fx) fx->dispatcher(fx, vst::effClose, 0, 0, nullptr, 0);
+    }
+    intptr_t call(int32_t op, int32_t index = 0, intptr_t value = 0, void* ptr = nullptr, float opt = 0) {
+        return fx->dispatcher(fx, op, index, value, ptr, opt);
+    }
+    std::string text(int32_t op, int32_t index = 0, intptr_t value = 0) {
+        char buf[300];
+        std::memset(buf, 0x55, sizeof buf);
+        buf[299] = 0;
+        call(op, index, value, buf);
+        return buf;
+    }
+    void start(float rate = 44100, int block = 512) {
+        call(vst::effSetSampleRate, 0, 0, nullptr, rate);
+        call(vst::effSetBlockSize, 0, block);
+        call(vst::effMainsChanged, 0, 1);
+    }
+    void process(std::vector<float>& l, std::vector<float>& r, int frames) {
+        float* outs[2] = {l.data(), r.data()};
+        fx->processReplacing(fx, nullptr, outs, frames);
+    }
+};
+
+} // namespace testhost

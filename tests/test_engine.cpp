@@ -1,0 +1,237 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <thread>
+#include <vector>
+
+#include "engine/qx_dsp_vst.h"
+
+using namespace tarlix;
+
+namespace {
+
+std::vector<int> gChunks;
+
+// A last module that writes a constant 0.5 and records each chunk it is given.
+class ConstantOut : public QX_ModuleBase {
+public:
+    explicit ConstantOut(ModuleContext* c) : QX_ModuleBase(c, false) {
+        allocateOutputs(2);
+        c->modules[moduleIndex] = this;
+        ++c->buildCount;
+    }
+    void Render(int offset, int count) override {
+        gChunks.push_back(count);
+        for (int i = 0; i < count; ++i) outputs[0][offset + i] = outputs[1][offset + i] = 0.5f;
+    }
+    void HandleEvent(const EventRecord& e, int) override { events.push_back(e.port); }
+    std::vector<int> events;
+};
+
+int oneModuleGraph(QX_DSP_VST& engine) {
+    auto* m = new ConstantOut(&engine.context());
+    engine.addParameterRoute(m, 0, 120, 5, 0, 0, 0);
+    return 1;
+}
+
+intptr_t host(vst::AEffect*, int32_t op, int32_t, intptr_t, void*, float) {
+    return op == vst::audioMasterVersion ? 2400 : 0;
+}
+
+struct Engine : ::testing::Test {
+    QX_DSP_VST fx{host};
+    std::vector<float> l = std::vector<float>(8192), r = std::vector<float>(8192);
+    void run(int frames) {
+        float* outs[2] = {l.data(), r.data()};
+        fx.processReplacing(nullptr, outs, frames);
+    }
+};
+
+} // namespace
+
+TEST_F(Engine, ParameterLookupSlotsStepsAndTapers) {
+    const ParameterLookup& p = fx.shared().parameters;
+    EXPECT_EQ(p.slot[0], 128);
+    EXPECT_EQ(p.slot[1], 1);
+    EXPECT_EQ(p.slot[2], 2);
+    EXPECT_EQ(p.slot[3], 0);
+    EXPECT_EQ(p.slot[4], 1);
+    EXPECT_EQ(p.slot[5], 2);
+    EXPECT_EQ(p.slot[6], 255);
+    EXPECT_EQ(p.steps[120], 3);
+    EXPECT_EQ(p.steps[184], 48);
+    EXPECT_EQ(p.steps[211], 17);
+    EXPECT_EQ(p.steps[83], 0);
+    EXPECT_EQ(p.taper[11], 3);
+    EXPECT_EQ(p.taper[72], 3);
+    EXPECT_EQ(p.taper[196], 0);
+}
+
+TEST_F(Engine, EngineUnitsOfTellingRows) {
+    fx.setGraphBuilder(oneModuleGraph);
+    fx.resume();
+    fx.setParameter(11, 0.5f); // "Lfo1 Rate(Hz)", x^2
+    fx.setParameter(83, 1.0f); // "LPF Cutoff"
+    fx.setParameter(46, 1.0f); // "HFO Tune (cents)"
+    fx.setParameter(184, 0.5f);
+    run(16);
+    EXPECT_NEAR(fx.engineValue(11), 0.5015f, 1e-5f);
+    EXPECT_NEAR(fx.engineValue(83), 1.0f, 1e-6f);
+    EXPECT_NEAR(fx.engineValue(46), 0.00833333f, 1e-6f);
+    EXPECT_NEAR(fx.getParameter(184), 24.0f / 47.0f, 1e-6f);
+    EXPECT_NEAR(fx.engineValue(385), 128 * 1000.0f / 44100.0f, 1e-5f);
+}
+
+TEST_F(Engine, HostBlockIsCutIntoChunksInsideTheRing) {
+    fx.setGraphBuilder(oneModuleGraph);
+    fx.resume();
+    gChunks.clear();
+    run(300);
+    EXPECT_EQ(gChunks, (std::vector<int>{128, 128, 44}));
+    gChunks.clear();
+    run(100);
+    EXPECT_EQ(gChunks, (std::vector<int>{84, 16}));
+    EXPECT_EQ(l[99], 0.5f);
+    EXPECT_EQ(fx.clock(), 401u);
+}
+
+TEST_F(Engine, ResumeRebuildsOnlyWhenRateOrBlockChange) {
+    fx.setGraphBuilder(oneModuleGraph);
+    fx.resume();
+    EXPECT_EQ(fx.buildCount(), 1);
+    fx.suspend();
+    EXPECT_EQ(fx.clock(), 1u);
+    fx.resume();
+    EXPECT_EQ(fx.buildCount(), 1);
+    EXPECT_EQ(fx.resumeWithoutRebuildCount(), 1);
+    fx.suspend();
+    fx.setSampleRate(48000.0f);
+    fx.resume();
+    EXPECT_EQ(fx.buildCount(), 2);
+    EXPECT_FLOAT_EQ(fx.samplesPerMs(), 48.0f);
+    EXPECT_EQ(fx.halfRate(), 24000);
+    // Back to the old rate while the graph is at 48 kHz: the tables must follow.
+    fx.suspend();
+    fx.setSampleRate(44100.0f);
+    EXPECT_EQ(fx.tables().rate, 44100);
+    fx.setBlockSize(0);
+    EXPECT_EQ(fx.requestedBlock(), 1);
+    fx.setSampleRate(NAN);
+    EXPECT_EQ(fx.sampleRateInt(), 44100);
+}
+
+TEST_F(Engine, ParameterChangesArriveAsEventsAtTheNextBlock) {
+    fx.setGraphBuilder(oneModuleGraph);
+    fx.resume();
+    auto* m = static_cast<ConstantOut*>(fx.context().modules[0]);
+    run(8);
+    m->events.clear();
+    fx.setParameter(120, 1.0f);
+    fx.setParameter(120, 0.0f); // coalesced: only the latest value is sent
+    run(8);
+    ASSERT_EQ(m->events.size(), 1u);
+    EXPECT_EQ(m->events[0], 5);
+    EXPECT_EQ(fx.engineValue(120), 0.0f);
+}
+
+TEST_F(Engine, PerInstanceTables) {
+    const LookupTables& t = fx.tables();
+    EXPECT_FLOAT_EQ(t.sine[128], 0.5f);
+    EXPECT_NEAR(t.sine[512], 0.0f, 1e-6f);
+    EXPECT_FLOAT_EQ(t.sineScale, 2560.0f);
+    EXPECT_FLOAT_EQ(t.pow2[30], 1.0f);
+    EXPECT_FLOAT_EQ(t.pow2Pitch[30 + 5], 44.0f);
+    EXPECT_NEAR(t.finePitch[256], 27.5f / 44100.0f, 1e-9f);
+    EXPECT_LE(t.filterRel[2048], 0.99f + 1e-6f);
+    EXPECT_NEAR(fx.shared().semitoneRatio[12], 0.2f, 1e-6f);
+    EXPECT_NEAR(fx.shared().semitoneRatio[244], 0.05f, 1e-6f);
+}
+
+TEST_F(Engine, ProgramFadeTakesTwentyOneMillisecondsEachWay) {
+    fx.setGraphBuilder(oneModuleGraph);
+    fx.resume();
+    run(64);
+    fx.setProgram(3);
+    EXPECT_EQ(fx.fadeState(), 1);
+    run(64);
+    EXPECT_EQ(l[63], 0.5f); // the first block passes unchanged
+    int fadeOut = 0;
+    while (fx.fadeState() == 1 && fadeOut < 100000) {
+        run(1);
+        ++fadeOut;
+    }
+    EXPECT_NEAR(fadeOut, 927, 2);
+    EXPECT_EQ(fx.getProgram(), 3);
+    int fadeIn = 0;
+    while (fx.fadeState() == 2 && fadeIn < 100000) {
+        run(1);
+        ++fadeIn;
+    }
+    EXPECT_NEAR(fadeIn, 927, 2);
+    run(4);
+    EXPECT_EQ(l[3], 0.5f);
+}
+
+TEST_F(Engine, ProgramChangeWhileStoppedIsImmediateAndBoundsAreKept) {
+    fx.setProgram(5);
+    EXPECT_EQ(fx.fadeState(), 0);
+    EXPECT_EQ(fx.getProgram(), 5);
+    fx.setProgram(-1);
+    fx.setProgram(128);
+    EXPECT_EQ(fx.getProgram(), 5);
+    fx.setProgram(127);
+    fx.nextProgram();
+    EXPECT_EQ(fx.getProgram(), 127);
+    fx.setProgram(0);
+    fx.previousProgram();
+    EXPECT_EQ(fx.getProgram(), 0);
+    EXPECT_EQ(fx.getRecordSize(), 5876);
+    EXPECT_EQ(fx.getMidiLearn(333), 0xFFFFFFFFu);
+    EXPECT_EQ(fx.getMidiLearn(10), 65535u);
+    fx.setMidiLearn(10, 74);
+    EXPECT_EQ(readLearn(fx.bank() + 127 * record::kSize, 10), 74);
+}
+
+TEST_F(Engine, MpeSwitchRecentresTheExpressionValues) {
+    fx.setGraphBuilder(oneModuleGraph);
+    fx.resume();
+    run(8); // the first block counts as a switch
+    EXPECT_FLOAT_EQ(fx.engineValue(404), 0.0f); // bend centre is 0 V
+    EXPECT_FLOAT_EQ(fx.engineValue(419), 0.0f);
+}
+
+TEST_F(Engine, StringSlotsAndDataBlocksStayInBounds) {
+    std::string longText(1000, 'x');
+    fx.setStringSlot(longText.c_str(), 1);
+    char out[400];
+    fx.getStringSlot(out, 1);
+    EXPECT_EQ(std::strlen(out), 259u);
+    fx.setStringSlot("global", -128);
+    fx.getStringSlot(out, 128);
+    EXPECT_STREQ(out, "global");
+    fx.setStringSlot("nowhere", 5); // no such slot: ignored
+    EXPECT_EQ(fx.getDataBlock(3, 512), nullptr);
+    EXPECT_EQ(fx.getDataBlock(1, 2048), nullptr);
+    EXPECT_EQ(fx.getDataBlock(0, 100), nullptr);
+    EXPECT_NE(fx.getDataBlock(2, 512), nullptr);
+    std::vector<uint8_t> big(5000, 7);
+    fx.storeLongBlock(big.data(), 0, 5000);
+    fx.storeShortBlock(big.data(), 9, 5000);
+    EXPECT_EQ(fx.getDataBlock(0, 2048)[2047], 7);
+    EXPECT_EQ(std::strcmp(fx.getProgramNamePointer(-3), ""), 0);
+}
+
+TEST(SharedTablesThreads, ConcurrentInstancesBuildOnce) {
+    int before = sharedTablesBuildCount();
+    {
+        QX_DSP_VST keep(host);
+        std::vector<std::thread> threads;
+        for (int t = 0; t < 4; ++t)
+            threads.emplace_back([] {
+                for (int i = 0; i < 5; ++i) QX_DSP_VST fx(host);
+            });
+        for (auto& t : threads) t.join();
+        EXPECT_EQ(sharedTablesBuildCount(), before + 1);
+    }
+    EXPECT_EQ(sharedTablesUsers(), 0);
+}

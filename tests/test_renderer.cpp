@@ -1,0 +1,61 @@
+#include <sndfile.h>
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "tests/host_fixture.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+int run(const std::string& args) {
+    std::string cmd = std::string(TARLIX_RENDER_PATH) + " " + args + " 2>/dev/null >/dev/null";
+    int rc = std::system(cmd.c_str());
+    return WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
+}
+
+struct TempDir {
+    fs::path path;
+    TempDir() {
+        char tmpl[] = "/tmp/tarlix-test-XXXXXX";
+        path = mkdtemp(tmpl);
+    }
+    ~TempDir() { fs::remove_all(path); }
+};
+} // namespace
+
+TEST(Renderer, RendersTheDemoSong) {
+    TempDir dir;
+    fs::path out = dir.path / "demo.wav";
+    ASSERT_EQ(run("--tail 0.5 " TARLIX_SOURCE_DIR "/examples/demo.mid " + out.string()), 0);
+    SF_INFO info{};
+    SNDFILE* f = sf_open(out.c_str(), SFM_READ, &info);
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(info.channels, 2);
+    EXPECT_EQ(info.samplerate, 44100);
+    EXPECT_GT(info.frames, 44100 * 5);
+    sf_close(f);
+    EXPECT_FALSE(fs::exists(out.string() + ".partial"));
+}
+
+TEST(Renderer, BadInputFailsCleanlyWithoutOutput) {
+    TempDir dir;
+    fs::path bad = dir.path / "bad.mid";
+    std::ofstream(bad) << "MThd this is not a midi file";
+    fs::path out = dir.path / "out.wav";
+    EXPECT_NE(run(bad.string() + " " + out.string()), 0);
+    EXPECT_NE(run("--plugin /nonexistent/lib.so " TARLIX_SOURCE_DIR "/examples/demo.mid " + out.string()), 0);
+    EXPECT_NE(run("--plugin /lib/x86_64-linux-gnu/libm.so.6 " TARLIX_SOURCE_DIR "/examples/demo.mid " + out.string()), 0);
+    EXPECT_NE(run("--rate 5 " TARLIX_SOURCE_DIR "/examples/demo.mid " + out.string()), 0);
+    EXPECT_NE(run("--block 0 " TARLIX_SOURCE_DIR "/examples/demo.mid " + out.string()), 0);
+    EXPECT_NE(run("--param Nonsense=0.5 " TARLIX_SOURCE_DIR "/examples/demo.mid " + out.string()), 0);
+    EXPECT_NE(run(dir.path.string() + "/missing.mid " + out.string()), 0);
+    EXPECT_FALSE(fs::exists(out));
+    EXPECT_FALSE(fs::exists(out.string() + ".partial"));
+    EXPECT_EQ(run("--info"), 0);
+    EXPECT_EQ(run("--tail 0 --param \"Play Mode=1\" --param 83=0.5 --program 3 --rate 48000 --block 100 " TARLIX_SOURCE_DIR "/examples/demo.mid " + out.string()), 0);
+    EXPECT_TRUE(fs::exists(out));
+}
