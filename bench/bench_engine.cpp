@@ -15,14 +15,15 @@ intptr_t host(vst::AEffect*, int32_t op, int32_t, intptr_t, void*, float) {
 
 // One stereo output module that only writes silence: the loop's own cost dominates.
 class SilentOut : public QX_ModuleBase {
-public:
+  public:
     explicit SilentOut(ModuleContext* c) : QX_ModuleBase(c, false) {
         allocateOutputs(2);
         c->modules[moduleIndex] = this;
         ++c->buildCount;
     }
     void Render(int offset, int count) override {
-        for (int i = 0; i < count; ++i) outputs[0][offset + i] = outputs[1][offset + i] = 0.0f;
+        for (int i = 0; i < count; ++i)
+            outputs[0][offset + i] = outputs[1][offset + i] = 0.0f;
     }
 };
 
@@ -45,13 +46,14 @@ void EngineLoop(benchmark::State& state) {
         benchmark::DoNotOptimize(l.data());
     }
     state.SetItemsProcessed(state.iterations() * block);
-    state.counters["ns_per_sample"] = benchmark::Counter(
-        static_cast<double>(state.iterations()) * block, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["ns_per_sample"] =
+        benchmark::Counter(static_cast<double>(state.iterations()) * block,
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(EngineLoop)->Arg(32)->Arg(128)->Arg(512)->Arg(2048);
 
 class Sink : public QX_ModuleBase {
-public:
+  public:
     explicit Sink(ModuleContext* c) : QX_ModuleBase(c, false) {
         c->modules[moduleIndex] = this;
         ++c->buildCount;
@@ -68,7 +70,8 @@ void EventDelivery(benchmark::State& state) {
     Sink sink(&ctx);
     const int perChunk = static_cast<int>(state.range(0));
     for (auto _ : state) {
-        for (int i = 0; i < perChunk; ++i) sink.PostEvent(ctx.clock + (i * 7) % 128, 0, 0, i, 0, nullptr);
+        for (int i = 0; i < perChunk; ++i)
+            sink.PostEvent(ctx.clock + (i * 7) % 128, 0, 0, i, 0, nullptr);
         sink.Process(0, 128);
         ctx.clock += 128;
     }

@@ -8,15 +8,23 @@ namespace tarlix {
 float taper_forward(float x, int code) {
     float y;
     switch (code & 0x7F) {
-    case 2: y = (x * x) * (x * x); break;
-    case 3: y = x * x; break;
-    case 4: y = 1.0f - (1.0f - x) * (1.0f - x); break;
+    case 2:
+        y = (x * x) * (x * x);
+        break;
+    case 3:
+        y = x * x;
+        break;
+    case 4:
+        y = 1.0f - (1.0f - x) * (1.0f - x);
+        break;
     case 5: {
         float u = (1.0f - x) * (1.0f - x);
         y = 1.0f - u * u;
         break;
     }
-    default: y = x; break;
+    default:
+        y = x;
+        break;
     }
     return (code & 0x80) ? 1.0f - y : y;
 }
@@ -26,11 +34,16 @@ float taper_inverse(float y, int code) {
     if (!(x > 0.0f)) return 0.0f; // also NaN
     if (x >= 1.0f) return 1.0f;
     switch (code & 0x7F) {
-    case 2: return std::sqrt(std::sqrt(x));
-    case 3: return std::sqrt(x);
-    case 4: return 1.0f - std::sqrt(1.0f - x);
-    case 5: return 1.0f - std::sqrt(std::sqrt(1.0f - x));
-    default: return x;
+    case 2:
+        return std::sqrt(std::sqrt(x));
+    case 3:
+        return std::sqrt(x);
+    case 4:
+        return 1.0f - std::sqrt(1.0f - x);
+    case 5:
+        return 1.0f - std::sqrt(std::sqrt(1.0f - x));
+    default:
+        return x;
     }
 }
 
@@ -38,17 +51,24 @@ float shape_curve(int shape, float x) {
     float d = x - 0.5f;
     float ad = std::fabs(d);
     switch (shape) {
-    case 1: return x * x;
-    case 2: return (x * x) * (x * x);
-    case 3: return 1.0f - (1.0f - x) * (1.0f - x);
-    case 4: return 2.0f * ad * d + 0.5f;
-    case 5: return 4.0f * ad * d * ad + 0.5f;
-    case 6: return d - 2.0f * ad * d + x;
+    case 1:
+        return x * x;
+    case 2:
+        return (x * x) * (x * x);
+    case 3:
+        return 1.0f - (1.0f - x) * (1.0f - x);
+    case 4:
+        return 2.0f * ad * d + 0.5f;
+    case 5:
+        return 4.0f * ad * d * ad + 0.5f;
+    case 6:
+        return d - 2.0f * ad * d + x;
     case 7: {
         float u = (1.0f - x) * (1.0f - x);
         return 1.0f - u * u;
     }
-    default: return x;
+    default:
+        return x;
     }
 }
 

@@ -15,8 +15,8 @@ float shape_curve_blend(int shape, float x, float depth);
 // One generator for the whole library; safe to call from the audio and the editor threads.
 float random_float(float range);
 int random_int(int n);
-uint32_t random_next();                  // one raw step (the new s2)
-void random_reset_for_test();            // back to the start-up seeds
+uint32_t random_next();       // one raw step (the new s2)
+void random_reset_for_test(); // back to the start-up seeds
 
 constexpr float kParseFailure = 1e32f;
 float parse_number(const char* text);

@@ -14,7 +14,9 @@ EventPool::EventPool(int capacity) : capacity_(capacity) {
     }
 }
 
-EventPool::~EventPool() { delete[] records_; }
+EventPool::~EventPool() {
+    delete[] records_;
+}
 
 EventRecord* EventPool::take() {
     EventRecord* e = free_;
@@ -33,7 +35,9 @@ void EventPool::give(EventRecord* e) {
     --inUse_;
 }
 
-ModuleContext::ModuleContext() { resetModuleState(); }
+ModuleContext::ModuleContext() {
+    resetModuleState();
+}
 
 void ModuleContext::resetModuleState() {
     for (int i = 0; i < kMaxModules; ++i) {
@@ -51,7 +55,9 @@ float* allocateAlignedFloats(size_t count) {
     return static_cast<float*>(p);
 }
 
-void freeAlignedFloats(float* p) { std::free(p); }
+void freeAlignedFloats(float* p) {
+    std::free(p);
+}
 
 QX_ModuleBase::QX_ModuleBase(ModuleContext* ctx, bool createdHeld)
     : context(ctx), now(ctx->clock), blockSize(ctx->blockSize), moduleIndex(ctx->buildCount) {
@@ -97,17 +103,24 @@ void QX_ModuleBase::setStatus(uint32_t s) {
     if (moduleIndex >= 0 && moduleIndex < kMaxModules) context->status[moduleIndex] = s;
 }
 
-bool QX_ModuleBase::hasPendingEvents() const { return eventList != nullptr; }
+bool QX_ModuleBase::hasPendingEvents() const {
+    return eventList != nullptr;
+}
 
-void QX_ModuleBase::Sleep(int, int) { setStatus(status() | kStatusAsleep); }
-void QX_ModuleBase::Hold() { setStatus(status() | kStatusHeld); }
+void QX_ModuleBase::Sleep(int, int) {
+    setStatus(status() | kStatusAsleep);
+}
+void QX_ModuleBase::Hold() {
+    setStatus(status() | kStatusHeld);
+}
 
 void QX_ModuleBase::allocateOutputs(int count) {
     if (count <= 0 || count > kModulePorts) return;
     int per = bufferFloats(blockSize);
     outputBlock_ = allocateAlignedFloats(static_cast<size_t>(per) * count);
     if (!outputBlock_) return;
-    for (int i = 0; i < count; ++i) outputs[i] = outputBlock_ + static_cast<size_t>(per) * i;
+    for (int i = 0; i < count; ++i)
+        outputs[i] = outputBlock_ + static_cast<size_t>(per) * i;
 }
 
 float* QX_ModuleBase::GetOutput(int index) const {
@@ -124,8 +137,8 @@ void QX_ModuleBase::BindParameter(int slot, int parameter, int tag) {
     paramTag[slot] = static_cast<uint8_t>(tag);
 }
 
-void QX_ModuleBase::PostEvent(uint64_t time, int port, int tag, int32_t intValue,
-                              float floatValue, const void* data) {
+void QX_ModuleBase::PostEvent(uint64_t time, int port, int tag, int32_t intValue, float floatValue,
+                              const void* data) {
     EventRecord* e = context->pool->take();
     if (!e) return; // pool dry: the event is lost, nothing else changes
     e->time = time;
@@ -171,8 +184,7 @@ void QX_ModuleBase::Connect(QX_ModuleBase* destination, int destinationIndex, in
                             int destinationInput, int voiceCount, int voiceStride,
                             int voiceNumber) {
     if (!destination || output < 0 || output >= kModulePorts || destinationInput < 0 ||
-        destinationInput >= kModulePorts || destinationIndex < 0 ||
-        destinationIndex >= kMaxModules)
+        destinationInput >= kModulePorts || destinationIndex < 0 || destinationIndex >= kMaxModules)
         return;
     destination->inputSource[destinationInput] = this;
     OnOutputConnected(output);
@@ -183,7 +195,8 @@ void QX_ModuleBase::Connect(QX_ModuleBase* destination, int destinationIndex, in
             static_cast<uint16_t>(voiceCount), static_cast<uint16_t>(voiceStride), nullptr};
         if (r) {
             RouteRecord** tail = &routes[output];
-            while (*tail) tail = &(*tail)->next;
+            while (*tail)
+                tail = &(*tail)->next;
             *tail = r;
         }
     }
@@ -193,7 +206,8 @@ void QX_ModuleBase::Connect(QX_ModuleBase* destination, int destinationIndex, in
 int QX_ModuleBase::routeCount(int output) const {
     int n = 0;
     if (output >= 0 && output < kModulePorts)
-        for (RouteRecord* r = routes[output]; r; r = r->next) ++n;
+        for (RouteRecord* r = routes[output]; r; r = r->next)
+            ++n;
     return n;
 }
 

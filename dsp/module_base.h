@@ -31,7 +31,7 @@ struct EventRecord {
 // Fixed set of event records with a free list; used only on the thread that runs the graph.
 // When it runs dry the new event is dropped and counted.
 class EventPool {
-public:
+  public:
     explicit EventPool(int capacity);
     ~EventPool();
     EventPool(const EventPool&) = delete;
@@ -43,7 +43,7 @@ public:
     int inUse() const { return inUse_; }
     uint64_t dropped() const { return dropped_; }
 
-private:
+  private:
     EventRecord* records_;
     EventRecord* free_ = nullptr;
     int capacity_;
@@ -58,8 +58,8 @@ struct ModuleContext {
     QX_ModuleBase* modules[kMaxModules] = {};
     uint32_t status[kMaxModules];
     EventRecord* oldest[kMaxModules] = {};
-    int buildCount = 0;   // modules constructed so far in the current build
-    uint64_t clock = 1;   // engine sample clock at the start of the current chunk
+    int buildCount = 0; // modules constructed so far in the current build
+    uint64_t clock = 1; // engine sample clock at the start of the current chunk
     int blockSize = kMaxChunk;
     EventPool* pool = nullptr;
     QX_DSP_VST* engine = nullptr;
@@ -77,13 +77,15 @@ struct RouteRecord {
 };
 
 // Floats per output buffer: whole groups of four with room for a render overrun.
-inline int bufferFloats(int blockSize) { return ((blockSize + 8) / 4) * 4; }
+inline int bufferFloats(int blockSize) {
+    return ((blockSize + 8) / 4) * 4;
+}
 
 float* allocateAlignedFloats(size_t count); // 16-byte aligned, zeroed
 void freeAlignedFloats(float* p);
 
 class QX_ModuleBase {
-public:
+  public:
     using Routine = void (QX_ModuleBase::*)(int offset, int count);
 
     QX_ModuleBase(ModuleContext* context, bool createdHeld);
@@ -137,12 +139,12 @@ public:
     Routine idleRoutine = &QX_ModuleBase::Sleep;
     Routine renderRoutine = &QX_ModuleBase::Render;
 
-protected:
+  protected:
     // Output buffers as one aligned block, output after output; freed by the base.
     void allocateOutputs(int count);
     void callRender(int offset, int count) { (this->*renderRoutine)(offset, count); }
 
-private:
+  private:
     void freeEvents();
     float* outputBlock_ = nullptr;
 };

@@ -5,9 +5,10 @@
 namespace tarlix {
 
 struct LayoutRecord {
-    uint32_t tagWord; // low 16 bits: tag 0..450; bit 31: global; bit 29: detent; bit 28: mirror taper
-    int16_t kind;     // control kind 0..138, directive 142..161
-    int16_t aux;      // kind-specific small number, -1 = none
+    uint32_t
+        tagWord;  // low 16 bits: tag 0..450; bit 31: global; bit 29: detent; bit 28: mirror taper
+    int16_t kind; // control kind 0..138, directive 142..161
+    int16_t aux;  // kind-specific small number, -1 = none
     int16_t x, y;
     const char* bitmap;
     float min, max;             // value range as the user sees it
@@ -26,7 +27,9 @@ constexpr uint32_t kLayoutMirrorBit = 1u << 28;
 
 extern const LayoutRecord kLayoutTable[kLayoutRowCount];
 
-inline int layoutTag(const LayoutRecord& r) { return static_cast<int>(r.tagWord & 0xFFFFu); }
+inline int layoutTag(const LayoutRecord& r) {
+    return static_cast<int>(r.tagWord & 0xFFFFu);
+}
 
 // The 48-colour palette (RGBA) that text styles index three entries at a time.
 constexpr int kPaletteSize = 48;

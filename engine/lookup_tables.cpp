@@ -8,8 +8,10 @@ namespace tarlix {
 void LookupTables::build(int sampleRate) {
     rate = sampleRate;
     const double pi = 3.14159265358979323846;
-    for (int i = 0; i < kSineSize; ++i) sine[i] = static_cast<float>(0.5 * std::sin(2 * pi * i / 512.0));
-    for (int i = 0; i < kSineSize - 1; ++i) sineDiff[i] = sine[i + 1] - sine[i];
+    for (int i = 0; i < kSineSize; ++i)
+        sine[i] = static_cast<float>(0.5 * std::sin(2 * pi * i / 512.0));
+    for (int i = 0; i < kSineSize - 1; ++i)
+        sineDiff[i] = sine[i + 1] - sine[i];
     sineDiff[kSineSize - 1] = sineDiff[0];
     for (int k = 0; k < kPowerCount; ++k) {
         double p = std::ldexp(1.0, k + kPowerMin);

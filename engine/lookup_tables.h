@@ -9,15 +9,15 @@ struct LookupTables {
     static constexpr int kFinePitchSize = 257;
     static constexpr int kCircleSize = 2049;
 
-    float sine[kSineSize];      // 0.5 sin(2 pi i / 512)
-    float sineDiff[kSineSize];  // forward difference for linear interpolation
-    float sineScale = 2560.0f;  // stored with the sine table
-    float pow2[kPowerCount];          // 2^j, j = -30..30
-    float pow2Milli[kPowerCount];     // 0.001375 * 2^j
-    float pow2Pitch[kPowerCount];     // 1.375 * 2^j (frequency volts of octave j)
-    float finePitch[kFinePitchSize];  // 13.75 * 2^(i/256) / rate
+    float sine[kSineSize];           // 0.5 sin(2 pi i / 512)
+    float sineDiff[kSineSize];       // forward difference for linear interpolation
+    float sineScale = 2560.0f;       // stored with the sine table
+    float pow2[kPowerCount];         // 2^j, j = -30..30
+    float pow2Milli[kPowerCount];    // 0.001375 * 2^j
+    float pow2Pitch[kPowerCount];    // 1.375 * 2^j (frequency volts of octave j)
+    float finePitch[kFinePitchSize]; // 13.75 * 2^(i/256) / rate
     float finePitchDiff[kFinePitchSize];
-    float fineRatio[kFinePitchSize];  // 2^(i/256)
+    float fineRatio[kFinePitchSize]; // 2^(i/256)
     float fineRatioDiff[kFinePitchSize];
     // Unit circle, w = max(i, 1) / 4096; consumers clamp their index to 2047 (tan(pi/2) at 2048).
     float circleTan[kCircleSize], circleCot[kCircleSize], circleSin[kCircleSize],

@@ -8,9 +8,13 @@
 
 namespace tarlix {
 
-bool isOptionKind(int kind) { return kind == 29 || (kind >= 32 && kind <= 42) || kind == 74; }
+bool isOptionKind(int kind) {
+    return kind == 29 || (kind >= 32 && kind <= 42) || kind == 74;
+}
 
-bool isTextDisplayKind(int kind) { return kind == 57 || kind == 58 || (kind >= 60 && kind <= 64); }
+bool isTextDisplayKind(int kind) {
+    return kind == 57 || kind == 58 || (kind >= 60 && kind <= 64);
+}
 
 int countOptions(const char* options) {
     int n = 0;
@@ -97,10 +101,14 @@ void ParameterLookup::build(const LayoutRecord* table, int rows) {
         int kind = rec.kind;
         if (isOptionKind(kind)) steps[tag] = static_cast<uint16_t>(countOptions(rec.options));
         int code = -1;
-        if (kind >= 0 && kind <= 5) code = kind;
-        else if (kind >= 7 && kind <= 12) code = kind - 7;
-        else if (kind >= 13 && kind <= 18) code = kind - 13;
-        if (code >= 0) taper[tag] = static_cast<uint8_t>(code | ((rec.tagWord & kLayoutMirrorBit) ? 128 : 0));
+        if (kind >= 0 && kind <= 5)
+            code = kind;
+        else if (kind >= 7 && kind <= 12)
+            code = kind - 7;
+        else if (kind >= 13 && kind <= 18)
+            code = kind - 13;
+        if (code >= 0)
+            taper[tag] = static_cast<uint8_t>(code | ((rec.tagWord & kLayoutMirrorBit) ? 128 : 0));
         if (kind < kFirstDirectiveKind) row[tag] = static_cast<int16_t>(r);
     }
     // Slots are counted per family in ascending tag order.

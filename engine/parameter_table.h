@@ -9,10 +9,10 @@
 namespace tarlix {
 
 struct ParameterLookup {
-    int16_t row[kNumEngineValues];       // defining layout row; 0 where none
-    uint16_t steps[kNumEngineValues];    // option count of list parameters, else 0
-    uint8_t taper[kNumEngineValues];     // curve code, bit 7 = mirror
-    uint8_t slot[kNumEngineValues];      // text/data slot, bit 7 = global; 255 = none
+    int16_t row[kNumEngineValues];        // defining layout row; 0 where none
+    uint16_t steps[kNumEngineValues];     // option count of list parameters, else 0
+    uint8_t taper[kNumEngineValues];      // curve code, bit 7 = mirror
+    uint8_t slot[kNumEngineValues];       // text/data slot, bit 7 = global; 255 = none
     int16_t slotFamily[kNumEngineValues]; // kind family of the slot (57 text, 67..72 data), 0 none
 
     void build(const LayoutRecord* table, int rows);

@@ -11,8 +11,8 @@ constexpr int kNumPrograms = 128;
 constexpr int kNumAutomatable = 242;
 
 namespace record {
-constexpr int kValues = 0;        // f32 x333, normalised
-constexpr int kMidiLearn = 1332;  // u16 x333, 65535 = not learned
+constexpr int kValues = 0;         // f32 x333, normalised
+constexpr int kMidiLearn = 1332;   // u16 x333, 65535 = not learned
 constexpr int kStringSlots = 1998; // 3 x 260 chars
 constexpr int kStringSlotSize = 260;
 constexpr int kStringSlotCount = 3;
@@ -56,6 +56,8 @@ inline void writeLearn(uint8_t* rec, int param, uint16_t c) {
 inline char* stringSlot(uint8_t* rec, int slot) {
     return reinterpret_cast<char*>(rec + record::kStringSlots + record::kStringSlotSize * slot);
 }
-inline char* programName(uint8_t* rec) { return reinterpret_cast<char*>(rec + record::kName); }
+inline char* programName(uint8_t* rec) {
+    return reinterpret_cast<char*>(rec + record::kName);
+}
 
 } // namespace tarlix

@@ -17,7 +17,7 @@ constexpr int kMidiInputValue = 335;
 constexpr int kBlockDurationValue = 385;
 constexpr int kProgramLoadedSignal = 387;
 constexpr int kPresetNameValue = 401;
-constexpr int kMpeBendFirst = 404, kMpePressureFirst = 419, kMpeCc74First = 434, kMpeLast = 448;
+constexpr int kMpeBendFirst = 404, kMpePressureFirst = 419, kMpeLast = 448; // then CC74 from 434
 constexpr float kFadeMs = 21.0f;
 
 int sanitiseRate(float rate) {
@@ -27,19 +27,21 @@ int sanitiseRate(float rate) {
 
 // Flush denormals to zero while the graph runs; the host's own mode is restored afterwards.
 class DenormalGuard {
-public:
+  public:
     DenormalGuard() : saved_(_mm_getcsr()) { _mm_setcsr(saved_ | 0x8040); }
     ~DenormalGuard() { _mm_setcsr(saved_); }
 
-private:
+  private:
     unsigned saved_;
 };
 } // namespace
 
 QX_DSP_VST::QX_DSP_VST(vst::HostCallback host)
     : AudioEffectX(host, kNumPrograms, kNumParams), graphBuilder_(buildInstrumentGraph) {
-    for (auto& p : pendingValue_) p.store(0.0f, std::memory_order_relaxed);
-    for (auto& d : pendingDirty_) d.store(0, std::memory_order_relaxed);
+    for (auto& p : pendingValue_)
+        p.store(0.0f, std::memory_order_relaxed);
+    for (auto& d : pendingDirty_)
+        d.store(0, std::memory_order_relaxed);
     context_.pool = &pool_;
     context_.engine = this;
     context_.blockSize = block_;
@@ -54,7 +56,8 @@ QX_DSP_VST::QX_DSP_VST(vst::HostCallback host)
     // Empty records (not learned) until the factory bank is copied over them.
     std::memset(bank_, 0, kBankSize);
     for (int p = 0; p < kNumPrograms; ++p)
-        for (int i = 0; i < kNumParams; ++i) writeLearn(recordOf(p), i, kNotLearned);
+        for (int i = 0; i < kNumParams; ++i)
+            writeLearn(recordOf(p), i, kNotLearned);
     platform::Resource factory = platform::findResource("VST_PatchMemoryBanks.mem", "DATA");
     if (factory.data && factory.size >= 4) {
         size_t n = factory.size - 4;
@@ -153,7 +156,8 @@ void QX_DSP_VST::destroyGraph() {
         delete context_.modules[i];
         context_.modules[i] = nullptr;
     }
-    for (auto& list : routes_) list.clear();
+    for (auto& list : routes_)
+        list.clear();
     context_.resetModuleState();
 }
 
@@ -170,7 +174,8 @@ int QX_DSP_VST::buildGraph() {
                 delete context_.modules[j];
                 context_.modules[j] = nullptr;
             }
-            for (auto& list : routes_) list.clear();
+            for (auto& list : routes_)
+                list.clear();
             context_.resetModuleState();
             n = 0;
             break;
@@ -207,7 +212,8 @@ void QX_DSP_VST::resume() {
     }
     int n = buildGraph();
     graphBuilt_ = true;
-    for (int i = 0; i < n; ++i) context_.modules[i]->Prepare();
+    for (int i = 0; i < n; ++i)
+        context_.modules[i]->Prepare();
     moduleCount_.store(n, std::memory_order_release);
     drainPendingParameters();
     setEngineValue(kBlockDurationValue, blockDuration_, false);
@@ -305,8 +311,10 @@ void QX_DSP_VST::checkMpeSwitch() {
     if (active == mpeSeen_) return;
     mpeSeen_ = active;
     postAllNotesOff();
-    for (int i = kMpeBendFirst; i < kMpePressureFirst; ++i) applyParameterAt(context_.clock, i, 0.5f);
-    for (int i = kMpePressureFirst; i <= kMpeLast; ++i) applyParameterAt(context_.clock, i, 0.0f);
+    for (int i = kMpeBendFirst; i < kMpePressureFirst; ++i)
+        applyParameterAt(context_.clock, i, 0.5f);
+    for (int i = kMpePressureFirst; i <= kMpeLast; ++i)
+        applyParameterAt(context_.clock, i, 0.0f);
 }
 
 int32_t QX_DSP_VST::processEvents(vst::VstEvents* events) {
@@ -344,7 +352,8 @@ void QX_DSP_VST::drainPendingParameters() {
             int b = __builtin_ctz(bits);
             bits &= bits - 1;
             int index = w * 32 + b;
-            applyEngineSide(context_.clock, index, pendingValue_[index].load(std::memory_order_relaxed));
+            applyEngineSide(context_.clock, index,
+                            pendingValue_[index].load(std::memory_order_relaxed));
         }
     }
 }
@@ -364,11 +373,13 @@ void QX_DSP_VST::applyParameterAt(uint64_t time, int32_t index, float value) {
 void QX_DSP_VST::applyEngineSide(uint64_t time, int index, float value) {
     if (index == kPresetNameValue) {
         float v = std::isfinite(value) ? value : 0.0f;
-        sendEngineValue(time, index, 0, static_cast<int32_t>(std::fmax(-2e9f, std::fmin(2e9f, v))), v);
+        sendEngineValue(time, index, 0, static_cast<int32_t>(std::fmax(-2e9f, std::fmin(2e9f, v))),
+                        v);
         return;
     }
     const ParameterLookup& lookup = shared_->parameters;
-    float units = lookup.row[index] ? engineUnits(lookup.rowOf(index), lookup.taper[index], value) : 0.0f;
+    float units =
+        lookup.row[index] ? engineUnits(lookup.rowOf(index), lookup.taper[index], value) : 0.0f;
     engineValues_[index] = units;
     sendEngineValue(time, index, 0, roundTenfold(units), units);
 }
@@ -442,7 +453,8 @@ void QX_DSP_VST::setEngineValue(int32_t index, float value, bool dispatch) {
         writeValue(storageRecord(index), index, normalised);
         normalisedCache_[index] = normalised;
     }
-    if (dispatch) sendEngineValue(0, index, 0, roundTenfold(engineValues_[index]), engineValues_[index]);
+    if (dispatch)
+        sendEngineValue(0, index, 0, roundTenfold(engineValues_[index]), engineValues_[index]);
 }
 
 void QX_DSP_VST::sendEngineValue(uint64_t time, int32_t index, int32_t tag, int32_t intValue,
@@ -467,8 +479,8 @@ void QX_DSP_VST::addParameterRoute(QX_ModuleBase* module, int moduleIndex, int e
         return;
     module->SetInput(input, &engineValues_[engineValue]);
     if (voiceCount != 0 && voiceNumber != 0) return; // voice 0's route serves the whole group
-    routes_[engineValue].push_back({static_cast<uint16_t>(moduleIndex), static_cast<uint16_t>(input),
-                                    static_cast<uint16_t>(voiceCount),
+    routes_[engineValue].push_back({static_cast<uint16_t>(moduleIndex),
+                                    static_cast<uint16_t>(input), static_cast<uint16_t>(voiceCount),
                                     static_cast<uint16_t>(voiceStride)});
 }
 
@@ -488,7 +500,8 @@ void QX_DSP_VST::loadProgram(int32_t program) {
     int previousBusy = busy_.exchange(0);
     for (int i = 0; i < moduleCount(); ++i)
         if (QX_ModuleBase* m = context_.modules[i]) m->Reset();
-    for (int i = 0; i < kNumParams; ++i) applyParameterAt(context_.clock, i, readValue(storageRecord(i), i));
+    for (int i = 0; i < kNumParams; ++i)
+        applyParameterAt(context_.clock, i, readValue(storageRecord(i), i));
     busy_.store(previousBusy);
     loading_.store(0);
     notifyEditor(kProgramLoadedSignal, nullptr);
@@ -534,7 +547,9 @@ bool QX_DSP_VST::getProgramNameIndexed(int32_t, int32_t index, char* text) {
     return true;
 }
 
-const char* QX_DSP_VST::getCurrentProgramName() { return getProgramNamePointer(selectedProgram_.load()); }
+const char* QX_DSP_VST::getCurrentProgramName() {
+    return getProgramNamePointer(selectedProgram_.load());
+}
 
 const char* QX_DSP_VST::getProgramNamePointer(int32_t program) {
     if (program < 0 || program >= kNumPrograms || !bank_) return "";
@@ -579,25 +594,31 @@ uint8_t* QX_DSP_VST::getDataBlock(int32_t blockIndex, int32_t size) {
     // Short blocks 0..2 (2 is the first half-kilobyte of the long block); long block 0 only.
     if (size == record::kShortBlockSize && blockIndex >= 0 && blockIndex <= 2)
         return currentRecord_ + record::kShortBlocks + record::kShortBlockSize * blockIndex;
-    if (size == record::kLongBlockSize && blockIndex == 0) return currentRecord_ + record::kLongBlock;
+    if (size == record::kLongBlockSize && blockIndex == 0)
+        return currentRecord_ + record::kLongBlock;
     return nullptr;
 }
 
 void QX_DSP_VST::storeShortBlock(const void* source, int32_t blockIndex, int32_t byteCount) {
     uint8_t* dest = getDataBlock(blockIndex, record::kShortBlockSize);
     if (!dest || !source || byteCount <= 0) return;
-    std::memcpy(dest, source, static_cast<size_t>(byteCount < record::kShortBlockSize ? byteCount : record::kShortBlockSize));
+    std::memcpy(dest, source,
+                static_cast<size_t>(byteCount < record::kShortBlockSize ? byteCount
+                                                                        : record::kShortBlockSize));
 }
 
 void QX_DSP_VST::storeLongBlock(const void* source, int32_t blockIndex, int32_t byteCount) {
     uint8_t* dest = getDataBlock(blockIndex, record::kLongBlockSize);
     if (!dest || !source || byteCount <= 0) return;
-    std::memcpy(dest, source, static_cast<size_t>(byteCount < record::kLongBlockSize ? byteCount : record::kLongBlockSize));
+    std::memcpy(dest, source,
+                static_cast<size_t>(byteCount < record::kLongBlockSize ? byteCount
+                                                                       : record::kLongBlockSize));
 }
 
 void QX_DSP_VST::setMidiLearn(int32_t parameter, uint16_t code) {
     if (parameter < 0 || parameter >= kNumParams || !bank_) return;
-    for (int p = 0; p < kNumPrograms; ++p) writeLearn(recordOf(p), parameter, code);
+    for (int p = 0; p < kNumPrograms; ++p)
+        writeLearn(recordOf(p), parameter, code);
 }
 
 uint32_t QX_DSP_VST::getMidiLearn(int32_t parameter) {
@@ -661,7 +682,8 @@ bool QX_DSP_VST::getVendorString(char* text) {
 }
 
 int32_t QX_DSP_VST::canDo(const char* text) {
-    static const char* const yes[] = {"receiveVstEvents", "receiveVstMidiEvent", "receiveVstTimeInfo"};
+    static const char* const yes[] = {"receiveVstEvents", "receiveVstMidiEvent",
+                                      "receiveVstTimeInfo"};
     static const char* const no[] = {"sendVstMidiEvent", "sendVstEvents", "offline", "bypass",
                                      "midiProgramNames"};
     for (const char* t : yes)

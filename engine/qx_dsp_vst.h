@@ -15,7 +15,7 @@ class QX_DSP_VST;
 using GraphBuilder = int (*)(QX_DSP_VST& engine);
 
 class QX_DSP_VST : public vst::AudioEffectX {
-public:
+  public:
     explicit QX_DSP_VST(vst::HostCallback host);
     ~QX_DSP_VST() override;
     bool constructedOk() const { return bank_ != nullptr && shared_ != nullptr; }
@@ -112,12 +112,14 @@ public:
 
     static constexpr int kEventPoolSize = 32768;
 
-private:
+  private:
     struct ParamRoute {
         uint16_t module, input, voiceCount, voiceStride;
     };
 
-    uint8_t* recordOf(int program) { return bank_ + static_cast<size_t>(program) * tarlix::record::kSize; }
+    uint8_t* recordOf(int program) {
+        return bank_ + static_cast<size_t>(program) * tarlix::record::kSize;
+    }
     uint8_t* storageRecord(int index); // record 0 for globals, else the loaded program's
     void applyEngineSide(uint64_t time, int index, float quantised);
     void drainPendingParameters();
@@ -156,14 +158,11 @@ private:
     std::atomic<int> loading_{0};
     std::atomic<int> busy_{-1};
     std::atomic<int> lastController_{-1};
-    uint8_t nrpn_[4] = {0, 255, 0, 0};
     std::atomic<int> selectedProgram_{0};
     float fadeLevel_ = 1.0f, fadeStep_ = 0.0f;
     std::atomic<int> fadeState_{0};
-    int midiChannel_ = -1;
     std::atomic<int> mpeActive_{0};
     int mpeSeen_ = -1;
-    int pressureSwap_ = 0;
     int graphBuilds_ = 0;
     int plainResumes_ = 0;
     vst::VstSpeakerArrangement inputArrangement_{}, outputArrangement_{};

@@ -9,13 +9,16 @@ void copyString(char* dest, const char* source, int maxChars) {
     if (!dest) return;
     int i = 0;
     if (source)
-        for (; i < maxChars && source[i]; ++i) dest[i] = source[i];
+        for (; i < maxChars && source[i]; ++i)
+            dest[i] = source[i];
     dest[i] = 0;
 }
 
 namespace {
 
-AudioEffect* objectOf(AEffect* e) { return AudioEffect::fromAeffect(e); }
+AudioEffect* objectOf(AEffect* e) {
+    return AudioEffect::fromAeffect(e);
+}
 
 intptr_t dispatchTrampoline(AEffect* e, int32_t opcode, int32_t index, intptr_t value, void* ptr,
                             float opt) {
@@ -42,7 +45,8 @@ void processAccumulating(AEffect* e, float** inputs, float** outputs, int32_t fr
         fx->processReplacing(inputs ? ins : nullptr, outs, n);
         for (int ch = 0; ch < 2; ++ch)
             if (outputs[ch])
-                for (int32_t i = 0; i < n; ++i) outputs[ch][done + i] += outs[ch][i];
+                for (int32_t i = 0; i < n; ++i)
+                    outputs[ch][done + i] += outs[ch][i];
         done += n;
     }
 }
@@ -66,8 +70,7 @@ float getParameterTrampoline(AEffect* e, int32_t index) {
 
 } // namespace
 
-AudioEffect::AudioEffect(HostCallback host, int32_t numPrograms, int32_t numParams)
-    : host_(host) {
+AudioEffect::AudioEffect(HostCallback host, int32_t numPrograms, int32_t numParams) : host_(host) {
     std::memset(&effect_, 0, sizeof(effect_));
     effect_.magic = kEffectMagic;
     effect_.dispatcher = dispatchTrampoline;
@@ -86,7 +89,9 @@ AudioEffect::AudioEffect(HostCallback host, int32_t numPrograms, int32_t numPara
     effect_.processReplacing = processReplacingTrampoline;
 }
 
-AudioEffect::~AudioEffect() { deleteEditor(); }
+AudioEffect::~AudioEffect() {
+    deleteEditor();
+}
 
 AudioEffect* AudioEffect::fromAeffect(AEffect* e) {
     if (!e || e->magic != kEffectMagic) return nullptr;
@@ -117,21 +122,29 @@ intptr_t AudioEffect::callHost(int32_t opcode, int32_t index, intptr_t value, vo
 
 void AudioEffect::setParameterAutomated(int32_t index, float value) {
     setParameter(index, value);
-    if (index >= 0 && index < effect_.numParams) callHost(audioMasterAutomate, index, 0, nullptr, value);
+    if (index >= 0 && index < effect_.numParams)
+        callHost(audioMasterAutomate, index, 0, nullptr, value);
 }
 
-int32_t AudioEffect::getChunk(void**, bool) { return 0; }
-int32_t AudioEffect::setChunk(void*, int32_t, bool) { return 0; }
+int32_t AudioEffect::getChunk(void**, bool) {
+    return 0;
+}
+int32_t AudioEffect::setChunk(void*, int32_t, bool) {
+    return 0;
+}
 
 intptr_t AudioEffect::dispatcher(int32_t opcode, int32_t index, intptr_t value, void* ptr,
                                  float opt) {
     char* text = static_cast<char*>(ptr);
     switch (opcode) {
-    case effOpen: open(); return 0;
+    case effOpen:
+        open();
+        return 0;
     case effSetProgram:
         if (value >= 0 && value < effect_.numPrograms) setProgram(static_cast<int32_t>(value));
         return 0;
-    case effGetProgram: return getProgram();
+    case effGetProgram:
+        return getProgram();
     case effSetProgramName:
         if (text) setProgramName(text);
         return 0;
@@ -143,31 +156,43 @@ intptr_t AudioEffect::dispatcher(int32_t opcode, int32_t index, intptr_t value, 
     case effGetParamName:
         if (!text) return 0;
         text[0] = 0;
-        if (opcode == effGetParamLabel) getParameterLabel(index, text);
-        else if (opcode == effGetParamDisplay) getParameterDisplay(index, text);
-        else getParameterName(index, text);
+        if (opcode == effGetParamLabel)
+            getParameterLabel(index, text);
+        else if (opcode == effGetParamDisplay)
+            getParameterDisplay(index, text);
+        else
+            getParameterName(index, text);
         return 0;
-    case effSetSampleRate: setSampleRate(opt); return 0;
-    case effSetBlockSize: setBlockSize(static_cast<int32_t>(value)); return 0;
+    case effSetSampleRate:
+        setSampleRate(opt);
+        return 0;
+    case effSetBlockSize:
+        setBlockSize(static_cast<int32_t>(value));
+        return 0;
     case effMainsChanged:
-        if (value) resume();
-        else suspend();
+        if (value)
+            resume();
+        else
+            suspend();
         return 0;
     case effEditGetRect:
         if (editor_ && ptr) return editor_->getRect(static_cast<ERect**>(ptr)) ? 1 : 0;
         return 0;
-    case effEditOpen: return editor_ ? (editor_->open(ptr) ? 1 : 0) : 0;
+    case effEditOpen:
+        return editor_ ? (editor_->open(ptr) ? 1 : 0) : 0;
     case effEditClose:
         if (editor_) editor_->close();
         return 0;
     case effEditIdle:
         if (editor_) editor_->idle();
         return 0;
-    case effGetChunk: return ptr ? getChunk(static_cast<void**>(ptr), index != 0) : 0;
+    case effGetChunk:
+        return ptr ? getChunk(static_cast<void**>(ptr), index != 0) : 0;
     case effSetChunk:
         if (!ptr || value <= 0 || value > INT32_MAX) return 0;
         return setChunk(ptr, static_cast<int32_t>(value), index != 0);
-    default: return 0;
+    default:
+        return 0;
     }
 }
 
@@ -178,16 +203,20 @@ intptr_t AudioEffectX::dispatcher(int32_t opcode, int32_t index, intptr_t value,
                                   float opt) {
     char* text = static_cast<char*>(ptr);
     switch (opcode) {
-    case effProcessEvents: return processEvents(static_cast<VstEvents*>(ptr));
-    case effCanBeAutomated: return canParameterBeAutomated(index) ? 1 : 0;
-    case effString2Parameter: return text && string2parameter(index, text) ? 1 : 0;
+    case effProcessEvents:
+        return processEvents(static_cast<VstEvents*>(ptr));
+    case effCanBeAutomated:
+        return canParameterBeAutomated(index) ? 1 : 0;
+    case effString2Parameter:
+        return text && string2parameter(index, text) ? 1 : 0;
     case effGetProgramNameIndexed:
         return text && getProgramNameIndexed(static_cast<int32_t>(value), index, text) ? 1 : 0;
     case effGetInputProperties:
         return ptr && getInputProperties(index, static_cast<VstPinProperties*>(ptr)) ? 1 : 0;
     case effGetOutputProperties:
         return ptr && getOutputProperties(index, static_cast<VstPinProperties*>(ptr)) ? 1 : 0;
-    case effGetPlugCategory: return getPlugCategory();
+    case effGetPlugCategory:
+        return getPlugCategory();
     case effSetSpeakerArrangement:
         return setSpeakerArrangement(reinterpret_cast<VstSpeakerArrangement*>(value),
                                      static_cast<VstSpeakerArrangement*>(ptr))
@@ -199,27 +228,40 @@ intptr_t AudioEffectX::dispatcher(int32_t opcode, int32_t index, intptr_t value,
                                      static_cast<VstSpeakerArrangement**>(ptr))
                    ? 1
                    : 0;
-    case effSetBypass: return setBypass(value != 0) ? 1 : 0;
-    case effGetEffectName: return text && getEffectName(text) ? 1 : 0;
-    case effGetVendorString: return text && getVendorString(text) ? 1 : 0;
-    case effGetProductString: return text && getProductString(text) ? 1 : 0;
-    case effGetVendorVersion: return getVendorVersion();
-    case effVendorSpecific: return vendorSpecific(index, value, ptr, opt);
-    case effCanDo: return text ? canDo(text) : 0;
-    case effGetTailSize: return getTailSize();
-    case effGetParameterProperties: return 0;
-    case effGetVstVersion: return getVstVersion();
+    case effSetBypass:
+        return setBypass(value != 0) ? 1 : 0;
+    case effGetEffectName:
+        return text && getEffectName(text) ? 1 : 0;
+    case effGetVendorString:
+        return text && getVendorString(text) ? 1 : 0;
+    case effGetProductString:
+        return text && getProductString(text) ? 1 : 0;
+    case effGetVendorVersion:
+        return getVendorVersion();
+    case effVendorSpecific:
+        return vendorSpecific(index, value, ptr, opt);
+    case effCanDo:
+        return text ? canDo(text) : 0;
+    case effGetTailSize:
+        return getTailSize();
+    case effGetParameterProperties:
+        return 0;
+    case effGetVstVersion:
+        return getVstVersion();
     case effEditKeyDown:
         return editor_ ? editor_->onKeyDown(index, static_cast<int32_t>(value),
                                             static_cast<int32_t>(opt))
                        : 0;
     case effEditKeyUp:
-        return editor_ ? editor_->onKeyUp(index, static_cast<int32_t>(value),
-                                          static_cast<int32_t>(opt))
-                       : 0;
-    case effGetNumMidiInputChannels: return getNumMidiInputChannels();
-    case effGetNumMidiOutputChannels: return getNumMidiOutputChannels();
-    default: return AudioEffect::dispatcher(opcode, index, value, ptr, opt);
+        return editor_
+                   ? editor_->onKeyUp(index, static_cast<int32_t>(value), static_cast<int32_t>(opt))
+                   : 0;
+    case effGetNumMidiInputChannels:
+        return getNumMidiInputChannels();
+    case effGetNumMidiOutputChannels:
+        return getNumMidiOutputChannels();
+    default:
+        return AudioEffect::dispatcher(opcode, index, value, ptr, opt);
     }
 }
 

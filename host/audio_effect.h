@@ -11,7 +11,7 @@ class GuiEditor;
 void copyString(char* dest, const char* source, int maxChars);
 
 class AudioEffect {
-public:
+  public:
     AudioEffect(HostCallback host, int32_t numPrograms, int32_t numParams);
     virtual ~AudioEffect();
     AudioEffect(const AudioEffect&) = delete;
@@ -52,7 +52,7 @@ public:
     int32_t getBlockSize() const { return blockSize_; }
     GuiEditor* getEditor() { return editor_; }
 
-protected:
+  protected:
     void setEditor(GuiEditor* editor); // takes ownership
     void deleteEditor();
     void setUniqueID(int32_t id) { effect_.uniqueID = id; }
@@ -71,14 +71,14 @@ protected:
     int32_t curProgram_ = 0;
     GuiEditor* editor_ = nullptr;
 
-private:
+  private:
     HostCallback host_;
     AEffect effect_;
 };
 
 // The 2.4 extensions: events, pins, speaker arrangements, identity strings and capabilities.
 class AudioEffectX : public AudioEffect {
-public:
+  public:
     AudioEffectX(HostCallback host, int32_t numPrograms, int32_t numParams);
 
     intptr_t dispatcher(int32_t opcode, int32_t index, intptr_t value, void* ptr,
@@ -113,14 +113,14 @@ public:
     VstTimeInfo* getTimeInfo(int32_t filter);
     bool wantEvents(int32_t filter = 1);
 
-protected:
+  protected:
     void isSynth(bool on) { setFlag(effFlagsIsSynth, on); }
     void noTail(bool on) { setFlag(effFlagsNoSoundInStop, on); }
 };
 
 // Base of an editor: a rectangle and open/close/idle, called from the host's UI thread.
 class GuiEditor {
-public:
+  public:
     explicit GuiEditor(AudioEffect* effect) : effect_(effect) {}
     virtual ~GuiEditor() = default;
     virtual bool getRect(ERect** rect) {
@@ -138,7 +138,7 @@ public:
     bool isOpen() const { return systemWindow_ != nullptr; }
     AudioEffect* getEffect() { return effect_; }
 
-protected:
+  protected:
     AudioEffect* effect_;
     void* systemWindow_ = nullptr;
     ERect rect_{0, 0, 0, 0};

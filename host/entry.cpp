@@ -3,7 +3,8 @@
 
 #include "engine/qx_dsp_vst.h"
 
-extern "C" __attribute__((visibility("default"))) vst::AEffect* VSTPluginMain(vst::HostCallback host) {
+extern "C" __attribute__((visibility("default"))) vst::AEffect*
+VSTPluginMain(vst::HostCallback host) {
     if (!host) return nullptr;
     if (host(nullptr, vst::audioMasterVersion, 0, 0, nullptr, 0.0f) == 0) return nullptr;
     try {
@@ -20,5 +21,8 @@ extern "C" __attribute__((visibility("default"))) vst::AEffect* VSTPluginMain(vs
 }
 
 // Older hosts look for "main"; C++ cannot name a function so, the assembler can.
-extern "C" __attribute__((visibility("default"))) vst::AEffect* vstMainAlias(vst::HostCallback host) __asm__("main");
-vst::AEffect* vstMainAlias(vst::HostCallback host) { return VSTPluginMain(host); }
+extern "C" __attribute__((visibility("default"))) vst::AEffect*
+vstMainAlias(vst::HostCallback host) __asm__("main");
+vst::AEffect* vstMainAlias(vst::HostCallback host) {
+    return VSTPluginMain(host);
+}

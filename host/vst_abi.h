@@ -238,7 +238,12 @@ struct VstPinProperties {
 static_assert(sizeof(VstPinProperties) == 128);
 
 enum SpeakerArrangementType : int32_t { kSpeakerArrMono = 0, kSpeakerArrStereo = 1 };
-enum SpeakerType : int32_t { kSpeakerUndefined = 0x7fffffff, kSpeakerM = 0, kSpeakerL = 1, kSpeakerR = 2 };
+enum SpeakerType : int32_t {
+    kSpeakerUndefined = 0x7fffffff,
+    kSpeakerM = 0,
+    kSpeakerL = 1,
+    kSpeakerR = 2
+};
 
 struct VstSpeakerProperties {
     float azimuth;

@@ -23,7 +23,7 @@ std::string homeFolder() {
 }
 
 bool isDirectory(const std::string& p) {
-    struct stat st{};
+    struct stat st {};
     return ::stat(p.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 

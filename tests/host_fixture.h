@@ -17,7 +17,9 @@ struct Library {
     vst::AEffect* (*entry)(vst::HostCallback) = nullptr;
     Library() {
         handle = dlopen(TARLIX_PLUGIN_PATH, RTLD_NOW | RTLD_LOCAL);
-        if (handle) entry = reinterpret_cast<vst::AEffect* (*)(vst::HostCallback)>(dlsym(handle, "VSTPluginMain"));
+        if (handle)
+            entry = reinterpret_cast<vst::AEffect* (*)(vst::HostCallback)>(
+                dlsym(handle, "VSTPluginMain"));
     }
     ~Library() {
         if (handle) dlclose(handle);
@@ -45,7 +47,8 @@ struct Instance {
     ~Instance() {
         if (fx) fx->dispatcher(fx, vst::effClose, 0, 0, nullptr, 0);
     }
-    intptr_t call(int32_t op, int32_t index = 0, intptr_t value = 0, void* ptr = nullptr, float opt = 0) {
+    intptr_t call(int32_t op, int32_t index = 0, intptr_t value = 0, void* ptr = nullptr,
+                  float opt = 0) {
         return fx->dispatcher(fx, op, index, value, ptr, opt);
     }
     std::string text(int32_t op, int32_t index = 0, intptr_t value = 0) {

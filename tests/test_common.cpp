@@ -47,23 +47,36 @@ TEST(Random, SequenceFromTheSeeds) {
     EXPECT_EQ(random_next(), 1513381931u);
     random_reset_for_test();
     const int expected[] = {44, 30, 89, 35, 52, 19, 80, 13};
-    for (int e : expected) EXPECT_EQ(random_int(100), e);
+    for (int e : expected)
+        EXPECT_EQ(random_int(100), e);
     random_reset_for_test();
     EXPECT_FLOAT_EQ(random_float(1.0f), 0.44662807f);
     EXPECT_EQ(random_int(0), 0);
-    for (int i = 0; i < 10000; ++i) EXPECT_LT(random_float(1.0f), 1.0f);
+    for (int i = 0; i < 10000; ++i)
+        EXPECT_LT(random_float(1.0f), 1.0f);
 }
 
 TEST(ParseNumber, TextsAndRefusals) {
     struct Case {
         const char* text;
         float value;
-    } cases[] = {{"12.5", 12.5f}, {"-+3", -3.0f}, {"7,9", 7.0f}, {",5", 0.0f}, {"", 0.0f},
-                 {"-", 0.0f},     {".", 0.0f},    {"0.25", 0.25f}, {"+4", 4.0f},
-                 {"1.2.3", kParseFailure}, {"4a", kParseFailure}, {" 4", kParseFailure},
-                 {"+-3", kParseFailure}, {"1e5", kParseFailure},
+    } cases[] = {{"12.5", 12.5f},
+                 {"-+3", -3.0f},
+                 {"7,9", 7.0f},
+                 {",5", 0.0f},
+                 {"", 0.0f},
+                 {"-", 0.0f},
+                 {".", 0.0f},
+                 {"0.25", 0.25f},
+                 {"+4", 4.0f},
+                 {"1.2.3", kParseFailure},
+                 {"4a", kParseFailure},
+                 {" 4", kParseFailure},
+                 {"+-3", kParseFailure},
+                 {"1e5", kParseFailure},
                  {"99999999999999999999999999999999999999999", kParseFailure}};
-    for (const Case& c : cases) EXPECT_FLOAT_EQ(parse_number(c.text), c.value) << c.text;
+    for (const Case& c : cases)
+        EXPECT_FLOAT_EQ(parse_number(c.text), c.value) << c.text;
     EXPECT_FALSE(std::signbit(parse_number("-")));
     EXPECT_EQ(parse_number(nullptr), kParseFailure);
     std::string longText(100000, '1');

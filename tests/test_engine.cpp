@@ -14,7 +14,7 @@ std::vector<int> gChunks;
 
 // A last module that writes a constant 0.5 and records each chunk it is given.
 class ConstantOut : public QX_ModuleBase {
-public:
+  public:
     explicit ConstantOut(ModuleContext* c) : QX_ModuleBase(c, false) {
         allocateOutputs(2);
         c->modules[moduleIndex] = this;
@@ -22,7 +22,8 @@ public:
     }
     void Render(int offset, int count) override {
         gChunks.push_back(count);
-        for (int i = 0; i < count; ++i) outputs[0][offset + i] = outputs[1][offset + i] = 0.5f;
+        for (int i = 0; i < count; ++i)
+            outputs[0][offset + i] = outputs[1][offset + i] = 0.5f;
     }
     void HandleEvent(const EventRecord& e, int) override { events.push_back(e.port); }
     std::vector<int> events;
@@ -195,7 +196,7 @@ TEST_F(Engine, ProgramChangeWhileStoppedIsImmediateAndBoundsAreKept) {
 TEST_F(Engine, MpeSwitchRecentresTheExpressionValues) {
     fx.setGraphBuilder(oneModuleGraph);
     fx.resume();
-    run(8); // the first block counts as a switch
+    run(8);                                     // the first block counts as a switch
     EXPECT_FLOAT_EQ(fx.engineValue(404), 0.0f); // bend centre is 0 V
     EXPECT_FLOAT_EQ(fx.engineValue(419), 0.0f);
 }
@@ -228,9 +229,11 @@ TEST(SharedTablesThreads, ConcurrentInstancesBuildOnce) {
         std::vector<std::thread> threads;
         for (int t = 0; t < 4; ++t)
             threads.emplace_back([] {
-                for (int i = 0; i < 5; ++i) QX_DSP_VST fx(host);
+                for (int i = 0; i < 5; ++i)
+                    QX_DSP_VST fx(host);
             });
-        for (auto& t : threads) t.join();
+        for (auto& t : threads)
+            t.join();
         EXPECT_EQ(sharedTablesBuildCount(), before + 1);
     }
     EXPECT_EQ(sharedTablesUsers(), 0);

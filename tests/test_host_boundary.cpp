@@ -21,7 +21,8 @@ TEST(HostBoundary, IdentityAndFixedAnswers) {
     ASSERT_NE(p.fx, nullptr);
     ASSERT_GE(hostCalls().size(), 2u);
     EXPECT_EQ(hostCalls()[0], audioMasterVersion);
-    EXPECT_NE(std::find(hostCalls().begin(), hostCalls().end(), audioMasterWantMidi), hostCalls().end());
+    EXPECT_NE(std::find(hostCalls().begin(), hostCalls().end(), audioMasterWantMidi),
+              hostCalls().end());
     AEffect* fx = p.fx;
     EXPECT_EQ(fx->magic, 0x56737450);
     EXPECT_EQ(fx->numPrograms, 128);
@@ -57,10 +58,18 @@ TEST(HostBoundary, CanDoAnswers) {
     struct {
         const char* text;
         int answer;
-    } cases[] = {{"receiveVstEvents", 1}, {"receiveVstMidiEvent", 1}, {"receiveVstTimeInfo", 1},
-                 {"sendVstMidiEvent", -1}, {"sendVstEvents", -1}, {"offline", -1},
-                 {"bypass", -1}, {"midiProgramNames", -1}, {"receiveVstMidiEvents", 0}, {"", 0}};
-    for (auto& c : cases) EXPECT_EQ(p.call(effCanDo, 0, 0, (void*)c.text), c.answer) << c.text;
+    } cases[] = {{"receiveVstEvents", 1},
+                 {"receiveVstMidiEvent", 1},
+                 {"receiveVstTimeInfo", 1},
+                 {"sendVstMidiEvent", -1},
+                 {"sendVstEvents", -1},
+                 {"offline", -1},
+                 {"bypass", -1},
+                 {"midiProgramNames", -1},
+                 {"receiveVstMidiEvents", 0},
+                 {"", 0}};
+    for (auto& c : cases)
+        EXPECT_EQ(p.call(effCanDo, 0, 0, (void*)c.text), c.answer) << c.text;
     EXPECT_EQ(p.call(effCanDo, 0, 0, nullptr), 0);
 }
 
@@ -116,7 +125,9 @@ TEST(HostBoundary, OutOfRangeIndicesAreAnsweredSafely) {
 
 TEST(HostBoundary, EntryPointRefusals) {
     EXPECT_EQ(library().entry(nullptr), nullptr);
-    auto zeroHost = [](AEffect*, int32_t, int32_t, intptr_t, void*, float) -> intptr_t { return 0; };
+    auto zeroHost = [](AEffect*, int32_t, int32_t, intptr_t, void*, float) -> intptr_t {
+        return 0;
+    };
     EXPECT_EQ(library().entry(zeroHost), nullptr);
 }
 
@@ -125,24 +136,40 @@ TEST(HostBoundary, ParameterNamesValuesAndDisplays) {
     struct {
         int index;
         const char* name;
-    } names[] = {{0, "BankFile"},  {1, "text1"},   {2, "text2"}, {3, "zDataStorage1"},
-                 {5, "zDataStore2k1"}, {9, "Lfo1 Intro (s)"}, {11, "Lfo1 Rate(Hz)"},
-                 {46, "HFO Tune (cents)"}, {72, "Portamento (ms)"}, {83, "LPF Cutoff"},
-                 {120, "Play Mode"}, {178, "Filter2 Offset (Semi"}, {184, "Bend Depth"},
-                 {196, "EQ 1 Freq Hz"}, {207, "Version"}, {211, "Midi Channel"},
-                 {232, "MPE Active"}, {233, "MPE A:74"}, {242, "zFuture"}, {332, "zFuture"}};
-    for (auto& n : names) EXPECT_EQ(p.text(effGetParamName, n.index), n.name);
+    } names[] = {{0, "BankFile"},
+                 {1, "text1"},
+                 {2, "text2"},
+                 {3, "zDataStorage1"},
+                 {5, "zDataStore2k1"},
+                 {9, "Lfo1 Intro (s)"},
+                 {11, "Lfo1 Rate(Hz)"},
+                 {46, "HFO Tune (cents)"},
+                 {72, "Portamento (ms)"},
+                 {83, "LPF Cutoff"},
+                 {120, "Play Mode"},
+                 {178, "Filter2 Offset (Semi"},
+                 {184, "Bend Depth"},
+                 {196, "EQ 1 Freq Hz"},
+                 {207, "Version"},
+                 {211, "Midi Channel"},
+                 {232, "MPE Active"},
+                 {233, "MPE A:74"},
+                 {242, "zFuture"},
+                 {332, "zFuture"}};
+    for (auto& n : names)
+        EXPECT_EQ(p.text(effGetParamName, n.index), n.name);
     AEffect* fx = p.fx;
     struct {
         int index;
         float set, stored;
         const char* display;
-    } cases[] = {{120, 0.4f, 0.5f, "Legato"}, {120, 0.2f, 0.0f, "Mono"}, {120, 1.0f, 1.0f, "Poly"},
-                 {184, 0.5f, 24.0f / 47.0f, "25"},  {211, 0.0f, 0.0f, "Channel:"},
-                 {83, 0.5f, 0.5f, "50.00"},         {72, 0.5f, 0.5f, "250.00"},
-                 {6, 1.0f, 1.0f, "10.00"},          {122, 0.0f, 0.0f, "-100.00"},
-                 {120, NAN, 0.0f, "Mono"},          {83, INFINITY, 1.0f, "100.00"},
-                 {83, -5.0f, 0.0f, "0.00"},         {83, 2.0f, 1.0f, "100.00"}};
+    } cases[] = {{120, 0.4f, 0.5f, "Legato"},    {120, 0.2f, 0.0f, "Mono"},
+                 {120, 1.0f, 1.0f, "Poly"},      {184, 0.5f, 24.0f / 47.0f, "25"},
+                 {211, 0.0f, 0.0f, "Channel:"},  {83, 0.5f, 0.5f, "50.00"},
+                 {72, 0.5f, 0.5f, "250.00"},     {6, 1.0f, 1.0f, "10.00"},
+                 {122, 0.0f, 0.0f, "-100.00"},   {120, NAN, 0.0f, "Mono"},
+                 {83, INFINITY, 1.0f, "100.00"}, {83, -5.0f, 0.0f, "0.00"},
+                 {83, 2.0f, 1.0f, "100.00"}};
     for (auto& c : cases) {
         fx->setParameter(fx, c.index, c.set);
         EXPECT_FLOAT_EQ(fx->getParameter(fx, c.index), c.stored) << c.index;
@@ -178,7 +205,8 @@ TEST(HostBoundary, SilenceBeforeResumeAndFiniteOutputAtEveryRateAndBlock) {
     Instance p;
     std::vector<float> l(9000, 1.0f), r(9000, 1.0f);
     p.process(l, r, 512);
-    for (int i = 0; i < 512; ++i) ASSERT_EQ(l[i], 0.0f);
+    for (int i = 0; i < 512; ++i)
+        ASSERT_EQ(l[i], 0.0f);
     EXPECT_EQ(l[512], 1.0f); // nothing beyond the frames asked for
     for (float rate : {22050.f, 44100.f, 48000.f, 96000.f, 192000.f}) {
         p.call(effMainsChanged, 0, 0);
@@ -186,7 +214,8 @@ TEST(HostBoundary, SilenceBeforeResumeAndFiniteOutputAtEveryRateAndBlock) {
         for (int block : {1, 3, 64, 127, 300, 1024, 8192}) {
             std::fill(l.begin(), l.end(), 1.0f);
             p.process(l, r, block); // larger than the announced block, too
-            for (int i = 0; i < block; ++i) ASSERT_TRUE(std::isfinite(l[i]) && std::isfinite(r[i]));
+            for (int i = 0; i < block; ++i)
+                ASSERT_TRUE(std::isfinite(l[i]) && std::isfinite(r[i]));
         }
     }
     // 10 s at 44100 and 48000 Hz.
@@ -195,7 +224,8 @@ TEST(HostBoundary, SilenceBeforeResumeAndFiniteOutputAtEveryRateAndBlock) {
         p.start(rate, 256);
         for (int done = 0; done < rate * 10; done += 256) {
             p.process(l, r, 256);
-            for (int i = 0; i < 256; ++i) ASSERT_TRUE(std::isfinite(l[i]));
+            for (int i = 0; i < 256; ++i)
+                ASSERT_TRUE(std::isfinite(l[i]));
         }
     }
     p.call(effSetBlockSize, 0, 0);
@@ -224,7 +254,8 @@ TEST(HostBoundary, InstancesInMixedOrderAndAcrossThreads) {
                 EXPECT_EQ(p.text(effGetParamName, 83), "LPF Cutoff");
             }
         });
-    for (auto& t : threads) t.join();
+    for (auto& t : threads)
+        t.join();
     for (int i = 0; i < 200; ++i) {
         Instance p;
         p.start();

@@ -12,7 +12,8 @@ using namespace tarlix;
 
 TEST(LayoutTable, ShapeAndControlRows) {
     EXPECT_EQ(kLayoutTable[kLayoutRowCount - 1].kind, kLayoutEndKind);
-    for (int r = 0; r < kLayoutRowCount - 1; ++r) EXPECT_NE(kLayoutTable[r].kind, kLayoutEndKind) << r;
+    for (int r = 0; r < kLayoutRowCount - 1; ++r)
+        EXPECT_NE(kLayoutTable[r].kind, kLayoutEndKind) << r;
     std::map<int, int> controlRows;
     int globals = 0;
     for (int r = 1; r < kLayoutRowCount; ++r) {
@@ -27,8 +28,10 @@ TEST(LayoutTable, ShapeAndControlRows) {
             EXPECT_LE(rec.aux, kPaletteSize - 3);
         }
     }
-    for (auto& [tag, n] : controlRows) EXPECT_EQ(n, 1) << "tag " << tag;
-    for (int t = 0; t < 333; ++t) EXPECT_EQ(controlRows.count(t), 1u) << t;
+    for (auto& [tag, n] : controlRows)
+        EXPECT_EQ(n, 1) << "tag " << tag;
+    for (int t = 0; t < 333; ++t)
+        EXPECT_EQ(controlRows.count(t), 1u) << t;
     EXPECT_EQ(globals, 14);
 }
 

@@ -6,8 +6,20 @@
 
 namespace {
 std::vector<uint8_t> smf(int format, std::vector<std::vector<uint8_t>> tracks, int division = 96) {
-    std::vector<uint8_t> f = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, uint8_t(format), 0,
-                              uint8_t(tracks.size()), uint8_t(division >> 8), uint8_t(division)};
+    std::vector<uint8_t> f = {'M',
+                              'T',
+                              'h',
+                              'd',
+                              0,
+                              0,
+                              0,
+                              6,
+                              0,
+                              uint8_t(format),
+                              0,
+                              uint8_t(tracks.size()),
+                              uint8_t(division >> 8),
+                              uint8_t(division)};
     for (auto& t : tracks) {
         f.insert(f.end(), {'M', 'T', 'r', 'k', 0, 0, uint8_t(t.size() >> 8), uint8_t(t.size())});
         f.insert(f.end(), t.begin(), t.end());
@@ -19,8 +31,8 @@ const std::vector<uint8_t> kEnd = {0x00, 0xFF, 0x2F, 0x00};
 
 TEST(MidiFile, ReadsRunningStatusTempoAndMergesTracks) {
     std::vector<uint8_t> t1 = {0x00, 0xFF, 0x51, 0x03, 0x0F, 0x42, 0x40, // 60 BPM
-                               0x00, 0x90, 60, 100, 0x60, 64, 100,      // running status
-                               0x60, 0x80, 60, 0};
+                               0x00, 0x90, 60,   100,  0x60, 64,   100,  // running status
+                               0x60, 0x80, 60,   0};
     t1.insert(t1.end(), kEnd.begin(), kEnd.end());
     std::vector<uint8_t> t2 = {0x30, 0xE0, 0x00, 0x40};
     t2.insert(t2.end(), kEnd.begin(), kEnd.end());
@@ -43,7 +55,7 @@ TEST(MidiFile, RefusesMalformedFiles) {
         {},
         {'R', 'I', 'F', 'F'},
         smf(2, {good}),
-        smf(0, {{0x00, 0x90, 60}}),              // truncated, no end of track
+        smf(0, {{0x00, 0x90, 60}}),               // truncated, no end of track
         smf(0, {{0x00, 60, 100, 0xFF, 0x2F, 0}}), // data without status
         smf(0, {{0xFF, 0xFF, 0xFF, 0xFF, 0xFF}}), // overlong delta
         smf(0, {good}, 0),

@@ -10,7 +10,7 @@ namespace {
 
 // Records what the framework asks of it.
 class ProbeModule : public QX_ModuleBase {
-public:
+  public:
     ProbeModule(ModuleContext* c, bool held = false) : QX_ModuleBase(c, held) {
         allocateOutputs(1);
         c->modules[moduleIndex] = this;
@@ -56,7 +56,8 @@ TEST_F(ModuleProcess, EqualTimesKeepPostingOrderAndLateEventsApplyAtOffset) {
     EXPECT_EQ(m.handled[0], std::make_pair(0, 3));
     EXPECT_EQ(m.handled[1], std::make_pair(3, 1));
     EXPECT_EQ(m.handled[2], std::make_pair(3, 2));
-    for (auto& r : m.renders) EXPECT_LE(r.first + r.second, 8);
+    for (auto& r : m.renders)
+        EXPECT_LE(r.first + r.second, 8);
 }
 
 TEST_F(ModuleProcess, LaterChunkEventsStayQueuedAndClockNearWrapWorks) {
@@ -86,7 +87,8 @@ TEST_F(ModuleProcess, HeldModulesHandleEventsButDoNotRender) {
 
 TEST_F(ModuleProcess, DryPoolDropsAndCounts) {
     ProbeModule m(&ctx);
-    for (int i = 0; i < 70; ++i) m.PostEvent(ctx.clock + i, 0, 0, i, 0, nullptr);
+    for (int i = 0; i < 70; ++i)
+        m.PostEvent(ctx.clock + i, 0, 0, i, 0, nullptr);
     EXPECT_EQ(pool.inUse(), 64);
     EXPECT_EQ(pool.dropped(), 6u);
 }
@@ -94,8 +96,10 @@ TEST_F(ModuleProcess, DryPoolDropsAndCounts) {
 TEST_F(ModuleProcess, VoiceZeroRouteReachesEveryVoice) {
     ProbeModule source(&ctx);
     std::vector<std::unique_ptr<ProbeModule>> voices;
-    for (int v = 0; v < 4; ++v) voices.push_back(std::make_unique<ProbeModule>(&ctx));
-    for (int v = 0; v < 4; ++v) source.Connect(voices[v].get(), 1 + v, 0, 3, 4, 1, v);
+    for (int v = 0; v < 4; ++v)
+        voices.push_back(std::make_unique<ProbeModule>(&ctx));
+    for (int v = 0; v < 4; ++v)
+        source.Connect(voices[v].get(), 1 + v, 0, 3, 4, 1, v);
     EXPECT_EQ(source.routeCount(0), 1);
     EXPECT_EQ(voices[2]->inputs[3], source.outputs[0]);
     source.SendEvent(ctx.clock, 0, 0, 42, 0, nullptr);

@@ -47,15 +47,24 @@ TEST(Renderer, BadInputFailsCleanlyWithoutOutput) {
     std::ofstream(bad) << "MThd this is not a midi file";
     fs::path out = dir.path / "out.wav";
     EXPECT_NE(run(bad.string() + " " + out.string()), 0);
-    EXPECT_NE(run("--plugin /nonexistent/lib.so " TARLIX_SOURCE_DIR "/examples/demo.mid " + out.string()), 0);
-    EXPECT_NE(run("--plugin /lib/x86_64-linux-gnu/libm.so.6 " TARLIX_SOURCE_DIR "/examples/demo.mid " + out.string()), 0);
+    EXPECT_NE(
+        run("--plugin /nonexistent/lib.so " TARLIX_SOURCE_DIR "/examples/demo.mid " + out.string()),
+        0);
+    EXPECT_NE(run("--plugin /lib/x86_64-linux-gnu/libm.so.6 " TARLIX_SOURCE_DIR
+                  "/examples/demo.mid " +
+                  out.string()),
+              0);
     EXPECT_NE(run("--rate 5 " TARLIX_SOURCE_DIR "/examples/demo.mid " + out.string()), 0);
     EXPECT_NE(run("--block 0 " TARLIX_SOURCE_DIR "/examples/demo.mid " + out.string()), 0);
-    EXPECT_NE(run("--param Nonsense=0.5 " TARLIX_SOURCE_DIR "/examples/demo.mid " + out.string()), 0);
+    EXPECT_NE(run("--param Nonsense=0.5 " TARLIX_SOURCE_DIR "/examples/demo.mid " + out.string()),
+              0);
     EXPECT_NE(run(dir.path.string() + "/missing.mid " + out.string()), 0);
     EXPECT_FALSE(fs::exists(out));
     EXPECT_FALSE(fs::exists(out.string() + ".partial"));
     EXPECT_EQ(run("--info"), 0);
-    EXPECT_EQ(run("--tail 0 --param \"Play Mode=1\" --param 83=0.5 --program 3 --rate 48000 --block 100 " TARLIX_SOURCE_DIR "/examples/demo.mid " + out.string()), 0);
+    EXPECT_EQ(run("--tail 0 --param \"Play Mode=1\" --param 83=0.5 --program 3 --rate 48000 "
+                  "--block 100 " TARLIX_SOURCE_DIR "/examples/demo.mid " +
+                  out.string()),
+              0);
     EXPECT_TRUE(fs::exists(out));
 }

@@ -9,7 +9,7 @@ namespace midi {
 namespace {
 
 class Reader {
-public:
+  public:
     Reader(const uint8_t* p, size_t n) : p_(p), end_(p + n) {}
     size_t left() const { return static_cast<size_t>(end_ - p_); }
     bool byte(uint8_t& b) {
@@ -46,7 +46,7 @@ public:
     }
     const uint8_t* pos() const { return p_; }
 
-private:
+  private:
     const uint8_t* p_;
     const uint8_t* end_;
 };
@@ -54,8 +54,10 @@ private:
 int dataBytes(uint8_t status) {
     switch (status & 0xF0) {
     case 0xC0:
-    case 0xD0: return 1;
-    default: return 2;
+    case 0xD0:
+        return 1;
+    default:
+        return 2;
     }
 }
 
@@ -71,7 +73,8 @@ bool parseTrack(Reader r, Song& song, int& order, std::string& error) {
         if (b == 0xFF) {
             uint8_t type;
             uint32_t len;
-            if (!r.byte(type) || !r.varLen(len) || r.left() < len) return error = "bad meta event", false;
+            if (!r.byte(type) || !r.varLen(len) || r.left() < len)
+                return error = "bad meta event", false;
             const uint8_t* d = r.pos();
             if (type == 0x51) {
                 if (len != 3) return error = "bad tempo event", false;
@@ -140,7 +143,8 @@ bool parse(const uint8_t* data, size_t size, Song& song, std::string& error) {
         uint32_t chunk, clen;
         // Unknown chunks are skipped, as the format asks.
         for (;;) {
-            if (!r.u32(chunk) || !r.u32(clen) || r.left() < clen) return error = "truncated track", false;
+            if (!r.u32(chunk) || !r.u32(clen) || r.left() < clen)
+                return error = "truncated track", false;
             if (chunk == 0x4D54726B) break;
             r.skip(clen);
         }
@@ -161,7 +165,8 @@ bool parse(const uint8_t* data, size_t size, Song& song, std::string& error) {
 bool load(const std::string& path, Song& song, std::string& error) {
     std::ifstream f(path, std::ios::binary);
     if (!f) return error = "cannot open " + path, false;
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(f)),
+                               std::istreambuf_iterator<char>());
     if (bytes.size() > (64u << 20)) return error = "file too large", false;
     return parse(bytes.data(), bytes.size(), song, error);
 }
@@ -173,7 +178,8 @@ double Song::secondsAt(uint64_t tick) const {
         uint64_t from = tempo[i].tick;
         if (from >= tick) break;
         uint64_t to = (i + 1 < tempo.size() && tempo[i + 1].tick < tick) ? tempo[i + 1].tick : tick;
-        seconds += static_cast<double>(to - from) * tempo[i].microsPerQuarter * 1e-6 / ticksPerQuarter;
+        seconds +=
+            static_cast<double>(to - from) * tempo[i].microsPerQuarter * 1e-6 / ticksPerQuarter;
     }
     return seconds;
 }
@@ -202,6 +208,8 @@ double Song::quartersAt(double seconds) const {
     return quarters;
 }
 
-double Song::lengthSeconds() const { return events.empty() ? 0.0 : secondsAt(events.back().tick); }
+double Song::lengthSeconds() const {
+    return events.empty() ? 0.0 : secondsAt(events.back().tick);
+}
 
 } // namespace midi

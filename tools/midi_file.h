@@ -26,7 +26,7 @@ struct Song {
     std::vector<TempoChange> tempo; // sorted; starts with 120 BPM at tick 0 if the file has none
 
     double secondsAt(uint64_t tick) const;
-    double tempoAt(double seconds) const;  // BPM
+    double tempoAt(double seconds) const; // BPM
     double quartersAt(double seconds) const;
     double lengthSeconds() const;
 };

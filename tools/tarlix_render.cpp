@@ -35,12 +35,18 @@ int gBlock = 512;
 
 intptr_t hostCallback(AEffect*, int32_t opcode, int32_t, intptr_t, void*, float) {
     switch (opcode) {
-    case audioMasterVersion: return 2400;
-    case audioMasterGetTime: return reinterpret_cast<intptr_t>(&gTime);
-    case audioMasterWantMidi: return 1;
-    case audioMasterGetSampleRate: return static_cast<intptr_t>(gRate);
-    case audioMasterGetBlockSize: return gBlock;
-    default: return 0;
+    case audioMasterVersion:
+        return 2400;
+    case audioMasterGetTime:
+        return reinterpret_cast<intptr_t>(&gTime);
+    case audioMasterWantMidi:
+        return 1;
+    case audioMasterGetSampleRate:
+        return static_cast<intptr_t>(gRate);
+    case audioMasterGetBlockSize:
+        return gBlock;
+    default:
+        return 0;
     }
 }
 
@@ -82,11 +88,13 @@ Options parseArgs(int argc, char** argv) {
             if (i + 1 >= argc) fail(std::string("missing value for ") + what);
             return argv[++i];
         };
-        if (a == "--plugin") o.plugin = value("--plugin");
+        if (a == "--plugin")
+            o.plugin = value("--plugin");
         else if (a == "--program") {
             if (!parseInt(value("--program"), 0, 127, o.program)) fail("--program takes 0..127");
         } else if (a == "--rate") {
-            if (!parseInt(value("--rate"), 8000, 384000, o.rate)) fail("--rate takes 8000..384000 Hz");
+            if (!parseInt(value("--rate"), 8000, 384000, o.rate))
+                fail("--rate takes 8000..384000 Hz");
         } else if (a == "--block") {
             if (!parseInt(value("--block"), 1, 8192, o.block)) fail("--block takes 1..8192");
         } else if (a == "--param") {
@@ -99,20 +107,26 @@ Options parseArgs(int argc, char** argv) {
             if (v.empty() || *end || !std::isfinite(f) || f < 0.0f || f > 1.0f)
                 fail("--param value must be a number from 0 to 1: " + p);
             o.params.push_back({p.substr(0, eq), f});
-        } else if (a == "--bank") o.bank = value("--bank");
-        else if (a == "--preset") o.preset = value("--preset");
+        } else if (a == "--bank")
+            o.bank = value("--bank");
+        else if (a == "--preset")
+            o.preset = value("--preset");
         else if (a == "--tail") {
             char* end = nullptr;
             const char* v = value("--tail");
             o.tail = std::strtod(v, &end);
             if (*end || !(o.tail >= 0.0 && o.tail <= 600.0)) fail("--tail takes 0..600 seconds");
-        } else if (a == "--pcm24") o.pcm24 = true;
-        else if (a == "--info") o.info = true;
+        } else if (a == "--pcm24")
+            o.pcm24 = true;
+        else if (a == "--info")
+            o.info = true;
         else if (a == "-h" || a == "--help") {
             usage();
             std::exit(0);
-        } else if (!a.empty() && a[0] == '-') fail("unknown option " + a);
-        else positional.push_back(a);
+        } else if (!a.empty() && a[0] == '-')
+            fail("unknown option " + a);
+        else
+            positional.push_back(a);
     }
     if (!o.info && positional.size() != 2) {
         usage();
@@ -132,7 +146,7 @@ std::string defaultPlugin(const char* argv0) {
 }
 
 class Plugin {
-public:
+  public:
     explicit Plugin(const std::string& path) {
         handle_ = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
         if (!handle_) fail("cannot load plug-in " + path + ": " + ::dlerror());
@@ -148,7 +162,8 @@ public:
         if (fx_) call(effClose);
         if (handle_) ::dlclose(handle_);
     }
-    intptr_t call(int32_t op, int32_t index = 0, intptr_t value = 0, void* ptr = nullptr, float opt = 0) {
+    intptr_t call(int32_t op, int32_t index = 0, intptr_t value = 0, void* ptr = nullptr,
+                  float opt = 0) {
         return fx_->dispatcher(fx_, op, index, value, ptr, opt);
     }
     AEffect* fx() { return fx_; }
@@ -158,7 +173,7 @@ public:
         return buf;
     }
 
-private:
+  private:
     void* handle_ = nullptr;
     AEffect* fx_ = nullptr;
 };
@@ -166,7 +181,8 @@ private:
 int findParameter(Plugin& p, const std::string& key) {
     char* end = nullptr;
     long index = std::strtol(key.c_str(), &end, 10);
-    if (!key.empty() && !*end) return (index >= 0 && index < p.fx()->numParams) ? static_cast<int>(index) : -1;
+    if (!key.empty() && !*end)
+        return (index >= 0 && index < p.fx()->numParams) ? static_cast<int>(index) : -1;
     for (int i = 0; i < p.fx()->numParams; ++i)
         if (p.text(effGetParamName, i) == key) return i;
     return -1;
@@ -177,7 +193,8 @@ void printInfo(Plugin& p) {
     char id[5] = {static_cast<char>(fx->uniqueID >> 24), static_cast<char>(fx->uniqueID >> 16),
                   static_cast<char>(fx->uniqueID >> 8), static_cast<char>(fx->uniqueID), 0};
     std::printf("%s by %s, version %ld, id '%s'\n", p.text(effGetEffectName, 0).c_str(),
-                p.text(effGetVendorString, 0).c_str(), static_cast<long>(p.call(effGetVendorVersion)), id);
+                p.text(effGetVendorString, 0).c_str(),
+                static_cast<long>(p.call(effGetVendorVersion)), id);
     std::printf("inputs %d, outputs %d, programs %d, parameters %d, flags 0x%x\n", fx->numInputs,
                 fx->numOutputs, fx->numPrograms, fx->numParams, fx->flags);
     std::printf("programs:\n");
@@ -193,7 +210,8 @@ void printInfo(Plugin& p) {
 std::vector<uint8_t> readTrlxFile(const std::string& path, size_t payload) {
     std::ifstream f(path, std::ios::binary);
     if (!f) fail("cannot open " + path);
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(f)),
+                               std::istreambuf_iterator<char>());
     if (bytes.size() != payload + 4 || std::memcmp(bytes.data(), "TRLX", 4) != 0)
         fail(path + " is not a Tarlix_2 file of the expected size");
     return std::vector<uint8_t>(bytes.begin() + 4, bytes.end());
@@ -277,12 +295,14 @@ int main(int argc, char** argv) {
     while (true) {
         if (pos >= songEnd) {
             int64_t tailDone = pos - songEnd;
-            if (o.tail >= 0 ? tailDone >= maxTail
-                            : (tailDone >= maxTail || (quietSince >= 0 && pos - quietSince >= o.rate / 2)))
+            if (o.tail >= 0
+                    ? tailDone >= maxTail
+                    : (tailDone >= maxTail || (quietSince >= 0 && pos - quietSince >= o.rate / 2)))
                 break;
         }
         int32_t n = o.block;
-        if (o.tail >= 0 && pos >= songEnd) n = static_cast<int32_t>(std::min<int64_t>(n, songEnd + maxTail - pos));
+        if (o.tail >= 0 && pos >= songEnd)
+            n = static_cast<int32_t>(std::min<int64_t>(n, songEnd + maxTail - pos));
         midiEvents.clear();
         while (next < timed.size() && timed[next].sample < pos + n) {
             VstMidiEvent m{};
@@ -318,18 +338,22 @@ int main(int argc, char** argv) {
         for (int32_t i = 0; i < n; ++i) {
             frames[2 * i] = left[i];
             frames[2 * i + 1] = right[i];
-            blockPeak = std::max({blockPeak, std::fabs(double(left[i])), std::fabs(double(right[i]))});
+            blockPeak =
+                std::max({blockPeak, std::fabs(double(left[i])), std::fabs(double(right[i]))});
         }
         peak = std::max(peak, blockPeak);
-        if (blockPeak > 1e-5) quietSince = -1;
-        else if (quietSince < 0) quietSince = pos;
+        if (blockPeak > 1e-5)
+            quietSince = -1;
+        else if (quietSince < 0)
+            quietSince = pos;
         if (sf_writef_float(out, frames.data(), n) != n) {
             sf_close(out);
             std::remove(tmp.c_str());
             fail("write error on " + tmp);
         }
         pos += n;
-        if (showProgress && (pos / n) % 64 == 0) progress(static_cast<double>(pos) / o.rate, totalSeconds);
+        if (showProgress && (pos / n) % 64 == 0)
+            progress(static_cast<double>(pos) / o.rate, totalSeconds);
     }
     plugin.call(effStopProcess);
     plugin.call(effMainsChanged, 0, 0);
@@ -342,7 +366,7 @@ int main(int argc, char** argv) {
     double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     double duration = static_cast<double>(pos) / o.rate;
     double peakDb = peak > 0 ? 20.0 * std::log10(peak) : -INFINITY;
-    std::fprintf(stderr, "%s: %.2f s, peak %.1f dBFS, %.0fx real time\n", o.output.c_str(), duration,
-                 peakDb, wall > 0 ? duration / wall : 0.0);
+    std::fprintf(stderr, "%s: %.2f s, peak %.1f dBFS, %.0fx real time\n", o.output.c_str(),
+                 duration, peakDb, wall > 0 ? duration / wall : 0.0);
     return 0;
 }
