@@ -238,3 +238,21 @@ TEST(SharedTablesThreads, ConcurrentInstancesBuildOnce) {
     }
     EXPECT_EQ(sharedTablesUsers(), 0);
 }
+
+namespace {
+std::vector<std::pair<int, float>> gAutomated;
+intptr_t recordingHost(vst::AEffect*, int32_t op, int32_t index, intptr_t, void*, float opt) {
+    if (op == vst::audioMasterAutomate) gAutomated.push_back({index, opt});
+    return op == vst::audioMasterVersion ? 2400 : 0;
+}
+} // namespace
+
+TEST(EngineAutomation, EditorChangesAreReportedForHostParametersOnly) {
+    QX_DSP_VST fx(recordingHost);
+    gAutomated.clear();
+    fx.setParameterAutomated(120, 0.4f);
+    fx.setParameterAutomated(340, 0.5f); // an internal value: stored nowhere the host sees
+    ASSERT_EQ(gAutomated.size(), 1u);
+    EXPECT_EQ(gAutomated[0].first, 120);
+    EXPECT_FLOAT_EQ(gAutomated[0].second, 0.5f); // the quantised value
+}
