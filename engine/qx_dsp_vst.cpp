@@ -148,11 +148,8 @@ void QX_DSP_VST::suspend() {
     }
 }
 
-void QX_DSP_VST::destroyGraph() {
-    int n = moduleCount_.exchange(0, std::memory_order_acq_rel);
-    for (int i = n - 1; i >= 0; --i)
-        if (QX_ModuleBase* m = context_.modules[i]) m->Release();
-    for (int i = n - 1; i >= 0; --i) {
+void QX_DSP_VST::deleteModules(int count) {
+    for (int i = count - 1; i >= 0; --i) {
         delete context_.modules[i];
         context_.modules[i] = nullptr;
     }
@@ -161,25 +158,27 @@ void QX_DSP_VST::destroyGraph() {
     context_.resetModuleState();
 }
 
+void QX_DSP_VST::destroyGraph() {
+    int n = moduleCount_.exchange(0, std::memory_order_acq_rel);
+    for (int i = n - 1; i >= 0; --i)
+        if (QX_ModuleBase* m = context_.modules[i]) m->Release();
+    deleteModules(n);
+}
+
 int QX_DSP_VST::buildGraph() {
     context_.resetModuleState();
     context_.buildCount = 0;
     context_.blockSize = graphBlock_;
     int n = graphBuilder_ ? graphBuilder_(*this) : 0;
-    if (n < 0 || n > kMaxModules) n = 0;
-    // A graph with a missing module is not run half-wired: it stays silent.
-    for (int i = 0; i < n; ++i)
-        if (!context_.modules[i]) {
-            for (int j = n - 1; j >= 0; --j) {
-                delete context_.modules[j];
-                context_.modules[j] = nullptr;
-            }
-            for (auto& list : routes_)
-                list.clear();
-            context_.resetModuleState();
-            n = 0;
-            break;
-        }
+    bool complete = n >= 0 && n <= kMaxModules;
+    for (int i = 0; complete && i < n; ++i)
+        complete = context_.modules[i] != nullptr;
+    if (!complete) {
+        // A graph with a missing module is not run half-wired: it stays silent.
+        int built = context_.buildCount < kMaxModules ? context_.buildCount : kMaxModules;
+        deleteModules(n > built && n <= kMaxModules ? n : built);
+        n = 0;
+    }
     ++graphBuilds_;
     return n;
 }
@@ -329,17 +328,21 @@ uint8_t* QX_DSP_VST::storageRecord(int index) {
     return currentRecord_ ? currentRecord_ : bank_;
 }
 
+float QX_DSP_VST::storeQuantised(int index, float value) {
+    value = quantiseNormalised(value, shared_->parameters.steps[index]);
+    if (index < kNumParams) {
+        writeValue(storageRecord(index), index, value);
+        normalisedCache_[index] = value;
+    }
+    return value;
+}
+
 void QX_DSP_VST::setParameter(int32_t index, float value) {
     if (index < 0 || index >= kNumEngineValues || !bank_) return;
-    if (index != kPresetNameValue) {
-        value = quantiseNormalised(value, shared_->parameters.steps[index]);
-        if (index < kNumParams) {
-            writeValue(storageRecord(index), index, value);
-            normalisedCache_[index] = value;
-        }
-    } else if (!std::isfinite(value)) {
+    if (index != kPresetNameValue)
+        value = storeQuantised(index, value);
+    else if (!std::isfinite(value))
         return;
-    }
     // The audio thread picks the change up at its next block (no queue shared across threads).
     pendingValue_[index].store(value, std::memory_order_relaxed);
     pendingDirty_[index / 32].fetch_or(1u << (index % 32), std::memory_order_release);
@@ -360,13 +363,7 @@ void QX_DSP_VST::drainPendingParameters() {
 
 void QX_DSP_VST::applyParameterAt(uint64_t time, int32_t index, float value) {
     if (index < 0 || index >= kNumEngineValues || !bank_) return;
-    if (index != kPresetNameValue) {
-        value = quantiseNormalised(value, shared_->parameters.steps[index]);
-        if (index < kNumParams) {
-            writeValue(storageRecord(index), index, value);
-            normalisedCache_[index] = value;
-        }
-    }
+    if (index != kPresetNameValue) value = storeQuantised(index, value);
     applyEngineSide(time, index, value);
 }
 

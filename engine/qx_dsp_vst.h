@@ -120,11 +120,13 @@ class QX_DSP_VST : public vst::AudioEffectX {
     uint8_t* recordOf(int program) {
         return bank_ + static_cast<size_t>(program) * tarlix::record::kSize;
     }
-    uint8_t* storageRecord(int index); // record 0 for globals, else the loaded program's
+    uint8_t* storageRecord(int index);            // record 0 for globals, else the loaded program's
+    float storeQuantised(int index, float value); // steps 2-3: quantise, store in the record
     void applyEngineSide(uint64_t time, int index, float quantised);
     void drainPendingParameters();
     void deriveRate(int rate);
     void destroyGraph();
+    void deleteModules(int count);
     void runProgramFade(float* left, float* right, int32_t frames);
     void checkMpeSwitch();
     void postAllNotesOff();

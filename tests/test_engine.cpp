@@ -256,3 +256,29 @@ TEST(EngineAutomation, EditorChangesAreReportedForHostParametersOnly) {
     EXPECT_EQ(gAutomated[0].first, 120);
     EXPECT_FLOAT_EQ(gAutomated[0].second, 0.5f); // the quantised value
 }
+
+namespace {
+// Builds one module, then claims a second that failed to build.
+int halfBuiltGraph(QX_DSP_VST& engine) {
+    new ConstantOut(&engine.context());
+    return 2;
+}
+int overlongGraph(QX_DSP_VST& engine) {
+    new ConstantOut(&engine.context());
+    return kMaxModules + 1;
+}
+} // namespace
+
+TEST(EngineBuild, IncompleteGraphStaysSilentAndFreesWhatWasBuilt) {
+    for (GraphBuilder builder : {halfBuiltGraph, overlongGraph}) {
+        QX_DSP_VST fx(host);
+        fx.setGraphBuilder(builder);
+        fx.resume();
+        EXPECT_EQ(fx.moduleCount(), 0);
+        EXPECT_EQ(fx.context().modules[0], nullptr);
+        std::vector<float> l(64, 1.0f), r(64, 1.0f);
+        float* outs[2] = {l.data(), r.data()};
+        fx.processReplacing(nullptr, outs, 64);
+        EXPECT_EQ(l[10], 0.0f);
+    }
+}
