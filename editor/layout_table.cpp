@@ -10,6 +10,8 @@ namespace {
 constexpr uint32_t G = kLayoutGlobalBit;
 } // namespace
 
+// One row per line with its row number: the table is read by row.
+// clang-format off
 const LayoutRecord kLayoutTable[kLayoutRowCount] = {
     /*   0 */ {0, 150, -1, 0, 0, "BG.png", 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr,
                nullptr},                                                            // background
@@ -1468,5 +1470,6 @@ const LayoutRecord kLayoutTable[kLayoutRowCount] = {
                                                                                     /* 707 */
     {0, 161, -1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // end of table
 };
+// clang-format on
 
 } // namespace tarlix
