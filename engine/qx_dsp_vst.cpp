@@ -2,11 +2,13 @@
 
 #include <cmath>
 #include <cstring>
+#include <memory>
 #include <new>
 #include <string>
 #include <xmmintrin.h>
 
 #include "common/curves.h"
+#include "engine/preset_files.h"
 #include "platform/platform.h"
 
 using namespace tarlix;
@@ -42,6 +44,10 @@ QX_DSP_VST::QX_DSP_VST(vst::HostCallback host)
         p.store(0.0f, std::memory_order_relaxed);
     for (auto& d : pendingDirty_)
         d.store(0, std::memory_order_relaxed);
+    for (auto& v : liveValue_)
+        v.store(0.0f, std::memory_order_relaxed);
+    for (auto& c : learnMirror_)
+        c.store(kNotLearned, std::memory_order_relaxed);
     context_.pool = &pool_;
     context_.engine = this;
     context_.blockSize = block_;
@@ -49,7 +55,12 @@ QX_DSP_VST::QX_DSP_VST(vst::HostCallback host)
     shared_ = acquireSharedTables();
     curProgram_ = 0;
     bank_ = new (std::nothrow) uint8_t[kBankSize];
-    if (!bank_ || !shared_) return; // the entry point refuses a half-built instance
+    chunkSnapshot_ = new (std::nothrow) uint8_t[kBankSize];
+    if (!bank_ || !chunkSnapshot_ || !shared_) {
+        delete[] bank_; // the entry point refuses a half-built instance
+        bank_ = nullptr;
+        return;
+    }
     programsAreChunks(true);
     // No editor window yet on this platform: the host is not told about one.
 
@@ -58,29 +69,23 @@ QX_DSP_VST::QX_DSP_VST(vst::HostCallback host)
     for (int p = 0; p < kNumPrograms; ++p)
         for (int i = 0; i < kNumParams; ++i)
             writeLearn(recordOf(p), i, kNotLearned);
+    // The factory bank: everything after the magic, but never more than the bank.
     platform::Resource factory = platform::findResource("VST_PatchMemoryBanks.mem", "DATA");
     if (factory.data && factory.size >= 4) {
         size_t n = factory.size - 4;
         std::memcpy(bank_, factory.data + 4, n < size_t(kBankSize) ? n : size_t(kBankSize));
     }
+    normaliseBank(bank_);
     // The user's default bank replaces the factory bank only when it is complete.
     std::string path;
     if (platform::expandPublicPath("%Public%/Documents/Tarlix_2/Banks/Default.Bnk", path,
-                                   record::kStringSlotSize)) {
-        uint8_t* staging = new (std::nothrow) uint8_t[kBankSize];
-        if (staging && platform::readMagicPayload(path, "TRLX", bank_, kBankSize, staging)) {
-            char* slot = stringSlot(bank_, 0);
-            std::memset(slot, 0, record::kStringSlotSize);
-            std::memcpy(slot, path.c_str(), path.size());
-        }
-        delete[] staging;
+                                   record::kStringSlotSize) &&
+        readBankFile(path, bank_) == kFileRead) {
+        char* slot = stringSlot(bank_, 0);
+        std::memset(slot, 0, record::kStringSlotSize);
+        std::memcpy(slot, path.c_str(), path.size());
     }
-    for (int p = 0; p < kNumPrograms; ++p) {
-        uint8_t* r = recordOf(p);
-        for (int s = 0; s < record::kStringSlotCount; ++s)
-            stringSlot(r, s)[record::kStringSlotSize - 1] = 0;
-        programName(r)[24] = programName(r)[25] = 0;
-    }
+    refreshLearnMirror();
 
     deriveRate(sanitiseRate(getSampleRate()));
     tables_.build(rate_);
@@ -108,6 +113,8 @@ QX_DSP_VST::~QX_DSP_VST() {
     }
     delete[] bank_;
     bank_ = nullptr;
+    delete[] chunkSnapshot_;
+    chunkSnapshot_ = nullptr;
 }
 
 void QX_DSP_VST::deriveRate(int rate) {
@@ -140,11 +147,12 @@ void QX_DSP_VST::suspend() {
     context_.clock = 1;
     ringPosition_ = 0;
     running_.store(-1);
-    // A fade that can no longer finish: load the requested program now.
-    if (fadeState_.load() != 0) {
+    // A fade that can no longer finish: the requested program is loaded now.
+    if (fadeState_.load() != 0 || programRequest_.load() != programApplied_) {
         fadeState_.store(0);
         fadeLevel_ = 1.0f;
-        loadProgram(selectedProgram_.load());
+        programApplied_ = programRequest_.load(std::memory_order_acquire);
+        applyLiveProgram(context_.clock);
     }
 }
 
@@ -226,13 +234,14 @@ void QX_DSP_VST::processReplacing(float** inputs, float** outputs, int32_t frame
     float* outL = outputs[0];
     float* outR = outputs[1];
     int n = moduleCount_.load(std::memory_order_acquire);
+    DenormalGuard guard;
+    drainPendingParameters();
+    takeProgramRequest();
     if (n == 0) {
         if (outL) std::memset(outL, 0, sizeof(float) * static_cast<size_t>(frames));
         if (outR) std::memset(outR, 0, sizeof(float) * static_cast<size_t>(frames));
         return;
     }
-    DenormalGuard guard;
-    drainPendingParameters();
     QX_ModuleBase* last = context_.modules[n - 1];
     const float* mixL = last->GetOutput(0);
     const float* mixR = last->GetOutput(1);
@@ -273,8 +282,29 @@ void QX_DSP_VST::processReplacing(float** inputs, float** outputs, int32_t frame
     checkMpeSwitch();
 }
 
+// A program load the host side asked for: at once while nothing has sounded yet, otherwise
+// through the fade (out, load at silence, in). A request during the fade-in turns it round.
+void QX_DSP_VST::takeProgramRequest() {
+    uint32_t request = programRequest_.load(std::memory_order_acquire);
+    if (request == programApplied_) return;
+    int state = fadeState_.load(std::memory_order_relaxed);
+    if (running_.load(std::memory_order_relaxed) != 0) {
+        programApplied_ = request;
+        applyLiveProgram(context_.clock);
+        fadeState_.store(0, std::memory_order_relaxed);
+        fadeLevel_ = 1.0f;
+    } else if (state == 0) {
+        fadeStep_ = 1000.0f / (kFadeMs * static_cast<float>(rate_));
+        fadeLevel_ = 1.0f;
+        fadeState_.store(1, std::memory_order_relaxed);
+    } else if (state == 2) {
+        postAllNotesOff();
+        fadeState_.store(1, std::memory_order_relaxed);
+    }
+}
+
 void QX_DSP_VST::runProgramFade(float* left, float* right, int32_t frames) {
-    int state = fadeState_.load(std::memory_order_acquire);
+    int state = fadeState_.load(std::memory_order_relaxed);
     if (state == 0) return;
     if (state == 1 && fadeLevel_ == 1.0f) {
         // The block after the request passes unchanged; the notes are told to stop.
@@ -293,10 +323,11 @@ void QX_DSP_VST::runProgramFade(float* left, float* right, int32_t frames) {
     }
     fadeLevel_ = level;
     if (state == 1 && level == 0.0f) {
-        loadProgram(selectedProgram_.load());
-        fadeState_.store(2);
+        programApplied_ = programRequest_.load(std::memory_order_acquire);
+        applyLiveProgram(context_.clock);
+        fadeState_.store(2, std::memory_order_relaxed);
     } else if (state == 2 && level == 1.0f) {
-        fadeState_.store(0);
+        fadeState_.store(0, std::memory_order_relaxed);
     }
 }
 
@@ -325,25 +356,24 @@ int32_t QX_DSP_VST::processEvents(vst::VstEvents* events) {
 
 uint8_t* QX_DSP_VST::storageRecord(int index) {
     if (shared_->parameters.isGlobal(index)) return bank_;
-    return currentRecord_ ? currentRecord_ : bank_;
+    return recordOf(liveProgram_);
 }
 
-float QX_DSP_VST::storeQuantised(int index, float value) {
+float QX_DSP_VST::storeLive(int index, float value) {
     value = quantiseNormalised(value, shared_->parameters.steps[index]);
-    if (index < kNumParams) {
-        writeValue(storageRecord(index), index, value);
-        normalisedCache_[index] = value;
-    }
+    if (index < kNumParams) liveValue_[index].store(value, std::memory_order_relaxed);
     return value;
 }
 
+// Any thread. The value becomes the parameter's current value at once (getParameter and
+// getChunk see it); the modules get it at the audio thread's next block, from a slot that
+// coalesces repeated changes, so no queue is shared across threads.
 void QX_DSP_VST::setParameter(int32_t index, float value) {
     if (index < 0 || index >= kNumEngineValues || !bank_) return;
     if (index != kPresetNameValue)
-        value = storeQuantised(index, value);
+        value = storeLive(index, value);
     else if (!std::isfinite(value))
         return;
-    // The audio thread picks the change up at its next block (no queue shared across threads).
     pendingValue_[index].store(value, std::memory_order_relaxed);
     pendingDirty_[index / 32].fetch_or(1u << (index % 32), std::memory_order_release);
 }
@@ -363,7 +393,7 @@ void QX_DSP_VST::drainPendingParameters() {
 
 void QX_DSP_VST::applyParameterAt(uint64_t time, int32_t index, float value) {
     if (index < 0 || index >= kNumEngineValues || !bank_) return;
-    if (index != kPresetNameValue) value = storeQuantised(index, value);
+    if (index != kPresetNameValue) value = storeLive(index, value);
     applyEngineSide(time, index, value);
 }
 
@@ -389,7 +419,7 @@ void QX_DSP_VST::setParameterAutomated(int32_t index, float value) {
 
 float QX_DSP_VST::getParameter(int32_t index) {
     if (index < 0 || index >= kNumParams || !bank_) return 0.0f;
-    return readValue(storageRecord(index), index);
+    return liveValue_[index].load(std::memory_order_relaxed);
 }
 
 void QX_DSP_VST::getParameterName(int32_t index, char* text) {
@@ -408,8 +438,7 @@ void QX_DSP_VST::getParameterDisplay(int32_t index, char* text) {
     if (index < 0 || index >= kNumParams || !bank_) return;
     const ParameterLookup& lookup = shared_->parameters;
     const LayoutRecord& row = lookup.rowOf(index);
-    float v = readValue(storageRecord(index), index);
-    if (!std::isfinite(v)) v = 0.0f;
+    float v = liveValue_[index].load(std::memory_order_relaxed);
     float tapered = taper_forward(v, lookup.taper[index]);
     if (isOptionKind(row.kind)) {
         int n = lookup.steps[index];
@@ -420,7 +449,8 @@ void QX_DSP_VST::getParameterDisplay(int32_t index, char* text) {
     } else if (isTextDisplayKind(row.kind)) {
         uint8_t slot = lookup.slot[index];
         if (slot != 255) {
-            uint8_t* rec = (slot & 128) ? bank_ : (currentRecord_ ? currentRecord_ : bank_);
+            std::lock_guard<std::mutex> lock(bankMutex_);
+            uint8_t* rec = (slot & 128) ? bank_ : recordOf(liveProgram_);
             vst::copyString(text, stringSlot(rec, slot & 127), vst::kMaxParamStrLen);
             return;
         }
@@ -446,10 +476,7 @@ void QX_DSP_VST::setEngineValue(int32_t index, float value, bool dispatch) {
     }
     float normalised = taper_inverse(x, lookup.taper[index]);
     engineValues_[index] = std::isfinite(value) ? value : 0.0f;
-    if (index < kNumParams) {
-        writeValue(storageRecord(index), index, normalised);
-        normalisedCache_[index] = normalised;
-    }
+    if (index < kNumParams) liveValue_[index].store(normalised, std::memory_order_relaxed);
     if (dispatch)
         sendEngineValue(0, index, 0, roundTenfold(engineValues_[index]), engineValues_[index]);
 }
@@ -488,32 +515,64 @@ void QX_DSP_VST::notifyEditor(int32_t index, const void*) {
 
 // ---- programs ---------------------------------------------------------------------------
 
-void QX_DSP_VST::loadProgram(int32_t program) {
+void QX_DSP_VST::syncLiveValues() {
+    for (int i = 0; i < kNumParams; ++i)
+        writeValue(storageRecord(i), i, liveValue_[i].load(std::memory_order_relaxed));
+}
+
+void QX_DSP_VST::refreshLearnMirror() {
+    for (int i = 0; i < kNumParams; ++i)
+        learnMirror_[i].store(readLearn(bank_, i), std::memory_order_relaxed);
+}
+
+// The record is upgraded and its values quantised in place, then become the live values. The
+// modules get them straight away while no audio can run, else from the audio thread's next
+// block (through the fade once something has sounded).
+void QX_DSP_VST::loadProgramLocked(int32_t program) {
     if (program < 0 || program >= kNumPrograms || !bank_) return;
+    syncLiveValues();
+    liveProgram_ = program;
     curProgram_ = program;
-    currentRecord_ = recordOf(program);
+    uint8_t* rec = recordOf(program);
+    upgradeRecord(rec, shared_->parameters);
+    for (int i = 0; i < kNumParams; ++i) {
+        uint8_t* home = storageRecord(i);
+        float v = quantiseNormalised(readValue(home, i), shared_->parameters.steps[i]);
+        writeValue(home, i, v);
+        liveValue_[i].store(v, std::memory_order_relaxed);
+    }
+    if (busy_.load() == -1) {
+        programApplied_ = programRequest_.fetch_add(1, std::memory_order_acq_rel) + 1;
+        applyLiveProgram(context_.clock);
+    } else {
+        programRequest_.fetch_add(1, std::memory_order_release);
+    }
+    notifyEditor(kProgramLoadedSignal, nullptr);
+    notifyEditor(kPresetNameValue, programName(rec));
+}
+
+void QX_DSP_VST::applyLiveProgram(uint64_t time) {
     loading_.store(-1);
     settleMarker_ = -1;
     int previousBusy = busy_.exchange(0);
     for (int i = 0; i < moduleCount(); ++i)
         if (QX_ModuleBase* m = context_.modules[i]) m->Reset();
     for (int i = 0; i < kNumParams; ++i)
-        applyParameterAt(context_.clock, i, readValue(storageRecord(i), i));
+        applyEngineSide(time, i, liveValue_[i].load(std::memory_order_relaxed));
     busy_.store(previousBusy);
     loading_.store(0);
-    notifyEditor(kProgramLoadedSignal, nullptr);
-    notifyEditor(kPresetNameValue, programName(currentRecord_));
+}
+
+void QX_DSP_VST::loadProgram(int32_t program) {
+    std::lock_guard<std::mutex> lock(bankMutex_);
+    loadProgramLocked(program);
 }
 
 void QX_DSP_VST::setProgram(int32_t program) {
-    if (program < 0 || program >= kNumPrograms) return;
+    if (program < 0 || program >= kNumPrograms || !bank_) return;
+    std::lock_guard<std::mutex> lock(bankMutex_);
     selectedProgram_.store(program);
-    if (running_.load() != 0) {
-        loadProgram(program);
-        return;
-    }
-    fadeStep_ = 1000.0f / (kFadeMs * static_cast<float>(rate_));
-    fadeState_.store(1, std::memory_order_release);
+    loadProgramLocked(program);
 }
 
 void QX_DSP_VST::nextProgram() {
@@ -526,11 +585,13 @@ void QX_DSP_VST::previousProgram() {
 
 void QX_DSP_VST::getProgramName(char* text) {
     if (!text) return;
+    std::lock_guard<std::mutex> lock(bankMutex_);
     vst::copyString(text, getCurrentProgramName(), vst::kMaxProgNameLen);
 }
 
 void QX_DSP_VST::setProgramName(const char* text) {
     if (!text || !bank_) return;
+    std::lock_guard<std::mutex> lock(bankMutex_);
     char* name = programName(recordOf(selectedProgram_.load()));
     std::memset(name, 0, record::kNameSize);
     vst::copyString(name, text, vst::kMaxProgNameLen);
@@ -540,6 +601,7 @@ void QX_DSP_VST::setProgramName(const char* text) {
 
 bool QX_DSP_VST::getProgramNameIndexed(int32_t, int32_t index, char* text) {
     if (!text || index < 0 || index >= kNumPrograms || !bank_) return false;
+    std::lock_guard<std::mutex> lock(bankMutex_);
     vst::copyString(text, programName(recordOf(index)), vst::kMaxProgNameLen);
     return true;
 }
@@ -553,24 +615,68 @@ const char* QX_DSP_VST::getProgramNamePointer(int32_t program) {
     return programName(recordOf(program));
 }
 
+// ---- host chunks ------------------------------------------------------------------------
+
+void QX_DSP_VST::copyBank(uint8_t* dest) {
+    if (!dest || !bank_) return;
+    std::lock_guard<std::mutex> lock(bankMutex_);
+    syncLiveValues();
+    std::memcpy(dest, bank_, kBankSize);
+}
+
+// A copy, not the live records: the host may read it while the engine goes on changing them.
 int32_t QX_DSP_VST::getChunk(void** data, bool isPreset) {
     if (!data || !bank_) return 0;
+    std::lock_guard<std::mutex> lock(bankMutex_);
+    syncLiveValues();
     if (isPreset) {
-        *data = recordOf(selectedProgram_.load());
+        std::memcpy(chunkSnapshot_, recordOf(selectedProgram_.load()), record::kSize);
+        *data = chunkSnapshot_;
         return record::kSize;
     }
-    *data = bank_;
+    std::memcpy(chunkSnapshot_, bank_, kBankSize);
+    *data = chunkSnapshot_;
     return kBankSize;
 }
 
+// The size decides: one record replaces the selected program (keeping that record's first
+// string slot, so the bank path survives), anything else overwrites the bank from its start.
+int32_t QX_DSP_VST::setChunk(void* data, int32_t byteSize, bool) {
+    if (!data || byteSize <= 0 || !bank_) return 0;
+    std::lock_guard<std::mutex> lock(bankMutex_);
+    syncLiveValues();
+    const int selected = selectedProgram_.load();
+    if (byteSize == record::kSize) {
+        uint8_t* rec = recordOf(selected);
+        char keptSlot[record::kStringSlotSize];
+        std::memcpy(keptSlot, stringSlot(rec, 0), sizeof keptSlot);
+        std::memmove(rec, data, record::kSize);
+        std::memcpy(stringSlot(rec, 0), keptSlot, sizeof keptSlot);
+    } else {
+        std::memmove(bank_, data, byteSize < kBankSize ? static_cast<size_t>(byteSize)
+                                                        : static_cast<size_t>(kBankSize));
+    }
+    normaliseBank(bank_);
+    refreshLearnMirror();
+    loadProgramLocked(selected);
+    return byteSize;
+}
+
 // ---- strings, blocks, MIDI learn ----------------------------------------------------------
+
+namespace {
+// Slot argument: low 7 bits pick the slot; bit 7 (or a negative value) means the global copy.
+bool isGlobalSlot(int32_t slot) {
+    return (slot & 128) || slot < 0;
+}
+} // namespace
 
 void QX_DSP_VST::setStringSlot(const char* text, int32_t slot) {
     if (!text || !bank_) return;
     int index = slot & 127;
     if (index >= record::kStringSlotCount) return;
-    uint8_t* rec = (slot & 128) || slot < 0 ? bank_ : currentRecord_;
-    char* dest = stringSlot(rec, index);
+    std::lock_guard<std::mutex> lock(bankMutex_);
+    char* dest = stringSlot(isGlobalSlot(slot) ? bank_ : recordOf(liveProgram_), index);
     std::memset(dest, 0, record::kStringSlotSize);
     vst::copyString(dest, text, record::kStringSlotSize - 1);
 }
@@ -582,23 +688,25 @@ void QX_DSP_VST::getStringSlot(char* text, int32_t slot) {
         text[0] = 0;
         return;
     }
-    uint8_t* rec = (slot & 128) || slot < 0 ? bank_ : currentRecord_;
+    std::lock_guard<std::mutex> lock(bankMutex_);
+    uint8_t* rec = isGlobalSlot(slot) ? bank_ : recordOf(liveProgram_);
     vst::copyString(text, stringSlot(rec, index), record::kStringSlotSize - 1);
 }
 
 uint8_t* QX_DSP_VST::getDataBlock(int32_t blockIndex, int32_t size) {
-    if (!currentRecord_) return nullptr;
+    if (!bank_) return nullptr;
+    uint8_t* rec = recordOf(liveProgram_);
     // Short blocks 0..2 (2 is the first half-kilobyte of the long block); long block 0 only.
     if (size == record::kShortBlockSize && blockIndex >= 0 && blockIndex <= 2)
-        return currentRecord_ + record::kShortBlocks + record::kShortBlockSize * blockIndex;
-    if (size == record::kLongBlockSize && blockIndex == 0)
-        return currentRecord_ + record::kLongBlock;
+        return rec + record::kShortBlocks + record::kShortBlockSize * blockIndex;
+    if (size == record::kLongBlockSize && blockIndex == 0) return rec + record::kLongBlock;
     return nullptr;
 }
 
 void QX_DSP_VST::storeShortBlock(const void* source, int32_t blockIndex, int32_t byteCount) {
     uint8_t* dest = getDataBlock(blockIndex, record::kShortBlockSize);
     if (!dest || !source || byteCount <= 0) return;
+    std::lock_guard<std::mutex> lock(bankMutex_);
     std::memcpy(dest, source,
                 static_cast<size_t>(byteCount < record::kShortBlockSize ? byteCount
                                                                         : record::kShortBlockSize));
@@ -607,6 +715,7 @@ void QX_DSP_VST::storeShortBlock(const void* source, int32_t blockIndex, int32_t
 void QX_DSP_VST::storeLongBlock(const void* source, int32_t blockIndex, int32_t byteCount) {
     uint8_t* dest = getDataBlock(blockIndex, record::kLongBlockSize);
     if (!dest || !source || byteCount <= 0) return;
+    std::lock_guard<std::mutex> lock(bankMutex_);
     std::memcpy(dest, source,
                 static_cast<size_t>(byteCount < record::kLongBlockSize ? byteCount
                                                                        : record::kLongBlockSize));
@@ -614,13 +723,131 @@ void QX_DSP_VST::storeLongBlock(const void* source, int32_t blockIndex, int32_t 
 
 void QX_DSP_VST::setMidiLearn(int32_t parameter, uint16_t code) {
     if (parameter < 0 || parameter >= kNumParams || !bank_) return;
+    std::lock_guard<std::mutex> lock(bankMutex_);
     for (int p = 0; p < kNumPrograms; ++p)
         writeLearn(recordOf(p), parameter, code);
+    learnMirror_[parameter].store(code, std::memory_order_relaxed);
 }
 
 uint32_t QX_DSP_VST::getMidiLearn(int32_t parameter) {
     if (parameter < 0 || parameter >= kNumParams || !bank_) return 0xFFFFFFFFu;
-    return readLearn(bank_, parameter);
+    return learnedCode(parameter);
+}
+
+// ---- files ------------------------------------------------------------------------------
+
+namespace {
+// The bank path goes into the global "BankFile" slot only when it fits whole.
+void storeBankPath(uint8_t* bank, const char* path) {
+    size_t n = std::strlen(path);
+    if (n >= record::kStringSlotSize) return;
+    char* slot = stringSlot(bank, 0);
+    std::memset(slot, 0, record::kStringSlotSize);
+    std::memcpy(slot, path, n);
+}
+} // namespace
+
+int QX_DSP_VST::loadBankFile(const char* path) {
+    if (!path || !bank_) return kFileRefused;
+    std::unique_ptr<uint8_t[]> staged(new (std::nothrow) uint8_t[kBankSize]);
+    if (!staged || readBankFile(path, staged.get()) != kFileRead) return kFileRefused;
+    std::lock_guard<std::mutex> lock(bankMutex_);
+    std::memcpy(bank_, staged.get(), kBankSize);
+    storeBankPath(bank_, path);
+    refreshLearnMirror();
+    loadProgramLocked(selectedProgram_.load());
+    return kFileRead;
+}
+
+bool QX_DSP_VST::saveBankFile(const char* path) {
+    if (!path || !bank_) return false;
+    std::unique_ptr<uint8_t[]> image(new (std::nothrow) uint8_t[kBankSize]);
+    if (!image) return false;
+    copyBank(image.get());
+    if (!writeBankFile(path, image.get())) return false;
+    std::lock_guard<std::mutex> lock(bankMutex_);
+    storeBankPath(bank_, path);
+    return true;
+}
+
+int QX_DSP_VST::loadProgramFile(const char* path) {
+    if (!path || !bank_) return kFileRefused;
+    uint8_t staged[record::kSize];
+    if (readProgramFile(path, staged) != kFileRead) return kFileRefused;
+    std::lock_guard<std::mutex> lock(bankMutex_);
+    syncLiveValues();
+    const int selected = selectedProgram_.load();
+    uint8_t* rec = recordOf(selected);
+    std::memcpy(staged + record::kStringSlots, stringSlot(rec, 0), record::kStringSlotSize);
+    std::memcpy(rec, staged, record::kSize);
+    // Program 0 carries the map every program uses; into any other program the file's map is
+    // not taken, so all records keep one map.
+    if (selected == 0)
+        copyMidiLearnFromFirst(bank_);
+    else
+        std::memcpy(rec + record::kMidiLearn, bank_ + record::kMidiLearn, kMidiLearnBlockSize);
+    refreshLearnMirror();
+    loadProgramLocked(selected);
+    return kFileRead;
+}
+
+bool QX_DSP_VST::saveProgramFile(const char* path) {
+    if (!path || !bank_) return false;
+    uint8_t rec[record::kSize];
+    {
+        std::lock_guard<std::mutex> lock(bankMutex_);
+        syncLiveValues();
+        std::memcpy(rec, recordOf(selectedProgram_.load()), record::kSize);
+    }
+    return writeProgramFile(path, rec);
+}
+
+int QX_DSP_VST::loadMidiLearnFile(const char* path) {
+    if (!path || !bank_) return kFileRefused;
+    uint8_t block[kMidiLearnBlockSize];
+    if (readMidiLearnFile(path, block) != kFileRead) return kFileRefused;
+    std::lock_guard<std::mutex> lock(bankMutex_);
+    std::memcpy(bank_ + record::kMidiLearn, block, sizeof block);
+    copyMidiLearnFromFirst(bank_);
+    refreshLearnMirror();
+    return kFileRead;
+}
+
+bool QX_DSP_VST::saveMidiLearnFile(const char* path) {
+    if (!path || !bank_) return false;
+    uint8_t block[kMidiLearnBlockSize];
+    {
+        std::lock_guard<std::mutex> lock(bankMutex_);
+        std::memcpy(block, bank_ + record::kMidiLearn, sizeof block);
+    }
+    return writeMidiLearnFile(path, block);
+}
+
+int QX_DSP_VST::loadSectionFile(int section, const char* path) {
+    if (!path || !bank_ || section < 0 || section >= kSectionCount) return kFileRefused;
+    auto values = std::make_unique<SectionValues>();
+    if (readSectionFile(path, section, shared_->parameters, *values) != kSectionRead)
+        return kFileRefused;
+    // Engine, host and controls follow each value; fields missing from a short file stay.
+    for (int k = 0; k < values->count; ++k) {
+        int param = values->entries[k] & kSectionParamMask;
+        if (param >= kNumParams) continue;
+        if (values->entries[k] & kSectionTextBit) {
+            uint8_t slot = shared_->parameters.slot[param];
+            if (slot != 255) setStringSlot(values->texts[k], slot);
+        } else {
+            setParameterAutomated(param, values->values[k]);
+        }
+    }
+    return kSectionRead;
+}
+
+bool QX_DSP_VST::saveSectionFile(int section, const char* path) {
+    if (!path || !bank_ || section < 0 || section >= kSectionCount) return false;
+    float values[kNumParams];
+    for (int i = 0; i < kNumParams; ++i)
+        values[i] = liveValue_[i].load(std::memory_order_relaxed);
+    return writeSectionFile(path, section, values);
 }
 
 // ---- identity -----------------------------------------------------------------------------

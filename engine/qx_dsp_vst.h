@@ -3,6 +3,7 @@
 #pragma once
 #include <atomic>
 #include <cstdint>
+#include <mutex>
 #include <vector>
 
 #include "dsp/module_base.h"
@@ -41,6 +42,7 @@ class QX_DSP_VST : public vst::AudioEffectX {
     void setProgramName(const char* text) override;
     bool getProgramNameIndexed(int32_t category, int32_t index, char* text) override;
     int32_t getChunk(void** data, bool isPreset) override;
+    int32_t setChunk(void* data, int32_t byteSize, bool isPreset) override;
 
     bool getInputProperties(int32_t index, vst::VstPinProperties* p) override;
     bool getOutputProperties(int32_t index, vst::VstPinProperties* p) override;
@@ -79,6 +81,25 @@ class QX_DSP_VST : public vst::AudioEffectX {
                            int input, int voiceCount, int voiceStride, int voiceNumber);
     void loadProgram(int32_t program);
 
+    // Files of the preset panel (called on the user-interface thread). Loads return -1 when the
+    // file was taken and -2 when it was refused (the section loader 1 and -2); a refused file
+    // changes nothing. Saves are atomic and report whether the file was written.
+    int loadBankFile(const char* path);
+    bool saveBankFile(const char* path);
+    int loadProgramFile(const char* path);
+    bool saveProgramFile(const char* path);
+    int loadMidiLearnFile(const char* path);
+    bool saveMidiLearnFile(const char* path);
+    int loadSectionFile(int section, const char* path);
+    bool saveSectionFile(int section, const char* path);
+
+    // The MIDI-learn code of a parameter as the audio thread sees it (record 0's map).
+    uint16_t learnedCode(int parameter) const {
+        return learnMirror_[parameter].load(std::memory_order_relaxed);
+    }
+    // A copy of the bank image with the current edits folded in (for tests and tools).
+    void copyBank(uint8_t* dest);
+
     // Audio-thread parameter path with an explicit time stamp (MIDI, MPE, program loads).
     void applyParameterAt(uint64_t time, int32_t index, float value);
 
@@ -101,7 +122,7 @@ class QX_DSP_VST : public vst::AudioEffectX {
     int fadeState() const { return fadeState_.load(); }
     float fadeLevel() const { return fadeLevel_; }
     const float* audioInputRing(int channel) const { return inputRings_[channel & 1]; }
-    uint8_t* bank() { return bank_; }
+    uint8_t* bank() { return bank_; } // the host-side master copy; not for the audio thread
     uint64_t droppedEvents() const { return pool_.dropped(); }
     tarlix::EventPool& eventPool() { return pool_; }
     int buildCount() const { return graphBuilds_; }
@@ -120,9 +141,17 @@ class QX_DSP_VST : public vst::AudioEffectX {
     uint8_t* recordOf(int program) {
         return bank_ + static_cast<size_t>(program) * tarlix::record::kSize;
     }
-    uint8_t* storageRecord(int index);            // record 0 for globals, else the loaded program's
-    float storeQuantised(int index, float value); // steps 2-3: quantise, store in the record
+    uint8_t* storageRecord(int index); // record 0 for globals, else the live program's
+    float storeLive(int index, float value); // quantise, keep as the parameter's current value
     void applyEngineSide(uint64_t time, int index, float quantised);
+    // Host side, bankMutex_ held: the live values written back into their records, and a
+    // program's record made live.
+    void syncLiveValues();
+    void loadProgramLocked(int32_t program);
+    void refreshLearnMirror();
+    // Audio side (or host side while suspended): every live value sent to the modules.
+    void applyLiveProgram(uint64_t time);
+    void takeProgramRequest();
     void drainPendingParameters();
     void deriveRate(int rate);
     void destroyGraph();
@@ -133,7 +162,11 @@ class QX_DSP_VST : public vst::AudioEffectX {
 
     const tarlix::SharedTables* shared_ = nullptr;
     uint8_t* bank_ = nullptr;
-    uint8_t* currentRecord_ = nullptr;
+    uint8_t* chunkSnapshot_ = nullptr; // what getChunk hands out, stable until the next call
+    // Records belong to the host side and are touched only under this mutex; the audio thread
+    // never reads them. It works from the live values below.
+    std::mutex bankMutex_;
+    int liveProgram_ = 0;
     tarlix::EventPool pool_{kEventPoolSize};
     tarlix::ModuleContext context_;
     tarlix::LookupTables tables_;
@@ -141,7 +174,10 @@ class QX_DSP_VST : public vst::AudioEffectX {
     GraphBuilder graphBuilder_;
 
     float engineValues_[tarlix::kNumEngineValues] = {};
-    float normalisedCache_[tarlix::kNumParams] = {};
+    std::atomic<float> liveValue_[tarlix::kNumParams]; // current normalised parameter values
+    std::atomic<uint16_t> learnMirror_[tarlix::kNumParams];
+    std::atomic<uint32_t> programRequest_{0}; // bumped by the host side for each program load
+    uint32_t programApplied_ = 0;             // the request the modules have received
     std::atomic<float> pendingValue_[tarlix::kNumEngineValues];
     std::atomic<uint32_t> pendingDirty_[(tarlix::kNumEngineValues + 31) / 32];
 

@@ -10,10 +10,6 @@
 
 namespace platform {
 
-Resource findResource(const char*, const char*) {
-    return {}; // the resource table is generated once factory content exists
-}
-
 namespace {
 std::string homeFolder() {
     const char* h = std::getenv("HOME");
@@ -27,65 +23,100 @@ bool isDirectory(const std::string& p) {
     return ::stat(p.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-// The folder that plays the role of the shared "Public" folder.
-std::string publicBase() {
-    if (const char* o = std::getenv("TARLIX2_HOME"); o && *o) return std::string(o);
-    std::string home = homeFolder();
-    return home.empty() ? std::string() : home;
+std::string withoutTrailingSlash(std::string s) {
+    while (s.size() > 1 && s.back() == '/')
+        s.pop_back();
+    return s;
+}
+
+bool writeAll(int fd, const uint8_t* p, size_t n) {
+    while (n > 0) {
+        ssize_t w = ::write(fd, p, n);
+        if (w < 0 && errno == EINTR) continue;
+        if (w <= 0) return false;
+        p += w;
+        n -= static_cast<size_t>(w);
+    }
+    return true;
 }
 } // namespace
 
-std::string userFolder() {
-    if (const char* o = std::getenv("TARLIX2_HOME"); o && *o) {
-        std::string base = std::string(o) + "/Documents/Tarlix_2/";
-        return isDirectory(base) ? base : std::string();
-    }
+std::string documentsFolder() {
+    if (const char* p = std::getenv("PUBLIC"); p && *p) return withoutTrailingSlash(p);
+    if (const char* x = std::getenv("XDG_DOCUMENTS_DIR"); x && *x) return withoutTrailingSlash(x);
     std::string home = homeFolder();
-    if (home.empty()) return {};
-    std::string base = home + "/Documents/Tarlix_2/";
-    return isDirectory(base) ? base : std::string();
+    return home.empty() ? std::string() : withoutTrailingSlash(home) + "/Documents";
+}
+
+std::string userFolder() {
+    std::string docs = documentsFolder();
+    return docs.empty() ? std::string() : docs + "/Tarlix_2/";
 }
 
 bool expandPublicPath(const std::string& pattern, std::string& out, size_t maxBytes) {
-    const std::string key = "%Public%";
-    std::string result;
-    size_t pos = 0;
-    while (true) {
-        size_t at = pattern.find(key, pos);
-        if (at == std::string::npos) {
-            result += pattern.substr(pos);
-            break;
-        }
-        std::string base = publicBase();
-        if (base.empty()) return false;
-        result += pattern.substr(pos, at - pos) + base;
-        pos = at + key.size();
-    }
+    std::string result = pattern;
     for (char& c : result)
         if (c == '\\') c = '/';
+    const std::string key = "%Public%/Documents";
+    for (size_t at = result.find(key); at != std::string::npos; at = result.find(key, at)) {
+        std::string base = documentsFolder();
+        if (base.empty()) return false;
+        result.replace(at, key.size(), base);
+        at += base.size();
+    }
+    if (result.find('%') != std::string::npos) return false; // an unknown variable stays unknown
     if (result.size() + 1 > maxBytes) return false;
     out = result;
     return true;
 }
 
-bool readMagicPayload(const std::string& path, const char magic[4], uint8_t* dest, size_t size,
-                      uint8_t* staging) {
+long readFileHead(const std::string& path, uint8_t* dest, size_t capacity) {
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
-    auto readFully = [fd](uint8_t* p, size_t n) {
-        size_t got = 0;
-        while (got < n) {
-            ssize_t r = ::read(fd, p + got, n - got);
-            if (r < 0 && errno == EINTR) continue;
-            if (r <= 0) return false;
-            got += static_cast<size_t>(r);
-        }
-        return true;
-    };
-    uint8_t head[4];
-    bool ok = readFully(head, 4) && std::memcmp(head, magic, 4) == 0 && readFully(staging, size);
+    if (fd < 0) return -1;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return -1;
+    }
+    size_t got = 0;
+    bool failed = false;
+    while (got < capacity) {
+        ssize_t r = ::read(fd, dest + got, capacity - got);
+        if (r < 0 && errno == EINTR) continue;
+        if (r < 0) failed = true;
+        if (r <= 0) break;
+        got += static_cast<size_t>(r);
+    }
     ::close(fd);
-    if (ok) std::memcpy(dest, staging, size); // a short or refused file changes nothing
+    return failed ? -1 : static_cast<long>(got);
+}
+
+bool makeFolders(const std::string& folder) {
+    std::string path = withoutTrailingSlash(folder);
+    if (path.empty()) return false;
+    for (size_t at = path.find('/', 1); at != std::string::npos; at = path.find('/', at + 1)) {
+        std::string part = path.substr(0, at);
+        if (::mkdir(part.c_str(), 0755) != 0 && errno != EEXIST) return false;
+    }
+    if (::mkdir(path.c_str(), 0755) != 0 && errno != EEXIST) return false;
+    return isDirectory(path);
+}
+
+bool writeFileAtomically(const std::string& path, const Span* parts, size_t partCount) {
+    size_t slash = path.rfind('/');
+    if (slash != std::string::npos && slash > 0 && !makeFolders(path.substr(0, slash)))
+        return false;
+    std::string temp = path + ".partial-XXXXXX";
+    int fd = ::mkstemp(temp.data());
+    if (fd < 0) return false;
+    bool ok = true;
+    for (size_t i = 0; ok && i < partCount; ++i)
+        ok = writeAll(fd, static_cast<const uint8_t*>(parts[i].data), parts[i].size);
+    ok = ok && ::fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    ok = ok && ::chmod(temp.c_str(), 0644) == 0;
+    ok = ok && ::rename(temp.c_str(), path.c_str()) == 0;
+    if (!ok) ::unlink(temp.c_str());
     return ok;
 }
 

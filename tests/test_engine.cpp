@@ -153,8 +153,9 @@ TEST_F(Engine, ProgramFadeTakesTwentyOneMillisecondsEachWay) {
     fx.resume();
     run(64);
     fx.setProgram(3);
+    EXPECT_EQ(fx.getProgram(), 3);
+    run(64); // the audio thread takes the request at its next block
     EXPECT_EQ(fx.fadeState(), 1);
-    run(64);
     EXPECT_EQ(l[63], 0.5f); // the first block passes unchanged
     int fadeOut = 0;
     while (fx.fadeState() == 1 && fadeOut < 100000) {
