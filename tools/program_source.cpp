@@ -222,14 +222,18 @@ bool isTextParam(const ParameterLookup& lookup, int index) {
     return lookup.slotFamily[index] == 57 && lookup.slot[index] != 255;
 }
 
-// Parameter names as the user sees them; the first definition of a name wins.
+// Parameter names as the user sees them. A name several spare parameters share is not a
+// name: those are set by number.
 const std::map<std::string, int>& parameterNames(const ParameterLookup& lookup) {
     static const std::map<std::string, int> names = [&lookup] {
         std::map<std::string, int> m;
+        std::map<std::string, int> uses;
         for (int i = 0; i < kNumParams; ++i) {
             const char* n = lookup.row[i] ? lookup.rowOf(i).name : nullptr;
-            if (n && *n) m.emplace(n, i);
+            if (n && *n && ++uses[n] == 1) m.emplace(n, i);
         }
+        for (const auto& [n, count] : uses)
+            if (count > 1) m.erase(n);
         return m;
     }();
     return names;
@@ -315,7 +319,11 @@ class Compiler {
             }
         }
         if (!c.take('=')) return fail(message, "'=' expected");
-        std::string settingKey = learn ? "learn " + std::to_string(param)
+        // A text or data parameter's contents and its (meaningless) float are separate settings.
+        bool contents = param >= 0 && key.rfind("param ", 0) != 0 &&
+                        (isTextParam(lookup_, param) || isDataParam(lookup_, param));
+        std::string settingKey = learn      ? "learn " + std::to_string(param)
+                                 : contents ? "contents " + std::to_string(param)
                                  : param >= 0 ? std::to_string(param)
                                               : key;
         if (!seen_.emplace(settingKey, number).second)
@@ -603,7 +611,7 @@ std::string dumpProgramSource(const uint8_t* rec, const ParameterLookup& lookup,
         if (i == kVersionParam) continue;
         float v = readValue(u, i);
         const char* pname = lookup.row[i] ? lookup.rowOf(i).name : nullptr;
-        bool named = pname && *pname && names.at(pname) == i;
+        bool named = pname && *pname && names.count(pname) && names.at(pname) == i;
         bool changed = !base || !sameBits(v, readValue(base, i));
         if (!named || isTextParam(lookup, i) || isDataParam(lookup, i)) {
             // These floats carry no meaning; they are written only to keep the bytes.
@@ -646,7 +654,7 @@ std::string dumpProgramSource(const uint8_t* rec, const ParameterLookup& lookup,
         uint16_t code = readLearn(u, i);
         if (code == kNotLearned) continue;
         const char* pname = lookup.row[i] ? lookup.rowOf(i).name : nullptr;
-        bool named = pname && *pname && names.at(pname) == i;
+        bool named = pname && *pname && names.count(pname) && names.at(pname) == i;
         out << "learn " << (named ? quote(pname) : "param " + std::to_string(i)) << " = "
             << learnText(code) << "\n";
     }
