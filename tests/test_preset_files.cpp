@@ -1,0 +1,272 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstring>
+#include <dirent.h>
+#include <fstream>
+#include <random>
+#include <string>
+#include <sys/stat.h>
+#include <vector>
+
+#include "editor/layout_table.h"
+#include "engine/preset_files.h"
+#include "platform/platform.h"
+
+using namespace tarlix;
+
+namespace {
+
+const ParameterLookup& lookup() {
+    static ParameterLookup l = [] {
+        ParameterLookup p;
+        p.build(kLayoutTable, kLayoutRowCount);
+        return p;
+    }();
+    return l;
+}
+
+struct Folder {
+    std::string path;
+    explicit Folder(const char* name) : path(::testing::TempDir() + "tarlix_files_" + name) {
+        std::system(("rm -rf '" + path + "'").c_str());
+        EXPECT_TRUE(platform::makeFolders(path));
+    }
+    std::string operator/(const std::string& file) const { return path + "/" + file; }
+    std::vector<std::string> entries() const {
+        std::vector<std::string> names;
+        if (DIR* d = opendir(path.c_str())) {
+            while (dirent* e = readdir(d))
+                if (e->d_name[0] != '.') names.push_back(e->d_name);
+            closedir(d);
+        }
+        return names;
+    }
+};
+
+std::vector<uint8_t> fileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
+
+void writeBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<long>(bytes.size()));
+}
+
+// A bank as the engine keeps it: normalised, one learn map, terminated texts.
+std::vector<uint8_t> sampleBank(uint32_t seed) {
+    std::mt19937 rng(seed);
+    std::vector<uint8_t> bank(kBankSize);
+    for (auto& b : bank)
+        b = static_cast<uint8_t>(rng());
+    for (int p = 0; p < kNumPrograms; ++p) {
+        uint8_t* rec = bank.data() + static_cast<size_t>(p) * record::kSize;
+        for (int i = 0; i < kNumParams; ++i)
+            writeValue(rec, i, static_cast<float>(rng() % 1000) / 999.0f);
+    }
+    normaliseBank(bank.data());
+    return bank;
+}
+
+} // namespace
+
+TEST(PresetFiles, EveryTypeWrittenThenReadIsIdentical) {
+    Folder dir("roundtrip");
+    auto bank = sampleBank(1);
+    ASSERT_TRUE(writeBankFile(dir / "My.Bnk", bank.data()));
+    EXPECT_EQ(fileBytes(dir / "My.Bnk").size(), 752132u);
+    std::vector<uint8_t> back(kBankSize);
+    EXPECT_EQ(readBankFile(dir / "My.Bnk", back.data()), kFileRead);
+    EXPECT_EQ(back, bank);
+
+    const uint8_t* rec = bank.data() + 17 * record::kSize;
+    ASSERT_TRUE(writeProgramFile(dir / "Lead.pst", rec));
+    EXPECT_EQ(fileBytes(dir / "Lead.pst").size(), 5880u);
+    std::vector<uint8_t> one(record::kSize);
+    EXPECT_EQ(readProgramFile(dir / "Lead.pst", one.data()), kFileRead);
+    EXPECT_EQ(std::memcmp(one.data(), rec, record::kSize), 0);
+
+    ASSERT_TRUE(writeMidiLearnFile(dir / "Map.mmp", bank.data() + record::kMidiLearn));
+    EXPECT_EQ(fileBytes(dir / "Map.mmp").size(), 670u);
+    uint8_t learn[kMidiLearnBlockSize];
+    EXPECT_EQ(readMidiLearnFile(dir / "Map.mmp", learn), kFileRead);
+    EXPECT_EQ(std::memcmp(learn, bank.data() + record::kMidiLearn, sizeof learn), 0);
+
+    float values[kNumParams];
+    for (int i = 0; i < kNumParams; ++i)
+        values[i] = readValue(rec, i);
+    const size_t sizes[] = {108, 80, 104, 56};
+    for (int s = 0; s < kSectionCount; ++s) {
+        std::string path = dir / (std::string("Section") + kSections[s].extension);
+        ASSERT_TRUE(writeSectionFile(path, s, values));
+        auto bytes = fileBytes(path);
+        ASSERT_EQ(bytes.size(), sizes[s]);
+        int32_t version;
+        std::memcpy(&version, bytes.data() + 4, 4);
+        EXPECT_EQ(version, 2410);
+        SectionValues read;
+        EXPECT_EQ(readSectionFile(path, s, lookup(), read), kSectionRead);
+        ASSERT_EQ(read.count, kSections[s].count);
+        for (int k = 0; k < read.count; ++k)
+            EXPECT_EQ(read.values[k], values[kSections[s].entries[k]]);
+    }
+    // Nothing but the files themselves is left in the folder.
+    EXPECT_EQ(dir.entries().size(), 7u);
+}
+
+TEST(PresetFiles, IncompleteOrForeignFilesAreRefusedWithNothingChanged) {
+    Folder dir("refused");
+    auto bank = sampleBank(2);
+    ASSERT_TRUE(writeBankFile(dir / "Full.Bnk", bank.data()));
+    auto bytes = fileBytes(dir / "Full.Bnk");
+    auto truncated = bytes;
+    truncated.resize(bytes.size() - 1);
+    writeBytes(dir / "Short.Bnk", truncated);
+    auto foreign = bytes;
+    foreign[0] = 'X';
+    writeBytes(dir / "Foreign.Bnk", foreign);
+    writeBytes(dir / "Empty.Bnk", {});
+    writeBytes(dir / "Magic.pst", {'T', 'R', 'L', 'X'});
+
+    std::vector<uint8_t> dest(kBankSize, 0x5A);
+    const auto before = dest;
+    for (const char* name : {"Short.Bnk", "Foreign.Bnk", "Empty.Bnk", "Missing.Bnk", ""}) {
+        EXPECT_EQ(readBankFile(dir / name, dest.data()), kFileRefused) << name;
+        EXPECT_EQ(dest, before) << name;
+    }
+    EXPECT_EQ(readBankFile(dir.path, dest.data()), kFileRefused); // a folder is not a file
+    for (const char* name : {"Magic.pst", "Short.Bnk"}) {
+        // A bank file read as a program is long enough but the wrong type: it is still refused
+        // when its magic is wrong, and taken only as far as one record when it is right.
+        EXPECT_EQ(readProgramFile(dir / name, dest.data()),
+                  std::string(name) == "Short.Bnk" ? kFileRead : kFileRefused);
+    }
+    dest = before;
+    uint8_t learn[kMidiLearnBlockSize];
+    std::memset(learn, 7, sizeof learn);
+    writeBytes(dir / "Short.mmp", std::vector<uint8_t>{'T', 'R', 'L', 'X', 1, 2, 3});
+    EXPECT_EQ(readMidiLearnFile(dir / "Short.mmp", learn), kFileRefused);
+    EXPECT_EQ(learn[0], 7);
+    SectionValues values;
+    EXPECT_EQ(readSectionFile(dir / "Foreign.Bnk", 0, lookup(), values), kFileRefused);
+    EXPECT_EQ(readSectionFile(dir / "Missing.SQp", 0, lookup(), values), kFileRefused);
+    EXPECT_EQ(readSectionFile(dir / "Magic.pst", 9, lookup(), values), kFileRefused);
+}
+
+TEST(PresetFiles, ReadValuesAreClampedAndTextsTerminated) {
+    Folder dir("clamped");
+    std::vector<uint8_t> rec(record::kSize, 'A');
+    writeValue(rec.data(), 10, NAN);
+    writeValue(rec.data(), 11, 7.0f);
+    ASSERT_TRUE(writeProgramFile(dir / "Odd.pst", rec.data()));
+    std::vector<uint8_t> back(record::kSize);
+    ASSERT_EQ(readProgramFile(dir / "Odd.pst", back.data()), kFileRead);
+    EXPECT_EQ(readValue(back.data(), 10), 0.0f);
+    EXPECT_EQ(readValue(back.data(), 11), 1.0f);
+    EXPECT_EQ(std::strlen(programName(back.data())), 24u);
+    EXPECT_EQ(std::strlen(stringSlot(back.data(), 2)), 259u);
+}
+
+TEST(PresetFiles, ShortAndOldSectionFiles) {
+    Folder dir("sections");
+    // An oscillator file of version 2300 holding only its first three fields.
+    std::vector<uint8_t> bytes = {'T', 'R', 'L', 'X'};
+    int32_t version = 2300;
+    auto push = [&](const void* p, size_t n) {
+        auto b = static_cast<const uint8_t*>(p);
+        bytes.insert(bytes.end(), b, b + n);
+    };
+    push(&version, 4);
+    float fields[3] = {1.0f, 0.5f, NAN};
+    push(fields, sizeof fields);
+    bytes.push_back(0x3F); // half a float: not taken
+    writeBytes(dir / "Old.OSp", bytes);
+    SectionValues v;
+    ASSERT_EQ(readSectionFile(dir / "Old.OSp", 1, lookup(), v), kSectionRead);
+    ASSERT_EQ(v.count, 3);
+    EXPECT_FLOAT_EQ(v.values[0], 1.0f * 0.71428573f + 0.0007142857f);
+    EXPECT_FLOAT_EQ(v.values[1], 0.5f * 0.71428573f + 0.0007142857f);
+    EXPECT_EQ(v.values[2], 0.0f);
+    writeBytes(dir / "Bare.OSp", {'T', 'R', 'L', 'X'});
+    ASSERT_EQ(readSectionFile(dir / "Bare.OSp", 1, lookup(), v), kSectionRead);
+    EXPECT_EQ(v.count, 0);
+}
+
+TEST(PresetFiles, FailedSavesLeaveNoHalfFileAndKeepTheOldOne) {
+    Folder dir("failed");
+    auto bank = sampleBank(3);
+    writeBytes(dir / "Existing.pst", {1, 2, 3});
+    // A path whose "folder" is a file, and a target that is a folder: both fail cleanly.
+    EXPECT_FALSE(writeProgramFile(dir / "Existing.pst/inside.pst", bank.data()));
+    ASSERT_EQ(::mkdir((dir / "Taken.Bnk").c_str(), 0755), 0);
+    EXPECT_FALSE(writeBankFile(dir / "Taken.Bnk", bank.data()));
+    EXPECT_EQ(fileBytes(dir / "Existing.pst"), (std::vector<uint8_t>{1, 2, 3}));
+    EXPECT_EQ(dir.entries().size(), 2u); // no temporary file stays behind
+    if (::geteuid() != 0) {
+        ASSERT_EQ(::mkdir((dir / "ReadOnly").c_str(), 0555), 0);
+        EXPECT_FALSE(writeProgramFile(dir / "ReadOnly/New.pst", bank.data()));
+    }
+    // A save into a folder that does not exist yet creates it.
+    EXPECT_TRUE(writeProgramFile(dir / "Presets/Sub/New.pst", bank.data()));
+    EXPECT_EQ(fileBytes(dir / "Presets/Sub/New.pst").size(), 5880u);
+}
+
+// Random bytes of every length around the payload sizes: the readers never read or write
+// out of bounds (the sanitizer build watches) and refuse what is not a whole file.
+TEST(PresetFiles, RandomBytesNeverHurtTheReaders) {
+    Folder dir("random");
+    std::mt19937 rng(11);
+    std::vector<uint8_t> bank(kBankSize), rec(record::kSize), learn(kMidiLearnBlockSize);
+    const size_t lengths[] = {0, 3, 4, 5, 7, 8, 9, 12, 80, 108, 669, 670, 671, 5879, 5880, 5881,
+                              752131, 752132, 752133};
+    auto start = std::chrono::steady_clock::now();
+    for (int round = 0; round < 400; ++round) {
+        size_t n = round < 19 ? lengths[round] : rng() % 6000;
+        std::vector<uint8_t> bytes(n);
+        for (auto& b : bytes)
+            b = static_cast<uint8_t>(rng());
+        if (n >= 4 && (round % 2)) std::memcpy(bytes.data(), "TRLX", 4);
+        writeBytes(dir / "f", bytes);
+        int got = readBankFile(dir / "f", bank.data());
+        EXPECT_EQ(got == kFileRead, n >= 752132 && round % 2);
+        if (got == kFileRead)
+            for (int p = 0; p < kNumPrograms; ++p)
+                for (int i = 0; i < kNumParams; ++i) {
+                    float v = readValue(bank.data() + p * record::kSize, i);
+                    ASSERT_TRUE(v >= 0.0f && v <= 1.0f);
+                }
+        EXPECT_EQ(readProgramFile(dir / "f", rec.data()) == kFileRead, n >= 5880 && round % 2);
+        EXPECT_EQ(readMidiLearnFile(dir / "f", learn.data()) == kFileRead, n >= 670 && round % 2);
+        SectionValues v;
+        for (int s = 0; s < kSectionCount; ++s) {
+            if (readSectionFile(dir / "f", s, lookup(), v) != kSectionRead) continue;
+            for (int k = 0; k < v.count; ++k)
+                ASSERT_TRUE(v.values[k] >= 0.0f && v.values[k] <= 1.0f);
+        }
+        if (std::chrono::steady_clock::now() - start > std::chrono::seconds(5)) break;
+    }
+}
+
+TEST(Platform, UserFolderFollowsTheEnvironment) {
+    const char* old = std::getenv("PUBLIC");
+    std::string saved = old ? old : "";
+    std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+    setenv("PUBLIC", "/srv/shared/", 1);
+    EXPECT_EQ(platform::documentsFolder(), "/srv/shared");
+    EXPECT_EQ(platform::userFolder(), "/srv/shared/Tarlix_2/");
+    std::string out;
+    ASSERT_TRUE(platform::expandPublicPath("%Public%\\Documents\\Tarlix_2\\Banks\\Default.Bnk", out,
+                                           260));
+    EXPECT_EQ(out, "/srv/shared/Tarlix_2/Banks/Default.Bnk");
+    EXPECT_FALSE(platform::expandPublicPath("%Public%/Documents/" + std::string(300, 'x'), out, 260));
+    EXPECT_FALSE(platform::expandPublicPath("%Other%/x", out, 260));
+    unsetenv("PUBLIC");
+    setenv("XDG_DOCUMENTS_DIR", "/home/u/Docs", 1);
+    EXPECT_EQ(platform::userFolder(), "/home/u/Docs/Tarlix_2/");
+    unsetenv("XDG_DOCUMENTS_DIR");
+    setenv("HOME", "/home/u", 1);
+    EXPECT_EQ(platform::userFolder(), "/home/u/Documents/Tarlix_2/");
+    setenv("HOME", home.c_str(), 1);
+    if (old) setenv("PUBLIC", saved.c_str(), 1);
+}
