@@ -99,7 +99,8 @@ QX_DSP_VST::QX_DSP_VST(vst::HostCallback host)
         canProcessReplacing(true);
         wantEvents(1);
     }
-    loadProgram(0);
+    std::lock_guard<std::mutex> lock(bankMutex_);
+    loadProgramLocked(0, false); // no live values yet to keep
 }
 
 QX_DSP_VST::~QX_DSP_VST() {
@@ -528,9 +529,9 @@ void QX_DSP_VST::refreshLearnMirror() {
 // The record is upgraded and its values quantised in place, then become the live values. The
 // modules get them straight away while no audio can run, else from the audio thread's next
 // block (through the fade once something has sounded).
-void QX_DSP_VST::loadProgramLocked(int32_t program) {
+void QX_DSP_VST::loadProgramLocked(int32_t program, bool keepEdits) {
     if (program < 0 || program >= kNumPrograms || !bank_) return;
-    syncLiveValues();
+    if (keepEdits) syncLiveValues(); // else the records were just replaced: the edits are gone
     liveProgram_ = program;
     curProgram_ = program;
     uint8_t* rec = recordOf(program);
@@ -565,14 +566,14 @@ void QX_DSP_VST::applyLiveProgram(uint64_t time) {
 
 void QX_DSP_VST::loadProgram(int32_t program) {
     std::lock_guard<std::mutex> lock(bankMutex_);
-    loadProgramLocked(program);
+    loadProgramLocked(program, true);
 }
 
 void QX_DSP_VST::setProgram(int32_t program) {
     if (program < 0 || program >= kNumPrograms || !bank_) return;
     std::lock_guard<std::mutex> lock(bankMutex_);
     selectedProgram_.store(program);
-    loadProgramLocked(program);
+    loadProgramLocked(program, true);
 }
 
 void QX_DSP_VST::nextProgram() {
@@ -658,7 +659,7 @@ int32_t QX_DSP_VST::setChunk(void* data, int32_t byteSize, bool) {
     }
     normaliseBank(bank_);
     refreshLearnMirror();
-    loadProgramLocked(selected);
+    loadProgramLocked(selected, false);
     return byteSize;
 }
 
@@ -755,7 +756,7 @@ int QX_DSP_VST::loadBankFile(const char* path) {
     std::memcpy(bank_, staged.get(), kBankSize);
     storeBankPath(bank_, path);
     refreshLearnMirror();
-    loadProgramLocked(selectedProgram_.load());
+    loadProgramLocked(selectedProgram_.load(), false);
     return kFileRead;
 }
 
@@ -787,7 +788,7 @@ int QX_DSP_VST::loadProgramFile(const char* path) {
     else
         std::memcpy(rec + record::kMidiLearn, bank_ + record::kMidiLearn, kMidiLearnBlockSize);
     refreshLearnMirror();
-    loadProgramLocked(selected);
+    loadProgramLocked(selected, false);
     return kFileRead;
 }
 

@@ -147,7 +147,7 @@ class QX_DSP_VST : public vst::AudioEffectX {
     // Host side, bankMutex_ held: the live values written back into their records, and a
     // program's record made live.
     void syncLiveValues();
-    void loadProgramLocked(int32_t program);
+    void loadProgramLocked(int32_t program, bool keepEdits);
     void refreshLearnMirror();
     // Audio side (or host side while suspended): every live value sent to the modules.
     void applyLiveProgram(uint64_t time);
