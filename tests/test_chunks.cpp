@@ -1,0 +1,295 @@
+// Program memory as a host sees it: chunks, program names, the default bank file and the
+// migration of old records, all through the dispatcher of the loaded library.
+#include <atomic>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <thread>
+
+#include "tests/host_fixture.h"
+
+using namespace testhost;
+using namespace vst;
+
+namespace {
+
+constexpr int kRecord = 5876, kBank = 752128;
+
+// Every test process starts with an empty user folder unless the test fills one.
+std::string publicFolder() {
+    static const std::string folder = [] {
+        std::string f = ::testing::TempDir() + "tarlix_public_" + std::to_string(::getpid());
+        std::system(("rm -rf '" + f + "' && mkdir -p '" + f + "'").c_str());
+        setenv("PUBLIC", f.c_str(), 1);
+        return f;
+    }();
+    return folder;
+}
+
+std::vector<uint8_t> chunk(Instance& p, bool preset) {
+    void* data = nullptr;
+    intptr_t n = p.call(effGetChunk, preset ? 1 : 0, 0, &data);
+    auto* b = static_cast<uint8_t*>(data);
+    return n > 0 && b ? std::vector<uint8_t>(b, b + n) : std::vector<uint8_t>();
+}
+
+constexpr intptr_t kWhole = INTPTR_MIN;
+intptr_t setChunk(Instance& p, std::vector<uint8_t>& bytes, bool preset, intptr_t size = kWhole) {
+    return p.call(effSetChunk, preset ? 1 : 0,
+                  size == kWhole ? static_cast<intptr_t>(bytes.size()) : size, bytes.data());
+}
+
+float valueAt(const std::vector<uint8_t>& bank, int program, int param) {
+    float v;
+    std::memcpy(&v, bank.data() + program * kRecord + 4 * param, 4);
+    return v;
+}
+
+void setValue(std::vector<uint8_t>& bank, int program, int param, float v) {
+    std::memcpy(bank.data() + program * kRecord + 4 * param, &v, 4);
+}
+
+uint16_t learnAt(const std::vector<uint8_t>& bank, int program, int param) {
+    uint16_t c;
+    std::memcpy(&c, bank.data() + program * kRecord + 1332 + 2 * param, 2);
+    return c;
+}
+
+const char* nameAt(const std::vector<uint8_t>& bank, int program) {
+    return reinterpret_cast<const char*>(bank.data() + program * kRecord + 5850);
+}
+
+const char* slotAt(const std::vector<uint8_t>& bank, int program, int slot) {
+    return reinterpret_cast<const char*>(bank.data() + program * kRecord + 1998 + 260 * slot);
+}
+
+} // namespace
+
+TEST(Chunks, FreshInstanceShowsTheFactoryBank) {
+    publicFolder();
+    Instance p;
+    ASSERT_NE(p.fx, nullptr);
+    const char* headers[] = {"___ TARLIX TONES ___", "___ SYNTH BASS ___", "___ Ambient Pads ___",
+                             "___ ORGANIC KEYS ___", "___ PATTERNS ___",   "___ EXPERIMENTS ___",
+                             "___ NOISE FX ___",     "___ INITIALS ___"};
+    int found = 0;
+    for (int i = 0; i < 128; ++i) {
+        std::string name = p.text(effGetProgramNameIndexed, i, -1);
+        EXPECT_FALSE(name.empty()) << i;
+        EXPECT_LE(name.size(), 24u);
+        for (const char* h : headers)
+            found += name == h;
+    }
+    EXPECT_EQ(found, 8);
+    EXPECT_EQ(p.call(effGetProgramNameIndexed, 128, -1, nullptr), 0);
+    EXPECT_EQ(p.text(effGetProgramName), "___ TARLIX TONES ___");
+    auto bank = chunk(p, false);
+    ASSERT_EQ(bank.size(), size_t(kBank));
+    // Program 0 was loaded and so upgraded; the others keep the factory version.
+    EXPECT_EQ(std::memcmp(bank.data() + 828, "\xb4\xc8\x76\x3e", 4), 0);
+    EXPECT_EQ(std::memcmp(bank.data() + 17 * kRecord + 828, "\x8f\xc2\x75\x3e", 4), 0);
+    EXPECT_STREQ(slotAt(bank, 0, 0), "---");
+}
+
+TEST(Chunks, BankAndProgramChunksRoundTripByteForByte) {
+    publicFolder();
+    Instance a;
+    a.fx->setParameter(a.fx, 83, 0.37f);
+    a.fx->setParameter(a.fx, 120, 0.0f);
+    a.call(effSetProgramName, 0, 0, const_cast<char*>("A name that is far too long"));
+    EXPECT_EQ(a.text(effGetProgramName), "A name that is far too l");
+    a.call(effSetProgram, 0, 17);
+    a.fx->setParameter(a.fx, 84, 0.61f);
+    auto bank = chunk(a, false);
+    auto program = chunk(a, true);
+    ASSERT_EQ(program.size(), size_t(kRecord));
+    EXPECT_EQ(std::memcmp(program.data(), bank.data() + 17 * kRecord, kRecord), 0);
+    EXPECT_FLOAT_EQ(valueAt(bank, 17, 84), 0.61f);
+
+    Instance b; // another host session: the bank first, then the program selection
+    EXPECT_EQ(setChunk(b, bank, false), kBank);
+    b.call(effSetProgram, 0, 17);
+    EXPECT_EQ(chunk(b, false), bank);
+    EXPECT_EQ(chunk(b, true), program);
+    EXPECT_FLOAT_EQ(b.fx->getParameter(b.fx, 84), 0.61f);
+    for (int i = 0; i < 128; ++i)
+        EXPECT_EQ(b.text(effGetProgramNameIndexed, i, -1), a.text(effGetProgramNameIndexed, i, -1));
+
+    Instance c; // the other order: program selected first, then the bank
+    c.call(effSetProgram, 0, 17);
+    setChunk(c, bank, false);
+    EXPECT_EQ(chunk(c, false), bank);
+}
+
+TEST(Chunks, SizesDecideWhatIsReplaced) {
+    publicFolder();
+    Instance p;
+    auto original = chunk(p, false);
+    std::vector<uint8_t> big(800000, 0);
+    std::memcpy(big.data(), original.data(), kBank);
+    std::strcpy(reinterpret_cast<char*>(big.data() + 3 * kRecord + 5850), "Third");
+    std::strcpy(reinterpret_cast<char*>(big.data() + 1998), "/banks/Mine.Bnk");
+    std::memset(big.data() + kBank, 0xEE, 800000 - kBank);
+    EXPECT_EQ(setChunk(p, big, false), 800000);
+    auto bank = chunk(p, false);
+    EXPECT_STREQ(nameAt(bank, 3), "Third");
+    EXPECT_STREQ(slotAt(bank, 0, 0), "/banks/Mine.Bnk");
+
+    // One record: only the selected program, and the bank path stays.
+    p.call(effSetProgram, 0, 0);
+    std::vector<uint8_t> rec(bank.begin() + 5 * kRecord, bank.begin() + 6 * kRecord);
+    std::strcpy(reinterpret_cast<char*>(rec.data() + 1998), "/elsewhere.Bnk");
+    std::strcpy(reinterpret_cast<char*>(rec.data() + 5850), "Copied");
+    EXPECT_EQ(setChunk(p, rec, true), kRecord);
+    auto after = chunk(p, false);
+    EXPECT_STREQ(nameAt(after, 0), "Copied");
+    EXPECT_STREQ(slotAt(after, 0, 0), "/banks/Mine.Bnk");
+    EXPECT_EQ(std::memcmp(after.data() + kRecord, bank.data() + kRecord, kBank - kRecord), 0);
+
+    // A short chunk from an older version overwrites the start only.
+    std::vector<uint8_t> start(100, 0);
+    EXPECT_EQ(setChunk(p, start, false), 100);
+    auto shortened = chunk(p, false);
+    EXPECT_EQ(std::memcmp(shortened.data() + 100, after.data() + 100, 728), 0);
+    EXPECT_EQ(std::memcmp(shortened.data() + kRecord, after.data() + kRecord, kBank - kRecord), 0);
+
+    // Nothing, a null pointer or a negative size change nothing.
+    auto before = chunk(p, false);
+    EXPECT_EQ(setChunk(p, start, false, 0), 0);
+    EXPECT_EQ(setChunk(p, start, false, -7), 0);
+    EXPECT_EQ(p.call(effSetChunk, 0, kBank, nullptr), 0);
+    EXPECT_EQ(chunk(p, false), before);
+    EXPECT_EQ(p.call(effGetChunk, 0, 0, nullptr), 0);
+}
+
+TEST(Chunks, IncomingRecordsAreCleanedUp) {
+    publicFolder();
+    Instance p;
+    auto bank = chunk(p, false);
+    for (int prog = 0; prog < 128; ++prog) {
+        std::memset(bank.data() + prog * kRecord + 5850, 'N', 26);   // unterminated name
+        std::memset(bank.data() + prog * kRecord + 1998, 'S', 780);  // unterminated slots
+        setValue(bank, prog, 83, NAN);
+        setValue(bank, prog, 84, 5.0f);
+    }
+    uint16_t code = 74;
+    std::memcpy(bank.data() + 1332 + 2 * 83, &code, 2);
+    setChunk(p, bank, false);
+    auto clean = chunk(p, false);
+    for (int prog = 0; prog < 128; ++prog) {
+        EXPECT_EQ(std::strlen(nameAt(clean, prog)), 24u);
+        for (int s = 0; s < 3; ++s)
+            EXPECT_EQ(std::strlen(slotAt(clean, prog, s)), 259u);
+        EXPECT_EQ(valueAt(clean, prog, 83), 0.0f);
+        EXPECT_EQ(valueAt(clean, prog, 84), 1.0f);
+        EXPECT_EQ(learnAt(clean, prog, 83), 74) << prog;
+    }
+    EXPECT_EQ(p.text(effGetProgramName).size(), 24u);
+    std::vector<float> l(256), r(256);
+    p.start();
+    p.process(l, r, 256);
+    for (float v : l)
+        EXPECT_TRUE(std::isfinite(v));
+}
+
+TEST(Chunks, OldRecordsAreMigratedOnceOnLoad) {
+    publicFolder();
+    Instance p;
+    auto bank = chunk(p, false);
+    const float versions[] = {0.21f, 0.22f, 0.23f, 0.24f};
+    for (int k = 0; k < 4; ++k) {
+        setValue(bank, 10 + k, 207, versions[k]);
+        setValue(bank, 10 + k, 10, 16.0f / 17.0f); // "Lfo1 Target", old option 16 of 0..17
+        setValue(bank, 10 + k, 184, 1.0f); // "Bend Depth"
+    }
+    setChunk(p, bank, false);
+    for (int k = 0; k < 4; ++k) {
+        p.call(effSetProgram, 0, 10 + k);
+        auto once = chunk(p, true);
+        p.call(effSetProgram, 0, 3);
+        p.call(effSetProgram, 0, 10 + k);
+        EXPECT_EQ(chunk(p, true), once) << "a second load changed program " << 10 + k;
+        float version, lfo, bend;
+        std::memcpy(&version, once.data() + 828, 4);
+        std::memcpy(&lfo, once.data() + 40, 4);
+        std::memcpy(&bend, once.data() + 4 * 184, 4);
+        EXPECT_EQ(version, 0.241f);
+        // Before 2200 the list had 18 targets: option 16 stays 16 on today's 19.
+        EXPECT_FLOAT_EQ(lfo, k == 0 ? 16.0f / 18.0f : 17.0f / 18.0f) << k;
+        EXPECT_FLOAT_EQ(bend, 11.0f / 47.0f) << k; // old "12" stays 12 semitones
+    }
+}
+
+TEST(Chunks, DefaultBankFileReplacesTheFactoryBank) {
+    std::string folder = publicFolder() + "/Tarlix_2/Banks";
+    std::system(("mkdir -p '" + folder + "'").c_str());
+    std::vector<uint8_t> bank;
+    {
+        Instance p;
+        p.call(effSetProgramName, 0, 0, const_cast<char*>("From Default"));
+        bank = chunk(p, false);
+    }
+    auto write = [&](size_t bytes, const char* magic) {
+        std::ofstream f(folder + "/Default.Bnk", std::ios::binary | std::ios::trunc);
+        f.write(magic, 4);
+        f.write(reinterpret_cast<const char*>(bank.data()), static_cast<long>(bytes));
+    };
+    write(kBank - 1, "TRLX"); // truncated: refused
+    {
+        Instance p;
+        EXPECT_EQ(p.text(effGetProgramName), "___ TARLIX TONES ___");
+    }
+    write(kBank, "TRLY"); // wrong magic: refused
+    {
+        Instance p;
+        EXPECT_EQ(p.text(effGetProgramName), "___ TARLIX TONES ___");
+    }
+    write(kBank, "TRLX");
+    {
+        Instance p;
+        EXPECT_EQ(p.text(effGetProgramName), "From Default");
+        auto now = chunk(p, false);
+        EXPECT_EQ(std::string(slotAt(now, 0, 0)), folder + "/Default.Bnk");
+    }
+    std::remove((folder + "/Default.Bnk").c_str());
+}
+
+// A host thread saves and restores state while the audio thread renders; each saved state is
+// one the host set, never a mixture.
+TEST(ChunksThreads, SetAndGetWhileProcessing) {
+    publicFolder();
+    Instance a, b;
+    a.call(effSetProgramName, 0, 0, const_cast<char*>("State A"));
+    a.fx->setParameter(a.fx, 83, 0.25f);
+    b.call(effSetProgramName, 0, 0, const_cast<char*>("State B"));
+    b.fx->setParameter(b.fx, 83, 0.75f);
+    auto bankA = chunk(a, false), bankB = chunk(b, false);
+    auto progA = chunk(a, true);
+    Instance p;
+    p.start(48000, 128);
+    std::atomic<bool> stop{false};
+    std::atomic<int> blocks{0};
+    std::thread audio([&] {
+        std::vector<float> l(128), r(128);
+        while (!stop.load()) {
+            p.process(l, r, 128);
+            ++blocks;
+        }
+    });
+    int mixed = 0;
+    for (int round = 0; round < 200; ++round) {
+        auto& next = round % 2 ? bankB : bankA;
+        setChunk(p, next, false);
+        if (chunk(p, false) != next) ++mixed;
+        setChunk(p, progA, true);
+        if (chunk(p, true) != progA) ++mixed;
+        p.call(effSetProgram, 0, round % 128);
+        p.text(effGetProgramName);
+        p.call(effSetProgram, 0, 0);
+    }
+    stop.store(true);
+    audio.join();
+    EXPECT_EQ(mixed, 0);
+    EXPECT_GT(blocks.load(), 0);
+}
