@@ -82,4 +82,35 @@ BENCHMARK(EventDelivery)->Arg(1)->Arg(16)->Arg(256);
 
 } // namespace
 
+// Host-thread costs of saving and restoring the instrument's state.
+namespace {
+void BankChunkSave(benchmark::State& state) {
+    QX_DSP_VST fx(host);
+    for (auto _ : state) {
+        void* data = nullptr;
+        benchmark::DoNotOptimize(fx.getChunk(&data, false));
+    }
+    state.SetBytesProcessed(state.iterations() * kBankSize);
+}
+BENCHMARK(BankChunkSave);
+
+void BankChunkRestore(benchmark::State& state) {
+    QX_DSP_VST fx(host);
+    std::vector<uint8_t> bank(kBankSize);
+    fx.copyBank(bank.data());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(fx.setChunk(bank.data(), kBankSize, false));
+    state.SetBytesProcessed(state.iterations() * kBankSize);
+}
+BENCHMARK(BankChunkRestore);
+
+void ProgramChange(benchmark::State& state) {
+    QX_DSP_VST fx(host);
+    int p = 0;
+    for (auto _ : state)
+        fx.setProgram(p = (p + 1) & 127);
+}
+BENCHMARK(ProgramChange);
+} // namespace
+
 BENCHMARK_MAIN();

@@ -23,9 +23,9 @@ int readProgramFile(const std::string& path, uint8_t* rec);
 int readMidiLearnFile(const std::string& path, uint8_t* learnBlock);
 
 struct SectionValues {
-    int count = 0;          // fields present in the file (a short file holds fewer)
-    uint16_t entries[32];   // list entries, parameter index in the low 13 bits
-    float values[32];       // normalised, migrated and clamped
+    int count = 0;        // fields present in the file (a short file holds fewer)
+    uint16_t entries[32]; // list entries, parameter index in the low 13 bits
+    float values[32];     // normalised, migrated and clamped
     char texts[32][record::kStringSlotSize]; // text fields (bit 15 entries), NUL-terminated
 };
 int readSectionFile(const std::string& path, int section, const ParameterLookup& lookup,

@@ -654,8 +654,9 @@ int32_t QX_DSP_VST::setChunk(void* data, int32_t byteSize, bool) {
         std::memmove(rec, data, record::kSize);
         std::memcpy(stringSlot(rec, 0), keptSlot, sizeof keptSlot);
     } else {
-        std::memmove(bank_, data, byteSize < kBankSize ? static_cast<size_t>(byteSize)
-                                                        : static_cast<size_t>(kBankSize));
+        std::memmove(bank_, data,
+                     byteSize < kBankSize ? static_cast<size_t>(byteSize)
+                                          : static_cast<size_t>(kBankSize));
     }
     normaliseBank(bank_);
     refreshLearnMirror();

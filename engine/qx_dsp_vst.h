@@ -141,7 +141,7 @@ class QX_DSP_VST : public vst::AudioEffectX {
     uint8_t* recordOf(int program) {
         return bank_ + static_cast<size_t>(program) * tarlix::record::kSize;
     }
-    uint8_t* storageRecord(int index); // record 0 for globals, else the live program's
+    uint8_t* storageRecord(int index);       // record 0 for globals, else the live program's
     float storeLive(int index, float value); // quantise, keep as the parameter's current value
     void applyEngineSide(uint64_t time, int index, float quantised);
     // Host side, bankMutex_ held: the live values written back into their records, and a

@@ -1,6 +1,6 @@
 #!/bin/sh
 # Sets up, builds and runs every test: the normal build, then an AddressSanitizer +
-# UndefinedBehaviorSanitizer build.
+# UndefinedBehaviorSanitizer build, and the threaded tests under ThreadSanitizer.
 set -eu
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh
@@ -12,4 +12,10 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARLIX_SAN
 cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan --output-on-failure -j "$jobs"
-echo "all tests passed (normal and sanitizer builds)"
+# The tests where threads meet, under ThreadSanitizer (clang).
+cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARLIX_TSAN=ON \
+  -DTARLIX_BENCH=OFF -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+cmake --build build-tsan -j "$jobs"
+TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
+  ctest --test-dir build-tsan --output-on-failure -j "$jobs" -R Thread
+echo "all tests passed (normal, address/undefined and thread sanitizer builds)"

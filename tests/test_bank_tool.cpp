@@ -69,7 +69,8 @@ TEST(BankTool, ListsDumpsAndCompiles) {
     ASSERT_EQ(d.code, 0);
     EXPECT_NE(d.output.find("\"LPF Cutoff\" = 40"), std::string::npos);
     std::ofstream(dir / "again.tlx") << d.output;
-    ASSERT_EQ(run(kBank + " compile " + (dir / "again.tlx") + " -o " + (dir / "again.pst")).code, 0);
+    ASSERT_EQ(run(kBank + " compile " + (dir / "again.tlx") + " -o " + (dir / "again.pst")).code,
+              0);
     EXPECT_EQ(slurp(dir / "again.pst"), slurp(dir / "lead.pst"));
 
     // A whole bank taken apart into sources and built again is the same bank.
@@ -97,14 +98,14 @@ TEST(BankTool, RendererLoadsBanksAndPresets) {
     Temp dir;
     std::ofstream(dir / "p.tlx") << "name = \"Render Me\"\n";
     ASSERT_EQ(run(kBank + " compile " + (dir / "p.tlx") + " -o " + (dir / "p.pst")).code, 0);
-    Result r = run(kRender + " --tail 0 --bank " + kFactory + " --preset " + (dir / "p.pst") +
-                   " " + kSong + " " + (dir / "out.wav"));
+    Result r = run(kRender + " --tail 0 --bank " + kFactory + " --preset " + (dir / "p.pst") + " " +
+                   kSong + " " + (dir / "out.wav"));
     EXPECT_EQ(r.code, 0) << r.output;
     EXPECT_TRUE(fs::exists(dir / "out.wav"));
     // A truncated preset is refused before anything is rendered.
     fs::resize_file(dir / "p.pst", 5000);
-    Result bad = run(kRender + " --preset " + (dir / "p.pst") + " " + kSong + " " +
-                     (dir / "bad.wav"));
+    Result bad =
+        run(kRender + " --preset " + (dir / "p.pst") + " " + kSong + " " + (dir / "bad.wav"));
     EXPECT_NE(bad.code, 0);
     EXPECT_FALSE(fs::exists(dir / "bad.wav"));
 }

@@ -168,8 +168,8 @@ TEST(Chunks, IncomingRecordsAreCleanedUp) {
     Instance p;
     auto bank = chunk(p, false);
     for (int prog = 0; prog < 128; ++prog) {
-        std::memset(bank.data() + prog * kRecord + 5850, 'N', 26);   // unterminated name
-        std::memset(bank.data() + prog * kRecord + 1998, 'S', 780);  // unterminated slots
+        std::memset(bank.data() + prog * kRecord + 5850, 'N', 26);  // unterminated name
+        std::memset(bank.data() + prog * kRecord + 1998, 'S', 780); // unterminated slots
         setValue(bank, prog, 83, NAN);
         setValue(bank, prog, 84, 5.0f);
     }
@@ -201,7 +201,7 @@ TEST(Chunks, OldRecordsAreMigratedOnceOnLoad) {
     for (int k = 0; k < 4; ++k) {
         setValue(bank, 10 + k, 207, versions[k]);
         setValue(bank, 10 + k, 10, 16.0f / 17.0f); // "Lfo1 Target", old option 16 of 0..17
-        setValue(bank, 10 + k, 184, 1.0f); // "Bend Depth"
+        setValue(bank, 10 + k, 184, 1.0f);         // "Bend Depth"
     }
     setChunk(p, bank, false);
     for (int k = 0; k < 4; ++k) {

@@ -218,8 +218,8 @@ TEST(PresetFiles, RandomBytesNeverHurtTheReaders) {
     Folder dir("random");
     std::mt19937 rng(11);
     std::vector<uint8_t> bank(kBankSize), rec(record::kSize), learn(kMidiLearnBlockSize);
-    const size_t lengths[] = {0, 3, 4, 5, 7, 8, 9, 12, 80, 108, 669, 670, 671, 5879, 5880, 5881,
-                              752131, 752132, 752133};
+    const size_t lengths[] = {0,   3,   4,   5,    7,    8,    9,      12,     80,    108,
+                              669, 670, 671, 5879, 5880, 5881, 752131, 752132, 752133};
     auto start = std::chrono::steady_clock::now();
     for (int round = 0; round < 400; ++round) {
         size_t n = round < 19 ? lengths[round] : rng() % 6000;
@@ -256,10 +256,11 @@ TEST(Platform, UserFolderFollowsTheEnvironment) {
     EXPECT_EQ(platform::documentsFolder(), "/srv/shared");
     EXPECT_EQ(platform::userFolder(), "/srv/shared/Tarlix_2/");
     std::string out;
-    ASSERT_TRUE(platform::expandPublicPath("%Public%\\Documents\\Tarlix_2\\Banks\\Default.Bnk", out,
-                                           260));
+    ASSERT_TRUE(
+        platform::expandPublicPath("%Public%\\Documents\\Tarlix_2\\Banks\\Default.Bnk", out, 260));
     EXPECT_EQ(out, "/srv/shared/Tarlix_2/Banks/Default.Bnk");
-    EXPECT_FALSE(platform::expandPublicPath("%Public%/Documents/" + std::string(300, 'x'), out, 260));
+    EXPECT_FALSE(
+        platform::expandPublicPath("%Public%/Documents/" + std::string(300, 'x'), out, 260));
     EXPECT_FALSE(platform::expandPublicPath("%Other%/x", out, 260));
     unsetenv("PUBLIC");
     setenv("XDG_DOCUMENTS_DIR", "/home/u/Docs", 1);

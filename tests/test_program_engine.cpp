@@ -110,7 +110,7 @@ TEST(ProgramEngine, ParametersLiveUntilTheBankIsAskedFor) {
 // A host thread sets bank and program chunks and switches programs while the audio thread
 // processes. Every snapshot the host gets is one of the two states, never a mixture, and once
 // the audio settles the modules hold exactly the last state's values.
-TEST(ProgramEngine, ChunksSetWhileAudioRunsNeverTear) {
+TEST(ProgramEngineThreads, ChunksSetWhileAudioRunsNeverTear) {
     const auto a = distinctBank(0.2f, "Bank A");
     const auto b = distinctBank(0.8f, "Bank B");
     ASSERT_NE(a, b);
@@ -226,8 +226,8 @@ TEST_F(Files, SinglePresetsAndTheLearnMap) {
 }
 
 TEST_F(Files, SectionPresetsChangeOnlyTheirParameters) {
-    fx.setParameter(83, 0.7f);  // filter section
-    fx.setParameter(64, 0.5f);  // oscillator section
+    fx.setParameter(83, 0.7f); // filter section
+    fx.setParameter(64, 0.5f); // oscillator section
     ASSERT_TRUE(fx.saveSectionFile(2, path("Dark.FLp").c_str()));
     fx.setParameter(83, 0.1f);
     fx.setParameter(64, 0.0f);

@@ -67,11 +67,14 @@ TEST(Migration, EveryStepGivesThePartsValues) {
     const float type2300 = (0.25f * 0.375f + 0.00125f) * 0.8888889f + 0.0011111111f;
     const float bend = 0.25f * 0.23404256f + 0.00021276595f;
     const Case cases[] = {
-        {0.21f, 0.25f * 0.9444444f + 0.00055555557f, (0.25f * 0.8f + 0.0009999999f) * 0.71428573f + 0.0007142857f,
-         type2300, 0.25f * 0.33333334f + 0.0016666666f, bend, 0.25f * 0.5f + 0.50125f, echoFrom2300, 0.5f, 1.0f, 1.0f},
-        {0.22f, 0.25f, wave2400, type2300, 0.25f * 0.33333334f + 0.0016666666f, bend, 0.25f, echoFrom2300, 0.25f, 1.0f, 1.0f},
-        {0.23f, 0.25f, wave2400, 0.25f * 0.8888889f + 0.0011111111f, 0.25f * 0.33333334f + 0.0016666666f, bend, 0.25f,
-         0.25f, 0.25f, 0.25f, 1.0f},
+        {0.21f, 0.25f * 0.9444444f + 0.00055555557f,
+         (0.25f * 0.8f + 0.0009999999f) * 0.71428573f + 0.0007142857f, type2300,
+         0.25f * 0.33333334f + 0.0016666666f, bend, 0.25f * 0.5f + 0.50125f, echoFrom2300, 0.5f,
+         1.0f, 1.0f},
+        {0.22f, 0.25f, wave2400, type2300, 0.25f * 0.33333334f + 0.0016666666f, bend, 0.25f,
+         echoFrom2300, 0.25f, 1.0f, 1.0f},
+        {0.23f, 0.25f, wave2400, 0.25f * 0.8888889f + 0.0011111111f,
+         0.25f * 0.33333334f + 0.0016666666f, bend, 0.25f, 0.25f, 0.25f, 0.25f, 1.0f},
         {0.24f, 0.25f, 0.25f, 0.25f, 0.25f, bend, 0.25f, 0.25f, 0.25f, 0.25f, 0.25f},
         {0.241f, 0.25f, 0.25f, 0.25f, 0.25f, 0.25f, 0.25f, 0.25f, 0.25f, 0.25f, 0.25f},
     };
@@ -211,7 +214,8 @@ TEST(ProgramSource, FactoryVersionStoresBendDepthOnTheOldList) {
     std::string error;
     SourceOptions factory;
     factory.defaultVersion = 2400;
-    ASSERT_TRUE(compileProgramSource("\"Bend Depth\" = 7\n", "f.tlx", lookup(), factory, rec, error));
+    ASSERT_TRUE(
+        compileProgramSource("\"Bend Depth\" = 7\n", "f.tlx", lookup(), factory, rec, error));
     EXPECT_EQ(readValue(rec, kVersionParam), 0.24f);
     upgradeRecord(rec, lookup());
     float v = quantiseNormalised(readValue(rec, 184), lookup().steps[184]);
@@ -242,7 +246,8 @@ TEST(ProgramSource, DumpAndCompileRoundTripBitForBit) {
         uint8_t back[record::kSize];
         std::string error;
         ASSERT_TRUE(compileProgramSource(text, "dump.tlx", lookup(), SourceOptions{}, back, error))
-            << error << "\n" << text;
+            << error << "\n"
+            << text;
         ASSERT_EQ(std::memcmp(rec, back, record::kSize), 0) << text;
     }
 }
@@ -278,9 +283,8 @@ TEST(FactoryBank, EmbeddedBankHasTheCategoriesAndFactoryVersion) {
     ASSERT_EQ(r.size, 4u + kBankSize);
     EXPECT_EQ(std::memcmp(r.data, "TRLX", 4), 0);
     EXPECT_EQ(platform::findResource("VST_PatchMemoryBanks.mem", "PNG").data, nullptr);
-    const char* headers[] = {"___ TARLIX TONES ___", "___ SYNTH BASS ___",
-                             "___ Ambient Pads ___", "___ ORGANIC KEYS ___",
-                             "___ PATTERNS ___",     "___ EXPERIMENTS ___",
+    const char* headers[] = {"___ TARLIX TONES ___", "___ SYNTH BASS ___", "___ Ambient Pads ___",
+                             "___ ORGANIC KEYS ___", "___ PATTERNS ___",   "___ EXPERIMENTS ___",
                              "___ NOISE FX ___",     "___ INITIALS ___"};
     std::set<std::string> names;
     int found = 0;

@@ -21,7 +21,8 @@ constexpr int kBendDepth = 184;
 constexpr int kOldBendSteps = 12; // "Bend Depth" had 12 options before version 2410
 constexpr int kDataTags[3] = {3, 4, 5};
 
-const char kInitialProgram[] = R"src(# The initial program: the starting point of every program source.
+const char kInitialProgram[] =
+    R"src(# The initial program: the starting point of every program source.
 name = "Init"
 version = 2410
 "BankFile" = "---"
@@ -290,7 +291,8 @@ class Compiler {
         bool learn = false;
         if (c.quoted(key)) {
             auto it = parameterNames(lookup_).find(key);
-            if (it == parameterNames(lookup_).end()) return fail(message, "unknown parameter " + quote(key));
+            if (it == parameterNames(lookup_).end())
+                return fail(message, "unknown parameter " + quote(key));
             param = it->second;
         } else {
             key = c.word();
@@ -322,8 +324,8 @@ class Compiler {
         // A text or data parameter's contents and its (meaningless) float are separate settings.
         bool contents = param >= 0 && key.rfind("param ", 0) != 0 &&
                         (isTextParam(lookup_, param) || isDataParam(lookup_, param));
-        std::string settingKey = learn      ? "learn " + std::to_string(param)
-                                 : contents ? "contents " + std::to_string(param)
+        std::string settingKey = learn        ? "learn " + std::to_string(param)
+                                 : contents   ? "contents " + std::to_string(param)
                                  : param >= 0 ? std::to_string(param)
                                               : key;
         if (!seen_.emplace(settingKey, number).second)
@@ -576,8 +578,8 @@ const char* initialProgramSource() {
 }
 
 bool compileProgramSource(const std::string& text, const std::string& fileName,
-                          const ParameterLookup& lookup, const SourceOptions& options,
-                          uint8_t* rec, std::string& error) {
+                          const ParameterLookup& lookup, const SourceOptions& options, uint8_t* rec,
+                          std::string& error) {
     const uint8_t* base = initialRecord(lookup);
     if (!base) {
         error = "the initial program does not compile";
@@ -591,8 +593,7 @@ bool compileProgramSource(const std::string& text, const std::string& fileName,
     return true;
 }
 
-std::string dumpProgramSource(const uint8_t* rec, const ParameterLookup& lookup,
-                              bool changedOnly) {
+std::string dumpProgramSource(const uint8_t* rec, const ParameterLookup& lookup, bool changedOnly) {
     uint8_t u[record::kSize];
     std::memcpy(u, rec, record::kSize);
     const uint8_t* base = initialRecord(lookup);

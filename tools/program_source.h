@@ -31,14 +31,13 @@ struct SourceOptions {
 // Compiles `text` into `rec` (5876 bytes). On failure returns false with "file:line: message"
 // in `error` and leaves `rec` unchanged.
 bool compileProgramSource(const std::string& text, const std::string& fileName,
-                          const ParameterLookup& lookup, const SourceOptions& options,
-                          uint8_t* rec, std::string& error);
+                          const ParameterLookup& lookup, const SourceOptions& options, uint8_t* rec,
+                          std::string& error);
 
 // Writes a record as source text. With `changedOnly`, settings equal to the initial program
 // are left out. Compiling the text again gives the same bytes (data blocks, learn codes and
 // spare values included).
-std::string dumpProgramSource(const uint8_t* rec, const ParameterLookup& lookup,
-                              bool changedOnly);
+std::string dumpProgramSource(const uint8_t* rec, const ParameterLookup& lookup, bool changedOnly);
 
 // A bank list names the 128 program sources in order, one path per line (relative to the
 // list), with an optional "version = N" line that sets the version of programs naming none.

@@ -114,8 +114,8 @@ int dumpBank(const std::string& path, const std::string& folder) {
     for (int p = 0; p < kNumPrograms; ++p) {
         char file[32];
         std::snprintf(file, sizeof file, "%03d.tlx", p);
-        std::string text = dumpProgramSource(bank.data() + static_cast<size_t>(p) * record::kSize,
-                                             lookup(), true);
+        std::string text =
+            dumpProgramSource(bank.data() + static_cast<size_t>(p) * record::kSize, lookup(), true);
         platform::Span part{text.data(), text.size()};
         if (!platform::writeFileAtomically(folder + "/" + file, &part, 1)) {
             std::fprintf(stderr, "tarlix-bank: cannot write %s/%s\n", folder.c_str(), file);
