@@ -138,4 +138,13 @@ void ParameterLookup::build(const LayoutRecord* table, int rows) {
     }
 }
 
+const ParameterLookup& instrumentParameterLookup() {
+    static const ParameterLookup lookup = [] {
+        ParameterLookup l;
+        l.build(kLayoutTable, kLayoutRowCount);
+        return l;
+    }();
+    return lookup;
+}
+
 } // namespace tarlix

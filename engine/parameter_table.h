@@ -21,6 +21,10 @@ struct ParameterLookup {
     bool isGlobal(int tag) const { return (rowOf(tag).tagWord & kLayoutGlobalBit) != 0; }
 };
 
+// The lookup of the instrument's own layout table, built once (for tools and tests; the engine
+// keeps its copy in the process-wide tables).
+const ParameterLookup& instrumentParameterLookup();
+
 bool isOptionKind(int kind);
 bool isTextDisplayKind(int kind);
 int countOptions(const char* options);

@@ -293,3 +293,37 @@ TEST(ChunksThreads, SetAndGetWhileProcessing) {
     EXPECT_EQ(mixed, 0);
     EXPECT_GT(blocks.load(), 0);
 }
+
+// Random chunks of random sizes: whatever arrives, the saved state is clean and restores to
+// the same bytes in a fresh instance, learn codes and names included, and audio stays finite.
+TEST(Chunks, RandomChunksAlwaysLeaveACleanRestorableState) {
+    publicFolder();
+    Instance p;
+    p.start(44100, 256);
+    std::vector<float> l(256), r(256);
+    uint32_t seed = 12345;
+    auto next = [&] { return seed = seed * 1664525u + 1013904223u; };
+    const intptr_t sizes[] = {1, 4, 5875, 5876, 5877, 752127, 752128, 752129, 800000};
+    for (int round = 0; round < 24; ++round) {
+        intptr_t size = round < 9 ? sizes[round] : static_cast<intptr_t>(next() % 800001) + 1;
+        std::vector<uint8_t> bytes(static_cast<size_t>(size));
+        for (auto& b : bytes)
+            b = static_cast<uint8_t>(next() >> 24);
+        EXPECT_EQ(setChunk(p, bytes, round % 2), size);
+        p.process(l, r, 256);
+        for (float v : l)
+            ASSERT_TRUE(std::isfinite(v));
+        auto bank = chunk(p, false);
+        for (int prog = 0; prog < 128; ++prog) {
+            ASSERT_LE(std::strlen(nameAt(bank, prog)), 24u);
+            for (int i = 0; i < 333; ++i) {
+                float v = valueAt(bank, prog, i);
+                ASSERT_TRUE(v >= 0.0f && v <= 1.0f) << prog << " " << i;
+                ASSERT_EQ(learnAt(bank, prog, i), learnAt(bank, 0, i));
+            }
+        }
+        Instance fresh;
+        setChunk(fresh, bank, false);
+        ASSERT_EQ(chunk(fresh, false), bank) << "round " << round;
+    }
+}

@@ -18,12 +18,7 @@ using namespace tarlix;
 namespace {
 
 const ParameterLookup& lookup() {
-    static ParameterLookup l = [] {
-        ParameterLookup p;
-        p.build(kLayoutTable, kLayoutRowCount);
-        return p;
-    }();
-    return l;
+    return instrumentParameterLookup();
 }
 
 struct Folder {

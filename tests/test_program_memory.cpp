@@ -17,12 +17,7 @@ using namespace tarlix;
 namespace {
 
 const ParameterLookup& lookup() {
-    static ParameterLookup l = [] {
-        ParameterLookup p;
-        p.build(kLayoutTable, kLayoutRowCount);
-        return p;
-    }();
-    return l;
+    return instrumentParameterLookup();
 }
 
 std::vector<uint8_t> recordAtVersion(float versionFloat) {

@@ -30,12 +30,7 @@ int usage() {
 }
 
 const ParameterLookup& lookup() {
-    static ParameterLookup l = [] {
-        ParameterLookup p;
-        p.build(kLayoutTable, kLayoutRowCount);
-        return p;
-    }();
-    return l;
+    return instrumentParameterLookup();
 }
 
 bool readText(const std::string& path, std::string& text) {
