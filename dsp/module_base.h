@@ -115,6 +115,12 @@ class QX_ModuleBase {
     virtual void OnOutputConnected(int) {}
     virtual void SetInput(int index, const float* pointer);
     virtual void BindParameter(int slot, int parameter, int tag);
+    // Voice allocators: a voice's module input fed by one of the allocator's per-voice outputs.
+    virtual void ConnectVoiceOutput(QX_ModuleBase*, int /*output*/, int /*input*/, int /*voice*/) {}
+    // Voice collectors: input `input` sums output `output` of module `sourceIndex` of every
+    // voice (voices `modulesPerVoice` apart) of the group that `head` allocates.
+    virtual void AttachVoiceGroup(QX_ModuleBase* /*head*/, int /*sourceIndex*/, int /*voiceCount*/,
+                                  int /*modulesPerVoice*/, int /*output*/, int /*input*/) {}
     virtual void Reset() {}
     void SetIdleRoutine(Routine r) { idleRoutine = r; }
 

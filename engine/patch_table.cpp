@@ -1,7 +1,222 @@
-#include "engine/qx_dsp_vst.h"
+// The instrument's patch table: every module in processing order, where each input comes from
+// and which parameters it is bound to. Rows 58..121 are the voice group, made once per voice.
+// Entries of a row come from the module's own description and the signal flow; rows whose
+// modules are still placeholders carry only the entries already fixed (the allocator, oscillator
+// 1, the low-pass filter, the voice collector, the echo feedback re-wires, the final stage, the
+// control module and the MIDI chain). Code 6152 names two rows (80 and 90); a source of 6152
+// always means row 90.
+#include "engine/patch_table.h"
 
-// The instrument's patch table. Its rows and module classes arrive with the module families;
-// until then the graph is empty and the instrument is silent.
-int buildInstrumentGraph(QX_DSP_VST&) {
-    return 0;
+namespace tarlix {
+
+namespace {
+constexpr int16_t M(int code) {
+    return static_cast<int16_t>(code);
 }
+template <size_t N> constexpr PatchRow row(int code, const PatchEntry (&e)[N]) {
+    return {static_cast<int16_t>(code), 0, e, static_cast<uint8_t>(N)};
+}
+constexpr PatchRow row(int code) {
+    return {static_cast<int16_t>(code), 0, nullptr, 0};
+}
+constexpr PatchRow groupBegin(int voices) {
+    return {kPatchGroupBegin, static_cast<int16_t>(voices), nullptr, 0};
+}
+constexpr PatchRow groupEnd() {
+    return {kPatchGroupEnd, 0, nullptr, 0};
+}
+constexpr PatchRow rewire(int target) {
+    return {kPatchRewire, static_cast<int16_t>(target), nullptr, 0};
+}
+template <size_t N> constexpr PatchRow entries(const PatchEntry (&e)[N]) {
+    return {0, 0, e, static_cast<uint8_t>(N)};
+}
+
+// clang-format off
+constexpr PatchEntry k19[] = {{0, 1, M(6491)}, {1, 0, 42}, {2, 0, 73}, {3, 0, 66}, {4, 0, 165}, {5, 0, 168}, {6, 0, 11}, {7, 0, 12}, {8, 0, 13}, {9, 0, 22}, {10, 0, 23}, {11, 0, 24}, {12, 0, 33}, {13, 0, 34}, {14, 0, 35}, {15, 0, 39}, {16, 0, 44}, {17, 0, 45}, {18, 0, 46}, {19, 0, 173}, {20, 0, 41}, {21, 0, 43}, {22, 0, 53}, {24, 0, 120}, {25, 0, 123}, {26, 0, 210}, {29, 0, 154}, {30, 0, 156}, {31, 0, 158}, {32, 0, 160}, {33, 0, 157}, {34, 0, 159}, {39, 0, 179}, {40, 0, 178}, {41, 0, 181}, {42, 0, 84}, {44, 0, 205}, {45, 0, 206}, {46, 0, 186}, {47, 0, 191}, {48, 0, 188}, {49, 0, 189}, {50, 0, 187}, {51, 0, 190}, {52, 0, 223}, {53, 0, 224}, {54, 0, 225}, {59, 0, 237}, {60, 0, 238}};
+constexpr PatchEntry k37[] = {{0, 0, 335}};
+constexpr PatchEntry k42[] = {{0, 0, M(6494)}};
+constexpr PatchEntry k56[] = {{0, 0, M(6505)}, {2, 0, 72}, {3, 15, M(6529)}, {4, 14, M(6529)}, {28, 0, 222}, {31, 1, M(6494)}, {59, 0, 232}, {60, 0, 233}};
+constexpr PatchEntry k79[] = {{0, 0, M(6080)}, {1, 0, M(6543)}, {2, 0, M(6005)}, {3, 1, M(6008)}, {4, 2, M(6008)}, {7, 0, 70}, {9, 0, 64}, {19, 0, 230}, {29, 2, M(6005)}, {39, 3, M(6005)}, {49, 0, M(6090)}, {57, 0, M(6086)}, {62, 0, 164}};
+constexpr PatchEntry k110[] = {{0, 0, M(6260)}, {2, 0, M(6093)}, {3, 21, M(6019)}, {4, 0, M(6005)}, {5, 0, 82}, {6, 0, 180}, {7, 0, M(6008)}, {8, 1, M(6008)}, {11, 0, M(6543)}};
+constexpr PatchEntry k123[] = {{0, 0, M(6252)}, {1, 1, M(6252)}};
+constexpr PatchEntry k155[] = {{1, 0, M(6245)}};
+constexpr PatchEntry k159[] = {{1, 0, M(6246)}};
+constexpr PatchEntry k168[] = {{0, 0, M(6441)}, {1, 0, M(6442)}, {2, 0, M(6013)}};
+} // namespace
+
+const PatchRow kPatchTable[kPatchRowCount + 1] = {
+    /*   0 */ row(6003), // Host_AudioIn
+    /*   1 */ row(6005), // FixedValueToVolt
+    /*   2 */ row(6008), // FixedValueToINT_FLOAT
+    /*   3 */ row(6491), // Host_Tempo
+    /*   4 */ row(6523), // Copy_Paste
+    /*   5 */ row(6524), // Copy_Paste
+    /*   6 */ row(6513), // Copy_Paste
+    /*   7 */ row(6514), // Copy_Paste
+    /*   8 */ row(6516), // Copy_Paste
+    /*   9 */ row(6515), // Copy_Paste
+    /*  10 */ row(6517), // Copy_Paste
+    /*  11 */ row(6518), // Copy_Paste
+    /*  12 */ row(6519), // Copy_Paste
+    /*  13 */ row(6520), // Copy_Paste
+    /*  14 */ row(6521), // Copy_Paste
+    /*  15 */ row(6522), // Copy_Paste
+    /*  16 */ row(6509), // Copy_Paste
+    /*  17 */ row(6511), // Copy_Paste
+    /*  18 */ row(6512), // Copy_Paste
+    /*  19 */ row(6529, k19), // Tarlix2_Control: every parameter it converts
+    /*  20 */ row(6021), // GUItoV_Glide_Multi
+    /*  21 */ row(6023), // GUItoV_Glide_Multi
+    /*  22 */ row(6024), // GUItoV_Glide_Multi
+    /*  23 */ row(6025), // GUItoV_Glide_Multi
+    /*  24 */ row(6026), // GUItoV_Glide_Multi
+    /*  25 */ row(6247), // XMixVol
+    /*  26 */ row(6248), // XMixVol
+    /*  27 */ row(6249), // XMixVol
+    /*  28 */ row(6124), // Adder
+    /*  29 */ row(6125), // Adder
+    /*  30 */ row(6127), // Adder
+    /*  31 */ row(6032), // GUI_Multi_ABxC
+    /*  32 */ row(6033), // GUI_Multi_ABxC
+    /*  33 */ row(6038), // GUI_Multi_AxB_C
+    /*  34 */ row(6019), // GUItoV_Glide_Multi
+    /*  35 */ row(6020), // GUItoV_Glide_Multi
+    /*  36 */ row(6360), // Noise
+    /*  37 */ row(6494, k37), // Midi_Adder: MIDI input (engine value 335)
+    /*  38 */ row(6488), // Midi_Sync_Tempo
+    /*  39 */ row(6027), // GUItoV_Glide_Multi
+    /*  40 */ row(6028), // GUItoV_Glide_Multi
+    /*  41 */ row(6029), // GUItoV_Glide_Multi
+    /*  42 */ row(6505, k42), // Midi_Phrase_Arp: MIDI from the adder; passes keys on while the arpeggiator is off
+    /*  43 */ row(6282), // Counter_Indexing
+    /*  44 */ row(6060), // Float_Converter_Switch
+    /*  45 */ row(6061), // Float_Converter_Switch
+    /*  46 */ row(6039), // GUI_Multi_AxB_C
+    /*  47 */ row(6022), // GUItoV_Glide_Multi
+    /*  48 */ row(6307), // FadeIn
+    /*  49 */ row(6363), // LFO
+    /*  50 */ row(6308), // FadeIn
+    /*  51 */ row(6364), // LFO
+    /*  52 */ row(6089), // Adder
+    /*  53 */ row(6117), // Adder
+    /*  54 */ row(6174), // Level_AxB_CD
+    /*  55 */ row(6142), // Level_ABxCxD
+    /*  56 */ row(6543, k56), // Midi_to_Poly_Gen2: as listed for the voice allocator
+    /*  57 */ groupBegin(20),
+    /*  58 */ row(6035), // GUI_Multi_ABxC
+    /*  59 */ row(6527), // MPE_Switch
+    /*  60 */ row(6044), // Glide_F
+    /*  61 */ row(6296), // HAHDSR_Env
+    /*  62 */ row(6297), // HAHDSR_Env
+    /*  63 */ row(6053), // Float_to_Volt
+    /*  64 */ row(6109), // Adder
+    /*  65 */ row(6105), // Adder
+    /*  66 */ row(6309), // FadeIn
+    /*  67 */ row(6365), // LFO
+    /*  68 */ row(6295), // HAHDSR_Env
+    /*  69 */ row(6111), // Adder
+    /*  70 */ row(6110), // Adder
+    /*  71 */ row(6366), // LFO
+    /*  72 */ row(6427), // BiQuad_Static
+    /*  73 */ row(6118), // Adder
+    /*  74 */ row(6172), // Level_AxB_CD
+    /*  75 */ row(6082), // Adder
+    /*  76 */ row(6086), // Adder
+    /*  77 */ row(6090), // Adder
+    /*  78 */ row(6080), // Adder
+    /*  79 */ row(6355, k79), // OSC_Multi_Out_x8: as listed for oscillator 1
+    /*  80 */ row(6152), // Level_ABxC
+    /*  81 */ row(6087), // Adder
+    /*  82 */ row(6091), // Adder
+    /*  83 */ row(6081), // Adder
+    /*  84 */ row(6356), // OSC_Multi_Out_x8
+    /*  85 */ row(6077), // Adder
+    /*  86 */ row(6092), // Adder
+    /*  87 */ row(6083), // Adder
+    /*  88 */ row(6357), // OSC_Multi_Out_x8
+    /*  89 */ row(6084), // Adder
+    /*  90 */ row(6152), // Level_ABxC
+    /*  91 */ row(6075), // Adder
+    /*  92 */ row(6085), // Adder
+    /*  93 */ row(6153), // Level_ABxC
+    /*  94 */ row(6076), // Adder
+    /*  95 */ row(6121), // Adder
+    /*  96 */ row(6530), // Tarlix2_OSC_Combine
+    /*  97 */ row(6078), // Adder
+    /*  98 */ row(6170), // Level_AxB_CD
+    /*  99 */ row(6100), // Adder
+    /* 100 */ row(6101), // Adder
+    /* 101 */ row(6294), // HAHDSR_Env
+    /* 102 */ row(6098), // Adder
+    /* 103 */ row(6099), // Adder
+    /* 104 */ row(6300), // HAHDSR_Env
+    /* 105 */ row(6260), // Soft_Limiter
+    /* 106 */ row(6226), // Dual_Level
+    /* 107 */ row(6102), // Adder
+    /* 108 */ row(6052), // Float_to_Volt
+    /* 109 */ row(6093), // Adder
+    /* 110 */ row(6445, k110), // Multi_Filter: as listed for the low-pass filter
+    /* 111 */ row(6094), // Adder
+    /* 112 */ row(6446), // Multi_Filter
+    /* 113 */ row(6123), // Adder
+    /* 114 */ row(6447), // Multi_Filter
+    /* 115 */ row(6265), // Saturation
+    /* 116 */ row(6244), // XMixVol
+    /* 117 */ row(6259), // Soft_Limiter
+    /* 118 */ row(6097), // Adder
+    /* 119 */ row(6154), // Level_ABxC
+    /* 120 */ row(6096), // Adder
+    /* 121 */ row(6252), // Panner
+    /* 122 */ groupEnd(),
+    /* 123 */ row(6532, k123), // Poly_to_Mono: the 20 panners' two outputs
+    /* 124 */ row(6122), // Adder
+    /* 125 */ row(6232), // ST_Level
+    /* 126 */ row(6186), // Level_FX_BUS
+    /* 127 */ row(6367), // LFO
+    /* 128 */ row(6368), // LFO
+    /* 129 */ row(6375), // Chorus3v
+    /* 130 */ row(6347), // Delay
+    /* 131 */ row(6240), // XMix
+    /* 132 */ row(6241), // XMix
+    /* 133 */ row(6418), // FdB_to_VFGain
+    /* 134 */ row(6014), // GUItoV_Glide
+    /* 135 */ row(6430), // BiQuad_Coeff
+    /* 136 */ row(6419), // FdB_to_VFGain
+    /* 137 */ row(6015), // GUItoV_Glide
+    /* 138 */ row(6431), // BiQuad_Coeff
+    /* 139 */ row(6420), // FdB_to_VFGain
+    /* 140 */ row(6016), // GUItoV_Glide
+    /* 141 */ row(6432), // BiQuad_Coeff
+    /* 142 */ row(6439), // BiQuad_Multi_Engine
+    /* 143 */ row(6440), // BiQuad_Multi_Engine
+    /* 144 */ row(6171), // Level_AxB_CD
+    /* 145 */ row(6231), // ST_Level
+    /* 146 */ row(6114), // Adder
+    /* 147 */ row(6115), // Adder
+    /* 148 */ row(6426), // BiQuad_Static
+    /* 149 */ row(6345), // Delay
+    /* 150 */ row(6346), // Delay
+    /* 151 */ row(6116), // Adder
+    /* 152 */ row(6460), // PitchShifter
+    /* 153 */ row(6245), // XMixVol
+    /* 154 */ rewire(6114),
+    /* 155 */ entries(k155), // echo feedback: the shifted repeat back into the left input sum
+    /* 156 */ row(6461), // PitchShifter
+    /* 157 */ row(6246), // XMixVol
+    /* 158 */ rewire(6115),
+    /* 159 */ entries(k159), // the same for the right input sum
+    /* 160 */ row(6350), // Delay_ST
+    /* 161 */ row(6185), // Level_FX_BUS
+    /* 162 */ row(6173), // Level_AxB_CD
+    /* 163 */ row(6462), // PitchShifter
+    /* 164 */ row(6463), // PitchShifter
+    /* 165 */ row(6441), // BiQuad_Multi_Engine
+    /* 166 */ row(6442), // BiQuad_Multi_Engine
+    /* 167 */ row(6013), // GUItoV_Glide
+    /* 168 */ row(6230, k168), // ST_Level: the equaliser after the echo and the master level
+    /* end */ {kPatchEndMark, 0, nullptr, 0},
+};
+// clang-format on
+
+} // namespace tarlix

@@ -8,6 +8,7 @@
 
 #include "dsp/module_base.h"
 #include "engine/lookup_tables.h"
+#include "engine/patch_table.h"
 #include "engine/program_record.h"
 #include "engine/shared_tables.h"
 #include "host/audio_effect.h"
@@ -126,6 +127,12 @@ class QX_DSP_VST : public vst::AudioEffectX {
     uint64_t droppedEvents() const { return pool_.dropped(); }
     tarlix::EventPool& eventPool() { return pool_; }
     int buildCount() const { return graphBuilds_; }
+    tarlix::GraphLayout& graphLayout() { return graphLayout_; }
+    int parameterRouteCount(int engineValue) const {
+        return engineValue >= 0 && engineValue < tarlix::kNumEngineValues
+                   ? static_cast<int>(routes_[engineValue].size())
+                   : 0;
+    }
     int resumeWithoutRebuildCount() const { return plainResumes_; }
 
     // The patch table builder; tests put their own graphs in.
@@ -172,6 +179,7 @@ class QX_DSP_VST : public vst::AudioEffectX {
     tarlix::LookupTables tables_;
     std::vector<ParamRoute> routes_[tarlix::kNumEngineValues];
     GraphBuilder graphBuilder_;
+    tarlix::GraphLayout graphLayout_{};
 
     float engineValues_[tarlix::kNumEngineValues] = {};
     std::atomic<float> liveValue_[tarlix::kNumParams]; // current normalised parameter values

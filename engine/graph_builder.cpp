@@ -1,0 +1,273 @@
+// Interprets the patch table: creates the modules in order, makes the voice group once per
+// voice, and wires every entry (module outputs, engine values, constants, bindings).
+#include <cstring>
+#include <new>
+
+#include "dsp/placeholder.h"
+#include "dsp/tarlix2_control.h"
+#include "engine/patch_table.h"
+#include "engine/qx_dsp_vst.h"
+
+namespace tarlix {
+
+namespace {
+
+enum class Kind { None, Placeholder, MidiPass, VoiceAllocator, VoiceCollector, Control };
+
+// Code ranges of the module classes. A code in no range creates nothing.
+struct CodeRange {
+    int first, last;
+    Kind kind;
+};
+constexpr CodeRange kClasses[] = {
+    {6003, 6003, Kind::Placeholder},    // Host_AudioIn
+    {6004, 6005, Kind::Placeholder},    // FixedValueToVolt
+    {6007, 6008, Kind::Placeholder},    // FixedValueToINT_FLOAT
+    {6012, 6016, Kind::Placeholder},    // GUItoV_Glide
+    {6018, 6029, Kind::Placeholder},    // GUItoV_Glide_Multi
+    {6031, 6035, Kind::Placeholder},    // GUI_Multi_ABxC
+    {6037, 6039, Kind::Placeholder},    // GUI_Multi_AxB_C
+    {6043, 6044, Kind::Placeholder},    // Glide_F
+    {6051, 6054, Kind::Placeholder},    // Float_to_Volt
+    {6056, 6057, Kind::Placeholder},    // Float_Converter
+    {6059, 6064, Kind::Placeholder},    // Float_Converter_Switch
+    {6066, 6066, Kind::Placeholder},    // Float_Adder
+    {6074, 6127, Kind::Placeholder},    // Adder
+    {6137, 6142, Kind::Placeholder},    // Level_ABxCxD
+    {6151, 6154, Kind::Placeholder},    // Level_ABxC
+    {6169, 6174, Kind::Placeholder},    // Level_AxB_CD
+    {6184, 6186, Kind::Placeholder},    // Level_FX_BUS
+    {6224, 6226, Kind::Placeholder},    // Dual_Level
+    {6228, 6232, Kind::Placeholder},    // ST_Level
+    {6239, 6241, Kind::Placeholder},    // XMix
+    {6243, 6249, Kind::Placeholder},    // XMixVol
+    {6251, 6252, Kind::Placeholder},    // Panner
+    {6258, 6260, Kind::Placeholder},    // Soft_Limiter
+    {6264, 6265, Kind::Placeholder},    // Saturation
+    {6281, 6283, Kind::Placeholder},    // Counter_Indexing
+    {6293, 6297, Kind::Placeholder},    // HAHDSR_Env
+    {6299, 6300, Kind::Placeholder},    // HAHDSR_Env with the allocator and voice number
+    {6306, 6310, Kind::Placeholder},    // FadeIn
+    {6344, 6347, Kind::Placeholder},    // Delay
+    {6349, 6350, Kind::Placeholder},    // Delay_ST
+    {6354, 6357, Kind::Placeholder},    // OSC_Multi_Out_x8
+    {6359, 6360, Kind::Placeholder},    // Noise
+    {6362, 6368, Kind::Placeholder},    // LFO
+    {6374, 6375, Kind::Placeholder},    // Chorus3v
+    {6417, 6420, Kind::Placeholder},    // FdB_to_VFGain
+    {6425, 6427, Kind::Placeholder},    // BiQuad_Static
+    {6429, 6432, Kind::Placeholder},    // BiQuad_Coeff
+    {6438, 6442, Kind::Placeholder},    // BiQuad_Multi_Engine
+    {6444, 6447, Kind::Placeholder},    // Multi_Filter
+    {6449, 6449, Kind::Placeholder},    // Multi_Filter with the allocator and voice number
+    {6459, 6463, Kind::Placeholder},    // PitchShifter
+    {6487, 6488, Kind::Placeholder},    // Midi_Sync_Tempo
+    {6490, 6491, Kind::Placeholder},    // Host_Tempo
+    {6493, 6495, Kind::MidiPass},       // Midi_Adder
+    {6497, 6497, Kind::Placeholder},    // Midi_Velocity
+    {6504, 6505, Kind::MidiPass},       // Midi_Phrase_Arp
+    {6507, 6507, Kind::Placeholder},    // OS_Command
+    {6508, 6524, Kind::Placeholder},    // Copy_Paste
+    {6526, 6527, Kind::Placeholder},    // MPE_Switch
+    {6529, 6529, Kind::Control},        // Tarlix2_Control
+    {6530, 6530, Kind::Placeholder},    // Tarlix2_OSC_Combine
+    {6531, 6532, Kind::VoiceCollector}, // Poly_to_Mono
+    {6535, 6536, Kind::VoiceAllocator}, // Midi_to_Poly
+    {6542, 6543, Kind::VoiceAllocator}, // Midi_to_Poly_Gen2
+};
+
+Kind kindOf(int code) {
+    for (const CodeRange& r : kClasses)
+        if (code >= r.first && code <= r.last) return r.kind;
+    return Kind::None;
+}
+
+QX_ModuleBase* create(Kind kind, ModuleContext* ctx, bool held) {
+    switch (kind) {
+    case Kind::Placeholder:
+    case Kind::VoiceCollector:
+        return new (std::nothrow) QX_DSP_Placeholder(ctx, held);
+    case Kind::MidiPass:
+        return new (std::nothrow) QX_DSP_Midi_Pass(ctx, held);
+    case Kind::VoiceAllocator:
+        return new (std::nothrow) QX_DSP_VoiceGroupHead(ctx, held);
+    case Kind::Control:
+        return new (std::nothrow) QX_DSP_Tarlix2_Control(ctx, held);
+    case Kind::None:
+        break;
+    }
+    return nullptr;
+}
+
+class Builder {
+  public:
+    Builder(QX_DSP_VST& engine, GraphLayout& layout)
+        : engine_(engine), ctx_(engine.context()), layout_(layout) {
+        layout_ = GraphLayout{};
+        std::memset(layout_.moduleByCode, 0xFF, sizeof layout_.moduleByCode); // all "none"
+    }
+
+    int run(const PatchRow* table) {
+        int r = 0;
+        while (table[r].code < kPatchEndMark) {
+            const PatchRow& row = table[r];
+            if (row.code == kPatchGroupBegin) {
+                if (inGroup_ || !beginGroup(row)) return -1;
+                groupFirstRow_ = r + 1;
+            } else if (row.code == kPatchGroupEnd) {
+                if (!inGroup_) return -1;
+                if (voice_ == 0) {
+                    // Modules made for voice 0, so rows that make nothing do not count.
+                    layout_.modulesPerVoice = count_ - layout_.groupStart;
+                    head_->setVoiceGroup(layout_.groupStart, layout_.voiceCount, perVoice());
+                }
+                if (++voice_ < layout_.voiceCount) {
+                    r = groupFirstRow_;
+                    continue;
+                }
+                voice_ = 0;
+                inGroup_ = false;
+            } else if (row.code == kPatchRewire) {
+                if (table[r + 1].code >= kPatchEndMark) return -1;
+                rewire(row.arg, table[r + 1]);
+                ++r; // the entry row is consumed
+            } else if (!moduleRow(row)) {
+                return -1;
+            }
+            ++r;
+        }
+        layout_.moduleCount = count_;
+        return inGroup_ ? -1 : count_;
+    }
+
+  private:
+    int stride() const { return inGroup_ ? perVoice() : 0; }
+    // Modules per voice: known after voice 0; while voice 0 is built nothing uses it.
+    int perVoice() const { return layout_.modulesPerVoice; }
+
+    bool beginGroup(const PatchRow& row) {
+        layout_.voiceCount = row.arg;
+        layout_.groupStart = count_;
+        if (row.arg < 1 || count_ == 0) return false;
+        // The module of the row before owns the group.
+        head_ = dynamic_cast<QX_DSP_VoiceGroupHead*>(ctx_.modules[count_ - 1]);
+        if (!head_) return false;
+        inGroup_ = true;
+        voice_ = 0;
+        return true;
+    }
+
+    bool moduleRow(const PatchRow& row) {
+        if (row.code < kFirstModuleCode || row.code >= kPatchGroupBegin) return true;
+        Kind kind = kindOf(row.code);
+        if (kind == Kind::None) return true; // no such class: the row makes nothing
+        if (count_ >= kMaxModules) return false;
+        QX_ModuleBase* m = create(kind, &ctx_, inGroup_);
+        if (!m) return false;
+        ctx_.modules[count_] = m;
+        ++ctx_.buildCount;
+        m->moduleCode = row.code;
+        m->voice = voice_;
+        if (!inGroup_ || voice_ == 0)
+            layout_.moduleByCode[row.code - kFirstModuleCode] = static_cast<int16_t>(count_);
+        applyEntries(m, count_, row);
+        ++count_;
+        return true;
+    }
+
+    void rewire(int targetCode, const PatchRow& entries) {
+        if (targetCode < kFirstModuleCode || targetCode >= kFirstModuleCode + kCodeCount) return;
+        int j = layout_.moduleByCode[targetCode - kFirstModuleCode];
+        if (j < 0) return;
+        if (inGroup_) j += perVoice() * voice_;
+        if (j >= count_ || !ctx_.modules[j]) return;
+        ctx_.modules[j]->voice = voice_;
+        applyEntries(ctx_.modules[j], j, entries);
+    }
+
+    void applyEntries(QX_ModuleBase* m, int k, const PatchRow& row) {
+        for (int e = 0; e < row.entryCount && e < 64; ++e) {
+            const PatchEntry& entry = row.entries[e];
+            if (entry.input == 255) break;
+            if (!applyEntry(m, k, entry)) ++layout_.skippedEntries;
+        }
+    }
+
+    bool applyEntry(QX_ModuleBase* m, int k, const PatchEntry& e) {
+        const int in = e.input, out = e.output, src = e.source;
+        const int N = inGroup_ ? layout_.voiceCount : 0;
+        if (in >= 200) {
+            if (in - 200 >= kBindingSlots || src < 0 || src >= kNumEngineValues) return false;
+            m->BindParameter(in - 200, src, out);
+            return true;
+        }
+        if (in >= kModulePorts || out >= kModulePorts) return false;
+        if (src >= kFirstModuleSource) {
+            if (src >= kFirstModuleCode + kCodeCount) return false;
+            int j = layout_.moduleByCode[src - kFirstModuleCode];
+            if (j < 0 || !ctx_.modules[j]) return false;
+            QX_ModuleBase* source = ctx_.modules[j];
+            if (kindOf(m->moduleCode) == Kind::VoiceCollector) {
+                m->AttachVoiceGroup(head_, j, layout_.voiceCount, perVoice(), out, in);
+                m->inputSource[in] = source;
+            } else if (kindOf(source->moduleCode) == Kind::VoiceAllocator) {
+                if (voice_ == 0) source->Connect(m, k, out, in, N, stride(), 0);
+                source->ConnectVoiceOutput(m, out, in, voice_);
+            } else if (!inGroup_) {
+                source->Connect(m, k, out, in, 0, 0, 0);
+            } else if (j < layout_.groupStart) {
+                source->Connect(m, k, out, in, N, stride(), voice_);
+            } else {
+                // A source in the same group: this voice's own instance of it.
+                int own = j + perVoice() * voice_;
+                if (own >= count_ || !ctx_.modules[own]) return false;
+                ctx_.modules[own]->Connect(m, k, out, in, 0, 0, 0);
+            }
+            return true;
+        }
+        if (src < kFirstConstantSource) {
+            if (src < 0 || src >= kNumEngineValues) return false;
+            engine_.addParameterRoute(m, k, src, in, N, stride(), voice_);
+            return true;
+        }
+        if (src - kFirstConstantSource >= kConstantCount) return false;
+        m->SetInput(in, &kPatchConstants[src - kFirstConstantSource]);
+        return true;
+    }
+
+    QX_DSP_VST& engine_;
+    ModuleContext& ctx_;
+    GraphLayout& layout_;
+    QX_DSP_VoiceGroupHead* head_ = nullptr;
+    int count_ = 0;
+    int voice_ = 0;
+    bool inGroup_ = false;
+    int groupFirstRow_ = 0;
+};
+
+} // namespace
+
+// clang-format off
+const float kPatchConstants[kConstantCount] = {
+    0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25,
+    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,      // 26..49
+    50, 0, 0, 0, 0, 100, 0, 150, 0, 200,                                          // 50..59
+    0, 0, 0, 0, 0, 0, 0, 400, 0, 0,                                               // 60..69
+    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1500,    // 70..93
+    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 5000,                                  // 94..107
+    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,                   // 108..127
+    -5, -10, 0.1f, 0, 0, 0.4f, 0.5f, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -2, 11,     // 128..147
+    0.2f, 9.2f, -20, 0, 0.00133f, 0, -4.25f, 0.001f, -200, 0, 0, 0,               // 148..159
+};
+// clang-format on
+
+int buildGraphFromTable(QX_DSP_VST& engine, const PatchRow* table, GraphLayout& layout) {
+    Builder builder(engine, layout);
+    return builder.run(table);
+}
+
+} // namespace tarlix
+
+int buildInstrumentGraph(QX_DSP_VST& engine) {
+    return tarlix::buildGraphFromTable(engine, tarlix::kPatchTable, engine.graphLayout());
+}

@@ -1,0 +1,54 @@
+// The patch table's format and the graph builder that interprets it.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+class QX_DSP_VST;
+
+namespace tarlix {
+
+// One input of a module: input < 200 is an input port, 200 and above a parameter binding
+// (slot = input - 200). source >= 6000 is a module by type code (its output `output`),
+// 5500..5999 a constant, below 5500 an engine value.
+struct PatchEntry {
+    uint8_t input;
+    uint8_t output;
+    int16_t source;
+};
+
+struct PatchRow {
+    int16_t code; // module type code 6000..6545, or a control code
+    int16_t arg;  // group begin: voice count; re-wire: the target's type code
+    const PatchEntry* entries;
+    uint8_t entryCount;
+};
+
+constexpr int16_t kPatchGroupBegin = 6546;
+constexpr int16_t kPatchGroupEnd = 6547;
+constexpr int16_t kPatchRewire = 6548;
+constexpr int16_t kPatchEndMark = 6549;
+constexpr int kFirstModuleCode = 6000;
+constexpr int kCodeCount = 549; // 6000..6548
+constexpr int kPatchRowCount = 169;
+constexpr int kConstantCount = 160;
+constexpr int kFirstConstantSource = 5500;
+constexpr int kFirstModuleSource = 6000;
+
+extern const PatchRow kPatchTable[kPatchRowCount + 1];
+extern const float kPatchConstants[kConstantCount];
+
+// What a build made, for the engine and for tests.
+struct GraphLayout {
+    int moduleCount = 0;
+    int groupStart = -1;     // index of voice 0's first module
+    int voiceCount = 0;      // N
+    int modulesPerVoice = 0; // R
+    int16_t moduleByCode[kCodeCount];
+    int skippedEntries = 0;
+};
+
+// Walks a table (ending at a code >= 6549) and creates the module graph in the engine.
+// Returns the module count, or -1 when the graph could not be completed.
+int buildGraphFromTable(QX_DSP_VST& engine, const PatchRow* table, GraphLayout& layout);
+
+} // namespace tarlix
