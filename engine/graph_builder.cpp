@@ -112,15 +112,12 @@ class Builder {
         while (table[r].code < kPatchEndMark) {
             const PatchRow& row = table[r];
             if (row.code == kPatchGroupBegin) {
-                if (inGroup_ || !beginGroup(row)) return -1;
+                if (inGroup_ || !beginGroup(table, r)) return -1;
                 groupFirstRow_ = r + 1;
             } else if (row.code == kPatchGroupEnd) {
                 if (!inGroup_) return -1;
-                if (voice_ == 0) {
-                    // Modules made for voice 0, so rows that make nothing do not count.
-                    layout_.modulesPerVoice = count_ - layout_.groupStart;
-                    head_->setVoiceGroup(layout_.groupStart, layout_.voiceCount, perVoice());
-                }
+                // Every voice must have made the modules the strides assume.
+                if (count_ - layout_.groupStart != (voice_ + 1) * perVoice()) return -1;
                 if (++voice_ < layout_.voiceCount) {
                     r = groupFirstRow_;
                     continue;
@@ -142,16 +139,35 @@ class Builder {
 
   private:
     int stride() const { return inGroup_ ? perVoice() : 0; }
-    // Modules per voice: known after voice 0; while voice 0 is built nothing uses it.
     int perVoice() const { return layout_.modulesPerVoice; }
 
-    bool beginGroup(const PatchRow& row) {
+    // Modules one voice makes: the rows up to the group end that create one (re-wires and
+    // codes without a class make none). Known before voice 0 is built, for its strides.
+    static int modulesPerVoice(const PatchRow* table, int r) {
+        int n = 0;
+        for (++r; table[r].code < kPatchEndMark && table[r].code != kPatchGroupEnd; ++r) {
+            if (table[r].code == kPatchRewire) {
+                ++r;
+                continue;
+            }
+            if (table[r].code >= kFirstModuleCode && table[r].code < kPatchGroupBegin &&
+                kindOf(table[r].code) != Kind::None)
+                ++n;
+        }
+        return n;
+    }
+
+    bool beginGroup(const PatchRow* table, int r) {
+        const PatchRow& row = table[r];
         layout_.voiceCount = row.arg;
         layout_.groupStart = count_;
+        layout_.modulesPerVoice = modulesPerVoice(table, r);
         if (row.arg < 1 || count_ == 0) return false;
+        if (count_ + row.arg * layout_.modulesPerVoice > kMaxModules) return false;
         // The module of the row before owns the group.
         head_ = dynamic_cast<QX_DSP_VoiceGroupHead*>(ctx_.modules[count_ - 1]);
         if (!head_) return false;
+        head_->setVoiceGroup(layout_.groupStart, layout_.voiceCount, layout_.modulesPerVoice);
         inGroup_ = true;
         voice_ = 0;
         return true;

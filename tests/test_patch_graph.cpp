@@ -82,8 +82,8 @@ TEST_F(Instrument, WiringInsideAndAcrossTheVoiceGroup) {
     EXPECT_EQ(r->next->destination, 57 + 52);
     EXPECT_EQ(r->voiceCount, 20);
     EXPECT_EQ(r->voiceStride, 64);
-    // The allocator's gate output reaches every voice through one route.
-    ASSERT_EQ(module(56)->routeCount(0), 1);
+    // The allocator's gate output reaches every voice of two rows (oscillator 1, low-pass).
+    ASSERT_EQ(module(56)->routeCount(0), 2);
     EXPECT_EQ(module(56)->routes[0]->voiceCount, 20);
     // The echo feedback re-wires: row 153 into row 146 input 1, row 157 into row 147 input 1.
     EXPECT_EQ(module(indexOfRow(146))->inputSource[1], module(indexOfRow(153)));
