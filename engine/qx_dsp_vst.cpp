@@ -348,11 +348,6 @@ void QX_DSP_VST::checkMpeSwitch() {
         applyParameterAt(context_.clock, i, 0.0f);
 }
 
-int32_t QX_DSP_VST::processEvents(vst::VstEvents* events) {
-    if (!events || events->numEvents <= 0) return 1;
-    return 1; // MIDI intake arrives with the voice allocator
-}
-
 // ---- parameters -------------------------------------------------------------------------
 
 uint8_t* QX_DSP_VST::storageRecord(int index) {
@@ -409,6 +404,7 @@ void QX_DSP_VST::applyEngineSide(uint64_t time, int index, float value) {
     float units =
         lookup.row[index] ? engineUnits(lookup.rowOf(index), lookup.taper[index], value) : 0.0f;
     engineValues_[index] = units;
+    noteEngineField(index, roundTenfold(units));
     sendEngineValue(time, index, 0, roundTenfold(units), units);
 }
 

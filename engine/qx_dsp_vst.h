@@ -103,6 +103,12 @@ class QX_DSP_VST : public vst::AudioEffectX {
 
     // Audio-thread parameter path with an explicit time stamp (MIDI, MPE, program loads).
     void applyParameterAt(uint64_t time, int32_t index, float value);
+    // Every parameter learned to `code` (a controller 0..127 or 200 + NRPN) follows `value`.
+    void applyMidiLearn(uint64_t time, int code, float value);
+    int midiChannel() const { return midiChannel_.load(std::memory_order_relaxed); }
+    int lastController() const { return lastController_.load(std::memory_order_relaxed); }
+    void setLastController(int code) { lastController_.store(code, std::memory_order_relaxed); }
+    bool mpeActive() const { return mpeActive_.load(std::memory_order_relaxed) != 0; }
 
     // Read-outs for the modules and for tests.
     tarlix::ModuleContext& context() { return context_; }
@@ -160,6 +166,12 @@ class QX_DSP_VST : public vst::AudioEffectX {
     void applyLiveProgram(uint64_t time);
     void takeProgramRequest();
     void drainPendingParameters();
+    // MIDI intake.
+    void handleMidiEvent(const vst::VstMidiEvent& e, uint64_t time, float& bend, float& mod,
+                         float& pressure);
+    void handleController(uint64_t time, int number, int value);
+    void requestProgramFromMidi(int program);
+    void noteEngineField(int index, int32_t intValue); // values the engine itself reads
     void deriveRate(int rate);
     void destroyGraph();
     void deleteModules(int count);
@@ -208,6 +220,10 @@ class QX_DSP_VST : public vst::AudioEffectX {
     float fadeLevel_ = 1.0f, fadeStep_ = 0.0f;
     std::atomic<int> fadeState_{0};
     std::atomic<int> mpeActive_{0};
+    std::atomic<int> pressureSwap_{0};
+    std::atomic<int> midiChannel_{-1}; // 0..15, or omni
+    int pendingMidiProgram_ = -1;      // a MIDI program change waiting for the records
+    uint8_t nrpnMsb_ = 255, nrpnLsb_ = 255, dataMsb_ = 0, dataLsb_ = 0;
     int mpeSeen_ = -1;
     int graphBuilds_ = 0;
     int plainResumes_ = 0;

@@ -1,0 +1,250 @@
+// MIDI intake inside the engine: what reaches the graph, when, and what moves parameters.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "engine/parameter_table.h"
+#include "engine/qx_dsp_vst.h"
+
+using namespace tarlix;
+
+namespace {
+
+intptr_t host(vst::AEffect*, int32_t op, int32_t, intptr_t, void*, float) {
+    return op == vst::audioMasterVersion ? 2400 : 0;
+}
+
+struct Seen {
+    int input;
+    uint64_t time;
+    int32_t intValue;
+    float floatValue;
+};
+
+// Listens to the MIDI input (input 0), bend (1), modulation (2), pressure (3) and the first
+// MPE channels' values (4..9).
+class MidiListener : public QX_ModuleBase {
+  public:
+    explicit MidiListener(ModuleContext* c) : QX_ModuleBase(c, false) {
+        allocateOutputs(2);
+        c->modules[moduleIndex] = this;
+        ++c->buildCount;
+    }
+    void HandleEvent(const EventRecord& e, int) override {
+        seen.push_back({e.port, e.time, e.intValue, e.floatValue});
+    }
+    void Render(int, int) override {}
+    std::vector<Seen> seen;
+    std::vector<Seen> on(int input) const {
+        std::vector<Seen> r;
+        for (const Seen& s : seen)
+            if (s.input == input) r.push_back(s);
+        return r;
+    }
+};
+
+constexpr int kListened[] = {335, 339, 340, 338, 404, 405, 419, 420, 434, 435};
+
+int listenerGraph(QX_DSP_VST& e) {
+    auto* m = new MidiListener(&e.context());
+    for (int k = 0; k < 10; ++k)
+        e.addParameterRoute(m, 0, kListened[k], k, 0, 0, 0);
+    return 1;
+}
+
+struct Midi : ::testing::Test {
+    QX_DSP_VST fx{host};
+    std::vector<vst::VstMidiEvent> list;
+    std::vector<float> l = std::vector<float>(256), r = std::vector<float>(256);
+    void SetUp() override {
+        fx.setGraphBuilder(listenerGraph);
+        fx.setSampleRate(44100);
+        fx.setBlockSize(256);
+        fx.resume();
+        block();
+        block(); // the engine's own start-up messages (all notes off) are through
+        listener().seen.clear();
+    }
+    MidiListener& listener() { return *static_cast<MidiListener*>(fx.context().modules[0]); }
+    void add(int delta, int status, int d1, int d2) {
+        vst::VstMidiEvent e{};
+        e.type = vst::kVstMidiType;
+        e.byteSize = sizeof e;
+        e.deltaFrames = delta;
+        e.midiData[0] = static_cast<char>(status);
+        e.midiData[1] = static_cast<char>(d1);
+        e.midiData[2] = static_cast<char>(d2);
+        list.push_back(e);
+    }
+    // Sends the list, then processes one block.
+    void block() {
+        std::vector<uint8_t> storage(sizeof(vst::VstEvents) + list.size() * sizeof(void*));
+        auto* events = reinterpret_cast<vst::VstEvents*>(storage.data());
+        events->numEvents = static_cast<int32_t>(list.size());
+        for (size_t i = 0; i < list.size(); ++i)
+            events->events[i] = reinterpret_cast<vst::VstEvent*>(&list[i]);
+        fx.processEvents(events);
+        float* outs[2] = {l.data(), r.data()};
+        fx.processReplacing(nullptr, outs, 256);
+        list.clear();
+    }
+};
+
+} // namespace
+
+TEST_F(Midi, NotesAndControllersArriveAtTheirSamplePositions) {
+    uint64_t start = fx.clock();
+    add(10, 0x90, 60, 100);
+    add(3, 0xB0, 7, 90);
+    add(200, 0x80, 60, 0);
+    add(50, 0xA0, 60, 30); // polyphonic pressure passes too
+    block();
+    auto midi = listener().on(0);
+    ASSERT_EQ(midi.size(), 4u);
+    EXPECT_EQ(midi[0].time, start + 3); // in time order, whatever the list order
+    EXPECT_EQ(midi[0].intValue, 0xB0 | (7 << 8) | (90 << 16));
+    EXPECT_EQ(midi[1].time, start + 10);
+    EXPECT_EQ(midi[1].intValue, 0x90 | (60 << 8) | (100 << 16));
+    EXPECT_EQ(midi[2].time, start + 50);
+    EXPECT_EQ(midi[3].time, start + 200);
+}
+
+TEST_F(Midi, BendModulationAndPressureOncePerBlockWithTheLastValue) {
+    add(0, 0xE0, 0, 64);
+    add(5, 0xE0, 0, 32);
+    add(9, 0xE0, 127, 127);
+    add(1, 0xB0, 1, 127);
+    add(2, 0xD0, 64, 0);
+    block();
+    ASSERT_EQ(listener().on(1).size(), 1u);
+    EXPECT_TRUE(listener().on(0).size() == 1u); // only the modulation controller goes to 335
+    EXPECT_EQ(listener().on(2).size(), 1u);
+    EXPECT_EQ(listener().on(3).size(), 1u);
+    // The last bend (16383/16384 of the range) and the wheel at 127.
+    const ParameterLookup& p = fx.shared().parameters;
+    EXPECT_FLOAT_EQ(listener().on(1)[0].floatValue,
+                    engineUnits(p.rowOf(339), p.taper[339], 16383.0f / 16384.0f));
+    EXPECT_FLOAT_EQ(listener().on(2)[0].floatValue, engineUnits(p.rowOf(340), p.taper[340], 1.0f));
+    EXPECT_FLOAT_EQ(listener().on(3)[0].floatValue,
+                    engineUnits(p.rowOf(338), p.taper[338], 64.0f / 127.0f));
+}
+
+TEST_F(Midi, ChannelFilterAndOmni) {
+    fx.setParameter(211, 5.0f / 16.0f); // "Channel: 5" (field 4)
+    block();
+    EXPECT_EQ(fx.midiChannel(), 4);
+    listener().seen.clear();
+    add(0, 0x92, 60, 100); // channel 3: ignored
+    add(1, 0x94, 61, 100); // channel 5: taken
+    block();
+    auto midi = listener().on(0);
+    ASSERT_EQ(midi.size(), 1u);
+    EXPECT_EQ(midi[0].intValue & 0xFFFF, 0x94 | (61 << 8));
+    fx.setParameter(211, 0.0f); // "Channel: All"
+    block();
+    listener().seen.clear();
+    add(0, 0x99, 62, 100); // channel 10 plays as channel 1
+    block();
+    ASSERT_EQ(listener().on(0).size(), 1u);
+    EXPECT_EQ(listener().on(0)[0].intValue & 0xFF, 0x90);
+}
+
+TEST_F(Midi, MpeMemberChannelsCarryTheirOwnExpression) {
+    fx.setParameter(232, 1.0f); // "MPE Active"
+    fx.setParameter(233, 0.0f); // no pressure swap
+    block();
+    block(); // the MPE switch sends all notes off
+    listener().seen.clear();
+    add(0, 0x90, 60, 100); // master channel: no notes
+    add(1, 0x91, 62, 100); // member channel 2: a note
+    add(2, 0xE1, 0, 96);   // its bend
+    add(3, 0xD1, 127, 0);  // its pressure
+    add(4, 0xB2, 74, 127); // CC74 on channel 3
+    add(5, 0xB1, 10, 1);   // anything else on a member channel: skipped
+    block();
+    auto midi = listener().on(0);
+    ASSERT_EQ(midi.size(), 1u);
+    EXPECT_EQ(midi[0].intValue & 0xFF, 0x91);
+    ASSERT_EQ(listener().on(4).size(), 1u); // engine value 404: channel 2's bend
+    EXPECT_EQ(listener().on(6).size(), 1u); // 419: channel 2's pressure
+    EXPECT_EQ(listener().on(9).size(), 1u); // 435: channel 3's CC74
+    fx.setParameter(233, 1.0f);             // swap pressure and CC74
+    block();
+    listener().seen.clear();
+    add(0, 0xD1, 127, 0);
+    block();
+    EXPECT_EQ(listener().on(8).size(), 1u); // now to 434
+    EXPECT_TRUE(listener().on(6).empty());
+}
+
+TEST_F(Midi, LearnedControllersAndNrpns) {
+    fx.setMidiLearn(83, 7);
+    fx.setMidiLearn(84, 7);  // two parameters on one code, set in index order
+    fx.setMidiLearn(196, 7); // an EQ frequency follows value^4
+    fx.setMidiLearn(85, 330);
+    fx.setMidiLearn(86, 6);
+    add(0, 0xB0, 7, 64);
+    block();
+    EXPECT_FLOAT_EQ(fx.getParameter(83), 64.0f / 127.0f);
+    EXPECT_FLOAT_EQ(fx.getParameter(84), 64.0f / 127.0f);
+    EXPECT_NEAR(fx.getParameter(196), std::pow(64.0f / 127.0f, 4.0f), 1e-6f);
+    EXPECT_EQ(fx.lastController(), 7);
+    // Data entry before any NRPN selection is an ordinary controller 6.
+    add(0, 0xB0, 6, 127);
+    block();
+    EXPECT_FLOAT_EQ(fx.getParameter(86), 1.0f);
+    // NRPN 130: MSB 1, LSB 2, then data entry.
+    add(0, 0xB0, 99, 1);
+    add(1, 0xB0, 98, 2);
+    add(2, 0xB0, 38, 0);
+    add(3, 0xB0, 6, 64);
+    add(4, 0xB0, 7, 127); // and the list goes on after it
+    block();
+    EXPECT_FLOAT_EQ(fx.getParameter(85), 64.0f * 128.0f / 16383.0f);
+    EXPECT_EQ(fx.getParameter(83), 1.0f);
+    EXPECT_EQ(fx.lastController(), 7);
+    // An RPN selection (bend range) ends the NRPN: data entry is controller 6 again.
+    add(0, 0xB0, 101, 0);
+    add(1, 0xB0, 100, 0);
+    add(2, 0xB0, 6, 12);
+    block();
+    EXPECT_FLOAT_EQ(fx.getParameter(85), 64.0f * 128.0f / 16383.0f);
+    EXPECT_FLOAT_EQ(fx.getParameter(86), 12.0f / 127.0f);
+}
+
+TEST_F(Midi, ProgramChangeSelectsAProgram) {
+    add(0, 0xC0, 9, 0);
+    block();
+    EXPECT_EQ(fx.getProgram(), 9);
+    add(0, 0xC0, 200 & 0xFF, 0); // data masked to 7 bits: 72
+    block();
+    EXPECT_EQ(fx.getProgram(), 72);
+}
+
+TEST_F(Midi, MalformedListsAreHandledSafely) {
+    add(-5, 0x90, 60, 100);              // negative delta: the block start
+    add(1000000000, 0x80, 60, 0);        // far beyond the block: its last sample
+    add(0, 0x10, 0xFF, 0xFF);            // no status byte
+    add(0, 0x90, 0xFF, 0xFF);            // data bytes out of range: masked
+    add(0, 0xF8, 0, 0);                  // system message
+    list.push_back(vst::VstMidiEvent{}); // type 0
+    uint64_t start = fx.clock();
+    block();
+    auto midi = listener().on(0);
+    ASSERT_EQ(midi.size(), 3u);
+    EXPECT_EQ(midi[0].time, start);
+    EXPECT_EQ(midi[2].time, start + 255);
+    for (const Seen& s : midi) {
+        EXPECT_EQ((s.intValue >> 8) & 0x80, 0);
+        EXPECT_EQ((s.intValue >> 16) & 0x80, 0);
+    }
+    // Null lists and null entries.
+    EXPECT_EQ(fx.processEvents(nullptr), 1);
+    std::vector<uint8_t> storage(sizeof(vst::VstEvents) + 8 * sizeof(void*), 0);
+    auto* events = reinterpret_cast<vst::VstEvents*>(storage.data());
+    events->numEvents = 8;
+    EXPECT_EQ(fx.processEvents(events), 1);
+    events->numEvents = -3;
+    EXPECT_EQ(fx.processEvents(events), 1);
+}
