@@ -5,6 +5,7 @@
 
 #include "dsp/placeholder.h"
 #include "dsp/tarlix2_control.h"
+#include "dsp/voice_allocation.h"
 #include "engine/patch_table.h"
 #include "engine/qx_dsp_vst.h"
 
@@ -12,7 +13,16 @@ namespace tarlix {
 
 namespace {
 
-enum class Kind { None, Placeholder, MidiPass, VoiceAllocator, VoiceCollector, Control };
+enum class Kind {
+    None,
+    Placeholder,
+    MidiPass,
+    MidiAdder,
+    VoiceAllocator,
+    VoiceCollector,
+    MpeSwitch,
+    Control
+};
 
 // Code ranges of the module classes. A code in no range creates nothing.
 struct CodeRange {
@@ -63,12 +73,12 @@ constexpr CodeRange kClasses[] = {
     {6459, 6463, Kind::Placeholder},    // PitchShifter
     {6487, 6488, Kind::Placeholder},    // Midi_Sync_Tempo
     {6490, 6491, Kind::Placeholder},    // Host_Tempo
-    {6493, 6495, Kind::MidiPass},       // Midi_Adder
+    {6493, 6495, Kind::MidiAdder},      // Midi_Adder
     {6497, 6497, Kind::Placeholder},    // Midi_Velocity
     {6504, 6505, Kind::MidiPass},       // Midi_Phrase_Arp
     {6507, 6507, Kind::Placeholder},    // OS_Command
     {6508, 6524, Kind::Placeholder},    // Copy_Paste
-    {6526, 6527, Kind::Placeholder},    // MPE_Switch
+    {6526, 6527, Kind::MpeSwitch},      // MPE_Switch
     {6529, 6529, Kind::Control},        // Tarlix2_Control
     {6530, 6530, Kind::Placeholder},    // Tarlix2_OSC_Combine
     {6531, 6532, Kind::VoiceCollector}, // Poly_to_Mono
@@ -85,12 +95,17 @@ Kind kindOf(int code) {
 QX_ModuleBase* create(Kind kind, ModuleContext* ctx, bool held) {
     switch (kind) {
     case Kind::Placeholder:
-    case Kind::VoiceCollector:
         return new (std::nothrow) QX_DSP_Placeholder(ctx, held);
     case Kind::MidiPass:
         return new (std::nothrow) QX_DSP_Midi_Pass(ctx, held);
+    case Kind::MidiAdder:
+        return new (std::nothrow) QX_DSP_Midi_Adder(ctx, held);
     case Kind::VoiceAllocator:
-        return new (std::nothrow) QX_DSP_VoiceGroupHead(ctx, held);
+        return new (std::nothrow) QX_DSP_Midi_to_Poly_Gen2(ctx, held);
+    case Kind::VoiceCollector:
+        return new (std::nothrow) QX_DSP_Poly_to_Mono(ctx, held);
+    case Kind::MpeSwitch:
+        return new (std::nothrow) QX_DSP_MPE_Switch(ctx, held);
     case Kind::Control:
         return new (std::nothrow) QX_DSP_Tarlix2_Control(ctx, held);
     case Kind::None:
@@ -101,8 +116,8 @@ QX_ModuleBase* create(Kind kind, ModuleContext* ctx, bool held) {
 
 class Builder {
   public:
-    Builder(QX_DSP_VST& engine, GraphLayout& layout)
-        : engine_(engine), ctx_(engine.context()), layout_(layout) {
+    Builder(QX_DSP_VST& engine, GraphLayout& layout, ModuleFactory extra)
+        : engine_(engine), ctx_(engine.context()), layout_(layout), extra_(extra) {
         layout_ = GraphLayout{};
         std::memset(layout_.moduleByCode, 0xFF, sizeof layout_.moduleByCode); // all "none"
     }
@@ -175,10 +190,14 @@ class Builder {
 
     bool moduleRow(const PatchRow& row) {
         if (row.code < kFirstModuleCode || row.code >= kPatchGroupBegin) return true;
+        QX_ModuleBase* own = extra_ ? extra_(row.code, &ctx_, inGroup_) : nullptr;
         Kind kind = kindOf(row.code);
-        if (kind == Kind::None) return true; // no such class: the row makes nothing
-        if (count_ >= kMaxModules) return false;
-        QX_ModuleBase* m = create(kind, &ctx_, inGroup_);
+        if (!own && kind == Kind::None) return true; // no such class: the row makes nothing
+        if (count_ >= kMaxModules) {
+            delete own;
+            return false;
+        }
+        QX_ModuleBase* m = own ? own : create(kind, &ctx_, inGroup_);
         if (!m) return false;
         ctx_.modules[count_] = m;
         ++ctx_.buildCount;
@@ -254,6 +273,7 @@ class Builder {
     QX_DSP_VST& engine_;
     ModuleContext& ctx_;
     GraphLayout& layout_;
+    ModuleFactory extra_;
     QX_DSP_VoiceGroupHead* head_ = nullptr;
     int count_ = 0;
     int voice_ = 0;
@@ -277,8 +297,9 @@ const float kPatchConstants[kConstantCount] = {
 };
 // clang-format on
 
-int buildGraphFromTable(QX_DSP_VST& engine, const PatchRow* table, GraphLayout& layout) {
-    Builder builder(engine, layout);
+int buildGraphFromTable(QX_DSP_VST& engine, const PatchRow* table, GraphLayout& layout,
+                        ModuleFactory extra) {
+    Builder builder(engine, layout, extra);
     return builder.run(table);
 }
 

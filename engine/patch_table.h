@@ -47,8 +47,15 @@ struct GraphLayout {
     int skippedEntries = 0;
 };
 
+class QX_ModuleBase;
+struct ModuleContext;
+// Makes the module of a code, or returns null to leave it to the instrument's classes (tests
+// put their own modules in this way).
+using ModuleFactory = QX_ModuleBase* (*)(int code, ModuleContext* context, bool createdHeld);
+
 // Walks a table (ending at a code >= 6549) and creates the module graph in the engine.
 // Returns the module count, or -1 when the graph could not be completed.
-int buildGraphFromTable(QX_DSP_VST& engine, const PatchRow* table, GraphLayout& layout);
+int buildGraphFromTable(QX_DSP_VST& engine, const PatchRow* table, GraphLayout& layout,
+                        ModuleFactory extra = nullptr);
 
 } // namespace tarlix

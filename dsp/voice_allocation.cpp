@@ -1,0 +1,598 @@
+#include "dsp/voice_allocation.h"
+
+#include <cstring>
+
+#include "engine/qx_dsp_vst.h"
+
+namespace tarlix {
+
+namespace {
+constexpr uint32_t kAllNotesOff = 0x7BB0;
+constexpr int kNoteOff = 0x80, kNoteOn = 0x90, kController = 0xB0;
+constexpr int kGate = 0, kPitch = 1, kVelocity = 2, kChannel = 8, kGlideStart = 19;
+constexpr int kCollectorWakePort = 63;
+
+int statusOf(uint32_t w) {
+    return static_cast<int>(w & 0xFF);
+}
+int data1(uint32_t w) {
+    return static_cast<int>((w >> 8) & 0x7F);
+}
+int data2(uint32_t w) {
+    return static_cast<int>((w >> 16) & 0x7F);
+}
+uint32_t withNote(uint32_t w, int note) {
+    return (w & ~0xFF00u) | (static_cast<uint32_t>(note & 0x7F) << 8);
+}
+bool isNoteOn(uint32_t w) {
+    return (statusOf(w) & 0xF0) == kNoteOn && data2(w) > 0;
+}
+bool isNoteOff(uint32_t w) {
+    int t = statusOf(w) & 0xF0;
+    return t == kNoteOff || (t == kNoteOn && data2(w) == 0);
+}
+bool isAllOff(uint32_t w) {
+    return (statusOf(w) & 0xF0) == kController && (data1(w) == 123 || data1(w) == 120);
+}
+float pitchVolts(int note) {
+    return static_cast<float>(note - 9) / 120.0f; // 0.1 V per octave, 0 V = 13.75 Hz
+}
+} // namespace
+
+// ---- MIDI adder ---------------------------------------------------------------------------
+
+QX_DSP_Midi_Adder::QX_DSP_Midi_Adder(ModuleContext* context, bool createdHeld)
+    : QX_ModuleBase(context, createdHeld) {
+    for (float*& out : outputs)
+        out = nullptr;
+}
+
+void QX_DSP_Midi_Adder::clearKeys() {
+    std::memset(keys_, 0, sizeof keys_);
+}
+
+void QX_DSP_Midi_Adder::HandleEvent(const EventRecord& e, int) {
+    switch (e.port) {
+    case 17:
+        transpose_ = e.intValue;
+        return;
+    case 18:
+        panicKey_ = e.intValue;
+        return;
+    case 29:
+        enabled_ = e.intValue != 0;
+        return;
+    case 19:
+        SendEvent(now, 1, e.tag, e.intValue, e.floatValue, e.data);
+        return;
+    case 0:
+        break;
+    default:
+        return;
+    }
+    // Data bytes are 7 bits from here on: note tables have 128 entries.
+    const uint32_t word = static_cast<uint32_t>(e.intValue) & 0xFF7F7FFFu;
+    const int key = data1(word);
+    if (isNoteOn(word)) {
+        if (keys_[key]) return; // already down
+        int note = key + transpose_;
+        keys_[key] = static_cast<int16_t>(note + 1);
+        if (!enabled_ || note < 0 || note > 127) return;
+        if (note == panicKey_) {
+            clearKeys();
+            send(kAllNotesOff, 0.0f);
+            return;
+        }
+        send(withNote(word, note), e.floatValue);
+    } else if (isNoteOff(word)) {
+        if (!keys_[key]) return;
+        int note = keys_[key] - 1;
+        keys_[key] = 0;
+        if (note >= 0 && note <= 127) send(withNote(word, note), e.floatValue);
+    } else if (isAllOff(word)) {
+        clearKeys();
+        send(kAllNotesOff, 0.0f);
+    } else if ((statusOf(word) & 0xF0) == kController) {
+        if (enabled_) send(word, e.floatValue);
+    } else {
+        send(word, e.floatValue);
+    }
+}
+
+void QX_DSP_Midi_Adder::OnDeferredMidi(uint64_t time, uint32_t word, float value) {
+    PostEvent(time, 19, 0, static_cast<int32_t>(word), value, nullptr);
+}
+
+// ---- voice allocator ----------------------------------------------------------------------
+
+QX_DSP_Midi_to_Poly_Gen2::QX_DSP_Midi_to_Poly_Gen2(ModuleContext* context, bool createdHeld)
+    : QX_DSP_VoiceGroupHead(context, createdHeld) {
+    for (int16_t& v : noteVoice_)
+        v = -1;
+}
+
+void QX_DSP_Midi_to_Poly_Gen2::setVoiceGroup(int firstModule, int voiceCount, int modulesPerVoice) {
+    QX_DSP_VoiceGroupHead::setVoiceGroup(firstModule, voiceCount, modulesPerVoice);
+    voiceTotal_ = voiceCount < kMaxVoices ? (voiceCount > 0 ? voiceCount : 0) : kMaxVoices;
+    voiceLimit_ = voiceTotal_;
+}
+
+void QX_DSP_Midi_to_Poly_Gen2::Prepare() {
+    voiceLimit_ = voiceTotal_;
+    lastNote_ = 60;
+    float perMs = context->engine ? context->engine->samplesPerMs() : 44.1f;
+    retriggerGap_ = static_cast<uint64_t>(perMs * 10.0f + 1.0f);
+    for (int v = 0; v < kMaxVoices; ++v)
+        voices_[v] = Voice{};
+    for (int16_t& v : noteVoice_)
+        v = -1;
+    std::memset(noteDown_, 0, sizeof noteDown_);
+    heldCount_ = 0;
+    stackTop_ = -1;
+    currentMonoNote_ = -1;
+}
+
+void QX_DSP_Midi_to_Poly_Gen2::Suspend() {
+    std::memset(noteDown_, 0, sizeof noteDown_);
+    heldCount_ = 0;
+    stackTop_ = -1;
+    currentMonoNote_ = -1;
+    sustain_ = false;
+    // Every voice is freed, a stolen or fading one too, with its pending note dropped.
+    for (int v = 0; v < voiceTotal_; ++v) {
+        voices_[v] = Voice{};
+        holdVoice(v);
+    }
+    for (int16_t& v : noteVoice_)
+        v = -1;
+}
+
+void QX_DSP_Midi_to_Poly_Gen2::ConnectVoiceOutput(QX_ModuleBase* destination, int output, int input,
+                                                  int) {
+    if (destination && output >= 0 && output < kModulePorts)
+        destination->SetInput(input, outputs[output]);
+}
+
+int QX_DSP_Midi_to_Poly_Gen2::activeVoices() const {
+    int n = 0;
+    for (int v = 0; v < voiceTotal_; ++v)
+        n += voices_[v].state != State::Free;
+    return n;
+}
+
+void QX_DSP_Midi_to_Poly_Gen2::HandleEvent(const EventRecord& e, int) {
+    const int32_t i = e.intValue;
+    switch (e.port) {
+    case 0:
+        handleMidi(static_cast<uint32_t>(i), e.floatValue, -1, false);
+        break;
+    case 31:
+        handleMidi(static_cast<uint32_t>(i), e.floatValue, -1, e.floatValue >= 1.0f);
+        break;
+    case 2:
+        portamento_ = e.floatValue > 0.0f ? e.floatValue : 0.0f;
+        break;
+    case 3:
+        legato_ = i != 0;
+        break;
+    case 4:
+        if ((i != 0) != mono_) fadeOutAll();
+        mono_ = i != 0;
+        break;
+    case 5:
+        noSteal_ = i != 0;
+        break;
+    case 6:
+        voiceLimit_ = i < 1 ? 1 : (i > voiceTotal_ ? voiceTotal_ : i);
+        break;
+    case 7:
+        transpose_ = i;
+        break;
+    case 28:
+        lastNoteMode_ = i != 0;
+        break;
+    case 32:
+        velocityThreshold_ = e.floatValue * 127.0f;
+        break;
+    case 59:
+        mpe_ = i != 0;
+        break;
+    default:
+        if (e.port >= 50 && e.port <= 57) fadeOutAll();
+        break;
+    }
+}
+
+void QX_DSP_Midi_to_Poly_Gen2::handleMidi(uint32_t word, float value, int voice, bool deferred) {
+    if (isAllOff(word)) {
+        allNotesOff();
+        return;
+    }
+    int note = data1(word) + transpose_;
+    if (note < 0 || note > 127) return;
+    word = withNote(word, note);
+    if ((statusOf(word) & 0xF0) == kController && data1(word) == 64) {
+        bool down = data2(word) >= 64;
+        if (down == sustain_) return;
+        sustain_ = down;
+        if (!down)
+            for (int n = 0; n < 128; ++n)
+                if (noteDown_[n] != 0 && noteDown_[n] != 255) releaseKey(n, noteDown_[n] - 1);
+        return;
+    }
+    if (isNoteOn(word))
+        noteOn(word, voice);
+    else if (isNoteOff(word))
+        noteOff(word, deferred, value);
+}
+
+void QX_DSP_Midi_to_Poly_Gen2::allNotesOff() {
+    std::memset(noteDown_, 0, sizeof noteDown_);
+    heldCount_ = 0;
+    stackTop_ = -1;
+    currentMonoNote_ = -1;
+    for (int v = 0; v < voiceTotal_; ++v) {
+        Voice& voice = voices_[v];
+        voice.pending = 0; // a note waiting for its fade would otherwise hang
+        if (voice.state == State::Free) continue;
+        if (voice.state == State::Playing) voice.state = State::Released;
+        if (voice.note >= 0 && noteVoice_[voice.note] == v) noteVoice_[voice.note] = -1;
+        sendToVoice(now, v, kGate, 0, 0.0f);
+        for (int m = 0; m < groupModulesPerVoice; ++m) {
+            int index = groupStart + v * groupModulesPerVoice + m;
+            QX_ModuleBase* mod = context->modules[index];
+            if (mod && !(context->status[index] & kStatusHeld)) mod->FastRelease();
+        }
+    }
+}
+
+void QX_DSP_Midi_to_Poly_Gen2::fadeOutAll() {
+    for (int v = 0; v < voiceTotal_; ++v) {
+        Voice& voice = voices_[v];
+        voice.pending = 0;
+        if (voice.state == State::Free) continue;
+        if (voice.state != State::Fading) voice.state = State::Stolen;
+    }
+    for (int16_t& n : noteVoice_)
+        n = -1;
+    stackTop_ = -1;
+    currentMonoNote_ = -1;
+    wakeCollector();
+}
+
+void QX_DSP_Midi_to_Poly_Gen2::pushStack(uint32_t word) {
+    removeFromStack(data1(word));
+    if (stackTop_ < 127) stack_[++stackTop_] = word;
+}
+
+void QX_DSP_Midi_to_Poly_Gen2::removeFromStack(int note) {
+    for (int k = stackTop_; k >= 0; --k)
+        if (data1(stack_[k]) == note) {
+            for (int j = k; j < stackTop_; ++j)
+                stack_[j] = stack_[j + 1];
+            --stackTop_;
+        }
+}
+
+int QX_DSP_Midi_to_Poly_Gen2::chooseVoice() {
+    for (int v = 0; v < voiceLimit_; ++v)
+        if (voices_[v].state == State::Free) return v;
+    if (noSteal_) return -1;
+    // Steal: a voice already on its way out, else the oldest released, else the oldest playing.
+    const State order[3][2] = {{State::Stolen, State::Fading},
+                               {State::Released, State::Released},
+                               {State::Playing, State::Playing}};
+    for (const auto& kinds : order) {
+        int best = -1;
+        for (int v = 0; v < voiceLimit_; ++v) {
+            State s = voices_[v].state;
+            if ((s == kinds[0] || s == kinds[1]) &&
+                (best < 0 || voices_[v].start < voices_[best].start))
+                best = v;
+        }
+        if (best >= 0) return best;
+    }
+    return -1;
+}
+
+void QX_DSP_Midi_to_Poly_Gen2::noteOn(uint32_t word, int voice) {
+    const int note = data1(word);
+    if (voice >= 0) {
+        startNote(voice, word);
+        return;
+    }
+    const bool replay = voice == -2;
+    const bool wasDown = noteDown_[note] == 255;
+    if (mono_ && !wasDown) {
+        // A second key within about 20 ms of the last one is taken as a bounce.
+        if (!replay && lastNoteOnTime_ > 2 * retriggerGap_ &&
+            now - lastNoteOnTime_ < 2 * retriggerGap_)
+            return;
+        if (lastNoteMode_) pushStack(word);
+    }
+    if (!wasDown) {
+        if (!replay) ++heldCount_;
+        ++keySequence_[note];
+    } else if (!mono_) {
+        int v = noteVoice_[note];
+        if (!sustain_ || v < 0) return;
+        noteDown_[note] = 255;
+        lastNoteOnTime_ = now;
+        steal(v, word);
+        return;
+    }
+    noteDown_[note] = 255;
+    lastNoteOnTime_ = now;
+    if (mono_) {
+        if (voiceTotal_ < 1) return;
+        Voice& v0 = voices_[0];
+        if (v0.state == State::Stolen || v0.state == State::Fading) {
+            steal(0, word);
+        } else if (legato_ && heldCount_ > 1 && v0.state == State::Playing) {
+            if (v0.note >= 0 && noteVoice_[v0.note] == 0) noteVoice_[v0.note] = -1;
+            startNote(0, word);
+        } else if (v0.state != State::Free) {
+            steal(0, word);
+        } else {
+            startNote(0, word);
+        }
+        if (lastNoteMode_) currentMonoNote_ = note;
+        return;
+    }
+    int v = chooseVoice();
+    if (v < 0) return;
+    if (voices_[v].state == State::Free)
+        startNote(v, word);
+    else
+        steal(v, word);
+}
+
+void QX_DSP_Midi_to_Poly_Gen2::steal(int v, uint32_t word) {
+    Voice& voice = voices_[v];
+    if (voice.note >= 0 && noteVoice_[voice.note] == v) noteVoice_[voice.note] = -1;
+    const int note = data1(word);
+    noteVoice_[note] = static_cast<int16_t>(v);
+    // A voice already fading keeps its fade; only the note waiting for it changes.
+    if (voice.state != State::Stolen && voice.state != State::Fading) voice.state = State::Stolen;
+    voice.note = note;
+    voice.pending = word;
+    voice.start = now + retriggerGap_;
+    wakeCollector();
+}
+
+void QX_DSP_Midi_to_Poly_Gen2::startNote(int v, uint32_t word) {
+    if (!inRange(v)) return;
+    const int note = data1(word);
+    const bool legatoMove = mono_ && legato_ && heldCount_ > 1;
+    Voice& voice = voices_[v];
+    if (mpe_)
+        sendToVoice(now, v, kChannel, (statusOf(word) & 15) - 1 < 0 ? 0 : (statusOf(word) & 15) - 1,
+                    0.0f);
+    noteVoice_[note] = static_cast<int16_t>(v);
+    voice.state = State::Playing;
+    voice.note = note;
+    voice.start = now;
+    voice.pending = 0;
+    wakeVoice(v);
+    const float velocity = static_cast<float>(data2(word)) / 127.0f;
+    const float octave = static_cast<float>(data2(word)) > velocityThreshold_ ? 0.1f : 0.0f;
+    sendToVoice(now, v, kPitch, note, pitchVolts(note) + octave);
+    if (portamento_ > 0.0f && lastNote_ != note && !(mono_ && legato_ && heldCount_ <= 1))
+        sendToVoice(now, v, kGlideStart, note, pitchVolts(lastNote_) + octave);
+    if (!legatoMove) {
+        sendToVoice(now, v, kVelocity, static_cast<int32_t>(velocity * 127.0f), velocity);
+        sendToVoice(now, v, kGate, 10, 10.0f);
+    }
+    lastNote_ = note;
+    wakeCollector();
+}
+
+void QX_DSP_Midi_to_Poly_Gen2::noteOff(uint32_t word, bool deferred, float sequence) {
+    const int note = data1(word);
+    // A retried note-off that belongs to an earlier press of the key is stale.
+    if (deferred && static_cast<uint32_t>(sequence) - 1 != keySequence_[note]) return;
+    if (noteDown_[note] != 255) return;
+    if (sustain_) {
+        noteDown_[note] = static_cast<uint8_t>(1 + data2(word));
+        return;
+    }
+    const int v = noteVoice_[note];
+    if (v >= 0 && inRange(v)) {
+        const Voice& voice = voices_[v];
+        if (voice.start == now || voice.state == State::Stolen || voice.state == State::Fading) {
+            // Too early for this voice: the note-off is tried again about 20 ms later.
+            if (QX_ModuleBase* feeder = inputSource[31])
+                feeder->OnDeferredMidi(now + 2 * retriggerGap_, word,
+                                       static_cast<float>(keySequence_[note] + 1));
+            return;
+        }
+    }
+    releaseKey(note, data2(word));
+}
+
+void QX_DSP_Midi_to_Poly_Gen2::releaseKey(int note, int) {
+    noteDown_[note] = 0;
+    if (heldCount_ > 0) --heldCount_;
+    const int v = noteVoice_[note];
+    if (v >= 0 && inRange(v)) {
+        noteVoice_[note] = -1;
+        voices_[v].state = State::Released;
+    }
+    if (mono_ && lastNoteMode_) {
+        removeFromStack(note);
+        if (note == currentMonoNote_ && stackTop_ >= 0) {
+            // Back to the newest key still held, without a gate-off between.
+            uint32_t back = stack_[stackTop_];
+            noteDown_[data1(back)] = 0;
+            noteOn(back, -2);
+            return;
+        }
+        if (note == currentMonoNote_) currentMonoNote_ = -1;
+    }
+    if (v >= 0 && inRange(v)) sendToVoice(now, v, kGate, 0, 0.0f);
+}
+
+void QX_DSP_Midi_to_Poly_Gen2::FreeVoice(int v) {
+    if (!inRange(v)) return;
+    Voice& voice = voices_[v];
+    if (voice.state == State::Stolen || voice.state == State::Fading) return;
+    if (voice.note >= 0 && noteVoice_[voice.note] == v) noteVoice_[voice.note] = -1;
+    voice = Voice{};
+    holdVoice(v);
+}
+
+bool QX_DSP_Midi_to_Poly_Gen2::beginFade(int v) {
+    if (!inRange(v) || voices_[v].state != State::Stolen) return false;
+    voices_[v].state = State::Fading;
+    return true;
+}
+
+void QX_DSP_Midi_to_Poly_Gen2::FinishFade(int v, uint64_t time) {
+    if (!inRange(v)) return;
+    Voice& voice = voices_[v];
+    now = time;
+    if (!voice.pending) {
+        if (voice.note >= 0 && noteVoice_[voice.note] == v) noteVoice_[voice.note] = -1;
+        voice = Voice{};
+        holdVoice(v);
+        return;
+    }
+    startNote(v, voice.pending);
+    setStatus(status() & ~kStatusAsleep);
+}
+
+void QX_DSP_Midi_to_Poly_Gen2::sendToVoice(uint64_t time, int voice, int output, int32_t i,
+                                           float f) {
+    if (!inRange(voice) || output < 0 || output >= kModulePorts) return;
+    for (RouteRecord* r = routes[output]; r; r = r->next) {
+        int dest = r->destination;
+        if (r->voiceCount) {
+            if (voice >= r->voiceCount) continue;
+            dest += voice * r->voiceStride;
+        }
+        if (dest < kMaxModules)
+            if (QX_ModuleBase* m = context->modules[dest])
+                m->PostEvent(time, r->input, 0, i, f, nullptr);
+    }
+}
+
+void QX_DSP_Midi_to_Poly_Gen2::wakeVoice(int v) {
+    for (int m = 0; m < groupModulesPerVoice; ++m) {
+        int index = groupStart + v * groupModulesPerVoice + m;
+        if (index >= 0 && index < kMaxModules) context->status[index] &= ~kStatusHeld;
+    }
+}
+
+void QX_DSP_Midi_to_Poly_Gen2::holdVoice(int v) {
+    for (int m = 0; m < groupModulesPerVoice; ++m) {
+        int index = groupStart + v * groupModulesPerVoice + m;
+        if (index >= 0 && index < kMaxModules && context->modules[index])
+            context->modules[index]->Hold();
+    }
+}
+
+void QX_DSP_Midi_to_Poly_Gen2::wakeCollector() {
+    if (collector_) collector_->PostEvent(now, kCollectorWakePort, 0, 0, 0.0f, nullptr);
+}
+
+// ---- MPE switch ---------------------------------------------------------------------------
+
+QX_DSP_MPE_Switch::QX_DSP_MPE_Switch(ModuleContext* context, bool createdHeld)
+    : QX_ModuleBase(context, createdHeld) {
+    allocateOutputs(4);
+}
+
+void QX_DSP_MPE_Switch::HandleEvent(const EventRecord& e, int) {
+    if (e.port == 61) channel_ = e.intValue < 0 ? 0 : (e.intValue > 14 ? 14 : e.intValue);
+}
+
+void QX_DSP_MPE_Switch::Render(int offset, int count) {
+    static constexpr int kDepth[4] = {60, 62, 63, -1};
+    for (int k = 0; k < 4; ++k) {
+        float* out = outputs[k];
+        if (!out) continue;
+        const float* in = inputs[channel_ + 15 * k];
+        const float* depth = kDepth[k] >= 0 ? inputs[kDepth[k]] : nullptr;
+        for (int i = offset; i < offset + count; ++i)
+            out[i] = in ? (depth ? in[i] * depth[i] : in[i]) : 0.0f;
+    }
+}
+
+// ---- voice collector ------------------------------------------------------------------------
+
+QX_DSP_Poly_to_Mono::QX_DSP_Poly_to_Mono(ModuleContext* context, bool createdHeld)
+    : QX_ModuleBase(context, createdHeld) {
+    allocateOutputs(2);
+}
+
+void QX_DSP_Poly_to_Mono::AttachVoiceGroup(QX_ModuleBase* head, int sourceIndex, int voiceCount,
+                                           int modulesPerVoice, int output, int input) {
+    auto* allocator = dynamic_cast<QX_DSP_Midi_to_Poly_Gen2*>(head);
+    if (!allocator || input < 0 || input >= 2 || output < 0 || output >= kModulePorts) return;
+    allocator_ = allocator;
+    allocator->setCollector(this);
+    if (input + 1 > channels_) channels_ = input + 1;
+    for (int v = 0; v < voiceCount && v < QX_DSP_Midi_to_Poly_Gen2::kMaxVoices; ++v) {
+        int index = sourceIndex + v * modulesPerVoice;
+        QX_ModuleBase* m = index < kMaxModules ? context->modules[index] : nullptr;
+        sources_[input][v] = m ? m->GetOutput(output) : nullptr;
+    }
+}
+
+void QX_DSP_Poly_to_Mono::Prepare() {
+    float perMs = context->engine ? context->engine->samplesPerMs() : 44.1f;
+    fadeLength_ = static_cast<int>(perMs * 10.0f);
+    if (fadeLength_ <= 0) fadeLength_ = 220;
+}
+
+void QX_DSP_Poly_to_Mono::Render(int offset, int count) {
+    const int end = offset + count;
+    bool any = false;
+    for (int c = 0; c < 2; ++c)
+        if (outputs[c]) std::memset(outputs[c] + offset, 0, sizeof(float) * count);
+    const int voices = allocator_ ? allocator_->voiceCount() : 0;
+    const float step = 1.0f / static_cast<float>(fadeLength_);
+    for (int v = 0; v < voices; ++v) {
+        using State = QX_DSP_Midi_to_Poly_Gen2::State;
+        State s = allocator_->state(v);
+        if (s == State::Free) continue;
+        if (allocator_->beginFade(v)) {
+            gain_[v] = 1.0f;
+            countdown_[v] = fadeLength_;
+            s = State::Fading;
+        }
+        any = true;
+        for (int c = 0; c < channels_ && c < 2; ++c) {
+            const float* src = sources_[c][v];
+            float* out = outputs[c];
+            if (!src || !out) continue;
+            if (s == State::Fading) {
+                float g = gain_[v];
+                for (int i = offset; i < end; ++i) {
+                    g = g > step ? g - step : 0.0f;
+                    out[i] += src[i] * g;
+                }
+            } else {
+                for (int i = offset; i < end; ++i)
+                    out[i] += src[i];
+            }
+        }
+        if (s == State::Fading) {
+            gain_[v] = gain_[v] - step * count > 0.0f ? gain_[v] - step * count : 0.0f;
+            countdown_[v] -= count;
+            if (countdown_[v] < 1) allocator_->FinishFade(v, now + count);
+        }
+    }
+    if (any != active_) {
+        active_ = any;
+        for (int c = 0; c < 2; ++c)
+            SendEvent(now, c, any ? 1 : 0, 0, 0.0f, nullptr);
+    }
+    if (any) {
+        silentSamples_ = 0;
+    } else if ((silentSamples_ += count) > blockSize) {
+        Sleep(offset, count); // zeros stay in the buffers for a whole block
+    }
+}
+
+} // namespace tarlix

@@ -1,0 +1,133 @@
+// From one MIDI stream to 20 voices and back to one stereo signal: the MIDI adder that tidies
+// notes, the voice allocator (poly, mono, legato, last-note, sustain, stealing with a fade, MPE
+// channel tagging), the per-voice MPE switch, and the voice collector that sums the voices and
+// performs the fade of a stolen voice.
+#pragma once
+#include <cstdint>
+
+#include "dsp/placeholder.h"
+
+namespace tarlix {
+
+class QX_DSP_Midi_Adder : public QX_ModuleBase {
+  public:
+    QX_DSP_Midi_Adder(ModuleContext* context, bool createdHeld);
+    void HandleEvent(const EventRecord& e, int offset) override;
+    void OnDeferredMidi(uint64_t time, uint32_t word, float value) override;
+    void Render(int offset, int count) override { Sleep(offset, count); }
+
+  private:
+    void send(uint32_t word, float value) {
+        SendEvent(now, 0, 0, static_cast<int32_t>(word), value, nullptr);
+    }
+    void clearKeys();
+    int16_t keys_[128] = {}; // transposed note + 1 of each key down, 0 = up
+    int transpose_ = 0, panicKey_ = -1;
+    bool enabled_ = true;
+};
+
+class QX_DSP_Poly_to_Mono;
+
+class QX_DSP_Midi_to_Poly_Gen2 : public QX_DSP_VoiceGroupHead {
+  public:
+    enum class State : uint8_t { Free, Playing, Released, Stolen, Fading };
+    static constexpr int kMaxVoices = 20;
+
+    QX_DSP_Midi_to_Poly_Gen2(ModuleContext* context, bool createdHeld);
+    void Prepare() override;
+    void Suspend() override;
+    void HandleEvent(const EventRecord& e, int offset) override;
+    void ConnectVoiceOutput(QX_ModuleBase* destination, int output, int input, int voice) override;
+    void setVoiceGroup(int firstModule, int voiceCount, int modulesPerVoice) override;
+
+    // Called by the voice's amplitude stage when its release has ended.
+    void FreeVoice(int voice);
+    // Called by the collector when a stolen voice has faded out.
+    void FinishFade(int voice, uint64_t time);
+    void setCollector(QX_DSP_Poly_to_Mono* collector) { collector_ = collector; }
+
+    State state(int voice) const { return inRange(voice) ? voices_[voice].state : State::Free; }
+    // The collector takes a stolen voice over for its fade.
+    bool beginFade(int voice);
+    int voiceOfNote(int note) const { return note >= 0 && note < 128 ? noteVoice_[note] : -1; }
+    int activeVoices() const;
+    int voiceCount() const { return voiceTotal_; }
+    int heldKeys() const { return heldCount_; }
+
+  private:
+    struct Voice {
+        State state = State::Free;
+        int note = -1;
+        uint64_t start = 0;
+        uint32_t pending = 0; // note-on waiting for the fade, 0 = none
+    };
+
+    bool inRange(int v) const { return v >= 0 && v < voiceTotal_; }
+    void handleMidi(uint32_t word, float value, int voice, bool deferred);
+    void noteOn(uint32_t word, int voice);
+    void noteOff(uint32_t word, bool deferred, float sequence);
+    void releaseKey(int note, int releaseVelocity);
+    void allNotesOff();
+    void fadeOutAll();
+    void steal(int v, uint32_t word);
+    void startNote(int v, uint32_t word);
+    int chooseVoice();
+    void sendToVoice(uint64_t time, int voice, int output, int32_t i, float f);
+    void wakeVoice(int v);
+    void holdVoice(int v);
+    void wakeCollector();
+    void pushStack(uint32_t word);
+    void removeFromStack(int note);
+
+    Voice voices_[kMaxVoices];
+    int16_t noteVoice_[128];
+    uint8_t noteDown_[128] = {}; // 0 up, 255 down, 1 + release velocity = held by the pedal
+    uint32_t keySequence_[128] = {};
+    int heldCount_ = 0;
+    uint32_t stack_[129] = {};
+    int stackTop_ = -1;
+    int currentMonoNote_ = -1;
+    int lastNote_ = 60;
+    uint64_t lastNoteOnTime_ = 0;
+    int voiceLimit_ = kMaxVoices, voiceTotal_ = 0;
+    bool mono_ = false, legato_ = false, lastNoteMode_ = false, mpe_ = false, noSteal_ = false;
+    float portamento_ = 0.0f;
+    bool sustain_ = false;
+    uint64_t retriggerGap_ = 442;
+    int transpose_ = 0;
+    float velocityThreshold_ = 200.0f;
+    QX_DSP_Poly_to_Mono* collector_ = nullptr;
+};
+
+class QX_DSP_MPE_Switch : public QX_ModuleBase {
+  public:
+    QX_DSP_MPE_Switch(ModuleContext* context, bool createdHeld);
+    void HandleEvent(const EventRecord& e, int offset) override;
+    void Render(int offset, int count) override;
+
+  private:
+    int channel_ = 0;
+};
+
+class QX_DSP_Poly_to_Mono : public QX_ModuleBase {
+  public:
+    static constexpr int kChannels = 6;
+    QX_DSP_Poly_to_Mono(ModuleContext* context, bool createdHeld);
+    void Prepare() override;
+    void Render(int offset, int count) override;
+    void AttachVoiceGroup(QX_ModuleBase* head, int sourceIndex, int voiceCount, int modulesPerVoice,
+                          int output, int input) override;
+    float fadeGain(int voice) const { return gain_[voice]; }
+
+  private:
+    QX_DSP_Midi_to_Poly_Gen2* allocator_ = nullptr;
+    const float* sources_[kChannels][QX_DSP_Midi_to_Poly_Gen2::kMaxVoices] = {};
+    int channels_ = 0;
+    float gain_[QX_DSP_Midi_to_Poly_Gen2::kMaxVoices] = {};
+    int countdown_[QX_DSP_Midi_to_Poly_Gen2::kMaxVoices] = {};
+    int fadeLength_ = 441;
+    bool active_ = false;
+    int silentSamples_ = 0;
+};
+
+} // namespace tarlix
