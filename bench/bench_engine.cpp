@@ -113,4 +113,42 @@ void ProgramChange(benchmark::State& state) {
 BENCHMARK(ProgramChange);
 } // namespace
 
+// The MIDI path of the whole instrument graph: host events through processEvents, the MIDI
+// adder, the arpeggiator row and the allocator to the 20 voices, then one host block.
+namespace {
+void MidiPath(benchmark::State& state) {
+    const int perBlock = static_cast<int>(state.range(0));
+    QX_DSP_VST fx(host);
+    fx.setSampleRate(48000);
+    fx.setBlockSize(256);
+    fx.resume();
+    std::vector<vst::VstMidiEvent> events(static_cast<size_t>(perBlock));
+    std::vector<uint8_t> storage(sizeof(vst::VstEvents) + events.size() * sizeof(void*));
+    auto* list = reinterpret_cast<vst::VstEvents*>(storage.data());
+    list->numEvents = perBlock;
+    std::vector<float> l(256), r(256);
+    float* outs[2] = {l.data(), r.data()};
+    uint32_t key = 0;
+    for (auto _ : state) {
+        for (int i = 0; i < perBlock; ++i) {
+            vst::VstMidiEvent& e = events[static_cast<size_t>(i)];
+            e = vst::VstMidiEvent{};
+            e.type = vst::kVstMidiType;
+            e.byteSize = sizeof e;
+            e.deltaFrames = (i * 256) / perBlock;
+            int note = 36 + static_cast<int>((key + static_cast<uint32_t>(i) / 2) % 48);
+            e.midiData[0] = static_cast<char>(i % 2 ? 0x80 : 0x90);
+            e.midiData[1] = static_cast<char>(note);
+            e.midiData[2] = static_cast<char>(i % 2 ? 0 : 100);
+            list->events[i] = reinterpret_cast<vst::VstEvent*>(&e);
+        }
+        key += 7;
+        fx.processEvents(list);
+        fx.processReplacing(nullptr, outs, 256);
+    }
+    state.SetItemsProcessed(state.iterations() * perBlock);
+}
+BENCHMARK(MidiPath)->Arg(0)->Arg(2)->Arg(32);
+} // namespace
+
 BENCHMARK_MAIN();

@@ -194,6 +194,25 @@ TEST_F(Voices, TwentyOneNotesStealTheOldestWithAFadeAndNoClick) {
     EXPECT_EQ(allocator().voiceOfNote(71), 10);
 }
 
+TEST_F(Voices, AVoiceAlreadyFadingIsStolenAgainWithoutRestartingItsFade) {
+    for (int n = 0; n < 20; ++n) {
+        midi(0, 0x90, 40 + n, 100);
+        run(2);
+    }
+    size_t before = out.size();
+    midi(0, 0x90, 70, 100);
+    run(1); // voice 0 fades for note 70
+    midi(0, 0x90, 71, 100);
+    midi(1, 0x80, 70, 0); // the note-off of a note that never sounded: harmless
+    run(12);
+    EXPECT_EQ(allocator().voiceOfNote(71), 0); // the fading voice was taken again
+    EXPECT_EQ(allocator().voiceOfNote(70), -1);
+    EXPECT_EQ(allocator().state(0), QX_DSP_Midi_to_Poly_Gen2::State::Playing);
+    EXPECT_NEAR(voice(0).pitch, (71 - 9) / 120.0f, 1e-6f);
+    EXPECT_EQ(gateOns(voice(0)), 2); // note 40, then note 71 after one fade
+    EXPECT_LT(maxJump(before), kLevel / 20.0f);
+}
+
 TEST_F(Voices, MonoLastNoteReturnsToTheHeldKeyWithoutAGateOff) {
     fx.setParameter(120, 0.0f); // Mono
     fx.setParameter(222, 1.0f); // Last Note

@@ -1,0 +1,112 @@
+// MIDI through the loaded library: learned controllers, NRPN, program change and the channel
+// filter, seen from the host through getParameter and effGetProgram.
+#include <cmath>
+#include <cstring>
+#include <random>
+
+#include "tests/host_fixture.h"
+
+using namespace testhost;
+using namespace vst;
+
+namespace {
+
+struct MidiList {
+    std::vector<VstMidiEvent> events;
+    void add(int delta, int status, int d1, int d2) {
+        VstMidiEvent e{};
+        e.type = kVstMidiType;
+        e.byteSize = sizeof e;
+        e.deltaFrames = delta;
+        e.midiData[0] = static_cast<char>(status);
+        e.midiData[1] = static_cast<char>(d1);
+        e.midiData[2] = static_cast<char>(d2);
+        events.push_back(e);
+    }
+    void send(Instance& p) {
+        std::vector<uint8_t> storage(sizeof(VstEvents) + events.size() * sizeof(void*));
+        auto* list = reinterpret_cast<VstEvents*>(storage.data());
+        list->numEvents = static_cast<int32_t>(events.size());
+        for (size_t i = 0; i < events.size(); ++i)
+            list->events[i] = reinterpret_cast<VstEvent*>(&events[i]);
+        EXPECT_EQ(p.call(effProcessEvents, 0, 0, list), 1);
+        events.clear();
+    }
+};
+
+// A bank whose record 0 learns parameters to codes, as a host restores it.
+void learn(Instance& p, std::initializer_list<std::pair<int, uint16_t>> codes) {
+    void* data = nullptr;
+    intptr_t n = p.call(effGetChunk, 0, 0, &data);
+    std::vector<uint8_t> bank(static_cast<uint8_t*>(data), static_cast<uint8_t*>(data) + n);
+    for (auto [param, code] : codes)
+        std::memcpy(bank.data() + 1332 + 2 * param, &code, 2);
+    p.call(effSetChunk, 0, n, bank.data());
+}
+
+} // namespace
+
+TEST(MidiHost, LearnedControllersAndNrpnsMoveParameters) {
+    Instance p;
+    learn(p, {{83, 7}, {84, 7}, {199, 7}, {85, 330}, {86, 6}});
+    std::vector<float> l(512), r(512);
+    p.start(44100, 512);
+    hostCalls().clear();
+    MidiList m;
+    m.add(0, 0xB0, 7, 64);
+    m.add(1, 0xB0, 6, 127); // data entry before any NRPN: an ordinary controller 6
+    m.send(p);
+    p.process(l, r, 512);
+    EXPECT_FLOAT_EQ(p.fx->getParameter(p.fx, 83), 64.0f / 127.0f);
+    EXPECT_FLOAT_EQ(p.fx->getParameter(p.fx, 84), 64.0f / 127.0f);
+    EXPECT_NEAR(p.fx->getParameter(p.fx, 199), std::pow(64.0f / 127.0f, 4.0f), 1e-6f);
+    EXPECT_FLOAT_EQ(p.fx->getParameter(p.fx, 86), 1.0f);
+    m.add(0, 0xB0, 99, 1);
+    m.add(0, 0xB0, 98, 2);
+    m.add(0, 0xB0, 6, 64); // NRPN 130 = code 330
+    m.send(p);
+    p.process(l, r, 512);
+    EXPECT_FLOAT_EQ(p.fx->getParameter(p.fx, 85), 64.0f * 128.0f / 16383.0f);
+    // Learned changes are not reported to the host as automation.
+    for (int32_t op : hostCalls())
+        EXPECT_NE(op, audioMasterAutomate);
+}
+
+TEST(MidiHost, ProgramChangeAndChannelFilter) {
+    Instance p;
+    MidiList m;
+    m.add(0, 0xC0, 12, 0);
+    m.send(p); // suspended: at once
+    EXPECT_EQ(p.call(effGetProgram), 12);
+    p.fx->setParameter(p.fx, 211, 5.0f / 16.0f); // "Channel: 5"
+    std::vector<float> l(256), r(256);
+    p.start(44100, 256);
+    p.process(l, r, 256);
+    m.add(0, 0xC2, 30, 0); // channel 3: ignored
+    m.send(p);
+    p.process(l, r, 256);
+    EXPECT_EQ(p.call(effGetProgram), 12);
+    m.add(0, 0xC4, 31, 0); // channel 5
+    m.send(p);
+    EXPECT_EQ(p.call(effGetProgram), 31);
+}
+
+// Notes, controllers and garbage into the whole instrument for a while: it keeps producing
+// finite silence (the sound sources come later) and never crashes.
+TEST(MidiHost, RandomStreamIntoTheInstrument) {
+    Instance p;
+    p.start(48000, 256);
+    std::vector<float> l(256), r(256);
+    std::mt19937 rng(5);
+    MidiList m;
+    for (int block = 0; block < 2000; ++block) {
+        int n = static_cast<int>(rng() % 8);
+        for (int k = 0; k < n; ++k)
+            m.add(static_cast<int>(rng() % 400) - 50, static_cast<int>(rng() % 256),
+                  static_cast<int>(rng() % 256), static_cast<int>(rng() % 256));
+        m.send(p);
+        p.process(l, r, 256);
+        for (float v : l)
+            ASSERT_TRUE(std::isfinite(v));
+    }
+}
