@@ -5,32 +5,17 @@
 #include <random>
 
 #include "tests/host_fixture.h"
+#include "tests/midi_events.h"
 
 using namespace testhost;
 using namespace vst;
 
 namespace {
 
-struct MidiList {
-    std::vector<VstMidiEvent> events;
-    void add(int delta, int status, int d1, int d2) {
-        VstMidiEvent e{};
-        e.type = kVstMidiType;
-        e.byteSize = sizeof e;
-        e.deltaFrames = delta;
-        e.midiData[0] = static_cast<char>(status);
-        e.midiData[1] = static_cast<char>(d1);
-        e.midiData[2] = static_cast<char>(d2);
-        events.push_back(e);
-    }
+struct MidiList : testmidi::MidiList {
     void send(Instance& p) {
-        std::vector<uint8_t> storage(sizeof(VstEvents) + events.size() * sizeof(void*));
-        auto* list = reinterpret_cast<VstEvents*>(storage.data());
-        list->numEvents = static_cast<int32_t>(events.size());
-        for (size_t i = 0; i < events.size(); ++i)
-            list->events[i] = reinterpret_cast<VstEvent*>(&events[i]);
-        EXPECT_EQ(p.call(effProcessEvents, 0, 0, list), 1);
-        events.clear();
+        EXPECT_EQ(p.call(effProcessEvents, 0, 0, list()), 1);
+        clear();
     }
 };
 

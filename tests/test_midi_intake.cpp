@@ -6,6 +6,7 @@
 
 #include "engine/parameter_table.h"
 #include "engine/qx_dsp_vst.h"
+#include "tests/midi_events.h"
 
 using namespace tarlix;
 
@@ -55,7 +56,7 @@ int listenerGraph(QX_DSP_VST& e) {
 
 struct Midi : ::testing::Test {
     QX_DSP_VST fx{host};
-    std::vector<vst::VstMidiEvent> list;
+    testmidi::MidiList list;
     std::vector<float> l = std::vector<float>(256), r = std::vector<float>(256);
     void SetUp() override {
         fx.setGraphBuilder(listenerGraph);
@@ -67,24 +68,10 @@ struct Midi : ::testing::Test {
         listener().seen.clear();
     }
     MidiListener& listener() { return *static_cast<MidiListener*>(fx.context().modules[0]); }
-    void add(int delta, int status, int d1, int d2) {
-        vst::VstMidiEvent e{};
-        e.type = vst::kVstMidiType;
-        e.byteSize = sizeof e;
-        e.deltaFrames = delta;
-        e.midiData[0] = static_cast<char>(status);
-        e.midiData[1] = static_cast<char>(d1);
-        e.midiData[2] = static_cast<char>(d2);
-        list.push_back(e);
-    }
+    void add(int delta, int status, int d1, int d2) { list.add(delta, status, d1, d2); }
     // Sends the list, then processes one block.
     void block() {
-        std::vector<uint8_t> storage(sizeof(vst::VstEvents) + list.size() * sizeof(void*));
-        auto* events = reinterpret_cast<vst::VstEvents*>(storage.data());
-        events->numEvents = static_cast<int32_t>(list.size());
-        for (size_t i = 0; i < list.size(); ++i)
-            events->events[i] = reinterpret_cast<vst::VstEvent*>(&list[i]);
-        fx.processEvents(events);
+        fx.processEvents(list.list());
         float* outs[2] = {l.data(), r.data()};
         fx.processReplacing(nullptr, outs, 256);
         list.clear();
@@ -223,12 +210,12 @@ TEST_F(Midi, ProgramChangeSelectsAProgram) {
 }
 
 TEST_F(Midi, MalformedListsAreHandledSafely) {
-    add(-5, 0x90, 60, 100);              // negative delta: the block start
-    add(1000000000, 0x80, 60, 0);        // far beyond the block: its last sample
-    add(0, 0x10, 0xFF, 0xFF);            // no status byte
-    add(0, 0x90, 0xFF, 0xFF);            // data bytes out of range: masked
-    add(0, 0xF8, 0, 0);                  // system message
-    list.push_back(vst::VstMidiEvent{}); // type 0
+    add(-5, 0x90, 60, 100);           // negative delta: the block start
+    add(1000000000, 0x80, 60, 0);     // far beyond the block: its last sample
+    add(0, 0x10, 0xFF, 0xFF);         // no status byte
+    add(0, 0x90, 0xFF, 0xFF);         // data bytes out of range: masked
+    add(0, 0xF8, 0, 0);               // system message
+    list.addRaw(vst::VstMidiEvent{}); // type 0
     uint64_t start = fx.clock();
     block();
     auto midi = listener().on(0);

@@ -11,6 +11,7 @@
 #include "dsp/voice_allocation.h"
 #include "engine/patch_table.h"
 #include "engine/qx_dsp_vst.h"
+#include "tests/midi_events.h"
 
 using namespace tarlix;
 
@@ -109,7 +110,7 @@ int voiceGraph(QX_DSP_VST& e) {
 
 struct Voices : ::testing::Test {
     QX_DSP_VST fx{host};
-    std::vector<vst::VstMidiEvent> list;
+    testmidi::MidiList list;
     std::vector<float> out; // everything rendered
     void SetUp() override {
         fx.setGraphBuilder(voiceGraph);
@@ -124,24 +125,10 @@ struct Voices : ::testing::Test {
         return *static_cast<QX_DSP_Midi_to_Poly_Gen2*>(fx.context().modules[kAllocatorIndex]);
     }
     TestVoice& voice(int v) { return *static_cast<TestVoice*>(fx.context().modules[4 + 2 * v]); }
-    void midi(int delta, int status, int d1, int d2) {
-        vst::VstMidiEvent e{};
-        e.type = vst::kVstMidiType;
-        e.byteSize = sizeof e;
-        e.deltaFrames = delta;
-        e.midiData[0] = static_cast<char>(status);
-        e.midiData[1] = static_cast<char>(d1);
-        e.midiData[2] = static_cast<char>(d2);
-        list.push_back(e);
-    }
+    void midi(int delta, int status, int d1, int d2) { list.add(delta, status, d1, d2); }
     void run(int blocks = 1) {
         for (int b = 0; b < blocks; ++b) {
-            std::vector<uint8_t> storage(sizeof(vst::VstEvents) + list.size() * sizeof(void*));
-            auto* events = reinterpret_cast<vst::VstEvents*>(storage.data());
-            events->numEvents = static_cast<int32_t>(list.size());
-            for (size_t i = 0; i < list.size(); ++i)
-                events->events[i] = reinterpret_cast<vst::VstEvent*>(&list[i]);
-            fx.processEvents(events);
+            fx.processEvents(list.list());
             list.clear();
             float l[128], r[128];
             float* outs[2] = {l, r};

@@ -1,0 +1,39 @@
+// A host's MIDI event list, built up event by event, for the tests.
+#pragma once
+#include <cstdint>
+#include <vector>
+
+#include "host/vst_abi.h"
+
+namespace testmidi {
+
+class MidiList {
+  public:
+    void add(int delta, int status, int d1, int d2) {
+        vst::VstMidiEvent e{};
+        e.type = vst::kVstMidiType;
+        e.byteSize = sizeof e;
+        e.deltaFrames = delta;
+        e.midiData[0] = static_cast<char>(status);
+        e.midiData[1] = static_cast<char>(d1);
+        e.midiData[2] = static_cast<char>(d2);
+        events_.push_back(e);
+    }
+    void addRaw(const vst::VstMidiEvent& e) { events_.push_back(e); }
+    // The list as the host hands it over; valid until the next call or clear().
+    vst::VstEvents* list() {
+        storage_.assign(sizeof(vst::VstEvents) + events_.size() * sizeof(void*), 0);
+        auto* l = reinterpret_cast<vst::VstEvents*>(storage_.data());
+        l->numEvents = static_cast<int32_t>(events_.size());
+        for (size_t i = 0; i < events_.size(); ++i)
+            l->events[i] = reinterpret_cast<vst::VstEvent*>(&events_[i]);
+        return l;
+    }
+    void clear() { events_.clear(); }
+
+  private:
+    std::vector<vst::VstMidiEvent> events_;
+    std::vector<uint8_t> storage_;
+};
+
+} // namespace testmidi
