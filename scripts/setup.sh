@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs the Debian packages the build, the tools and the tests need, when missing.
 set -eu
-PKGS="cmake ninja-build g++ pkg-config libsndfile1-dev libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev"
+PKGS="cmake ninja-build g++ pkg-config libsndfile1-dev libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev libglibmm-2.4-1v5"
 missing=""
 for p in $PKGS; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
@@ -13,4 +13,17 @@ if [ -n "$missing" ]; then
   export DEBIAN_FRONTEND=noninteractive
   $SUDO apt-get update -qq
   $SUDO apt-get install -y -qq --no-install-recommends $missing >/dev/null
+fi
+
+# A real host's plug-in scanner for the conformance tests: Ardour's VST2 scanner, unpacked from
+# the Debian package into .cache/ (the whole application is not installed). Best effort: the
+# test is skipped when it cannot be had.
+scanner=".cache/ardour/usr/lib/ardour7/ardour-vst-scanner"
+if [ ! -x "$scanner" ]; then
+  mkdir -p .cache/ardour
+  if (cd .cache && apt-get download ardour >/dev/null 2>&1); then
+    dpkg -x .cache/ardour_*.deb .cache/ardour && rm -f .cache/ardour_*.deb
+  else
+    echo "setup: Ardour's VST2 scanner could not be fetched; its test will be skipped" >&2
+  fi
 fi
