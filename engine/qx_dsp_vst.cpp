@@ -21,6 +21,8 @@ constexpr int kProgramLoadedSignal = 387;
 constexpr int kPresetNameValue = 401;
 constexpr int kMpeBendFirst = 404, kMpePressureFirst = 419, kMpeLast = 448; // then CC74 from 434
 constexpr float kFadeMs = 21.0f;
+// Far above any musical level (+36 dBFS): only a broken recursion gets there.
+constexpr float kRunawayLevel = 64.0f;
 
 int sanitiseRate(float rate) {
     if (!std::isfinite(rate) || rate < 200.0f || rate > 768000.0f) return 44100;
@@ -250,6 +252,7 @@ void QX_DSP_VST::processReplacing(float** inputs, float** outputs, int32_t frame
     const float* inR = inputs ? inputs[1] : nullptr;
     const uint32_t block = static_cast<uint32_t>(graphBlock_);
     int32_t done = 0;
+    bool faulty = false;
     while (done < frames) {
         uint32_t chunk = static_cast<uint32_t>(frames - done);
         if (chunk > kMaxChunk) chunk = kMaxChunk;
@@ -269,6 +272,9 @@ void QX_DSP_VST::processReplacing(float** inputs, float** outputs, int32_t frame
         for (uint32_t i = 0; i < chunk; ++i) {
             float l = mixL ? mixL[ringPosition_ + i] : 0.0f;
             float r = mixR ? mixR[ringPosition_ + i] : 0.0f;
+            bool finite = std::isfinite(l) && std::isfinite(r);
+            faulty =
+                faulty || !finite || std::fabs(l) > kRunawayLevel || std::fabs(r) > kRunawayLevel;
             if (outL) outL[done + i] = std::isfinite(l) ? l : 0.0f; // never a NaN to the host
             if (outR) outR[done + i] = std::isfinite(r) ? r : 0.0f;
         }
@@ -279,8 +285,20 @@ void QX_DSP_VST::processReplacing(float** inputs, float** outputs, int32_t frame
         settleMarker_ = 0;
         if (ringPosition_ >= block) ringPosition_ = 0;
     }
+    if (faulty) recoverFromFault(outL, outR, frames);
     runProgramFade(outL, outR, frames);
     checkMpeSwitch();
+}
+
+// Something in the graph went non-finite or ran away: this block is silenced, every module is
+// reset as on a program change and the notes are stopped, so the next block starts clean.
+void QX_DSP_VST::recoverFromFault(float* left, float* right, int32_t frames) {
+    if (left) std::memset(left, 0, sizeof(float) * static_cast<size_t>(frames));
+    if (right) std::memset(right, 0, sizeof(float) * static_cast<size_t>(frames));
+    guardTrips_.fetch_add(1, std::memory_order_relaxed);
+    for (int i = 0; i < moduleCount(); ++i)
+        if (QX_ModuleBase* m = context_.modules[i]) m->Reset();
+    postAllNotesOff();
 }
 
 // A program load the host side asked for: at once while nothing has sounded yet, otherwise

@@ -131,6 +131,8 @@ class QX_DSP_VST : public vst::AudioEffectX {
     const float* audioInputRing(int channel) const { return inputRings_[channel & 1]; }
     uint8_t* bank() { return bank_; } // the host-side master copy; not for the audio thread
     uint64_t droppedEvents() const { return pool_.dropped(); }
+    // Blocks silenced because the graph's output went non-finite or ran away.
+    uint64_t guardTrips() const { return guardTrips_.load(std::memory_order_relaxed); }
     tarlix::EventPool& eventPool() { return pool_; }
     int buildCount() const { return graphBuilds_; }
     tarlix::GraphLayout& graphLayout() { return graphLayout_; }
@@ -176,6 +178,7 @@ class QX_DSP_VST : public vst::AudioEffectX {
     void destroyGraph();
     void deleteModules(int count);
     void runProgramFade(float* left, float* right, int32_t frames);
+    void recoverFromFault(float* left, float* right, int32_t frames);
     void checkMpeSwitch();
     void postAllNotesOff();
 
@@ -225,6 +228,7 @@ class QX_DSP_VST : public vst::AudioEffectX {
     int pendingMidiProgram_ = -1;      // a MIDI program change waiting for the records
     uint8_t nrpnMsb_ = 255, nrpnLsb_ = 255, dataMsb_ = 0, dataLsb_ = 0;
     int mpeSeen_ = -1;
+    std::atomic<uint64_t> guardTrips_{0};
     int graphBuilds_ = 0;
     int plainResumes_ = 0;
     vst::VstSpeakerArrangement inputArrangement_{}, outputArrangement_{};

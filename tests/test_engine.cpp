@@ -283,3 +283,54 @@ TEST(EngineBuild, IncompleteGraphStaysSilentAndFreesWhatWasBuilt) {
         EXPECT_EQ(l[10], 0.0f);
     }
 }
+
+namespace {
+// A last module that can be driven into a broken state; Reset mends it, as a module's own
+// program-change reset does.
+class Breakable : public QX_ModuleBase {
+  public:
+    explicit Breakable(ModuleContext* c) : QX_ModuleBase(c, false) {
+        allocateOutputs(2);
+        c->modules[moduleIndex] = this;
+        ++c->buildCount;
+    }
+    void Render(int offset, int count) override {
+        for (int i = 0; i < count; ++i)
+            outputs[0][offset + i] = outputs[1][offset + i] = broken;
+    }
+    void Reset() override {
+        broken = 0.25f;
+        ++resets;
+    }
+    float broken = 0.25f;
+    int resets = 0;
+};
+int breakableGraph(QX_DSP_VST& e) {
+    new Breakable(&e.context());
+    return 1;
+}
+} // namespace
+
+TEST(OutputGuard, NonFiniteOrRunawayBlocksAreSilencedAndTheGraphReset) {
+    QX_DSP_VST fx(host);
+    fx.setGraphBuilder(breakableGraph);
+    fx.resume();
+    auto* m = static_cast<Breakable*>(fx.context().modules[0]);
+    std::vector<float> l(256), r(256);
+    float* outs[2] = {l.data(), r.data()};
+    fx.processReplacing(nullptr, outs, 256);
+    EXPECT_EQ(l[100], 0.25f);
+    EXPECT_EQ(fx.guardTrips(), 0u);
+    int resetsBefore = m->resets;
+    for (float poison : {NAN, INFINITY, 1000.0f}) {
+        m->broken = poison;
+        fx.processReplacing(nullptr, outs, 256);
+        for (int i = 0; i < 256; ++i)
+            ASSERT_EQ(l[i], 0.0f) << poison;
+        EXPECT_EQ(m->broken, 0.25f) << "the graph was not reset";
+        fx.processReplacing(nullptr, outs, 256);
+        EXPECT_EQ(l[200], 0.25f); // back to normal at once
+    }
+    EXPECT_EQ(fx.guardTrips(), 3u);
+    EXPECT_EQ(m->resets, resetsBefore + 3);
+}

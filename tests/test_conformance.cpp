@@ -1,0 +1,272 @@
+// What plug-in validators and real hosts do to a plug-in, through the loaded library: many
+// instances, state restored in any order of calls, wild automation, any block size and sample
+// rate, in-place buffers, huge event lists, and calls from a second thread.
+#include <atomic>
+#include <cmath>
+#include <cstring>
+#include <random>
+#include <thread>
+
+#include "tests/host_fixture.h"
+#include "tests/midi_events.h"
+
+using namespace testhost;
+using namespace vst;
+
+namespace {
+
+std::vector<uint8_t> chunk(Instance& p, bool preset) {
+    void* data = nullptr;
+    intptr_t n = p.call(effGetChunk, preset ? 1 : 0, 0, &data);
+    auto* b = static_cast<uint8_t*>(data);
+    return n > 0 && b ? std::vector<uint8_t>(b, b + n) : std::vector<uint8_t>();
+}
+
+void restore(Instance& p, std::vector<uint8_t> bank) {
+    ASSERT_EQ(p.call(effSetChunk, 0, static_cast<intptr_t>(bank.size()), bank.data()),
+              static_cast<intptr_t>(bank.size()));
+}
+
+// A phrase of notes and controller moves; the rendered samples.
+std::vector<float> render(Instance& p, int blocks = 40) {
+    std::vector<float> all, l(256), r(256);
+    testmidi::MidiList midi;
+    for (int b = 0; b < blocks; ++b) {
+        if (b % 8 == 0) midi.add(b % 3, 0x90, 48 + b / 8, 100);
+        if (b % 8 == 5) midi.add(17, 0x80, 48 + b / 8, 0);
+        if (b % 4 == 2) midi.add(9, 0xB0, 1, (b * 13) % 128);
+        p.call(effProcessEvents, 0, 0, midi.list());
+        midi.clear();
+        p.process(l, r, 256);
+        all.insert(all.end(), l.begin(), l.end());
+        all.insert(all.end(), r.begin(), r.end());
+    }
+    return all;
+}
+
+bool allFinite(const std::vector<float>& v) {
+    for (float x : v)
+        if (!std::isfinite(x)) return false;
+    return true;
+}
+
+// A state worth restoring: edited parameters in two programs, names, and a learned controller.
+std::vector<uint8_t> editedState(int& selected) {
+    Instance a;
+    std::mt19937 rng(99);
+    std::uniform_real_distribution<float> unit(0.0f, 1.0f);
+    a.call(effSetProgram, 0, 9);
+    for (int i = 6; i < 242; ++i)
+        a.fx->setParameter(a.fx, i, unit(rng));
+    a.call(effSetProgramName, 0, 0, const_cast<char*>("Edited Nine"));
+    a.call(effSetProgram, 0, 3);
+    for (int i = 6; i < 242; i += 3)
+        a.fx->setParameter(a.fx, i, unit(rng));
+    a.call(effSetProgram, 0, 9);
+    auto bank = chunk(a, false);
+    uint16_t cc = 21;
+    std::memcpy(bank.data() + 1332 + 2 * 83, &cc, 2); // "LPF Cutoff" on controller 21
+    restore(a, bank);
+    selected = 9;
+    return chunk(a, false);
+}
+
+} // namespace
+
+TEST(Conformance, TwoHundredInstancesInARowAndSeveralAtOnce) {
+    for (int i = 0; i < 200; ++i) {
+        Instance p;
+        ASSERT_NE(p.fx, nullptr);
+        if (i % 20 == 0) {
+            p.start(44100, 64);
+            std::vector<float> l(64), r(64);
+            p.process(l, r, 64);
+        }
+    }
+    std::vector<std::thread> threads;
+    std::atomic<int> failures{0};
+    for (int t = 0; t < 4; ++t)
+        threads.emplace_back([&failures] {
+            for (int i = 0; i < 5; ++i) {
+                Instance p;
+                if (!p.fx) {
+                    ++failures;
+                    continue;
+                }
+                p.start(48000, 128);
+                std::vector<float> l(128), r(128);
+                for (int b = 0; b < 4; ++b)
+                    p.process(l, r, 128);
+                if (!allFinite(l)) ++failures;
+            }
+        });
+    for (auto& t : threads)
+        t.join();
+    EXPECT_EQ(failures.load(), 0);
+}
+
+// The saved state comes back whatever order the host restores it in, and a program change
+// right after the restore loses nothing; the re-saved state is byte-identical and the sound is
+// the same sample for sample.
+TEST(Conformance, StateRestoresInAnyOrderOfCalls) {
+    int selected = 0;
+    const auto state = editedState(selected);
+    std::vector<std::vector<float>> renders;
+    std::vector<std::vector<uint8_t>> saved;
+    for (int order = 0; order < 4; ++order) {
+        Instance p;
+        switch (order) {
+        case 0: // chunk, program, then start
+            restore(p, state);
+            p.call(effSetProgram, 0, selected);
+            p.start(44100, 256);
+            break;
+        case 1: // start first, then the chunk and the program
+            p.start(44100, 256);
+            restore(p, state);
+            p.call(effSetProgram, 0, selected);
+            break;
+        case 2: // chunk, then a sample-rate change before starting
+            p.call(effSetProgram, 0, selected);
+            restore(p, state);
+            p.call(effSetSampleRate, 0, 0, nullptr, 96000.0f);
+            p.start(44100, 256);
+            break;
+        case 3: // the host selects the program again right after restoring (a known trap)
+            restore(p, state);
+            p.call(effSetProgram, 0, selected);
+            p.call(effSetProgram, 0, selected);
+            p.start(44100, 256);
+            break;
+        }
+        EXPECT_EQ(p.call(effGetProgram), selected) << order;
+        EXPECT_EQ(p.text(effGetProgramName), "Edited Nine") << order;
+        saved.push_back(chunk(p, false));
+        renders.push_back(render(p));
+        EXPECT_TRUE(allFinite(renders.back()));
+    }
+    for (size_t k = 0; k < saved.size(); ++k) {
+        EXPECT_EQ(saved[k], state) << "order " << k;
+        EXPECT_EQ(renders[k], renders[0]) << "order " << k;
+    }
+}
+
+TEST(Conformance, WildAutomationWhileProcessing) {
+    Instance p;
+    p.start(44100, 128);
+    std::mt19937 rng(3);
+    const float wild[] = {NAN, INFINITY, -INFINITY, -1.0f, 2.0f, 1e30f, -0.0f, 0.5f, 1.0f};
+    std::vector<float> l(128), r(128);
+    char text[64];
+    for (int block = 0; block < 200; ++block) {
+        for (int k = 0; k < 40; ++k) {
+            int index = static_cast<int>(rng() % 333);
+            float v = (rng() % 3) ? static_cast<float>(rng() % 1001) / 1000.0f : wild[rng() % 9];
+            p.fx->setParameter(p.fx, index, v);
+            float back = p.fx->getParameter(p.fx, index);
+            ASSERT_TRUE(back >= 0.0f && back <= 1.0f) << index << " " << v;
+            std::memset(text, 0, sizeof text);
+            p.call(effGetParamDisplay, index, 0, text);
+            ASSERT_LE(std::strlen(text), 8u);
+        }
+        p.process(l, r, 128);
+        ASSERT_TRUE(allFinite(l) && allFinite(r));
+    }
+}
+
+TEST(Conformance, AnyBlockSizeAnySampleRate) {
+    for (float rate :
+         {8000.0f, 11025.0f, 22050.0f, 44100.0f, 48000.0f, 96000.0f, 192000.0f, 384000.0f}) {
+        Instance p;
+        p.start(rate, 512);
+        std::vector<float> l(8192), r(8192);
+        std::mt19937 rng(static_cast<uint32_t>(rate));
+        for (int call = 0; call < 30; ++call) {
+            int frames = 1 + static_cast<int>(rng() % 8192); // also beyond the announced block
+            p.process(l, r, frames);
+            ASSERT_TRUE(allFinite(l)) << rate;
+        }
+        float* outs[2] = {l.data(), r.data()};
+        p.fx->processReplacing(p.fx, nullptr, outs, 0);
+        p.fx->processReplacing(p.fx, nullptr, outs, -5);
+        p.fx->processReplacing(p.fx, nullptr, nullptr, 64);
+    }
+}
+
+TEST(Conformance, InPlaceBuffersNullInputsAndTheAccumulatingCall) {
+    Instance p;
+    p.start(44100, 256);
+    std::vector<float> a(256, 0.5f), b(256, -0.5f);
+    float* io[2] = {a.data(), b.data()};
+    p.fx->processReplacing(p.fx, io, io, 256); // inputs and outputs are the same buffers
+    EXPECT_TRUE(allFinite(a) && allFinite(b));
+    float* nullInputs[2] = {nullptr, nullptr};
+    p.fx->processReplacing(p.fx, nullInputs, io, 256);
+    std::vector<float> nanIn(256, NAN);
+    float* nanInputs[2] = {nanIn.data(), nanIn.data()};
+    p.fx->processReplacing(p.fx, nanInputs, io, 256);
+    EXPECT_TRUE(allFinite(a) && allFinite(b));
+    std::fill(a.begin(), a.end(), 0.25f);
+    p.fx->process(p.fx, nullInputs, io, 256); // adds to what is there
+    EXPECT_TRUE(allFinite(a));
+}
+
+TEST(Conformance, EmptyAndHugeEventListsAndPowerToggling) {
+    Instance p;
+    p.start(44100, 512);
+    std::vector<float> l(512), r(512);
+    testmidi::MidiList midi;
+    EXPECT_EQ(p.call(effProcessEvents, 0, 0, midi.list()), 1);
+    p.process(l, r, 512);
+    std::mt19937 rng(8);
+    for (int i = 0; i < 10000; ++i)
+        midi.add(static_cast<int>(rng() % 512), 0x80 | (rng() % 0x70),
+                 static_cast<int>(rng() % 128), static_cast<int>(rng() % 128));
+    EXPECT_EQ(p.call(effProcessEvents, 0, 0, midi.list()), 1);
+    p.process(l, r, 512);
+    EXPECT_TRUE(allFinite(l));
+    for (int b = 0; b < 20; ++b) {
+        p.call(effMainsChanged, 0, b % 2);
+        p.process(l, r, 512);
+        EXPECT_TRUE(allFinite(l));
+    }
+    // An empty state is not a state.
+    EXPECT_EQ(p.call(effSetChunk, 0, 0, l.data()), 0);
+}
+
+// The host's user-interface thread works the dispatcher while the audio thread processes.
+TEST(ConformanceThreads, DispatcherCallsFromASecondThreadWhileProcessing) {
+    int selected = 0;
+    auto state = editedState(selected);
+    Instance p;
+    p.start(48000, 128);
+    std::atomic<bool> stop{false};
+    std::thread audio([&] {
+        std::vector<float> l(128), r(128);
+        std::mt19937 rng(1);
+        testmidi::MidiList midi;
+        while (!stop.load()) {
+            midi.add(static_cast<int>(rng() % 128), 0x90, 40 + static_cast<int>(rng() % 30), 90);
+            midi.add(static_cast<int>(rng() % 128), 0x80, 40 + static_cast<int>(rng() % 30), 0);
+            midi.add(0, 0xB0, 21, static_cast<int>(rng() % 128));
+            p.call(effProcessEvents, 0, 0, midi.list());
+            midi.clear();
+            p.process(l, r, 128);
+            p.fx->setParameter(p.fx, static_cast<int>(rng() % 242), 0.3f); // automation too
+        }
+    });
+    char text[64];
+    for (int round = 0; round < 150; ++round) {
+        restore(p, state);
+        p.call(effSetProgram, 0, round % 128);
+        p.call(effGetParamDisplay, round % 333, 0, text);
+        p.call(effGetParamName, round % 333, 0, text);
+        p.text(effGetProgramName);
+        p.call(effGetProgramNameIndexed, round % 128, -1, text);
+        p.fx->setParameter(p.fx, round % 242, 0.7f);
+        auto saved = chunk(p, round % 2);
+        EXPECT_FALSE(saved.empty());
+    }
+    stop.store(true);
+    audio.join();
+}
