@@ -126,6 +126,7 @@ void MidiPath(benchmark::State& state) {
     std::vector<uint8_t> storage(sizeof(vst::VstEvents) + events.size() * sizeof(void*));
     auto* list = reinterpret_cast<vst::VstEvents*>(storage.data());
     list->numEvents = perBlock;
+    vst::VstEvent** entries = list->events; // perBlock entries, more than the declared two
     std::vector<float> l(256), r(256);
     float* outs[2] = {l.data(), r.data()};
     uint32_t key = 0;
@@ -140,7 +141,7 @@ void MidiPath(benchmark::State& state) {
             e.midiData[0] = static_cast<char>(i % 2 ? 0x80 : 0x90);
             e.midiData[1] = static_cast<char>(note);
             e.midiData[2] = static_cast<char>(i % 2 ? 0 : 100);
-            list->events[i] = reinterpret_cast<vst::VstEvent*>(&e);
+            entries[i] = reinterpret_cast<vst::VstEvent*>(&e);
         }
         key += 7;
         fx.processEvents(list);

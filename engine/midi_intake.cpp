@@ -39,8 +39,10 @@ int32_t QX_DSP_VST::processEvents(vst::VstEvents* events) {
     // Deltas stay inside the host block, whatever the host sends.
     const int64_t lastFrame = (blockSize_ > 1 ? blockSize_ : 1) - 1;
     float bend = kNone, mod = kNone, pressure = kNone;
+    // The list holds numEvents pointers, more than the declared two.
+    vst::VstEvent* const* entries = events->events;
     for (int32_t n = 0; n < events->numEvents; ++n) {
-        const vst::VstEvent* e = events->events[n];
+        const vst::VstEvent* e = entries[n];
         if (!e || e->type != vst::kVstMidiType) continue;
         const auto& m = *reinterpret_cast<const vst::VstMidiEvent*>(e);
         int64_t delta =

@@ -1,6 +1,7 @@
 #!/bin/sh
 # Sets up, builds and runs every test: the normal build, then an AddressSanitizer +
-# UndefinedBehaviorSanitizer build, and the threaded tests under ThreadSanitizer.
+# UndefinedBehaviorSanitizer build, the threaded tests under ThreadSanitizer, and the libFuzzer
+# targets for a bounded time (FUZZ_SECONDS, default 60 each).
 set -eu
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh
@@ -18,4 +19,6 @@ cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARLIX_TSA
 cmake --build build-tsan -j "$jobs"
 TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
   ctest --test-dir build-tsan --output-on-failure -j "$jobs" -R Thread
-echo "all tests passed (normal, address/undefined and thread sanitizer builds)"
+# Every fuzz target from its corpus, about a minute each.
+./scripts/fuzz.sh "${FUZZ_SECONDS:-60}"
+echo "all tests passed (normal, address/undefined and thread sanitizer builds, fuzz targets)"

@@ -25,8 +25,9 @@ class MidiList {
         storage_.assign(sizeof(vst::VstEvents) + events_.size() * sizeof(void*), 0);
         auto* l = reinterpret_cast<vst::VstEvents*>(storage_.data());
         l->numEvents = static_cast<int32_t>(events_.size());
+        vst::VstEvent** entries = l->events; // numEvents entries, more than the declared two
         for (size_t i = 0; i < events_.size(); ++i)
-            l->events[i] = reinterpret_cast<vst::VstEvent*>(&events_[i]);
+            entries[i] = reinterpret_cast<vst::VstEvent*>(&events_[i]);
         return l;
     }
     void clear() { events_.clear(); }

@@ -186,6 +186,13 @@ std::string quote(const std::string& s) {
     return out + "\"";
 }
 
+// Texts are stored NUL-terminated and written back quoted on one line.
+bool hasControlCharacter(const std::string& s) {
+    for (char c : s)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return true;
+    return false;
+}
+
 bool equalsIgnoreCase(const std::string& a, const char* b) {
     size_t n = std::strlen(b);
     if (a.size() != n) return false;
@@ -347,6 +354,7 @@ class Compiler {
         std::string name;
         if (!c.quoted(name) || !c.atEnd()) return fail(message, "name needs a quoted text");
         if (name.size() > 24) return fail(message, "name longer than 24 characters");
+        if (hasControlCharacter(name)) return fail(message, "control character in the name");
         std::memset(programName(rec_), 0, record::kNameSize);
         std::memcpy(programName(rec_), name.data(), name.size());
         return true;
@@ -403,6 +411,7 @@ class Compiler {
             if (!isQuoted) return fail(message, "text value must be quoted");
             if (text.size() >= record::kStringSlotSize)
                 return fail(message, "text longer than 259 characters");
+            if (hasControlCharacter(text)) return fail(message, "control character in the text");
             char* slot = stringSlot(rec_, lookup_.slot[param] & 127);
             std::memset(slot, 0, record::kStringSlotSize);
             std::memcpy(slot, text.data(), text.size());

@@ -329,8 +329,9 @@ int main(int argc, char** argv) {
             eventsBuffer.assign(sizeof(VstEvents) + count * sizeof(VstEvent*), 0);
             auto* list = reinterpret_cast<VstEvents*>(eventsBuffer.data());
             list->numEvents = static_cast<int32_t>(count);
+            VstEvent** entries = list->events; // count entries, more than the declared two
             for (size_t i = 0; i < count; ++i)
-                list->events[i] = reinterpret_cast<VstEvent*>(&midiEvents[i]);
+                entries[i] = reinterpret_cast<VstEvent*>(&midiEvents[i]);
             plugin.call(effProcessEvents, 0, 0, list);
         }
         fx->processReplacing(fx, ins, outs, n);
