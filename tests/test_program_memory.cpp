@@ -200,6 +200,8 @@ TEST(ProgramSource, MistakesAreReportedWithFileAndLine) {
     EXPECT_EQ(compileError("learn \"LPF Cutoff\" = cc 128\n"),
               "lead.tlx:1: learn takes cc 0..127, nrpn 0..16383, code N or none");
     EXPECT_EQ(compileError("volume 3\n"), "lead.tlx:1: unknown setting \"volume\"");
+    EXPECT_EQ(compileError(std::string("name = \"\x01x\"\n")),
+              "lead.tlx:1: control character in the name");
     EXPECT_EQ(compileError("version = 2400\n\"Bend Depth\" = 24\n"),
               "lead.tlx:2: a version 2400 program holds a Bend Depth of at most 12");
 }

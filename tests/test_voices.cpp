@@ -278,6 +278,16 @@ TEST_F(Voices, EverythingStopsOnAllNotesOffAndSuspend) {
     EXPECT_EQ(allocator().activeVoices(), 0); // no pending note came back
 }
 
+TEST_F(Voices, ChangingTheMidiChannelReleasesHeldKeys) {
+    midi(0, 0x90, 60, 100);
+    run(4);
+    EXPECT_TRUE(voice(0).gateOn);
+    fx.setParameter(211, 5.0f / 16.0f); // the key's note-off would now be filtered out
+    run(4);
+    EXPECT_FALSE(voice(0).gateOn);
+    EXPECT_EQ(allocator().heldKeys(), 0);
+}
+
 TEST_F(Voices, MpeNotesCarryTheirChannelAndItsBend) {
     fx.setParameter(232, 1.0f); // MPE Active
     run(3);

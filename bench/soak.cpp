@@ -1,0 +1,137 @@
+// Soak run: randomised MIDI (20 voices busy) and automation into the whole instrument for a
+// given time (default 10 minutes of wall clock). Reports memory at the start and the end, the
+// slowest block, non-finite samples, guard trips, dropped events and, once every key is
+// released, voices still playing (stuck notes).
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <vector>
+
+#include "dsp/voice_allocation.h"
+#include "engine/qx_dsp_vst.h"
+
+using namespace tarlix;
+
+namespace {
+intptr_t host(vst::AEffect*, int32_t op, int32_t, intptr_t, void*, float) {
+    return op == vst::audioMasterVersion ? 2400 : 0;
+}
+
+long residentKiB() {
+    long pages = 0, resident = 0;
+    if (FILE* f = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2) resident = 0;
+        std::fclose(f);
+    }
+    return resident * 4;
+}
+
+struct Stream {
+    std::vector<vst::VstMidiEvent> events;
+    std::vector<uint8_t> storage;
+    void add(int delta, int status, int d1, int d2) {
+        vst::VstMidiEvent e{};
+        e.type = vst::kVstMidiType;
+        e.byteSize = sizeof e;
+        e.deltaFrames = delta;
+        e.midiData[0] = static_cast<char>(status);
+        e.midiData[1] = static_cast<char>(d1);
+        e.midiData[2] = static_cast<char>(d2);
+        events.push_back(e);
+    }
+    void send(QX_DSP_VST& fx) {
+        storage.assign(sizeof(vst::VstEvents) + events.size() * sizeof(void*), 0);
+        auto* list = reinterpret_cast<vst::VstEvents*>(storage.data());
+        list->numEvents = static_cast<int32_t>(events.size());
+        vst::VstEvent** entries = list->events;
+        for (size_t i = 0; i < events.size(); ++i)
+            entries[i] = reinterpret_cast<vst::VstEvent*>(&events[i]);
+        fx.processEvents(list);
+        events.clear();
+    }
+};
+} // namespace
+
+int main(int argc, char** argv) {
+    const double seconds = argc > 1 ? std::atof(argv[1]) : 600.0;
+    constexpr int kBlock = 256;
+    QX_DSP_VST fx(host);
+    fx.setSampleRate(48000);
+    fx.setBlockSize(kBlock);
+    fx.resume();
+    auto* allocator = dynamic_cast<QX_DSP_Midi_to_Poly_Gen2*>(fx.context().modules[56]);
+    if (!allocator) {
+        std::fprintf(stderr, "soak: no voice allocator at module 56\n");
+        return 1;
+    }
+    std::vector<float> l(kBlock), r(kBlock);
+    float* outs[2] = {l.data(), r.data()};
+    std::mt19937 rng(77);
+    Stream midi;
+    const long memoryAtStart = residentKiB();
+    long memoryAfterWarmUp = 0;
+    uint64_t blocks = 0, nonFinite = 0, notes = 0;
+    double slowest = 0.0;
+    const auto start = std::chrono::steady_clock::now();
+    for (;;) {
+        double elapsed =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        if (elapsed >= seconds) break;
+        for (int k = static_cast<int>(rng() % 6); k > 0; --k) {
+            int kind = static_cast<int>(rng() % 100);
+            int delta = static_cast<int>(rng() % kBlock);
+            int key = 30 + static_cast<int>(rng() % 60);
+            if (kind < 45) {
+                midi.add(delta, 0x90, key, 1 + static_cast<int>(rng() % 127));
+                ++notes;
+            } else if (kind < 85) {
+                midi.add(delta, 0x80, key, 0);
+            } else if (kind < 90) {
+                midi.add(delta, 0xB0, 64, (rng() % 2) ? 127 : 0);
+            } else if (kind < 95) {
+                midi.add(delta, 0xE0, static_cast<int>(rng() % 128), static_cast<int>(rng() % 128));
+            } else if (kind < 97) {
+                midi.add(delta, 0xB0, 1, static_cast<int>(rng() % 128));
+            } else {
+                midi.add(delta, 0xC0, static_cast<int>(rng() % 128), 0);
+            }
+        }
+        midi.send(fx);
+        for (int k = static_cast<int>(rng() % 4); k > 0; --k)
+            fx.setParameter(static_cast<int>(rng() % 242),
+                            static_cast<float>(rng() % 1001) / 1000.0f);
+        auto t0 = std::chrono::steady_clock::now();
+        fx.processReplacing(nullptr, outs, kBlock);
+        double took = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+        if (took > slowest) slowest = took;
+        for (int i = 0; i < kBlock; ++i)
+            nonFinite += !std::isfinite(l[i]) + !std::isfinite(r[i]);
+        if (++blocks == 20000) memoryAfterWarmUp = residentKiB();
+    }
+    // Every key up, the pedal too; then a second of audio for deferred note-offs and fades.
+    midi.add(0, 0xB0, 64, 0);
+    for (int key = 0; key < 128; ++key)
+        midi.add(0, 0x80, key, 0);
+    midi.send(fx);
+    for (int b = 0; b < 200; ++b)
+        fx.processReplacing(nullptr, outs, kBlock);
+    int playing = 0;
+    for (int v = 0; v < allocator->voiceCount(); ++v)
+        playing += allocator->state(v) == QX_DSP_Midi_to_Poly_Gen2::State::Playing;
+    const double audioSeconds = static_cast<double>(blocks) * kBlock / 48000.0;
+    std::printf("soak: %.0f s wall, %.0f s of audio (%llu blocks of %d at 48 kHz), %llu note-ons\n",
+                seconds, audioSeconds, static_cast<unsigned long long>(blocks), kBlock,
+                static_cast<unsigned long long>(notes));
+    std::printf("memory: %ld KiB at start, %ld KiB after warm-up, %ld KiB at the end\n",
+                memoryAtStart, memoryAfterWarmUp, residentKiB());
+    std::printf("slowest block: %.1f us (budget %.1f us); non-finite samples: %llu; guard trips: "
+                "%llu; dropped events: %llu\n",
+                slowest * 1e6, kBlock / 48.0 * 1000.0, static_cast<unsigned long long>(nonFinite),
+                static_cast<unsigned long long>(fx.guardTrips()),
+                static_cast<unsigned long long>(fx.droppedEvents()));
+    std::printf("after releasing every key: %d voices still playing, %d keys held\n", playing,
+                allocator->heldKeys());
+    return (nonFinite == 0 && playing == 0 && allocator->heldKeys() == 0) ? 0 : 1;
+}
