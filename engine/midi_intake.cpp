@@ -27,10 +27,8 @@ void QX_DSP_VST::noteEngineField(int index, int32_t intValue) {
     if (index == kMidiChannelParam) {
         int channel = intValue >= 0 && intValue <= 15 ? intValue : -1;
         // Keys held on the old channel would never hear their note-off: release them.
-        if (midiChannel_.exchange(channel, std::memory_order_relaxed) != channel)
-            postAllNotesOff();
-    }
-    else if (index == kMpeActiveParam)
+        if (midiChannel_.exchange(channel, std::memory_order_relaxed) != channel) postAllNotesOff();
+    } else if (index == kMpeActiveParam)
         mpeActive_.store(intValue != 0, std::memory_order_relaxed);
     else if (index == kMpeSwapParam)
         pressureSwap_.store(intValue != 0, std::memory_order_relaxed);

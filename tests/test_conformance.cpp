@@ -1,6 +1,7 @@
 // What plug-in validators and real hosts do to a plug-in, through the loaded library: many
 // instances, state restored in any order of calls, wild automation, any block size and sample
 // rate, in-place buffers, huge event lists, and calls from a second thread.
+#include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <cstring>
@@ -269,4 +270,43 @@ TEST(ConformanceThreads, DispatcherCallsFromASecondThreadWhileProcessing) {
     }
     stop.store(true);
     audio.join();
+}
+
+// A validator's state round: save, randomise every parameter, restore: each parameter is back
+// and the state saved again is byte-identical. Restoring tells the host nothing (no flood of
+// automation), and power toggling or a program list walk loses no edit.
+TEST(Conformance, RandomiseThenRestoreAndNoAutomationFlood) {
+    Instance p;
+    p.start(44100, 256);
+    std::vector<float> l(256), r(256);
+    p.fx->setParameter(p.fx, 83, 0.123f);
+    auto saved = chunk(p, false);
+    std::vector<float> before(333);
+    for (int i = 0; i < 333; ++i)
+        before[i] = p.fx->getParameter(p.fx, i);
+    std::mt19937 rng(12);
+    for (int i = 0; i < 333; ++i)
+        p.fx->setParameter(p.fx, i, static_cast<float>(rng() % 1000) / 999.0f);
+    p.process(l, r, 256);
+    hostCalls().clear();
+    restore(p, saved);
+    for (int32_t op : hostCalls())
+        EXPECT_NE(op, audioMasterAutomate) << "restoring reported parameters to the host";
+    for (int i = 0; i < 333; ++i)
+        EXPECT_EQ(p.fx->getParameter(p.fx, i), before[i]) << i;
+    EXPECT_EQ(chunk(p, false), saved);
+    // Walk the program list and come back: nothing of the edit is lost.
+    for (int prog : {5, 17, 0}) {
+        p.call(effSetProgram, 0, prog);
+        p.text(effGetProgramName);
+        p.process(l, r, 256);
+    }
+    for (int b = 0; b < 4; ++b) {
+        p.call(effMainsChanged, 0, b % 2);
+        p.process(l, r, 256);
+    }
+    EXPECT_FLOAT_EQ(p.fx->getParameter(p.fx, 83), 0.123f);
+    // Program 0 is byte for byte what was saved (the programs visited were upgraded on load).
+    auto now = chunk(p, false);
+    EXPECT_TRUE(std::equal(saved.begin(), saved.begin() + 5876, now.begin()));
 }
