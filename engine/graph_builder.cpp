@@ -3,6 +3,7 @@
 #include <cstring>
 #include <new>
 
+#include "dsp/arp_sequencer.h"
 #include "dsp/placeholder.h"
 #include "dsp/tarlix2_control.h"
 #include "dsp/voice_allocation.h"
@@ -21,7 +22,11 @@ enum class Kind {
     VoiceAllocator,
     VoiceCollector,
     MpeSwitch,
-    Control
+    Control,
+    HostTempo,
+    SyncTempo,
+    Arpeggiator,
+    StepCounter
 };
 
 // Code ranges of the module classes. A code in no range creates nothing.
@@ -54,7 +59,7 @@ constexpr CodeRange kClasses[] = {
     {6251, 6252, Kind::Placeholder},    // Panner
     {6258, 6260, Kind::Placeholder},    // Soft_Limiter
     {6264, 6265, Kind::Placeholder},    // Saturation
-    {6281, 6283, Kind::Placeholder},    // Counter_Indexing
+    {6281, 6283, Kind::StepCounter},    // Counter_Indexing
     {6293, 6297, Kind::Placeholder},    // HAHDSR_Env
     {6299, 6300, Kind::Placeholder},    // HAHDSR_Env with the allocator and voice number
     {6306, 6310, Kind::Placeholder},    // FadeIn
@@ -71,11 +76,11 @@ constexpr CodeRange kClasses[] = {
     {6444, 6447, Kind::Placeholder},    // Multi_Filter
     {6449, 6449, Kind::Placeholder},    // Multi_Filter with the allocator and voice number
     {6459, 6463, Kind::Placeholder},    // PitchShifter
-    {6487, 6488, Kind::Placeholder},    // Midi_Sync_Tempo
-    {6490, 6491, Kind::Placeholder},    // Host_Tempo
+    {6487, 6488, Kind::SyncTempo},      // Midi_Sync_Tempo
+    {6490, 6491, Kind::HostTempo},      // Host_Tempo
     {6493, 6495, Kind::MidiAdder},      // Midi_Adder
     {6497, 6497, Kind::Placeholder},    // Midi_Velocity
-    {6504, 6505, Kind::MidiPass},       // Midi_Phrase_Arp
+    {6504, 6505, Kind::Arpeggiator},    // Midi_Phrase_Arp
     {6507, 6507, Kind::Placeholder},    // OS_Command
     {6508, 6524, Kind::Placeholder},    // Copy_Paste
     {6526, 6527, Kind::MpeSwitch},      // MPE_Switch
@@ -108,6 +113,14 @@ QX_ModuleBase* create(Kind kind, ModuleContext* ctx, bool held) {
         return new (std::nothrow) QX_DSP_MPE_Switch(ctx, held);
     case Kind::Control:
         return new (std::nothrow) QX_DSP_Tarlix2_Control(ctx, held);
+    case Kind::HostTempo:
+        return new (std::nothrow) QX_DSP_Host_Tempo(ctx, held);
+    case Kind::SyncTempo:
+        return new (std::nothrow) QX_DSP_Midi_Sync_Tempo(ctx, held);
+    case Kind::Arpeggiator:
+        return new (std::nothrow) QX_DSP_Midi_Phrase_Arp(ctx, held);
+    case Kind::StepCounter:
+        return new (std::nothrow) QX_DSP_Counter_Indexing(ctx, held);
     case Kind::None:
         break;
     }

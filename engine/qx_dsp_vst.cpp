@@ -238,6 +238,7 @@ void QX_DSP_VST::processReplacing(float** inputs, float** outputs, int32_t frame
     float* outR = outputs[1];
     int n = moduleCount_.load(std::memory_order_acquire);
     DenormalGuard guard;
+    readHostTime();
     drainPendingParameters();
     takeProgramRequest();
     if (n == 0) {
@@ -299,6 +300,20 @@ void QX_DSP_VST::recoverFromFault(float* left, float* right, int32_t frames) {
     for (int i = 0; i < moduleCount(); ++i)
         if (QX_ModuleBase* m = context_.modules[i]) m->Reset();
     postAllNotesOff();
+}
+
+// No time information, an invalid or unusable tempo: 120 BPM, transport stopped.
+void QX_DSP_VST::readHostTime() {
+    hostTempo_ = 120.0;
+    hostPlaying_ = false;
+    if (!hasHost()) return;
+    intptr_t answer = callHost(vst::audioMasterGetTime, 0, vst::kVstTempoValid, nullptr, 0.0f);
+    const auto* info = reinterpret_cast<const vst::VstTimeInfo*>(answer);
+    if (!info) return;
+    hostPlaying_ = (info->flags & vst::kVstTransportPlaying) != 0;
+    double bpm = info->tempo;
+    if ((info->flags & vst::kVstTempoValid) && std::isfinite(bpm) && bpm > 0.0)
+        hostTempo_ = bpm > 999.0 ? 999.0 : bpm;
 }
 
 // A program load the host side asked for: at once while nothing has sounded yet, otherwise

@@ -105,6 +105,9 @@ class QX_DSP_VST : public vst::AudioEffectX {
     void applyParameterAt(uint64_t time, int32_t index, float value);
     // Every parameter learned to `code` (a controller 0..127 or 200 + NRPN) follows `value`.
     void applyMidiLearn(uint64_t time, int code, float value);
+    // The host's tempo (BPM; 120 when it gives none) and transport, read once per host block.
+    double hostTempo() const { return hostTempo_; }
+    bool hostPlaying() const { return hostPlaying_; }
     int midiChannel() const { return midiChannel_.load(std::memory_order_relaxed); }
     int lastController() const { return lastController_.load(std::memory_order_relaxed); }
     void setLastController(int code) { lastController_.store(code, std::memory_order_relaxed); }
@@ -179,6 +182,7 @@ class QX_DSP_VST : public vst::AudioEffectX {
     void deleteModules(int count);
     void runProgramFade(float* left, float* right, int32_t frames);
     void recoverFromFault(float* left, float* right, int32_t frames);
+    void readHostTime();
     void checkMpeSwitch();
     void postAllNotesOff();
 
@@ -229,6 +233,8 @@ class QX_DSP_VST : public vst::AudioEffectX {
     uint8_t nrpnMsb_ = 255, nrpnLsb_ = 255, dataMsb_ = 0, dataLsb_ = 0;
     int mpeSeen_ = -1;
     std::atomic<uint64_t> guardTrips_{0};
+    double hostTempo_ = 120.0;
+    bool hostPlaying_ = false;
     int graphBuilds_ = 0;
     int plainResumes_ = 0;
     vst::VstSpeakerArrangement inputArrangement_{}, outputArrangement_{};

@@ -68,3 +68,22 @@ TEST(Renderer, BadInputFailsCleanlyWithoutOutput) {
               0);
     EXPECT_TRUE(fs::exists(out));
 }
+
+TEST(Renderer, TempoOptionRetimesTheSong) {
+    TempDir dir;
+    auto frames = [&](const std::string& extra) {
+        fs::path out = dir.path / "t.wav";
+        EXPECT_EQ(
+            run("--tail 0 " + extra + " " TARLIX_SOURCE_DIR "/examples/demo.mid " + out.string()),
+            0);
+        SF_INFO info{};
+        SNDFILE* f = sf_open(out.c_str(), SFM_READ, &info);
+        if (f) sf_close(f);
+        return static_cast<double>(info.frames);
+    };
+    double normal = frames(""), slow = frames("--tempo 60");
+    EXPECT_NEAR(slow / normal, 2.0, 0.01); // the demo is at 120 BPM
+    EXPECT_NE(
+        run("--tempo 0 " TARLIX_SOURCE_DIR "/examples/demo.mid " + (dir.path / "x.wav").string()),
+        0);
+}

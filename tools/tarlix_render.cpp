@@ -24,7 +24,8 @@ namespace {
 struct Options {
     std::string plugin, input, output, bank, preset;
     int program = -1, rate = 44100, block = 512;
-    double tail = -1.0; // < 0: until silent
+    double tail = -1.0;  // < 0: until silent
+    double tempo = -1.0; // > 0: a fixed tempo instead of the file's tempo map
     bool pcm24 = false, info = false;
     std::vector<std::pair<std::string, float>> params;
 };
@@ -67,6 +68,7 @@ void usage() {
                  "  --bank FILE          load a .Bnk bank before rendering\n"
                  "  --preset FILE        load a .pst program before rendering\n"
                  "  --tail SECONDS       release tail (default: until silent, at most 30 s)\n"
+                 "  --tempo BPM          play at this tempo instead of the file's tempo map\n"
                  "  --pcm24              24-bit PCM instead of 32-bit float\n"
                  "  --info               print identity, programs and parameters\n");
 }
@@ -111,7 +113,12 @@ Options parseArgs(int argc, char** argv) {
             o.bank = value("--bank");
         else if (a == "--preset")
             o.preset = value("--preset");
-        else if (a == "--tail") {
+        else if (a == "--tempo") {
+            char* end = nullptr;
+            const char* v = value("--tempo");
+            o.tempo = std::strtod(v, &end);
+            if (*end || !(o.tempo >= 10.0 && o.tempo <= 999.0)) fail("--tempo takes 10..999 BPM");
+        } else if (a == "--tail") {
             char* end = nullptr;
             const char* v = value("--tail");
             o.tail = std::strtod(v, &end);
@@ -237,6 +244,8 @@ int main(int argc, char** argv) {
     midi::Song song;
     std::string error;
     if (!o.info && !midi::load(o.input, song, error)) fail(o.input + ": " + error);
+    if (o.tempo > 0) // one tempo for the whole song: its timing and what the host reports
+        song.tempo = {{0, static_cast<uint32_t>(60000000.0 / o.tempo + 0.5)}};
 
     gRate = o.rate;
     gBlock = o.block;

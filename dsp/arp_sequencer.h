@@ -1,0 +1,94 @@
+// Tempo, clocks, the arpeggiator and the step sequencer's counter: the instrument's timing.
+#pragma once
+#include <cstdint>
+
+#include "dsp/module_base.h"
+
+namespace tarlix {
+
+// The host's tempo and transport, read by the engine once per host block.
+class QX_DSP_Host_Tempo : public QX_ModuleBase {
+  public:
+    QX_DSP_Host_Tempo(ModuleContext* context, bool createdHeld);
+    void Prepare() override;
+    void Render(int offset, int count) override;
+
+  private:
+    double lastTempo_ = -1.0;
+    int lastPlaying_ = -1;
+};
+
+// Up to four clocks of one-sample pulses locked to the tempo, restarted by the first key.
+class QX_DSP_Midi_Sync_Tempo : public QX_ModuleBase {
+  public:
+    static constexpr double kRateMultipliers[9] = {0.125, 0.25, 0.5, 1, 2, 4, 8, 16, 32};
+    QX_DSP_Midi_Sync_Tempo(ModuleContext* context, bool createdHeld);
+    void Prepare() override;
+    void HandleEvent(const EventRecord& e, int offset) override;
+    void Render(int offset, int count) override;
+
+  private:
+    struct Clock {
+        double multiplier = 1.0, half = 1.0, phase = 0.0, increment = 0.0;
+        bool recompute = true, hold = false, pending = false;
+    };
+    void pulse(int output, uint64_t time);
+    void updateIncrement(Clock& c);
+    void realign(Clock& c);
+    bool connected(int k) const { return inputs[2 + k] != nullptr; }
+
+    Clock clocks_[4];
+    double tempoVolts_ = 12.0, rate_ = 44100.0;
+    uint64_t start_ = 0;
+    int keysDown_ = 0;
+};
+
+class QX_DSP_Midi_Phrase_Arp : public QX_ModuleBase {
+  public:
+    QX_DSP_Midi_Phrase_Arp(ModuleContext* context, bool createdHeld);
+    void Prepare() override;
+    void HandleEvent(const EventRecord& e, int offset) override;
+    void Render(int offset, int count) override;
+
+  private:
+    struct Entry {
+        uint8_t note, velocity, channel;
+    };
+    void handleMidi(uint32_t word, float value);
+    void step();
+    void resetPattern();
+    void stopSounding(uint64_t time);
+    void removeReleasedEntries();
+    void send(uint64_t time, uint32_t word) {
+        SendEvent(time, 0, 0, static_cast<int32_t>(word), 0.0f, nullptr);
+    }
+
+    Entry held_[32] = {};
+    int count_ = 0;
+    uint8_t down_[128] = {};
+    int keysDown_ = 0;
+    int index_ = 0, direction_ = 1, octave_ = 0, range_ = 0, mode_ = 1;
+    bool on_ = false, hold_ = false, legato_ = false, constantVelocity_ = false;
+    float gate_ = 0.5f, tempoVolts_ = 12.0f, half_ = 1.0f, multiplier_ = 1.0f;
+    bool sounding_ = false;
+    uint32_t soundingWord_ = 0; // the note-on of the note that sounds
+    uint64_t offTime_ = 0;
+};
+
+class QX_DSP_Counter_Indexing : public QX_ModuleBase {
+  public:
+    QX_DSP_Counter_Indexing(ModuleContext* context, bool createdHeld);
+    void HandleEvent(const EventRecord& e, int offset) override;
+    int currentStep() const { return step_; }
+
+  private:
+    void restart();
+    void advance();
+    uint32_t nextRandom();
+
+    int first_ = 0, last_ = 7, step_ = 0, direction_ = 1, mode_ = 0, markStep_ = -1;
+    bool on_ = false;
+    uint32_t random_ = 0x9E3779B9u;
+};
+
+} // namespace tarlix
