@@ -421,7 +421,10 @@ void QX_DSP_Counter_Indexing::HandleEvent(const EventRecord& e, int) {
         random_ = static_cast<uint32_t>(i) * 2654435761u + 1u;
         break;
     case 5:
-        if (on_ && i == 0) SendEvent(now, 0, 0, -2, -2.0f, nullptr); // the neutral values
+        if (on_ && i == 0) {
+            SendEvent(now, 0, 0, -2, -2.0f, nullptr); // the neutral values
+            showStep(-2);
+        }
         on_ = i != 0;
         break;
     case 6:
@@ -440,8 +443,18 @@ void QX_DSP_Counter_Indexing::HandleEvent(const EventRecord& e, int) {
     if (step_ < first_ || step_ > last_) step_ = first_;
 }
 
+// The step displays bound to this counter show the playing step (-2: none, sequencer off).
+void QX_DSP_Counter_Indexing::showStep(int step) {
+    if (!context->engine) return;
+    for (int slot = 0; slot < kBindingSlots; ++slot)
+        if (paramTag[slot])
+            context->engine->postEditorValue(paramSlot[slot],
+                                             step >= 0 ? static_cast<float>(step) + 0.2f : -2.0f);
+}
+
 void QX_DSP_Counter_Indexing::advance() {
     SendEvent(now, 0, 0, step_, static_cast<float>(step_), nullptr);
+    showStep(step_);
     if (step_ == markStep_) {
         SendEvent(now, 1, 0, 1, 10.0f, nullptr);
         SendEvent(now + 1, 1, 0, 0, 0.0f, nullptr);

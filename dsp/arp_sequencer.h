@@ -84,6 +84,7 @@ class QX_DSP_Counter_Indexing : public QX_ModuleBase {
   private:
     void restart();
     void advance();
+    void showStep(int step);
     uint32_t nextRandom();
 
     int first_ = 0, last_ = 7, step_ = 0, direction_ = 1, mode_ = 0, markStep_ = -1;

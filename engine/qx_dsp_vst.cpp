@@ -48,6 +48,12 @@ QX_DSP_VST::QX_DSP_VST(vst::HostCallback host)
         d.store(0, std::memory_order_relaxed);
     for (auto& v : liveValue_)
         v.store(0.0f, std::memory_order_relaxed);
+    for (auto& v : editorValue_)
+        v.store(0.0f, std::memory_order_relaxed);
+    for (auto& d : editorValueDirty_)
+        d.store(0, std::memory_order_relaxed);
+    for (auto& d : editorNoticeDirty_)
+        d.store(0, std::memory_order_relaxed);
     for (auto& c : learnMirror_)
         c.store(kNotLearned, std::memory_order_relaxed);
     context_.pool = &pool_;
@@ -539,8 +545,30 @@ void QX_DSP_VST::addParameterRoute(QX_ModuleBase* module, int moduleIndex, int e
 }
 
 void QX_DSP_VST::notifyEditor(int32_t index, const void*) {
+    // The editor reads names and pictures itself when it takes the notice on its own thread.
     if (index < 0 || index >= kNumEngineValues) return;
-    // The editor pulls its updates on its own timer; nothing to do until it exists.
+    editorNoticeDirty_[index / 32].fetch_or(1u << (index % 32), std::memory_order_release);
+}
+
+void QX_DSP_VST::postEditorValue(int32_t tag, float value) {
+    if (tag < 0 || tag >= kNumEngineValues) return;
+    editorValue_[tag].store(value, std::memory_order_relaxed);
+    editorValueDirty_[tag / 32].fetch_or(1u << (tag % 32), std::memory_order_release);
+}
+
+bool QX_DSP_VST::takeEditorValue(int32_t tag, float& value) {
+    if (tag < 0 || tag >= kNumEngineValues) return false;
+    uint32_t bit = 1u << (tag % 32);
+    if (!(editorValueDirty_[tag / 32].fetch_and(~bit, std::memory_order_acquire) & bit))
+        return false;
+    value = editorValue_[tag].load(std::memory_order_relaxed);
+    return true;
+}
+
+bool QX_DSP_VST::takeEditorNotice(int32_t tag) {
+    if (tag < 0 || tag >= kNumEngineValues) return false;
+    uint32_t bit = 1u << (tag % 32);
+    return (editorNoticeDirty_[tag / 32].fetch_and(~bit, std::memory_order_acquire) & bit) != 0;
 }
 
 // ---- programs ---------------------------------------------------------------------------

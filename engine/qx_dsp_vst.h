@@ -72,6 +72,11 @@ class QX_DSP_VST : public vst::AudioEffectX {
     const char* getProgramNamePointer(int32_t program);
     void setEngineValue(int32_t index, float value, bool dispatch);
     void notifyEditor(int32_t index, const void* data);
+    // The editor is never called from the audio thread: values for its controls wait in a
+    // mailbox (one slot per tag, the latest value wins) that its timer empties.
+    void postEditorValue(int32_t tag, float value);
+    bool takeEditorValue(int32_t tag, float& value);
+    bool takeEditorNotice(int32_t tag);
     void reloadProgram() { setProgram(selectedProgram_.load()); }
     void nextProgram();
     void previousProgram();
@@ -233,6 +238,9 @@ class QX_DSP_VST : public vst::AudioEffectX {
     uint8_t nrpnMsb_ = 255, nrpnLsb_ = 255, dataMsb_ = 0, dataLsb_ = 0;
     int mpeSeen_ = -1;
     std::atomic<uint64_t> guardTrips_{0};
+    std::atomic<float> editorValue_[tarlix::kNumEngineValues];
+    std::atomic<uint32_t> editorValueDirty_[(tarlix::kNumEngineValues + 31) / 32];
+    std::atomic<uint32_t> editorNoticeDirty_[(tarlix::kNumEngineValues + 31) / 32];
     double hostTempo_ = 120.0;
     bool hostPlaying_ = false;
     int graphBuilds_ = 0;

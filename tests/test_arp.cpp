@@ -48,15 +48,15 @@ constexpr PatchEntry kSync[] = {{0, 0, 6494}, {1, 1, 6491}, {2, 0, 133},
 constexpr PatchEntry kArp[] = {{0, 0, 6494}, {2, 2, 6488}, {3, 1, 6491}, {4, 0, 130},
                                {5, 0, 126},  {6, 0, 127},  {7, 0, 129},  {10, 0, 128},
                                {11, 0, 124}, {12, 0, 125}, {13, 0, 194}};
-constexpr PatchEntry kCounter[] = {
-    {1, 0, 134}, {2, 0, 132}, {5, 0, 131}, {6, 11, 6488}, {7, 1, 6488}};
+constexpr PatchEntry kCounter[] = {{1, 0, 134},  {2, 0, 132},   {5, 0, 131},  {6, 11, 6488},
+                                   {7, 1, 6488}, {200, 1, 402}, {201, 1, 403}};
 constexpr PatchEntry kListen[] = {{0, 0, 6505}, {1, 0, 6282}};
 constexpr PatchRow kTable[] = {
     {6491, 0, nullptr, 0},
     {6494, 0, kAdder, 1},
     {6488, 0, kSync, 6},
     {6505, 0, kArp, 11},
-    {6282, 0, kCounter, 5},
+    {6282, 0, kCounter, 7},
     {6100, 0, kListen, 2},
     {kPatchEndMark, 0, nullptr, 0},
 };
@@ -280,5 +280,15 @@ TEST_F(Arp, SequencerStepsInEveryDirection) {
         for (const Heard& h : recorder().heard)
             if (h.port == 1) steps.push_back(h.value);
         EXPECT_EQ(steps, c.steps) << "direction " << c.direction << " length " << c.length;
+        // The step displays learn the playing step through the editor's mailbox.
+        float shown = -1.0f;
+        ASSERT_TRUE(fx().takeEditorValue(403, shown));
+        EXPECT_FLOAT_EQ(shown, static_cast<float>(steps.back()) + 0.2f);
+        EXPECT_FALSE(fx().takeEditorValue(403, shown)); // taken once
     }
+    fx().setParameter(131, 0.0f); // off: no step is shown
+    run(1);
+    float shown = 0.0f;
+    ASSERT_TRUE(fx().takeEditorValue(402, shown));
+    EXPECT_EQ(shown, -2.0f);
 }
