@@ -326,6 +326,7 @@ void QX_DSP_Midi_Phrase_Arp::step() {
     const double length = std::trunc(6.0 / tempoVolts_ / (half_ * multiplier_) * rate);
     const uint64_t t = now;
     const int top = range_ * 12;
+    if (routes[3]) SendEvent(t, 3, 0, 1, 10.0f, nullptr); // a step pulse, for whoever listens
     const bool upDown = (mode_ == 3 || mode_ == 4) && !(count_ == 1 && range_ == 0);
     if (mode_ == 5) {
         index_ = random_int(count_);
