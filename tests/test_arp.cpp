@@ -231,6 +231,27 @@ TEST_F(Arp, GateLengthConstantVelocityAndNoHungNotes) {
     EXPECT_EQ((recorder().heard[0].value >> 8) & 0x7F, 70); // straight through
 }
 
+TEST_F(Arp, HoldLatchesTheChordUntilReleased) {
+    start(120.0, 44100);
+    fx().setParameter(125, 1.0f); // "Arp Hold"
+    run(1);
+    midi.add(0, 0x90, 60, 100);
+    midi.add(0, 0x90, 64, 100);
+    run(2);
+    midi.add(0, 0x80, 60, 0);
+    midi.add(0, 0x80, 64, 0);
+    runSeconds(2.0, 44100);
+    EXPECT_GE(noteOns().size(), 4u); // the pattern plays on with the keys up
+    fx().setParameter(125, 0.0f);    // hold off: the released keys leave the pattern
+    run(2);
+    size_t ons = noteOns().size();
+    runSeconds(2.0, 44100);
+    EXPECT_EQ(noteOns().size(), ons);
+    auto& heard = recorder().heard;
+    ASSERT_FALSE(heard.empty());
+    EXPECT_EQ(heard.back().value & 0xF0, 0x80); // the last note was ended
+}
+
 TEST_F(Arp, TempoChangeAndMissingTempo) {
     start(120.0, 44100);
     midi.add(0, 0x90, 60, 100);
