@@ -4,6 +4,7 @@
 #include <new>
 
 #include "dsp/arp_sequencer.h"
+#include "dsp/noise_glide.h"
 #include "dsp/placeholder.h"
 #include "dsp/tarlix2_control.h"
 #include "dsp/voice_allocation.h"
@@ -26,7 +27,11 @@ enum class Kind {
     HostTempo,
     SyncTempo,
     Arpeggiator,
-    StepCounter
+    StepCounter,
+    Noise,
+    Glide,
+    Smoother,
+    SmootherMulti
 };
 
 // Code ranges of the module classes. A code in no range creates nothing.
@@ -38,11 +43,11 @@ constexpr CodeRange kClasses[] = {
     {6003, 6003, Kind::Placeholder},    // Host_AudioIn
     {6004, 6005, Kind::Placeholder},    // FixedValueToVolt
     {6007, 6008, Kind::Placeholder},    // FixedValueToINT_FLOAT
-    {6012, 6016, Kind::Placeholder},    // GUItoV_Glide
-    {6018, 6029, Kind::Placeholder},    // GUItoV_Glide_Multi
+    {6012, 6016, Kind::Smoother},       // GUItoV_Glide
+    {6018, 6029, Kind::SmootherMulti},  // GUItoV_Glide_Multi
     {6031, 6035, Kind::Placeholder},    // GUI_Multi_ABxC
     {6037, 6039, Kind::Placeholder},    // GUI_Multi_AxB_C
-    {6043, 6044, Kind::Placeholder},    // Glide_F
+    {6043, 6044, Kind::Glide},          // Glide_F
     {6051, 6054, Kind::Placeholder},    // Float_to_Volt
     {6056, 6057, Kind::Placeholder},    // Float_Converter
     {6059, 6064, Kind::Placeholder},    // Float_Converter_Switch
@@ -66,7 +71,7 @@ constexpr CodeRange kClasses[] = {
     {6344, 6347, Kind::Placeholder},    // Delay
     {6349, 6350, Kind::Placeholder},    // Delay_ST
     {6354, 6357, Kind::Placeholder},    // OSC_Multi_Out_x8
-    {6359, 6360, Kind::Placeholder},    // Noise
+    {6359, 6360, Kind::Noise},          // Noise
     {6362, 6368, Kind::Placeholder},    // LFO
     {6374, 6375, Kind::Placeholder},    // Chorus3v
     {6417, 6420, Kind::Placeholder},    // FdB_to_VFGain
@@ -121,6 +126,14 @@ QX_ModuleBase* create(Kind kind, ModuleContext* ctx, bool held) {
         return new (std::nothrow) QX_DSP_Midi_Phrase_Arp(ctx, held);
     case Kind::StepCounter:
         return new (std::nothrow) QX_DSP_Counter_Indexing(ctx, held);
+    case Kind::Noise:
+        return new (std::nothrow) QX_DSP_Noise(ctx, held);
+    case Kind::Glide:
+        return new (std::nothrow) QX_DSP_Glide_F(ctx, held);
+    case Kind::Smoother:
+        return new (std::nothrow) QX_DSP_GUItoV_Glide(ctx, held);
+    case Kind::SmootherMulti:
+        return new (std::nothrow) QX_DSP_GUItoV_Glide_Multi(ctx, held);
     case Kind::None:
         break;
     }

@@ -1,0 +1,277 @@
+#include "dsp/noise_glide.h"
+
+#include <cmath>
+
+#include "engine/qx_dsp_vst.h"
+
+namespace tarlix {
+
+namespace {
+double rateOf(const ModuleContext* c) {
+    return c->engine ? static_cast<double>(c->engine->sampleRateInt()) : 44100.0;
+}
+double samplesPerMsOf(const ModuleContext* c) {
+    return c->engine ? static_cast<double>(c->engine->samplesPerMs()) : 44.1;
+}
+float finiteOr(float v, float fallback) {
+    return std::isfinite(v) ? v : fallback;
+}
+} // namespace
+
+// ---- noise ----------------------------------------------------------------------------------
+
+QX_DSP_Noise::QX_DSP_Noise(ModuleContext* context, bool createdHeld)
+    : QX_ModuleBase(context, createdHeld) {
+    allocateOutputs(2);
+}
+
+void QX_DSP_Noise::Prepare() {
+    s1_ = 0xfcdab89eu;
+    s2_ = 1697777473u;
+    stereo_ = routes[1] != nullptr;
+    gain_[0] = gain_[1] = 1.0f;
+    lpf_ = hpf_ = 0.0f;
+    hold_ = 1;
+    holdCounter_ = 0;
+    on_ = true;
+    settle_.stop();
+}
+
+void QX_DSP_Noise::HandleEvent(const EventRecord& e, int) {
+    const float v = finiteOr(e.floatValue, 0.0f);
+    switch (e.port) {
+    case 0:
+    case 1:
+        gain_[e.port] = v * v;
+        break;
+    case 4:
+        lpf_ = v < 0.0f ? 0.0f : (v > 1.0f ? 1.0f : v);
+        break;
+    case 5:
+        hpf_ = v < 0.0f ? 0.0f : (v > 1.0f ? 1.0f : v);
+        break;
+    case 6: {
+        // Hold length in samples: the value at 44.1 kHz, scaled to the sample rate.
+        double h = std::trunc(rateOf(context) * 2.2675737e-5 * v);
+        hold_ = h < 1.0 ? 1 : (h > 1e6 ? 1000000 : static_cast<int>(h));
+        break;
+    }
+    case 9:
+        on_ = e.intValue != 0;
+        break;
+    default:
+        return;
+    }
+    settle_.stop();
+}
+
+// One generator step for one channel (both channels draw from the one generator).
+float QX_DSP_Noise::next(int channel) {
+    if (lpf_ + hpf_ != 0.0f) {
+        s2_ ^= s1_;
+        s1_ += s2_;
+        float x = static_cast<float>(static_cast<int32_t>(s1_)) * 2.3283064e-10f; // 2^-32
+        float& l = low_[channel];
+        float& h = high_[channel];
+        l = x - (x - l) * lpf_;
+        h = h + (l - h) * hpf_;
+        return (l - h) * gain_[channel];
+    }
+    s2_ ^= s1_ << 8;
+    s1_ += s2_;
+    return static_cast<float>(static_cast<int32_t>(s1_)) * 2.3283064e-10f * gain_[channel];
+}
+
+void QX_DSP_Noise::Render(int offset, int count) {
+    const bool silent = !on_ || (gain_[0] == 0.0f && (!stereo_ || gain_[1] == 0.0f));
+    const int channels = stereo_ ? 2 : 1;
+    if (silent) {
+        if (!settle_.active()) settle_.start(blockSize);
+        for (int c = 0; c < channels; ++c)
+            for (int i = offset; i < offset + count; ++i)
+                outputs[c][i] = 0.0f;
+        if (settle_.advance(count)) Sleep(offset, count);
+        return;
+    }
+    for (int i = offset; i < offset + count; ++i) {
+        if (--holdCounter_ <= 0) {
+            holdCounter_ = hold_;
+            for (int c = 0; c < channels; ++c)
+                held_[c] = next(c);
+        }
+        for (int c = 0; c < channels; ++c)
+            outputs[c][i] = held_[c];
+    }
+}
+
+// ---- glide ----------------------------------------------------------------------------------
+
+QX_DSP_Glide_F::QX_DSP_Glide_F(ModuleContext* context, bool createdHeld)
+    : QX_ModuleBase(context, createdHeld) {
+    allocateOutputs(1);
+}
+
+double QX_DSP_Glide_F::coefficient(float time) const {
+    double t = time > 0.0001f ? time : 0.0001;
+    return std::exp(-600.0 / (t * rateOf(context)));
+}
+
+void QX_DSP_Glide_F::Prepare() {
+    down_ = up_ = 0.5f;
+    cDown_ = coefficient(down_);
+    cUp_ = coefficient(up_);
+    target_ = y_ = 0.425; // MIDI note 60
+    scale_ = 1.0f;
+    offset_ = 0.0f;
+    enabled_ = true;
+    settle_.stop();
+}
+
+void QX_DSP_Glide_F::HandleEvent(const EventRecord& e, int) {
+    const float v = finiteOr(e.floatValue, 0.0f);
+    switch (e.port) {
+    case 1:
+        cDown_ = coefficient(down_ = v);
+        break;
+    case 2:
+        cUp_ = coefficient(up_ = v);
+        break;
+    case 3:
+        target_ = y_ = static_cast<double>(v) * scale_ + offset_;
+        break; // a pitch alone jumps
+    case 7:
+        y_ = static_cast<double>(v) * scale_ + offset_;
+        break; // glide from here to the target
+    case 6:
+        enabled_ = e.intValue != 0;
+        break;
+    case 9:
+        scale_ = v * 10.0f;
+        break;
+    case 10:
+        offset_ = v * 10.0f;
+        break;
+    default:
+        return;
+    }
+    settle_.stop();
+}
+
+void QX_DSP_Glide_F::Render(int offset, int count) {
+    float* out = outputs[0];
+    if (settle_.active()) {
+        for (int i = offset; i < offset + count; ++i)
+            out[i] = static_cast<float>(target_);
+        if (settle_.advance(count)) Sleep(offset, count);
+        return;
+    }
+    double y = enabled_ ? y_ : target_;
+    for (int i = offset; i < offset + count; ++i) {
+        double c = y > target_ ? cDown_ : cUp_;
+        y = target_ + (y - target_) * c;
+        out[i] = static_cast<float>(y);
+    }
+    y_ = y;
+    if (std::fabs(target_ - y_) < 1e-5) {
+        y_ = target_;
+        settle_.start(blockSize);
+    }
+}
+
+// ---- smoothers ------------------------------------------------------------------------------
+
+QX_DSP_GUItoV_Glide_Multi::QX_DSP_GUItoV_Glide_Multi(ModuleContext* context, bool createdHeld,
+                                                     int channels)
+    : QX_ModuleBase(context, createdHeld), count_(channels) {
+    allocateOutputs(channels);
+}
+
+void QX_DSP_GUItoV_Glide_Multi::Prepare() {
+    setRampMilliseconds(3.0f); // 30 ms
+    for (int k = 0; k < count_; ++k)
+        channels_[k] = Channel{};
+    runOn_ = 0;
+    ramping_ = false;
+}
+
+void QX_DSP_GUItoV_Glide_Multi::setRampMilliseconds(float tenths) {
+    // The value is in tenths of a millisecond per 0.1 V, as parameters arrive.
+    double samples = std::trunc(static_cast<double>(tenths) * 10.0 * samplesPerMsOf(context) + 1.0);
+    ramp_ = samples < 1.0 ? 1 : (samples > 1e7 ? 10000000 : static_cast<int>(samples));
+}
+
+void QX_DSP_GUItoV_Glide_Multi::setTarget(int k, float value) {
+    Channel& c = channels_[k];
+    c.target = convert(finiteOr(value, 0.0f));
+    c.remaining = ramp_;
+    c.step = (c.target - c.value) / static_cast<float>(ramp_);
+    // Keep running well past the ramp: at least a block, and at least 100 ms.
+    double minimum = 100.0 * samplesPerMsOf(context);
+    int runOn = blockSize + 1 + ramp_;
+    runOn_ = runOn > minimum ? runOn : static_cast<int>(minimum);
+}
+
+void QX_DSP_GUItoV_Glide_Multi::HandleEvent(const EventRecord& e, int) {
+    if (e.port < count_)
+        setTarget(e.port, e.floatValue);
+    else if (e.port == 49)
+        setRampMilliseconds(finiteOr(e.floatValue, 3.0f));
+}
+
+void QX_DSP_GUItoV_Glide_Multi::Render(int offset, int count) {
+    bool any = false;
+    for (int k = 0; k < count_; ++k) {
+        Channel& c = channels_[k];
+        float* out = outputs[k];
+        for (int i = offset; i < offset + count; ++i) {
+            // From the target back by the steps left: no error piles up over a long ramp.
+            if (c.remaining > 0) c.value = c.target - c.step * static_cast<float>(--c.remaining);
+            out[i] = c.value;
+        }
+        any = any || c.remaining > 0;
+    }
+    if (any != ramping_) {
+        ramping_ = any;
+        for (int k = 0; k < count_; ++k)
+            SendEvent(now, k, any ? 1 : 0, 0, 0.0f, nullptr);
+    }
+    runOn_ -= count;
+    if (!any && runOn_ < 0) Sleep(offset, count);
+}
+
+QX_DSP_GUItoV_Glide::QX_DSP_GUItoV_Glide(ModuleContext* context, bool createdHeld)
+    : QX_DSP_GUItoV_Glide_Multi(context, createdHeld, 1) {}
+
+void QX_DSP_GUItoV_Glide::HandleEvent(const EventRecord& e, int) {
+    const float v = finiteOr(e.floatValue, 0.0f);
+    switch (e.port) {
+    case 0:
+        setTarget(0, v);
+        break;
+    case 1:
+        setRampMilliseconds(v);
+        break;
+    case 4:
+        mode_ = e.intValue;
+        break;
+    case 9:
+        scale_ = v * 10.0f;
+        break;
+    case 10:
+        offset_ = v * 10.0f;
+        break;
+    default:
+        break;
+    }
+}
+
+float QX_DSP_GUItoV_Glide::convert(float v) const {
+    if (mode_ == 1) return std::exp2((v * scale_ + offset_) * 1.6666666f); // a frequency factor
+    if (mode_ == 2) {
+        double f = static_cast<double>(v) * 10.0 * scale_;
+        return f > 0.0 ? static_cast<float>(std::log2(f / 440.0) / 10.0 + 0.5) : 0.0f;
+    }
+    return v * scale_ + offset_;
+}
+
+} // namespace tarlix

@@ -1,0 +1,145 @@
+// The noise source, the glide and the smoothers, measured on their output buffers.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "dsp/noise_glide.h"
+#include "engine/qx_dsp_vst.h"
+
+using namespace tarlix;
+
+namespace {
+
+intptr_t host(vst::AEffect*, int32_t op, int32_t, intptr_t, void*, float) {
+    return op == vst::audioMasterVersion ? 2400 : 0;
+}
+
+template <class M> int oneModule(QX_DSP_VST& e) {
+    ModuleContext& c = e.context();
+    auto* m = new M(&c, false);
+    c.modules[0] = m;
+    ++c.buildCount;
+    return 1;
+}
+
+// Runs one module alone and collects its output 0, sample by sample.
+template <class M> struct Solo {
+    QX_DSP_VST fx{host};
+    std::vector<float> out;
+    explicit Solo(float rate = 44100) {
+        fx.setGraphBuilder(oneModule<M>);
+        fx.setSampleRate(rate);
+        fx.setBlockSize(64);
+        fx.resume();
+    }
+    M& m() { return *static_cast<M*>(fx.context().modules[0]); }
+    void post(int port, int i, float f) { m().PostEvent(fx.clock(), port, 0, i, f, nullptr); }
+    void run(int blocks) {
+        std::vector<float> l(64), r(64);
+        float* outs[2] = {l.data(), r.data()};
+        for (int b = 0; b < blocks; ++b) {
+            uint32_t at = fx.ringPosition();
+            fx.processReplacing(nullptr, outs, 64);
+            const float* o = m().GetOutput(0);
+            out.insert(out.end(), o + at, o + at + 64);
+        }
+    }
+    bool asleep() { return (fx.context().status[0] & kStatusAsleep) != 0; }
+};
+
+} // namespace
+
+TEST(Noise, FullRateHeldAndSilent) {
+    Solo<QX_DSP_Noise> n;
+    n.run(4);
+    float peak = 0.0f;
+    int changes = 0;
+    for (size_t i = 1; i < n.out.size(); ++i) {
+        peak = std::fmax(peak, std::fabs(n.out[i]));
+        changes += n.out[i] != n.out[i - 1];
+    }
+    EXPECT_GT(peak, 0.3f);
+    EXPECT_LE(peak, 0.5f);
+    EXPECT_GT(changes, 250); // a new value every sample
+    // "Noise Tone" 100 at 44.1 kHz: each value held for 100 samples.
+    n.post(6, 100, 100.0f);
+    n.out.clear();
+    n.run(10);
+    changes = 0;
+    for (size_t i = 1; i < n.out.size(); ++i)
+        changes += n.out[i] != n.out[i - 1];
+    EXPECT_NEAR(changes, 640 / 100, 1);
+    // Level 0: zeros for a block, then asleep.
+    n.post(0, 0, 0.0f);
+    n.run(4);
+    EXPECT_EQ(n.out.back(), 0.0f);
+    EXPECT_TRUE(n.asleep());
+}
+
+TEST(Noise, HoldScalesWithTheSampleRateAndFiltersSmooth) {
+    Solo<QX_DSP_Noise> n(88200);
+    n.post(6, 100, 100.0f); // 200 samples at 88.2 kHz
+    n.run(20);
+    int changes = 0;
+    for (size_t i = 1; i < n.out.size(); ++i)
+        changes += n.out[i] != n.out[i - 1];
+    EXPECT_NEAR(changes, 1280 / 200, 1);
+    Solo<QX_DSP_Noise> f;
+    f.post(4, 0, 0.99f); // a strong low-pass: neighbouring samples stay close
+    f.run(20);
+    float jump = 0.0f;
+    for (size_t i = 200; i < f.out.size(); ++i)
+        jump = std::fmax(jump, std::fabs(f.out[i] - f.out[i - 1]));
+    EXPECT_LT(jump, 0.02f);
+}
+
+TEST(Glide, JumpsGlidesAndSleeps) {
+    Solo<QX_DSP_Glide_F> g;
+    g.post(3, 0, 0.5f); // a pitch alone jumps
+    g.run(1);
+    EXPECT_FLOAT_EQ(g.out[0], 0.5f);
+    g.post(1, 0, 100.0f); // times
+    g.post(2, 0, 100.0f);
+    g.post(3, 0, 0.6f);
+    g.post(7, 0, 0.5f); // glide start: from 0.5 up to 0.6
+    g.out.clear();
+    g.run(200);
+    const double c = std::exp(-600.0 / (100.0 * 44100.0));
+    EXPECT_NEAR(g.out[0], 0.6 - 0.1 * c, 1e-6);
+    EXPECT_NEAR(g.out[1000], 0.6 - 0.1 * std::pow(c, 1001), 1e-4);
+    for (size_t i = 1; i < g.out.size(); ++i)
+        ASSERT_GE(g.out[i], g.out[i - 1] - 1e-7f); // only upwards
+    g.run(1200);                                   // about ten time constants of 7350 samples
+    EXPECT_NEAR(g.out.back(), 0.6f, 1e-5f);
+    EXPECT_TRUE(g.asleep());
+    // Portamento 0: the target at once.
+    g.post(1, 0, 0.0f);
+    g.post(2, 0, 0.0f);
+    g.post(3, 0, 0.3f);
+    g.post(7, 0, 0.9f);
+    g.out.clear();
+    g.run(1);
+    EXPECT_NEAR(g.out[0], 0.3f, 1e-6f);
+}
+
+TEST(Smoother, RampsLinearlyOverThirtyMillisecondsThenSleeps) {
+    Solo<QX_DSP_GUItoV_Glide> s;
+    s.run(40); // the start-up ramp settles
+    s.post(0, 0, 1.0f);
+    s.out.clear();
+    s.run(30);
+    const int ramp = static_cast<int>(3.0f * 10.0f * 44.1f + 1.0f); // about 1324 samples
+    EXPECT_NEAR(s.out[ramp / 2], 0.5f, 0.01f);
+    for (int i = 1; i < ramp; ++i)
+        ASSERT_NEAR(s.out[i] - s.out[i - 1], 1.0f / ramp, 1e-5f);
+    EXPECT_EQ(s.out[ramp + 10], 1.0f);
+    s.run(80); // at least 100 ms after the change
+    EXPECT_TRUE(s.asleep());
+    // A ramp length of 1 ms.
+    s.post(1, 0, 0.1f);
+    s.post(0, 0, 0.0f);
+    s.out.clear();
+    s.run(2);
+    EXPECT_EQ(s.out[50], 0.0f);
+}
