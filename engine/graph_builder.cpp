@@ -4,6 +4,7 @@
 #include <new>
 
 #include "dsp/arp_sequencer.h"
+#include "dsp/copy_paste.h"
 #include "dsp/noise_glide.h"
 #include "dsp/placeholder.h"
 #include "dsp/tarlix2_control.h"
@@ -31,7 +32,8 @@ enum class Kind {
     Noise,
     Glide,
     Smoother,
-    SmootherMulti
+    SmootherMulti,
+    CopyPaste
 };
 
 // Code ranges of the module classes. A code in no range creates nothing.
@@ -87,7 +89,7 @@ constexpr CodeRange kClasses[] = {
     {6497, 6497, Kind::Placeholder},    // Midi_Velocity
     {6504, 6505, Kind::Arpeggiator},    // Midi_Phrase_Arp
     {6507, 6507, Kind::Placeholder},    // OS_Command
-    {6508, 6524, Kind::Placeholder},    // Copy_Paste
+    {6508, 6524, Kind::CopyPaste},      // Copy_Paste
     {6526, 6527, Kind::MpeSwitch},      // MPE_Switch
     {6529, 6529, Kind::Control},        // Tarlix2_Control
     {6530, 6530, Kind::Placeholder},    // Tarlix2_OSC_Combine
@@ -134,6 +136,8 @@ QX_ModuleBase* create(Kind kind, ModuleContext* ctx, bool held) {
         return new (std::nothrow) QX_DSP_GUItoV_Glide(ctx, held);
     case Kind::SmootherMulti:
         return new (std::nothrow) QX_DSP_GUItoV_Glide_Multi(ctx, held);
+    case Kind::CopyPaste:
+        return new (std::nothrow) QX_DSP_Copy_Paste(ctx, held);
     case Kind::None:
         break;
     }

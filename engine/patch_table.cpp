@@ -33,6 +33,21 @@ template <size_t N> constexpr PatchRow entries(const PatchEntry (&e)[N]) {
 }
 
 // clang-format off
+constexpr PatchEntry k4[] = {{3, 0, 221}, {200, 1, 156}, {201, 1, 158}, {202, 1, 160}, {203, 1, 157}, {204, 1, 159}, {205, 1, 161}};
+constexpr PatchEntry k5[] = {{3, 0, 231}, {200, 1, 224}, {201, 1, 225}, {202, 1, 226}, {203, 1, 227}, {204, 1, 228}, {205, 1, 229}};
+constexpr PatchEntry k6[] = {{3, 0, 212}, {200, 1, 64}, {201, 1, 65}, {202, 1, 73}, {203, 1, 66}, {204, 1, 71}};
+constexpr PatchEntry k7[] = {{3, 0, 213}, {200, 1, 83}, {201, 1, 84}, {202, 1, 85}, {203, 1, 82}, {204, 1, 88}, {205, 1, 89}, {206, 1, 90}, {207, 1, 91}, {208, 1, 178}};
+constexpr PatchEntry k8[] = {{3, 0, 214}, {200, 1, 135}, {201, 1, 136}, {202, 1, 137}, {203, 1, 138}, {204, 1, 139}, {205, 1, 140}, {206, 1, 141}, {207, 1, 142}};
+constexpr PatchEntry k9[] = {{3, 0, 214}, {200, 1, 144}, {201, 1, 145}, {202, 1, 146}, {203, 1, 147}, {204, 1, 148}, {205, 1, 149}, {206, 1, 150}, {207, 1, 151}};
+constexpr PatchEntry k10[] = {{3, 0, 215}, {200, 1, 8}, {201, 1, 10}, {202, 1, 11}, {203, 1, 12}, {204, 1, 14}};
+constexpr PatchEntry k11[] = {{3, 0, 216}, {200, 1, 19}, {201, 1, 21}, {202, 1, 22}, {203, 1, 23}, {204, 1, 25}};
+constexpr PatchEntry k12[] = {{3, 0, 217}, {200, 1, 30}, {201, 1, 32}, {202, 1, 33}, {203, 1, 34}, {204, 1, 36}, {205, 1, 39}};
+constexpr PatchEntry k13[] = {{3, 0, 218}, {200, 1, 41}, {201, 1, 42}, {202, 1, 44}, {203, 1, 45}, {204, 1, 46}, {205, 1, 47}, {206, 1, 48}, {207, 1, 49}, {208, 1, 50}, {209, 1, 53}};
+constexpr PatchEntry k14[] = {{3, 0, 219}, {200, 1, 104}, {201, 1, 103}, {202, 1, 96}, {203, 1, 97}, {204, 1, 98}, {205, 1, 99}, {206, 1, 102}, {207, 1, 113}, {208, 1, 112}, {209, 1, 105}, {210, 1, 106}, {211, 1, 107}, {212, 1, 108}, {213, 1, 111}};
+constexpr PatchEntry k15[] = {{3, 0, 220}, {200, 1, 55}, {201, 1, 56}, {202, 1, 57}, {203, 1, 58}, {204, 1, 59}, {205, 1, 60}, {206, 1, 61}, {207, 1, 62}, {208, 1, 63}};
+constexpr PatchEntry k16[] = {{0, 0, 366}, {1, 0, 367}, {200, 1, 135}, {201, 1, 136}, {202, 1, 137}, {203, 1, 138}, {204, 1, 139}, {205, 1, 140}, {206, 1, 141}, {207, 1, 142}, {208, 1, 144}, {209, 1, 145}, {210, 1, 146}, {211, 1, 147}, {212, 1, 148}, {213, 1, 149}, {214, 1, 150}, {215, 1, 151}, {216, 1, 132}, {217, 1, 133}, {218, 1, 134}, {219, 1, 143}};
+constexpr PatchEntry k17[] = {{0, 0, 370}, {1, 0, 371}, {200, 1, 64}, {201, 1, 65}, {202, 1, 73}, {203, 1, 66}, {204, 1, 71}, {205, 1, 70}, {206, 1, 69}, {207, 1, 68}, {208, 1, 67}, {209, 1, 177}, {210, 1, 164}, {211, 1, 66}, {212, 1, 75}, {213, 1, 76}, {214, 1, 77}, {215, 1, 78}, {216, 1, 79}, {217, 1, 80}};
+constexpr PatchEntry k18[] = {{0, 0, 372}, {1, 0, 373}, {200, 1, 81}, {201, 1, 82}, {202, 1, 180}, {203, 1, 83}, {204, 1, 84}, {205, 1, 85}, {206, 1, 94}, {207, 1, 121}, {208, 1, 181}, {209, 1, 178}, {210, 1, 179}, {211, 1, 182}, {212, 1, 183}, {213, 1, 87}, {214, 1, 86}, {215, 1, 88}, {216, 1, 89}, {217, 1, 90}, {218, 1, 91}, {219, 1, 92}, {220, 1, 93}, {221, 1, 174}, {222, 1, 208}, {223, 1, 209}};
 constexpr PatchEntry k19[] = {{0, 1, M(6491)}, {1, 0, 42}, {2, 0, 73}, {3, 0, 66}, {4, 0, 165}, {5, 0, 168}, {6, 0, 11}, {7, 0, 12}, {8, 0, 13}, {9, 0, 22}, {10, 0, 23}, {11, 0, 24}, {12, 0, 33}, {13, 0, 34}, {14, 0, 35}, {15, 0, 39}, {16, 0, 44}, {17, 0, 45}, {18, 0, 46}, {19, 0, 173}, {20, 0, 41}, {21, 0, 43}, {22, 0, 53}, {24, 0, 120}, {25, 0, 123}, {26, 0, 210}, {29, 0, 154}, {30, 0, 156}, {31, 0, 158}, {32, 0, 160}, {33, 0, 157}, {34, 0, 159}, {39, 0, 179}, {40, 0, 178}, {41, 0, 181}, {42, 0, 84}, {44, 0, 205}, {45, 0, 206}, {46, 0, 186}, {47, 0, 191}, {48, 0, 188}, {49, 0, 189}, {50, 0, 187}, {51, 0, 190}, {52, 0, 223}, {53, 0, 224}, {54, 0, 225}, {59, 0, 237}, {60, 0, 238}};
 constexpr PatchEntry k37[] = {{0, 0, 335}};
 constexpr PatchEntry k38[] = {{0, 0, M(6494)}, {1, 1, M(6491)}, {2, 0, 133},
@@ -57,21 +72,21 @@ const PatchRow kPatchTable[kPatchRowCount + 1] = {
     /*   1 */ row(6005), // FixedValueToVolt
     /*   2 */ row(6008), // FixedValueToINT_FLOAT
     /*   3 */ row(6491), // Host_Tempo
-    /*   4 */ row(6523), // Copy_Paste
-    /*   5 */ row(6524), // Copy_Paste
-    /*   6 */ row(6513), // Copy_Paste
-    /*   7 */ row(6514), // Copy_Paste
-    /*   8 */ row(6516), // Copy_Paste
-    /*   9 */ row(6515), // Copy_Paste
-    /*  10 */ row(6517), // Copy_Paste
-    /*  11 */ row(6518), // Copy_Paste
-    /*  12 */ row(6519), // Copy_Paste
-    /*  13 */ row(6520), // Copy_Paste
-    /*  14 */ row(6521), // Copy_Paste
-    /*  15 */ row(6522), // Copy_Paste
-    /*  16 */ row(6509), // Copy_Paste
-    /*  17 */ row(6511), // Copy_Paste
-    /*  18 */ row(6512), // Copy_Paste
+    /*   4 */ row(6523, k4), // Copy_Paste: "Melt:A Rnd" and the parameters it sets
+    /*   5 */ row(6524, k5), // Copy_Paste: "Melt:B Rnd" and the parameters it sets
+    /*   6 */ row(6513, k6), // Copy_Paste: "OSC Rnd" and the parameters it sets
+    /*   7 */ row(6514, k7), // Copy_Paste: "Filter Rnd" and the parameters it sets
+    /*   8 */ row(6516, k8), // Copy_Paste: "SEQ Rnd", row A and the parameters it sets
+    /*   9 */ row(6515, k9), // Copy_Paste: "SEQ Rnd", row B and the parameters it sets
+    /*  10 */ row(6517, k10), // Copy_Paste: "LFO1 Rnd" and the parameters it sets
+    /*  11 */ row(6518, k11), // Copy_Paste: "LFO2 Rnd" and the parameters it sets
+    /*  12 */ row(6519, k12), // Copy_Paste: "LFO3 Rnd" and the parameters it sets
+    /*  13 */ row(6520, k13), // Copy_Paste: "HFO Rnd" and the parameters it sets
+    /*  14 */ row(6521, k14), // Copy_Paste: "Env Rnd" and the parameters it sets
+    /*  15 */ row(6522, k15), // Copy_Paste: "AFT Rnd" and the parameters it sets
+    /*  16 */ row(6509, k16), // Copy_Paste: sequencer copy and paste and the parameters it sets
+    /*  17 */ row(6511, k17), // Copy_Paste: oscillator copy and paste and the parameters it sets
+    /*  18 */ row(6512, k18), // Copy_Paste: filter copy and paste and the parameters it sets
     /*  19 */ row(6529, k19), // Tarlix2_Control: every parameter it converts
     /*  20 */ row(6021), // GUItoV_Glide_Multi
     /*  21 */ row(6023), // GUItoV_Glide_Multi

@@ -234,7 +234,8 @@ void QX_DSP_VST::resume() {
     drainPendingParameters();
     setEngineValue(kBlockDurationValue, blockDuration_, false);
     for (int i = 0; i < kNumEngineValues; ++i)
-        sendEngineValue(context_.clock, i, 0, roundTenfold(engineValues_[i]), engineValues_[i]);
+        sendEngineValue(context_.clock, i, kProgramLoadTag, roundTenfold(engineValues_[i]),
+                        engineValues_[i]);
     busy_.store(0);
 }
 
@@ -432,11 +433,11 @@ void QX_DSP_VST::applyParameterAt(uint64_t time, int32_t index, float value) {
     applyEngineSide(time, index, value);
 }
 
-void QX_DSP_VST::applyEngineSide(uint64_t time, int index, float value) {
+void QX_DSP_VST::applyEngineSide(uint64_t time, int index, float value, int tag) {
     if (index == kPresetNameValue) {
         float v = std::isfinite(value) ? value : 0.0f;
-        sendEngineValue(time, index, 0, static_cast<int32_t>(std::fmax(-2e9f, std::fmin(2e9f, v))),
-                        v);
+        sendEngineValue(time, index, tag,
+                        static_cast<int32_t>(std::fmax(-2e9f, std::fmin(2e9f, v))), v);
         return;
     }
     const ParameterLookup& lookup = shared_->parameters;
@@ -444,7 +445,7 @@ void QX_DSP_VST::applyEngineSide(uint64_t time, int index, float value) {
         lookup.row[index] ? engineUnits(lookup.rowOf(index), lookup.taper[index], value) : 0.0f;
     engineValues_[index] = units;
     noteEngineField(index, roundTenfold(units));
-    sendEngineValue(time, index, 0, roundTenfold(units), units);
+    sendEngineValue(time, index, tag, roundTenfold(units), units);
 }
 
 void QX_DSP_VST::setParameterAutomated(int32_t index, float value) {
@@ -616,7 +617,7 @@ void QX_DSP_VST::applyLiveProgram(uint64_t time) {
     for (int i = 0; i < moduleCount(); ++i)
         if (QX_ModuleBase* m = context_.modules[i]) m->Reset();
     for (int i = 0; i < kNumParams; ++i)
-        applyEngineSide(time, i, liveValue_[i].load(std::memory_order_relaxed));
+        applyEngineSide(time, i, liveValue_[i].load(std::memory_order_relaxed), kProgramLoadTag);
     busy_.store(previousBusy);
     loading_.store(0);
 }

@@ -155,6 +155,8 @@ class QX_DSP_VST : public vst::AudioEffectX {
     void setGraphBuilder(GraphBuilder builder) { graphBuilder_ = builder; }
 
     static constexpr int kEventPoolSize = 32768;
+    // The tag of parameter events sent by a program load (buttons must not act on them).
+    static constexpr int kProgramLoadTag = 0x4C44;
 
   private:
     struct ParamRoute {
@@ -166,7 +168,7 @@ class QX_DSP_VST : public vst::AudioEffectX {
     }
     uint8_t* storageRecord(int index);       // record 0 for globals, else the live program's
     float storeLive(int index, float value); // quantise, keep as the parameter's current value
-    void applyEngineSide(uint64_t time, int index, float quantised);
+    void applyEngineSide(uint64_t time, int index, float quantised, int tag = 0);
     // Host side, bankMutex_ held: the live values written back into their records, and a
     // program's record made live.
     void syncLiveValues();

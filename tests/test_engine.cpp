@@ -334,3 +334,29 @@ TEST(OutputGuard, NonFiniteOrRunawayBlocksAreSilencedAndTheGraphReset) {
     EXPECT_EQ(fx.guardTrips(), 3u);
     EXPECT_EQ(m->resets, resetsBefore + 3);
 }
+
+TEST(Sections, CopyAndPasteASectionThroughTheEngine) {
+    QX_DSP_VST fx(host);
+    fx.resume(); // the instrument's own graph
+    std::vector<float> l(128), r(128);
+    float* outs[2] = {l.data(), r.data()};
+    auto block = [&] { fx.processReplacing(nullptr, outs, 128); };
+    fx.setParameter(83, 0.25f); // "LPF Cutoff", in the filter section
+    block();
+    fx.setParameter(372, 1.0f); // "Copy" of the filter section
+    block();
+    fx.setParameter(372, 0.0f);
+    fx.setParameter(83, 0.75f);
+    block();
+    fx.setParameter(373, 1.0f); // "Paste"
+    block();
+    EXPECT_FLOAT_EQ(fx.getParameter(83), 0.25f);
+    float shown = 0.0f;
+    EXPECT_TRUE(fx.takeEditorValue(83, shown)); // the knob is told
+    EXPECT_FLOAT_EQ(shown, 0.25f);
+    // Paste without a copy does nothing.
+    fx.setParameter(64, 0.5f);
+    fx.setParameter(371, 1.0f); // oscillator "Paste", never copied
+    block();
+    EXPECT_FLOAT_EQ(fx.getParameter(64), 0.5f);
+}

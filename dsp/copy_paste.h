@@ -1,0 +1,27 @@
+// A section's randomise button and its copy and paste: the module is bound to the section's
+// parameters and sets them through the engine, so it works with the editor closed and under
+// automation.
+#pragma once
+#include "dsp/module_base.h"
+
+namespace tarlix {
+
+class QX_DSP_Copy_Paste : public QX_ModuleBase {
+  public:
+    QX_DSP_Copy_Paste(ModuleContext* context, bool createdHeld);
+    void Prepare() override;
+    void HandleEvent(const EventRecord& e, int offset) override;
+    void Render(int offset, int count) override { Sleep(offset, count); }
+    bool hasCopy() const { return copied_; }
+
+  private:
+    // A momentary button acts once per press: the same value again, or 0, does nothing.
+    bool pressed(int port, float value);
+    void set(int parameter, float value);
+
+    float lastTrigger_[4] = {};
+    float clipboard_[kBindingSlots] = {};
+    bool copied_ = false;
+};
+
+} // namespace tarlix
