@@ -5,6 +5,7 @@
 
 #include "dsp/arp_sequencer.h"
 #include "dsp/copy_paste.h"
+#include "dsp/level_mix.h"
 #include "dsp/noise_glide.h"
 #include "dsp/placeholder.h"
 #include "dsp/tarlix2_control.h"
@@ -33,7 +34,21 @@ enum class Kind {
     Glide,
     Smoother,
     SmootherMulti,
-    CopyPaste
+    CopyPaste,
+    HostAudioIn,
+    FixedToVolt,
+    FixedToEvents,
+    MultiABxC,
+    MultiAxBC,
+    FloatToVolt,
+    ConverterSwitch,
+    Adder,
+    LevelABxCxD,
+    LevelABxC,
+    LevelAxBCD,
+    FxBus,
+    DualLevel,
+    GainCurve
 };
 
 // Code ranges of the module classes. A code in no range creates nothing.
@@ -42,60 +57,60 @@ struct CodeRange {
     Kind kind;
 };
 constexpr CodeRange kClasses[] = {
-    {6003, 6003, Kind::Placeholder},    // Host_AudioIn
-    {6004, 6005, Kind::Placeholder},    // FixedValueToVolt
-    {6007, 6008, Kind::Placeholder},    // FixedValueToINT_FLOAT
-    {6012, 6016, Kind::Smoother},       // GUItoV_Glide
-    {6018, 6029, Kind::SmootherMulti},  // GUItoV_Glide_Multi
-    {6031, 6035, Kind::Placeholder},    // GUI_Multi_ABxC
-    {6037, 6039, Kind::Placeholder},    // GUI_Multi_AxB_C
-    {6043, 6044, Kind::Glide},          // Glide_F
-    {6051, 6054, Kind::Placeholder},    // Float_to_Volt
-    {6056, 6057, Kind::Placeholder},    // Float_Converter
-    {6059, 6064, Kind::Placeholder},    // Float_Converter_Switch
-    {6066, 6066, Kind::Placeholder},    // Float_Adder
-    {6074, 6127, Kind::Placeholder},    // Adder
-    {6137, 6142, Kind::Placeholder},    // Level_ABxCxD
-    {6151, 6154, Kind::Placeholder},    // Level_ABxC
-    {6169, 6174, Kind::Placeholder},    // Level_AxB_CD
-    {6184, 6186, Kind::Placeholder},    // Level_FX_BUS
-    {6224, 6226, Kind::Placeholder},    // Dual_Level
-    {6228, 6232, Kind::Placeholder},    // ST_Level
-    {6239, 6241, Kind::Placeholder},    // XMix
-    {6243, 6249, Kind::Placeholder},    // XMixVol
-    {6251, 6252, Kind::Placeholder},    // Panner
-    {6258, 6260, Kind::Placeholder},    // Soft_Limiter
-    {6264, 6265, Kind::Placeholder},    // Saturation
-    {6281, 6283, Kind::StepCounter},    // Counter_Indexing
-    {6293, 6297, Kind::Placeholder},    // HAHDSR_Env
-    {6299, 6300, Kind::Placeholder},    // HAHDSR_Env with the allocator and voice number
-    {6306, 6310, Kind::Placeholder},    // FadeIn
-    {6344, 6347, Kind::Placeholder},    // Delay
-    {6349, 6350, Kind::Placeholder},    // Delay_ST
-    {6354, 6357, Kind::Placeholder},    // OSC_Multi_Out_x8
-    {6359, 6360, Kind::Noise},          // Noise
-    {6362, 6368, Kind::Placeholder},    // LFO
-    {6374, 6375, Kind::Placeholder},    // Chorus3v
-    {6417, 6420, Kind::Placeholder},    // FdB_to_VFGain
-    {6425, 6427, Kind::Placeholder},    // BiQuad_Static
-    {6429, 6432, Kind::Placeholder},    // BiQuad_Coeff
-    {6438, 6442, Kind::Placeholder},    // BiQuad_Multi_Engine
-    {6444, 6447, Kind::Placeholder},    // Multi_Filter
-    {6449, 6449, Kind::Placeholder},    // Multi_Filter with the allocator and voice number
-    {6459, 6463, Kind::Placeholder},    // PitchShifter
-    {6487, 6488, Kind::SyncTempo},      // Midi_Sync_Tempo
-    {6490, 6491, Kind::HostTempo},      // Host_Tempo
-    {6493, 6495, Kind::MidiAdder},      // Midi_Adder
-    {6497, 6497, Kind::Placeholder},    // Midi_Velocity
-    {6504, 6505, Kind::Arpeggiator},    // Midi_Phrase_Arp
-    {6507, 6507, Kind::Placeholder},    // OS_Command
-    {6508, 6524, Kind::CopyPaste},      // Copy_Paste
-    {6526, 6527, Kind::MpeSwitch},      // MPE_Switch
-    {6529, 6529, Kind::Control},        // Tarlix2_Control
-    {6530, 6530, Kind::Placeholder},    // Tarlix2_OSC_Combine
-    {6531, 6532, Kind::VoiceCollector}, // Poly_to_Mono
-    {6535, 6536, Kind::VoiceAllocator}, // Midi_to_Poly
-    {6542, 6543, Kind::VoiceAllocator}, // Midi_to_Poly_Gen2
+    {6003, 6003, Kind::HostAudioIn},     // Host_AudioIn
+    {6004, 6005, Kind::FixedToVolt},     // FixedValueToVolt
+    {6007, 6008, Kind::FixedToEvents},   // FixedValueToINT_FLOAT
+    {6012, 6016, Kind::Smoother},        // GUItoV_Glide
+    {6018, 6029, Kind::SmootherMulti},   // GUItoV_Glide_Multi
+    {6031, 6035, Kind::MultiABxC},       // GUI_Multi_ABxC
+    {6037, 6039, Kind::MultiAxBC},       // GUI_Multi_AxB_C
+    {6043, 6044, Kind::Glide},           // Glide_F
+    {6051, 6054, Kind::FloatToVolt},     // Float_to_Volt
+    {6056, 6057, Kind::Placeholder},     // Float_Converter
+    {6059, 6064, Kind::ConverterSwitch}, // Float_Converter_Switch
+    {6066, 6066, Kind::Placeholder},     // Float_Adder
+    {6074, 6127, Kind::Adder},           // Adder
+    {6137, 6142, Kind::LevelABxCxD},     // Level_ABxCxD
+    {6151, 6154, Kind::LevelABxC},       // Level_ABxC
+    {6169, 6174, Kind::LevelAxBCD},      // Level_AxB_CD
+    {6184, 6186, Kind::FxBus},           // Level_FX_BUS
+    {6224, 6226, Kind::DualLevel},       // Dual_Level
+    {6228, 6232, Kind::Placeholder},     // ST_Level
+    {6239, 6241, Kind::Placeholder},     // XMix
+    {6243, 6249, Kind::Placeholder},     // XMixVol
+    {6251, 6252, Kind::Placeholder},     // Panner
+    {6258, 6260, Kind::Placeholder},     // Soft_Limiter
+    {6264, 6265, Kind::Placeholder},     // Saturation
+    {6281, 6283, Kind::StepCounter},     // Counter_Indexing
+    {6293, 6297, Kind::Placeholder},     // HAHDSR_Env
+    {6299, 6300, Kind::Placeholder},     // HAHDSR_Env with the allocator and voice number
+    {6306, 6310, Kind::Placeholder},     // FadeIn
+    {6344, 6347, Kind::Placeholder},     // Delay
+    {6349, 6350, Kind::Placeholder},     // Delay_ST
+    {6354, 6357, Kind::Placeholder},     // OSC_Multi_Out_x8
+    {6359, 6360, Kind::Noise},           // Noise
+    {6362, 6368, Kind::Placeholder},     // LFO
+    {6374, 6375, Kind::Placeholder},     // Chorus3v
+    {6417, 6420, Kind::GainCurve},       // FdB_to_VFGain
+    {6425, 6427, Kind::Placeholder},     // BiQuad_Static
+    {6429, 6432, Kind::Placeholder},     // BiQuad_Coeff
+    {6438, 6442, Kind::Placeholder},     // BiQuad_Multi_Engine
+    {6444, 6447, Kind::Placeholder},     // Multi_Filter
+    {6449, 6449, Kind::Placeholder},     // Multi_Filter with the allocator and voice number
+    {6459, 6463, Kind::Placeholder},     // PitchShifter
+    {6487, 6488, Kind::SyncTempo},       // Midi_Sync_Tempo
+    {6490, 6491, Kind::HostTempo},       // Host_Tempo
+    {6493, 6495, Kind::MidiAdder},       // Midi_Adder
+    {6497, 6497, Kind::Placeholder},     // Midi_Velocity
+    {6504, 6505, Kind::Arpeggiator},     // Midi_Phrase_Arp
+    {6507, 6507, Kind::Placeholder},     // OS_Command
+    {6508, 6524, Kind::CopyPaste},       // Copy_Paste
+    {6526, 6527, Kind::MpeSwitch},       // MPE_Switch
+    {6529, 6529, Kind::Control},         // Tarlix2_Control
+    {6530, 6530, Kind::Placeholder},     // Tarlix2_OSC_Combine
+    {6531, 6532, Kind::VoiceCollector},  // Poly_to_Mono
+    {6535, 6536, Kind::VoiceAllocator},  // Midi_to_Poly
+    {6542, 6543, Kind::VoiceAllocator},  // Midi_to_Poly_Gen2
 };
 
 Kind kindOf(int code) {
@@ -138,6 +153,34 @@ QX_ModuleBase* create(Kind kind, ModuleContext* ctx, bool held) {
         return new (std::nothrow) QX_DSP_GUItoV_Glide_Multi(ctx, held);
     case Kind::CopyPaste:
         return new (std::nothrow) QX_DSP_Copy_Paste(ctx, held);
+    case Kind::HostAudioIn:
+        return new (std::nothrow) QX_DSP_Host_AudioIn(ctx, held);
+    case Kind::FixedToVolt:
+        return new (std::nothrow) QX_DSP_FixedValueToVolt(ctx, held);
+    case Kind::FixedToEvents:
+        return new (std::nothrow) QX_DSP_FixedValueToINT_FLOAT(ctx, held);
+    case Kind::MultiABxC:
+        return new (std::nothrow) QX_DSP_GUI_Multi(ctx, held, true);
+    case Kind::MultiAxBC:
+        return new (std::nothrow) QX_DSP_GUI_Multi(ctx, held, false);
+    case Kind::FloatToVolt:
+        return new (std::nothrow) QX_DSP_Float_to_Volt(ctx, held);
+    case Kind::ConverterSwitch:
+        return new (std::nothrow) QX_DSP_Float_Converter_Switch(ctx, held);
+    case Kind::Adder:
+        return new (std::nothrow) QX_DSP_Adder(ctx, held);
+    case Kind::LevelABxCxD:
+        return new (std::nothrow) QX_DSP_Level_ABxCxD(ctx, held);
+    case Kind::LevelABxC:
+        return new (std::nothrow) QX_DSP_Level_ABxC(ctx, held);
+    case Kind::LevelAxBCD:
+        return new (std::nothrow) QX_DSP_Level_AxB_CD(ctx, held);
+    case Kind::FxBus:
+        return new (std::nothrow) QX_DSP_Level_FX_BUS(ctx, held);
+    case Kind::DualLevel:
+        return new (std::nothrow) QX_DSP_Dual_Level(ctx, held);
+    case Kind::GainCurve:
+        return new (std::nothrow) QX_DSP_FdB_to_VFGain(ctx, held);
     case Kind::None:
         break;
     }

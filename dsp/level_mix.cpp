@@ -1,0 +1,296 @@
+#include "dsp/level_mix.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "engine/qx_dsp_vst.h"
+
+namespace tarlix {
+
+// ---- the audio-rate base ----------------------------------------------------------------------
+
+QX_DSP_Level_Base::QX_DSP_Level_Base(ModuleContext* context, bool createdHeld, int outputCount)
+    : QX_ModuleBase(context, createdHeld) {
+    allocateOutputs(outputCount);
+}
+
+bool QX_DSP_Level_Base::anyVarying() const {
+    for (int k = 0; k < kModulePorts; ++k)
+        if (varies(k)) return true;
+    return false;
+}
+
+void QX_DSP_Level_Base::Render(int offset, int count) {
+    compute(offset, count);
+    if (anyVarying()) {
+        settle_.stop();
+        return;
+    }
+    if (!settle_.active()) settle_.start(blockSize);
+    if (settle_.advance(count)) Sleep(offset, count);
+}
+
+// ---- modulation summer ----------------------------------------------------------------------
+
+QX_DSP_Adder::QX_DSP_Adder(ModuleContext* context, bool createdHeld)
+    : QX_DSP_Level_Base(context, createdHeld, 1) {}
+
+int QX_DSP_Adder::whole(int k) const {
+    const float* p = inputs[k];
+    if (!p) return 0;
+    float v = p[0];
+    // A parameter carries an option index x 0.1; a constant the number itself.
+    const QX_DSP_VST* e = context->engine;
+    bool parameter =
+        e && p >= e->engineValueAddress(0) && p < e->engineValueAddress(0) + kNumEngineValues;
+    double x = parameter ? static_cast<double>(v) * 10.0 : v;
+    return std::isfinite(x) ? static_cast<int>(std::lround(x)) : 0;
+}
+
+// Which sources count for this destination: those whose target selector names its id.
+void QX_DSP_Adder::evaluate() {
+    constant_ = in(56, 0) + in(57, 0) + in(58, 0);
+    listLength_ = 0;
+    for (int k = 0; k < 16; ++k) {
+        if (!inputs[k] || whole(20 + k) != whole(40 + k)) continue;
+        if (varies(k))
+            list_[listLength_++] = k;
+        else
+            constant_ += in(k, 0);
+    }
+    clamped_ = inputs[59] || inputs[60];
+    on_ = !inputs[61] || in(61, 0) != 0.0f;
+}
+
+void QX_DSP_Adder::HandleEvent(const EventRecord& e, int offset) {
+    QX_DSP_Level_Base::HandleEvent(e, offset);
+    evaluate();
+}
+
+void QX_DSP_Adder::compute(int offset, int count) {
+    float* out = outputs[0];
+    if (!on_) {
+        std::memset(out + offset, 0, sizeof(float) * static_cast<size_t>(count));
+        return;
+    }
+    const float lo = inputs[59] ? in(59, 0) : -1000.0f, hi = inputs[60] ? in(60, 0) : 1000.0f;
+    for (int i = offset; i < offset + count; ++i) {
+        float v = constant_;
+        for (int n = 0; n < listLength_; ++n)
+            v += inputs[list_[n]][i];
+        out[i] = clamped_ ? (v < lo ? lo : (v > hi ? hi : v)) : v;
+    }
+}
+
+// ---- level and mix stages -------------------------------------------------------------------
+
+void QX_DSP_Level_ABxC::compute(int offset, int count) {
+    for (int i = offset; i < offset + count; ++i)
+        outputs[0][i] = (in(0, i) + in(1, i)) * gain(2, i);
+}
+
+void QX_DSP_Level_ABxCxD::compute(int offset, int count) {
+    for (int i = offset; i < offset + count; ++i)
+        outputs[0][i] = (in(0, i) + in(1, i)) * gain(2, i) * gain(3, i);
+}
+
+void QX_DSP_Level_AxB_CD::compute(int offset, int count) {
+    for (int i = offset; i < offset + count; ++i)
+        outputs[0][i] = in(0, i) * gain(1, i) + in(2, i) + in(3, i);
+}
+
+void QX_DSP_Dual_Level::compute(int offset, int count) {
+    for (int i = offset; i < offset + count; ++i) {
+        float a = in(0, i) * gain(2, i), b = in(1, i) * gain(3, i);
+        outputs[0][i] = a;
+        outputs[1][i] = b;
+        outputs[2][i] = a + b;
+    }
+}
+
+void QX_DSP_Level_FX_BUS::compute(int offset, int count) {
+    const bool external = inputs[9] && in(9, 0) != 0.0f;
+    for (int i = offset; i < offset + count; ++i) {
+        float l = in(0, i), r = in(1, i);
+        if (external) {
+            float level = inputs[4] ? in(4, i) : 1.0f;
+            float g = level * level;
+            l += in(2, i) * g;
+            r += in(3, i) * g;
+        }
+        outputs[0][i] = l;
+        outputs[1][i] = r;
+        outputs[2][i] = (l + r) * 0.5f;
+    }
+}
+
+float QX_DSP_FdB_to_VFGain::gainOf(float v) {
+    float g = v * 1.77f;
+    float s = g * 0.23529412f;
+    return (1.0f - s * s * 0.2014218f) * g;
+}
+
+void QX_DSP_FdB_to_VFGain::compute(int offset, int count) {
+    // The new gain is reached at the end of the chunk, in equal steps from the old one.
+    float target = gainOf(in(0, offset + count - 1));
+    if (!std::isfinite(target)) target = 0.0f;
+    if (!started_) {
+        gain_ = target;
+        started_ = true;
+    }
+    float step = (target - gain_) / static_cast<float>(count);
+    for (int i = offset; i < offset + count; ++i) {
+        gain_ += step;
+        outputs[0][i] = gain_;
+    }
+    gain_ = target;
+}
+
+// ---- sources of values ----------------------------------------------------------------------
+
+QX_DSP_Host_AudioIn::QX_DSP_Host_AudioIn(ModuleContext* context, bool createdHeld)
+    : QX_ModuleBase(context, createdHeld) {
+    // The engine copies the host's input into these rings every chunk.
+    if (context->engine)
+        for (int c = 0; c < 2; ++c)
+            outputs[c] = const_cast<float*>(context->engine->audioInputRing(c));
+}
+
+void QX_DSP_Host_AudioIn::Prepare() {
+    for (int c = 0; c < 2; ++c)
+        SendEvent(now, c, 1, 0, 0.0f, nullptr); // always varying
+}
+
+void QX_DSP_Host_AudioIn::Render(int offset, int count) {
+    Sleep(offset, count); // nothing to do: the rings are filled by the engine
+}
+
+QX_DSP_FixedValueToVolt::QX_DSP_FixedValueToVolt(ModuleContext* context, bool createdHeld)
+    : QX_ModuleBase(context, createdHeld) {
+    allocateOutputs(kModulePorts);
+}
+
+void QX_DSP_FixedValueToVolt::Prepare() {
+    const int floats = bufferFloats(blockSize);
+    for (int k = 0; k < kModulePorts; ++k) {
+        if (!inputs[k]) continue;
+        float v = inputs[k][0];
+        for (int i = 0; i < floats; ++i)
+            outputs[k][i] = v * 0.1f;
+        SendEvent(now, k, 0, static_cast<int32_t>(v), v * 0.1f, nullptr);
+    }
+}
+
+QX_DSP_FixedValueToINT_FLOAT::QX_DSP_FixedValueToINT_FLOAT(ModuleContext* context, bool createdHeld)
+    : QX_ModuleBase(context, createdHeld) {}
+
+void QX_DSP_FixedValueToINT_FLOAT::Prepare() {
+    for (int k = 0; k < 58; ++k)
+        if (inputs[k]) {
+            float v = inputs[k][0];
+            SendEvent(now, k, 0, static_cast<int32_t>(v), v * 0.1f, nullptr);
+        }
+}
+
+void QX_DSP_FixedValueToINT_FLOAT::HandleEvent(const EventRecord& e, int) {
+    if (e.port == 58) invert_ = e.intValue != 0;
+    if (e.port != 60 && e.port != 58) return; // 59: the engine reads "Midi Channel" itself
+    float v = inputs[60] ? inputs[60][0] : 0.0f;
+    if (e.port == 60) v = e.floatValue;
+    if (!std::isfinite(v)) v = 0.0f;
+    float u = invert_ ? 1.0f - v : v;
+    float b = 1.02f - 0.835f * u;
+    SendEvent(now, 60, 0, 0, 1200.0f * b * b * b * b, nullptr);
+}
+
+QX_DSP_Float_to_Volt::QX_DSP_Float_to_Volt(ModuleContext* context, bool createdHeld)
+    : QX_ModuleBase(context, createdHeld) {
+    allocateOutputs(1);
+}
+
+void QX_DSP_Float_to_Volt::HandleEvent(const EventRecord& e, int) {
+    value_ = std::isfinite(e.floatValue) ? e.floatValue : 0.0f;
+    settle_.stop();
+    SendEvent(now, 0, 0, 0, 0.0f, nullptr); // steady: consumers may use the constant
+}
+
+void QX_DSP_Float_to_Volt::Render(int offset, int count) {
+    for (int i = offset; i < offset + count; ++i)
+        outputs[0][i] = value_;
+    if (!settle_.active()) settle_.start(blockSize);
+    if (settle_.advance(count)) Sleep(offset, count);
+}
+
+// ---- sequencer values -----------------------------------------------------------------------
+
+QX_DSP_Float_Converter_Switch::QX_DSP_Float_Converter_Switch(ModuleContext* context,
+                                                             bool createdHeld)
+    : QX_ModuleBase(context, createdHeld) {}
+
+void QX_DSP_Float_Converter_Switch::HandleEvent(const EventRecord& e, int) {
+    const float f = std::isfinite(e.floatValue) ? e.floatValue : 0.0f;
+    switch (e.port) {
+    case 0:
+        index_ = e.intValue;
+        break;
+    case 1:
+        scale_ = f * 10.0f;
+        break;
+    case 2:
+        offset_ = f * 10.0f;
+        break;
+    case 3:
+        on_ = e.intValue != 0;
+        break;
+    case 4:
+        step_ = f;
+        break;
+    case 5:
+        step_ = 1.0f / 12.0f;
+        break; // semitones
+    default:
+        break;
+    }
+    update();
+}
+
+void QX_DSP_Float_Converter_Switch::update() {
+    // Step -2 (sequencer off) and anything outside the eight steps give the neutral value 0.
+    float v = on_ && index_ >= 0 && 9 + index_ < kModulePorts ? value(9 + index_) : 0.0f;
+    if (step_ > 0.0f) v = std::round(v / step_) * step_;
+    float out = v * scale_ + offset_;
+    if (!std::isfinite(out)) out = 0.0f;
+    if (out == last_) return;
+    last_ = out;
+    SendEvent(now, 0, 0, static_cast<int32_t>(std::lround(out * 10.0f)), out, nullptr);
+}
+
+QX_DSP_GUI_Multi::QX_DSP_GUI_Multi(ModuleContext* context, bool createdHeld, bool sumFirst)
+    : QX_ModuleBase(context, createdHeld), sumFirst_(sumFirst) {}
+
+void QX_DSP_GUI_Multi::Prepare() {
+    min_ = inputs[60] ? value(60) : -100000.0f;
+    max_ = inputs[61] ? value(61) : 100000.0f;
+}
+
+void QX_DSP_GUI_Multi::send(int k) {
+    if (!inputs[k] && !inputs[20 + k] && !inputs[40 + k]) return;
+    float a = value(k), b = inputs[20 + k] ? value(20 + k) : (sumFirst_ ? 0.0f : 1.0f);
+    float c = inputs[40 + k] ? value(40 + k) : (sumFirst_ ? 1.0f : 0.0f);
+    float v = sumFirst_ ? (a + b) * c : a * b + c;
+    v = v < min_ ? min_ : (v > max_ ? max_ : v);
+    if (!std::isfinite(v)) v = 0.0f;
+    SendEvent(now, k, 0, static_cast<int32_t>(std::lround(v * 10.0f)), v, nullptr);
+}
+
+void QX_DSP_GUI_Multi::HandleEvent(const EventRecord& e, int) {
+    if (e.port == 60 || e.port == 61) {
+        Prepare();
+        for (int k = 0; k < 20; ++k)
+            send(k);
+        return;
+    }
+    if (e.port < 60) send(e.port % 20);
+}
+
+} // namespace tarlix

@@ -1,0 +1,184 @@
+// The small modules that glue the network together: modulation summers, level and mix stages,
+// converters of constants and events into signals, and the sequencer's value selector.
+// Audio-rate members read an input either as a module's buffer or as a single value (a
+// constant or a parameter); with no buffer among their inputs the output is constant, so they
+// write it for one block and sleep until the next event.
+#pragma once
+#include <cstdint>
+
+#include "dsp/module_base.h"
+#include "dsp/noise_glide.h"
+
+namespace tarlix {
+
+class QX_DSP_Level_Base : public QX_ModuleBase {
+  public:
+    QX_DSP_Level_Base(ModuleContext* context, bool createdHeld, int outputCount);
+    void HandleEvent(const EventRecord&, int) override { settle_.stop(); }
+    void Render(int offset, int count) override;
+
+  protected:
+    // Input k at sample i: the buffer of a module, or the single value behind the pointer.
+    float in(int k, int i) const {
+        const float* p = inputs[k];
+        return p ? (inputSource[k] ? p[i] : p[0]) : 0.0f;
+    }
+    // A multiplier that is not wired counts as 1.
+    float gain(int k, int i) const { return inputs[k] ? in(k, i) : 1.0f; }
+    bool varies(int k) const { return inputs[k] && inputSource[k]; }
+    virtual void compute(int offset, int count) = 0;
+    virtual bool anyVarying() const;
+
+  private:
+    Settling settle_;
+};
+
+class QX_DSP_Adder : public QX_DSP_Level_Base {
+  public:
+    QX_DSP_Adder(ModuleContext* context, bool createdHeld);
+    void HandleEvent(const EventRecord& e, int offset) override;
+    void Prepare() override { evaluate(); }
+
+  private:
+    void compute(int offset, int count) override;
+    bool anyVarying() const override { return listLength_ > 0; }
+    void evaluate();
+    int whole(int k) const; // an option index or an id, from a parameter or a constant
+
+    int list_[16] = {};
+    int listLength_ = 0;
+    float constant_ = 0.0f;
+    bool on_ = true, clamped_ = false;
+};
+
+// (A + B) x C
+class QX_DSP_Level_ABxC : public QX_DSP_Level_Base {
+  public:
+    QX_DSP_Level_ABxC(ModuleContext* c, bool held) : QX_DSP_Level_Base(c, held, 1) {}
+
+  private:
+    void compute(int offset, int count) override;
+};
+
+// (A + B) x C x D
+class QX_DSP_Level_ABxCxD : public QX_DSP_Level_Base {
+  public:
+    QX_DSP_Level_ABxCxD(ModuleContext* c, bool held) : QX_DSP_Level_Base(c, held, 1) {}
+
+  private:
+    void compute(int offset, int count) override;
+};
+
+// A x B + C + D
+class QX_DSP_Level_AxB_CD : public QX_DSP_Level_Base {
+  public:
+    QX_DSP_Level_AxB_CD(ModuleContext* c, bool held) : QX_DSP_Level_Base(c, held, 1) {}
+
+  private:
+    void compute(int offset, int count) override;
+};
+
+// out0 = A x C, out1 = B x D, out2 = out0 + out1
+class QX_DSP_Dual_Level : public QX_DSP_Level_Base {
+  public:
+    QX_DSP_Dual_Level(ModuleContext* c, bool held) : QX_DSP_Level_Base(c, held, 3) {}
+
+  private:
+    void compute(int offset, int count) override;
+};
+
+// The effects bus: the voices plus the host's input ("Ext Input", level squared), and a mono
+// send of both.
+class QX_DSP_Level_FX_BUS : public QX_DSP_Level_Base {
+  public:
+    QX_DSP_Level_FX_BUS(ModuleContext* c, bool held) : QX_DSP_Level_Base(c, held, 3) {}
+
+  private:
+    void compute(int offset, int count) override;
+};
+
+// A level value to a gain, ramped across each chunk.
+class QX_DSP_FdB_to_VFGain : public QX_DSP_Level_Base {
+  public:
+    QX_DSP_FdB_to_VFGain(ModuleContext* c, bool held) : QX_DSP_Level_Base(c, held, 1) {}
+    static float gainOf(float v);
+
+  private:
+    void compute(int offset, int count) override;
+    bool anyVarying() const override { return true; }
+    float gain_ = 0.0f;
+    bool started_ = false;
+};
+
+// The host's two input channels: the engine's input rings themselves.
+class QX_DSP_Host_AudioIn : public QX_ModuleBase {
+  public:
+    QX_DSP_Host_AudioIn(ModuleContext* context, bool createdHeld);
+    void Prepare() override;
+    void Render(int offset, int count) override;
+};
+
+// Constants as signals (value x 0.1 in buffers) and, on Prepare, as events.
+class QX_DSP_FixedValueToVolt : public QX_ModuleBase {
+  public:
+    QX_DSP_FixedValueToVolt(ModuleContext* context, bool createdHeld);
+    void Prepare() override;
+    void Render(int offset, int count) override { Sleep(offset, count); }
+};
+
+// Constants as events only, and the envelope-time curve on output 60.
+class QX_DSP_FixedValueToINT_FLOAT : public QX_ModuleBase {
+  public:
+    QX_DSP_FixedValueToINT_FLOAT(ModuleContext* context, bool createdHeld);
+    void Prepare() override;
+    void HandleEvent(const EventRecord& e, int offset) override;
+    void Render(int offset, int count) override { Sleep(offset, count); }
+
+  private:
+    bool invert_ = false;
+};
+
+// An event value as a constant buffer.
+class QX_DSP_Float_to_Volt : public QX_ModuleBase {
+  public:
+    QX_DSP_Float_to_Volt(ModuleContext* context, bool createdHeld);
+    void HandleEvent(const EventRecord& e, int offset) override;
+    void Render(int offset, int count) override;
+
+  private:
+    float value_ = 0.0f;
+    Settling settle_;
+};
+
+// The sequencer's value of the current step: input 9 + index, quantised, scaled.
+class QX_DSP_Float_Converter_Switch : public QX_ModuleBase {
+  public:
+    QX_DSP_Float_Converter_Switch(ModuleContext* context, bool createdHeld);
+    void HandleEvent(const EventRecord& e, int offset) override;
+    void Render(int offset, int count) override { Sleep(offset, count); }
+    float output() const { return last_; }
+
+  private:
+    void update();
+    float value(int k) const { return inputs[k] ? inputs[k][0] : 0.0f; }
+    int index_ = -2; // -2: no step (the sequencer is off), the neutral value
+    float step_ = 0.0f, scale_ = 1.0f, offset_ = 0.0f, last_ = 0.0f;
+    bool on_ = true;
+};
+
+// Twenty control channels: clamp((in_k + in_20+k) x in_40+k) or clamp(in_k x in_20+k + in_40+k).
+class QX_DSP_GUI_Multi : public QX_ModuleBase {
+  public:
+    QX_DSP_GUI_Multi(ModuleContext* context, bool createdHeld, bool sumFirst);
+    void Prepare() override;
+    void HandleEvent(const EventRecord& e, int offset) override;
+    void Render(int offset, int count) override { Sleep(offset, count); }
+
+  private:
+    float value(int k) const { return inputs[k] ? inputs[k][0] : 0.0f; }
+    void send(int channel);
+    bool sumFirst_;
+    float min_ = -100000.0f, max_ = 100000.0f;
+};
+
+} // namespace tarlix
