@@ -4,36 +4,14 @@
 #include <cstring>
 
 #include "common/curves.h"
+#include "dsp/midi_word.h"
 #include "engine/qx_dsp_vst.h"
 
 namespace tarlix {
 
 namespace {
-constexpr int kNoteOff = 0x80, kNoteOn = 0x90, kController = 0xB0;
+using namespace midiword;
 
-int statusOf(uint32_t w) {
-    return static_cast<int>(w & 0xFF);
-}
-int data1(uint32_t w) {
-    return static_cast<int>((w >> 8) & 0x7F);
-}
-int data2(uint32_t w) {
-    return static_cast<int>((w >> 16) & 0x7F);
-}
-bool isNoteOn(uint32_t w) {
-    return (statusOf(w) & 0xF0) == kNoteOn && data2(w) > 0;
-}
-bool isNoteOff(uint32_t w) {
-    int t = statusOf(w) & 0xF0;
-    return t == kNoteOff || (t == kNoteOn && data2(w) == 0);
-}
-bool isAllOff(uint32_t w) {
-    return (statusOf(w) & 0xF0) == kController && (data1(w) == 123 || data1(w) == 120);
-}
-uint32_t noteWord(int status, int note, int velocity) {
-    return static_cast<uint32_t>(status) | (static_cast<uint32_t>(note & 0x7F) << 8) |
-           (static_cast<uint32_t>(velocity & 0x7F) << 16);
-}
 double sampleRateOf(const ModuleContext* c) {
     return c->engine ? static_cast<double>(c->engine->sampleRateInt()) : 44100.0;
 }
@@ -204,7 +182,7 @@ void QX_DSP_Midi_Phrase_Arp::resetPattern() {
 void QX_DSP_Midi_Phrase_Arp::stopSounding(uint64_t time) {
     if (!sounding_) return;
     sounding_ = false;
-    send(time, noteWord(kNoteOff | (statusOf(soundingWord_) & 15), data1(soundingWord_), 0));
+    send(time, make(kNoteOff | (statusByte(soundingWord_) & 15), data1(soundingWord_), 0));
 }
 
 void QX_DSP_Midi_Phrase_Arp::removeReleasedEntries() {
@@ -292,7 +270,7 @@ void QX_DSP_Midi_Phrase_Arp::handleMidi(uint32_t word, float value) {
             listed = listed || held_[k].note == note;
         if (!listed && count_ < 32)
             held_[count_++] = {static_cast<uint8_t>(note), static_cast<uint8_t>(data2(word)),
-                               static_cast<uint8_t>(statusOf(word) & 15)};
+                               static_cast<uint8_t>(statusByte(word) & 15)};
     } else if (isNoteOff(word)) {
         if (down_[note] == 0) return;
         --down_[note];
@@ -365,7 +343,7 @@ void QX_DSP_Midi_Phrase_Arp::step() {
     const int note = entry.note + octave_;
     if (note > 127) return;
     const int velocity = constantVelocity_ ? 127 : entry.velocity;
-    const uint32_t on = noteWord(kNoteOn | entry.channel, note, velocity);
+    const uint32_t on = make(kNoteOn | entry.channel, note, velocity);
     const double gate = legato_ ? gate_ * 1.05 : gate_;
     uint64_t end = t + static_cast<uint64_t>(length * gate > 1.0 ? length * gate : 1.0);
     if (sounding_) {
@@ -374,7 +352,7 @@ void QX_DSP_Midi_Phrase_Arp::step() {
             return;
         }
         const uint32_t off =
-            noteWord(kNoteOff | (statusOf(soundingWord_) & 15), data1(soundingWord_), 0);
+            make(kNoteOff | (statusByte(soundingWord_) & 15), data1(soundingWord_), 0);
         sounding_ = false;
         // Outside legato the old note ends just before; in legato just after (a glide).
         send(legato_ ? t + 2 : (t > now ? t - 1 : t), off);

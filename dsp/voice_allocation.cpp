@@ -2,38 +2,16 @@
 
 #include <cstring>
 
+#include "dsp/midi_word.h"
 #include "engine/qx_dsp_vst.h"
 
 namespace tarlix {
 
 namespace {
-constexpr uint32_t kAllNotesOff = 0x7BB0;
-constexpr int kNoteOff = 0x80, kNoteOn = 0x90, kController = 0xB0;
+using namespace midiword;
 constexpr int kGate = 0, kPitch = 1, kVelocity = 2, kChannel = 8, kGlideStart = 19;
 constexpr int kCollectorWakePort = 63;
 
-int statusOf(uint32_t w) {
-    return static_cast<int>(w & 0xFF);
-}
-int data1(uint32_t w) {
-    return static_cast<int>((w >> 8) & 0x7F);
-}
-int data2(uint32_t w) {
-    return static_cast<int>((w >> 16) & 0x7F);
-}
-uint32_t withNote(uint32_t w, int note) {
-    return (w & ~0xFF00u) | (static_cast<uint32_t>(note & 0x7F) << 8);
-}
-bool isNoteOn(uint32_t w) {
-    return (statusOf(w) & 0xF0) == kNoteOn && data2(w) > 0;
-}
-bool isNoteOff(uint32_t w) {
-    int t = statusOf(w) & 0xF0;
-    return t == kNoteOff || (t == kNoteOn && data2(w) == 0);
-}
-bool isAllOff(uint32_t w) {
-    return (statusOf(w) & 0xF0) == kController && (data1(w) == 123 || data1(w) == 120);
-}
 float pitchVolts(int note) {
     return static_cast<float>(note - 9) / 120.0f; // 0.1 V per octave, 0 V = 13.75 Hz
 }
@@ -92,7 +70,7 @@ void QX_DSP_Midi_Adder::HandleEvent(const EventRecord& e, int) {
     } else if (isAllOff(word)) {
         clearKeys();
         send(kAllNotesOff, 0.0f);
-    } else if ((statusOf(word) & 0xF0) == kController) {
+    } else if ((statusByte(word) & 0xF0) == kController) {
         if (enabled_) send(word, e.floatValue);
     } else {
         send(word, e.floatValue);
@@ -211,7 +189,7 @@ void QX_DSP_Midi_to_Poly_Gen2::handleMidi(uint32_t word, float value, int voice,
     int note = data1(word) + transpose_;
     if (note < 0 || note > 127) return;
     word = withNote(word, note);
-    if ((statusOf(word) & 0xF0) == kController && data1(word) == 64) {
+    if ((statusByte(word) & 0xF0) == kController && data1(word) == 64) {
         bool down = data2(word) >= 64;
         if (down == sustain_) return;
         sustain_ = down;
@@ -366,8 +344,8 @@ void QX_DSP_Midi_to_Poly_Gen2::startNote(int v, uint32_t word) {
     const bool legatoMove = mono_ && legato_ && heldCount_ > 1;
     Voice& voice = voices_[v];
     if (mpe_)
-        sendToVoice(now, v, kChannel, (statusOf(word) & 15) - 1 < 0 ? 0 : (statusOf(word) & 15) - 1,
-                    0.0f);
+        sendToVoice(now, v, kChannel,
+                    (statusByte(word) & 15) - 1 < 0 ? 0 : (statusByte(word) & 15) - 1, 0.0f);
     noteVoice_[note] = static_cast<int16_t>(v);
     voice.state = State::Playing;
     voice.note = note;
