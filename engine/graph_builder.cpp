@@ -5,6 +5,7 @@
 
 #include "dsp/arp_sequencer.h"
 #include "dsp/copy_paste.h"
+#include "dsp/envelope.h"
 #include "dsp/level_mix.h"
 #include "dsp/noise_glide.h"
 #include "dsp/placeholder.h"
@@ -48,7 +49,8 @@ enum class Kind {
     LevelAxBCD,
     FxBus,
     DualLevel,
-    GainCurve
+    GainCurve,
+    Envelope
 };
 
 // Code ranges of the module classes. A code in no range creates nothing.
@@ -181,6 +183,8 @@ QX_ModuleBase* create(Kind kind, ModuleContext* ctx, bool held) {
         return new (std::nothrow) QX_DSP_Dual_Level(ctx, held);
     case Kind::GainCurve:
         return new (std::nothrow) QX_DSP_FdB_to_VFGain(ctx, held);
+    case Kind::Envelope:
+        return new (std::nothrow) QX_DSP_HAHDSR_Env(ctx, held);
     case Kind::None:
         break;
     }
@@ -276,6 +280,10 @@ class Builder {
         ++ctx_.buildCount;
         m->moduleCode = row.code;
         m->voice = voice_;
+        // The amplitude envelopes know their allocator and voice: they free the voice.
+        if (row.code == 6299 || row.code == 6300)
+            if (auto* env = dynamic_cast<QX_DSP_HAHDSR_Env*>(m))
+                env->setOwner(dynamic_cast<QX_DSP_Midi_to_Poly_Gen2*>(head_), voice_);
         if (!inGroup_ || voice_ == 0)
             layout_.moduleByCode[row.code - kFirstModuleCode] = static_cast<int16_t>(count_);
         applyEntries(m, count_, row);

@@ -1,0 +1,225 @@
+#include "dsp/envelope.h"
+
+#include <cmath>
+
+#include "dsp/voice_allocation.h"
+#include "engine/qx_dsp_vst.h"
+
+namespace tarlix {
+
+QX_DSP_HAHDSR_Env::QX_DSP_HAHDSR_Env(ModuleContext* context, bool createdHeld)
+    : QX_ModuleBase(context, createdHeld) {
+    allocateOutputs(1);
+}
+
+void QX_DSP_HAHDSR_Env::setOwner(QX_DSP_Midi_to_Poly_Gen2* allocator, int voiceNumber) {
+    owner_ = allocator;
+    voice = voiceNumber;
+}
+
+void QX_DSP_HAHDSR_Env::Prepare() {
+    rate_ = context->engine ? static_cast<float>(context->engine->sampleRateInt()) : 44100.0f;
+    stage_ = Stage::End;
+    endCountdown_ = 2 * blockSize;
+    announceEnd_ = true;
+    y_ = 0.0f;
+    velocityGain_ = velocity_ = amount_ = 1.0f;
+    timeScale_ = 1.0f;
+    enabled_ = true;
+    hold_ = static_cast<int64_t>(rate_) * 30000; // endless until a hold time arrives
+    delay_ = 0;
+    fastCountdown_ = 0;
+}
+
+double QX_DSP_HAHDSR_Env::samplesOf(float volts) const {
+    double v = std::isfinite(volts) && volts > 0.0f ? volts : 0.0;
+    double s = v * rate_ * 10.0 * timeScale_;
+    return s > 4e9 ? 4e9 : s;
+}
+
+float QX_DSP_HAHDSR_Env::shaped(float y, int i) const {
+    float c = shape_ == 1 ? y * y : (shape_ == 2 ? (2.0f - y) * y : y);
+    float v = velocityGain_ * level(i) * c;
+    return invert_ == 1 ? -v : (invert_ == 2 ? 1.0f - v : v);
+}
+
+void QX_DSP_HAHDSR_Env::end() {
+    stage_ = Stage::End;
+    y_ = 0.0f;
+    endCountdown_ = 2 * blockSize;
+    announceEnd_ = true;
+}
+
+void QX_DSP_HAHDSR_Env::HandleEvent(const EventRecord& e, int) {
+    const float f = std::isfinite(e.floatValue) ? e.floatValue : 0.0f;
+    const int32_t i = e.intValue;
+    endCountdown_ = 2 * blockSize; // every event restarts the end countdown
+    switch (e.port) {
+    case 0:
+        if (i >= 1) {
+            if (!enabled_ || noRetrigger_) break;
+            if (stage_ == Stage::End) SendEvent(now, 0, 1, 0, 0.0f, nullptr); // active
+            gateHeld_ = true;
+            y_ = 0.0f; // every note starts from zero
+            fastCountdown_ = 0;
+            countdown_ = delay_;
+            stage_ = delay_ < 2 ? Stage::Attack : Stage::Delay;
+        } else if (gateHeld_) {
+            gateHeld_ = false;
+            if (stage_ != Stage::End) {
+                releaseStart_ = y_;
+                stage_ = Stage::Release;
+            }
+        }
+        break;
+    case 1:
+        delay_ = static_cast<int64_t>(samplesOf(f));
+        break;
+    case 3:
+        hold_ = static_cast<int64_t>(samplesOf(f));
+        break;
+    case 8:
+        shape_ = i < 0 ? 0 : (i > 2 ? 2 : i);
+        break;
+    case 9:
+        enabled_ = f != 0.0f;
+        if (!enabled_ && stage_ != Stage::End) end();
+        break;
+    case 10:
+        invert_ = i < 0 ? 0 : (i > 2 ? 2 : i);
+        break;
+    case 11:
+    case 12:
+        (e.port == 11 ? velocity_ : amount_) = f;
+        velocityGain_ = 1.0f - (1.0f - velocity_) * amount_;
+        break;
+    case 13:
+        timeScale_ = f > 0.0f ? f * 10.0f : 1.0f;
+        break;
+    case 14: {
+        double m = std::trunc(static_cast<double>(rate_) * 10.0 * f);
+        minimumAttack_ = m < 1.0 ? 1 : static_cast<int64_t>(m);
+        break;
+    }
+    case 29:
+        noRetrigger_ = i != 0;
+        break;
+    default:
+        break;
+    }
+}
+
+void QX_DSP_HAHDSR_Env::FastRelease() {
+    if (!owner_ || stage_ == Stage::End) return;
+    fastCountdown_ = blockSize + static_cast<int64_t>(0.019 * rate_);
+    fastStep_ = y_ * 52.631577f / rate_; // to zero in 19 ms
+    if (fastStep_ <= 0.0f) fastStep_ = 1.0f;
+}
+
+void QX_DSP_HAHDSR_Env::Hold() {
+    QX_ModuleBase::Hold();
+    if (owner_) { // the voice was freed: the next note starts from an ended envelope
+        stage_ = Stage::End;
+        y_ = 0.0f;
+        endCountdown_ = 0;
+        announceEnd_ = false;
+    }
+}
+
+// The envelope has ended: the idle value for two blocks, then sleep and free the voice.
+void QX_DSP_HAHDSR_Env::finish(int offset, int count) {
+    float* out = outputs[0];
+    for (int i = offset; i < offset + count; ++i)
+        out[i] = idle();
+    if (announceEnd_) {
+        announceEnd_ = false;
+        SendEvent(now, 0, 0, 0, 0.0f, nullptr); // inactive
+    }
+    endCountdown_ -= count;
+    if (endCountdown_ >= 0) return;
+    Sleep(offset, count);
+    if (owner_) owner_->FreeVoice(voice);
+}
+
+void QX_DSP_HAHDSR_Env::Render(int offset, int count) {
+    float* out = outputs[0];
+    if (fastCountdown_ > 0) {
+        for (int i = offset; i < offset + count; ++i) {
+            y_ = y_ > fastStep_ ? y_ - fastStep_ : 0.0f;
+            out[i] = y_;
+        }
+        if ((fastCountdown_ -= count) <= 0) {
+            fastCountdown_ = 0;
+            gateHeld_ = false;
+            stage_ = Stage::End;
+            y_ = 0.0f;
+            endCountdown_ = -1;
+            announceEnd_ = true;
+            finish(offset + count, 0);
+        }
+        return;
+    }
+    if (stage_ == Stage::End) {
+        finish(offset, count);
+        return;
+    }
+    // Times are read at the start of every render call.
+    auto modulation = [this](int port, int i) {
+        return inputs[port] ? std::exp2(10.0 * in(port, i)) : 1.0;
+    };
+    double attack = samplesOf(in(2, offset)) * modulation(15, offset);
+    if (attack < static_cast<double>(minimumAttack_)) attack = static_cast<double>(minimumAttack_);
+    double decay = samplesOf(in(4, offset)) * modulation(16, offset);
+    if (decay < 1.0) decay = 1.0;
+    double release = samplesOf(in(6, offset));
+    if (release < 1.0) release = 1.0;
+    const float decayStep = static_cast<float>((1.0 - in(5, offset)) / decay);
+    const float attackStep = static_cast<float>(1.0 / attack);
+    for (int i = offset; i < offset + count; ++i) {
+        switch (stage_) {
+        case Stage::Delay:
+            if (--countdown_ <= 0) stage_ = Stage::Attack;
+            out[i] = idle();
+            continue;
+        case Stage::Attack:
+            y_ += attackStep;
+            if (y_ >= 1.0f) {
+                y_ = 1.0f;
+                countdown_ = hold_;
+                stage_ = Stage::Hold;
+            }
+            break;
+        case Stage::Hold:
+            y_ = 1.0f;
+            if (--countdown_ <= 0) stage_ = Stage::Decay;
+            break;
+        case Stage::Decay: {
+            float s = in(5, i);
+            y_ -= decayStep;
+            if (y_ <= s) {
+                y_ = s;
+                stage_ = Stage::Sustain;
+            }
+            break;
+        }
+        case Stage::Sustain:
+            y_ = in(5, i);
+            break;
+        case Stage::Release:
+            y_ -= static_cast<float>(releaseStart_ / release);
+            if (y_ <= 0.0f) {
+                y_ = 0.0f;
+                out[i] = shaped(0.0f, i);
+                end();
+                finish(i + 1, offset + count - i - 1);
+                return;
+            }
+            break;
+        case Stage::End:
+            break;
+        }
+        out[i] = shaped(y_, i);
+    }
+}
+
+} // namespace tarlix

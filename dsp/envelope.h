@@ -1,0 +1,47 @@
+// The envelope: delay, attack, hold, decay, sustain, release with three contours, velocity,
+// time scaling, inversion and level. The amplitude envelope of a voice frees its voice when it
+// has ended.
+#pragma once
+#include <cstdint>
+
+#include "dsp/module_base.h"
+
+namespace tarlix {
+
+class QX_DSP_Midi_to_Poly_Gen2;
+
+class QX_DSP_HAHDSR_Env : public QX_ModuleBase {
+  public:
+    enum class Stage { Delay, Attack, Hold, Decay, Sustain, Release, End };
+    QX_DSP_HAHDSR_Env(ModuleContext* context, bool createdHeld);
+    void setOwner(QX_DSP_Midi_to_Poly_Gen2* allocator, int voiceNumber);
+    void Prepare() override;
+    void HandleEvent(const EventRecord& e, int offset) override;
+    void Render(int offset, int count) override;
+    void FastRelease() override;
+    void Hold() override;
+    Stage stage() const { return stage_; }
+
+  private:
+    float in(int k, int i) const {
+        const float* p = inputs[k];
+        return p ? (inputSource[k] ? p[i] : p[0]) : 0.0f;
+    }
+    float level(int i) const { return inputs[7] ? in(7, i) : 1.0f; }
+    float shaped(float y, int i) const;
+    float idle() const { return invert_ == 2 ? 1.0f : 0.0f; }
+    double samplesOf(float volts) const; // 0.1 V per second, through the time scale
+    void end();
+    void finish(int offset, int count);
+
+    Stage stage_ = Stage::End;
+    float y_ = 0.0f, releaseStart_ = 0.0f, velocityGain_ = 1.0f, velocity_ = 1.0f, amount_ = 1.0f;
+    float timeScale_ = 1.0f, rate_ = 44100.0f, fastStep_ = 0.0f;
+    int64_t delay_ = 0, hold_ = 0, minimumAttack_ = 1, countdown_ = 0, fastCountdown_ = 0;
+    int64_t endCountdown_ = 0;
+    int shape_ = 0, invert_ = 0;
+    bool enabled_ = true, gateHeld_ = false, noRetrigger_ = false, announceEnd_ = false;
+    QX_DSP_Midi_to_Poly_Gen2* owner_ = nullptr;
+};
+
+} // namespace tarlix

@@ -1,0 +1,102 @@
+// The envelope's stages measured on its output.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "dsp/envelope.h"
+#include "engine/qx_dsp_vst.h"
+
+using namespace tarlix;
+
+namespace {
+
+intptr_t host(vst::AEffect*, int32_t op, int32_t, intptr_t, void*, float) {
+    return op == vst::audioMasterVersion ? 2400 : 0;
+}
+
+int envelopeGraph(QX_DSP_VST& e) {
+    ModuleContext& c = e.context();
+    c.modules[0] = new QX_DSP_HAHDSR_Env(&c, false);
+    ++c.buildCount;
+    return 1;
+}
+
+struct Envelope : ::testing::Test {
+    QX_DSP_VST fx{host};
+    float attack = 0.01f, decay = 0.01f, sustain = 0.5f, release = 0.01f; // 0.1 s each
+    std::vector<float> out;
+    void SetUp() override {
+        fx.setGraphBuilder(envelopeGraph);
+        fx.setSampleRate(44100);
+        fx.setBlockSize(64);
+        fx.resume();
+        env().SetInput(2, &attack);
+        env().SetInput(4, &decay);
+        env().SetInput(5, &sustain);
+        env().SetInput(6, &release);
+        post(3, 0, 0.0f); // no hold, as in the instrument (unset, the hold is endless)
+        run(4);
+        out.clear();
+    }
+    QX_DSP_HAHDSR_Env& env() { return *static_cast<QX_DSP_HAHDSR_Env*>(fx.context().modules[0]); }
+    void post(int port, int i, float f) { env().PostEvent(fx.clock(), port, 0, i, f, nullptr); }
+    void run(int blocks) {
+        std::vector<float> l(64), r(64);
+        float* outs[2] = {l.data(), r.data()};
+        for (int b = 0; b < blocks; ++b) {
+            fx.processReplacing(nullptr, outs, 64);
+            const float* o = env().GetOutput(0);
+            out.insert(out.end(), o, o + 64);
+        }
+    }
+};
+
+} // namespace
+
+TEST_F(Envelope, AttackDecaySustainRelease) {
+    post(0, 10, 10.0f);
+    run(200);                             // 12800 samples: attack 4410, decay 4410, then sustain
+    EXPECT_NEAR(out[2205], 0.5f, 0.001f); // half way up
+    EXPECT_NEAR(out[4409], 1.0f, 0.001f); // the top after 0.1 s
+    EXPECT_NEAR(out[4410 + 2205], 0.75f, 0.01f); // half way down to the sustain
+    EXPECT_FLOAT_EQ(out[12000], 0.5f);
+    EXPECT_EQ(env().stage(), QX_DSP_HAHDSR_Env::Stage::Sustain);
+    out.clear();
+    post(0, 0, 0.0f);
+    run(80); // release from 0.5 takes the whole release time
+    EXPECT_NEAR(out[2205], 0.25f, 0.001f);
+    EXPECT_GT(out[4400], 0.0f);
+    EXPECT_EQ(out[4420], 0.0f);
+    EXPECT_EQ(env().stage(), QX_DSP_HAHDSR_Env::Stage::End);
+}
+
+TEST_F(Envelope, MinimumAttackShapesInversionAndRetrigger) {
+    attack = 0.0f;
+    post(14, 0, 0.001f); // the amplitude envelope's 10 ms minimum
+    post(0, 10, 10.0f);
+    run(10);
+    EXPECT_NEAR(out[220], 0.5f, 0.01f);
+    EXPECT_NEAR(out[440], 1.0f, 0.01f);
+    // Exp contour and the velocity gain: velocity 0.5 fully applied halves the level.
+    post(8, 1, 0.0f);
+    post(11, 0, 0.5f);
+    post(12, 0, 1.0f);
+    sustain = 1.0f; // the decay ends at once
+    out.clear();
+    run(100);
+    EXPECT_NEAR(out.back(), 0.5f, 1e-6f);
+    // Retriggered during the release: it restarts from zero.
+    post(0, 0, 0.0f);
+    run(20);
+    out.clear();
+    post(8, 0, 0.0f);
+    post(0, 10, 10.0f);
+    run(1);
+    EXPECT_LT(out[0], 0.05f);
+    // Invert 2 with the envelope idle gives 1.
+    post(10, 2, 0.0f);
+    post(9, 0, 0.0f); // disabled: ended at once
+    out.clear();
+    run(4);
+    EXPECT_EQ(out.back(), 1.0f);
+}
