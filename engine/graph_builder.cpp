@@ -7,6 +7,7 @@
 #include "dsp/copy_paste.h"
 #include "dsp/envelope.h"
 #include "dsp/level_mix.h"
+#include "dsp/lfo.h"
 #include "dsp/noise_glide.h"
 #include "dsp/placeholder.h"
 #include "dsp/tarlix2_control.h"
@@ -50,7 +51,8 @@ enum class Kind {
     FxBus,
     DualLevel,
     GainCurve,
-    Envelope
+    Envelope,
+    Lfo
 };
 
 // Code ranges of the module classes. A code in no range creates nothing.
@@ -185,6 +187,8 @@ QX_ModuleBase* create(Kind kind, ModuleContext* ctx, bool held) {
         return new (std::nothrow) QX_DSP_FdB_to_VFGain(ctx, held);
     case Kind::Envelope:
         return new (std::nothrow) QX_DSP_HAHDSR_Env(ctx, held);
+    case Kind::Lfo:
+        return new (std::nothrow) QX_DSP_LFO(ctx, held);
     case Kind::None:
         break;
     }

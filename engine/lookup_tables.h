@@ -28,6 +28,24 @@ struct LookupTables {
     int rate = 0;
 
     void build(int sampleRate);
+
+    // Cycles per sample of a pitch in volts (0.1 V per octave, 0 V = 13.75 Hz), through the
+    // octave and fraction tables; pitches are kept within -3..+3 V.
+    float pitchIncrement(float pitch) const {
+        float x = (pitch + 3.0f) * 2560.0f;
+        if (!(x > 0.0f)) x = 0.0f;
+        if (x > 60.0f * 256.0f - 1.0f) x = 60.0f * 256.0f - 1.0f;
+        int i = static_cast<int>(x);
+        int f = i & 255;
+        return (finePitch[f] + finePitchDiff[f] * (x - static_cast<float>(i))) * pow2[i >> 8];
+    }
+    // 0.5 sin(2 pi p) for p in 0..1, interpolated.
+    float sineAt(float p) const {
+        float x = p * 512.0f;
+        int i = static_cast<int>(x);
+        i = i < 0 ? 0 : (i > 511 ? 511 : i);
+        return sine[i] + sineDiff[i] * (x - static_cast<float>(i));
+    }
 };
 
 } // namespace tarlix

@@ -1,0 +1,199 @@
+#include "dsp/lfo.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "engine/qx_dsp_vst.h"
+
+namespace tarlix {
+
+namespace {
+// 16-point shapes, read with linear interpolation (entry 16 closes the cycle).
+constexpr float kPulse[17] = {0.5f,  0.5f,  0.5f,  0.5f,  0.5f,  0.5f,  0.5f,  0.5f, -0.5f,
+                              -0.5f, -0.5f, -0.5f, -0.5f, -0.5f, -0.5f, -0.5f, 0.5f};
+constexpr float kTrap[17] = {0.0f,   0.25f, 0.5f,  0.5f,  0.5f,  0.5f,  0.5f,   0.25f, 0.0f,
+                             -0.25f, -0.5f, -0.5f, -0.5f, -0.5f, -0.5f, -0.25f, 0.0f};
+
+float table16(const float* t, float p) {
+    float x = p * 16.0f;
+    int i = static_cast<int>(x);
+    i = i < 0 ? 0 : (i > 15 ? 15 : i);
+    return t[i] + (t[i + 1] - t[i]) * (x - static_cast<float>(i));
+}
+
+float triangle(float p) {
+    float x = 2.0f * (p + 0.25f);
+    int j = static_cast<int>(x) & 1;
+    float f = x - std::floor(x);
+    return j == 0 ? f - 0.5f : 0.5f - f; // 0 rising at p = 0, +0.5 at p = 0.25
+}
+
+float square(float x) {
+    return x * x;
+}
+} // namespace
+
+QX_DSP_LFO::QX_DSP_LFO(ModuleContext* context, bool createdHeld)
+    : QX_ModuleBase(context, createdHeld) {
+    allocateOutputs(2);
+}
+
+void QX_DSP_LFO::Prepare() {
+    phase_ = 0.0;
+    shape_ = 0;
+    linear_ = true;
+    on_ = true;
+    retrigger_ = true;
+    perSampleRate_ = true;
+    invert_ = true;
+    silentLeft_ = -1;
+    SendEvent(now, 0, 1, 0, 0.0f, nullptr);
+    if (routes[1]) SendEvent(now, 1, 1, 0, 0.0f, nullptr);
+}
+
+float QX_DSP_LFO::nextRandom() {
+    s2_ ^= s1_;
+    s1_ += s2_;
+    return static_cast<float>(static_cast<int32_t>(s1_)) * 1.1641532e-10f; // 2^-33
+}
+
+void QX_DSP_LFO::HandleEvent(const EventRecord& e, int) {
+    const int32_t i = e.intValue;
+    switch (e.port) {
+    case 2:
+        if (i >= 1 && retrigger_) phase_ = 0.0;
+        break;
+    case 3:
+        shape_ = i;
+        break;
+    case 4:
+        linear_ = i != 0;
+        break;
+    case 5: {
+        bool on = std::isfinite(e.floatValue) && e.floatValue != 0.0f;
+        if (on_ && !on) {
+            SendEvent(now, 0, 0, 0, 0.0f, nullptr);
+            if (routes[1]) SendEvent(now, 1, 0, 0, 0.0f, nullptr);
+            silentLeft_ = blockSize + 1;
+        } else if (on && !on_) {
+            SendEvent(now, 0, 1, 0, 0.0f, nullptr);
+            if (routes[1]) SendEvent(now, 1, 1, 0, 0.0f, nullptr);
+        }
+        on_ = on;
+        break;
+    }
+    case 6:
+        invert_ = i != 0;
+        break;
+    case 8:
+        retrigger_ = i != 0;
+        break;
+    case 9:
+        perSampleRate_ = i != 0;
+        break;
+    case 10:
+        if (i != 0) phase_ = 0.0;
+        break;
+    default:
+        break;
+    }
+}
+
+// Cycles per sample: a frequency in volts (Hz / 10) or pitch volts through the tables.
+float QX_DSP_LFO::increment(int i) const {
+    float rate = in(0, i);
+    if (!std::isfinite(rate)) rate = 0.0f;
+    if (linear_) {
+        float sr =
+            context->engine ? static_cast<float>(context->engine->sampleRateInt()) : 44100.0f;
+        float inc = rate * 10.0f / sr;
+        return inc < 0.0f ? 0.0f : (inc > 0.5f ? 0.5f : inc);
+    }
+    return context->engine ? context->engine->tables().pitchIncrement(rate) : 0.0f;
+}
+
+template <class Shape> void QX_DSP_LFO::loop(Shape w, int offset, int count) {
+    float* out0 = outputs[0];
+    const bool varyingRate = perSampleRate_ && inputs[0] && inputSource[0];
+    const float fixed = increment(offset);
+    const bool level = inputs[7] != nullptr;
+    double p = phase_;
+    for (int i = offset; i < offset + count; ++i) {
+        double q = p + in(1, i);
+        q -= std::floor(q);
+        float v = w(static_cast<float>(q));
+        out0[i] = level ? v * in(7, i) : v;
+        p += varyingRate ? increment(i) : fixed;
+        if (p >= 1.0) {
+            p -= std::floor(p);
+            held_ = nextRandom(); // the Random shape takes a new value at each wrap
+        }
+    }
+    phase_ = p;
+}
+
+void QX_DSP_LFO::Render(int offset, int count) {
+    if (!on_) {
+        std::memset(outputs[0] + offset, 0, sizeof(float) * static_cast<size_t>(count));
+        if (routes[1])
+            std::memset(outputs[1] + offset, 0, sizeof(float) * static_cast<size_t>(count));
+        if (silentLeft_ >= 0 && (silentLeft_ -= count) < 0) Sleep(offset, count);
+        return;
+    }
+    const LookupTables* tables = context->engine ? &context->engine->tables() : nullptr;
+    switch (shape_) {
+    case 0:
+        loop([tables](float p) { return tables ? tables->sineAt(p) : 0.0f; }, offset, count);
+        break;
+    case 1:
+        loop([](float p) { return triangle(p); }, offset, count);
+        break;
+    case 2:
+        loop([](float p) { return table16(kPulse, p); }, offset, count);
+        break;
+    case 3:
+        loop([](float p) { return p - 0.5f; }, offset, count);
+        break;
+    case 4:
+        loop([](float p) { return p * p - 0.5f; }, offset, count);
+        break;
+    case 5:
+        loop([](float p) { return square(p * p) - 0.5f; }, offset, count);
+        break;
+    case 6:
+        loop([](float p) { return 0.5f - p; }, offset, count);
+        break;
+    case 7:
+        loop([](float p) { return square(1.0f - p) - 0.5f; }, offset, count);
+        break;
+    case 8:
+        loop([](float p) { return square(square(1.0f - p)) - 0.5f; }, offset, count);
+        break;
+    case 9:
+        loop(
+            [](float p) {
+                float t = triangle(p);
+                return std::fabs(t) * t;
+            },
+            offset, count);
+        break;
+    case 10:
+        loop([](float p) { return square(2.0f * p - 1.0f) - 0.5f; }, offset, count);
+        break;
+    case 11:
+        loop([this](float) { return held_; }, offset, count);
+        break;
+    case 16:
+        loop([](float p) { return table16(kTrap, p); }, offset, count);
+        break;
+    default:
+        return; // no such shape: nothing is written
+    }
+    if (routes[1]) {
+        const float sign = invert_ ? -1.0f : 1.0f;
+        for (int i = offset; i < offset + count; ++i)
+            outputs[1][i] = outputs[0][i] * sign;
+    }
+}
+
+} // namespace tarlix
