@@ -12,9 +12,6 @@ namespace tarlix {
 namespace {
 using namespace midiword;
 
-double sampleRateOf(const ModuleContext* c) {
-    return c->engine ? static_cast<double>(c->engine->sampleRateInt()) : 44100.0;
-}
 float multiplierOf(int32_t option) {
     int k = option < 0 ? 0 : (option > 8 ? 8 : option);
     return static_cast<float>(QX_DSP_Midi_Sync_Tempo::kRateMultipliers[k]);
@@ -63,7 +60,7 @@ QX_DSP_Midi_Sync_Tempo::QX_DSP_Midi_Sync_Tempo(ModuleContext* context, bool crea
 }
 
 void QX_DSP_Midi_Sync_Tempo::Prepare() {
-    rate_ = sampleRateOf(context);
+    rate_ = sampleRate();
     tempoVolts_ = 12.0;
     start_ = context->clock;
     keysDown_ = 0;
@@ -300,7 +297,7 @@ void QX_DSP_Midi_Phrase_Arp::Render(int, int count) {
 
 void QX_DSP_Midi_Phrase_Arp::step() {
     if (count_ == 0) return;
-    const double rate = sampleRateOf(context);
+    const double rate = sampleRate();
     const double length = std::trunc(6.0 / tempoVolts_ / (half_ * multiplier_) * rate);
     const uint64_t t = now;
     const int top = range_ * 12;

@@ -18,7 +18,7 @@ void QX_DSP_HAHDSR_Env::setOwner(QX_DSP_Midi_to_Poly_Gen2* allocator, int voiceN
 }
 
 void QX_DSP_HAHDSR_Env::Prepare() {
-    rate_ = context->engine ? static_cast<float>(context->engine->sampleRateInt()) : 44100.0f;
+    rate_ = static_cast<float>(sampleRate());
     stage_ = Stage::End;
     endCountdown_ = 2 * blockSize;
     announceEnd_ = true;

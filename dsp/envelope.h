@@ -23,10 +23,6 @@ class QX_DSP_HAHDSR_Env : public QX_ModuleBase {
     Stage stage() const { return stage_; }
 
   private:
-    float in(int k, int i) const {
-        const float* p = inputs[k];
-        return p ? (inputSource[k] ? p[i] : p[0]) : 0.0f;
-    }
     float level(int i) const { return inputs[7] ? in(7, i) : 1.0f; }
     float shaped(float y, int i) const;
     float idle() const { return invert_ == 2 ? 1.0f : 0.0f; }

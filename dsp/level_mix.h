@@ -18,11 +18,6 @@ class QX_DSP_Level_Base : public QX_ModuleBase {
     void Render(int offset, int count) override;
 
   protected:
-    // Input k at sample i: the buffer of a module, or the single value behind the pointer.
-    float in(int k, int i) const {
-        const float* p = inputs[k];
-        return p ? (inputSource[k] ? p[i] : p[0]) : 0.0f;
-    }
     // A multiplier that is not wired counts as 1.
     float gain(int k, int i) const { return inputs[k] ? in(k, i) : 1.0f; }
     bool varies(int k) const { return inputs[k] && inputSource[k]; }

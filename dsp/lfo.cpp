@@ -39,6 +39,7 @@ QX_DSP_LFO::QX_DSP_LFO(ModuleContext* context, bool createdHeld)
 }
 
 void QX_DSP_LFO::Prepare() {
+    cyclesPerVolt_ = static_cast<float>(10.0 / sampleRate()); // 1 V = 10 Hz
     phase_ = 0.0;
     shape_ = 0;
     linear_ = true;
@@ -104,9 +105,7 @@ float QX_DSP_LFO::increment(int i) const {
     float rate = in(0, i);
     if (!std::isfinite(rate)) rate = 0.0f;
     if (linear_) {
-        float sr =
-            context->engine ? static_cast<float>(context->engine->sampleRateInt()) : 44100.0f;
-        float inc = rate * 10.0f / sr;
+        float inc = rate * cyclesPerVolt_;
         return inc < 0.0f ? 0.0f : (inc > 0.5f ? 0.5f : inc);
     }
     return context->engine ? context->engine->tables().pitchIncrement(rate) : 0.0f;

@@ -17,15 +17,12 @@ class QX_DSP_LFO : public QX_ModuleBase {
     double phase() const { return phase_; }
 
   private:
-    float in(int k, int i) const {
-        const float* p = inputs[k];
-        return p ? (inputSource[k] ? p[i] : p[0]) : 0.0f;
-    }
     float increment(int i) const;
     float nextRandom();
     template <class Shape> void loop(Shape w, int offset, int count);
 
     double phase_ = 0.0;
+    float cyclesPerVolt_ = 10.0f / 44100.0f;
     int shape_ = 0;
     bool linear_ = true, perSampleRate_ = true, retrigger_ = true, on_ = true, invert_ = true;
     int silentLeft_ = -1;

@@ -1,5 +1,7 @@
 #include "dsp/module_base.h"
 
+#include "engine/qx_dsp_vst.h"
+
 #include <cstdlib>
 #include <cstring>
 #include <new>
@@ -121,6 +123,14 @@ void QX_ModuleBase::allocateOutputs(int count) {
     if (!outputBlock_) return;
     for (int i = 0; i < count; ++i)
         outputs[i] = outputBlock_ + static_cast<size_t>(per) * i;
+}
+
+double QX_ModuleBase::sampleRate() const {
+    return context->engine ? static_cast<double>(context->engine->sampleRateInt()) : 44100.0;
+}
+
+double QX_ModuleBase::samplesPerMs() const {
+    return context->engine ? static_cast<double>(context->engine->samplesPerMs()) : 44.1;
 }
 
 float* QX_ModuleBase::GetOutput(int index) const {

@@ -148,6 +148,15 @@ class QX_ModuleBase {
   protected:
     // Output buffers as one aligned block, output after output; freed by the base.
     void allocateOutputs(int count);
+    // Input k at sample i: a module's buffer, or the single value behind the pointer (a
+    // constant or a parameter); 0 when the input is not wired.
+    float in(int k, int i) const {
+        const float* p = inputs[k];
+        return p ? (inputSource[k] ? p[i] : p[0]) : 0.0f;
+    }
+    // The engine's sample rate and samples per millisecond (44100 without an engine).
+    double sampleRate() const;
+    double samplesPerMs() const;
     void callRender(int offset, int count) { (this->*renderRoutine)(offset, count); }
 
   private:

@@ -7,12 +7,6 @@
 namespace tarlix {
 
 namespace {
-double rateOf(const ModuleContext* c) {
-    return c->engine ? static_cast<double>(c->engine->sampleRateInt()) : 44100.0;
-}
-double samplesPerMsOf(const ModuleContext* c) {
-    return c->engine ? static_cast<double>(c->engine->samplesPerMs()) : 44.1;
-}
 float finiteOr(float v, float fallback) {
     return std::isfinite(v) ? v : fallback;
 }
@@ -52,7 +46,7 @@ void QX_DSP_Noise::HandleEvent(const EventRecord& e, int) {
         break;
     case 6: {
         // Hold length in samples: the value at 44.1 kHz, scaled to the sample rate.
-        double h = std::trunc(rateOf(context) * 2.2675737e-5 * v);
+        double h = std::trunc(sampleRate() * 2.2675737e-5 * v);
         hold_ = h < 1.0 ? 1 : (h > 1e6 ? 1000000 : static_cast<int>(h));
         break;
     }
@@ -113,7 +107,7 @@ QX_DSP_Glide_F::QX_DSP_Glide_F(ModuleContext* context, bool createdHeld)
 
 double QX_DSP_Glide_F::coefficient(float time) const {
     double t = time > 0.0001f ? time : 0.0001;
-    return std::exp(-600.0 / (t * rateOf(context)));
+    return std::exp(-600.0 / (t * sampleRate()));
 }
 
 void QX_DSP_Glide_F::Prepare() {
@@ -196,7 +190,7 @@ void QX_DSP_GUItoV_Glide_Multi::Prepare() {
 
 void QX_DSP_GUItoV_Glide_Multi::setRampMilliseconds(float tenths) {
     // The value is in tenths of a millisecond per 0.1 V, as parameters arrive.
-    double samples = std::trunc(static_cast<double>(tenths) * 10.0 * samplesPerMsOf(context) + 1.0);
+    double samples = std::trunc(static_cast<double>(tenths) * 10.0 * samplesPerMs() + 1.0);
     ramp_ = samples < 1.0 ? 1 : (samples > 1e7 ? 10000000 : static_cast<int>(samples));
 }
 
@@ -206,7 +200,7 @@ void QX_DSP_GUItoV_Glide_Multi::setTarget(int k, float value) {
     c.remaining = ramp_;
     c.step = (c.target - c.value) / static_cast<float>(ramp_);
     // Keep running well past the ramp: at least a block, and at least 100 ms.
-    double minimum = 100.0 * samplesPerMsOf(context);
+    double minimum = 100.0 * samplesPerMs();
     int runOn = blockSize + 1 + ramp_;
     runOn_ = runOn > minimum ? runOn : static_cast<int>(minimum);
 }

@@ -32,7 +32,7 @@ int QX_DSP_Tarlix2_Control::period(double samples) {
 void QX_DSP_Tarlix2_Control::Prepare() {
     renderRoutine = &QX_ModuleBase::Render;
     tempo_ = 12.0f;
-    rate_ = context->engine ? static_cast<float>(context->engine->sampleRateInt()) : 44100.0f;
+    rate_ = static_cast<float>(sampleRate());
     jumpPeriod_ = period(rate_ * 0.35);
     chorusMix_ = -0.5f;
     for (bool& f : flags_)

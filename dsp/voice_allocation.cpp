@@ -98,7 +98,7 @@ void QX_DSP_Midi_to_Poly_Gen2::setVoiceGroup(int firstModule, int voiceCount, in
 void QX_DSP_Midi_to_Poly_Gen2::Prepare() {
     voiceLimit_ = voiceTotal_;
     lastNote_ = 60;
-    float perMs = context->engine ? context->engine->samplesPerMs() : 44.1f;
+    float perMs = static_cast<float>(samplesPerMs());
     retriggerGap_ = static_cast<uint64_t>(perMs * 10.0f + 1.0f);
     for (int v = 0; v < kMaxVoices; ++v)
         voices_[v] = Voice{};
@@ -518,7 +518,7 @@ void QX_DSP_Poly_to_Mono::AttachVoiceGroup(QX_ModuleBase* head, int sourceIndex,
 }
 
 void QX_DSP_Poly_to_Mono::Prepare() {
-    float perMs = context->engine ? context->engine->samplesPerMs() : 44.1f;
+    float perMs = static_cast<float>(samplesPerMs());
     fadeLength_ = static_cast<int>(perMs * 10.0f);
     if (fadeLength_ <= 0) fadeLength_ = 220;
 }
