@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/qx_dsp_vst.h"
+#include "host/event_list.h"
 
 using namespace tarlix;
 
@@ -122,29 +123,18 @@ void MidiPath(benchmark::State& state) {
     fx.setSampleRate(48000);
     fx.setBlockSize(256);
     fx.resume();
-    std::vector<vst::VstMidiEvent> events(static_cast<size_t>(perBlock));
-    std::vector<uint8_t> storage(sizeof(vst::VstEvents) + events.size() * sizeof(void*));
-    auto* list = reinterpret_cast<vst::VstEvents*>(storage.data());
-    list->numEvents = perBlock;
-    vst::VstEvent** entries = list->events; // perBlock entries, more than the declared two
+    vst::EventList events;
     std::vector<float> l(256), r(256);
     float* outs[2] = {l.data(), r.data()};
     uint32_t key = 0;
     for (auto _ : state) {
+        events.clear();
         for (int i = 0; i < perBlock; ++i) {
-            vst::VstMidiEvent& e = events[static_cast<size_t>(i)];
-            e = vst::VstMidiEvent{};
-            e.type = vst::kVstMidiType;
-            e.byteSize = sizeof e;
-            e.deltaFrames = (i * 256) / perBlock;
             int note = 36 + static_cast<int>((key + static_cast<uint32_t>(i) / 2) % 48);
-            e.midiData[0] = static_cast<char>(i % 2 ? 0x80 : 0x90);
-            e.midiData[1] = static_cast<char>(note);
-            e.midiData[2] = static_cast<char>(i % 2 ? 0 : 100);
-            entries[i] = reinterpret_cast<vst::VstEvent*>(&e);
+            events.add((i * 256) / perBlock, i % 2 ? 0x80 : 0x90, note, i % 2 ? 0 : 100);
         }
         key += 7;
-        fx.processEvents(list);
+        fx.processEvents(events.list());
         fx.processReplacing(nullptr, outs, 256);
     }
     state.SetItemsProcessed(state.iterations() * perBlock);

@@ -11,6 +11,7 @@
 
 #include "dsp/voice_allocation.h"
 #include "engine/qx_dsp_vst.h"
+#include "host/event_list.h"
 
 using namespace tarlix;
 
@@ -28,30 +29,6 @@ long residentKiB() {
     return resident * 4;
 }
 
-struct Stream {
-    std::vector<vst::VstMidiEvent> events;
-    std::vector<uint8_t> storage;
-    void add(int delta, int status, int d1, int d2) {
-        vst::VstMidiEvent e{};
-        e.type = vst::kVstMidiType;
-        e.byteSize = sizeof e;
-        e.deltaFrames = delta;
-        e.midiData[0] = static_cast<char>(status);
-        e.midiData[1] = static_cast<char>(d1);
-        e.midiData[2] = static_cast<char>(d2);
-        events.push_back(e);
-    }
-    void send(QX_DSP_VST& fx) {
-        storage.assign(sizeof(vst::VstEvents) + events.size() * sizeof(void*), 0);
-        auto* list = reinterpret_cast<vst::VstEvents*>(storage.data());
-        list->numEvents = static_cast<int32_t>(events.size());
-        vst::VstEvent** entries = list->events;
-        for (size_t i = 0; i < events.size(); ++i)
-            entries[i] = reinterpret_cast<vst::VstEvent*>(&events[i]);
-        fx.processEvents(list);
-        events.clear();
-    }
-};
 } // namespace
 
 int main(int argc, char** argv) {
@@ -69,7 +46,7 @@ int main(int argc, char** argv) {
     std::vector<float> l(kBlock), r(kBlock);
     float* outs[2] = {l.data(), r.data()};
     std::mt19937 rng(77);
-    Stream midi;
+    vst::EventList midi;
     const long memoryAtStart = residentKiB();
     long memoryAfterWarmUp = 0;
     uint64_t blocks = 0, nonFinite = 0, notes = 0;
@@ -98,7 +75,8 @@ int main(int argc, char** argv) {
                 midi.add(delta, 0xC0, static_cast<int>(rng() % 128), 0);
             }
         }
-        midi.send(fx);
+        fx.processEvents(midi.list());
+        midi.clear();
         for (int k = static_cast<int>(rng() % 4); k > 0; --k)
             fx.setParameter(static_cast<int>(rng() % 242),
                             static_cast<float>(rng() % 1001) / 1000.0f);
@@ -114,7 +92,8 @@ int main(int argc, char** argv) {
     midi.add(0, 0xB0, 64, 0);
     for (int key = 0; key < 128; ++key)
         midi.add(0, 0x80, key, 0);
-    midi.send(fx);
+    fx.processEvents(midi.list());
+    midi.clear();
     for (int b = 0; b < 200; ++b)
         fx.processReplacing(nullptr, outs, kBlock);
     int playing = 0;

@@ -6,6 +6,7 @@
 
 #include "engine/qx_dsp_vst.h"
 #include "fuzz/fuzz_common.h"
+#include "host/event_list.h"
 
 using namespace tarlix;
 
@@ -21,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fx.setSampleRate(static_cast<float>(rates[data[0] % 4]));
     fx.setBlockSize(1 + data[1] % 200);
     fx.resume();
-    std::vector<vst::VstMidiEvent> events;
+    vst::EventList events;
     std::vector<float> l(512), r(512);
     float* outs[2] = {l.data(), r.data()};
     // Records of 6 bytes: kind, delta, three data bytes, frames.
@@ -37,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             e.midiData[0] = static_cast<char>(b[2]);
             e.midiData[1] = static_cast<char>(b[3]);
             e.midiData[2] = static_cast<char>(b[4]);
-            events.push_back(e);
+            events.addRaw(e);
             break;
         }
         case 2: {
@@ -49,13 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             break;
         }
         case 3: {
-            std::vector<uint8_t> storage(sizeof(vst::VstEvents) + events.size() * sizeof(void*));
-            auto* list = reinterpret_cast<vst::VstEvents*>(storage.data());
-            list->numEvents = static_cast<int32_t>(events.size());
-            vst::VstEvent** entries = list->events; // more than the declared two
-            for (size_t i = 0; i < events.size(); ++i)
-                entries[i] = reinterpret_cast<vst::VstEvent*>(&events[i]);
-            fx.processEvents(list);
+            fx.processEvents(events.list());
             events.clear();
             int frames = 1 + (b[5] | (b[4] << 8)) % 512;
             fx.processReplacing(nullptr, outs, frames);

@@ -10,7 +10,7 @@
 #include "dsp/arp_sequencer.h"
 #include "engine/patch_table.h"
 #include "engine/qx_dsp_vst.h"
-#include "tests/midi_events.h"
+#include "host/event_list.h"
 
 using namespace tarlix;
 
@@ -71,7 +71,7 @@ float option(int k, int count) {
 
 struct Arp : ::testing::Test {
     std::unique_ptr<QX_DSP_VST> engine;
-    testmidi::MidiList midi;
+    vst::EventList midi;
     int block = 128;
     QX_DSP_VST& fx() { return *engine; }
     void start(double bpm, int rate) {

@@ -8,8 +8,8 @@
 #include <random>
 #include <thread>
 
+#include "host/event_list.h"
 #include "tests/host_fixture.h"
-#include "tests/midi_events.h"
 
 using namespace testhost;
 using namespace vst;
@@ -31,7 +31,7 @@ void restore(Instance& p, std::vector<uint8_t> bank) {
 // A phrase of notes and controller moves; the rendered samples.
 std::vector<float> render(Instance& p, int blocks = 40) {
     std::vector<float> all, l(256), r(256);
-    testmidi::MidiList midi;
+    vst::EventList midi;
     for (int b = 0; b < blocks; ++b) {
         if (b % 8 == 0) midi.add(b % 3, 0x90, 48 + b / 8, 100);
         if (b % 8 == 5) midi.add(17, 0x80, 48 + b / 8, 0);
@@ -216,7 +216,7 @@ TEST(Conformance, EmptyAndHugeEventListsAndPowerToggling) {
     Instance p;
     p.start(44100, 512);
     std::vector<float> l(512), r(512);
-    testmidi::MidiList midi;
+    vst::EventList midi;
     EXPECT_EQ(p.call(effProcessEvents, 0, 0, midi.list()), 1);
     p.process(l, r, 512);
     std::mt19937 rng(8);
@@ -245,7 +245,7 @@ TEST(ConformanceThreads, DispatcherCallsFromASecondThreadWhileProcessing) {
     std::thread audio([&] {
         std::vector<float> l(128), r(128);
         std::mt19937 rng(1);
-        testmidi::MidiList midi;
+        vst::EventList midi;
         while (!stop.load()) {
             midi.add(static_cast<int>(rng() % 128), 0x90, 40 + static_cast<int>(rng() % 30), 90);
             midi.add(static_cast<int>(rng() % 128), 0x80, 40 + static_cast<int>(rng() % 30), 0);

@@ -4,15 +4,15 @@
 #include <cstring>
 #include <random>
 
+#include "host/event_list.h"
 #include "tests/host_fixture.h"
-#include "tests/midi_events.h"
 
 using namespace testhost;
 using namespace vst;
 
 namespace {
 
-struct MidiList : testmidi::MidiList {
+struct MidiList : vst::EventList {
     void send(Instance& p) {
         EXPECT_EQ(p.call(effProcessEvents, 0, 0, list()), 1);
         clear();

@@ -6,7 +6,7 @@
 
 #include "engine/parameter_table.h"
 #include "engine/qx_dsp_vst.h"
-#include "tests/midi_events.h"
+#include "host/event_list.h"
 
 using namespace tarlix;
 
@@ -56,7 +56,7 @@ int listenerGraph(QX_DSP_VST& e) {
 
 struct Midi : ::testing::Test {
     QX_DSP_VST fx{host};
-    testmidi::MidiList list;
+    vst::EventList list;
     std::vector<float> l = std::vector<float>(256), r = std::vector<float>(256);
     void SetUp() override {
         fx.setGraphBuilder(listenerGraph);

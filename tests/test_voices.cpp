@@ -11,7 +11,7 @@
 #include "dsp/voice_allocation.h"
 #include "engine/patch_table.h"
 #include "engine/qx_dsp_vst.h"
-#include "tests/midi_events.h"
+#include "host/event_list.h"
 
 using namespace tarlix;
 
@@ -110,7 +110,7 @@ int voiceGraph(QX_DSP_VST& e) {
 
 struct Voices : ::testing::Test {
     QX_DSP_VST fx{host};
-    testmidi::MidiList list;
+    vst::EventList list;
     std::vector<float> out; // everything rendered
     void SetUp() override {
         fx.setGraphBuilder(voiceGraph);

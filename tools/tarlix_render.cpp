@@ -14,6 +14,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "host/event_list.h"
 #include "host/vst_abi.h"
 #include "tools/midi_file.h"
 
@@ -291,8 +292,7 @@ int main(int argc, char** argv) {
 
     std::vector<float> left(o.block), right(o.block), inL(o.block, 0.0f), inR(o.block, 0.0f),
         frames(2 * o.block);
-    std::vector<VstMidiEvent> midiEvents;
-    std::vector<char> eventsBuffer;
+    EventList midiEvents;
     float* ins[2] = {inL.data(), inR.data()};
     float* outs[2] = {left.data(), right.data()};
     size_t next = 0;
@@ -319,7 +319,7 @@ int main(int argc, char** argv) {
             m.byteSize = sizeof(VstMidiEvent);
             m.deltaFrames = static_cast<int32_t>(std::max<int64_t>(0, timed[next].sample - pos));
             std::memcpy(m.midiData, timed[next].e->bytes, timed[next].e->size);
-            midiEvents.push_back(m);
+            midiEvents.addRaw(m);
             ++next;
         }
         double seconds = static_cast<double>(pos) / o.rate;
@@ -333,16 +333,7 @@ int main(int argc, char** argv) {
         gTime.timeSigDenominator = 4;
         gTime.flags = kVstTransportPlaying | kVstTempoValid | kVstPpqPosValid | kVstBarsValid |
                       kVstTimeSigValid;
-        if (!midiEvents.empty()) {
-            size_t count = midiEvents.size();
-            eventsBuffer.assign(sizeof(VstEvents) + count * sizeof(VstEvent*), 0);
-            auto* list = reinterpret_cast<VstEvents*>(eventsBuffer.data());
-            list->numEvents = static_cast<int32_t>(count);
-            VstEvent** entries = list->events; // count entries, more than the declared two
-            for (size_t i = 0; i < count; ++i)
-                entries[i] = reinterpret_cast<VstEvent*>(&midiEvents[i]);
-            plugin.call(effProcessEvents, 0, 0, list);
-        }
+        if (!midiEvents.empty()) plugin.call(effProcessEvents, 0, 0, midiEvents.list());
         fx->processReplacing(fx, ins, outs, n);
         double blockPeak = 0.0;
         for (int32_t i = 0; i < n; ++i) {

@@ -1,17 +1,17 @@
-// A host's MIDI event list, built up event by event, for the tests.
+// A host's MIDI event list, built up event by event (the renderer, tests, benchmarks).
 #pragma once
 #include <cstdint>
 #include <vector>
 
 #include "host/vst_abi.h"
 
-namespace testmidi {
+namespace vst {
 
-class MidiList {
+class EventList {
   public:
     void add(int delta, int status, int d1, int d2) {
-        vst::VstMidiEvent e{};
-        e.type = vst::kVstMidiType;
+        VstMidiEvent e{};
+        e.type = kVstMidiType;
         e.byteSize = sizeof e;
         e.deltaFrames = delta;
         e.midiData[0] = static_cast<char>(status);
@@ -19,22 +19,23 @@ class MidiList {
         e.midiData[2] = static_cast<char>(d2);
         events_.push_back(e);
     }
-    void addRaw(const vst::VstMidiEvent& e) { events_.push_back(e); }
+    void addRaw(const VstMidiEvent& e) { events_.push_back(e); }
     // The list as the host hands it over; valid until the next call or clear().
-    vst::VstEvents* list() {
-        storage_.assign(sizeof(vst::VstEvents) + events_.size() * sizeof(void*), 0);
-        auto* l = reinterpret_cast<vst::VstEvents*>(storage_.data());
+    VstEvents* list() {
+        storage_.assign(sizeof(VstEvents) + events_.size() * sizeof(void*), 0);
+        auto* l = reinterpret_cast<VstEvents*>(storage_.data());
         l->numEvents = static_cast<int32_t>(events_.size());
-        vst::VstEvent** entries = l->events; // numEvents entries, more than the declared two
+        VstEvent** entries = l->events; // numEvents entries, more than the declared two
         for (size_t i = 0; i < events_.size(); ++i)
-            entries[i] = reinterpret_cast<vst::VstEvent*>(&events_[i]);
+            entries[i] = reinterpret_cast<VstEvent*>(&events_[i]);
         return l;
     }
     void clear() { events_.clear(); }
+    bool empty() const { return events_.empty(); }
 
   private:
-    std::vector<vst::VstMidiEvent> events_;
+    std::vector<VstMidiEvent> events_;
     std::vector<uint8_t> storage_;
 };
 
-} // namespace testmidi
+} // namespace vst
