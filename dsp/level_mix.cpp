@@ -14,10 +14,12 @@ QX_DSP_Level_Base::QX_DSP_Level_Base(ModuleContext* context, bool createdHeld, i
     allocateOutputs(outputCount);
 }
 
-bool QX_DSP_Level_Base::anyVarying() const {
+// The wiring is fixed once the graph is built, so whether a buffer feeds this stage is known
+// from Prepare on.
+void QX_DSP_Level_Base::Prepare() {
+    fedByBuffer_ = false;
     for (int k = 0; k < kModulePorts; ++k)
-        if (varies(k)) return true;
-    return false;
+        fedByBuffer_ = fedByBuffer_ || varies(k);
 }
 
 void QX_DSP_Level_Base::Render(int offset, int count) {

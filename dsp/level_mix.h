@@ -14,6 +14,7 @@ namespace tarlix {
 class QX_DSP_Level_Base : public QX_ModuleBase {
   public:
     QX_DSP_Level_Base(ModuleContext* context, bool createdHeld, int outputCount);
+    void Prepare() override;
     void HandleEvent(const EventRecord&, int) override { settle_.stop(); }
     void Render(int offset, int count) override;
 
@@ -22,17 +23,21 @@ class QX_DSP_Level_Base : public QX_ModuleBase {
     float gain(int k, int i) const { return inputs[k] ? in(k, i) : 1.0f; }
     bool varies(int k) const { return inputs[k] && inputSource[k]; }
     virtual void compute(int offset, int count) = 0;
-    virtual bool anyVarying() const;
+    virtual bool anyVarying() const { return fedByBuffer_; }
 
   private:
     Settling settle_;
+    bool fedByBuffer_ = false;
 };
 
 class QX_DSP_Adder : public QX_DSP_Level_Base {
   public:
     QX_DSP_Adder(ModuleContext* context, bool createdHeld);
     void HandleEvent(const EventRecord& e, int offset) override;
-    void Prepare() override { evaluate(); }
+    void Prepare() override {
+        QX_DSP_Level_Base::Prepare();
+        evaluate();
+    }
 
   private:
     void compute(int offset, int count) override;
