@@ -9,6 +9,7 @@
 #include "dsp/level_mix.h"
 #include "dsp/lfo.h"
 #include "dsp/noise_glide.h"
+#include "dsp/oscillator.h"
 #include "dsp/placeholder.h"
 #include "dsp/tarlix2_control.h"
 #include "dsp/voice_allocation.h"
@@ -52,7 +53,9 @@ enum class Kind {
     DualLevel,
     GainCurve,
     Envelope,
-    Lfo
+    Lfo,
+    Oscillator,
+    Combine
 };
 
 // Code ranges of the module classes. A code in no range creates nothing.
@@ -86,14 +89,14 @@ constexpr CodeRange kClasses[] = {
     {6258, 6260, Kind::Placeholder},     // Soft_Limiter
     {6264, 6265, Kind::Placeholder},     // Saturation
     {6281, 6283, Kind::StepCounter},     // Counter_Indexing
-    {6293, 6297, Kind::Placeholder},     // HAHDSR_Env
-    {6299, 6300, Kind::Placeholder},     // HAHDSR_Env with the allocator and voice number
+    {6293, 6297, Kind::Envelope},        // HAHDSR_Env
+    {6299, 6300, Kind::Envelope},        // HAHDSR_Env with the allocator and voice number
     {6306, 6310, Kind::Placeholder},     // FadeIn
     {6344, 6347, Kind::Placeholder},     // Delay
     {6349, 6350, Kind::Placeholder},     // Delay_ST
-    {6354, 6357, Kind::Placeholder},     // OSC_Multi_Out_x8
+    {6354, 6357, Kind::Oscillator},      // OSC_Multi_Out_x8
     {6359, 6360, Kind::Noise},           // Noise
-    {6362, 6368, Kind::Placeholder},     // LFO
+    {6362, 6368, Kind::Lfo},             // LFO
     {6374, 6375, Kind::Placeholder},     // Chorus3v
     {6417, 6420, Kind::GainCurve},       // FdB_to_VFGain
     {6425, 6427, Kind::Placeholder},     // BiQuad_Static
@@ -111,7 +114,7 @@ constexpr CodeRange kClasses[] = {
     {6508, 6524, Kind::CopyPaste},       // Copy_Paste
     {6526, 6527, Kind::MpeSwitch},       // MPE_Switch
     {6529, 6529, Kind::Control},         // Tarlix2_Control
-    {6530, 6530, Kind::Placeholder},     // Tarlix2_OSC_Combine
+    {6530, 6530, Kind::Combine},         // Tarlix2_OSC_Combine
     {6531, 6532, Kind::VoiceCollector},  // Poly_to_Mono
     {6535, 6536, Kind::VoiceAllocator},  // Midi_to_Poly
     {6542, 6543, Kind::VoiceAllocator},  // Midi_to_Poly_Gen2
@@ -189,6 +192,10 @@ QX_ModuleBase* create(Kind kind, ModuleContext* ctx, bool held) {
         return new (std::nothrow) QX_DSP_HAHDSR_Env(ctx, held);
     case Kind::Lfo:
         return new (std::nothrow) QX_DSP_LFO(ctx, held);
+    case Kind::Oscillator:
+        return new (std::nothrow) QX_DSP_OSC_Multi_Out_x8(ctx, held);
+    case Kind::Combine:
+        return new (std::nothrow) QX_DSP_Tarlix2_OSC_Combine(ctx, held);
     case Kind::None:
         break;
     }

@@ -1,0 +1,363 @@
+#include "dsp/oscillator.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "common/curves.h"
+#include "engine/qx_dsp_vst.h"
+
+namespace tarlix {
+
+namespace {
+const float kZero = 0.0f;
+const float kOne = 1.0f;
+const float kRatioOne = 0.1f; // 0.1 V: x1
+
+constexpr int kMask = WaveTables::kPoints - 1;
+
+// Phase in cycles to a table position: whole point (wrapped) and fraction. Phase modulation
+// may take the position far below zero, so the whole part is a true floor.
+inline void locate(double cycles, int& index, float& fraction) {
+    if (!(cycles > -1.0e6 && cycles < 1.0e6)) cycles = 0.0; // NaN or runaway modulation
+    double x = cycles * WaveTables::kPoints;
+    int64_t whole = static_cast<int64_t>(x);
+    if (static_cast<double>(whole) > x) --whole;
+    index = static_cast<int>(whole & kMask);
+    fraction = static_cast<float>(x - static_cast<double>(whole));
+}
+
+inline float readLinear(const float* t, double cycles) {
+    int i;
+    float f;
+    locate(cycles, i, f);
+    return t[i] + (t[i + 1] - t[i]) * f;
+}
+
+// Four-point (Catmull-Rom) read: the table's guard points make i - 1 and i + 2 valid.
+inline float readCubic(const float* t, double cycles) {
+    int i;
+    float f;
+    locate(cycles, i, f);
+    const float y0 = t[i - 1], y1 = t[i], y2 = t[i + 1], y3 = t[i + 2];
+    const float c1 = 0.5f * (y2 - y0);
+    const float c2 = y0 - 2.5f * y1 + 2.0f * y2 - 0.5f * y3;
+    const float c3 = 0.5f * (y3 - y0) + 1.5f * (y1 - y2);
+    return ((c3 * f + c2) * f + c1) * f + y1;
+}
+
+template <bool cubic> inline float readTable(const float* t, double cycles) {
+    return cubic ? readCubic(t, cycles) : readLinear(t, cycles);
+}
+
+inline float finiteOr(float v, float fallback) {
+    return std::isfinite(v) ? v : fallback;
+}
+} // namespace
+
+// ---- oscillator -----------------------------------------------------------------------------
+
+QX_DSP_OSC_Multi_Out_x8::QX_DSP_OSC_Multi_Out_x8(ModuleContext* context, bool createdHeld)
+    : QX_ModuleBase(context, createdHeld), tables_(waveTables()) {
+    allocateOutputs(kOutputs);
+}
+
+void QX_DSP_OSC_Multi_Out_x8::Prepare() {
+    const double rate = sampleRate();
+    clearPhases();
+    for (int k = 0; k < kOutputs; ++k) {
+        wave_[k] = 0;
+        maxHarmonics_[k] = WaveTables::kMaxHarmonics;
+        harmonics_[k] = 1;
+        active_[k] = false;
+        silentLeft_[k] = 0;
+    }
+    outputsInUse_ = kOutputs;
+    enabled_ = true;
+    stopLeft_ = 0;
+    perSampleAllowed_ = true;
+    syncEnabled_ = retrigger_ = keepSilent_ = false;
+    pitchMode_ = 0;
+    tune_ = 1.0f;
+    top_ = 20000.0f;
+    linearScale_ = 10.0 / rate;
+    drift_ = 1.0;
+    driftStep_ = 0.0;
+    driftInterval_ = static_cast<int>(4.0 * rate / (blockSize > 0 ? blockSize : 1));
+    if (driftInterval_ < 1) driftInterval_ = 1;
+    driftCountdown_ = 0;
+    blockSamples_ = 0;
+}
+
+void QX_DSP_OSC_Multi_Out_x8::clearPhases() {
+    for (int k = 0; k < kOutputs; ++k) {
+        phase_[k] = 0.0;
+        syncPrevious_[k] = 0.0f;
+    }
+}
+
+void QX_DSP_OSC_Multi_Out_x8::HandleEvent(const EventRecord& e, int) {
+    const int32_t i = e.intValue;
+    const float f = finiteOr(e.floatValue, 0.0f);
+    const int port = e.port;
+    switch (port) {
+    case 1:
+        if (i != 0 && retrigger_) clearPhases();
+        return;
+    case 3:
+        outputsInUse_ = i < 0 ? 0 : (i > kOutputs ? kOutputs : i);
+        return;
+    case 4:
+        if (i == 0 && enabled_) stopLeft_ = blockSize;
+        enabled_ = i != 0;
+        if (!enabled_) clearPhases();
+        return;
+    case 5:
+        pitchMode_ = i;
+        return;
+    case 6:
+        perSampleAllowed_ = i != 0;
+        return;
+    case 8: {
+        double blocks = std::trunc(sampleRate() * f * 10.0);
+        if (blocks < blockSize) blocks = blockSize;
+        if (blocks > 1e9) blocks = 1e9;
+        driftInterval_ = static_cast<int>(blocks / (blockSize > 0 ? blockSize : 1));
+        return;
+    }
+    case 58:
+        keepSilent_ = i != 0;
+        return;
+    case 59:
+        top_ = f > 0.0f ? f : 20000.0f;
+        return;
+    case 60:
+        tune_ = f;
+        return;
+    case 61:
+        syncEnabled_ = i != 0;
+        return;
+    case 62:
+        retrigger_ = i != 0;
+        return;
+    case 17:
+    case 18:
+    case 27:
+    case 28:
+    case 37:
+    case 38:
+    case 47:
+    case 48: {
+        // Phase resets of outputs 0..7, two per decade of ports.
+        int k = (port / 10 - 1) * 2 + (port % 10 - 7);
+        if (f != 0.0f && k >= 0 && k < kOutputs) phase_[k] = 0.0;
+        return;
+    }
+    default:
+        break;
+    }
+    if (port >= 9 && port < 9 + kOutputs) {
+        wave_[port - 9] =
+            i < 0 ? 0 : (i >= WaveTables::kWaveCount ? WaveTables::kWaveCount - 1 : i);
+    } else if (port >= 19 && port < 19 + kOutputs) {
+        int o = i < 0
+                    ? 0
+                    : (i >= WaveTables::kHarmonicOptionCount ? WaveTables::kHarmonicOptionCount - 1
+                                                             : i);
+        maxHarmonics_[port - 19] = WaveTables::kHarmonicOptions[o];
+    }
+}
+
+QX_DSP_OSC_Multi_Out_x8::Stream QX_DSP_OSC_Multi_Out_x8::stream(int k, float unwired) const {
+    const float* p = inputs[k];
+    if (!p) return {unwired == 1.0f ? &kOne : (unwired == 0.1f ? &kRatioOne : &kZero), 0};
+    return {p, inputSource[k] ? 1 : 0};
+}
+
+// Cycles per sample of the pitch input: pitch volts through the instance tables (kept within
+// the tables' -3..+3 V), or a linear frequency.
+double QX_DSP_OSC_Multi_Out_x8::pitchIncrement(float pitch) const {
+    pitch = finiteOr(pitch, 0.0f);
+    if (pitchMode_ != 0) {
+        double scale = pitchMode_ == 2 ? linearScale_ : linearScale_ * 1000.0;
+        double inc = pitch * scale;
+        return inc < -0.5 ? -0.5 : (inc > 0.5 ? 0.5 : inc);
+    }
+    if (!context->engine) return 13.75 * std::exp2(10.0 * pitch * tune_) / 44100.0;
+    return context->engine->tables().pitchIncrement(pitch * tune_);
+}
+
+// Slow random detuning: every interval a new target above 1, reached in equal steps per block.
+void QX_DSP_OSC_Multi_Out_x8::advanceDrift(int count) {
+    blockSamples_ += count;
+    if (blockSamples_ < blockSize) return;
+    blockSamples_ = 0;
+    const float amount = finiteOr(in(7, 0), 0.0f);
+    if (amount == 0.0f) {
+        drift_ = 1.0;
+        driftStep_ = 0.0;
+        return;
+    }
+    if (--driftCountdown_ <= 0) {
+        double r = static_cast<double>(random_next()) / 4294967296.0;
+        double target = 1.0 + r * amount * 10.0;
+        driftStep_ = (target - drift_) / driftInterval_;
+        driftCountdown_ = driftInterval_;
+    }
+    drift_ += driftStep_;
+    if (!(drift_ > 0.01 && drift_ < 100.0)) drift_ = 1.0;
+}
+
+// As many harmonics as fit below the top frequency (and below the sample rate's limit).
+int QX_DSP_OSC_Multi_Out_x8::harmonicsFor(double cyclesPerSample, int k) const {
+    const double rate = sampleRate();
+    double top = top_;
+    if (top > rate * 0.5 - 1000.0) top = rate * 0.5 - 1000.0;
+    const int most = maxHarmonics_[k];
+    const double f = std::fabs(cyclesPerSample) * rate;
+    if (!(f * most > top)) return most;
+    int h = static_cast<int>(top / f);
+    return h < 1 ? 1 : (h > most ? most : h);
+}
+
+void QX_DSP_OSC_Multi_Out_x8::silence(int offset, int count) {
+    for (int k = 0; k < kOutputs; ++k)
+        std::memset(outputs[k] + offset, 0, sizeof(float) * static_cast<size_t>(count));
+}
+
+template <bool cubic, bool pulse, bool sync>
+void QX_DSP_OSC_Multi_Out_x8::renderOutput(int k, const float* table, int offset, int count) {
+    float* out = outputs[k];
+    const Stream level = stream(29 + k, 0.0f), ratio = stream(39 + k, 0.1f),
+                 modulation = stream(49 + k, 0.0f), width = stream(57, 0.0f),
+                 source = stream(2, 0.0f);
+    double p = phase_[k];
+    float previous = syncPrevious_[k];
+    for (int i = offset; i < offset + count; ++i) {
+        const double inc = increment_[i - offset] * (finiteOr(ratio[i], 0.1f) * 10.0f);
+        if (sync) {
+            const float s = source[i];
+            if (previous <= 0.0f && s > 0.0f) p = s / (s - previous) * inc;
+            previous = s;
+        }
+        const double at = p + modulation[i];
+        float v = readTable<cubic>(table, at);
+        if (pulse) v = readTable<cubic>(table, at + width[i]) - v;
+        out[i] = v * level[i];
+        p += inc;
+        if (p >= 1.0 || p < 0.0) p -= std::floor(p);
+    }
+    phase_[k] = p;
+    syncPrevious_[k] = previous;
+}
+
+void QX_DSP_OSC_Multi_Out_x8::Render(int offset, int count) {
+    if (!enabled_) {
+        silence(offset, count); // one block of zeros, then sleep
+        if ((stopLeft_ -= count) <= 0) Sleep(offset, count);
+        return;
+    }
+    advanceDrift(count);
+    const bool perSample = perSampleAllowed_ && inputs[0] && inputSource[0];
+    const double first = pitchIncrement(in(0, offset)) * drift_;
+    for (int i = 0; i < count; ++i)
+        increment_[i] = perSample ? pitchIncrement(in(0, offset + i)) * drift_ : first;
+    const bool sync = syncEnabled_ && inputs[2] && inputSource[2];
+
+    for (int k = 0; k < outputsInUse_; ++k) {
+        const bool levelWired = inputs[29 + k] != nullptr;
+        const bool off = !levelWired || (!inputSource[29 + k] && in(29 + k, offset) == 0.0f);
+        if (off) {
+            if (active_[k]) {
+                active_[k] = false;
+                SendEvent(now, k, 0, 0, 0.0f, nullptr);
+                silentLeft_[k] = keepSilent_ ? 0 : blockSize + count;
+            }
+            if (silentLeft_[k] > 0) {
+                std::memset(outputs[k] + offset, 0, sizeof(float) * static_cast<size_t>(count));
+                silentLeft_[k] -= count;
+            }
+            continue;
+        }
+        if (!active_[k]) {
+            active_[k] = true;
+            SendEvent(now, k, 1, 0, 0.0f, nullptr);
+        }
+        const float ratio = inputs[39 + k] ? finiteOr(in(39 + k, offset), 0.1f) * 10.0f : 1.0f;
+        harmonics_[k] = harmonicsFor(first * ratio, k);
+        const int wave = wave_[k];
+        const float* table = tables_.table(wave, harmonics_[k]);
+        const bool cubic = read_ == Read::Cubic, pulse = wave == WaveTables::kPulse;
+        if (cubic) {
+            if (pulse)
+                sync ? renderOutput<true, true, true>(k, table, offset, count)
+                     : renderOutput<true, true, false>(k, table, offset, count);
+            else
+                sync ? renderOutput<true, false, true>(k, table, offset, count)
+                     : renderOutput<true, false, false>(k, table, offset, count);
+        } else {
+            if (pulse)
+                sync ? renderOutput<false, true, true>(k, table, offset, count)
+                     : renderOutput<false, true, false>(k, table, offset, count);
+            else
+                sync ? renderOutput<false, false, true>(k, table, offset, count)
+                     : renderOutput<false, false, false>(k, table, offset, count);
+        }
+    }
+}
+
+// ---- combiner -------------------------------------------------------------------------------
+
+QX_DSP_Tarlix2_OSC_Combine::QX_DSP_Tarlix2_OSC_Combine(ModuleContext* context, bool createdHeld)
+    : QX_ModuleBase(context, createdHeld) {
+    allocateOutputs(1);
+}
+
+void QX_DSP_Tarlix2_OSC_Combine::Prepare() {
+    mode_ = 0;
+    SendEvent(now, 0, 1, 0, 0.0f, nullptr);
+}
+
+void QX_DSP_Tarlix2_OSC_Combine::HandleEvent(const EventRecord& e, int) {
+    if (e.port == 5) mode_ = e.intValue;
+}
+
+void QX_DSP_Tarlix2_OSC_Combine::Render(int offset, int count) {
+    float* out = outputs[0];
+    const int end = offset + count;
+    auto a = [this](int i) { return in(0, i) * (inputs[1] ? in(1, i) : 1.0f); };
+    auto b = [this](int i) { return in(2, i) * (inputs[3] ? in(3, i) : 1.0f); };
+    switch (mode_) {
+    case 0: // Mix
+    case 5: // Sync: the sync itself happens in oscillator 2
+        for (int i = offset; i < end; ++i)
+            out[i] = a(i) + b(i);
+        break;
+    case 1: // And
+        for (int i = offset; i < end; ++i)
+            out[i] = (a(i) > in(9, i) && b(i) > in(9, i)) ? 0.5f : -0.5f;
+        break;
+    case 2: // Or
+        for (int i = offset; i < end; ++i)
+            out[i] = (a(i) > in(9, i) || b(i) > in(9, i)) ? 0.5f : -0.5f;
+        break;
+    case 3: // Xor
+        for (int i = offset; i < end; ++i)
+            out[i] = ((a(i) > in(9, i)) != (b(i) > in(9, i))) ? 0.5f : -0.5f;
+        break;
+    case 4: // Ring
+        for (int i = offset; i < end; ++i)
+            out[i] = a(i) * b(i);
+        break;
+    case 6: // X-wave
+        for (int i = offset; i < end; ++i) {
+            const float x = in(4, i) + 0.5f, c = 1.0f - x, p = c * x;
+            out[i] = b(i) * (p + x) + a(i) * (p + c);
+        }
+        break;
+    default: // no such mode: silence rather than a stale buffer
+        std::memset(out + offset, 0, sizeof(float) * static_cast<size_t>(count));
+        break;
+    }
+}
+
+} // namespace tarlix

@@ -1,0 +1,70 @@
+// Spectral measurement for the sound tests: an in-place radix-2 FFT and the bin-exact alias
+// figures of a periodic signal whose fundamental sits on a bin.
+#pragma once
+#include <cmath>
+#include <complex>
+#include <vector>
+
+namespace spectrum {
+
+inline void fft(std::vector<std::complex<double>>& x) {
+    const size_t n = x.size();
+    for (size_t i = 1, j = 0; i < n; ++i) {
+        size_t bit = n >> 1;
+        for (; j & bit; bit >>= 1)
+            j ^= bit;
+        j ^= bit;
+        if (i < j) std::swap(x[i], x[j]);
+    }
+    for (size_t len = 2; len <= n; len <<= 1) {
+        const double a = -2.0 * M_PI / static_cast<double>(len);
+        const std::complex<double> step(std::cos(a), std::sin(a));
+        for (size_t i = 0; i < n; i += len) {
+            std::complex<double> w(1.0, 0.0);
+            for (size_t k = 0; k < len / 2; ++k) {
+                std::complex<double> u = x[i + k], v = x[i + k + len / 2] * w;
+                x[i + k] = u + v;
+                x[i + k + len / 2] = u - v;
+                w *= step;
+            }
+        }
+    }
+}
+
+// Power per bin 0..n/2 of a real signal (rectangular window: the signal must be periodic).
+inline std::vector<double> powerSpectrum(const std::vector<float>& s) {
+    std::vector<std::complex<double>> x(s.begin(), s.end());
+    fft(x);
+    std::vector<double> p(s.size() / 2 + 1);
+    for (size_t k = 0; k < p.size(); ++k)
+        p[k] = std::norm(x[k]);
+    return p;
+}
+
+struct AliasFigures {
+    double worstDbc;      // largest bin off the harmonic lines, re the fundamental
+    double belowF0Dbc;    // largest such bin below the fundamental
+    double outsideDb;     // power off the harmonic lines re the total (DC excluded)
+    double topHarmonicHz; // highest harmonic line holding power above -150 dBc
+};
+
+// The fundamental is on bin `k0`: every harmonic is on a multiple of it.
+inline AliasFigures aliasFigures(const std::vector<float>& s, size_t k0, double rate) {
+    const std::vector<double> p = powerSpectrum(s);
+    const double f0 = p[k0];
+    double worst = 0.0, below = 0.0, off = 0.0, total = 0.0, top = 0.0;
+    for (size_t k = 1; k < p.size(); ++k) {
+        total += p[k];
+        if (k % k0 == 0) {
+            if (p[k] > f0 * 1e-15) top = static_cast<double>(k) * rate / (2.0 * (p.size() - 1));
+            continue;
+        }
+        off += p[k];
+        worst = std::fmax(worst, p[k]);
+        if (k < k0) below = std::fmax(below, p[k]);
+    }
+    auto db = [](double r) { return r > 0.0 ? 10.0 * std::log10(r) : -400.0; };
+    return {db(worst / f0), db(below / f0), db(off / total), top};
+}
+
+} // namespace spectrum
