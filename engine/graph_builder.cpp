@@ -6,6 +6,7 @@
 #include "dsp/arp_sequencer.h"
 #include "dsp/copy_paste.h"
 #include "dsp/envelope.h"
+#include "dsp/gain_stages.h"
 #include "dsp/level_mix.h"
 #include "dsp/lfo.h"
 #include "dsp/noise_glide.h"
@@ -55,7 +56,13 @@ enum class Kind {
     Envelope,
     Lfo,
     Oscillator,
-    Combine
+    Combine,
+    FadeIn,
+    Panner,
+    XMix,
+    XMixVol,
+    StereoLevel,
+    Bypass
 };
 
 // Code ranges of the module classes. A code in no range creates nothing.
@@ -82,16 +89,16 @@ constexpr CodeRange kClasses[] = {
     {6169, 6174, Kind::LevelAxBCD},      // Level_AxB_CD
     {6184, 6186, Kind::FxBus},           // Level_FX_BUS
     {6224, 6226, Kind::DualLevel},       // Dual_Level
-    {6228, 6232, Kind::Placeholder},     // ST_Level
-    {6239, 6241, Kind::Placeholder},     // XMix
-    {6243, 6249, Kind::Placeholder},     // XMixVol
-    {6251, 6252, Kind::Placeholder},     // Panner
-    {6258, 6260, Kind::Placeholder},     // Soft_Limiter
-    {6264, 6265, Kind::Placeholder},     // Saturation
+    {6228, 6232, Kind::StereoLevel},     // ST_Level
+    {6239, 6241, Kind::XMix},            // XMix
+    {6243, 6249, Kind::XMixVol},         // XMixVol
+    {6251, 6252, Kind::Panner},          // Panner
+    {6258, 6260, Kind::Bypass},          // Soft_Limiter
+    {6264, 6265, Kind::Bypass},          // Saturation
     {6281, 6283, Kind::StepCounter},     // Counter_Indexing
     {6293, 6297, Kind::Envelope},        // HAHDSR_Env
     {6299, 6300, Kind::Envelope},        // HAHDSR_Env with the allocator and voice number
-    {6306, 6310, Kind::Placeholder},     // FadeIn
+    {6306, 6310, Kind::FadeIn},          // FadeIn
     {6344, 6347, Kind::Placeholder},     // Delay
     {6349, 6350, Kind::Placeholder},     // Delay_ST
     {6354, 6357, Kind::Oscillator},      // OSC_Multi_Out_x8
@@ -101,9 +108,9 @@ constexpr CodeRange kClasses[] = {
     {6417, 6420, Kind::GainCurve},       // FdB_to_VFGain
     {6425, 6427, Kind::Placeholder},     // BiQuad_Static
     {6429, 6432, Kind::Placeholder},     // BiQuad_Coeff
-    {6438, 6442, Kind::Placeholder},     // BiQuad_Multi_Engine
-    {6444, 6447, Kind::Placeholder},     // Multi_Filter
-    {6449, 6449, Kind::Placeholder},     // Multi_Filter with the allocator and voice number
+    {6438, 6442, Kind::Bypass},          // BiQuad_Multi_Engine
+    {6444, 6447, Kind::Bypass},          // Multi_Filter
+    {6449, 6449, Kind::Bypass},          // Multi_Filter with the allocator and voice number
     {6459, 6463, Kind::Placeholder},     // PitchShifter
     {6487, 6488, Kind::SyncTempo},       // Midi_Sync_Tempo
     {6490, 6491, Kind::HostTempo},       // Host_Tempo
@@ -196,6 +203,18 @@ QX_ModuleBase* create(Kind kind, ModuleContext* ctx, bool held) {
         return new (std::nothrow) QX_DSP_OSC_Multi_Out_x8(ctx, held);
     case Kind::Combine:
         return new (std::nothrow) QX_DSP_Tarlix2_OSC_Combine(ctx, held);
+    case Kind::FadeIn:
+        return new (std::nothrow) QX_DSP_FadeIn(ctx, held);
+    case Kind::Panner:
+        return new (std::nothrow) QX_DSP_Panner(ctx, held);
+    case Kind::XMix:
+        return new (std::nothrow) QX_DSP_XMix(ctx, held);
+    case Kind::XMixVol:
+        return new (std::nothrow) QX_DSP_XMixVol(ctx, held);
+    case Kind::StereoLevel:
+        return new (std::nothrow) QX_DSP_ST_Level(ctx, held);
+    case Kind::Bypass: // filters, limiters, saturation and equalisers until they are written
+        return new (std::nothrow) QX_DSP_Bypass(ctx, held);
     case Kind::None:
         break;
     }

@@ -1,9 +1,10 @@
 // The instrument's patch table: every module in processing order, where each input comes from
 // and which parameters it is bound to. Rows 58..121 are the voice group, made once per voice.
-// Entries of a row come from the module's own description and the signal flow; rows whose
-// modules are still placeholders carry only the entries already fixed (the allocator, oscillator
-// 1, the low-pass filter, the voice collector, the echo feedback re-wires, the final stage, the
-// control module and the MIDI chain). Code 6152 names two rows (80 and 90); a source of 6152
+// Entries of a row come from the module's own description and the signal flow. The voice's
+// source path is wired (keys, glide, pitch sums, three oscillators, combiner, source mix, the
+// amplitude envelope, panner) and runs through stand-in stages where filters, limiters and
+// equalisers will be; the effects between the voice sum and the final stage are not yet in the
+// path. Code 6152 names two rows (80 and 90); a source of 6152
 // always means row 90.
 #include "engine/patch_table.h"
 
@@ -60,8 +61,41 @@ constexpr PatchEntry k43[] = {{1, 0, 134},      {2, 0, 132},      {5, 0, 131},
 constexpr PatchEntry k56[] = {{0, 0, M(6505)}, {2, 0, 72}, {3, 15, M(6529)}, {4, 14, M(6529)}, {28, 0, 222}, {31, 1, M(6494)}, {59, 0, 232}, {60, 0, 233}};
 constexpr PatchEntry k59[] = {{0, 0, M(6027)}, {1, 1, M(6027)}, {2, 2, M(6027)}, {3, 3, M(6027)}, {4, 4, M(6027)}, {5, 5, M(6027)}, {6, 6, M(6027)}, {7, 7, M(6027)}, {8, 8, M(6027)}, {9, 9, M(6027)}, {10, 10, M(6027)}, {11, 11, M(6027)}, {12, 12, M(6027)}, {13, 13, M(6027)}, {14, 14, M(6027)}, {15, 0, M(6028)}, {16, 1, M(6028)}, {17, 2, M(6028)}, {18, 3, M(6028)}, {19, 4, M(6028)}, {20, 5, M(6028)}, {21, 6, M(6028)}, {22, 7, M(6028)}, {23, 8, M(6028)}, {24, 9, M(6028)}, {25, 10, M(6028)}, {26, 11, M(6028)}, {27, 12, M(6028)}, {28, 13, M(6028)}, {29, 14, M(6028)}, {30, 0, M(6029)}, {31, 1, M(6029)}, {32, 2, M(6029)}, {33, 3, M(6029)}, {34, 4, M(6029)}, {35, 5, M(6029)}, {36, 6, M(6029)}, {37, 7, M(6029)}, {38, 8, M(6029)}, {39, 9, M(6029)}, {40, 10, M(6029)}, {41, 11, M(6029)}, {42, 12, M(6029)}, {43, 13, M(6029)}, {44, 14, M(6029)}, {61, 8, M(6543)}};
 constexpr PatchEntry k79[] = {{0, 0, M(6080)}, {1, 0, M(6543)}, {2, 0, M(6005)}, {3, 1, M(6008)}, {4, 2, M(6008)}, {7, 0, 70}, {9, 0, 64}, {19, 0, 230}, {29, 2, M(6005)}, {39, 3, M(6005)}, {49, 0, M(6090)}, {57, 0, M(6086)}, {62, 0, 164}};
+constexpr PatchEntry k1[] = {{0, 0, 5500}, {1, 0, 5505}, {2, 0, 5510}, {3, 0, 5501}, {4, 0, 5634}};
+constexpr PatchEntry k2[] = {{0, 0, 5500}, {1, 0, 5501}, {2, 0, 5502}, {59, 0, 211}};
+constexpr PatchEntry k36[] = {{4, 0, 79}, {5, 0, 80}, {6, 0, 234}};
+constexpr PatchEntry k60[] = {{1, 0, 72}, {2, 0, 72}, {3, 1, M(6543)}, {7, 19, M(6543)}};
+constexpr PatchEntry k64[] = {{0, 0, M(6044)}, {56, 0, 67}};
+constexpr PatchEntry k76[] = {{56, 0, 71}};
+constexpr PatchEntry k78[] = {{0, 0, M(6109)}};
+constexpr PatchEntry k83[] = {{0, 0, M(6109)}, {56, 0, 68}, {57, 0, 69}};
+constexpr PatchEntry k84[] = {{0, 0, M(6081)}, {1, 0, M(6543)}, {2, 0, M(6355)}, {3, 1, M(6008)}, {4, 2, M(6008)}, {7, 0, 70}, {9, 0, 65}, {19, 0, 230}, {29, 2, M(6005)}, {39, 3, M(6005)}, {49, 0, M(6091)}, {57, 0, M(6086)}, {61, 3, M(6529)}, {62, 0, 164}};
+constexpr PatchEntry k87[] = {{0, 0, M(6109)}};
+constexpr PatchEntry k88[] = {{0, 0, M(6083)}, {1, 0, M(6543)}, {2, 0, M(6005)}, {3, 1, M(6008)}, {4, 2, M(6008)}, {9, 2, M(6529)}, {19, 0, 230}, {29, 2, M(6005)}, {39, 4, M(6005)}, {57, 0, M(6005)}, {62, 0, 164}};
+constexpr PatchEntry k89[] = {{56, 0, 78}};
+constexpr PatchEntry k90[] = {{0, 0, M(6360)}, {2, 0, M(6084)}};
+constexpr PatchEntry k91[] = {{56, 0, 75}};
+constexpr PatchEntry k92[] = {{56, 0, 77}};
+constexpr PatchEntry k93[] = {{0, 0, M(6357)}, {2, 0, M(6085)}};
+constexpr PatchEntry k94[] = {{56, 0, 76}};
+constexpr PatchEntry k95[] = {{56, 0, 177}};
+constexpr PatchEntry k96[] = {{0, 0, M(6355)}, {1, 0, M(6075)}, {2, 0, M(6356)}, {3, 0, M(6076)}, {4, 0, M(6356)}, {5, 0, 66}, {9, 0, M(6121)}};
+constexpr PatchEntry k98[] = {{0, 0, M(6530)}, {2, 0, M(6153)}, {3, 0, M(6152)}};
+constexpr PatchEntry k104[] = {{0, 0, M(6543)}, {2, 0, 114}, {4, 0, 115}, {5, 0, 116}, {6, 0, 117}, {8, 0, 176}, {11, 2, M(6543)}, {12, 0, 119}, {13, 0, 118}};
+constexpr PatchEntry k105[] = {{0, 0, M(6170)}};
+constexpr PatchEntry k112[] = {{0, 0, M(6445)}};
+constexpr PatchEntry k114[] = {{0, 0, M(6446)}};
+constexpr PatchEntry k115[] = {{0, 0, M(6447)}};
+constexpr PatchEntry k116[] = {{0, 0, M(6260)}, {1, 0, M(6265)}, {2, 0, 81}, {4, 0, M(6300)}};
+constexpr PatchEntry k117[] = {{0, 0, M(6244)}};
+constexpr PatchEntry k120[] = {{56, 0, 122}};
+constexpr PatchEntry k121[] = {{0, 0, M(6259)}, {1, 0, M(6096)}};
 constexpr PatchEntry k110[] = {{0, 0, M(6260)}, {2, 0, M(6093)}, {3, 21, M(6019)}, {4, 0, M(6005)}, {5, 0, 82}, {6, 0, 180}, {7, 0, M(6008)}, {8, 1, M(6008)}, {11, 0, M(6543)}};
 constexpr PatchEntry k123[] = {{0, 0, M(6252)}, {1, 1, M(6252)}};
+constexpr PatchEntry k125[] = {{0, 0, M(6532)}, {1, 1, M(6532)}};
+constexpr PatchEntry k165[] = {{0, 0, M(6232)}};
+constexpr PatchEntry k166[] = {{0, 1, M(6232)}};
+constexpr PatchEntry k167[] = {{0, 0, M(6529)}};
 constexpr PatchEntry k155[] = {{1, 0, M(6245)}};
 constexpr PatchEntry k159[] = {{1, 0, M(6246)}};
 constexpr PatchEntry k168[] = {{0, 0, M(6441)}, {1, 0, M(6442)}, {2, 0, M(6013)}};
@@ -69,8 +103,8 @@ constexpr PatchEntry k168[] = {{0, 0, M(6441)}, {1, 0, M(6442)}, {2, 0, M(6013)}
 
 const PatchRow kPatchTable[kPatchRowCount + 1] = {
     /*   0 */ row(6003), // Host_AudioIn
-    /*   1 */ row(6005), // FixedValueToVolt
-    /*   2 */ row(6008), // FixedValueToINT_FLOAT
+    /*   1 */ row(6005, k1), // FixedValueToVolt: 0, 0.05, 0.1, 0.5 and 1 V
+    /*   2 */ row(6008, k2), // FixedValueToINT_FLOAT: 0, 1 and 2 as events; "Midi Channel"
     /*   3 */ row(6491), // Host_Tempo
     /*   4 */ row(6523, k4), // Copy_Paste: "Melt:A Rnd" and the parameters it sets
     /*   5 */ row(6524, k5), // Copy_Paste: "Melt:B Rnd" and the parameters it sets
@@ -104,7 +138,7 @@ const PatchRow kPatchTable[kPatchRowCount + 1] = {
     /*  33 */ row(6038), // GUI_Multi_AxB_C
     /*  34 */ row(6019), // GUItoV_Glide_Multi
     /*  35 */ row(6020), // GUItoV_Glide_Multi
-    /*  36 */ row(6360), // Noise
+    /*  36 */ row(6360, k36), // Noise: "Noise LPF", "Noise HPF", "Noise Tone"
     /*  37 */ row(6494, k37), // Midi_Adder: MIDI input (engine value 335)
     /*  38 */ row(6488, k38), // Midi_Sync_Tempo: keys from the adder, host tempo, clock 0 "Seq Rate"/"Seq Half", clock 1 "Arp Rate"/"Arp Half"
     /*  39 */ row(6027), // GUItoV_Glide_Multi
@@ -128,11 +162,11 @@ const PatchRow kPatchTable[kPatchRowCount + 1] = {
     /*  57 */ groupBegin(20),
     /*  58 */ row(6035), // GUI_Multi_ABxC
     /*  59 */ row(6527, k59), // MPE_Switch: the 15 smoothed bend, pressure and CC74 streams; the voice's channel
-    /*  60 */ row(6044), // Glide_F
+    /*  60 */ row(6044, k60), // Glide_F: "Portamento (ms)" both ways, the voice's pitch and glide start
     /*  61 */ row(6296), // HAHDSR_Env
     /*  62 */ row(6297), // HAHDSR_Env
     /*  63 */ row(6053), // Float_to_Volt
-    /*  64 */ row(6109), // Adder
+    /*  64 */ row(6109, k64), // Adder: main pitch (glided key + "Osc Octave")
     /*  65 */ row(6105), // Adder
     /*  66 */ row(6309), // FadeIn
     /*  67 */ row(6365), // LFO
@@ -144,56 +178,56 @@ const PatchRow kPatchTable[kPatchRowCount + 1] = {
     /*  73 */ row(6118), // Adder
     /*  74 */ row(6172), // Level_AxB_CD
     /*  75 */ row(6082), // Adder
-    /*  76 */ row(6086), // Adder
+    /*  76 */ row(6086, k76), // Adder: pulse width ("Osc Width %")
     /*  77 */ row(6090), // Adder
-    /*  78 */ row(6080), // Adder
+    /*  78 */ row(6080, k78), // Adder: oscillator 1 pitch
     /*  79 */ row(6355, k79), // OSC_Multi_Out_x8: as listed for oscillator 1
     /*  80 */ row(6152), // Level_ABxC
     /*  81 */ row(6087), // Adder
     /*  82 */ row(6091), // Adder
-    /*  83 */ row(6081), // Adder
-    /*  84 */ row(6356), // OSC_Multi_Out_x8
+    /*  83 */ row(6081, k83), // Adder: oscillator 2 pitch (+ "Wave 2 Semi", "Wave 2 Tune")
+    /*  84 */ row(6356, k84), // OSC_Multi_Out_x8: oscillator 2, synced to oscillator 1
     /*  85 */ row(6077), // Adder
     /*  86 */ row(6092), // Adder
-    /*  87 */ row(6083), // Adder
-    /*  88 */ row(6357), // OSC_Multi_Out_x8
-    /*  89 */ row(6084), // Adder
-    /*  90 */ row(6152), // Level_ABxC
-    /*  91 */ row(6075), // Adder
-    /*  92 */ row(6085), // Adder
-    /*  93 */ row(6153), // Level_ABxC
-    /*  94 */ row(6076), // Adder
-    /*  95 */ row(6121), // Adder
-    /*  96 */ row(6530), // Tarlix2_OSC_Combine
+    /*  87 */ row(6083, k87), // Adder: sub-oscillator pitch
+    /*  88 */ row(6357, k88), // OSC_Multi_Out_x8: the sub-oscillator, an octave down
+    /*  89 */ row(6084, k89), // Adder: noise level ("Noise Mix")
+    /*  90 */ row(6152, k90), // Level_ABxC: noise x its level
+    /*  91 */ row(6075, k91), // Adder: oscillator 1 level ("Osc1 Mix")
+    /*  92 */ row(6085, k92), // Adder: sub-oscillator level ("SubOsc Mix")
+    /*  93 */ row(6153, k93), // Level_ABxC: sub-oscillator x its level
+    /*  94 */ row(6076, k94), // Adder: oscillator 2 level ("Osc2 Mix")
+    /*  95 */ row(6121, k95), // Adder: logic threshold ("Logic Switch")
+    /*  96 */ row(6530, k96), // Tarlix2_OSC_Combine: oscillators 1 and 2 by "Osc Mode"
     /*  97 */ row(6078), // Adder
-    /*  98 */ row(6170), // Level_AxB_CD
+    /*  98 */ row(6170, k98), // Level_AxB_CD: source mix of combiner, sub-oscillator and noise
     /*  99 */ row(6100), // Adder
     /* 100 */ row(6101), // Adder
     /* 101 */ row(6294), // HAHDSR_Env
     /* 102 */ row(6098), // Adder
     /* 103 */ row(6099), // Adder
-    /* 104 */ row(6300), // HAHDSR_Env
-    /* 105 */ row(6260), // Soft_Limiter
+    /* 104 */ row(6300, k104), // HAHDSR_Env: the amplitude envelope
+    /* 105 */ row(6260, k105), // Soft_Limiter: pre-filter limiter
     /* 106 */ row(6226), // Dual_Level
     /* 107 */ row(6102), // Adder
     /* 108 */ row(6052), // Float_to_Volt
     /* 109 */ row(6093), // Adder
     /* 110 */ row(6445, k110), // Multi_Filter: as listed for the low-pass filter
     /* 111 */ row(6094), // Adder
-    /* 112 */ row(6446), // Multi_Filter
+    /* 112 */ row(6446, k112), // Multi_Filter: second low-pass
     /* 113 */ row(6123), // Adder
-    /* 114 */ row(6447), // Multi_Filter
-    /* 115 */ row(6265), // Saturation
-    /* 116 */ row(6244), // XMixVol
-    /* 117 */ row(6259), // Soft_Limiter
+    /* 114 */ row(6447, k114), // Multi_Filter: high-pass
+    /* 115 */ row(6265, k115), // Saturation
+    /* 116 */ row(6244, k116), // XMixVol: dry/filtered by "Filter %", times the amplitude envelope
+    /* 117 */ row(6259, k117), // Soft_Limiter: post limiter
     /* 118 */ row(6097), // Adder
     /* 119 */ row(6154), // Level_ABxC
-    /* 120 */ row(6096), // Adder
-    /* 121 */ row(6252), // Panner
+    /* 120 */ row(6096, k120), // Adder: pan ("Master Pan")
+    /* 121 */ row(6252, k121), // Panner: the voice to stereo
     /* 122 */ groupEnd(),
     /* 123 */ row(6532, k123), // Poly_to_Mono: the 20 panners' two outputs
     /* 124 */ row(6122), // Adder
-    /* 125 */ row(6232), // ST_Level
+    /* 125 */ row(6232, k125), // ST_Level: level of the summed voices
     /* 126 */ row(6186), // Level_FX_BUS
     /* 127 */ row(6367), // LFO
     /* 128 */ row(6368), // LFO
@@ -233,9 +267,9 @@ const PatchRow kPatchTable[kPatchRowCount + 1] = {
     /* 162 */ row(6173), // Level_AxB_CD
     /* 163 */ row(6462), // PitchShifter
     /* 164 */ row(6463), // PitchShifter
-    /* 165 */ row(6441), // BiQuad_Multi_Engine
-    /* 166 */ row(6442), // BiQuad_Multi_Engine
-    /* 167 */ row(6013), // GUItoV_Glide
+    /* 165 */ row(6441, k165), // BiQuad_Multi_Engine: equaliser after the echo, left
+    /* 166 */ row(6442, k166), // BiQuad_Multi_Engine: equaliser after the echo, right
+    /* 167 */ row(6013, k167), // GUItoV_Glide: master level smoother (control output 0)
     /* 168 */ row(6230, k168), // ST_Level: the equaliser after the echo and the master level
     /* end */ {kPatchEndMark, 0, nullptr, 0},
 };

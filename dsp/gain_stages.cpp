@@ -1,0 +1,189 @@
+#include "dsp/gain_stages.h"
+
+#include <cmath>
+#include <cstring>
+
+namespace tarlix {
+
+namespace {
+float finiteOr(float v, float fallback) {
+    return std::isfinite(v) ? v : fallback;
+}
+} // namespace
+
+// ---- fade-in --------------------------------------------------------------------------------
+
+QX_DSP_FadeIn::QX_DSP_FadeIn(ModuleContext* context, bool createdHeld)
+    : QX_ModuleBase(context, createdHeld) {
+    allocateOutputs(2);
+}
+
+void QX_DSP_FadeIn::Prepare() {
+    gain_ = 1.0f;
+    step_ = 0.0f;
+    enabled_ = true;
+    settle_.stop();
+}
+
+void QX_DSP_FadeIn::HandleEvent(const EventRecord& e, int) {
+    settle_.stop();
+    switch (e.port) {
+    case 2: {
+        if (e.intValue == 0 || !enabled_) return;
+        const float volts = inputs[3] ? finiteOr(in(3, 0), 0.0f) : fadeVolts_;
+        // 0.1 V per millisecond: the ramp lasts volts x rate x 0.01 samples.
+        const double samples = static_cast<double>(volts) * sampleRate() * 0.01;
+        if (samples >= 1.0) {
+            gain_ = 0.0f;
+            step_ = static_cast<float>(1.0 / samples);
+        } else {
+            gain_ = 1.0f;
+            step_ = 0.0f;
+        }
+        return;
+    }
+    case 3:
+        fadeVolts_ = finiteOr(e.floatValue, 0.0f);
+        return;
+    case 9:
+        enabled_ = e.intValue != 0;
+        return;
+    default:
+        return;
+    }
+}
+
+void QX_DSP_FadeIn::Render(int offset, int count) {
+    const bool stereo = inputs[1] != nullptr;
+    for (int c = 0; c < (stereo ? 2 : 1); ++c) {
+        float* out = outputs[c];
+        if (!enabled_) {
+            std::memset(out + offset, 0, sizeof(float) * static_cast<size_t>(count));
+            continue;
+        }
+        float g = gain_;
+        for (int i = offset; i < offset + count; ++i) {
+            out[i] = in(c, i) * g;
+            if (g < 1.0f) g = std::fmin(1.0f, g + step_);
+        }
+        if (c == (stereo ? 1 : 0)) gain_ = g;
+    }
+    if (gain_ >= 1.0f) step_ = 0.0f;
+    const bool constant = !enabled_ || (!inputSource[0] && !(stereo && inputSource[1]));
+    if (!constant || gain_ < 1.0f) return;
+    if (!settle_.active()) settle_.start(blockSize);
+    if (settle_.advance(count)) Sleep(offset, count);
+}
+
+// ---- panner ---------------------------------------------------------------------------------
+
+void QX_DSP_Panner::Prepare() {
+    QX_DSP_Level_Base::Prepare();
+    law_ = 0;
+    squared_ = false;
+}
+
+void QX_DSP_Panner::HandleEvent(const EventRecord& e, int offset) {
+    QX_DSP_Level_Base::HandleEvent(e, offset);
+    if (e.port == 3) law_ = e.intValue;
+    if (e.port == 4) squared_ = e.intValue != 0;
+}
+
+void QX_DSP_Panner::compute(int offset, int count) {
+    float* left = outputs[0];
+    float* right = outputs[1];
+    for (int i = offset; i < offset + count; ++i) {
+        float level = gain(2, i);
+        if (squared_) level *= level;
+        const MixLaw g = MixLaw::of(law_, in(1, i));
+        const float x = in(0, i) * level;
+        left[i] = x * g.a;
+        right[i] = x * g.b;
+    }
+}
+
+// ---- cross-mixes ----------------------------------------------------------------------------
+
+void QX_DSP_XMix::Prepare() {
+    QX_DSP_Level_Base::Prepare();
+    law_ = 0;
+}
+
+void QX_DSP_XMix::HandleEvent(const EventRecord& e, int offset) {
+    QX_DSP_Level_Base::HandleEvent(e, offset);
+    if (e.port == 3) law_ = e.intValue;
+}
+
+void QX_DSP_XMix::compute(int offset, int count) {
+    for (int i = offset; i < offset + count; ++i) {
+        const MixLaw g = MixLaw::of(law_, in(2, i));
+        outputs[0][i] = in(0, i) * g.a + in(1, i) * g.b;
+    }
+}
+
+void QX_DSP_XMixVol::Prepare() {
+    QX_DSP_XMix::Prepare();
+    squared_ = volumeOnBOnly_ = false;
+    enabled_ = true;
+}
+
+void QX_DSP_XMixVol::HandleEvent(const EventRecord& e, int offset) {
+    QX_DSP_XMix::HandleEvent(e, offset);
+    if (e.port == 5) squared_ = e.intValue == 1;
+    if (e.port == 9) enabled_ = e.intValue != 0;
+    if (e.port == 19) volumeOnBOnly_ = e.intValue != 0;
+}
+
+void QX_DSP_XMixVol::compute(int offset, int count) {
+    float* out = outputs[0];
+    if (!enabled_) {
+        std::memset(out + offset, 0, sizeof(float) * static_cast<size_t>(count));
+        return;
+    }
+    for (int i = offset; i < offset + count; ++i) {
+        float v = gain(4, i);
+        if (squared_) v *= v;
+        const MixLaw g = MixLaw::of(law_, in(2, i));
+        const float a = in(0, i) * g.a, b = in(1, i) * g.b;
+        out[i] = volumeOnBOnly_ ? a + b * v : (a + b) * v;
+    }
+}
+
+// ---- stereo level ---------------------------------------------------------------------------
+
+void QX_DSP_ST_Level::Prepare() {
+    QX_DSP_Level_Base::Prepare();
+    squared_ = bypass_ = false;
+    enabled_ = true;
+}
+
+void QX_DSP_ST_Level::HandleEvent(const EventRecord& e, int offset) {
+    QX_DSP_Level_Base::HandleEvent(e, offset);
+    if (e.port == 3) squared_ = e.intValue != 0;
+    if (e.port == 7) enabled_ = e.intValue != 0;
+    if (e.port == 9) bypass_ = e.intValue != 0;
+}
+
+void QX_DSP_ST_Level::compute(int offset, int count) {
+    for (int i = offset; i < offset + count; ++i) {
+        float level = bypass_ ? 1.0f : (enabled_ ? gain(2, i) : 0.0f);
+        if (squared_ && !bypass_) level *= level;
+        outputs[0][i] = in(0, i) * level;
+        outputs[1][i] = in(1, i) * level;
+    }
+}
+
+// ---- stand-in stage -------------------------------------------------------------------------
+
+void QX_DSP_Bypass::compute(int offset, int count) {
+    const size_t bytes = sizeof(float) * static_cast<size_t>(count);
+    for (int c = 0; c < 2; ++c) {
+        if (inputs[c] && inputSource[c])
+            std::memcpy(outputs[c] + offset, inputs[c] + offset, bytes);
+        else
+            for (int i = offset; i < offset + count; ++i)
+                outputs[c][i] = in(c, i);
+    }
+}
+
+} // namespace tarlix

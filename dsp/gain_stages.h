@@ -1,0 +1,93 @@
+// Small gain stages of the voice and the effect chain: the intro fade-in, the voice panner, the
+// two cross-mixes and the stereo level. Like the other level stages they compute a constant once
+// and sleep when nothing feeding them varies.
+#pragma once
+#include "dsp/level_mix.h"
+
+namespace tarlix {
+
+// Shares of A and B for a control m in -0.5..+0.5 (q = m + 0.5): law 0 linear, law 1
+// centre-compensated (0.75 each at the centre).
+struct MixLaw {
+    float a, b;
+    static MixLaw of(int law, float m) {
+        const float q = m + 0.5f;
+        if (law == 1) {
+            const float w = q * (1.0f - q);
+            return {1.0f - q + w, q + w};
+        }
+        return {1.0f - q, q};
+    }
+};
+
+class QX_DSP_FadeIn : public QX_ModuleBase {
+  public:
+    QX_DSP_FadeIn(ModuleContext* context, bool createdHeld);
+    void Prepare() override;
+    void HandleEvent(const EventRecord& e, int offset) override;
+    void Render(int offset, int count) override;
+    float gain() const { return gain_; }
+
+  private:
+    float gain_ = 1.0f, step_ = 0.0f, fadeVolts_ = 0.0f;
+    bool enabled_ = true;
+    Settling settle_;
+};
+
+class QX_DSP_Panner : public QX_DSP_Level_Base {
+  public:
+    QX_DSP_Panner(ModuleContext* c, bool held) : QX_DSP_Level_Base(c, held, 2) {}
+    void Prepare() override;
+    void HandleEvent(const EventRecord& e, int offset) override;
+
+  private:
+    void compute(int offset, int count) override;
+    int law_ = 0;
+    bool squared_ = false;
+};
+
+class QX_DSP_XMix : public QX_DSP_Level_Base {
+  public:
+    QX_DSP_XMix(ModuleContext* c, bool held) : QX_DSP_Level_Base(c, held, 1) {}
+    void Prepare() override;
+    void HandleEvent(const EventRecord& e, int offset) override;
+
+  protected:
+    void compute(int offset, int count) override;
+    int law_ = 0;
+};
+
+// (A gain A + B gain B) x volume, or with port 19 set only B x volume.
+class QX_DSP_XMixVol : public QX_DSP_XMix {
+  public:
+    using QX_DSP_XMix::QX_DSP_XMix;
+    void Prepare() override;
+    void HandleEvent(const EventRecord& e, int offset) override;
+
+  private:
+    void compute(int offset, int count) override;
+    bool squared_ = false, enabled_ = true, volumeOnBOnly_ = false;
+};
+
+class QX_DSP_ST_Level : public QX_DSP_Level_Base {
+  public:
+    QX_DSP_ST_Level(ModuleContext* c, bool held) : QX_DSP_Level_Base(c, held, 2) {}
+    void Prepare() override;
+    void HandleEvent(const EventRecord& e, int offset) override;
+
+  private:
+    void compute(int offset, int count) override;
+    bool squared_ = false, enabled_ = true, bypass_ = false;
+};
+
+// Stands in for a processing stage still to be written (filters, limiters, saturation,
+// equalisers): inputs 0 and 1 pass unchanged to outputs 0 and 1.
+class QX_DSP_Bypass : public QX_DSP_Level_Base {
+  public:
+    QX_DSP_Bypass(ModuleContext* c, bool held) : QX_DSP_Level_Base(c, held, 2) {}
+
+  private:
+    void compute(int offset, int count) override;
+};
+
+} // namespace tarlix

@@ -1,0 +1,128 @@
+// The instrument's sound through the loaded library, measured: pitch over the keyboard at three
+// sample rates, octave and interval settings, and notes that start and end cleanly.
+#include <cmath>
+#include <vector>
+
+#include "host/event_list.h"
+#include "tests/host_fixture.h"
+
+using namespace testhost;
+using namespace vst;
+
+namespace {
+
+constexpr int kBlock = 256;
+// Engine value indices of the parameters these tests set.
+constexpr int kOsc1Wave = 64, kOsc2Wave = 65, kOscOctave = 67, kWave2Semi = 68, kOscDrift = 70;
+constexpr int kPortamento = 72, kOsc1Mix = 75, kOsc2Mix = 76, kSubMix = 77, kNoiseMix = 78;
+
+struct Voice {
+    Instance p;
+    float rate;
+    explicit Voice(float r) : rate(r) {
+        p.call(effSetProgram, 0, 127); // a plain initial program
+        set(kOsc1Wave, 0.0f);          // Sine
+        set(kOsc2Wave, 0.0f);
+        set(kOscOctave, 0.4f); // 0 of -2..3
+        set(kWave2Semi, 0.5f); // 0 of -12..12
+        set(kOscDrift, 0.0f);
+        set(kPortamento, 0.0f);
+        set(kOsc1Mix, 1.0f);
+        set(kOsc2Mix, 0.0f);
+        set(kSubMix, 0.0f);
+        set(kNoiseMix, 0.0f);
+        p.start(rate, kBlock);
+        render(0.05); // the program is applied at the first block
+    }
+    void set(int index, float v) { p.fx->setParameter(p.fx, index, v); }
+    void midi(int status, int d1, int d2) {
+        vst::EventList m;
+        m.add(0, status, d1, d2);
+        p.call(effProcessEvents, 0, 0, m.list());
+    }
+    std::vector<float> render(double seconds) {
+        std::vector<float> l(kBlock), r(kBlock), out;
+        const int blocks = static_cast<int>(seconds * rate / kBlock);
+        for (int b = 0; b < blocks; ++b) {
+            p.process(l, r, kBlock);
+            out.insert(out.end(), l.begin(), l.end());
+        }
+        return out;
+    }
+    // Frequency of the held note from its rising zero crossings (linearly interpolated).
+    double frequency(int note) {
+        midi(0x90, note, 100);
+        std::vector<float> s = render(0.6);
+        midi(0x80, note, 0);
+        render(0.5);
+        double first = -1.0, last = -1.0;
+        int crossings = 0;
+        for (size_t i = static_cast<size_t>(0.1 * rate); i + 1 < s.size(); ++i) {
+            if (s[i] <= 0.0f && s[i + 1] > 0.0f) {
+                double t = static_cast<double>(i) + s[i] / (s[i] - s[i + 1]);
+                if (first < 0) first = t;
+                last = t;
+                ++crossings;
+            }
+        }
+        return crossings > 1 ? (crossings - 1) * rate / (last - first) : 0.0;
+    }
+};
+
+double cents(double f, double reference) {
+    return 1200.0 * std::log2(f / reference);
+}
+
+} // namespace
+
+TEST(SoundHost, EveryKeyIsInTuneAtThreeRates) {
+    for (float rate : {44100.0f, 48000.0f, 96000.0f}) {
+        Voice v(rate);
+        double worst = 0.0;
+        for (int note = 21; note <= 108; ++note) {
+            const double want = 440.0 * std::pow(2.0, (note - 69) / 12.0);
+            const double c = cents(v.frequency(note), want);
+            worst = std::fmax(worst, std::fabs(c));
+            ASSERT_LT(std::fabs(c), 1.0) << "note " << note << " at " << rate;
+        }
+        std::printf("%.0f Hz: worst pitch error %.4f cents\n", rate, worst);
+    }
+}
+
+TEST(SoundHost, OctaveAndIntervalSettingsMoveThePitch) {
+    Voice v(48000);
+    const double a4 = v.frequency(69);
+    EXPECT_NEAR(cents(a4, 440.0), 0.0, 1.0);
+    v.set(kOscOctave, 0.6f); // +1 octave
+    EXPECT_NEAR(cents(v.frequency(69), 880.0), 0.0, 1.0);
+    v.set(kOscOctave, 0.0f); // -2 octaves
+    EXPECT_NEAR(cents(v.frequency(69), 110.0), 0.0, 1.0);
+    v.set(kOscOctave, 0.4f);
+    v.set(kOsc1Mix, 0.0f); // oscillator 2 alone, a fifth up
+    v.set(kOsc2Mix, 1.0f);
+    v.set(kWave2Semi, 19.0f / 24.0f);
+    EXPECT_NEAR(cents(v.frequency(69), 440.0 * std::pow(2.0, 7.0 / 12.0)), 0.0, 1.0);
+    v.set(kOsc1Mix, 1.0f); // the sub-oscillator alone: an octave down
+    v.set(kOsc1Mix, 0.0f);
+    v.set(kOsc2Mix, 0.0f);
+    v.set(kSubMix, 1.0f);
+    EXPECT_NEAR(cents(v.frequency(69), 220.0), 0.0, 1.0);
+}
+
+TEST(SoundHost, ANoteSoundsAndEndsInSilence) {
+    Voice v(44100);
+    std::vector<float> quiet = v.render(0.1);
+    for (float x : quiet)
+        ASSERT_EQ(x, 0.0f);
+    v.midi(0x90, 60, 100);
+    std::vector<float> held = v.render(0.5);
+    float peak = 0.0f;
+    for (float x : held)
+        peak = std::fmax(peak, std::fabs(x));
+    EXPECT_GT(peak, 0.1f);
+    EXPECT_LT(peak, 1.0f);
+    v.midi(0x80, 60, 0);
+    v.render(1.0); // release 0.3 s
+    for (float x : v.render(0.2))
+        ASSERT_EQ(x, 0.0f);
+}
