@@ -29,6 +29,13 @@ void QX_DSP_HAHDSR_Env::Prepare() {
     hold_ = static_cast<int64_t>(rate_) * 30000; // endless until a hold time arrives
     delay_ = 0;
     fastCountdown_ = 0;
+    // A constant on the minimum-attack input sends no event: take it now.
+    setMinimumAttack(inputs[14] && !inputSource[14] ? in(14, 0) : 0.0f);
+}
+
+void QX_DSP_HAHDSR_Env::setMinimumAttack(float volts) {
+    double m = std::isfinite(volts) ? std::trunc(static_cast<double>(rate_) * 10.0 * volts) : 0.0;
+    minimumAttack_ = m < 1.0 ? 1 : (m > 1e9 ? 1000000000 : static_cast<int64_t>(m));
 }
 
 double QX_DSP_HAHDSR_Env::samplesOf(float volts) const {
@@ -96,11 +103,9 @@ void QX_DSP_HAHDSR_Env::HandleEvent(const EventRecord& e, int) {
     case 13:
         timeScale_ = f > 0.0f ? f * 10.0f : 1.0f;
         break;
-    case 14: {
-        double m = std::trunc(static_cast<double>(rate_) * 10.0 * f);
-        minimumAttack_ = m < 1.0 ? 1 : static_cast<int64_t>(m);
+    case 14:
+        setMinimumAttack(f);
         break;
-    }
     case 29:
         noRetrigger_ = i != 0;
         break;

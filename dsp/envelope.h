@@ -28,6 +28,7 @@ class QX_DSP_HAHDSR_Env : public QX_ModuleBase {
     float idle() const { return invert_ == 2 ? 1.0f : 0.0f; }
     double samplesOf(float volts) const; // 0.1 V per second, through the time scale
     void end();
+    void setMinimumAttack(float volts);
     void finish(int offset, int count);
 
     Stage stage_ = Stage::End;

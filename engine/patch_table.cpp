@@ -63,32 +63,33 @@ constexpr PatchEntry k59[] = {{0, 0, M(6027)}, {1, 1, M(6027)}, {2, 2, M(6027)},
 constexpr PatchEntry k79[] = {{0, 0, M(6080)}, {1, 0, M(6543)}, {2, 0, M(6005)}, {3, 1, M(6008)}, {4, 2, M(6008)}, {7, 0, 70}, {9, 0, 64}, {19, 0, 230}, {29, 2, M(6005)}, {39, 3, M(6005)}, {49, 0, M(6090)}, {57, 0, M(6086)}, {62, 0, 164}};
 constexpr PatchEntry k1[] = {{0, 0, 5500}, {1, 0, 5505}, {2, 0, 5510}, {3, 0, 5501}, {4, 0, 5634}};
 constexpr PatchEntry k2[] = {{0, 0, 5500}, {1, 0, 5501}, {2, 0, 5502}, {59, 0, 211}};
+constexpr PatchEntry k34[] = {{0, 0, 75}, {1, 0, 76}, {2, 0, 77}, {3, 0, 78}, {4, 0, 122}, {5, 0, 71}, {21, 0, 83}};
 constexpr PatchEntry k36[] = {{4, 0, 79}, {5, 0, 80}, {6, 0, 234}};
 constexpr PatchEntry k60[] = {{1, 0, 72}, {2, 0, 72}, {3, 1, M(6543)}, {7, 19, M(6543)}};
 constexpr PatchEntry k64[] = {{0, 0, M(6044)}, {56, 0, 67}};
-constexpr PatchEntry k76[] = {{56, 0, 71}};
+constexpr PatchEntry k76[] = {{0, 5, M(6019)}};
 constexpr PatchEntry k78[] = {{0, 0, M(6109)}};
 constexpr PatchEntry k83[] = {{0, 0, M(6109)}, {56, 0, 68}, {57, 0, 69}};
 constexpr PatchEntry k84[] = {{0, 0, M(6081)}, {1, 0, M(6543)}, {2, 0, M(6355)}, {3, 1, M(6008)}, {4, 2, M(6008)}, {7, 0, 70}, {9, 0, 65}, {19, 0, 230}, {29, 2, M(6005)}, {39, 3, M(6005)}, {49, 0, M(6091)}, {57, 0, M(6086)}, {61, 3, M(6529)}, {62, 0, 164}};
 constexpr PatchEntry k87[] = {{0, 0, M(6109)}};
 constexpr PatchEntry k88[] = {{0, 0, M(6083)}, {1, 0, M(6543)}, {2, 0, M(6005)}, {3, 1, M(6008)}, {4, 2, M(6008)}, {9, 2, M(6529)}, {19, 0, 230}, {29, 2, M(6005)}, {39, 4, M(6005)}, {57, 0, M(6005)}, {62, 0, 164}};
-constexpr PatchEntry k89[] = {{56, 0, 78}};
+constexpr PatchEntry k89[] = {{0, 3, M(6019)}};
 constexpr PatchEntry k90[] = {{0, 0, M(6360)}, {2, 0, M(6084)}};
-constexpr PatchEntry k91[] = {{56, 0, 75}};
-constexpr PatchEntry k92[] = {{56, 0, 77}};
+constexpr PatchEntry k91[] = {{0, 0, M(6019)}};
+constexpr PatchEntry k92[] = {{0, 2, M(6019)}};
 constexpr PatchEntry k93[] = {{0, 0, M(6357)}, {2, 0, M(6085)}};
-constexpr PatchEntry k94[] = {{56, 0, 76}};
+constexpr PatchEntry k94[] = {{0, 1, M(6019)}};
 constexpr PatchEntry k95[] = {{56, 0, 177}};
 constexpr PatchEntry k96[] = {{0, 0, M(6355)}, {1, 0, M(6075)}, {2, 0, M(6356)}, {3, 0, M(6076)}, {4, 0, M(6356)}, {5, 0, 66}, {9, 0, M(6121)}};
 constexpr PatchEntry k98[] = {{0, 0, M(6530)}, {2, 0, M(6153)}, {3, 0, M(6152)}};
-constexpr PatchEntry k104[] = {{0, 0, M(6543)}, {2, 0, 114}, {4, 0, 115}, {5, 0, 116}, {6, 0, 117}, {8, 0, 176}, {11, 2, M(6543)}, {12, 0, 119}, {13, 0, 118}};
+constexpr PatchEntry k104[] = {{0, 0, M(6543)}, {2, 0, 114}, {4, 0, 115}, {5, 0, 116}, {6, 0, 117}, {8, 0, 176}, {11, 2, M(6543)}, {12, 0, 119}, {13, 0, 118}, {14, 0, 5655}};
 constexpr PatchEntry k105[] = {{0, 0, M(6170)}};
 constexpr PatchEntry k112[] = {{0, 0, M(6445)}};
 constexpr PatchEntry k114[] = {{0, 0, M(6446)}};
 constexpr PatchEntry k115[] = {{0, 0, M(6447)}};
 constexpr PatchEntry k116[] = {{0, 0, M(6260)}, {1, 0, M(6265)}, {2, 0, 81}, {4, 0, M(6300)}};
 constexpr PatchEntry k117[] = {{0, 0, M(6244)}};
-constexpr PatchEntry k120[] = {{56, 0, 122}};
+constexpr PatchEntry k120[] = {{0, 4, M(6019)}};
 constexpr PatchEntry k121[] = {{0, 0, M(6259)}, {1, 0, M(6096)}};
 constexpr PatchEntry k110[] = {{0, 0, M(6260)}, {2, 0, M(6093)}, {3, 21, M(6019)}, {4, 0, M(6005)}, {5, 0, 82}, {6, 0, 180}, {7, 0, M(6008)}, {8, 1, M(6008)}, {11, 0, M(6543)}};
 constexpr PatchEntry k123[] = {{0, 0, M(6252)}, {1, 1, M(6252)}};
@@ -136,7 +137,7 @@ const PatchRow kPatchTable[kPatchRowCount + 1] = {
     /*  31 */ row(6032), // GUI_Multi_ABxC
     /*  32 */ row(6033), // GUI_Multi_ABxC
     /*  33 */ row(6038), // GUI_Multi_AxB_C
-    /*  34 */ row(6019), // GUItoV_Glide_Multi
+    /*  34 */ row(6019, k34), // GUItoV_Glide_Multi: knob smoothers (source levels, pan, width, cutoff)
     /*  35 */ row(6020), // GUItoV_Glide_Multi
     /*  36 */ row(6360, k36), // Noise: "Noise LPF", "Noise HPF", "Noise Tone"
     /*  37 */ row(6494, k37), // Midi_Adder: MIDI input (engine value 335)
@@ -178,7 +179,7 @@ const PatchRow kPatchTable[kPatchRowCount + 1] = {
     /*  73 */ row(6118), // Adder
     /*  74 */ row(6172), // Level_AxB_CD
     /*  75 */ row(6082), // Adder
-    /*  76 */ row(6086, k76), // Adder: pulse width ("Osc Width %")
+    /*  76 */ row(6086, k76), // Adder: pulse width ("Osc Width %", smoothed)
     /*  77 */ row(6090), // Adder
     /*  78 */ row(6080, k78), // Adder: oscillator 1 pitch
     /*  79 */ row(6355, k79), // OSC_Multi_Out_x8: as listed for oscillator 1

@@ -1,6 +1,7 @@
 // The envelope's stages measured on its output.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <vector>
 
 #include "dsp/envelope.h"
@@ -25,9 +26,10 @@ struct Envelope : ::testing::Test {
     QX_DSP_VST fx{host};
     float attack = 0.01f, decay = 0.01f, sustain = 0.5f, release = 0.01f; // 0.1 s each
     std::vector<float> out;
-    void SetUp() override {
+    void SetUp() override { start(44100); }
+    void start(float rate) {
         fx.setGraphBuilder(envelopeGraph);
-        fx.setSampleRate(44100);
+        fx.setSampleRate(rate);
         fx.setBlockSize(64);
         fx.resume();
         env().SetInput(2, &attack);
@@ -99,4 +101,41 @@ TEST_F(Envelope, MinimumAttackShapesInversionAndRetrigger) {
     out.clear();
     run(4);
     EXPECT_EQ(out.back(), 1.0f);
+}
+
+// Each stage lasts its set time (0.1 V per second) within 2 % or one sample, at both rates;
+// the release from any level takes the whole release time.
+TEST_F(Envelope, StageDurationsAtTwoRates) {
+    for (float rate : {44100.0f, 96000.0f}) {
+        start(rate);
+        attack = 0.037f; // 0.37 s
+        decay = 0.0123f; // 0.123 s
+        sustain = 0.3f;
+        release = 0.051f; // 0.51 s
+        post(0, 10, 10.0f);
+        run(static_cast<int>(rate * 0.7f / 64));
+        auto firstAt = [&](size_t from, auto test) {
+            for (size_t i = from; i < out.size(); ++i)
+                if (test(out[i])) return i;
+            return out.size();
+        };
+        const size_t top = firstAt(0, [](float v) { return v >= 0.99999f; });
+        const size_t floor = firstAt(top, [&](float v) { return v <= sustain + 1e-6f; });
+        auto near = [&](double samples, double seconds) {
+            EXPECT_NEAR(samples, seconds * rate, std::fmax(1.0, 0.02 * seconds * rate)) << rate;
+        };
+        near(static_cast<double>(top + 1), 0.37);
+        near(static_cast<double>(floor - top), 0.123);
+        // Release from the middle of the attack: still the full release time.
+        for (float from : {0.3f, 0.0f}) {
+            out.clear();
+            post(0, 0, 0.0f);
+            run(static_cast<int>(rate * 0.6f / 64));
+            near(static_cast<double>(firstAt(0, [](float v) { return v <= 0.0f; })), 0.51);
+            if (from == 0.0f) break;
+            post(0, 10, 10.0f); // again, released part-way up the attack
+            out.clear();
+            run(static_cast<int>(rate * 0.1f / 64));
+        }
+    }
 }

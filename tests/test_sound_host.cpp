@@ -126,3 +126,46 @@ TEST(SoundHost, ANoteSoundsAndEndsInSilence) {
     for (float x : v.render(0.2))
         ASSERT_EQ(x, 0.0f);
 }
+
+namespace {
+float largestStep(const std::vector<float>& s, size_t from, size_t to) {
+    float m = 0.0f;
+    for (size_t i = from + 1; i < to && i < s.size(); ++i)
+        m = std::fmax(m, std::fabs(s[i] - s[i - 1]));
+    return m;
+}
+} // namespace
+
+// Starting, ending, retriggering and stealing notes and jumping the source levels never step
+// further than the sounding waveform itself does.
+TEST(SoundHost, NotesAndLevelJumpsDoNotClick) {
+    Voice v(48000);
+    v.midi(0x90, 69, 127);
+    std::vector<float> s = v.render(0.5);
+    const float own = largestStep(s, s.size() / 2, s.size()); // a steady A4 sine
+    ASSERT_GT(own, 0.0f);
+    EXPECT_LE(largestStep(s, 0, s.size()), own * 1.02f) << "note start";
+    v.midi(0x80, 69, 0);
+    s = v.render(0.5);
+    EXPECT_LE(largestStep(s, 0, s.size()), own * 1.02f) << "note end";
+
+    v.midi(0x90, 69, 127);
+    v.render(0.2);
+    v.set(kOsc1Mix, 0.2f); // a jump of the level knob: smoothed
+    s = v.render(0.2);
+    EXPECT_LE(largestStep(s, 0, s.size()), own * 1.02f) << "level jump";
+    v.set(kOsc1Mix, 1.0f);
+    v.render(0.2);
+    v.midi(0x80, 69, 0);
+
+    // Twenty keys held, then a twenty-first steals a sounding voice.
+    for (int k = 0; k < 20; ++k)
+        v.midi(0x90, 40 + k, 100);
+    s = v.render(0.5);
+    const float chord = largestStep(s, s.size() / 2, s.size());
+    v.midi(0x90, 39, 100); // below the chord: its own steps are smaller
+    s = v.render(0.2);
+    EXPECT_LE(largestStep(s, 0, s.size()), chord * 1.1f) << "steal";
+    for (float x : s)
+        ASSERT_TRUE(std::isfinite(x));
+}
