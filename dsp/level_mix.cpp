@@ -276,9 +276,9 @@ void QX_DSP_GUI_Multi::Prepare() {
 }
 
 void QX_DSP_GUI_Multi::send(int k) {
-    if (!inputs[k] && !inputs[20 + k] && !inputs[40 + k]) return;
-    float a = value(k), b = inputs[20 + k] ? value(20 + k) : (sumFirst_ ? 0.0f : 1.0f);
-    float c = inputs[40 + k] ? value(40 + k) : (sumFirst_ ? 1.0f : 0.0f);
+    if (!wired(k) && !wired(20 + k) && !wired(40 + k)) return;
+    float a = value(k), b = wired(20 + k) ? value(20 + k) : (sumFirst_ ? 0.0f : 1.0f);
+    float c = wired(40 + k) ? value(40 + k) : (sumFirst_ ? 1.0f : 0.0f);
     float v = sumFirst_ ? (a + b) * c : a * b + c;
     v = v < min_ ? min_ : (v > max_ ? max_ : v);
     if (!std::isfinite(v)) v = 0.0f;
@@ -286,6 +286,8 @@ void QX_DSP_GUI_Multi::send(int k) {
 }
 
 void QX_DSP_GUI_Multi::HandleEvent(const EventRecord& e, int) {
+    if (e.port < kModulePorts)
+        received_[e.port] = std::isfinite(e.floatValue) ? e.floatValue : 0.0f;
     if (e.port == 60 || e.port == 61) {
         Prepare();
         for (int k = 0; k < 20; ++k)

@@ -175,8 +175,12 @@ class QX_DSP_GUI_Multi : public QX_ModuleBase {
     void Render(int offset, int count) override { Sleep(offset, count); }
 
   private:
-    float value(int k) const { return inputs[k] ? inputs[k][0] : 0.0f; }
+    // A parameter or constant is read through its pointer; a control module's output arrives
+    // only as events, so its last value is kept.
+    float value(int k) const { return inputs[k] ? inputs[k][0] : received_[k]; }
+    bool wired(int k) const { return inputs[k] || inputSource[k]; }
     void send(int channel);
+    float received_[kModulePorts] = {};
     bool sumFirst_;
     float min_ = -100000.0f, max_ = 100000.0f;
 };

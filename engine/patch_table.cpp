@@ -63,10 +63,12 @@ constexpr PatchEntry k59[] = {{0, 0, M(6027)}, {1, 1, M(6027)}, {2, 2, M(6027)},
 constexpr PatchEntry k79[] = {{0, 0, M(6080)}, {1, 0, M(6543)}, {2, 0, M(6005)}, {3, 1, M(6008)}, {4, 2, M(6008)}, {7, 0, 70}, {9, 0, 64}, {19, 0, 230}, {29, 2, M(6005)}, {39, 3, M(6005)}, {49, 0, M(6090)}, {57, 0, M(6086)}, {62, 0, 164}};
 constexpr PatchEntry k1[] = {{0, 0, 5500}, {1, 0, 5505}, {2, 0, 5510}, {3, 0, 5501}, {4, 0, 5634}};
 constexpr PatchEntry k2[] = {{0, 0, 5500}, {1, 0, 5501}, {2, 0, 5502}, {59, 0, 211}};
+constexpr PatchEntry k31[] = {{0, 0, 339}, {40, 0, 184}};
 constexpr PatchEntry k34[] = {{0, 0, 75}, {1, 0, 76}, {2, 0, 77}, {3, 0, 78}, {4, 0, 122}, {5, 0, 71}, {21, 0, 83}};
 constexpr PatchEntry k36[] = {{4, 0, 79}, {5, 0, 80}, {6, 0, 234}};
 constexpr PatchEntry k60[] = {{1, 0, 72}, {2, 0, 72}, {3, 1, M(6543)}, {7, 19, M(6543)}};
-constexpr PatchEntry k64[] = {{0, 0, M(6044)}, {56, 0, 67}};
+constexpr PatchEntry k63[] = {{0, 0, M(6032)}};
+constexpr PatchEntry k64[] = {{0, 0, M(6044)}, {1, 0, M(6053)}, {56, 0, 67}};
 constexpr PatchEntry k76[] = {{0, 5, M(6019)}};
 constexpr PatchEntry k78[] = {{0, 0, M(6109)}};
 constexpr PatchEntry k83[] = {{0, 0, M(6109)}, {56, 0, 68}, {57, 0, 69}};
@@ -134,7 +136,7 @@ const PatchRow kPatchTable[kPatchRowCount + 1] = {
     /*  28 */ row(6124), // Adder
     /*  29 */ row(6125), // Adder
     /*  30 */ row(6127), // Adder
-    /*  31 */ row(6032), // GUI_Multi_ABxC
+    /*  31 */ row(6032, k31), // GUI_Multi_ABxC: the bend in volts, "Bend" (+-0.1) x "Bend Depth" (octaves)
     /*  32 */ row(6033), // GUI_Multi_ABxC
     /*  33 */ row(6038), // GUI_Multi_AxB_C
     /*  34 */ row(6019, k34), // GUItoV_Glide_Multi: knob smoothers (source levels, pan, width, cutoff)
@@ -166,8 +168,8 @@ const PatchRow kPatchTable[kPatchRowCount + 1] = {
     /*  60 */ row(6044, k60), // Glide_F: "Portamento (ms)" both ways, the voice's pitch and glide start
     /*  61 */ row(6296), // HAHDSR_Env
     /*  62 */ row(6297), // HAHDSR_Env
-    /*  63 */ row(6053), // Float_to_Volt
-    /*  64 */ row(6109, k64), // Adder: main pitch (glided key + "Osc Octave")
+    /*  63 */ row(6053, k63), // Float_to_Volt: the bend as a signal for the pitch sum
+    /*  64 */ row(6109, k64), // Adder: main pitch (glided key + bend + "Osc Octave")
     /*  65 */ row(6105), // Adder
     /*  66 */ row(6309), // FadeIn
     /*  67 */ row(6365), // LFO

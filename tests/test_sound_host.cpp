@@ -169,3 +169,20 @@ TEST(SoundHost, NotesAndLevelJumpsDoNotClick) {
     for (float x : s)
         ASSERT_TRUE(std::isfinite(x));
 }
+
+// Pitch bend moves the note by "Bend Depth" semitones at full throw, and back at the centre.
+TEST(SoundHost, PitchBendFollowsTheBendDepth) {
+    Voice v(48000);
+    const int kBendDepth = 184;
+    v.set(kBendDepth, 6.0f / 47.0f); // 7 semitones
+    v.midi(0xE0, 127, 127);          // full up: 16383 / 16384
+    v.render(0.05);
+    const double up = 440.0 * std::pow(2.0, 7.0 / 12.0 * (16383.0 / 8192.0 - 1.0));
+    EXPECT_NEAR(cents(v.frequency(69), up), 0.0, 1.0);
+    v.midi(0xE0, 0, 0); // full down
+    v.render(0.05);
+    EXPECT_NEAR(cents(v.frequency(69), 440.0 * std::pow(2.0, -7.0 / 12.0)), 0.0, 1.0);
+    v.midi(0xE0, 0, 64); // centre
+    v.render(0.05);
+    EXPECT_NEAR(cents(v.frequency(69), 440.0), 0.0, 1.0);
+}
