@@ -63,25 +63,38 @@ constexpr PatchEntry k59[] = {{0, 0, M(6027)}, {1, 1, M(6027)}, {2, 2, M(6027)},
 constexpr PatchEntry k79[] = {{0, 0, M(6080)}, {1, 0, M(6543)}, {2, 0, M(6005)}, {3, 1, M(6008)}, {4, 2, M(6008)}, {7, 0, 70}, {9, 0, 64}, {19, 0, 230}, {29, 2, M(6005)}, {39, 3, M(6005)}, {49, 0, M(6090)}, {57, 0, M(6086)}, {62, 0, 164}};
 constexpr PatchEntry k1[] = {{0, 0, 5500}, {1, 0, 5505}, {2, 0, 5510}, {3, 0, 5501}, {4, 0, 5634}};
 constexpr PatchEntry k2[] = {{0, 0, 5500}, {1, 0, 5501}, {2, 0, 5502}, {59, 0, 211}};
+constexpr PatchEntry k20[] = {{0, 5, M(6529)}, {1, 6, M(6529)}, {2, 7, M(6529)}};
+constexpr PatchEntry k48[] = {{0, 0, 15}, {3, 0, 9}};
+constexpr PatchEntry k49[] = {{0, 0, M(6021)}, {1, 0, 14}, {3, 0, 8}, {5, 0, 6}, {7, 0, M(6307)}, {8, 0, 7}};
+constexpr PatchEntry k50[] = {{0, 0, 26}, {3, 0, 20}};
+constexpr PatchEntry k51[] = {{0, 1, M(6021)}, {1, 0, 25}, {3, 0, 19}, {5, 0, 17}, {7, 0, M(6308)}, {8, 0, 18}};
+constexpr PatchEntry k54[] = {{0, 0, M(6363)}, {1, 0, 16}};
+constexpr PatchEntry k55[] = {{0, 0, M(6364)}, {2, 0, 27}};
+constexpr PatchEntry k61[] = {{0, 0, M(6543)}, {2, 0, 96}, {4, 0, 97}, {5, 0, 98}, {6, 0, 99}, {7, 0, 102}, {8, 0, 235}, {9, 0, 95}, {10, 0, 103}, {11, 2, M(6543)}, {12, 0, 101}, {13, 0, 100}};
+constexpr PatchEntry k62[] = {{0, 0, M(6543)}, {2, 0, 105}, {4, 0, 106}, {5, 0, 107}, {6, 0, 108}, {7, 0, 111}, {8, 0, 236}, {9, 0, 95}, {10, 0, 112}, {11, 2, M(6543)}, {12, 0, 110}, {13, 0, 109}};
+constexpr PatchEntry k66[] = {{0, 0, 37}, {2, 0, M(6543)}, {3, 0, 31}};
+constexpr PatchEntry k67[] = {{0, 2, M(6021)}, {1, 0, 36}, {2, 0, M(6543)}, {3, 0, 30}, {5, 0, 28}, {7, 0, M(6309)}, {8, 0, 29}};
+constexpr PatchEntry k74[] = {{0, 0, M(6365)}, {1, 0, 38}};
 constexpr PatchEntry k31[] = {{0, 0, 339}, {40, 0, 184}};
 constexpr PatchEntry k34[] = {{0, 0, 75}, {1, 0, 76}, {2, 0, 77}, {3, 0, 78}, {4, 0, 122}, {5, 0, 71}, {21, 0, 83}};
 constexpr PatchEntry k36[] = {{4, 0, 79}, {5, 0, 80}, {6, 0, 234}};
 constexpr PatchEntry k60[] = {{1, 0, 72}, {2, 0, 72}, {3, 1, M(6543)}, {7, 19, M(6543)}};
 constexpr PatchEntry k63[] = {{0, 0, M(6032)}};
 constexpr PatchEntry k64[] = {{0, 0, M(6044)}, {1, 0, M(6053)}, {56, 0, 67}};
-constexpr PatchEntry k76[] = {{0, 5, M(6019)}};
-constexpr PatchEntry k78[] = {{0, 0, M(6109)}};
-constexpr PatchEntry k83[] = {{0, 0, M(6109)}, {56, 0, 68}, {57, 0, 69}};
+constexpr PatchEntry k75[] = {{0, 0, M(6109)}, {10, 0, M(6174)}, {30, 0, 10}, {50, 0, 5500}, {11, 0, M(6142)}, {31, 0, 21}, {51, 0, 5500}, {12, 0, M(6172)}, {32, 0, 32}, {52, 0, 5500}, {13, 0, M(6296)}, {33, 0, 104}, {53, 0, 5500}, {14, 0, M(6297)}, {34, 0, 113}, {54, 0, 5500}};
+constexpr PatchEntry k76[] = {{0, 5, M(6019)}, {10, 0, M(6174)}, {30, 0, 10}, {50, 0, 5503}, {11, 0, M(6142)}, {31, 0, 21}, {51, 0, 5503}, {12, 0, M(6172)}, {32, 0, 32}, {52, 0, 5503}, {13, 0, M(6296)}, {33, 0, 104}, {53, 0, 5504}, {14, 0, M(6297)}, {34, 0, 113}, {54, 0, 5504}};
+constexpr PatchEntry k78[] = {{0, 0, M(6082)}, {10, 0, M(6174)}, {30, 0, 10}, {50, 0, 5501}, {11, 0, M(6142)}, {31, 0, 21}, {51, 0, 5501}, {12, 0, M(6172)}, {32, 0, 32}, {52, 0, 5501}, {13, 0, M(6296)}, {33, 0, 104}, {53, 0, 5501}, {14, 0, M(6297)}, {34, 0, 113}, {54, 0, 5501}};
+constexpr PatchEntry k83[] = {{0, 0, M(6082)}, {56, 0, 68}, {57, 0, 69}, {10, 0, M(6174)}, {30, 0, 10}, {50, 0, 5502}, {11, 0, M(6142)}, {31, 0, 21}, {51, 0, 5502}, {12, 0, M(6172)}, {32, 0, 32}, {52, 0, 5502}, {13, 0, M(6296)}, {33, 0, 104}, {53, 0, 5502}, {14, 0, M(6297)}, {34, 0, 113}, {54, 0, 5502}};
 constexpr PatchEntry k84[] = {{0, 0, M(6081)}, {1, 0, M(6543)}, {2, 0, M(6355)}, {3, 1, M(6008)}, {4, 2, M(6008)}, {7, 0, 70}, {9, 0, 65}, {19, 0, 230}, {29, 2, M(6005)}, {39, 3, M(6005)}, {49, 0, M(6091)}, {57, 0, M(6086)}, {61, 3, M(6529)}, {62, 0, 164}};
-constexpr PatchEntry k87[] = {{0, 0, M(6109)}};
+constexpr PatchEntry k87[] = {{0, 0, M(6082)}};
 constexpr PatchEntry k88[] = {{0, 0, M(6083)}, {1, 0, M(6543)}, {2, 0, M(6005)}, {3, 1, M(6008)}, {4, 2, M(6008)}, {9, 2, M(6529)}, {19, 0, 230}, {29, 2, M(6005)}, {39, 4, M(6005)}, {57, 0, M(6005)}, {62, 0, 164}};
-constexpr PatchEntry k89[] = {{0, 3, M(6019)}};
+constexpr PatchEntry k89[] = {{0, 3, M(6019)}, {10, 0, M(6174)}, {30, 0, 10}, {50, 0, 5507}, {11, 0, M(6142)}, {31, 0, 21}, {51, 0, 5507}, {12, 0, M(6172)}, {32, 0, 32}, {52, 0, 5507}, {13, 0, M(6296)}, {33, 0, 104}, {53, 0, 5511}, {14, 0, M(6297)}, {34, 0, 113}, {54, 0, 5511}};
 constexpr PatchEntry k90[] = {{0, 0, M(6360)}, {2, 0, M(6084)}};
-constexpr PatchEntry k91[] = {{0, 0, M(6019)}};
-constexpr PatchEntry k92[] = {{0, 2, M(6019)}};
+constexpr PatchEntry k91[] = {{0, 0, M(6019)}, {10, 0, M(6174)}, {30, 0, 10}, {50, 0, 5504}, {11, 0, M(6142)}, {31, 0, 21}, {51, 0, 5504}, {12, 0, M(6172)}, {32, 0, 32}, {52, 0, 5504}, {13, 0, M(6296)}, {33, 0, 104}, {53, 0, 5508}, {14, 0, M(6297)}, {34, 0, 113}, {54, 0, 5508}};
+constexpr PatchEntry k92[] = {{0, 2, M(6019)}, {10, 0, M(6174)}, {30, 0, 10}, {50, 0, 5506}, {11, 0, M(6142)}, {31, 0, 21}, {51, 0, 5506}, {12, 0, M(6172)}, {32, 0, 32}, {52, 0, 5506}, {13, 0, M(6296)}, {33, 0, 104}, {53, 0, 5510}, {14, 0, M(6297)}, {34, 0, 113}, {54, 0, 5510}};
 constexpr PatchEntry k93[] = {{0, 0, M(6357)}, {2, 0, M(6085)}};
-constexpr PatchEntry k94[] = {{0, 1, M(6019)}};
-constexpr PatchEntry k95[] = {{56, 0, 177}};
+constexpr PatchEntry k94[] = {{0, 1, M(6019)}, {10, 0, M(6174)}, {30, 0, 10}, {50, 0, 5505}, {11, 0, M(6142)}, {31, 0, 21}, {51, 0, 5505}, {12, 0, M(6172)}, {32, 0, 32}, {52, 0, 5505}, {13, 0, M(6296)}, {33, 0, 104}, {53, 0, 5509}, {14, 0, M(6297)}, {34, 0, 113}, {54, 0, 5509}};
+constexpr PatchEntry k95[] = {{56, 0, 177}, {10, 0, M(6174)}, {30, 0, 10}, {50, 0, 5518}, {11, 0, M(6142)}, {31, 0, 21}, {51, 0, 5518}, {12, 0, M(6172)}, {32, 0, 32}, {52, 0, 5516}, {13, 0, M(6296)}, {33, 0, 104}, {53, 0, 5512}, {14, 0, M(6297)}, {34, 0, 113}, {54, 0, 5512}};
 constexpr PatchEntry k96[] = {{0, 0, M(6355)}, {1, 0, M(6075)}, {2, 0, M(6356)}, {3, 0, M(6076)}, {4, 0, M(6356)}, {5, 0, 66}, {9, 0, M(6121)}};
 constexpr PatchEntry k98[] = {{0, 0, M(6530)}, {2, 0, M(6153)}, {3, 0, M(6152)}};
 constexpr PatchEntry k104[] = {{0, 0, M(6543)}, {2, 0, 114}, {4, 0, 115}, {5, 0, 116}, {6, 0, 117}, {8, 0, 176}, {11, 2, M(6543)}, {12, 0, 119}, {13, 0, 118}, {14, 0, 5655}};
@@ -91,7 +104,7 @@ constexpr PatchEntry k114[] = {{0, 0, M(6446)}};
 constexpr PatchEntry k115[] = {{0, 0, M(6447)}};
 constexpr PatchEntry k116[] = {{0, 0, M(6260)}, {1, 0, M(6265)}, {2, 0, 81}, {4, 0, M(6300)}};
 constexpr PatchEntry k117[] = {{0, 0, M(6244)}};
-constexpr PatchEntry k120[] = {{0, 4, M(6019)}};
+constexpr PatchEntry k120[] = {{0, 4, M(6019)}, {10, 0, M(6174)}, {30, 0, 10}, {50, 0, 5509}, {11, 0, M(6142)}, {31, 0, 21}, {51, 0, 5509}, {12, 0, M(6172)}, {32, 0, 32}, {52, 0, 5509}};
 constexpr PatchEntry k121[] = {{0, 0, M(6259)}, {1, 0, M(6096)}};
 constexpr PatchEntry k110[] = {{0, 0, M(6260)}, {2, 0, M(6093)}, {3, 21, M(6019)}, {4, 0, M(6005)}, {5, 0, 82}, {6, 0, 180}, {7, 0, M(6008)}, {8, 1, M(6008)}, {11, 0, M(6543)}};
 constexpr PatchEntry k123[] = {{0, 0, M(6252)}, {1, 1, M(6252)}};
@@ -125,7 +138,7 @@ const PatchRow kPatchTable[kPatchRowCount + 1] = {
     /*  17 */ row(6511, k17), // Copy_Paste: oscillator copy and paste and the parameters it sets
     /*  18 */ row(6512, k18), // Copy_Paste: filter copy and paste and the parameters it sets
     /*  19 */ row(6529, k19), // Tarlix2_Control: every parameter it converts
-    /*  20 */ row(6021), // GUItoV_Glide_Multi
+    /*  20 */ row(6021, k20), // GUItoV_Glide_Multi: the LFO 1, 2 and 3 rates from the control module
     /*  21 */ row(6023), // GUItoV_Glide_Multi
     /*  22 */ row(6024), // GUItoV_Glide_Multi
     /*  23 */ row(6025), // GUItoV_Glide_Multi
@@ -153,42 +166,42 @@ const PatchRow kPatchTable[kPatchRowCount + 1] = {
     /*  45 */ row(6061), // Float_Converter_Switch
     /*  46 */ row(6039), // GUI_Multi_AxB_C
     /*  47 */ row(6022), // GUItoV_Glide_Multi
-    /*  48 */ row(6307), // FadeIn
-    /*  49 */ row(6363), // LFO
-    /*  50 */ row(6308), // FadeIn
-    /*  51 */ row(6364), // LFO
+    /*  48 */ row(6307, k48), // FadeIn: "Lfo1 Depth" faded in over "Lfo1 Intro (s)"
+    /*  49 */ row(6363, k49), // LFO: Lfo1
+    /*  50 */ row(6308, k50), // FadeIn: "Lfo2 Depth" faded in over "Lfo2 Intro (s)"
+    /*  51 */ row(6364, k51), // LFO: Lfo2
     /*  52 */ row(6089), // Adder
     /*  53 */ row(6117), // Adder
-    /*  54 */ row(6174), // Level_AxB_CD
-    /*  55 */ row(6142), // Level_ABxCxD
+    /*  54 */ row(6174, k54), // Level_AxB_CD: Lfo1 x "Lfo1 Subtle"
+    /*  55 */ row(6142, k55), // Level_ABxCxD: Lfo2 x "Lfo2 Subtle"
     /*  56 */ row(6543, k56), // Midi_to_Poly_Gen2: as listed for the voice allocator
     /*  57 */ groupBegin(20),
     /*  58 */ row(6035), // GUI_Multi_ABxC
     /*  59 */ row(6527, k59), // MPE_Switch: the 15 smoothed bend, pressure and CC74 streams; the voice's channel
     /*  60 */ row(6044, k60), // Glide_F: "Portamento (ms)" both ways, the voice's pitch and glide start
-    /*  61 */ row(6296), // HAHDSR_Env
-    /*  62 */ row(6297), // HAHDSR_Env
+    /*  61 */ row(6296, k61), // HAHDSR_Env: Env1
+    /*  62 */ row(6297, k62), // HAHDSR_Env: Env2
     /*  63 */ row(6053, k63), // Float_to_Volt: the bend as a signal for the pitch sum
-    /*  64 */ row(6109, k64), // Adder: main pitch (glided key + bend + "Osc Octave")
+    /*  64 */ row(6109, k64), // Adder: key pitch (glided key + bend + "Osc Octave")
     /*  65 */ row(6105), // Adder
-    /*  66 */ row(6309), // FadeIn
-    /*  67 */ row(6365), // LFO
+    /*  66 */ row(6309, k66), // FadeIn: "Lfo3 Depth", restarted by the gate
+    /*  67 */ row(6365, k67), // LFO: Lfo3, retriggered by the gate
     /*  68 */ row(6295), // HAHDSR_Env
     /*  69 */ row(6111), // Adder
     /*  70 */ row(6110), // Adder
     /*  71 */ row(6366), // LFO
     /*  72 */ row(6427), // BiQuad_Static
     /*  73 */ row(6118), // Adder
-    /*  74 */ row(6172), // Level_AxB_CD
-    /*  75 */ row(6082), // Adder
-    /*  76 */ row(6086, k76), // Adder: pulse width ("Osc Width %", smoothed)
+    /*  74 */ row(6172, k74), // Level_AxB_CD: Lfo3 x "Lfo3 Subtle"
+    /*  75 */ row(6082, k75), // Adder: main pitch with the LFO and envelope targets "Main Pitch"
+    /*  76 */ row(6086, k76), // Adder: pulse width ("Osc Width %", smoothed) and its modulation
     /*  77 */ row(6090), // Adder
-    /*  78 */ row(6080, k78), // Adder: oscillator 1 pitch
+    /*  78 */ row(6080, k78), // Adder: oscillator 1 pitch and its modulation
     /*  79 */ row(6355, k79), // OSC_Multi_Out_x8: as listed for oscillator 1
     /*  80 */ row(6152), // Level_ABxC
     /*  81 */ row(6087), // Adder
     /*  82 */ row(6091), // Adder
-    /*  83 */ row(6081, k83), // Adder: oscillator 2 pitch (+ "Wave 2 Semi", "Wave 2 Tune")
+    /*  83 */ row(6081, k83), // Adder: oscillator 2 pitch (+ "Wave 2 Semi", "Wave 2 Tune") and its modulation
     /*  84 */ row(6356, k84), // OSC_Multi_Out_x8: oscillator 2, synced to oscillator 1
     /*  85 */ row(6077), // Adder
     /*  86 */ row(6092), // Adder

@@ -186,3 +186,35 @@ TEST(SoundHost, PitchBendFollowsTheBendDepth) {
     v.render(0.05);
     EXPECT_NEAR(cents(v.frequency(69), 440.0), 0.0, 1.0);
 }
+
+// Lfo1 as a pulse on "Main Pitch": the note alternates between two pitches a set interval
+// apart ("Lfo1 Subtle" on: depth x 0.1).
+TEST(SoundHost, Lfo1MovesThePitchOfEveryVoice) {
+    Voice v(48000);
+    v.set(6, 1.0f);         // "Lfo1 On/Off"
+    v.set(8, 2.0f / 11.0f); // Pulse
+    v.set(10, 0.0f);        // "Main Pitch"
+    v.set(13, 1.0f);        // "Lfo1 Sync": its own rate
+    v.set(11, 0.3f);        // "Lfo1 Rate(Hz)"
+    v.set(15, 1.0f / 6.0f); // "Lfo1 Depth": +-0.5 x 1/6 x 0.1 V = +-1 semitone
+    v.set(16, 1.0f);        // "Lfo1 Subtle" on
+    v.midi(0x90, 69, 100);
+    std::vector<float> s = v.render(4.0);
+    double lo = 1e9, hi = 0.0;
+    for (size_t w = 4800; w + 4800 < s.size(); w += 4800) {
+        double first = -1, last = -1;
+        int n = 0;
+        for (size_t i = w; i < w + 4800; ++i)
+            if (s[i] <= 0.0f && s[i + 1] > 0.0f) {
+                double t = static_cast<double>(i) + s[i] / (s[i] - s[i + 1]);
+                if (first < 0) first = t;
+                last = t;
+                ++n;
+            }
+        double f = (n - 1) * 48000.0 / (last - first);
+        lo = std::fmin(lo, f);
+        hi = std::fmax(hi, f);
+    }
+    EXPECT_NEAR(cents(hi, 440.0), 100.0, 2.0);
+    EXPECT_NEAR(cents(lo, 440.0), -100.0, 2.0);
+}
