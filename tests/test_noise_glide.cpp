@@ -6,6 +6,7 @@
 
 #include "dsp/noise_glide.h"
 #include "engine/qx_dsp_vst.h"
+#include "tests/spectrum.h"
 
 using namespace tarlix;
 
@@ -75,6 +76,29 @@ TEST(Noise, FullRateHeldAndSilent) {
     n.run(4);
     EXPECT_EQ(n.out.back(), 0.0f);
     EXPECT_TRUE(n.asleep());
+}
+
+// Full-rate noise is white: the mean power per bin of every octave band from 172 Hz up is within
+// 1.5 dB of the others; the same seeds give the same sequence.
+TEST(Noise, FullRateSpectrumIsFlatAndSeeded) {
+    Solo<QX_DSP_Noise> n;
+    n.run(65536 / 64);
+    std::vector<float> s(n.out.begin(), n.out.begin() + 65536);
+    std::vector<double> p = spectrum::powerSpectrum(s);
+    double lo = 1e300, hi = 0.0;
+    for (size_t band = 256; band < 32768; band *= 2) { // 172 Hz .. 22 kHz at 44.1 kHz
+        double sum = 0.0;
+        for (size_t k = band; k < 2 * band && k < p.size(); ++k)
+            sum += p[k];
+        const double mean = sum / static_cast<double>(band);
+        lo = std::fmin(lo, mean);
+        hi = std::fmax(hi, mean);
+    }
+    EXPECT_LT(10.0 * std::log10(hi / lo), 3.0); // every band within +-1.5 dB of the middle
+    Solo<QX_DSP_Noise> again;
+    again.run(16);
+    for (size_t i = 0; i < again.out.size(); ++i)
+        ASSERT_EQ(again.out[i], n.out[i]);
 }
 
 TEST(Noise, HoldScalesWithTheSampleRateAndFiltersSmooth) {
