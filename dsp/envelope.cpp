@@ -60,11 +60,14 @@ void QX_DSP_HAHDSR_Env::end() {
 void QX_DSP_HAHDSR_Env::HandleEvent(const EventRecord& e, int) {
     const float f = std::isfinite(e.floatValue) ? e.floatValue : 0.0f;
     const int32_t i = e.intValue;
-    endCountdown_ = 2 * blockSize; // every event restarts the end countdown
+    // Only a gate or the on switch restarts the end countdown: automation reaching a released
+    // voice must not keep it from being freed.
+    if (e.port == 0 || e.port == 9) endCountdown_ = 2 * blockSize;
     switch (e.port) {
     case 0:
         if (i >= 1) {
-            if (!enabled_ || noRetrigger_) break;
+            // The no-retrigger flag ignores gates while a note sounds, not the first one.
+            if (!enabled_ || (noRetrigger_ && stage_ != Stage::End)) break;
             if (stage_ == Stage::End) SendEvent(now, 0, 1, 0, 0.0f, nullptr); // active
             gateHeld_ = true;
             y_ = 0.0f; // every note starts from zero
@@ -117,8 +120,11 @@ void QX_DSP_HAHDSR_Env::HandleEvent(const EventRecord& e, int) {
 void QX_DSP_HAHDSR_Env::FastRelease() {
     if (!owner_ || stage_ == Stage::End) return;
     fastCountdown_ = blockSize + static_cast<int64_t>(0.019 * rate_);
-    fastStep_ = y_ * 52.631577f / rate_; // to zero in 19 ms
-    if (fastStep_ <= 0.0f) fastStep_ = 1.0f;
+    // From the value last written (contour, level and velocity applied) to the idle value in
+    // 19 ms, so the output does not jump first.
+    fastValue_ = shaped(y_, 0);
+    if (!std::isfinite(fastValue_)) fastValue_ = idle();
+    fastStep_ = (idle() - fastValue_) * 52.631577f / rate_;
 }
 
 void QX_DSP_HAHDSR_Env::Hold() {
@@ -149,9 +155,13 @@ void QX_DSP_HAHDSR_Env::finish(int offset, int count) {
 void QX_DSP_HAHDSR_Env::Render(int offset, int count) {
     float* out = outputs[0];
     if (fastCountdown_ > 0) {
+        const float target = idle();
         for (int i = offset; i < offset + count; ++i) {
-            y_ = y_ > fastStep_ ? y_ - fastStep_ : 0.0f;
-            out[i] = y_;
+            fastValue_ += fastStep_;
+            if ((fastStep_ < 0.0f && fastValue_ < target) ||
+                (fastStep_ > 0.0f && fastValue_ > target))
+                fastValue_ = target;
+            out[i] = fastValue_;
         }
         if ((fastCountdown_ -= count) <= 0) {
             fastCountdown_ = 0;
@@ -212,7 +222,7 @@ void QX_DSP_HAHDSR_Env::Render(int offset, int count) {
             break;
         case Stage::Release:
             y_ -= static_cast<float>(releaseStart_ / release);
-            if (y_ <= 0.0f) {
+            if (!(y_ > 0.0f)) { // also ends a value gone bad, so the voice is freed
                 y_ = 0.0f;
                 out[i] = shaped(0.0f, i);
                 end();

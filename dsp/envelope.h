@@ -33,7 +33,7 @@ class QX_DSP_HAHDSR_Env : public QX_ModuleBase {
 
     Stage stage_ = Stage::End;
     float y_ = 0.0f, releaseStart_ = 0.0f, velocityGain_ = 1.0f, velocity_ = 1.0f, amount_ = 1.0f;
-    float timeScale_ = 1.0f, rate_ = 44100.0f, fastStep_ = 0.0f;
+    float timeScale_ = 1.0f, rate_ = 44100.0f, fastStep_ = 0.0f, fastValue_ = 0.0f;
     int64_t delay_ = 0, hold_ = 0, minimumAttack_ = 1, countdown_ = 0, fastCountdown_ = 0;
     int64_t endCountdown_ = 0;
     int shape_ = 0, invert_ = 0;

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
-#include <mutex>
 
 namespace tarlix {
 
@@ -188,10 +187,9 @@ bool WaveTables::buildWave(int w) {
 }
 
 const WaveTables& waveTables() {
-    static std::once_flag once;
-    static WaveTables* tables = nullptr;
-    std::call_once(once, [] { tables = new WaveTables; }); // kept until the process ends
-    return *tables;
+    // Built on first use (thread-safe), freed when the library is unloaded or the process ends.
+    static const WaveTables tables;
+    return tables;
 }
 
 } // namespace tarlix

@@ -1,6 +1,6 @@
 // The band-limited wave tables every oscillator in the process reads: for each of the fifteen
 // waves and each harmonic count 1..1024 one cycle of 2048 points, the additive partial sum of
-// the wave's first H harmonics. Built once, on first use, and kept for the life of the process.
+// the wave's first H harmonics. Built once, on first use, and kept while the library is loaded.
 #pragma once
 #include <cstddef>
 

@@ -139,3 +139,16 @@ TEST_F(Envelope, StageDurationsAtTwoRates) {
         }
     }
 }
+
+// Automation reaching an ended envelope does not keep it (and its voice) from being freed.
+TEST_F(Envelope, EventsDoNotHoldAnEndedEnvelope) {
+    post(0, 10, 10.0f);
+    run(10);
+    post(0, 0, 0.0f);
+    run(80); // ended
+    for (int b = 0; b < 8; ++b) {
+        post(6, 0, 0.01f); // a release-time automation event every block
+        run(1);
+    }
+    EXPECT_NE(env().status() & kStatusAsleep, 0u);
+}
