@@ -218,3 +218,75 @@ TEST(SoundHost, Lfo1MovesThePitchOfEveryVoice) {
     EXPECT_NEAR(cents(hi, 440.0), 100.0, 2.0);
     EXPECT_NEAR(cents(lo, 440.0), -100.0, 2.0);
 }
+
+namespace {
+// A host whose transport plays at a set tempo.
+vst::VstTimeInfo gTime{};
+intptr_t tempoHost(vst::AEffect*, int32_t op, int32_t, intptr_t, void*, float) {
+    if (op == vst::audioMasterVersion) return 2400;
+    if (op == vst::audioMasterGetTime) return reinterpret_cast<intptr_t>(&gTime);
+    return 0;
+}
+
+// Sample positions where the output starts after silence.
+std::vector<size_t> onsets(const std::vector<float>& s) {
+    std::vector<size_t> at;
+    size_t quiet = 0;
+    for (size_t i = 0; i < s.size(); ++i) {
+        if (s[i] == 0.0f) {
+            ++quiet;
+            continue;
+        }
+        if (quiet >= 64) at.push_back(i);
+        quiet = 0;
+    }
+    return at;
+}
+} // namespace
+
+// The arpeggiator through the library: a held chord, "Arp Rate" 1 (a note every beat), gate
+// 50 %, the shortest release so each note ends in silence; over five minutes every onset lies
+// on the tempo grid within one sample.
+TEST(SoundHost, ArpeggiatedNotesLandOnTheTempoGrid) {
+    struct Case {
+        double bpm;
+        float rate;
+    } cases[] = {{60.0, 44100.0f}, {120.0, 96000.0f}, {177.3, 44100.0f}};
+    for (const Case& c : cases) {
+        gTime = {};
+        gTime.tempo = c.bpm;
+        gTime.sampleRate = c.rate;
+        gTime.flags = vst::kVstTempoValid | vst::kVstTransportPlaying;
+        Instance p(tempoHost);
+        p.call(effSetProgram, 0, 127);
+        auto set = [&](int i, float v) { p.fx->setParameter(p.fx, i, v); };
+        set(kOsc1Wave, 1.0f / 14.0f); // Saw
+        set(kOsc1Mix, 1.0f);
+        set(117, 0.0f);        // "Amp Release (s)" at its minimum
+        set(164, 1.0f);        // "Osc Retrig": every note starts at phase 0
+        set(124, 1.0f);        // "Arp OnOff"
+        set(128, 3.0f / 8.0f); // "Arp Rate" 1
+        set(130, 0.5f);        // "Arp Gate %" 50
+        p.start(c.rate, kBlock);
+        std::vector<float> l(kBlock), r(kBlock), s;
+        p.process(l, r, kBlock);
+        vst::EventList m;
+        for (int note : {60, 64, 67})
+            m.add(0, 0x90, note, 100);
+        p.call(effProcessEvents, 0, 0, m.list());
+        const double seconds = 300.0; // five minutes: no drift
+        for (int b = 0; b < static_cast<int>(seconds * c.rate / kBlock); ++b) {
+            gTime.samplePos += kBlock;
+            p.process(l, r, kBlock);
+            s.insert(s.end(), l.begin(), l.end());
+        }
+        std::vector<size_t> at = onsets(s);
+        ASSERT_GE(static_cast<double>(at.size()), seconds * c.bpm / 60.0 - 2.0) << c.bpm;
+        // "Arp Rate" 1 at 120 BPM ticks every 0.5 s: the period scales with 120 / tempo.
+        const double period = 0.5 * 120.0 / c.bpm * c.rate;
+        for (size_t k = 1; k < at.size(); ++k) {
+            const double ideal = static_cast<double>(at[0]) + period * static_cast<double>(k);
+            ASSERT_NEAR(static_cast<double>(at[k]), ideal, 1.0) << c.bpm << " BPM, note " << k;
+        }
+    }
+}
