@@ -351,3 +351,23 @@ TEST(SoundHost, ArpeggiatorModesPlayTheirNoteOrder) {
         EXPECT_EQ(heard, c.order) << "mode " << c.mode << " range " << c.range;
     }
 }
+
+// Jumps of the continuous parameters of the source section and the output stage, each from
+// 0.2 to 0.9 while a note holds: the output steps no further than the waveform before or after.
+TEST(SoundHost, ContinuousParameterJumpsDoNotClick) {
+    const int params[] = {69, 70, 71, 75, 76, 77, 116, 122, 123};
+    for (int param : params) {
+        Voice v(48000);
+        v.set(kOsc2Wave, 0.0f);
+        v.set(kOsc2Mix, 0.5f);
+        v.set(param, 0.2f);
+        v.midi(0x90, 57, 100);
+        std::vector<float> before = v.render(0.4);
+        v.set(param, 0.9f);
+        std::vector<float> jump = v.render(0.1);
+        std::vector<float> after = v.render(0.3);
+        const float own = std::fmax(largestStep(before, before.size() / 2, before.size()),
+                                    largestStep(after, 0, after.size()));
+        EXPECT_LE(largestStep(jump, 0, jump.size()), own * 1.05f) << "parameter " << param;
+    }
+}
