@@ -29,6 +29,7 @@ void QX_DSP_HAHDSR_Env::Prepare() {
     hold_ = static_cast<int64_t>(rate_) * 30000; // endless until a hold time arrives
     delay_ = 0;
     fastCountdown_ = 0;
+    eventLevel_ = 1.0f;
     // A constant on the minimum-attack input sends no event: take it now.
     setMinimumAttack(inputs[14] && !inputSource[14] ? in(14, 0) : 0.0f);
 }
@@ -108,6 +109,9 @@ void QX_DSP_HAHDSR_Env::HandleEvent(const EventRecord& e, int) {
         break;
     case 14:
         setMinimumAttack(f);
+        break;
+    case 7:
+        eventLevel_ = f;
         break;
     case 29:
         noRetrigger_ = i != 0;

@@ -23,7 +23,8 @@ class QX_DSP_HAHDSR_Env : public QX_ModuleBase {
     Stage stage() const { return stage_; }
 
   private:
-    float level(int i) const { return inputs[7] ? in(7, i) : 1.0f; }
+    // The level comes from a signal, a parameter, or a control module's events.
+    float level(int i) const { return inputs[7] ? in(7, i) : eventLevel_; }
     float shaped(float y, int i) const;
     float idle() const { return invert_ == 2 ? 1.0f : 0.0f; }
     double samplesOf(float volts) const; // 0.1 V per second, through the time scale
@@ -33,7 +34,8 @@ class QX_DSP_HAHDSR_Env : public QX_ModuleBase {
 
     Stage stage_ = Stage::End;
     float y_ = 0.0f, releaseStart_ = 0.0f, velocityGain_ = 1.0f, velocity_ = 1.0f, amount_ = 1.0f;
-    float timeScale_ = 1.0f, rate_ = 44100.0f, fastStep_ = 0.0f, fastValue_ = 0.0f;
+    float eventLevel_ = 1.0f, timeScale_ = 1.0f, rate_ = 44100.0f, fastStep_ = 0.0f,
+          fastValue_ = 0.0f;
     int64_t delay_ = 0, hold_ = 0, minimumAttack_ = 1, countdown_ = 0, fastCountdown_ = 0;
     int64_t endCountdown_ = 0;
     int shape_ = 0, invert_ = 0;

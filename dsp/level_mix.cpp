@@ -51,7 +51,7 @@ int QX_DSP_Adder::whole(int k) const {
 
 // Which sources count for this destination: those whose target selector names its id.
 void QX_DSP_Adder::evaluate() {
-    constant_ = in(56, 0) + in(57, 0) + in(58, 0);
+    constant_ = offset(56) + offset(57) + offset(58);
     listLength_ = 0;
     for (int k = 0; k < 16; ++k) {
         if (!inputs[k] || whole(20 + k) != whole(40 + k)) continue;
@@ -66,6 +66,8 @@ void QX_DSP_Adder::evaluate() {
 
 void QX_DSP_Adder::HandleEvent(const EventRecord& e, int offset) {
     QX_DSP_Level_Base::HandleEvent(e, offset);
+    if (e.port >= 56 && e.port <= 58)
+        received_[e.port - 56] = std::isfinite(e.floatValue) ? e.floatValue : 0.0f;
     evaluate();
 }
 

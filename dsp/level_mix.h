@@ -44,6 +44,9 @@ class QX_DSP_Adder : public QX_DSP_Level_Base {
     bool anyVarying() const override { return listLength_ > 0; }
     void evaluate();
     int whole(int k) const; // an option index or an id, from a parameter or a constant
+    // An offset from a parameter or constant, or the last value a control module sent.
+    float offset(int k) const { return inputs[k] ? in(k, 0) : received_[k - 56]; }
+    float received_[3] = {};
 
     int list_[16] = {};
     int listLength_ = 0;

@@ -42,7 +42,8 @@ void QX_DSP_LFO::Prepare() {
     cyclesPerVolt_ = static_cast<float>(10.0 / sampleRate()); // 1 V = 10 Hz
     phase_ = 0.0;
     shape_ = 0;
-    linear_ = true;
+    // A constant on the frequency-mode input sends no event: take it now.
+    linear_ = !(inputs[4] && !inputSource[4]) || in(4, 0) != 0.0f;
     on_ = true;
     retrigger_ = true;
     perSampleRate_ = true;

@@ -84,9 +84,10 @@ TEST_F(Instrument, WiringInsideAndAcrossTheVoiceGroup) {
     EXPECT_EQ(r->next->next->next->destination, 57 + 52);
     EXPECT_EQ(r->voiceCount, 20);
     EXPECT_EQ(r->voiceStride, 64);
-    // The allocator's gate output reaches every voice of its nine rows (envelopes 1 and 2, the
-    // LFO 3 fade-in and LFO 3, the three oscillators, the amplitude envelope, the low-pass).
-    ASSERT_EQ(module(56)->routeCount(0), 9);
+    // The allocator's gate output reaches every voice of its eleven rows (envelopes 1 and 2,
+    // the LFO 3 fade-in and LFO 3, the HFO envelope and the HFO, the three oscillators, the
+    // amplitude envelope, the low-pass).
+    ASSERT_EQ(module(56)->routeCount(0), 11);
     EXPECT_EQ(module(56)->routes[0]->voiceCount, 20);
     // The echo feedback re-wires: row 153 into row 146 input 1, row 157 into row 147 input 1.
     EXPECT_EQ(module(indexOfRow(146))->inputSource[1], module(indexOfRow(153)));

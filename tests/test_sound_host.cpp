@@ -371,3 +371,40 @@ TEST(SoundHost, ContinuousParameterJumpsDoNotClick) {
         EXPECT_LE(largestStep(jump, 0, jump.size()), own * 1.05f) << "parameter " << param;
     }
 }
+
+namespace {
+// Power of `s` at `hz` (a single-bin DFT over the whole stretch).
+double powerAt(const std::vector<float>& s, double hz, double rate) {
+    double re = 0.0, im = 0.0;
+    for (size_t i = 0; i < s.size(); ++i) {
+        const double a = 2.0 * M_PI * hz * static_cast<double>(i) / rate;
+        re += s[i] * std::cos(a);
+        im += s[i] * std::sin(a);
+    }
+    return (re * re + im * im) / static_cast<double>(s.size() * s.size());
+}
+} // namespace
+
+// The HFO at the note's own pitch on "Osc1 - AM": a sine voice gains a component at twice its
+// frequency; switched off, the voice stays a pure sine.
+TEST(SoundHost, HfoModulatesAtAudioRate) {
+    for (bool on : {false, true}) {
+        Voice v(48000);
+        v.set(40, on ? 1.0f : 0.0f); // "Hfo On/Off"
+        v.set(41, 10.0f / 12.0f);    // "Osc1 - AM"
+        v.set(44, 0.5f);             // "HFO Oct" 0
+        v.set(45, 0.5f);             // "HFO Semi" 0
+        v.set(46, 0.5f);             // "HFO Tune" 0
+        v.set(43, 0.5f);             // "HFO Depth"
+        v.set(49, 1.0f);             // "HFO Sustain %"
+        v.midi(0x90, 69, 100);
+        v.render(0.2);
+        std::vector<float> s = v.render(0.5); // 24000 samples: 440 and 880 Hz on whole cycles
+        const double ratio = powerAt(s, 880.0, 48000.0) / powerAt(s, 440.0, 48000.0);
+        if (on)
+            EXPECT_GT(10.0 * std::log10(ratio), -30.0);
+        else
+            EXPECT_LT(10.0 * std::log10(ratio + 1e-30),
+                      -50.0); // the measurement's own floor is near -62
+    }
+}
