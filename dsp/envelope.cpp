@@ -59,7 +59,7 @@ void QX_DSP_HAHDSR_Env::end() {
 }
 
 void QX_DSP_HAHDSR_Env::HandleEvent(const EventRecord& e, int) {
-    const float f = std::isfinite(e.floatValue) ? e.floatValue : 0.0f;
+    const float f = finiteOr(e.floatValue, 0.0f);
     const int32_t i = e.intValue;
     // Only a gate or the on switch restarts the end countdown: automation reaching a released
     // voice must not keep it from being freed.

@@ -5,12 +5,6 @@
 
 namespace tarlix {
 
-namespace {
-float finiteOr(float v, float fallback) {
-    return std::isfinite(v) ? v : fallback;
-}
-} // namespace
-
 // ---- fade-in --------------------------------------------------------------------------------
 
 QX_DSP_FadeIn::QX_DSP_FadeIn(ModuleContext* context, bool createdHeld)

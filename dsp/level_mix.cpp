@@ -66,8 +66,7 @@ void QX_DSP_Adder::evaluate() {
 
 void QX_DSP_Adder::HandleEvent(const EventRecord& e, int offset) {
     QX_DSP_Level_Base::HandleEvent(e, offset);
-    if (e.port >= 56 && e.port <= 58)
-        received_[e.port - 56] = std::isfinite(e.floatValue) ? e.floatValue : 0.0f;
+    if (e.port >= 56 && e.port <= 58) received_[e.port - 56] = finiteOr(e.floatValue, 0.0f);
     evaluate();
 }
 
@@ -213,7 +212,7 @@ QX_DSP_Float_to_Volt::QX_DSP_Float_to_Volt(ModuleContext* context, bool createdH
 }
 
 void QX_DSP_Float_to_Volt::HandleEvent(const EventRecord& e, int) {
-    value_ = std::isfinite(e.floatValue) ? e.floatValue : 0.0f;
+    value_ = finiteOr(e.floatValue, 0.0f);
     settle_.stop();
     SendEvent(now, 0, 0, 0, 0.0f, nullptr); // steady: consumers may use the constant
 }
@@ -232,7 +231,7 @@ QX_DSP_Float_Converter_Switch::QX_DSP_Float_Converter_Switch(ModuleContext* cont
     : QX_ModuleBase(context, createdHeld) {}
 
 void QX_DSP_Float_Converter_Switch::HandleEvent(const EventRecord& e, int) {
-    const float f = std::isfinite(e.floatValue) ? e.floatValue : 0.0f;
+    const float f = finiteOr(e.floatValue, 0.0f);
     switch (e.port) {
     case 0:
         index_ = e.intValue;
@@ -288,8 +287,7 @@ void QX_DSP_GUI_Multi::send(int k) {
 }
 
 void QX_DSP_GUI_Multi::HandleEvent(const EventRecord& e, int) {
-    if (e.port < kModulePorts)
-        received_[e.port] = std::isfinite(e.floatValue) ? e.floatValue : 0.0f;
+    if (e.port < kModulePorts) received_[e.port] = finiteOr(e.floatValue, 0.0f);
     if (e.port == 60 || e.port == 61) {
         Prepare();
         for (int k = 0; k < 20; ++k)

@@ -1,12 +1,18 @@
 // The contract every DSP module follows: buffers, inputs, routes, and a sample-accurate
 // queue of time-stamped events drawn from a pool that is allocated before audio runs.
 #pragma once
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 
 class QX_DSP_VST;
 
 namespace tarlix {
+
+// A value from an event or an input, or `fallback` when it is NaN or infinite.
+inline float finiteOr(float v, float fallback) {
+    return std::isfinite(v) ? v : fallback;
+}
 
 constexpr int kMaxModules = 1400;
 constexpr int kModulePorts = 64;

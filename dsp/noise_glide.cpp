@@ -6,12 +6,6 @@
 
 namespace tarlix {
 
-namespace {
-float finiteOr(float v, float fallback) {
-    return std::isfinite(v) ? v : fallback;
-}
-} // namespace
-
 // ---- noise ----------------------------------------------------------------------------------
 
 QX_DSP_Noise::QX_DSP_Noise(ModuleContext* context, bool createdHeld)

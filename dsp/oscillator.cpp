@@ -10,7 +10,6 @@ namespace tarlix {
 
 namespace {
 const float kZero = 0.0f;
-const float kOne = 1.0f;
 const float kRatioOne = 0.1f; // 0.1 V: x1
 
 constexpr int kMask = WaveTables::kPoints - 1;
@@ -47,10 +46,6 @@ inline float readCubic(const float* t, double cycles) {
 
 template <bool cubic> inline float readTable(const float* t, double cycles) {
     return cubic ? readCubic(t, cycles) : readLinear(t, cycles);
-}
-
-inline float finiteOr(float v, float fallback) {
-    return std::isfinite(v) ? v : fallback;
 }
 } // namespace
 
@@ -167,9 +162,9 @@ void QX_DSP_OSC_Multi_Out_x8::HandleEvent(const EventRecord& e, int) {
     }
 }
 
-QX_DSP_OSC_Multi_Out_x8::Stream QX_DSP_OSC_Multi_Out_x8::stream(int k, float unwired) const {
+QX_DSP_OSC_Multi_Out_x8::Stream QX_DSP_OSC_Multi_Out_x8::stream(int k, const float* unwired) const {
     const float* p = inputs[k];
-    if (!p) return {unwired == 1.0f ? &kOne : (unwired == 0.1f ? &kRatioOne : &kZero), 0};
+    if (!p) return {unwired, 0};
     return {p, inputSource[k] ? 1 : 0};
 }
 
@@ -227,9 +222,9 @@ void QX_DSP_OSC_Multi_Out_x8::silence(int offset, int count) {
 template <bool cubic, bool pulse, bool sync>
 void QX_DSP_OSC_Multi_Out_x8::renderOutput(int k, const float* table, int offset, int count) {
     float* out = outputs[k];
-    const Stream level = stream(29 + k, 0.0f), ratio = stream(39 + k, 0.1f),
-                 modulation = stream(49 + k, 0.0f), width = stream(57, 0.0f),
-                 source = stream(2, 0.0f);
+    const Stream level = stream(29 + k, &kZero), ratio = stream(39 + k, &kRatioOne),
+                 modulation = stream(49 + k, &kZero), width = stream(57, &kZero),
+                 source = stream(2, &kZero);
     double p = phase_[k];
     float previous = syncPrevious_[k];
     for (int i = offset; i < offset + count; ++i) {

@@ -33,7 +33,7 @@ class QX_DSP_OSC_Multi_Out_x8 : public QX_ModuleBase {
         int step;
         float operator[](int i) const { return p[i * step]; }
     };
-    Stream stream(int k, float unwired) const;
+    Stream stream(int k, const float* unwired) const;
     double pitchIncrement(float pitch) const;
     void clearPhases();
     void advanceDrift(int count);

@@ -41,7 +41,7 @@ void QX_DSP_Tarlix2_Control::Prepare() {
 
 void QX_DSP_Tarlix2_Control::HandleEvent(const EventRecord& e, int) {
     const int32_t i = e.intValue;
-    const float f = std::isfinite(e.floatValue) ? e.floatValue : 0.0f;
+    const float f = finiteOr(e.floatValue, 0.0f);
     switch (e.port) {
     case 0:
         tempo_ = f > 0.0f ? f : 12.0f; // no usable host tempo: 120 BPM

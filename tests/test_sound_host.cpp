@@ -16,6 +16,22 @@ constexpr int kBlock = 256;
 constexpr int kOsc1Wave = 64, kOsc2Wave = 65, kOscOctave = 67, kWave2Semi = 68, kOscDrift = 70;
 constexpr int kPortamento = 72, kOsc1Mix = 75, kOsc2Mix = 76, kSubMix = 77, kNoiseMix = 78;
 
+// Frequency of s[from, to) from its rising zero crossings (linearly interpolated); 0 with
+// fewer than two crossings.
+double crossingFrequency(const std::vector<float>& s, size_t from, size_t to, double rate) {
+    double first = -1.0, last = -1.0;
+    int crossings = 0;
+    for (size_t i = from; i < to && i + 1 < s.size(); ++i) {
+        if (s[i] <= 0.0f && s[i + 1] > 0.0f) {
+            double t = static_cast<double>(i) + s[i] / (s[i] - s[i + 1]);
+            if (first < 0) first = t;
+            last = t;
+            ++crossings;
+        }
+    }
+    return crossings > 1 ? (crossings - 1) * rate / (last - first) : 0.0;
+}
+
 struct Voice {
     Instance p;
     float rate;
@@ -55,17 +71,7 @@ struct Voice {
         std::vector<float> s = render(0.6);
         midi(0x80, note, 0);
         render(0.5);
-        double first = -1.0, last = -1.0;
-        int crossings = 0;
-        for (size_t i = static_cast<size_t>(0.1 * rate); i + 1 < s.size(); ++i) {
-            if (s[i] <= 0.0f && s[i + 1] > 0.0f) {
-                double t = static_cast<double>(i) + s[i] / (s[i] - s[i + 1]);
-                if (first < 0) first = t;
-                last = t;
-                ++crossings;
-            }
-        }
-        return crossings > 1 ? (crossings - 1) * rate / (last - first) : 0.0;
+        return crossingFrequency(s, static_cast<size_t>(0.1 * rate), s.size(), rate);
     }
 };
 
@@ -202,16 +208,7 @@ TEST(SoundHost, Lfo1MovesThePitchOfEveryVoice) {
     std::vector<float> s = v.render(4.0);
     double lo = 1e9, hi = 0.0;
     for (size_t w = 4800; w + 4800 < s.size(); w += 4800) {
-        double first = -1, last = -1;
-        int n = 0;
-        for (size_t i = w; i < w + 4800; ++i)
-            if (s[i] <= 0.0f && s[i + 1] > 0.0f) {
-                double t = static_cast<double>(i) + s[i] / (s[i] - s[i + 1]);
-                if (first < 0) first = t;
-                last = t;
-                ++n;
-            }
-        double f = (n - 1) * 48000.0 / (last - first);
+        const double f = crossingFrequency(s, w, w + 4800, 48000.0);
         lo = std::fmin(lo, f);
         hi = std::fmax(hi, f);
     }
@@ -334,17 +331,8 @@ TEST(SoundHost, ArpeggiatorModesPlayTheirNoteOrder) {
         }
         std::vector<int> heard;
         for (size_t at : onsets(s)) {
-            double first = -1, last = -1;
-            int n = 0;
-            for (size_t i = at + 1000; i < at + 11000 && i + 1 < s.size(); ++i)
-                if (s[i] <= 0.0f && s[i + 1] > 0.0f) {
-                    double t = static_cast<double>(i) + s[i] / (s[i] - s[i + 1]);
-                    if (first < 0) first = t;
-                    last = t;
-                    ++n;
-                }
-            if (n < 2) continue;
-            const double f = (n - 1) * rate / (last - first);
+            const double f = crossingFrequency(s, at + 1000, at + 11000, rate);
+            if (f <= 0.0) continue;
             heard.push_back(static_cast<int>(std::lround(69.0 + 12.0 * std::log2(f / 440.0))));
         }
         heard.resize(std::min(heard.size(), c.order.size()));
