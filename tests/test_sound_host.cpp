@@ -1,6 +1,8 @@
 // The instrument's sound through the loaded library, measured: pitch over the keyboard at three
 // sample rates, octave and interval settings, and notes that start and end cleanly.
 #include <cmath>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "host/event_list.h"
@@ -35,7 +37,7 @@ double crossingFrequency(const std::vector<float>& s, size_t from, size_t to, do
 struct Voice {
     Instance p;
     float rate;
-    explicit Voice(float r) : rate(r) {
+    explicit Voice(float r, vst::HostCallback cb = host) : p(cb), rate(r) {
         p.call(effSetProgram, 0, 127); // a plain initial program
         set(kOsc1Wave, 0.0f);          // Sine
         set(kOsc2Wave, 0.0f);
@@ -193,6 +195,24 @@ TEST(SoundHost, PitchBendFollowsTheBendDepth) {
     EXPECT_NEAR(cents(v.frequency(69), 440.0), 0.0, 1.0);
 }
 
+namespace {
+// Lowest and highest pitch of A4, in cents, over 0.1 s windows of a held note.
+std::pair<double, double> pitchSwing(Voice& v, double seconds) {
+    v.midi(0x90, 69, 100);
+    std::vector<float> s = v.render(seconds);
+    v.midi(0x80, 69, 0);
+    v.render(0.5);
+    double lo = 1e9, hi = -1e9;
+    const size_t w = static_cast<size_t>(v.rate / 10);
+    for (size_t at = w; at + w < s.size(); at += w) {
+        const double c = cents(crossingFrequency(s, at, at + w, v.rate), 440.0);
+        lo = std::fmin(lo, c);
+        hi = std::fmax(hi, c);
+    }
+    return {lo, hi};
+}
+} // namespace
+
 // Lfo1 as a pulse on "Main Pitch": the note alternates between two pitches a set interval
 // apart ("Lfo1 Subtle" on: depth x 0.1).
 TEST(SoundHost, Lfo1MovesThePitchOfEveryVoice) {
@@ -204,16 +224,34 @@ TEST(SoundHost, Lfo1MovesThePitchOfEveryVoice) {
     v.set(11, 0.3f);        // "Lfo1 Rate(Hz)"
     v.set(15, 1.0f / 6.0f); // "Lfo1 Depth": +-0.5 x 1/6 x 0.1 V = +-1 semitone
     v.set(16, 1.0f);        // "Lfo1 Subtle" on
-    v.midi(0x90, 69, 100);
-    std::vector<float> s = v.render(4.0);
-    double lo = 1e9, hi = 0.0;
-    for (size_t w = 4800; w + 4800 < s.size(); w += 4800) {
-        const double f = crossingFrequency(s, w, w + 4800, 48000.0);
-        lo = std::fmin(lo, f);
-        hi = std::fmax(hi, f);
-    }
-    EXPECT_NEAR(cents(hi, 440.0), 100.0, 2.0);
-    EXPECT_NEAR(cents(lo, 440.0), -100.0, 2.0);
+    auto [lo, hi] = pitchSwing(v, 4.0);
+    EXPECT_NEAR(hi, 100.0, 2.0);
+    EXPECT_NEAR(lo, -100.0, 2.0);
+}
+
+// Lfo3 the same way, per voice, its depth from "Lfo3 Depth" or from pressure through "Aft
+// Lfo3 Depth".
+TEST(SoundHost, Lfo3DepthComesFromItsKnobOrFromPressure) {
+    Voice v(48000);
+    v.set(28, 1.0f);         // "Lfo3 On/Off"
+    v.set(30, 2.0f / 11.0f); // Pulse
+    v.set(32, 0.0f);         // "Main Pitch"
+    v.set(35, 1.0f);         // "Lfo3 Sync": its own rate
+    v.set(33, 0.3f);         // "Lfo3 Rate"
+    v.set(38, 1.0f);         // "Lfo3 Subtle" on
+    v.set(37, 1.0f / 6.0f);  // +-1 semitone
+    auto [lo, hi] = pitchSwing(v, 4.0);
+    EXPECT_NEAR(hi, 100.0, 2.0);
+    EXPECT_NEAR(lo, -100.0, 2.0);
+    v.set(37, 0.0f);
+    std::tie(lo, hi) = pitchSwing(v, 2.0);
+    EXPECT_NEAR(hi - lo, 0.0, 1.0);
+    v.set(54, 1.0f);        // "Aft On/Off"
+    v.set(61, 1.0f / 3.0f); // "Aft Lfo3 Depth": +-2 semitones at full pressure
+    v.midi(0xD0, 127, 0);
+    std::tie(lo, hi) = pitchSwing(v, 4.0);
+    EXPECT_NEAR(hi, 200.0, 3.0);
+    EXPECT_NEAR(lo, -200.0, 3.0);
 }
 
 namespace {
@@ -395,4 +433,80 @@ TEST(SoundHost, HfoModulatesAtAudioRate) {
             EXPECT_LT(10.0 * std::log10(ratio + 1e-30),
                       -50.0); // the measurement's own floor is near -62
     }
+}
+
+// Lfo1 locked to the host tempo ("Lfo1 Sync" 0): a pulse on "Main Pitch" switches the note
+// between two pitches; the times it rises, fitted over many cycles, give the LFO's period,
+// 4 x BPM / divisor Hz ("1b" one bar, "1/1" a quarter of it).
+TEST(SoundHost, Lfo1FollowsTheHostTempo) {
+    struct Case {
+        double bpm;
+        int beat;  // option of "Lfo1 Beat"
+        double hz; // 4 x BPM / divisor
+    } cases[] = {{120.0, 6, 2.0}, {90.0, 7, 3.0}, {140.0, 4, 140.0 * 4.0 / 960.0}};
+    const double rate = 48000.0;
+    for (const Case& c : cases) {
+        gTime = {};
+        gTime.tempo = c.bpm;
+        gTime.sampleRate = rate;
+        gTime.flags = vst::kVstTempoValid | vst::kVstTransportPlaying;
+        Voice v(static_cast<float>(rate), tempoHost);
+        v.set(6, 1.0f);                                // "Lfo1 On/Off"
+        v.set(8, 2.0f / 11.0f);                        // Pulse
+        v.set(10, 0.0f);                               // "Main Pitch"
+        v.set(13, 0.0f);                               // "Lfo1 Sync" 0: the beat
+        v.set(12, static_cast<float>(c.beat) / 10.0f); // "Lfo1 Beat"
+        v.set(15, 1.0f / 6.0f);                        // +-1 semitone
+        v.set(16, 1.0f);                               // "Lfo1 Subtle" on
+        v.midi(0x90, 93, 100);                         // 1760 Hz: fine time resolution
+        v.render(0.1);
+        std::vector<float> s = v.render(8.0 / c.hz > 12.0 ? 12.0 : 8.0 / c.hz + 0.5);
+        // Rising zero crossings, their local frequency, and the moments it jumps up.
+        std::vector<double> at;
+        for (size_t i = 0; i + 1 < s.size(); ++i)
+            if (s[i] <= 0.0f && s[i + 1] > 0.0f)
+                at.push_back(static_cast<double>(i) + s[i] / (s[i] - s[i + 1]));
+        std::vector<double> rises;
+        for (size_t k = 2; k < at.size(); ++k) {
+            const bool high = rate / (at[k] - at[k - 1]) > 1760.0;
+            const bool wasHigh = rate / (at[k - 1] - at[k - 2]) > 1760.0;
+            if (high && !wasHigh) rises.push_back(at[k]);
+        }
+        ASSERT_GE(rises.size(), 5u) << c.bpm;
+        // Least-squares slope of rise time against cycle number.
+        const double n = static_cast<double>(rises.size());
+        double sx = 0, sy = 0, sxx = 0, sxy = 0;
+        for (size_t k = 0; k < rises.size(); ++k) {
+            const double x = static_cast<double>(k);
+            sx += x;
+            sy += rises[k];
+            sxx += x * x;
+            sxy += x * rises[k];
+        }
+        const double period = (n * sxy - sx * sy) / (n * sxx - sx * sx);
+        EXPECT_NEAR(rate / period, c.hz, c.hz * 0.001) << c.bpm << " BPM, beat " << c.beat;
+    }
+}
+
+// Channel pressure, and the modulation wheel when "ModToAft" makes it a pressure source, raise
+// the pitch by "Aft to Tune" (full throw: half a semitone) when "Aft On/Off" is on.
+TEST(SoundHost, PressureAndWheelBendThePitchByAftToTune) {
+    Voice v(48000);
+    v.set(54, 1.0f); // "Aft On/Off"
+    v.set(55, 1.0f); // "Aft to Tune": 0.5 semitone at full pressure
+    v.midi(0xD0, 127, 0);
+    v.render(0.1);
+    EXPECT_NEAR(cents(v.frequency(69), 440.0), 50.0, 1.0);
+    v.midi(0xD0, 0, 0);
+    v.render(0.1);
+    EXPECT_NEAR(cents(v.frequency(69), 440.0), 0.0, 1.0);
+    v.midi(0xB0, 1, 127); // the wheel does nothing while "ModToAft" is "Normal"
+    v.render(0.1);
+    EXPECT_NEAR(cents(v.frequency(69), 440.0), 0.0, 1.0);
+    v.set(185, 1.0f); // "ModToAft": Aftertouch
+    v.render(0.1);
+    EXPECT_NEAR(cents(v.frequency(69), 440.0), 50.0, 1.0);
+    v.set(54, 0.0f);
+    v.render(0.1);
+    EXPECT_NEAR(cents(v.frequency(69), 440.0), 0.0, 1.0);
 }
