@@ -39,7 +39,7 @@ QX_DSP_Adder::QX_DSP_Adder(ModuleContext* context, bool createdHeld)
 
 int QX_DSP_Adder::whole(int k) const {
     const float* p = inputs[k];
-    if (!p) return 0;
+    if (!p) return k >= 20 && k < 56 ? receivedWhole_[k - 20] : 0;
     float v = p[0];
     // A parameter carries an option index x 0.1; a constant the number itself.
     const QX_DSP_VST* e = context->engine;
@@ -67,6 +67,7 @@ void QX_DSP_Adder::evaluate() {
 void QX_DSP_Adder::HandleEvent(const EventRecord& e, int offset) {
     QX_DSP_Level_Base::HandleEvent(e, offset);
     if (e.port >= 56 && e.port <= 58) received_[e.port - 56] = finiteOr(e.floatValue, 0.0f);
+    if (e.port >= 20 && e.port < 56) receivedWhole_[e.port - 20] = e.intValue;
     evaluate();
 }
 

@@ -47,6 +47,7 @@ class QX_DSP_Adder : public QX_DSP_Level_Base {
     // An offset from a parameter or constant, or the last value a control module sent.
     float offset(int k) const { return inputs[k] ? in(k, 0) : received_[k - 56]; }
     float received_[3] = {};
+    int receivedWhole_[36] = {}; // selectors and ids a control module sends as events
 
     int list_[16] = {};
     int listLength_ = 0;

@@ -72,8 +72,9 @@ constexpr PatchEntry k54[] = {{0, 0, M(6363)}, {1, 0, 16}};
 constexpr PatchEntry k55[] = {{0, 0, M(6364)}, {2, 0, 27}};
 constexpr PatchEntry k61[] = {{0, 0, M(6543)}, {2, 0, 96}, {4, 0, 97}, {5, 0, 98}, {6, 0, 99}, {7, 0, 102}, {8, 0, 235}, {9, 0, 95}, {10, 0, 103}, {11, 2, M(6543)}, {12, 0, 101}, {13, 0, 100}};
 constexpr PatchEntry k62[] = {{0, 0, M(6543)}, {2, 0, 105}, {4, 0, 106}, {5, 0, 107}, {6, 0, 108}, {7, 0, 111}, {8, 0, 236}, {9, 0, 95}, {10, 0, 112}, {11, 2, M(6543)}, {12, 0, 110}, {13, 0, 109}};
+constexpr PatchEntry k65[] = {{0, 10, M(6019)}, {1, 0, M(6109)}, {21, 8, M(6529)}, {41, 0, 5510}};
 constexpr PatchEntry k66[] = {{0, 9, M(6019)}, {2, 0, M(6543)}, {3, 0, 31}};
-constexpr PatchEntry k67[] = {{0, 10, M(6019)}, {1, 0, 36}, {2, 0, M(6543)}, {3, 0, 30}, {5, 0, 28}, {7, 0, M(6309)}, {8, 0, 29}};
+constexpr PatchEntry k67[] = {{0, 0, M(6105)}, {1, 0, 36}, {2, 0, M(6543)}, {3, 0, 30}, {5, 0, 28}, {7, 0, M(6309)}, {8, 0, 29}};
 constexpr PatchEntry k74[] = {{0, 0, M(6365)}, {1, 0, 38}};
 constexpr PatchEntry k68[] = {{0, 0, M(6543)}, {2, 0, 47}, {4, 0, 48}, {5, 0, 49}, {6, 0, 50}, {7, 4, M(6038)}, {9, 0, 40}, {11, 2, M(6543)}, {12, 0, 52}, {13, 0, 51}};
 constexpr PatchEntry k69[] = {{0, 0, M(6109)}, {56, 3, M(6038)}};
@@ -191,7 +192,7 @@ const PatchRow kPatchTable[kPatchRowCount + 1] = {
     /*  62 */ row(6297, k62), // HAHDSR_Env: Env2
     /*  63 */ row(6053, k63), // Float_to_Volt: the bend as a signal for the pitch sum
     /*  64 */ row(6109, k64), // Adder: key pitch (glided key + bend + "Osc Octave")
-    /*  65 */ row(6105), // Adder
+    /*  65 */ row(6105, k65), // Adder: LFO 3 rate, plus the key pitch when "Lfo3 Track"
     /*  66 */ row(6309, k66), // FadeIn: "Lfo3 Depth" with pressure, restarted by the gate
     /*  67 */ row(6365, k67), // LFO: Lfo3, retriggered by the gate
     /*  68 */ row(6295, k68), // HAHDSR_Env: the HFO envelope, its level the HFO depth

@@ -435,6 +435,34 @@ TEST(SoundHost, HfoModulatesAtAudioRate) {
     }
 }
 
+namespace {
+// Period in samples of a pulse LFO on the pitch of a note at centre Hz: the moments the pitch
+// jumps above the centre, least-squares fitted against the cycle count; 0 with too few.
+double pulsePeriod(const std::vector<float>& s, double rate, double centre) {
+    std::vector<double> at; // rising zero crossings
+    for (size_t i = 0; i + 1 < s.size(); ++i)
+        if (s[i] <= 0.0f && s[i + 1] > 0.0f)
+            at.push_back(static_cast<double>(i) + s[i] / (s[i] - s[i + 1]));
+    std::vector<double> rises;
+    for (size_t k = 2; k < at.size(); ++k) {
+        const bool high = rate / (at[k] - at[k - 1]) > centre;
+        const bool wasHigh = rate / (at[k - 1] - at[k - 2]) > centre;
+        if (high && !wasHigh) rises.push_back(at[k]);
+    }
+    if (rises.size() < 5) return 0.0;
+    const double n = static_cast<double>(rises.size());
+    double sx = 0, sy = 0, sxx = 0, sxy = 0;
+    for (size_t k = 0; k < rises.size(); ++k) {
+        const double x = static_cast<double>(k);
+        sx += x;
+        sy += rises[k];
+        sxx += x * x;
+        sxy += x * rises[k];
+    }
+    return (n * sxy - sx * sy) / (n * sxx - sx * sx);
+}
+} // namespace
+
 // Lfo1 locked to the host tempo ("Lfo1 Sync" 0): a pulse on "Main Pitch" switches the note
 // between two pitches; the times it rises, fitted over many cycles, give the LFO's period,
 // 4 x BPM / divisor Hz ("1b" one bar, "1/1" a quarter of it).
@@ -461,29 +489,8 @@ TEST(SoundHost, Lfo1FollowsTheHostTempo) {
         v.midi(0x90, 93, 100);                         // 1760 Hz: fine time resolution
         v.render(0.1);
         std::vector<float> s = v.render(8.0 / c.hz > 12.0 ? 12.0 : 8.0 / c.hz + 0.5);
-        // Rising zero crossings, their local frequency, and the moments it jumps up.
-        std::vector<double> at;
-        for (size_t i = 0; i + 1 < s.size(); ++i)
-            if (s[i] <= 0.0f && s[i + 1] > 0.0f)
-                at.push_back(static_cast<double>(i) + s[i] / (s[i] - s[i + 1]));
-        std::vector<double> rises;
-        for (size_t k = 2; k < at.size(); ++k) {
-            const bool high = rate / (at[k] - at[k - 1]) > 1760.0;
-            const bool wasHigh = rate / (at[k - 1] - at[k - 2]) > 1760.0;
-            if (high && !wasHigh) rises.push_back(at[k]);
-        }
-        ASSERT_GE(rises.size(), 5u) << c.bpm;
-        // Least-squares slope of rise time against cycle number.
-        const double n = static_cast<double>(rises.size());
-        double sx = 0, sy = 0, sxx = 0, sxy = 0;
-        for (size_t k = 0; k < rises.size(); ++k) {
-            const double x = static_cast<double>(k);
-            sx += x;
-            sy += rises[k];
-            sxx += x * x;
-            sxy += x * rises[k];
-        }
-        const double period = (n * sxy - sx * sy) / (n * sxx - sx * sx);
+        const double period = pulsePeriod(s, rate, 1760.0);
+        ASSERT_GT(period, 0.0) << c.bpm;
         EXPECT_NEAR(rate / period, c.hz, c.hz * 0.001) << c.bpm << " BPM, beat " << c.beat;
     }
 }
@@ -509,4 +516,31 @@ TEST(SoundHost, PressureAndWheelBendThePitchByAftToTune) {
     v.set(54, 0.0f);
     v.render(0.1);
     EXPECT_NEAR(cents(v.frequency(69), 440.0), 0.0, 1.0);
+}
+
+// "Lfo3 Track" adds the key's pitch (volts, 0.1 per octave) to the LFO 3 rate (volts, Hz / 10):
+// an octave up the key runs the LFO 1 Hz faster.
+TEST(SoundHost, Lfo3TrackSpeedsTheLfoUpTheKeyboard) {
+    const double rate = 48000.0;
+    for (bool track : {false, true}) {
+        Voice v(static_cast<float>(rate));
+        v.set(28, 1.0f);         // "Lfo3 On/Off"
+        v.set(30, 2.0f / 11.0f); // Pulse
+        v.set(32, 0.0f);         // "Main Pitch"
+        v.set(35, 1.0f);         // "Lfo3 Sync": its own rate
+        v.set(33, 0.3f);         // "Lfo3 Rate"
+        v.set(38, 1.0f);         // "Lfo3 Subtle" on
+        v.set(37, 1.0f / 6.0f);  // +-1 semitone
+        v.set(39, track ? 1.0f : 0.0f);
+        double hz[2];
+        int k = 0;
+        for (int note : {81, 93}) { // 880 and 1760 Hz
+            v.midi(0x90, note, 100);
+            const double centre = 440.0 * std::pow(2.0, (note - 69) / 12.0);
+            hz[k++] = rate / pulsePeriod(v.render(4.0), rate, centre);
+            v.midi(0x80, note, 0);
+            v.render(0.5);
+        }
+        EXPECT_NEAR(hz[1] - hz[0], track ? 1.0 : 0.0, 0.01) << track;
+    }
 }
