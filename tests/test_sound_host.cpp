@@ -544,3 +544,38 @@ TEST(SoundHost, Lfo3TrackSpeedsTheLfoUpTheKeyboard) {
         EXPECT_NEAR(hz[1] - hz[0], track ? 1.0 : 0.0, 0.01) << track;
     }
 }
+
+// An LFO aimed at "Amp - Attack" stretches the attack by 2 per 0.1 V: Lfo1 as a slow pulse
+// held at its top (+0.5 x depth 0.2 = 0.1 V) doubles the time the note takes to swell.
+TEST(SoundHost, LfoOnAmpAttackScalesTheAttackTime) {
+    double halfway[2];
+    for (int on = 0; on < 2; ++on) {
+        Voice v(48000);
+        v.set(114, 0.5f);                 // "Amp Attack (s)"
+        v.set(116, 1.0f);                 // "Amp Sustain %"
+        v.set(6, static_cast<float>(on)); // "Lfo1 On/Off"
+        v.set(7, 1.0f);                   // "Lfo1 Retrig": the first key starts it at 0
+        v.set(8, 2.0f / 11.0f);           // Pulse: +0.5 for its first half cycle
+        v.set(10, 11.0f / 18.0f);         // "Amp - Attack"
+        v.set(13, 1.0f);                  // "Lfo1 Sync": its own rate
+        v.set(11, 0.0f);                  // 0.02 Hz
+        v.set(15, 0.2f);                  // "Lfo1 Depth"
+        v.set(16, 0.0f);                  // "Lfo1 Subtle" off
+        v.midi(0x90, 69, 100);
+        std::vector<float> s = v.render(6.0);
+        const size_t cycle = 48000 / 440 + 1;
+        auto levelAt = [&](size_t i) {
+            float m = 0.0f;
+            for (size_t k = i; k < i + cycle && k < s.size(); ++k)
+                m = std::fmax(m, std::fabs(s[k]));
+            return m;
+        };
+        const float top = levelAt(s.size() - cycle);
+        size_t i = 0;
+        while (i + cycle < s.size() && levelAt(i) < 0.5f * top)
+            i += 16;
+        halfway[on] = static_cast<double>(i);
+    }
+    ASSERT_GT(halfway[0], 1000.0);
+    EXPECT_NEAR(halfway[1] / halfway[0], 2.0, 0.05);
+}
