@@ -11,7 +11,8 @@ namespace tarlix {
 struct MixLaw {
     float a, b;
     static MixLaw of(int law, float m) {
-        const float q = m + 0.5f;
+        // Beyond the ends a gain would turn negative: hold the position at the nearer end.
+        const float q = m > 0.5f ? 1.0f : (m > -0.5f ? m + 0.5f : 0.0f);
         if (law == 1) {
             const float w = q * (1.0f - q);
             return {1.0f - q + w, q + w};

@@ -61,7 +61,7 @@ constexpr PatchEntry k43[] = {{1, 0, 134},      {2, 0, 132},      {5, 0, 131},
 constexpr PatchEntry k56[] = {{0, 0, M(6505)}, {2, 0, 72}, {3, 15, M(6529)}, {4, 14, M(6529)}, {28, 0, 222}, {31, 1, M(6494)}, {59, 0, 232}, {60, 0, 233}};
 constexpr PatchEntry k59[] = {{0, 0, M(6027)}, {1, 1, M(6027)}, {2, 2, M(6027)}, {3, 3, M(6027)}, {4, 4, M(6027)}, {5, 5, M(6027)}, {6, 6, M(6027)}, {7, 7, M(6027)}, {8, 8, M(6027)}, {9, 9, M(6027)}, {10, 10, M(6027)}, {11, 11, M(6027)}, {12, 12, M(6027)}, {13, 13, M(6027)}, {14, 14, M(6027)}, {15, 0, M(6028)}, {16, 1, M(6028)}, {17, 2, M(6028)}, {18, 3, M(6028)}, {19, 4, M(6028)}, {20, 5, M(6028)}, {21, 6, M(6028)}, {22, 7, M(6028)}, {23, 8, M(6028)}, {24, 9, M(6028)}, {25, 10, M(6028)}, {26, 11, M(6028)}, {27, 12, M(6028)}, {28, 13, M(6028)}, {29, 14, M(6028)}, {30, 0, M(6029)}, {31, 1, M(6029)}, {32, 2, M(6029)}, {33, 3, M(6029)}, {34, 4, M(6029)}, {35, 5, M(6029)}, {36, 6, M(6029)}, {37, 7, M(6029)}, {38, 8, M(6029)}, {39, 9, M(6029)}, {40, 10, M(6029)}, {41, 11, M(6029)}, {42, 12, M(6029)}, {43, 13, M(6029)}, {44, 14, M(6029)}, {61, 8, M(6543)}};
 constexpr PatchEntry k79[] = {{0, 0, M(6080)}, {1, 0, M(6543)}, {2, 0, M(6005)}, {3, 1, M(6008)}, {4, 2, M(6008)}, {7, 0, 70}, {9, 0, 64}, {19, 0, 230}, {29, 2, M(6005)}, {39, 3, M(6005)}, {49, 0, M(6090)}, {57, 0, M(6086)}, {62, 0, 164}};
-constexpr PatchEntry k1[] = {{0, 0, 5500}, {1, 0, 5505}, {2, 0, 5510}, {3, 0, 5501}, {4, 0, 5634}};
+constexpr PatchEntry k1[] = {{0, 0, 5500}, {1, 0, 5505}, {2, 0, 5510}, {3, 0, 5501}, {4, 0, 5634}, {5, 0, 5654}, {6, 0, 5628}};
 constexpr PatchEntry k2[] = {{0, 0, 5500}, {1, 0, 5501}, {2, 0, 5502}, {59, 0, 211}};
 constexpr PatchEntry k20[] = {{0, 5, M(6529)}, {1, 6, M(6529)}};
 constexpr PatchEntry k48[] = {{0, 0, 15}, {3, 0, 9}};
@@ -115,8 +115,10 @@ constexpr PatchEntry k114[] = {{0, 0, M(6446)}};
 constexpr PatchEntry k115[] = {{0, 0, M(6447)}};
 constexpr PatchEntry k116[] = {{0, 0, M(6260)}, {1, 0, M(6265)}, {2, 0, 81}, {4, 0, M(6300)}};
 constexpr PatchEntry k117[] = {{0, 0, M(6244)}};
-constexpr PatchEntry k120[] = {{0, 4, M(6019)}, {10, 0, M(6174)}, {30, 0, 10}, {50, 0, 5509}, {11, 0, M(6142)}, {31, 0, 21}, {51, 0, 5509}, {12, 0, M(6172)}, {32, 0, 32}, {52, 0, 5509}};
-constexpr PatchEntry k121[] = {{0, 0, M(6259)}, {1, 0, M(6096)}};
+constexpr PatchEntry k118[] = {{0, 0, 5501}, {12, 0, M(6172)}, {32, 0, 32}, {52, 0, 5510}, {59, 0, 5500}};
+constexpr PatchEntry k119[] = {{0, 0, M(6109)}, {1, 5, M(6005)}, {2, 0, 193}};
+constexpr PatchEntry k120[] = {{0, 4, M(6019)}, {1, 0, M(6154)}, {59, 6, M(6005)}, {60, 1, M(6005)}, {10, 0, M(6174)}, {30, 0, 10}, {50, 0, 5509}, {11, 0, M(6142)}, {31, 0, 21}, {51, 0, 5509}, {12, 0, M(6172)}, {32, 0, 32}, {52, 0, 5509}};
+constexpr PatchEntry k121[] = {{0, 0, M(6259)}, {1, 0, M(6096)}, {2, 0, M(6097)}};
 constexpr PatchEntry k110[] = {{0, 0, M(6260)}, {2, 0, M(6093)}, {3, 21, M(6019)}, {4, 0, M(6005)}, {5, 0, 82}, {6, 0, 180}, {7, 0, M(6008)}, {8, 1, M(6008)}, {11, 0, M(6543)}};
 constexpr PatchEntry k123[] = {{0, 0, M(6252)}, {1, 1, M(6252)}};
 constexpr PatchEntry k125[] = {{0, 0, M(6532)}, {1, 1, M(6532)}};
@@ -130,7 +132,7 @@ constexpr PatchEntry k168[] = {{0, 0, M(6441)}, {1, 0, M(6442)}, {2, 0, M(6013)}
 
 const PatchRow kPatchTable[kPatchRowCount + 1] = {
     /*   0 */ row(6003), // Host_AudioIn
-    /*   1 */ row(6005, k1), // FixedValueToVolt: 0, 0.05, 0.1, 0.5 and 1 V
+    /*   1 */ row(6005, k1), // FixedValueToVolt: 0, 0.05, 0.1, 0.5, 1, -0.425 (middle C) and -0.5 V
     /*   2 */ row(6008, k2), // FixedValueToINT_FLOAT: 0, 1 and 2 as events; "Midi Channel"
     /*   3 */ row(6491), // Host_Tempo
     /*   4 */ row(6523, k4), // Copy_Paste: "Melt:A Rnd" and the parameters it sets
@@ -247,9 +249,9 @@ const PatchRow kPatchTable[kPatchRowCount + 1] = {
     /* 115 */ row(6265, k115), // Saturation
     /* 116 */ row(6244, k116), // XMixVol: dry/filtered by "Filter %", times the amplitude envelope
     /* 117 */ row(6259, k117), // Soft_Limiter: post limiter
-    /* 118 */ row(6097), // Adder
-    /* 119 */ row(6154), // Level_ABxC
-    /* 120 */ row(6096, k120), // Adder: pan ("Master Pan")
+    /* 118 */ row(6097, k118), // Adder: the voice's volume, 1 + LFO 3 aimed at "Volume"
+    /* 119 */ row(6154, k119), // Level_ABxC: (key pitch - middle C) x "Pan Tracking %"
+    /* 120 */ row(6096, k120), // Adder: pan ("Master Pan", tracking, LFOs), held within -0.5..0.5
     /* 121 */ row(6252, k121), // Panner: the voice to stereo
     /* 122 */ groupEnd(),
     /* 123 */ row(6532, k123), // Poly_to_Mono: the 20 panners' two outputs

@@ -67,6 +67,19 @@ struct Voice {
         }
         return out;
     }
+    // Peak levels of the left and right outputs over the next seconds.
+    std::pair<float, float> peaks(double seconds) {
+        std::vector<float> l(kBlock), r(kBlock);
+        float pl = 0.0f, pr = 0.0f;
+        for (int b = 0; b < static_cast<int>(seconds * rate / kBlock); ++b) {
+            p.process(l, r, kBlock);
+            for (int i = 0; i < kBlock; ++i) {
+                pl = std::fmax(pl, std::fabs(l[static_cast<size_t>(i)]));
+                pr = std::fmax(pr, std::fabs(r[static_cast<size_t>(i)]));
+            }
+        }
+        return {pl, pr};
+    }
     // Frequency of the held note from its rising zero crossings (linearly interpolated).
     double frequency(int note) {
         midi(0x90, note, 100);
@@ -578,4 +591,45 @@ TEST(SoundHost, LfoOnAmpAttackScalesTheAttackTime) {
     }
     ASSERT_GT(halfway[0], 1000.0);
     EXPECT_NEAR(halfway[1] / halfway[0], 2.0, 0.05);
+}
+
+// "Pan Tracking %" moves a voice right as its key rises above middle C (100 %: 0.2 of the pan
+// range per octave) and holds it at the edge beyond; LFO 3 aimed at "Volume" scales the level
+// by 1 +- its output.
+TEST(SoundHost, PanTrackingAndTheVolumeTarget) {
+    Voice v(48000);
+    v.set(193, 1.0f);      // "Pan Tracking %" +100
+    v.midi(0x90, 84, 100); // two octaves up: pan +0.4, linear shares 0.1 and 0.9
+    v.render(0.1);
+    auto [l, r] = v.peaks(0.2);
+    EXPECT_NEAR(r / l, 9.0, 0.1);
+    v.midi(0x80, 84, 0);
+    v.render(0.5);
+    v.midi(0x90, 108, 100); // four octaves up: held at the right edge
+    v.render(0.1);
+    std::tie(l, r) = v.peaks(0.2);
+    EXPECT_EQ(l, 0.0f);
+    EXPECT_GT(r, 0.1f);
+    v.midi(0x80, 108, 0);
+    v.render(0.5);
+
+    v.set(193, 0.5f);         // no tracking
+    v.set(28, 1.0f);          // "Lfo3 On/Off"
+    v.set(30, 2.0f / 11.0f);  // Pulse
+    v.set(32, 10.0f / 16.0f); // "Volume"
+    v.set(35, 1.0f);          // "Lfo3 Sync": its own rate
+    v.set(33, 0.3f);
+    v.set(37, 1.0f); // "Lfo3 Depth": level 1.5 and 0.5
+    v.set(38, 0.0f); // "Lfo3 Subtle" off
+    v.midi(0x90, 69, 100);
+    std::vector<float> s = v.render(3.0);
+    float lo = 1e9f, hi = 0.0f;
+    for (size_t w = 4800; w + 4800 < s.size(); w += 4800) {
+        float m = 0.0f;
+        for (size_t i = w; i < w + 4800; ++i)
+            m = std::fmax(m, std::fabs(s[i]));
+        lo = std::fmin(lo, m);
+        hi = std::fmax(hi, m);
+    }
+    EXPECT_NEAR(hi / lo, 3.0, 0.05);
 }
