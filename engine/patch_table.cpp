@@ -121,7 +121,8 @@ constexpr PatchEntry k120[] = {{0, 4, M(6019)}, {1, 0, M(6154)}, {59, 6, M(6005)
 constexpr PatchEntry k121[] = {{0, 0, M(6259)}, {1, 0, M(6096)}, {2, 0, M(6097)}};
 constexpr PatchEntry k110[] = {{0, 0, M(6260)}, {2, 0, M(6093)}, {3, 21, M(6019)}, {4, 0, M(6005)}, {5, 0, 82}, {6, 0, 180}, {7, 0, M(6008)}, {8, 1, M(6008)}, {11, 0, M(6543)}};
 constexpr PatchEntry k123[] = {{0, 0, M(6252)}, {1, 1, M(6252)}};
-constexpr PatchEntry k125[] = {{0, 0, M(6532)}, {1, 1, M(6532)}};
+constexpr PatchEntry k124[] = {{0, 0, 5501}, {10, 0, M(6174)}, {30, 0, 10}, {50, 0, 5510}, {11, 0, M(6142)}, {31, 0, 21}, {51, 0, 5510}, {59, 0, 5500}};
+constexpr PatchEntry k125[] = {{0, 0, M(6532)}, {1, 1, M(6532)}, {2, 0, M(6122)}};
 constexpr PatchEntry k165[] = {{0, 0, M(6232)}};
 constexpr PatchEntry k166[] = {{0, 1, M(6232)}};
 constexpr PatchEntry k167[] = {{0, 0, M(6529)}};
@@ -255,7 +256,7 @@ const PatchRow kPatchTable[kPatchRowCount + 1] = {
     /* 121 */ row(6252, k121), // Panner: the voice to stereo
     /* 122 */ groupEnd(),
     /* 123 */ row(6532, k123), // Poly_to_Mono: the 20 panners' two outputs
-    /* 124 */ row(6122), // Adder
+    /* 124 */ row(6122, k124), // Adder: the summed voices' level, 1 + LFO 1 and 2 aimed at "Volume"
     /* 125 */ row(6232, k125), // ST_Level: level of the summed voices
     /* 126 */ row(6186), // Level_FX_BUS
     /* 127 */ row(6367), // LFO

@@ -595,7 +595,7 @@ TEST(SoundHost, LfoOnAmpAttackScalesTheAttackTime) {
 
 // "Pan Tracking %" moves a voice right as its key rises above middle C (100 %: 0.2 of the pan
 // range per octave) and holds it at the edge beyond; LFO 3 aimed at "Volume" scales the level
-// by 1 +- its output.
+// by 1 +- its output, LFO 1 the summed voices the same way.
 TEST(SoundHost, PanTrackingAndTheVolumeTarget) {
     Voice v(48000);
     v.set(193, 1.0f);      // "Pan Tracking %" +100
@@ -613,23 +613,34 @@ TEST(SoundHost, PanTrackingAndTheVolumeTarget) {
     v.midi(0x80, 108, 0);
     v.render(0.5);
 
-    v.set(193, 0.5f);         // no tracking
-    v.set(28, 1.0f);          // "Lfo3 On/Off"
-    v.set(30, 2.0f / 11.0f);  // Pulse
-    v.set(32, 10.0f / 16.0f); // "Volume"
-    v.set(35, 1.0f);          // "Lfo3 Sync": its own rate
-    v.set(33, 0.3f);
-    v.set(37, 1.0f); // "Lfo3 Depth": level 1.5 and 0.5
-    v.set(38, 0.0f); // "Lfo3 Subtle" off
-    v.midi(0x90, 69, 100);
-    std::vector<float> s = v.render(3.0);
-    float lo = 1e9f, hi = 0.0f;
-    for (size_t w = 4800; w + 4800 < s.size(); w += 4800) {
-        float m = 0.0f;
-        for (size_t i = w; i < w + 4800; ++i)
-            m = std::fmax(m, std::fabs(s[i]));
-        lo = std::fmin(lo, m);
-        hi = std::fmax(hi, m);
+    v.set(193, 0.5f); // no tracking
+    // LFO 3 per voice, then LFO 1 on the summed voices: each as a pulse of full depth.
+    struct Lfo {
+        int on, shape, target, sync, rate, depth, subtle;
+        float volume; // "Volume" in its target list
+    } lfos[] = {{28, 30, 32, 35, 33, 37, 38, 10.0f / 16.0f},
+                {6, 8, 10, 13, 11, 15, 16, 10.0f / 18.0f}};
+    for (const Lfo& o : lfos) {
+        v.set(o.on, 1.0f);
+        v.set(o.shape, 2.0f / 11.0f); // Pulse
+        v.set(o.target, o.volume);
+        v.set(o.sync, 1.0f); // its own rate
+        v.set(o.rate, 0.3f);
+        v.set(o.depth, 1.0f); // level 1.5 and 0.5
+        v.set(o.subtle, 0.0f);
+        v.midi(0x90, 69, 100);
+        std::vector<float> s = v.render(3.0);
+        v.midi(0x80, 69, 0);
+        v.render(0.5);
+        v.set(o.on, 0.0f);
+        float lo = 1e9f, hi = 0.0f;
+        for (size_t w = 4800; w + 4800 < s.size(); w += 4800) {
+            float m = 0.0f;
+            for (size_t i = w; i < w + 4800; ++i)
+                m = std::fmax(m, std::fabs(s[i]));
+            lo = std::fmin(lo, m);
+            hi = std::fmax(hi, m);
+        }
+        EXPECT_NEAR(hi / lo, 3.0, 0.05) << "LFO on engine value " << o.on;
     }
-    EXPECT_NEAR(hi / lo, 3.0, 0.05);
 }
