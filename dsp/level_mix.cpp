@@ -260,8 +260,8 @@ void QX_DSP_Float_Converter_Switch::HandleEvent(const EventRecord& e, int) {
 
 void QX_DSP_Float_Converter_Switch::update() {
     // Step -2 (sequencer off) and anything outside the eight steps give the neutral value 0.
-    float v = on_ && index_ >= 0 && 9 + index_ < kModulePorts ? value(9 + index_) : 0.0f;
-    if (step_ > 0.0f) v = std::round(v / step_) * step_;
+    float v = on_ && index_ >= 0 && index_ < 8 ? value(9 + index_) : 0.0f;
+    if (step_ > 0.0f) v = std::floor(v / step_ + 0.5f) * step_; // round half up
     float out = v * scale_ + offset_;
     if (!std::isfinite(out)) out = 0.0f;
     if (out == last_) return;

@@ -115,6 +115,12 @@ TEST_F(Glue, SequencerValueSwitchAndClampedChannels) {
     sw->PostEvent(fx.clock(), 0, 0, -2, -2.0f, nullptr); // sequencer off: neutral
     run(1);
     EXPECT_EQ(listener->last[0], 0.0f);
+    sw->PostEvent(fx.clock(), 0, 0, 1, 1.0f, nullptr);
+    run(1);
+    ASSERT_NE(listener->last[0], 0.0f);
+    sw->PostEvent(fx.clock(), 0, 0, 20, 20.0f, nullptr); // no ninth step: neutral, nothing read
+    run(1);
+    EXPECT_EQ(listener->last[0], 0.0f);
     // GUI_Multi_ABxC channel 0: (5 + 1) x 2 = 12, above the minimum 0.
     module(4)->PostEvent(fx.clock(), 0, 0, 0, 0.0f, nullptr);
     run(1);
