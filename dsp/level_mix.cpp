@@ -38,15 +38,8 @@ QX_DSP_Adder::QX_DSP_Adder(ModuleContext* context, bool createdHeld)
     : QX_DSP_Level_Base(context, createdHeld, 1) {}
 
 int QX_DSP_Adder::whole(int k) const {
-    const float* p = inputs[k];
-    if (!p) return k >= 20 && k < 56 ? receivedWhole_[k - 20] : 0;
-    float v = p[0];
-    // A parameter carries an option index x 0.1; a constant the number itself.
-    const QX_DSP_VST* e = context->engine;
-    bool parameter =
-        e && p >= e->engineValueAddress(0) && p < e->engineValueAddress(0) + kNumEngineValues;
-    double x = parameter ? static_cast<double>(v) * 10.0 : v;
-    return std::isfinite(x) ? static_cast<int>(std::lround(x)) : 0;
+    if (!inputs[k]) return k >= 20 && k < 56 ? receivedWhole_[k - 20] : 0;
+    return wholeInput(k, 0);
 }
 
 // Which sources count for this destination: those whose target selector names its id.

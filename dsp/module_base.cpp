@@ -2,6 +2,7 @@
 
 #include "engine/qx_dsp_vst.h"
 
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <new>
@@ -123,6 +124,16 @@ void QX_ModuleBase::allocateOutputs(int count) {
     if (!outputBlock_) return;
     for (int i = 0; i < count; ++i)
         outputs[i] = outputBlock_ + static_cast<size_t>(per) * i;
+}
+
+int QX_ModuleBase::wholeInput(int k, int fallback) const {
+    const float* p = inputs[k];
+    if (!p || inputSource[k]) return fallback;
+    const QX_DSP_VST* e = context->engine;
+    const bool parameter =
+        e && p >= e->engineValueAddress(0) && p < e->engineValueAddress(0) + kNumEngineValues;
+    const double x = parameter ? static_cast<double>(p[0]) * 10.0 : p[0];
+    return std::isfinite(x) && std::fabs(x) < 1e9 ? static_cast<int>(std::lround(x)) : fallback;
 }
 
 double QX_ModuleBase::sampleRate() const {

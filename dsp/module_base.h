@@ -160,6 +160,9 @@ class QX_ModuleBase {
         const float* p = inputs[k];
         return p ? (inputSource[k] ? p[i] : p[0]) : 0.0f;
     }
+    // Whole number on input k: a parameter carries an option index x 0.1, a constant the
+    // number itself; the fallback when unwired, fed by a module, or not finite.
+    int wholeInput(int k, int fallback) const;
     // The engine's sample rate and samples per millisecond (44100 without an engine).
     double sampleRate() const;
     double samplesPerMs() const;

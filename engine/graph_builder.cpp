@@ -6,12 +6,14 @@
 #include "dsp/arp_sequencer.h"
 #include "dsp/copy_paste.h"
 #include "dsp/envelope.h"
+#include "dsp/filter.h"
 #include "dsp/gain_stages.h"
 #include "dsp/level_mix.h"
 #include "dsp/lfo.h"
 #include "dsp/noise_glide.h"
 #include "dsp/oscillator.h"
 #include "dsp/placeholder.h"
+#include "dsp/shapers.h"
 #include "dsp/tarlix2_control.h"
 #include "dsp/voice_allocation.h"
 #include "engine/patch_table.h"
@@ -62,6 +64,9 @@ enum class Kind {
     XMix,
     XMixVol,
     StereoLevel,
+    Filter,
+    Saturation,
+    Limiter,
     Bypass
 };
 
@@ -93,8 +98,8 @@ constexpr CodeRange kClasses[] = {
     {6239, 6241, Kind::XMix},            // XMix
     {6243, 6249, Kind::XMixVol},         // XMixVol
     {6251, 6252, Kind::Panner},          // Panner
-    {6258, 6260, Kind::Bypass},          // Soft_Limiter
-    {6264, 6265, Kind::Bypass},          // Saturation
+    {6258, 6260, Kind::Limiter},         // Soft_Limiter
+    {6264, 6265, Kind::Saturation},      // Saturation
     {6281, 6283, Kind::StepCounter},     // Counter_Indexing
     {6293, 6297, Kind::Envelope},        // HAHDSR_Env
     {6299, 6300, Kind::Envelope},        // HAHDSR_Env with the allocator and voice number
@@ -109,8 +114,8 @@ constexpr CodeRange kClasses[] = {
     {6425, 6427, Kind::Placeholder},     // BiQuad_Static
     {6429, 6432, Kind::Placeholder},     // BiQuad_Coeff
     {6438, 6442, Kind::Bypass},          // BiQuad_Multi_Engine
-    {6444, 6447, Kind::Bypass},          // Multi_Filter
-    {6449, 6449, Kind::Bypass},          // Multi_Filter with the allocator and voice number
+    {6444, 6447, Kind::Filter},          // Multi_Filter
+    {6449, 6449, Kind::Filter},          // Multi_Filter (the voice-owned form is not used)
     {6459, 6463, Kind::Placeholder},     // PitchShifter
     {6487, 6488, Kind::SyncTempo},       // Midi_Sync_Tempo
     {6490, 6491, Kind::HostTempo},       // Host_Tempo
@@ -213,7 +218,13 @@ QX_ModuleBase* create(Kind kind, ModuleContext* ctx, bool held) {
         return new (std::nothrow) QX_DSP_XMixVol(ctx, held);
     case Kind::StereoLevel:
         return new (std::nothrow) QX_DSP_ST_Level(ctx, held);
-    case Kind::Bypass: // filters, limiters, saturation and equalisers until they are written
+    case Kind::Filter:
+        return new (std::nothrow) QX_DSP_Multi_Filter(ctx, held);
+    case Kind::Saturation:
+        return new (std::nothrow) QX_DSP_Saturation(ctx, held);
+    case Kind::Limiter:
+        return new (std::nothrow) QX_DSP_Soft_Limiter(ctx, held);
+    case Kind::Bypass: // the equaliser engines until they are written
         return new (std::nothrow) QX_DSP_Bypass(ctx, held);
     case Kind::None:
         break;

@@ -61,7 +61,7 @@ constexpr PatchEntry k43[] = {{1, 0, 134},      {2, 0, 132},      {5, 0, 131},
 constexpr PatchEntry k56[] = {{0, 0, M(6505)}, {2, 0, 72}, {3, 15, M(6529)}, {4, 14, M(6529)}, {28, 0, 222}, {31, 1, M(6494)}, {59, 0, 232}, {60, 0, 233}};
 constexpr PatchEntry k59[] = {{0, 0, M(6027)}, {1, 1, M(6027)}, {2, 2, M(6027)}, {3, 3, M(6027)}, {4, 4, M(6027)}, {5, 5, M(6027)}, {6, 6, M(6027)}, {7, 7, M(6027)}, {8, 8, M(6027)}, {9, 9, M(6027)}, {10, 10, M(6027)}, {11, 11, M(6027)}, {12, 12, M(6027)}, {13, 13, M(6027)}, {14, 14, M(6027)}, {15, 0, M(6028)}, {16, 1, M(6028)}, {17, 2, M(6028)}, {18, 3, M(6028)}, {19, 4, M(6028)}, {20, 5, M(6028)}, {21, 6, M(6028)}, {22, 7, M(6028)}, {23, 8, M(6028)}, {24, 9, M(6028)}, {25, 10, M(6028)}, {26, 11, M(6028)}, {27, 12, M(6028)}, {28, 13, M(6028)}, {29, 14, M(6028)}, {30, 0, M(6029)}, {31, 1, M(6029)}, {32, 2, M(6029)}, {33, 3, M(6029)}, {34, 4, M(6029)}, {35, 5, M(6029)}, {36, 6, M(6029)}, {37, 7, M(6029)}, {38, 8, M(6029)}, {39, 9, M(6029)}, {40, 10, M(6029)}, {41, 11, M(6029)}, {42, 12, M(6029)}, {43, 13, M(6029)}, {44, 14, M(6029)}, {61, 8, M(6543)}};
 constexpr PatchEntry k79[] = {{0, 0, M(6080)}, {1, 0, M(6543)}, {2, 0, M(6005)}, {3, 1, M(6008)}, {4, 2, M(6008)}, {7, 0, 70}, {9, 0, 64}, {19, 0, 230}, {29, 2, M(6005)}, {39, 3, M(6005)}, {49, 0, M(6090)}, {57, 0, M(6086)}, {62, 0, 164}};
-constexpr PatchEntry k1[] = {{0, 0, 5500}, {1, 0, 5505}, {2, 0, 5510}, {3, 0, 5501}, {4, 0, 5634}, {5, 0, 5654}, {6, 0, 5628}};
+constexpr PatchEntry k1[] = {{0, 0, 5500}, {1, 0, 5505}, {2, 0, 5510}, {3, 0, 5501}, {4, 0, 5634}, {5, 0, 5654}, {6, 0, 5628}, {7, 0, 5515}};
 constexpr PatchEntry k2[] = {{0, 0, 5500}, {1, 0, 5501}, {2, 0, 5502}, {59, 0, 211}};
 constexpr PatchEntry k20[] = {{0, 5, M(6529)}, {1, 6, M(6529)}};
 constexpr PatchEntry k48[] = {{0, 0, 15}, {3, 0, 9}};
@@ -83,9 +83,9 @@ constexpr PatchEntry k77[] = {{0, 0, M(6366)}, {20, 0, 41}, {40, 0, 5506}, {1, 0
 constexpr PatchEntry k82[] = {{0, 0, M(6366)}, {20, 0, 41}, {40, 0, 5507}, {1, 0, M(6366)}, {21, 0, 41}, {41, 0, 5505}};
 constexpr PatchEntry k85[] = {{0, 0, M(6366)}, {20, 0, 41}, {40, 0, 5508}, {1, 0, M(6366)}, {21, 0, 41}, {41, 0, 5505}};
 constexpr PatchEntry k31[] = {{0, 0, 339}, {40, 0, 184}, {1, 0, 340}, {41, 0, 185}};
-constexpr PatchEntry k32[] = {{0, 0, 338}, {20, 1, M(6032)}, {40, 0, 55}, {1, 0, 338}, {21, 1, M(6032)}, {41, 0, 56}, {2, 0, 338}, {22, 1, M(6032)}, {42, 0, 62}, {3, 0, 338}, {23, 1, M(6032)}, {43, 0, 239}, {4, 0, 338}, {24, 1, M(6032)}, {44, 0, 63}, {5, 0, 338}, {25, 1, M(6032)}, {45, 0, 58}, {6, 0, 338}, {26, 1, M(6032)}, {46, 0, 61}};
-constexpr PatchEntry k33[] = {{0, 0, M(6033)}, {20, 0, 54}, {1, 1, M(6033)}, {21, 0, 54}, {2, 2, M(6033)}, {22, 0, 54}, {42, 7, M(6529)}, {3, 3, M(6033)}, {23, 0, 54}, {43, 9, M(6529)}, {4, 4, M(6033)}, {24, 0, 54}, {44, 10, M(6529)}, {5, 5, M(6033)}, {25, 0, 54}, {6, 6, M(6033)}, {26, 0, 54}, {46, 0, 37}};
-constexpr PatchEntry k34[] = {{0, 0, 75}, {1, 0, 76}, {2, 0, 77}, {3, 0, 78}, {4, 0, 122}, {5, 0, 71}, {21, 0, 83}, {6, 0, M(6038)}, {7, 1, M(6038)}, {8, 5, M(6038)}, {9, 6, M(6038)}, {10, 2, M(6038)}};
+constexpr PatchEntry k32[] = {{0, 0, 338}, {20, 1, M(6032)}, {40, 0, 55}, {1, 0, 338}, {21, 1, M(6032)}, {41, 0, 56}, {2, 0, 338}, {22, 1, M(6032)}, {42, 0, 62}, {3, 0, 338}, {23, 1, M(6032)}, {43, 0, 239}, {4, 0, 338}, {24, 1, M(6032)}, {44, 0, 63}, {5, 0, 338}, {25, 1, M(6032)}, {45, 0, 58}, {6, 0, 338}, {26, 1, M(6032)}, {46, 0, 61}, {7, 0, 338}, {27, 1, M(6032)}, {47, 0, 57}, {8, 0, 338}, {28, 1, M(6032)}, {48, 0, 59}};
+constexpr PatchEntry k33[] = {{0, 0, M(6033)}, {20, 0, 54}, {1, 1, M(6033)}, {21, 0, 54}, {2, 2, M(6033)}, {22, 0, 54}, {42, 7, M(6529)}, {3, 3, M(6033)}, {23, 0, 54}, {43, 9, M(6529)}, {4, 4, M(6033)}, {24, 0, 54}, {44, 10, M(6529)}, {5, 5, M(6033)}, {25, 0, 54}, {6, 6, M(6033)}, {26, 0, 54}, {46, 0, 37}, {7, 7, M(6033)}, {27, 0, 54}, {8, 8, M(6033)}, {28, 0, 54}};
+constexpr PatchEntry k34[] = {{0, 0, 75}, {1, 0, 76}, {2, 0, 77}, {3, 0, 78}, {4, 0, 122}, {5, 0, 71}, {11, 0, 83}, {12, 7, M(6038)}, {13, 0, 85}, {14, 8, M(6038)}, {21, 42, M(6529)}, {6, 0, M(6038)}, {7, 1, M(6038)}, {8, 5, M(6038)}, {9, 6, M(6038)}, {10, 2, M(6038)}};
 constexpr PatchEntry k36[] = {{4, 0, 79}, {5, 0, 80}, {6, 0, 234}};
 constexpr PatchEntry k60[] = {{1, 0, 72}, {2, 0, 72}, {3, 1, M(6543)}, {7, 19, M(6543)}};
 constexpr PatchEntry k63[] = {{0, 0, M(6032)}};
@@ -109,12 +109,23 @@ constexpr PatchEntry k98[] = {{0, 0, M(6530)}, {2, 0, M(6153)}, {3, 0, M(6152)}}
 constexpr PatchEntry k102[] = {{10, 0, M(6174)}, {30, 0, 10}, {50, 0, 5511}, {11, 0, M(6142)}, {31, 0, 21}, {51, 0, 5511}, {12, 0, M(6172)}, {32, 0, 32}, {52, 0, 5511}};
 constexpr PatchEntry k103[] = {{10, 0, M(6174)}, {30, 0, 10}, {50, 0, 5512}, {11, 0, M(6142)}, {31, 0, 21}, {51, 0, 5512}, {12, 0, M(6172)}, {32, 0, 32}, {52, 0, 5512}};
 constexpr PatchEntry k104[] = {{0, 0, M(6543)}, {2, 0, 114}, {4, 0, 115}, {5, 0, 116}, {6, 0, 117}, {8, 0, 176}, {11, 2, M(6543)}, {12, 0, 119}, {13, 0, 118}, {14, 0, 5655}, {15, 0, M(6098)}, {16, 0, M(6099)}};
-constexpr PatchEntry k105[] = {{0, 0, M(6170)}};
-constexpr PatchEntry k112[] = {{0, 0, M(6445)}};
-constexpr PatchEntry k114[] = {{0, 0, M(6446)}};
-constexpr PatchEntry k115[] = {{0, 0, M(6447)}};
-constexpr PatchEntry k116[] = {{0, 0, M(6260)}, {1, 0, M(6265)}, {2, 0, 81}, {4, 0, M(6300)}};
-constexpr PatchEntry k117[] = {{0, 0, M(6244)}};
+constexpr PatchEntry k105[] = {{0, 0, M(6170)}, {1, 2, M(6005)}, {2, 0, M(6078)}, {3, 2, M(6005)}, {5, 40, M(6529)}, {19, 0, M(6005)}, {20, 0, 5633}};
+constexpr PatchEntry k58[] = {{0, 1, M(6543)}, {20, 5, M(6005)}, {40, 0, 86}};
+constexpr PatchEntry k97[] = {{0, 0, 121}, {1, 14, M(6019)}};
+constexpr PatchEntry k99[] = {{10, 0, M(6174)}, {30, 0, 10}, {50, 0, 5513}, {11, 0, M(6142)}, {31, 0, 21}, {51, 0, 5513}, {12, 0, M(6172)}, {32, 0, 32}, {52, 0, 5513}};
+constexpr PatchEntry k100[] = {{10, 0, M(6174)}, {30, 0, 10}, {50, 0, 5514}, {11, 0, M(6142)}, {31, 0, 21}, {51, 0, 5514}, {12, 0, M(6172)}, {32, 0, 32}, {52, 0, 5514}};
+constexpr PatchEntry k101[] = {{0, 0, M(6543)}, {2, 0, 88}, {4, 0, 89}, {5, 0, 90}, {6, 0, 91}, {8, 0, 174}, {10, 0, 87}, {11, 2, M(6543)}, {12, 0, 93}, {13, 0, 92}, {15, 0, M(6100)}, {16, 0, M(6101)}};
+constexpr PatchEntry k106[] = {{0, 0, M(6294)}, {1, 0, M(6300)}, {2, 0, 94}, {3, 0, 94}};
+constexpr PatchEntry k107[] = {{0, 0, M(6226)}, {20, 0, 182}, {40, 0, 5500}, {1, 1, M(6226)}, {21, 0, 182}, {41, 0, 5501}};
+constexpr PatchEntry k108[] = {{0, 0, M(6035)}};
+constexpr PatchEntry k109[] = {{0, 11, M(6019)}, {1, 0, M(6102)}, {2, 0, M(6052)}, {3, 12, M(6019)}, {10, 0, M(6174)}, {30, 0, 10}, {50, 0, 5508}, {11, 0, M(6142)}, {31, 0, 21}, {51, 0, 5508}, {12, 0, M(6172)}, {32, 0, 32}, {52, 0, 5508}, {13, 0, M(6296)}, {33, 0, 104}, {53, 0, 5505}, {14, 0, M(6297)}, {34, 0, 113}, {54, 0, 5505}, {15, 0, M(6366)}, {35, 0, 41}, {55, 0, 5504}, {59, 3, M(6005)}, {60, 2, M(6005)}};
+constexpr PatchEntry k111[] = {{0, 0, M(6093)}, {56, 0, 178}, {59, 0, M(6005)}};
+constexpr PatchEntry k113[] = {{0, 13, M(6019)}, {59, 0, M(6005)}, {60, 2, M(6005)}};
+constexpr PatchEntry k112[] = {{0, 0, M(6445)}, {2, 0, M(6094)}, {3, 21, M(6019)}, {4, 0, M(6005)}, {5, 0, 82}, {7, 0, M(6008)}, {8, 1, M(6008)}, {10, 0, 179}, {11, 0, M(6543)}};
+constexpr PatchEntry k114[] = {{0, 0, M(6446)}, {2, 0, M(6123)}, {3, 0, 183}, {5, 0, 5511}, {7, 0, M(6008)}, {8, 1, M(6008)}, {11, 0, M(6543)}};
+constexpr PatchEntry k115[] = {{0, 0, M(6447)}, {2, 0, 209}, {3, 0, 208}, {4, 0, 5505}};
+constexpr PatchEntry k116[] = {{0, 0, M(6170)}, {1, 0, M(6265)}, {2, 0, 81}, {4, 0, M(6300)}};
+constexpr PatchEntry k117[] = {{0, 0, M(6244)}, {1, 7, M(6005)}, {2, 0, M(6078)}, {3, 2, M(6005)}, {5, 41, M(6529)}, {19, 0, M(6005)}};
 constexpr PatchEntry k118[] = {{0, 0, 5501}, {12, 0, M(6172)}, {32, 0, 32}, {52, 0, 5510}, {59, 0, 5500}};
 constexpr PatchEntry k119[] = {{0, 0, M(6109)}, {1, 5, M(6005)}, {2, 0, 193}};
 constexpr PatchEntry k120[] = {{0, 4, M(6019)}, {1, 0, M(6154)}, {59, 6, M(6005)}, {60, 1, M(6005)}, {10, 0, M(6174)}, {30, 0, 10}, {50, 0, 5509}, {11, 0, M(6142)}, {31, 0, 21}, {51, 0, 5509}, {12, 0, M(6172)}, {32, 0, 32}, {52, 0, 5509}};
@@ -133,7 +144,7 @@ constexpr PatchEntry k168[] = {{0, 0, M(6441)}, {1, 0, M(6442)}, {2, 0, M(6013)}
 
 const PatchRow kPatchTable[kPatchRowCount + 1] = {
     /*   0 */ row(6003), // Host_AudioIn
-    /*   1 */ row(6005, k1), // FixedValueToVolt: 0, 0.05, 0.1, 0.5, 1, -0.425 (middle C) and -0.5 V
+    /*   1 */ row(6005, k1), // FixedValueToVolt: 0, 0.5, 1, 0.1, 0.05, -0.425 (middle C), -0.5, 1.5 V
     /*   2 */ row(6008, k2), // FixedValueToINT_FLOAT: 0, 1 and 2 as events; "Midi Channel"
     /*   3 */ row(6491), // Host_Tempo
     /*   4 */ row(6523, k4), // Copy_Paste: "Melt:A Rnd" and the parameters it sets
@@ -190,7 +201,7 @@ const PatchRow kPatchTable[kPatchRowCount + 1] = {
     /*  55 */ row(6142, k55), // Level_ABxCxD: Lfo2 x "Lfo2 Subtle"
     /*  56 */ row(6543, k56), // Midi_to_Poly_Gen2: as listed for the voice allocator
     /*  57 */ groupBegin(20),
-    /*  58 */ row(6035), // GUI_Multi_ABxC
+    /*  58 */ row(6035, k58), // GUI_Multi_ABxC: key tracking, (key pitch - middle C) x "Filter Track"
     /*  59 */ row(6527, k59), // MPE_Switch: the 15 smoothed bend, pressure and CC74 streams; the voice's channel
     /*  60 */ row(6044, k60), // Glide_F: "Portamento (ms)" both ways, the voice's pitch and glide start
     /*  61 */ row(6296, k61), // HAHDSR_Env: Env1
@@ -229,25 +240,25 @@ const PatchRow kPatchTable[kPatchRowCount + 1] = {
     /*  94 */ row(6076, k94), // Adder: oscillator 2 level ("Osc2 Mix")
     /*  95 */ row(6121, k95), // Adder: logic threshold ("Logic Switch")
     /*  96 */ row(6530, k96), // Tarlix2_OSC_Combine: oscillators 1 and 2 by "Osc Mode"
-    /*  97 */ row(6078), // Adder
+    /*  97 */ row(6078, k97), // Adder: the limiters' gain, "Gain" + pressure
     /*  98 */ row(6170, k98), // Level_AxB_CD: source mix of combiner, sub-oscillator and noise
-    /*  99 */ row(6100), // Adder
-    /* 100 */ row(6101), // Adder
-    /* 101 */ row(6294), // HAHDSR_Env
+    /*  99 */ row(6100, k99), // Adder: LFOs aimed at "Filter - Attack"
+    /* 100 */ row(6101, k100), // Adder: LFOs aimed at "Filter - Decay"
+    /* 101 */ row(6294, k101), // HAHDSR_Env: the filter envelope
     /* 102 */ row(6098, k102), // Adder: LFOs aimed at "Amp - Attack"
     /* 103 */ row(6099, k103), // Adder: LFOs aimed at "Amp - Decay"
     /* 104 */ row(6300, k104), // HAHDSR_Env: the amplitude envelope
     /* 105 */ row(6260, k105), // Soft_Limiter: pre-filter limiter
-    /* 106 */ row(6226), // Dual_Level
-    /* 107 */ row(6102), // Adder
-    /* 108 */ row(6052), // Float_to_Volt
-    /* 109 */ row(6093), // Adder
-    /* 110 */ row(6445, k110), // Multi_Filter: as listed for the low-pass filter
-    /* 111 */ row(6094), // Adder
-    /* 112 */ row(6446, k112), // Multi_Filter: second low-pass
-    /* 113 */ row(6123), // Adder
-    /* 114 */ row(6447, k114), // Multi_Filter: high-pass
-    /* 115 */ row(6265, k115), // Saturation
+    /* 106 */ row(6226, k106), // Dual_Level: filter and amplitude envelopes x "Filter Env Level"
+    /* 107 */ row(6102, k107), // Adder: the envelope "Env Source" picks
+    /* 108 */ row(6052, k108), // Float_to_Volt: key tracking as a signal
+    /* 109 */ row(6093, k109), // Adder: low-pass cutoff, held within 0.1..1 V
+    /* 110 */ row(6445, k110), // Multi_Filter: the low-pass, "LPF Type" and "LPF Mode"
+    /* 111 */ row(6094, k111), // Adder: second low-pass cutoff, "Filter2 Offset (Semi)" below
+    /* 112 */ row(6446, k112), // Multi_Filter: second low-pass, one section, "Filter2 Active"
+    /* 113 */ row(6123, k113), // Adder: high-pass cutoff
+    /* 114 */ row(6447, k114), // Multi_Filter: high-pass (type 11), "HPF Res"
+    /* 115 */ row(6265, k115), // Saturation: curve 5, "Filter Drive %" and "Filter Saturation %"
     /* 116 */ row(6244, k116), // XMixVol: dry/filtered by "Filter %", times the amplitude envelope
     /* 117 */ row(6259, k117), // Soft_Limiter: post limiter
     /* 118 */ row(6097, k118), // Adder: the voice's volume, 1 + LFO 3 aimed at "Volume"

@@ -74,20 +74,19 @@ TEST_F(Instrument, WiringInsideAndAcrossTheVoiceGroup) {
         EXPECT_EQ(osc->inputSource[2], module(1));
         EXPECT_EQ(osc->inputs[2], module(1)->GetOutput(0));
     }
-    // Row 1's output 0 (0 V) feeds four inputs of the group (oscillator 1's sync source, the
-    // sub-oscillator's sync source and pulse width, the low-pass filter): one route each, made
-    // for voice 0.
-    ASSERT_EQ(module(1)->routeCount(0), 4);
+    // Row 1's output 0 (0 V) feeds nine inputs of the group (oscillator 1's sync source, the
+    // sub-oscillator's sync source and pulse width, the limiters' make-up switches, the two
+    // low-passes' third control and two cutoff floors): one route each, made for voice 0.
+    ASSERT_EQ(module(1)->routeCount(0), 9);
     const RouteRecord* r = module(1)->routes[0];
     EXPECT_EQ(r->destination, 78);
     EXPECT_EQ(r->next->destination, 57 + 30);
-    EXPECT_EQ(r->next->next->next->destination, 57 + 52);
     EXPECT_EQ(r->voiceCount, 20);
     EXPECT_EQ(r->voiceStride, 64);
-    // The allocator's gate output reaches every voice of its eleven rows (envelopes 1 and 2,
+    // The allocator's gate output reaches every voice of its fourteen rows (envelopes 1 and 2,
     // the LFO 3 fade-in and LFO 3, the HFO envelope and the HFO, the three oscillators, the
-    // amplitude envelope, the low-pass).
-    ASSERT_EQ(module(56)->routeCount(0), 11);
+    // filter and amplitude envelopes, the three filters).
+    ASSERT_EQ(module(56)->routeCount(0), 14);
     EXPECT_EQ(module(56)->routes[0]->voiceCount, 20);
     // The echo feedback re-wires: row 153 into row 146 input 1, row 157 into row 147 input 1.
     EXPECT_EQ(module(indexOfRow(146))->inputSource[1], module(indexOfRow(153)));

@@ -1,0 +1,477 @@
+#include "dsp/filter.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "engine/lookup_tables.h"
+#include "engine/qx_dsp_vst.h"
+
+namespace tarlix {
+
+namespace {
+
+// Compensation per section count (index = sections - 1): resonance scaling that keeps a
+// cascade's peak in reach of a single section's.
+constexpr float kT1[8] = {0.985f, 0.902f, 0.812f, 0.7415f, 0.687f, 0.645f, 0.6115f, 0.5845f};
+constexpr float kT2[8] = {0.985f, 0.907f, 0.817f, 0.746f, 0.688f, 0.649f, 0.617f, 0.59f};
+constexpr float kT3[8] = {0.95f, 0.456f, 0.323f, 0.26125f, 0.22515f, 0.20235f, 0.1862f, 0.1748f};
+constexpr float kT5[8] = {0.42f, 0.294f, 0.2506f, 0.231f, 0.21623f, 0.20594f, 0.19845f, 0.19257f};
+constexpr float kT7[8] = {1.0f, 0.754f, 0.682f, 0.6475f, 0.627f, 0.6138f, 0.6045f, 0.5975f};
+
+constexpr float kExpIndexPerVolt = 890.43475f; // 2048 table steps over -1..+1.3 V
+constexpr float kBiquadBound = 20.0f;          // output history beyond this is held here
+
+enum class Family { None, Biquad, TwoPole, Acid, Ladder };
+
+Family familyOf(int type) {
+    if ((type >= 1 && type <= 4) || type == QX_DSP_Multi_Filter::kHighPass) return Family::Biquad;
+    if (type >= 5 && type <= 8) return Family::TwoPole;
+    if (type == 9) return Family::Acid;
+    if (type == 10) return Family::Ladder;
+    return Family::None; // designs the instrument never selects pass the signal through
+}
+
+float interpolate(const float* table, float index) {
+    const int i = static_cast<int>(index);
+    return table[i] + (table[i + 1] - table[i]) * (index - static_cast<float>(i));
+}
+
+float clampResonance(float r) {
+    // Above 1 the damping of types A and the high-pass turns negative: an unstable filter.
+    return r > 0.0f ? (r < 1.0f ? r : 1.0f) : 0.0f;
+}
+
+bool constantOver(const float* p, int offset, int count) {
+    for (int i = offset + 1; i < offset + count; ++i)
+        if (p[i] != p[offset]) return false;
+    return true;
+}
+
+} // namespace
+
+QX_DSP_Multi_Filter::QX_DSP_Multi_Filter(ModuleContext* context, bool createdHeld)
+    : QX_ModuleBase(context, createdHeld) {
+    allocateOutputs(2);
+}
+
+double QX_DSP_Multi_Filter::cutoffHz(double volts) {
+    return 13.75 * std::pow(2.0, 10.0 * volts);
+}
+
+void QX_DSP_Multi_Filter::Prepare() {
+    tables_ = context->engine ? &context->engine->tables() : nullptr;
+    // Constants on the setting ports send no events: take them now (parameters as well, so
+    // the first block already runs the stored settings).
+    type_ = wholeInput(5, 0);
+    type_ = type_ < 0 ? 0 : (type_ > 47 ? 47 : type_);
+    const int extra = wholeInput(6, 0);
+    sections_ = extra < 0 ? 1 : (extra > 7 ? 8 : extra + 1);
+    exponential_ = wholeInput(7, 1) == 0;
+    coefficientRate_ = wholeInput(8, 1) != 0;
+    enableA_ = wholeInput(9, 1) != 0;
+    enableB_ = wholeInput(19, 0) != 0;
+    active_ = wholeInput(10, 1) != 0;
+    coefficientsValid_ = false;
+    Reset();
+    chooseMode();
+}
+
+void QX_DSP_Multi_Filter::Reset() {
+    std::memset(state_, 0, sizeof state_);
+    resetPending_ = false;
+}
+
+void QX_DSP_Multi_Filter::HandleEvent(const EventRecord& e, int) {
+    const int i = e.intValue;
+    switch (e.port) {
+    case 5: {
+        const int type = i < 0 ? 0 : (i > 47 ? 47 : i);
+        if (type != type_) resetPending_ = true;
+        type_ = type;
+        break;
+    }
+    case 6:
+        sections_ = i < 0 ? 1 : (i > 7 ? 8 : i + 1);
+        break;
+    case 7:
+        exponential_ = i == 0;
+        break;
+    case 8:
+        coefficientRate_ = i != 0;
+        break;
+    case 9:
+        enableA_ = i != 0;
+        break;
+    case 19:
+        enableB_ = i != 0;
+        break;
+    case 10:
+        if (i == 0) resetPending_ = true;
+        active_ = i != 0;
+        break;
+    case 11:
+        if (i > 0) resetPending_ = true;
+        return;
+    default:
+        return;
+    }
+    coefficientsValid_ = false;
+    chooseMode();
+}
+
+void QX_DSP_Multi_Filter::chooseMode() {
+    if (!enableA_ && !enableB_) {
+        if (mode_ != Mode::Zero) zeroLeft_ = blockSize;
+        resetPending_ = true;
+        mode_ = Mode::Zero;
+        return;
+    }
+    mode_ = active_ && familyOf(type_) != Family::None ? Mode::Filter : Mode::PassThrough;
+}
+
+float QX_DSP_Multi_Filter::tableIndex(float cutoff) const {
+    float index;
+    if (exponential_) {
+        index = (cutoff + 1.0f) * kExpIndexPerVolt; // the tables span -1..+1.3 V
+    } else {
+        // Linear scale: the control is fc / 10 Hz; held below 0.49 of the rate.
+        const float rate = static_cast<float>(tables_->rate);
+        float fc = cutoff * 10.0f;
+        fc = fc > 0.0f ? (fc < 0.49f * rate ? fc : 0.49f * rate) : 0.0f;
+        index = fc * 4096.0f / rate;
+    }
+    return index > 0.0f ? (index < 2047.999f ? index : 2047.999f) : 0.0f;
+}
+
+float QX_DSP_Multi_Filter::twoPoleFactor(float cutoff) const {
+    float p;
+    if (exponential_) {
+        float x = cutoff > -1.0f ? (cutoff < 1.3f ? cutoff : 1.3f) : -1.0f;
+        p = 2.0f * tables_->pitchIncrement(x);
+    } else {
+        p = cutoff * 20.0f / static_cast<float>(tables_->rate);
+    }
+    // At least w = pi p = 1e-4, so the four-pole design never divides by nearly zero.
+    constexpr float kMinimum = 1e-4f / 3.14159265f;
+    return p > kMinimum ? (p < 1.0f ? p : 1.0f) : kMinimum;
+}
+
+void QX_DSP_Multi_Filter::coefficientsAt(int j, float cutoff, float resonance) {
+    const float r = clampResonance(resonance);
+    const int t = sections_ - 1;
+    const float s = static_cast<float>(11 - sections_) * 0.1f, s2 = s * s;
+    const LookupTables& tb = *tables_;
+    switch (type_) {
+    case 1: { // "A": q = 1 / Q from the cotangent
+        const float idx = tableIndex(cutoff);
+        const float C = interpolate(exponential_ ? tb.filterCot : tb.circleCot, idx);
+        const float q = (1.01f - kT1[t] * r) * 1.5f;
+        const float n = 1.0f / (C * C + 1.0f + q * C);
+        coef_[0][j] = coef_[2][j] = n;
+        coef_[1][j] = 2.0f * n;
+        coef_[3][j] = 2.0f * (1.0f - C * C) * n;
+        coef_[4][j] = (1.0f - q * C + C * C) * n;
+        break;
+    }
+    case 2:
+    case 4: { // "B" and "D": the same design with two resonance curves
+        const float K = interpolate(exponential_ ? tb.filterTan : tb.circleTan, tableIndex(cutoff));
+        const float base = type_ == 2 ? kT3[t] * r + 0.9f : kT7[t] * r + 0.45f;
+        float Q = base * base;
+        Q *= Q;                 // ^4
+        if (type_ == 4) Q *= Q; // ^8
+        const float K2 = K * K;
+        const float n = 1.0f / (K2 + 1.0f + K / Q);
+        coef_[0][j] = coef_[2][j] = K2 * n;
+        coef_[1][j] = 2.0f * K2 * n;
+        coef_[3][j] = (2.0f * K2 - 2.0f) * n;
+        coef_[4][j] = (K2 + 1.0f - K / Q) * n;
+        break;
+    }
+    case 3: { // "C": from sine and cosine of the cutoff
+        const float idx = tableIndex(cutoff);
+        const float sn = interpolate(exponential_ ? tb.filterSin : tb.circleSin, idx);
+        const float cs = interpolate(exponential_ ? tb.filterCos : tb.circleCos, idx);
+        float d = kT5[t] * r + 1.0f;
+        d *= d;
+        d *= d;
+        d *= d; // ^8
+        const float alpha = sn / d;
+        const float g = 0.5f / (alpha + 1.0f);
+        coef_[0][j] = coef_[2][j] = (1.0f - cs) * g;
+        coef_[1][j] = (1.0f - cs) * 2.0f * g;
+        coef_[3][j] = -2.0f * cs * 2.0f * g;
+        coef_[4][j] = (1.0f - alpha) * 2.0f * g;
+        break;
+    }
+    case kHighPass: {
+        const float K = interpolate(exponential_ ? tb.filterTan : tb.circleTan, tableIndex(cutoff));
+        const float q = (1.01f - kT2[t] * r) * 1.5f;
+        const float n = 1.0f / (K * K + 1.0f + q * K);
+        coef_[0][j] = coef_[2][j] = n;
+        coef_[1][j] = -2.0f * n;
+        coef_[3][j] = 2.0f * (K * K - 1.0f) * n;
+        coef_[4][j] = (1.0f - q * K + K * K) * n;
+        break;
+    }
+    case 5:
+    case 6:
+    case 7:
+    case 8: { // two-pole stages: cutoff factor f and feedback k per stage
+        const float p = twoPoleFactor(cutoff);
+        const float u = 1.0f - p;
+        const float f = 1.0f - u * u * u;
+        coef_[0][j] = f;
+        if (type_ == 5) {
+            coef_[1][j] = (2.0f - f * f) * s2 * r;
+        } else if (type_ == 6) {
+            const float s6 = static_cast<float>(10 - sections_) * 0.1f;
+            coef_[1][j] = (2.0f - f) * s6 * s6 * r;
+        } else {
+            coef_[1][j] = (2.0f - f) * s2 * r;
+            const float f2 =
+                type_ == 7 ? f - 0.5f * f * (1.0f - f) : f + (1.0f - f) * s2 * r * 0.6667f;
+            coef_[2][j] = f2;
+            coef_[3][j] = (2.0f - f2) * s2 * r;
+        }
+        break;
+    }
+    case 9: { // "Acid": four poles with the feedback soft-clipped
+        const float w = 3.14159265f * twoPoleFactor(cutoff);
+        const float v = 2.0f * w + 1.0f, w2 = w * w, v2 = v * v, w4 = w2 * w2;
+        const float n = 1.0f / (2.0f * w4 - 4.0f * w2 * v2 + v2 * v2);
+        coef_[0][j] = w;
+        coef_[1][j] = w2 * w;
+        coef_[2][j] = w2 * v;
+        coef_[3][j] = (v2 - 2.0f * w2) * w;
+        coef_[4][j] = (v2 - 3.0f * w2) * v;
+        coef_[5][j] = n;
+        coef_[6][j] = 2.0f * w4 * n;
+        coef_[7][j] = v;
+        break;
+    }
+    case 10: { // "Milk": a four-stage ladder
+        const float p = twoPoleFactor(cutoff);
+        const float P = p + 0.55f * p * (1.0f - p);
+        coef_[0][j] = P;
+        coef_[1][j] = 2.0f * P - 1.0f;
+        coef_[2][j] = (1.0f - p) * (1.0f - p) * r * 4.5f;
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+// One set per sample when cutoff or resonance move within the call and the rate allows it;
+// otherwise one set from the call's first sample. False when nothing needs recomputing.
+bool QX_DSP_Multi_Filter::computeCoefficients(int offset, int count) {
+    const float* cut = inputs[2];
+    const float* res = inputs[3];
+    const bool cutBuffer = cut && inputSource[2], resBuffer = res && inputSource[3];
+    const bool moving = coefficientRate_ && ((cutBuffer && !constantOver(cut, offset, count)) ||
+                                             (resBuffer && !constantOver(res, offset, count)));
+    if (moving) {
+        for (int i = 0; i < count; ++i)
+            coefficientsAt(i, in(2, offset + i), in(3, offset + i));
+        perSampleCoefficients_ = true;
+        coefficientsValid_ = false;
+        return true;
+    }
+    const float c = in(2, offset), r = in(3, offset);
+    perSampleCoefficients_ = false;
+    if (coefficientsValid_ && c == lastCutoff_ && r == lastResonance_) return false;
+    coefficientsAt(0, c, r);
+    lastCutoff_ = c;
+    lastResonance_ = r;
+    coefficientsValid_ = true;
+    return true;
+}
+
+void QX_DSP_Multi_Filter::runBiquad(Section* st, const float* in, float* out, int offset,
+                                    int count) const {
+    const int step = perSampleCoefficients_ ? 1 : 0;
+    for (int k = 0; k < sections_; ++k) {
+        Section& z = st[k];
+        const float* src = k == 0 ? in : out;
+        float x1 = z.x1, x2 = z.x2;
+        double y1 = z.y1, y2 = z.y2;
+        for (int i = 0, j = 0; i < count; ++i, j += step) {
+            const float x = src[offset + i];
+            // Input products in single precision, the sum and the feedback in double.
+            const double y =
+                static_cast<double>(coef_[0][j] * x) + static_cast<double>(coef_[1][j] * x1) +
+                static_cast<double>(coef_[2][j] * x2) - static_cast<double>(coef_[3][j]) * y1 -
+                static_cast<double>(coef_[4][j]) * y2 + 1e-18;
+            x2 = x1;
+            x1 = x;
+            y2 = y1;
+            y1 = y;
+            out[offset + i] = static_cast<float>(y);
+        }
+        z.x1 = x1;
+        z.x2 = x2;
+        z.y1 = y1;
+        z.y2 = y2;
+    }
+}
+
+void QX_DSP_Multi_Filter::runTwoPole(Section* st, const float* in, float* out, int offset,
+                                     int count) const {
+    const int step = perSampleCoefficients_ ? 1 : 0;
+    const bool pair = type_ != 5, twoSets = type_ == 7 || type_ == 8;
+    for (int k = 0; k < sections_; ++k) {
+        Section& z = st[k];
+        const float* src = k == 0 ? in : out;
+        float a = z.s[0], b = z.s[1], c = z.s[2], d = z.s[3];
+        for (int i = 0, j = 0; i < count; ++i, j += step) {
+            const float g = coef_[0][j], fb = coef_[1][j];
+            a = a + ((src[offset + i] - a) + (a - b) * fb) * g + 1e-16f;
+            b = b + (a - b) * g;
+            float y = b;
+            if (pair) {
+                const float g2 = twoSets ? coef_[2][j] : g, fb2 = twoSets ? coef_[3][j] : fb;
+                c = c + ((b - c) + (c - d) * fb2) * g2 - 1e-16f;
+                d = d + (c - d) * g2;
+                y = d;
+            }
+            out[offset + i] = y;
+        }
+        z.s[0] = a;
+        z.s[1] = b;
+        z.s[2] = c;
+        z.s[3] = d;
+    }
+}
+
+void QX_DSP_Multi_Filter::runAcid(Section* st, const float* in, float* out, int offset,
+                                  int count) const {
+    const int step = perSampleCoefficients_ ? 1 : 0;
+    const float k = acidResonance_, gain = 0.5f * k + 1.666f;
+    for (int n = 0; n < sections_; ++n) {
+        Section& z = st[n];
+        const float* src = n == 0 ? in : out;
+        float s0 = z.s[0], s1 = z.s[1], s2 = z.s[2], s3 = z.s[3], zz = z.s[4];
+        for (int i = 0, j = 0; i < count; ++i, j += step) {
+            const float w = coef_[0][j], v = coef_[7][j], G = coef_[6][j];
+            const float u =
+                (s0 * coef_[1][j] + s1 * coef_[2][j] + s2 * coef_[3][j] + s3 * coef_[4][j]) *
+                coef_[5][j];
+            const float zNew = u - zz;
+            const float xin = src[offset + i];
+            float x = xin + (xin * G + zNew) * (-(k / (k * G + 1.0f)));
+            x = x / (std::fabs(x) + 1.0f);
+            const float y = G * x + u;
+            out[offset + i] = gain * y;
+            zz = y - (G * x + zNew);
+            const float t1 = (v * y - s3) / w;
+            const float t2 = (v * t1 - w * y - s2) / w;
+            const float t3 = (v * t2 - w * t1 - s1) / w;
+            s0 += (x - t3 + t2) * 4.0f * w;
+            s1 += (t3 - 2.0f * t2 + t1) * 2.0f * w;
+            s2 += (t2 - 2.0f * t1 + y) * 2.0f * w;
+            s3 += (t1 - 2.0f * y) * 2.0f * w;
+        }
+        z.s[0] = s0;
+        z.s[1] = s1;
+        z.s[2] = s2;
+        z.s[3] = s3;
+        z.s[4] = zz;
+    }
+}
+
+void QX_DSP_Multi_Filter::runLadder(Section* st, const float* in, float* out, int offset,
+                                    int count) const {
+    const int step = perSampleCoefficients_ ? 1 : 0;
+    constexpr float kClip = 1.41421356f; // the cubic turns back above sqrt 2
+    for (int n = 0; n < sections_; ++n) {
+        Section& z = st[n];
+        const float* src = n == 0 ? in : out;
+        float xp = z.s[0], y1 = z.s[1], y2 = z.s[2], y3 = z.s[3], y4 = z.s[4];
+        for (int i = 0, j = 0; i < count; ++i, j += step) {
+            const float P = coef_[0][j], k = coef_[1][j], R = coef_[2][j];
+            const float x = src[offset + i] - R * y4;
+            const float n1 = (x + xp) * P - k * y1;
+            const float n2 = (n1 + y1) * P - k * y2;
+            const float n3 = (n2 + y2) * P - k * y3;
+            float n4 = (n3 + y3) * P - k * y4;
+            n4 = n4 > kClip ? kClip : (n4 < -kClip ? -kClip : n4);
+            n4 = n4 - n4 * n4 * n4 * 0.1666666f;
+            y1 = n1;
+            y2 = n2;
+            y3 = n3;
+            y4 = n4;
+            xp = x;
+            out[offset + i] = n4;
+        }
+        z.s[0] = xp;
+        z.s[1] = y1;
+        z.s[2] = y2;
+        z.s[3] = y3;
+        z.s[4] = y4;
+    }
+}
+
+// A biquad's output history beyond +-20 is held there, so an unstable corner saturates
+// instead of overflowing; a state that is no longer finite starts again from silence.
+void QX_DSP_Multi_Filter::keepStatesBounded(int channels) {
+    for (int c = 0; c < channels; ++c)
+        for (int k = 0; k < sections_; ++k) {
+            Section& z = state_[c][k];
+            z.y1 =
+                z.y1 > kBiquadBound ? kBiquadBound : (z.y1 < -kBiquadBound ? -kBiquadBound : z.y1);
+            z.y2 =
+                z.y2 > kBiquadBound ? kBiquadBound : (z.y2 < -kBiquadBound ? -kBiquadBound : z.y2);
+            bool finite = std::isfinite(z.y1) && std::isfinite(z.y2) && std::isfinite(z.x1) &&
+                          std::isfinite(z.x2);
+            for (float v : z.s)
+                finite = finite && std::isfinite(v) && std::fabs(v) < 1e6f;
+            if (!finite) z = Section{};
+        }
+}
+
+void QX_DSP_Multi_Filter::Render(int offset, int count) {
+    const bool stereo = inputs[1] && inputSource[1];
+    const int channels = stereo ? 2 : 1;
+    const size_t bytes = sizeof(float) * static_cast<size_t>(count);
+    if (resetPending_) Reset();
+    if (!inputs[0] || !inputSource[0] || mode_ == Mode::Zero) {
+        for (int c = 0; c < 2; ++c)
+            std::memset(outputs[c] + offset, 0, bytes);
+        zeroLeft_ -= count;
+        if (!inputs[0] || !inputSource[0] || zeroLeft_ < 0) Sleep(offset, count);
+        return;
+    }
+    if (mode_ == Mode::PassThrough || !tables_) {
+        for (int c = 0; c < channels; ++c)
+            std::memcpy(outputs[c] + offset, inputs[c] + offset, bytes);
+        return;
+    }
+    computeCoefficients(offset, count);
+    const Family family = familyOf(type_);
+    if (family == Family::Acid) acidResonance_ = 20.0f * clampResonance(in(3, offset));
+    for (int c = 0; c < channels; ++c) {
+        switch (family) {
+        case Family::Biquad:
+            runBiquad(state_[c], inputs[c], outputs[c], offset, count);
+            break;
+        case Family::TwoPole:
+            runTwoPole(state_[c], inputs[c], outputs[c], offset, count);
+            break;
+        case Family::Acid:
+            runAcid(state_[c], inputs[c], outputs[c], offset, count);
+            break;
+        case Family::Ladder:
+            runLadder(state_[c], inputs[c], outputs[c], offset, count);
+            break;
+        case Family::None:
+            break;
+        }
+        // A non-finite sample never leaves the filter.
+        for (int i = offset; i < offset + count; ++i)
+            if (!std::isfinite(outputs[c][i])) outputs[c][i] = 0.0f;
+    }
+    keepStatesBounded(channels);
+}
+
+} // namespace tarlix
