@@ -20,6 +20,7 @@ constexpr float kT7[8] = {1.0f, 0.754f, 0.682f, 0.6475f, 0.627f, 0.6138f, 0.6045
 
 constexpr float kExpIndexPerVolt = 890.43475f; // 2048 table steps over -1..+1.3 V
 constexpr float kBiquadBound = 20.0f;          // output history beyond this is held here
+constexpr float kSoftCeiling = 4.0f;           // output above bends towards twice this
 
 enum class Family { None, Biquad, TwoPole, Acid, Ladder };
 
@@ -467,9 +468,19 @@ void QX_DSP_Multi_Filter::Render(int offset, int count) {
         case Family::None:
             break;
         }
-        // A non-finite sample never leaves the filter.
-        for (int i = offset; i < offset + count; ++i)
-            if (!std::isfinite(outputs[c][i])) outputs[c][i] = 0.0f;
+        // A non-finite sample never leaves the filter, and neither does the burst a swept
+        // resonant cascade can build up against its history clamp: above 4 (+12 dBFS) the
+        // output bends softly towards 8. The recursion itself keeps the unbent values.
+        for (int i = offset; i < offset + count; ++i) {
+            float& y = outputs[c][i];
+            if (!std::isfinite(y)) y = 0.0f;
+            const float m = std::fabs(y);
+            if (m > kSoftCeiling) {
+                const float over = m - kSoftCeiling;
+                const float bent = kSoftCeiling + over / (1.0f + over / kSoftCeiling);
+                y = y < 0.0f ? -bent : bent;
+            }
+        }
     }
     keepStatesBounded(channels);
 }
