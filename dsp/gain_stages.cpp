@@ -14,7 +14,7 @@ QX_DSP_FadeIn::QX_DSP_FadeIn(ModuleContext* context, bool createdHeld)
 
 void QX_DSP_FadeIn::Prepare() {
     gain_ = 1.0f;
-    step_ = 0.0f;
+    position_ = length_ = 0.0;
     enabled_ = true;
     settle_.stop();
 }
@@ -27,13 +27,9 @@ void QX_DSP_FadeIn::HandleEvent(const EventRecord& e, int) {
         const float volts = inputs[3] ? finiteOr(in(3, 0), 0.0f) : fadeVolts_;
         // 0.1 V per millisecond: the ramp lasts volts x rate x 0.01 samples.
         const double samples = static_cast<double>(volts) * sampleRate() * 0.01;
-        if (samples >= 1.0) {
-            gain_ = 0.0f;
-            step_ = static_cast<float>(1.0 / samples);
-        } else {
-            gain_ = 1.0f;
-            step_ = 0.0f;
-        }
+        position_ = 0.0;
+        length_ = samples >= 1.0 ? samples : 0.0;
+        gain_ = samples >= 1.0 ? 0.0f : 1.0f;
         return;
     }
     case 3:
@@ -55,14 +51,20 @@ void QX_DSP_FadeIn::Render(int offset, int count) {
             std::memset(out + offset, 0, sizeof(float) * static_cast<size_t>(count));
             continue;
         }
+        double at = position_;
         float g = gain_;
         for (int i = offset; i < offset + count; ++i) {
             out[i] = in(c, i) * g;
-            if (g < 1.0f) g = std::fmin(1.0f, g + step_);
+            if (g < 1.0f) {
+                at += 1.0;
+                g = at >= length_ ? 1.0f : static_cast<float>(at / length_);
+            }
         }
-        if (c == (stereo ? 1 : 0)) gain_ = g;
+        if (c == (stereo ? 1 : 0)) {
+            gain_ = g;
+            position_ = at;
+        }
     }
-    if (gain_ >= 1.0f) step_ = 0.0f;
     const bool constant = !enabled_ || (!inputSource[0] && !(stereo && inputSource[1]));
     if (!constant || gain_ < 1.0f) return;
     if (!settle_.active()) settle_.start(blockSize);

@@ -30,7 +30,9 @@ class QX_DSP_FadeIn : public QX_ModuleBase {
     float gain() const { return gain_; }
 
   private:
-    float gain_ = 1.0f, step_ = 0.0f, fadeVolts_ = 0.0f;
+    // The gain is position / length, counted in samples, so a long ramp ends on time.
+    float gain_ = 1.0f, fadeVolts_ = 0.0f;
+    double position_ = 0.0, length_ = 0.0;
     bool enabled_ = true;
     Settling settle_;
 };

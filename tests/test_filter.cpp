@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "dsp/filter.h"
+#include "dsp/gain_stages.h"
 #include "dsp/shapers.h"
 #include "engine/qx_dsp_vst.h"
 #include "tests/spectrum.h"
@@ -37,12 +38,14 @@ class Feeder : public QX_ModuleBase {
 
 constexpr int kBlock = 64;
 bool gSweptCutoff = false;
+bool gFadeIn = false; // the stage under test: the filter, or a fade-in
 
 int filterGraph(QX_DSP_VST& e) {
     ModuleContext& c = e.context();
     auto* feeder = new Feeder(&c, false); // a module takes its index from the build count
     c.modules[c.buildCount++] = feeder;
-    auto* filter = new QX_DSP_Multi_Filter(&c, false);
+    QX_ModuleBase* filter = gFadeIn ? static_cast<QX_ModuleBase*>(new QX_DSP_FadeIn(&c, false))
+                                    : new QX_DSP_Multi_Filter(&c, false);
     c.modules[c.buildCount++] = filter;
     filter->SetInput(0, feeder->GetOutput(0));
     filter->inputSource[0] = feeder;
@@ -56,23 +59,24 @@ int filterGraph(QX_DSP_VST& e) {
 struct Rig {
     QX_DSP_VST fx{host};
     float cutoff = 0.5f, resonance = 0.0f;
-    Rig(float rate, int type, int sections, bool swept = false) {
+    Rig(float rate, int type, int sections, bool swept = false, bool fadeIn = false) {
         gSweptCutoff = swept;
+        gFadeIn = fadeIn;
         fx.setGraphBuilder(filterGraph);
         fx.setSampleRate(rate);
         fx.setBlockSize(kBlock);
         fx.resume();
-        if (!swept) filter().SetInput(2, &cutoff);
-        filter().SetInput(3, &resonance);
-        post(7, 0); // exponential cutoff, as the instrument runs it
-        post(5, type);
-        post(6, sections - 1);
+        if (!fadeIn) {
+            if (!swept) filter().SetInput(2, &cutoff);
+            filter().SetInput(3, &resonance);
+            post(7, 0); // exponential cutoff, as the instrument runs it
+            post(5, type);
+            post(6, sections - 1);
+        }
         run(std::vector<float>(kBlock, 0.0f));
     }
     Feeder& feeder() { return *static_cast<Feeder*>(fx.context().modules[0]); }
-    QX_DSP_Multi_Filter& filter() {
-        return *static_cast<QX_DSP_Multi_Filter*>(fx.context().modules[1]);
-    }
+    QX_ModuleBase& filter() { return *fx.context().modules[1]; }
     void post(int port, int value) {
         filter().PostEvent(fx.clock(), port, 0, value, 0.0f, nullptr);
     }
@@ -385,4 +389,41 @@ TEST(Filter, NonFiniteInputIsForgotten) {
             tail = std::fmax(tail, std::fabs(out[i]));
         EXPECT_GT(tail, 0.01f) << kTypeNames[type]; // sounding again
     }
+}
+
+// Pan and mix laws at the centre and the ends, the "Filter %" wet shares, and positions beyond
+// the ends held there.
+TEST(GainStages, MixLawsAndFilterShares) {
+    EXPECT_FLOAT_EQ(MixLaw::of(0, 0.0f).a, 0.5f);
+    EXPECT_FLOAT_EQ(MixLaw::of(0, 0.0f).b, 0.5f);
+    EXPECT_FLOAT_EQ(MixLaw::of(1, 0.0f).a, 0.75f);
+    EXPECT_FLOAT_EQ(MixLaw::of(1, 0.0f).b, 0.75f);
+    for (int law : {0, 1}) {
+        EXPECT_FLOAT_EQ(MixLaw::of(law, -0.5f).a, 1.0f);
+        EXPECT_FLOAT_EQ(MixLaw::of(law, 0.5f).b, 1.0f);
+        EXPECT_FLOAT_EQ(MixLaw::of(law, 2.3f).a, 0.0f); // a pan sum beyond the end: held
+        EXPECT_FLOAT_EQ(MixLaw::of(law, -7.0f).b, 0.0f);
+        EXPECT_FLOAT_EQ(MixLaw::of(law, NAN).b, 0.0f);
+    }
+    // "100%,87%,75%,62%,50%,37%,25%": mix values 0.5 down to -0.25 in steps of 0.125.
+    const float wet[] = {1.0f, 0.875f, 0.75f, 0.625f, 0.5f, 0.375f, 0.25f};
+    for (int k = 0; k < 7; ++k) {
+        const MixLaw g = MixLaw::of(0, 0.5f - 0.125f * static_cast<float>(k));
+        EXPECT_FLOAT_EQ(g.b, wet[k]);
+        EXPECT_FLOAT_EQ(g.a + g.b, 1.0f);
+    }
+}
+
+// The LFO intro: "Intro (s)" 10 s (1000 V at 0.1 V per ms) ramps linearly over 441000
+// samples at 44.1 kHz, restarted by each trigger.
+TEST(GainStages, FadeInRampsOverItsTime) {
+    Rig rig(44100.0f, 0, 1, false, true);
+    rig.filter().PostEvent(rig.fx.clock(), 3, 0, 10000, 1000.0f, nullptr);
+    rig.filter().PostEvent(rig.fx.clock(), 2, 0, 1, 1.0f, nullptr);
+    std::vector<float> out = rig.run(std::vector<float>(441000 + 640, 1.0f));
+    EXPECT_NEAR(out[220500], 0.5f, 1e-3f);
+    EXPECT_LT(out[441000 - 64], 1.0f);
+    EXPECT_EQ(out[441000 + 64], 1.0f);
+    for (size_t i = 1; i < 441000; i += 997)
+        ASSERT_NEAR(out[i] - out[i - 1], 1.0f / 441000.0f, 1e-6f);
 }

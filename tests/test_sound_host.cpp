@@ -644,3 +644,62 @@ TEST(SoundHost, PanTrackingAndTheVolumeTarget) {
         EXPECT_NEAR(hi / lo, 3.0, 0.05) << "LFO on engine value " << o.on;
     }
 }
+
+namespace {
+// Amplitude of the harmonic at hz over whole periods of a steady note.
+double amplitudeAt(const std::vector<float>& s, size_t from, size_t length, double hz,
+                   double rate) {
+    double re = 0.0, im = 0.0;
+    for (size_t i = from; i < from + length; ++i) {
+        const double a = 2.0 * M_PI * hz * static_cast<double>(i) / rate;
+        re += s[i] * std::cos(a);
+        im += s[i] * std::sin(a);
+    }
+    return 2.0 * std::sqrt(re * re + im * im) / static_cast<double>(length);
+}
+} // namespace
+
+// The low-pass through the whole voice: an A1 saw's harmonics with the cutoff at "LPF Cutoff"
+// 50 (440 Hz) and 40 (220 Hz), against the same note with the filter wide open; type A's
+// -3 dB corner sits at 0.93 of the cutoff (its damping at the lowest resonance), within a
+// quarter semitone.
+TEST(SoundHost, LowPassCornerFollowsLpfCutoff) {
+    const double rate = 48000.0, f0 = 55.0;
+    auto render = [&](float cutoff) {
+        Voice v(static_cast<float>(rate));
+        v.set(kOsc1Wave, 1.0f / 14.0f); // Saw
+        v.set(kOsc1Mix, 0.5f);
+        v.set(82, 0.0f);   // "LPF Type" A
+        v.set(180, 1.0f);  // "LPF Mode" 12dB
+        v.set(84, 0.0f);   // "LPF Resonance"
+        v.set(85, 0.0f);   // "HPF Cutoff" at its floor
+        v.set(81, 0.0f);   // "Filter %" 100
+        v.set(94, 0.0f);   // "Filter Env Level"
+        v.set(86, 0.5f);   // "Filter Track" 0
+        v.set(208, 0.0f);  // "Filter Saturation %"
+        v.set(83, cutoff); // "LPF Cutoff"
+        v.render(0.05);
+        v.midi(0x90, 33, 100);
+        return v.render(1.3);
+    };
+    const std::vector<float> open = render(1.0f);
+    for (float knob : {0.5f, 0.4f}) {
+        const double fc = 13.75 * std::pow(2.0, knob * 10.0);
+        const std::vector<float> s = render(knob);
+        const size_t from = 14400, length = 48000; // 55 whole periods
+        double previous = 0.0, pass = 0.0, corner = 0.0;
+        for (int n = 1; n < 40 && corner == 0.0; ++n) {
+            const double h = amplitudeAt(s, from, length, n * f0, rate) /
+                             amplitudeAt(open, from, length, n * f0, rate);
+            if (n == 1) pass = h;
+            const double target = pass / std::sqrt(2.0);
+            if (n > 1 && h < target) {
+                const double t = (previous - target) / (previous - h);
+                corner =
+                    f0 * std::exp2(std::log2(n - 1.0) + t * (std::log2(n) - std::log2(n - 1.0)));
+            }
+            previous = h;
+        }
+        EXPECT_NEAR(12.0 * std::log2(corner / (0.930 * fc)), 0.0, 0.25) << knob;
+    }
+}
