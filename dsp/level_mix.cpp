@@ -70,11 +70,23 @@ void QX_DSP_Adder::compute(int offset, int count) {
         std::memset(out + offset, 0, sizeof(float) * static_cast<size_t>(count));
         return;
     }
+    // A sleeping source holds a constant buffer: add it once, not per sample.
+    float base = constant_;
+    const float* live[16];
+    int n = 0;
+    for (int j = 0; j < listLength_; ++j) {
+        const int k = list_[j];
+        const QX_ModuleBase* source = inputSource[k];
+        if (source && (source->status() & kStatusAsleep))
+            base += inputs[k][offset];
+        else
+            live[n++] = inputs[k];
+    }
     const float lo = inputs[59] ? in(59, 0) : -1000.0f, hi = inputs[60] ? in(60, 0) : 1000.0f;
     for (int i = offset; i < offset + count; ++i) {
-        float v = constant_;
-        for (int n = 0; n < listLength_; ++n)
-            v += inputs[list_[n]][i];
+        float v = base;
+        for (int m = 0; m < n; ++m)
+            v += live[m][i];
         out[i] = clamped_ ? (v < lo ? lo : (v > hi ? hi : v)) : v;
     }
 }
