@@ -427,3 +427,35 @@ TEST(GainStages, FadeInRampsOverItsTime) {
     for (size_t i = 1; i < 441000; i += 997)
         ASSERT_NEAR(out[i] - out[i - 1], 1.0f / 441000.0f, 1e-6f);
 }
+
+// A stereo instance (input 1 wired) keeps the two channels' states apart: the left output is
+// the mono filter's output of the left input, and silence on the right stays silence.
+TEST(Filter, StereoChannelsKeepSeparateStates) {
+    std::vector<float> left(8192);
+    uint32_t seed = 7;
+    for (float& x : left) {
+        seed = seed * 1664525u + 1013904223u;
+        x = static_cast<float>(static_cast<int32_t>(seed)) * 2e-10f;
+    }
+    Rig mono(48000.0f, 1, 2);
+    mono.resonance = 0.8f;
+    const std::vector<float> expected = mono.run(left);
+    Rig stereo(48000.0f, 1, 2);
+    stereo.resonance = 0.8f;
+    QX_ModuleBase& f = stereo.filter();
+    f.SetInput(1, stereo.feeder().GetOutput(1));
+    f.inputSource[1] = &stereo.feeder();
+    Feeder& feed = stereo.feeder();
+    feed.audio = left;
+    feed.control.assign(left.size(), 0.0f); // the right input: silence
+    feed.at = 0;
+    std::vector<float> l(kBlock), r(kBlock);
+    float* outs[2] = {l.data(), r.data()};
+    for (size_t b = 0; b < left.size() / kBlock; ++b) {
+        stereo.fx.processReplacing(nullptr, outs, kBlock);
+        for (int i = 0; i < kBlock; ++i) {
+            ASSERT_EQ(f.GetOutput(0)[i], expected[b * kBlock + static_cast<size_t>(i)]);
+            ASSERT_LT(std::fabs(f.GetOutput(1)[i]), 1e-15f); // the 1e-18 offsets, nothing more
+        }
+    }
+}

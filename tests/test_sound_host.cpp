@@ -703,3 +703,25 @@ TEST(SoundHost, LowPassCornerFollowsLpfCutoff) {
         EXPECT_NEAR(12.0 * std::log2(corner / (0.930 * fc)), 0.0, 0.25) << knob;
     }
 }
+
+// "Gain" at its top drives the post limiter into its knee: a loud voice never passes the
+// ceiling (1.5 + 0.1) x make-up 0.650, which the centre pan halves on each side.
+TEST(SoundHost, PostLimiterHoldsTheVoiceBelowItsCeiling) {
+    Voice v(48000);
+    v.set(kOsc1Wave, 1.0f / 14.0f); // Saw
+    v.set(kOsc1Mix, 1.0f);
+    v.set(kOsc2Mix, 1.0f);
+    v.set(kSubMix, 1.0f);
+    v.set(kNoiseMix, 1.0f);
+    v.set(121, 1.0f); // "Gain" 100: G = 10
+    v.set(181, 0.0f); // "Gain Mode" Post
+    v.set(123, 1.0f); // "Master Volume %"
+    v.set(122, 0.5f); // "Master Pan" centre
+    v.set(81, 0.0f);  // "Filter %" 100
+    v.midi(0x90, 45, 127);
+    auto [l, r] = v.peaks(1.0);
+    const float ceiling = (1.5f + 0.1f) * 0.650f * 0.5f;
+    EXPECT_LE(l, ceiling * 1.001f);
+    EXPECT_LE(r, ceiling * 1.001f);
+    EXPECT_GT(l, 0.8f * ceiling); // driven well into the knee
+}
