@@ -1,11 +1,10 @@
 // The instrument's patch table: every module in processing order, where each input comes from
 // and which parameters it is bound to. Rows 58..121 are the voice group, made once per voice.
-// Entries of a row come from the module's own description and the signal flow. The voice's
-// source path is wired (keys, glide, pitch sums, three oscillators, combiner, source mix, the
-// amplitude envelope, panner) and runs through stand-in stages where filters, limiters and
-// equalisers will be; the effects between the voice sum and the final stage are not yet in the
-// path. Code 6152 names two rows (80 and 90); a source of 6152
-// always means row 90.
+// Entries of a row come from the module's own description and the signal flow. The voice is
+// wired from the keys to the voice sum (sources, modulation sums, limiters, filters,
+// saturation, amplitude, pan); the effects between the voice sum and the final stage are not
+// yet in the path, and the equaliser engines there pass the signal through. Code 6152 names
+// two rows (80 and 90); a source of 6152 always means row 90.
 #include "engine/patch_table.h"
 
 namespace tarlix {
