@@ -19,22 +19,27 @@ intptr_t host(vst::AEffect*, int32_t op, int32_t, intptr_t, void*, float) {
 
 constexpr int kBlock = 256;
 
-// Output 0: noise; output 1: a cutoff sweeping 0.4..0.8 V.
+bool gDecaying = false;
+
+// Output 0: noise (or noise decaying by 1 dB every 1000 samples, restarting every 10 s so the
+// filter states pass through the subnormal range again and again); output 1: a cutoff
+// sweeping 0.4..0.8 V.
 class Signals : public QX_ModuleBase {
   public:
     explicit Signals(ModuleContext* c) : QX_ModuleBase(c, false) { allocateOutputs(2); }
     void Render(int offset, int count) override {
         for (int i = offset; i < offset + count; ++i) {
             seed_ = seed_ * 1664525u + 1013904223u;
-            outputs[0][i] = static_cast<float>(static_cast<int32_t>(seed_)) * 2.3e-10f;
+            if (gDecaying) level_ = ++n_ % 480000 == 0 ? 2.3e-10f : level_ * 0.999885f;
+            outputs[0][i] = static_cast<float>(static_cast<int32_t>(seed_)) * level_;
             cutoff_ = cutoff_ > 0.8f ? 0.4f : cutoff_ + 2e-6f;
             outputs[1][i] = cutoff_;
         }
     }
 
   private:
-    uint32_t seed_ = 1;
-    float cutoff_ = 0.4f;
+    uint32_t seed_ = 1, n_ = 0;
+    float cutoff_ = 0.4f, level_ = 2.3e-10f;
 };
 
 int filterGraph(QX_DSP_VST& e) {
@@ -46,8 +51,10 @@ int filterGraph(QX_DSP_VST& e) {
 
 float gCutoff = 0.6f, gResonance = 0.5f;
 
-// Args: type, sections, cutoff (0 static, 1 per-sample coefficients, 2 per-call coefficients).
+// Args: type, sections, cutoff (0 static, 1 per-sample coefficients, 2 per-call coefficients),
+// input (0 steady noise, 1 decaying noise).
 void FilterOutput(benchmark::State& state) {
+    gDecaying = state.range(3) != 0;
     QX_DSP_VST fx(host);
     fx.setGraphBuilder(filterGraph);
     fx.setSampleRate(48000);
@@ -77,6 +84,7 @@ void FilterOutput(benchmark::State& state) {
                            benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(FilterOutput)
-    ->ArgsProduct({{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, {1, 2}, {0, 1, 2}}); // 0: pass-through
+    ->ArgsProduct({{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, {1, 2}, {0, 1, 2}, {0}}) // 0: pass
+    ->ArgsProduct({{1, 5, 9, 10, 11}, {2}, {0}, {1}});
 
 } // namespace

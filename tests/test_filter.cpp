@@ -459,3 +459,23 @@ TEST(Filter, StereoChannelsKeepSeparateStates) {
         }
     }
 }
+
+// Controls far outside their range (cutoff beyond the tables or above the rate on the linear
+// scale, resonance beyond 1, not a number) give finite, bounded output in every design.
+TEST(Filter, OutOfRangeControlsAreHeldInside) {
+    std::vector<float> in(2048);
+    for (size_t i = 0; i < in.size(); ++i)
+        in[i] = 0.5f * static_cast<float>(std::sin(0.3 * static_cast<double>(i)));
+    for (int type = 1; type <= 11; ++type)
+        for (int linear : {0, 1})
+            for (float cutoff : {-10.0f, 1.5f, 10.0f, 1e6f, NAN})
+                for (float resonance : {-1.0f, 3.0f, NAN}) {
+                    Rig rig(44100.0f, type, 2);
+                    rig.post(7, linear);
+                    rig.cutoff = cutoff;
+                    rig.resonance = resonance;
+                    for (float x : rig.run(in))
+                        ASSERT_TRUE(std::isfinite(x) && std::fabs(x) <= 8.0f)
+                            << kTypeNames[type] << " cutoff " << cutoff << " r " << resonance;
+                }
+}
