@@ -209,6 +209,23 @@ TEST(SoundHost, PitchBendFollowsTheBendDepth) {
 }
 
 namespace {
+// The knobs of an LFO section, by engine value.
+struct LfoKnobs {
+    int on, shape, target, sync, rate, depth, subtle;
+};
+constexpr LfoKnobs kLfo1{6, 8, 10, 13, 11, 15, 16}, kLfo3{28, 30, 32, 35, 33, 37, 38};
+
+// The LFO on, as a pulse at its own rate aimed at a target; "Subtle" scales the depth by 0.1.
+void pulseLfo(Voice& v, const LfoKnobs& o, float target, float depth, bool subtle) {
+    v.set(o.on, 1.0f);
+    v.set(o.shape, 2.0f / 11.0f); // Pulse
+    v.set(o.target, target);
+    v.set(o.sync, 1.0f); // its own rate
+    v.set(o.rate, 0.3f);
+    v.set(o.depth, depth);
+    v.set(o.subtle, subtle ? 1.0f : 0.0f);
+}
+
 // Lowest and highest pitch of A4, in cents, over 0.1 s windows of a held note.
 std::pair<double, double> pitchSwing(Voice& v, double seconds) {
     v.midi(0x90, 69, 100);
@@ -230,13 +247,7 @@ std::pair<double, double> pitchSwing(Voice& v, double seconds) {
 // apart ("Lfo1 Subtle" on: depth x 0.1).
 TEST(SoundHost, Lfo1MovesThePitchOfEveryVoice) {
     Voice v(48000);
-    v.set(6, 1.0f);         // "Lfo1 On/Off"
-    v.set(8, 2.0f / 11.0f); // Pulse
-    v.set(10, 0.0f);        // "Main Pitch"
-    v.set(13, 1.0f);        // "Lfo1 Sync": its own rate
-    v.set(11, 0.3f);        // "Lfo1 Rate(Hz)"
-    v.set(15, 1.0f / 6.0f); // "Lfo1 Depth": +-0.5 x 1/6 x 0.1 V = +-1 semitone
-    v.set(16, 1.0f);        // "Lfo1 Subtle" on
+    pulseLfo(v, kLfo1, 0.0f, 1.0f / 6.0f, true); // +-0.5 x 1/6 x 0.1 V = +-1 semitone
     auto [lo, hi] = pitchSwing(v, 4.0);
     EXPECT_NEAR(hi, 100.0, 2.0);
     EXPECT_NEAR(lo, -100.0, 2.0);
@@ -246,13 +257,7 @@ TEST(SoundHost, Lfo1MovesThePitchOfEveryVoice) {
 // Lfo3 Depth".
 TEST(SoundHost, Lfo3DepthComesFromItsKnobOrFromPressure) {
     Voice v(48000);
-    v.set(28, 1.0f);         // "Lfo3 On/Off"
-    v.set(30, 2.0f / 11.0f); // Pulse
-    v.set(32, 0.0f);         // "Main Pitch"
-    v.set(35, 1.0f);         // "Lfo3 Sync": its own rate
-    v.set(33, 0.3f);         // "Lfo3 Rate"
-    v.set(38, 1.0f);         // "Lfo3 Subtle" on
-    v.set(37, 1.0f / 6.0f);  // +-1 semitone
+    pulseLfo(v, kLfo3, 0.0f, 1.0f / 6.0f, true); // +-1 semitone on "Main Pitch"
     auto [lo, hi] = pitchSwing(v, 4.0);
     EXPECT_NEAR(hi, 100.0, 2.0);
     EXPECT_NEAR(lo, -100.0, 2.0);
@@ -492,13 +497,9 @@ TEST(SoundHost, Lfo1FollowsTheHostTempo) {
         gTime.sampleRate = rate;
         gTime.flags = vst::kVstTempoValid | vst::kVstTransportPlaying;
         Voice v(static_cast<float>(rate), tempoHost);
-        v.set(6, 1.0f);                                // "Lfo1 On/Off"
-        v.set(8, 2.0f / 11.0f);                        // Pulse
-        v.set(10, 0.0f);                               // "Main Pitch"
+        pulseLfo(v, kLfo1, 0.0f, 1.0f / 6.0f, true);   // +-1 semitone on "Main Pitch"
         v.set(13, 0.0f);                               // "Lfo1 Sync" 0: the beat
         v.set(12, static_cast<float>(c.beat) / 10.0f); // "Lfo1 Beat"
-        v.set(15, 1.0f / 6.0f);                        // +-1 semitone
-        v.set(16, 1.0f);                               // "Lfo1 Subtle" on
         v.midi(0x90, 93, 100);                         // 1760 Hz: fine time resolution
         v.render(0.1);
         std::vector<float> s = v.render(8.0 / c.hz > 12.0 ? 12.0 : 8.0 / c.hz + 0.5);
@@ -537,14 +538,8 @@ TEST(SoundHost, Lfo3TrackSpeedsTheLfoUpTheKeyboard) {
     const double rate = 48000.0;
     for (bool track : {false, true}) {
         Voice v(static_cast<float>(rate));
-        v.set(28, 1.0f);         // "Lfo3 On/Off"
-        v.set(30, 2.0f / 11.0f); // Pulse
-        v.set(32, 0.0f);         // "Main Pitch"
-        v.set(35, 1.0f);         // "Lfo3 Sync": its own rate
-        v.set(33, 0.3f);         // "Lfo3 Rate"
-        v.set(38, 1.0f);         // "Lfo3 Subtle" on
-        v.set(37, 1.0f / 6.0f);  // +-1 semitone
-        v.set(39, track ? 1.0f : 0.0f);
+        pulseLfo(v, kLfo3, 0.0f, 1.0f / 6.0f, true); // +-1 semitone on "Main Pitch"
+        v.set(39, track ? 1.0f : 0.0f);              // "Lfo3 Track"
         double hz[2];
         int k = 0;
         for (int note : {81, 93}) { // 880 and 1760 Hz
@@ -615,19 +610,13 @@ TEST(SoundHost, PanTrackingAndTheVolumeTarget) {
 
     v.set(193, 0.5f); // no tracking
     // LFO 3 per voice, then LFO 1 on the summed voices: each as a pulse of full depth.
-    struct Lfo {
-        int on, shape, target, sync, rate, depth, subtle;
+    struct Case {
+        LfoKnobs knobs;
         float volume; // "Volume" in its target list
-    } lfos[] = {{28, 30, 32, 35, 33, 37, 38, 10.0f / 16.0f},
-                {6, 8, 10, 13, 11, 15, 16, 10.0f / 18.0f}};
-    for (const Lfo& o : lfos) {
-        v.set(o.on, 1.0f);
-        v.set(o.shape, 2.0f / 11.0f); // Pulse
-        v.set(o.target, o.volume);
-        v.set(o.sync, 1.0f); // its own rate
-        v.set(o.rate, 0.3f);
-        v.set(o.depth, 1.0f); // level 1.5 and 0.5
-        v.set(o.subtle, 0.0f);
+    } lfos[] = {{kLfo3, 10.0f / 16.0f}, {kLfo1, 10.0f / 18.0f}};
+    for (const Case& c : lfos) {
+        const LfoKnobs& o = c.knobs;
+        pulseLfo(v, o, c.volume, 1.0f, false); // level 1.5 and 0.5
         v.midi(0x90, 69, 100);
         std::vector<float> s = v.render(3.0);
         v.midi(0x80, 69, 0);
