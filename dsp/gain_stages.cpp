@@ -169,17 +169,4 @@ void QX_DSP_ST_Level::compute(int offset, int count) {
     }
 }
 
-// ---- stand-in stage -------------------------------------------------------------------------
-
-void QX_DSP_Bypass::compute(int offset, int count) {
-    const size_t bytes = sizeof(float) * static_cast<size_t>(count);
-    for (int c = 0; c < 2; ++c) {
-        if (inputs[c] && inputSource[c])
-            std::memcpy(outputs[c] + offset, inputs[c] + offset, bytes);
-        else
-            for (int i = offset; i < offset + count; ++i)
-                outputs[c][i] = in(c, i);
-    }
-}
-
 } // namespace tarlix

@@ -83,14 +83,4 @@ class QX_DSP_ST_Level : public QX_DSP_Level_Base {
     bool squared_ = false, enabled_ = true, bypass_ = false;
 };
 
-// Stands in for a processing stage still to be written (filters, limiters, saturation,
-// equalisers): inputs 0 and 1 pass unchanged to outputs 0 and 1.
-class QX_DSP_Bypass : public QX_DSP_Level_Base {
-  public:
-    QX_DSP_Bypass(ModuleContext* c, bool held) : QX_DSP_Level_Base(c, held, 2) {}
-
-  private:
-    void compute(int offset, int count) override;
-};
-
 } // namespace tarlix

@@ -133,10 +133,13 @@ void QX_DSP_Level_FX_BUS::compute(int offset, int count) {
     }
 }
 
+// Band gain of a dB value x 0.1. The final sine keeps |G| below 0.5: without it +18 dB would
+// give G = 2.8 and an unstable band, and -18 dB an inverted boost instead of a cut.
 float QX_DSP_FdB_to_VFGain::gainOf(float v) {
-    float g = v * 1.77f;
-    float s = g * 0.23529412f;
-    return (1.0f - s * s * 0.2014218f) * g;
+    const float u = v * 1.77f;
+    const float s = u * 0.23529412f;
+    const float y = (1.0f - s * s * 0.2014218f) * u;
+    return std::sin(y * 0.3183098861837907f) * 0.5f;
 }
 
 void QX_DSP_FdB_to_VFGain::compute(int offset, int count) {

@@ -6,6 +6,7 @@
 #include "dsp/arp_sequencer.h"
 #include "dsp/copy_paste.h"
 #include "dsp/envelope.h"
+#include "dsp/equaliser.h"
 #include "dsp/filter.h"
 #include "dsp/gain_stages.h"
 #include "dsp/level_mix.h"
@@ -67,7 +68,8 @@ enum class Kind {
     Filter,
     Saturation,
     Limiter,
-    Bypass
+    EqBand,
+    EqEngine
 };
 
 // Code ranges of the module classes. A code in no range creates nothing.
@@ -112,8 +114,8 @@ constexpr CodeRange kClasses[] = {
     {6374, 6375, Kind::Placeholder},     // Chorus3v
     {6417, 6420, Kind::GainCurve},       // FdB_to_VFGain
     {6425, 6427, Kind::Placeholder},     // BiQuad_Static
-    {6429, 6432, Kind::Placeholder},     // BiQuad_Coeff
-    {6438, 6442, Kind::Bypass},          // BiQuad_Multi_Engine
+    {6429, 6432, Kind::EqBand},          // BiQuad_Coeff
+    {6438, 6442, Kind::EqEngine},        // BiQuad_Multi_Engine
     {6444, 6447, Kind::Filter},          // Multi_Filter
     {6449, 6449, Kind::Filter},          // Multi_Filter (the voice-owned form is not used)
     {6459, 6463, Kind::Placeholder},     // PitchShifter
@@ -224,8 +226,10 @@ QX_ModuleBase* create(Kind kind, ModuleContext* ctx, bool held) {
         return new (std::nothrow) QX_DSP_Saturation(ctx, held);
     case Kind::Limiter:
         return new (std::nothrow) QX_DSP_Soft_Limiter(ctx, held);
-    case Kind::Bypass: // the equaliser engines until they are written
-        return new (std::nothrow) QX_DSP_Bypass(ctx, held);
+    case Kind::EqBand:
+        return new (std::nothrow) QX_DSP_BiQuad_Coeff(ctx, held);
+    case Kind::EqEngine:
+        return new (std::nothrow) QX_DSP_BiQuad_Multi_Engine(ctx, held);
     case Kind::None:
         break;
     }

@@ -133,8 +133,19 @@ constexpr PatchEntry k110[] = {{0, 0, M(6260)}, {2, 0, M(6093)}, {3, 21, M(6019)
 constexpr PatchEntry k123[] = {{0, 0, M(6252)}, {1, 1, M(6252)}};
 constexpr PatchEntry k124[] = {{0, 0, 5501}, {10, 0, M(6174)}, {30, 0, 10}, {50, 0, 5510}, {11, 0, M(6142)}, {31, 0, 21}, {51, 0, 5510}, {59, 0, 5500}};
 constexpr PatchEntry k125[] = {{0, 0, M(6532)}, {1, 1, M(6532)}, {2, 0, M(6122)}};
-constexpr PatchEntry k165[] = {{0, 0, M(6232)}};
-constexpr PatchEntry k166[] = {{0, 1, M(6232)}};
+constexpr PatchEntry k133[] = {{0, 0, 197}};
+constexpr PatchEntry k134[] = {{0, 0, 198}};
+constexpr PatchEntry k135[] = {{0, 0, 196}, {1, 0, M(6014)}, {2, 0, M(6418)}, {6, 0, 205}};
+constexpr PatchEntry k136[] = {{0, 0, 200}};
+constexpr PatchEntry k137[] = {{0, 0, 201}};
+constexpr PatchEntry k138[] = {{0, 0, 199}, {1, 0, M(6015)}, {2, 0, M(6419)}, {6, 0, 205}};
+constexpr PatchEntry k139[] = {{0, 0, 203}};
+constexpr PatchEntry k140[] = {{0, 0, 204}};
+constexpr PatchEntry k141[] = {{0, 0, 202}, {1, 0, M(6016)}, {2, 0, M(6420)}, {6, 0, 205}};
+constexpr PatchEntry k142[] = {{0, 0, M(6232)}, {3, 44, M(6529)}, {9, 0, M(6430)}, {10, 1, M(6430)}, {11, 2, M(6430)}, {12, 3, M(6430)}, {13, 4, M(6430)}, {14, 5, M(6430)}, {19, 0, M(6431)}, {20, 1, M(6431)}, {21, 2, M(6431)}, {22, 3, M(6431)}, {23, 4, M(6431)}, {24, 5, M(6431)}, {29, 0, M(6432)}, {30, 1, M(6432)}, {31, 2, M(6432)}, {32, 3, M(6432)}, {33, 4, M(6432)}, {34, 5, M(6432)}};
+constexpr PatchEntry k143[] = {{0, 1, M(6232)}, {3, 44, M(6529)}, {9, 0, M(6430)}, {10, 1, M(6430)}, {11, 2, M(6430)}, {12, 3, M(6430)}, {13, 4, M(6430)}, {14, 5, M(6430)}, {19, 0, M(6431)}, {20, 1, M(6431)}, {21, 2, M(6431)}, {22, 3, M(6431)}, {23, 4, M(6431)}, {24, 5, M(6431)}, {29, 0, M(6432)}, {30, 1, M(6432)}, {31, 2, M(6432)}, {32, 3, M(6432)}, {33, 4, M(6432)}, {34, 5, M(6432)}};
+constexpr PatchEntry k165[] = {{0, 0, M(6439)}, {3, 45, M(6529)}, {9, 0, M(6430)}, {10, 1, M(6430)}, {11, 2, M(6430)}, {12, 3, M(6430)}, {13, 4, M(6430)}, {14, 5, M(6430)}, {19, 0, M(6431)}, {20, 1, M(6431)}, {21, 2, M(6431)}, {22, 3, M(6431)}, {23, 4, M(6431)}, {24, 5, M(6431)}, {29, 0, M(6432)}, {30, 1, M(6432)}, {31, 2, M(6432)}, {32, 3, M(6432)}, {33, 4, M(6432)}, {34, 5, M(6432)}};
+constexpr PatchEntry k166[] = {{0, 0, M(6440)}, {3, 45, M(6529)}, {9, 0, M(6430)}, {10, 1, M(6430)}, {11, 2, M(6430)}, {12, 3, M(6430)}, {13, 4, M(6430)}, {14, 5, M(6430)}, {19, 0, M(6431)}, {20, 1, M(6431)}, {21, 2, M(6431)}, {22, 3, M(6431)}, {23, 4, M(6431)}, {24, 5, M(6431)}, {29, 0, M(6432)}, {30, 1, M(6432)}, {31, 2, M(6432)}, {32, 3, M(6432)}, {33, 4, M(6432)}, {34, 5, M(6432)}};
 constexpr PatchEntry k167[] = {{0, 0, M(6529)}};
 constexpr PatchEntry k155[] = {{1, 0, M(6245)}};
 constexpr PatchEntry k159[] = {{1, 0, M(6246)}};
@@ -275,17 +286,17 @@ const PatchRow kPatchTable[kPatchRowCount + 1] = {
     /* 130 */ row(6347), // Delay
     /* 131 */ row(6240), // XMix
     /* 132 */ row(6241), // XMix
-    /* 133 */ row(6418), // FdB_to_VFGain
-    /* 134 */ row(6014), // GUItoV_Glide
-    /* 135 */ row(6430), // BiQuad_Coeff
-    /* 136 */ row(6419), // FdB_to_VFGain
-    /* 137 */ row(6015), // GUItoV_Glide
-    /* 138 */ row(6431), // BiQuad_Coeff
-    /* 139 */ row(6420), // FdB_to_VFGain
-    /* 140 */ row(6016), // GUItoV_Glide
-    /* 141 */ row(6432), // BiQuad_Coeff
-    /* 142 */ row(6439), // BiQuad_Multi_Engine
-    /* 143 */ row(6440), // BiQuad_Multi_Engine
+    /* 133 */ row(6418, k133), // FdB_to_VFGain: "EQ 1 Gain dB" to band gain
+    /* 134 */ row(6014, k134), // GUItoV_Glide: "EQ 1 Width" smoothed
+    /* 135 */ row(6430, k135), // BiQuad_Coeff: band 1 ("EQ 1 Freq Hz", width, gain, "EQ Active")
+    /* 136 */ row(6419, k136), // FdB_to_VFGain: "EQ 2 Gain dB"
+    /* 137 */ row(6015, k137), // GUItoV_Glide: "EQ 2 Width"
+    /* 138 */ row(6431, k138), // BiQuad_Coeff: band 2
+    /* 139 */ row(6420, k139), // FdB_to_VFGain: "EQ 3 Gain dB"
+    /* 140 */ row(6016, k140), // GUItoV_Glide: "EQ 3 Width"
+    /* 141 */ row(6432, k141), // BiQuad_Coeff: band 3
+    /* 142 */ row(6439, k142), // BiQuad_Multi_Engine: equaliser before the echo, left (for now fed by the voice sum)
+    /* 143 */ row(6440, k143), // BiQuad_Multi_Engine: equaliser before the echo, right
     /* 144 */ row(6171), // Level_AxB_CD
     /* 145 */ row(6231), // ST_Level
     /* 146 */ row(6114), // Adder
@@ -307,7 +318,7 @@ const PatchRow kPatchTable[kPatchRowCount + 1] = {
     /* 162 */ row(6173), // Level_AxB_CD
     /* 163 */ row(6462), // PitchShifter
     /* 164 */ row(6463), // PitchShifter
-    /* 165 */ row(6441, k165), // BiQuad_Multi_Engine: equaliser after the echo, left
+    /* 165 */ row(6441, k165), // BiQuad_Multi_Engine: equaliser after the echo, left (for now after the one before it)
     /* 166 */ row(6442, k166), // BiQuad_Multi_Engine: equaliser after the echo, right
     /* 167 */ row(6013, k167), // GUItoV_Glide: master level smoother (control output 0)
     /* 168 */ row(6230, k168), // ST_Level: the equaliser after the echo and the master level

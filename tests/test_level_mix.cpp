@@ -127,10 +127,17 @@ TEST_F(Glue, SequencerValueSwitchAndClampedChannels) {
     EXPECT_FLOAT_EQ(listener->last[1], 12.0f);
 }
 
-TEST(GainCurve, FollowsItsFormula) {
-    for (float v : {0.0f, 0.5f, 1.0f, 2.0f}) {
-        float g = v * 1.77f;
-        EXPECT_FLOAT_EQ(QX_DSP_FdB_to_VFGain::gainOf(v),
-                        (1.0f - (g * 0.23529412f) * (g * 0.23529412f) * 0.2014218f) * g);
-    }
+// The band gain of "EQ n Gain dB": 0 dB is exactly 0 (a skipped band), +-18 dB put the
+// peaking band's centre gain g / (1.001 - g), g = G + 0.5, at +18.2 and -18.2 dB, and the gain
+// never leaves +-0.5 where the band stays stable.
+TEST(GainCurve, CentreGainsOfTheDbRange) {
+    EXPECT_EQ(QX_DSP_FdB_to_VFGain::gainOf(0.0f), 0.0f);
+    auto centre = [](float dB) {
+        const double g = QX_DSP_FdB_to_VFGain::gainOf(dB * 0.1f) + 0.5;
+        return 20.0 * std::log10(g / (1.001 - g));
+    };
+    EXPECT_NEAR(centre(18.0f), 18.2, 0.1);
+    EXPECT_NEAR(centre(-18.0f), -18.2, 0.1);
+    for (float v = -1.8f; v <= 1.8f; v += 0.01f)
+        EXPECT_LT(std::fabs(QX_DSP_FdB_to_VFGain::gainOf(v)), 0.5f);
 }

@@ -1,6 +1,7 @@
 // The instrument's sound through the loaded library, measured: pitch over the keyboard at three
 // sample rates, octave and interval settings, and notes that start and end cleanly.
 #include <cmath>
+#include <cstdlib>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -713,4 +714,47 @@ TEST(SoundHost, PostLimiterHoldsTheVoiceBelowItsCeiling) {
     EXPECT_LE(l, ceiling * 1.001f);
     EXPECT_LE(r, ceiling * 1.001f);
     EXPECT_GT(l, 0.8f * ceiling); // driven well into the knee
+}
+
+namespace {
+// The normalised value of a parameter whose display shows `target` (a rising knob), by halving.
+float valueShowing(Voice& v, int index, double target) {
+    float lo = 0.0f, hi = 1.0f;
+    for (int k = 0; k < 30; ++k) {
+        const float mid = 0.5f * (lo + hi);
+        v.set(index, mid);
+        (std::atof(v.p.text(effGetParamDisplay, index).c_str()) < target ? lo : hi) = mid;
+    }
+    return 0.5f * (lo + hi);
+}
+} // namespace
+
+// The equaliser through the library: a band at the note's frequency boosts an A4 sine by the
+// band's centre gain (+18.2 dB for +18 dB) in either position; at 0 dB, or with "EQ Active"
+// off, the output is bit for bit the output without it.
+TEST(SoundHost, EqualiserBandBoostsAndFlatBandsPassUntouched) {
+    auto render = [](bool active, float dB, int position) {
+        Voice v(48000);
+        v.set(205, active ? 1.0f : 0.0f);         // "EQ Active"
+        v.set(206, static_cast<float>(position)); // "Pre-Post EQ"
+        for (int band : {196, 199, 202})
+            v.set(band, valueShowing(v, band, band == 196 ? 440.0 : 5000.0));
+        v.set(197, (dB + 18.0f) / 36.0f); // "EQ 1 Gain dB"
+        v.set(200, 0.5f);                 // 0 dB
+        v.set(203, 0.5f);
+        v.set(198, 0.5f); // "EQ 1 Width"
+        v.render(0.1);
+        v.midi(0x90, 69, 100);
+        return v.render(1.0);
+    };
+    const std::vector<float> plain = render(false, 18.0f, 0);
+    EXPECT_EQ(render(true, 0.0f, 0), plain);
+    EXPECT_EQ(render(true, 0.0f, 1), plain);
+    for (int position : {0, 1}) {
+        const std::vector<float> boosted = render(true, 18.0f, position);
+        const double ratio =
+            std::sqrt(powerAt({boosted.begin() + 24000, boosted.end()}, 440.0, 48000.0) /
+                      powerAt({plain.begin() + 24000, plain.end()}, 440.0, 48000.0));
+        EXPECT_NEAR(20.0 * std::log10(ratio), 18.2, 0.3) << position;
+    }
 }

@@ -1,0 +1,56 @@
+// The three-band equaliser: a coefficient module per band turns frequency, width and gain into
+// peaking-band coefficients sample by sample, and engines run the active bands in series on one
+// channel each. A band at 0 dB, or with "EQ Active" off, is skipped, so a flat equaliser passes
+// the signal bit for bit.
+#pragma once
+#include <cstdint>
+
+#include "dsp/module_base.h"
+
+namespace tarlix {
+
+struct LookupTables;
+
+class QX_DSP_BiQuad_Coeff : public QX_ModuleBase {
+  public:
+    static constexpr int kPeaking = 11;
+    QX_DSP_BiQuad_Coeff(ModuleContext* context, bool createdHeld);
+    void Prepare() override;
+    void HandleEvent(const EventRecord& e, int offset) override;
+    void Render(int offset, int count) override;
+
+    // Peaking band: b0, b1, b2, a1, a2 from K = tan(pi fc / rate), width W and gain G.
+    static void peaking(float K, float width, float gain, float* c);
+
+  private:
+    float tanAt(float volts) const;
+    void announce(bool active);
+    const LookupTables* tables_ = nullptr;
+    int design_ = kPeaking;
+    bool active_ = true, linear_ = true;
+    int announced_ = -1; // band-active state last sent on output 5
+    bool filled_ = false;
+    float last_[3] = {};
+};
+
+class QX_DSP_BiQuad_Multi_Engine : public QX_ModuleBase {
+  public:
+    static constexpr int kBands = 5;
+    QX_DSP_BiQuad_Multi_Engine(ModuleContext* context, bool createdHeld);
+    void Prepare() override;
+    void Reset() override;
+    void HandleEvent(const EventRecord& e, int offset) override;
+    void Render(int offset, int count) override;
+
+  private:
+    struct Band {
+        float x1, x2;
+        double y1, y2;
+    };
+    bool filtering() const;
+    Band state_[kBands] = {};
+    bool bandActive_[kBands] = {};
+    bool enable_ = true, position_ = true, enable2_ = true;
+};
+
+} // namespace tarlix
