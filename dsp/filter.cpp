@@ -130,18 +130,79 @@ void QX_DSP_Multi_Filter::chooseMode() {
     mode_ = active_ && familyOf(type_) != Family::None ? Mode::Filter : Mode::PassThrough;
 }
 
-float QX_DSP_Multi_Filter::tableIndex(float cutoff) const {
+float cutoffTableIndex(const LookupTables& tables, bool exponential, float cutoff) {
     float index;
-    if (exponential_) {
+    if (exponential) {
         index = (cutoff + 1.0f) * kExpIndexPerVolt; // the tables span -1..+1.3 V
     } else {
         // Linear scale: the control is fc / 10 Hz; held below 0.49 of the rate.
-        const float rate = static_cast<float>(tables_->rate);
+        const float rate = static_cast<float>(tables.rate);
         float fc = cutoff * 10.0f;
         fc = fc > 0.0f ? (fc < 0.49f * rate ? fc : 0.49f * rate) : 0.0f;
         index = fc * 4096.0f / rate;
     }
     return index > 0.0f ? (index < 2047.999f ? index : 2047.999f) : 0.0f;
+}
+
+bool biquadDesign(int type, int sections, bool exponential, const LookupTables& tb, float cutoff,
+                  float resonance, float* c) {
+    const float r = clampResonance(resonance);
+    const int t = (sections < 1 ? 1 : (sections > 8 ? 8 : sections)) - 1;
+    const float idx = cutoffTableIndex(tb, exponential, cutoff);
+    switch (type) {
+    case 1: { // "A": q = 1 / Q from the cotangent
+        const float C = interpolate(exponential ? tb.filterCot : tb.circleCot, idx);
+        const float q = (1.01f - kT1[t] * r) * 1.5f;
+        const float n = 1.0f / (C * C + 1.0f + q * C);
+        c[0] = c[2] = n;
+        c[1] = 2.0f * n;
+        c[3] = 2.0f * (1.0f - C * C) * n;
+        c[4] = (1.0f - q * C + C * C) * n;
+        return true;
+    }
+    case 2:
+    case 4: { // "B" and "D": the same design with two resonance curves
+        const float K = interpolate(exponential ? tb.filterTan : tb.circleTan, idx);
+        const float base = type == 2 ? kT3[t] * r + 0.9f : kT7[t] * r + 0.45f;
+        float Q = base * base;
+        Q *= Q;                // ^4
+        if (type == 4) Q *= Q; // ^8
+        const float K2 = K * K;
+        const float n = 1.0f / (K2 + 1.0f + K / Q);
+        c[0] = c[2] = K2 * n;
+        c[1] = 2.0f * K2 * n;
+        c[3] = (2.0f * K2 - 2.0f) * n;
+        c[4] = (K2 + 1.0f - K / Q) * n;
+        return true;
+    }
+    case 3: { // "C": from sine and cosine of the cutoff
+        const float sn = interpolate(exponential ? tb.filterSin : tb.circleSin, idx);
+        const float cs = interpolate(exponential ? tb.filterCos : tb.circleCos, idx);
+        float d = kT5[t] * r + 1.0f;
+        d *= d;
+        d *= d;
+        d *= d; // ^8
+        const float alpha = sn / d;
+        const float g = 0.5f / (alpha + 1.0f);
+        c[0] = c[2] = (1.0f - cs) * g;
+        c[1] = (1.0f - cs) * 2.0f * g;
+        c[3] = -2.0f * cs * 2.0f * g;
+        c[4] = (1.0f - alpha) * 2.0f * g;
+        return true;
+    }
+    case QX_DSP_Multi_Filter::kHighPass: {
+        const float K = interpolate(exponential ? tb.filterTan : tb.circleTan, idx);
+        const float q = (1.01f - kT2[t] * r) * 1.5f;
+        const float n = 1.0f / (K * K + 1.0f + q * K);
+        c[0] = c[2] = n;
+        c[1] = -2.0f * n;
+        c[3] = 2.0f * (K * K - 1.0f) * n;
+        c[4] = (1.0f - q * K + K * K) * n;
+        return true;
+    }
+    default:
+        return false;
+    }
 }
 
 float QX_DSP_Multi_Filter::twoPoleFactor(float cutoff) const {
@@ -159,62 +220,15 @@ float QX_DSP_Multi_Filter::twoPoleFactor(float cutoff) const {
 
 void QX_DSP_Multi_Filter::coefficientsAt(int j, float cutoff, float resonance) {
     const float r = clampResonance(resonance);
-    const int t = sections_ - 1;
     const float s = static_cast<float>(11 - sections_) * 0.1f, s2 = s * s;
     const LookupTables& tb = *tables_;
+    float c[5];
+    if (biquadDesign(type_, sections_, exponential_, tb, cutoff, resonance, c)) {
+        for (int k = 0; k < 5; ++k)
+            coef_[k][j] = c[k];
+        return;
+    }
     switch (type_) {
-    case 1: { // "A": q = 1 / Q from the cotangent
-        const float idx = tableIndex(cutoff);
-        const float C = interpolate(exponential_ ? tb.filterCot : tb.circleCot, idx);
-        const float q = (1.01f - kT1[t] * r) * 1.5f;
-        const float n = 1.0f / (C * C + 1.0f + q * C);
-        coef_[0][j] = coef_[2][j] = n;
-        coef_[1][j] = 2.0f * n;
-        coef_[3][j] = 2.0f * (1.0f - C * C) * n;
-        coef_[4][j] = (1.0f - q * C + C * C) * n;
-        break;
-    }
-    case 2:
-    case 4: { // "B" and "D": the same design with two resonance curves
-        const float K = interpolate(exponential_ ? tb.filterTan : tb.circleTan, tableIndex(cutoff));
-        const float base = type_ == 2 ? kT3[t] * r + 0.9f : kT7[t] * r + 0.45f;
-        float Q = base * base;
-        Q *= Q;                 // ^4
-        if (type_ == 4) Q *= Q; // ^8
-        const float K2 = K * K;
-        const float n = 1.0f / (K2 + 1.0f + K / Q);
-        coef_[0][j] = coef_[2][j] = K2 * n;
-        coef_[1][j] = 2.0f * K2 * n;
-        coef_[3][j] = (2.0f * K2 - 2.0f) * n;
-        coef_[4][j] = (K2 + 1.0f - K / Q) * n;
-        break;
-    }
-    case 3: { // "C": from sine and cosine of the cutoff
-        const float idx = tableIndex(cutoff);
-        const float sn = interpolate(exponential_ ? tb.filterSin : tb.circleSin, idx);
-        const float cs = interpolate(exponential_ ? tb.filterCos : tb.circleCos, idx);
-        float d = kT5[t] * r + 1.0f;
-        d *= d;
-        d *= d;
-        d *= d; // ^8
-        const float alpha = sn / d;
-        const float g = 0.5f / (alpha + 1.0f);
-        coef_[0][j] = coef_[2][j] = (1.0f - cs) * g;
-        coef_[1][j] = (1.0f - cs) * 2.0f * g;
-        coef_[3][j] = -2.0f * cs * 2.0f * g;
-        coef_[4][j] = (1.0f - alpha) * 2.0f * g;
-        break;
-    }
-    case kHighPass: {
-        const float K = interpolate(exponential_ ? tb.filterTan : tb.circleTan, tableIndex(cutoff));
-        const float q = (1.01f - kT2[t] * r) * 1.5f;
-        const float n = 1.0f / (K * K + 1.0f + q * K);
-        coef_[0][j] = coef_[2][j] = n;
-        coef_[1][j] = -2.0f * n;
-        coef_[3][j] = 2.0f * (K * K - 1.0f) * n;
-        coef_[4][j] = (1.0f - q * K + K * K) * n;
-        break;
-    }
     case 5:
     case 6:
     case 7:

@@ -11,6 +11,14 @@ namespace tarlix {
 
 struct LookupTables;
 
+// Position of a cutoff (volts; exponential scale 0.1 V per octave from 13.75 Hz, linear scale
+// Hz / 10) in the 2049-entry filter tables, held inside them.
+float cutoffTableIndex(const LookupTables& tables, bool exponential, float cutoff);
+// The biquad designs (low-pass types 1-4, high-pass 11): b0, b1, b2, a1, a2 for a cutoff, a
+// resonance (held within 0..1) and the cascade's section count; false for any other type.
+bool biquadDesign(int type, int sections, bool exponential, const LookupTables& tables,
+                  float cutoff, float resonance, float* c);
+
 class QX_DSP_Multi_Filter : public QX_ModuleBase {
   public:
     static constexpr int kMaxSections = 8;
@@ -43,9 +51,7 @@ class QX_DSP_Multi_Filter : public QX_ModuleBase {
     void runLadder(Section* st, const float* in, float* out, int offset, int count) const;
     void keepStatesBounded(int channels);
 
-    // Table positions of a cutoff: an index into 2049-entry tables and its fraction.
     float twoPoleFactor(float cutoff) const; // 2 fc / rate, within (0, 1]
-    float tableIndex(float cutoff) const;
 
     const LookupTables* tables_ = nullptr;
     Section state_[2][kMaxSections] = {};
