@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "dsp/filter.h"
 #include "engine/lookup_tables.h"
 #include "engine/qx_dsp_vst.h"
 
@@ -213,6 +214,129 @@ void QX_DSP_BiQuad_Multi_Engine::Render(int offset, int count) {
     }
     for (int i = offset; i < offset + count; ++i)
         if (!std::isfinite(out[i])) out[i] = 0.0f;
+}
+
+// ---- static filters -------------------------------------------------------------------------
+
+QX_DSP_BiQuad_Static::QX_DSP_BiQuad_Static(ModuleContext* context, bool createdHeld)
+    : QX_ModuleBase(context, createdHeld) {
+    allocateOutputs(2);
+}
+
+void QX_DSP_BiQuad_Static::Prepare() {
+    tables_ = context->engine ? &context->engine->tables() : nullptr;
+    const int designPort[kFilters] = {5, 32, 42}, sectionPort[kFilters] = {6, 33, 43};
+    for (int f = 0; f < kFilters; ++f) {
+        filters_[f].design = wholeInput(designPort[f], 0);
+        const int extra = wholeInput(sectionPort[f], 0);
+        filters_[f].sections = extra < 0 ? 1 : (extra > 7 ? 8 : extra + 1);
+    }
+    linear_ = wholeInput(7, 1) != 0;
+    enableA_ = wholeInput(9, 1) != 0;
+    enableB_ = wholeInput(19, 0) != 0;
+    active_ = wholeInput(10, 1) != 0;
+    swap_ = wholeInput(20, 0) != 0;
+    Reset();
+}
+
+void QX_DSP_BiQuad_Static::Reset() {
+    for (Filter& f : filters_)
+        std::memset(f.state, 0, sizeof f.state);
+    resetPending_ = false;
+}
+
+void QX_DSP_BiQuad_Static::HandleEvent(const EventRecord& e, int) {
+    const int i = e.intValue;
+    const int sections = i < 0 ? 1 : (i > 7 ? 8 : i + 1);
+    switch (e.port) {
+    case 5:
+    case 32:
+    case 42:
+        filters_[e.port == 5 ? 0 : (e.port == 32 ? 1 : 2)].design = i;
+        break;
+    case 6:
+    case 33:
+    case 43:
+        filters_[e.port == 6 ? 0 : (e.port == 33 ? 1 : 2)].sections = sections;
+        break;
+    case 7:
+        linear_ = i != 0;
+        break;
+    case 9:
+        enableA_ = i != 0;
+        break;
+    case 19:
+        enableB_ = i != 0;
+        break;
+    case 10:
+        active_ = i != 0;
+        if (!active_) resetPending_ = true;
+        break;
+    case 11:
+        if (i > 0) resetPending_ = true;
+        break;
+    case 20:
+        swap_ = i != 0;
+        break;
+    default:
+        break;
+    }
+}
+
+void QX_DSP_BiQuad_Static::Render(int offset, int count) {
+    const bool stereo = inputs[1] && inputSource[1];
+    const int channels = stereo ? 2 : 1;
+    const size_t bytes = sizeof(float) * static_cast<size_t>(count);
+    if (resetPending_) Reset();
+    float* out[2] = {outputs[swap_ && stereo ? 1 : 0], outputs[swap_ && stereo ? 0 : 1]};
+    if (!enableA_ && !enableB_) {
+        for (float* o : outputs)
+            if (o) std::memset(o + offset, 0, bytes);
+        return;
+    }
+    for (int c = 0; c < channels; ++c)
+        for (int i = offset; i < offset + count; ++i)
+            out[c][i] = in(c, i);
+    if (!active_ || !tables_) return;
+    for (int f = 0; f < kFilters; ++f) {
+        Filter& flt = filters_[f];
+        // Designs 1-4 are the low-passes A-D, 5 the high-pass; the others are not used.
+        const int type = flt.design >= 1 && flt.design <= 4
+                             ? flt.design
+                             : (flt.design == 5 ? QX_DSP_Multi_Filter::kHighPass : 0);
+        if (type == 0) continue;
+        const int k = kControls[f];
+        biquadDesign(type, flt.sections, !linear_, *tables_, in(k, offset), in(k + 1, offset),
+                     flt.c);
+        for (int c = 0; c < channels; ++c)
+            for (int n = 0; n < flt.sections; ++n) {
+                Section& z = flt.state[n][c];
+                float x1 = z.x1, x2 = z.x2;
+                double y1 = z.y1, y2 = z.y2;
+                for (int i = offset; i < offset + count; ++i) {
+                    const float x = out[c][i];
+                    const double y =
+                        static_cast<double>(flt.c[0] * x) + static_cast<double>(flt.c[1] * x1) +
+                        static_cast<double>(flt.c[2] * x2) - static_cast<double>(flt.c[3]) * y1 -
+                        static_cast<double>(flt.c[4]) * y2 + 1e-18;
+                    x2 = x1;
+                    x1 = x;
+                    y2 = y1;
+                    y1 = y;
+                    out[c][i] = static_cast<float>(y);
+                }
+                y1 = y1 > kHistoryBound ? kHistoryBound
+                                        : (y1 < -kHistoryBound ? -kHistoryBound : y1);
+                y2 = y2 > kHistoryBound ? kHistoryBound
+                                        : (y2 < -kHistoryBound ? -kHistoryBound : y2);
+                const bool finite = std::isfinite(y1) && std::isfinite(y2) && std::isfinite(x1) &&
+                                    std::isfinite(x2);
+                z = finite ? Section{x1, x2, y1, y2} : Section{};
+            }
+    }
+    for (int c = 0; c < channels; ++c)
+        for (int i = offset; i < offset + count; ++i)
+            if (!std::isfinite(out[c][i])) out[c][i] = 0.0f;
 }
 
 } // namespace tarlix

@@ -53,4 +53,32 @@ class QX_DSP_BiQuad_Multi_Engine : public QX_ModuleBase {
     bool enable_ = true, position_ = true, enable2_ = true;
 };
 
+// Up to three biquad filters with coefficients once per render call, on one or two channels:
+// the echo's low-pass (design 1) and high-pass (design 5) and a smoothing low-pass.
+class QX_DSP_BiQuad_Static : public QX_ModuleBase {
+  public:
+    static constexpr int kFilters = 3, kMaxSections = 8;
+    QX_DSP_BiQuad_Static(ModuleContext* context, bool createdHeld);
+    void Prepare() override;
+    void Reset() override;
+    void HandleEvent(const EventRecord& e, int offset) override;
+    void Render(int offset, int count) override;
+
+  private:
+    struct Section {
+        float x1, x2;
+        double y1, y2;
+    };
+    struct Filter {
+        int design = 0, sections = 1;
+        float c[5] = {};
+        Section state[kMaxSections][2] = {};
+    };
+    static constexpr int kControls[kFilters] = {2, 29, 39}; // cutoff; resonance follows
+    const LookupTables* tables_ = nullptr;
+    Filter filters_[kFilters];
+    bool linear_ = true, enableA_ = true, enableB_ = false, active_ = true, swap_ = false;
+    bool resetPending_ = false;
+};
+
 } // namespace tarlix

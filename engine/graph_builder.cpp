@@ -5,6 +5,7 @@
 
 #include "dsp/arp_sequencer.h"
 #include "dsp/copy_paste.h"
+#include "dsp/delay.h"
 #include "dsp/envelope.h"
 #include "dsp/equaliser.h"
 #include "dsp/filter.h"
@@ -69,7 +70,10 @@ enum class Kind {
     Saturation,
     Limiter,
     EqBand,
-    EqEngine
+    EqEngine,
+    StaticFilter,
+    Delay,
+    DelayStereo
 };
 
 // Code ranges of the module classes. A code in no range creates nothing.
@@ -106,14 +110,14 @@ constexpr CodeRange kClasses[] = {
     {6293, 6297, Kind::Envelope},        // HAHDSR_Env
     {6299, 6300, Kind::Envelope},        // HAHDSR_Env with the allocator and voice number
     {6306, 6310, Kind::FadeIn},          // FadeIn
-    {6344, 6347, Kind::Placeholder},     // Delay
-    {6349, 6350, Kind::Placeholder},     // Delay_ST
+    {6344, 6347, Kind::Delay},           // Delay
+    {6349, 6350, Kind::DelayStereo},     // Delay_ST
     {6354, 6357, Kind::Oscillator},      // OSC_Multi_Out_x8
     {6359, 6360, Kind::Noise},           // Noise
     {6362, 6368, Kind::Lfo},             // LFO
     {6374, 6375, Kind::Placeholder},     // Chorus3v
     {6417, 6420, Kind::GainCurve},       // FdB_to_VFGain
-    {6425, 6427, Kind::Placeholder},     // BiQuad_Static
+    {6425, 6427, Kind::StaticFilter},    // BiQuad_Static
     {6429, 6432, Kind::EqBand},          // BiQuad_Coeff
     {6438, 6442, Kind::EqEngine},        // BiQuad_Multi_Engine
     {6444, 6447, Kind::Filter},          // Multi_Filter
@@ -230,6 +234,12 @@ QX_ModuleBase* create(Kind kind, ModuleContext* ctx, bool held) {
         return new (std::nothrow) QX_DSP_BiQuad_Coeff(ctx, held);
     case Kind::EqEngine:
         return new (std::nothrow) QX_DSP_BiQuad_Multi_Engine(ctx, held);
+    case Kind::StaticFilter:
+        return new (std::nothrow) QX_DSP_BiQuad_Static(ctx, held);
+    case Kind::Delay:
+        return new (std::nothrow) QX_DSP_Delay(ctx, held);
+    case Kind::DelayStereo:
+        return new (std::nothrow) QX_DSP_Delay_ST(ctx, held);
     case Kind::None:
         break;
     }

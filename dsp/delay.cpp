@@ -1,0 +1,264 @@
+#include "dsp/delay.h"
+
+#include <cmath>
+#include <cstring>
+
+namespace tarlix {
+
+int delayBufferLength(int sizeIndex, double sampleRate) {
+    const int index = sizeIndex < 0 ? 0 : (sizeIndex > 11 ? 11 : sizeIndex);
+    int length = 524288 >> index;
+    if (sampleRate > 48000.0) length *= 2;
+    if (sampleRate > 96000.0) length *= 2;
+    if (sampleRate > 192000.0) length *= 2;
+    return length;
+}
+
+// ---- ring -----------------------------------------------------------------------------------
+
+DelayRing::~DelayRing() {
+    freeAlignedFloats(data_);
+}
+
+bool DelayRing::allocate(int length) {
+    if (length != allocated_) {
+        freeAlignedFloats(data_);
+        data_ = allocateAlignedFloats(static_cast<size_t>(length));
+        allocated_ = data_ ? length : 0;
+    }
+    mask_ = allocated_ > 0 ? allocated_ - 1 : 0;
+    w_ = fresh_ = 0;
+    return data_ != nullptr;
+}
+
+void DelayRing::limit(int length) {
+    int n = 1;
+    while (n < length && n < allocated_)
+        n *= 2;
+    if (n > allocated_) n = allocated_;
+    if (n - 1 != mask_) {
+        mask_ = n > 0 ? n - 1 : 0;
+        w_ &= mask_;
+        fresh_ = 0; // the positions mean other samples now
+    }
+}
+
+// ---- one-channel line -----------------------------------------------------------------------
+
+QX_DSP_Delay::QX_DSP_Delay(ModuleContext* context, bool createdHeld)
+    : QX_ModuleBase(context, createdHeld) {
+    allocateOutputs(1);
+}
+
+void QX_DSP_Delay::Prepare() {
+    // The size wired to the line decides its allocation, here, off the audio thread.
+    sizeIndex_ = wholeInput(6, 1);
+    timeScale_ = wholeInput(5, 1);
+    fractional_ = wholeInput(4, 1) != 0;
+    enabled_ = true;
+    bypass_ = false;
+    feedback_ = damping_ = dampState_ = 0.0f;
+    ring_.allocate(delayBufferLength(sizeIndex_, sampleRate()));
+    zeroLeft_ = 0;
+}
+
+void QX_DSP_Delay::Reset() {
+    ring_.forget();
+    dampState_ = 0.0f;
+    std::memset(outputs[0], 0, sizeof(float) * static_cast<size_t>(blockSize));
+}
+
+float QX_DSP_Delay::samplesPerVolt() const {
+    switch (timeScale_) {
+    case 0:
+        return static_cast<float>(sampleRate() * 10.0);
+    case 2:
+        return 10.0f;
+    default:
+        return static_cast<float>(sampleRate() * 0.01); // tenths of a millisecond
+    }
+}
+
+void QX_DSP_Delay::HandleEvent(const EventRecord& e, int) {
+    const float f = finiteOr(e.floatValue, 0.0f);
+    switch (e.port) {
+    case 2:
+        feedback_ = f;
+        break;
+    case 3: {
+        const double r = 44100.0 / sampleRate();
+        damping_ = f * static_cast<float>(r < 1.0 ? r : 1.0);
+        break;
+    }
+    case 4:
+        fractional_ = e.intValue != 0;
+        break;
+    case 5:
+        timeScale_ = e.intValue;
+        break;
+    case 6:
+        // A larger line than the one made for this graph is not made here: the line stays
+        // within its allocation.
+        sizeIndex_ = e.intValue;
+        ring_.limit(delayBufferLength(sizeIndex_, sampleRate()));
+        break;
+    case 7: {
+        const bool on = f != 0.0f;
+        if (on && !enabled_) ring_.forget(); // starts from silence
+        if (!on && enabled_) zeroLeft_ = blockSize;
+        enabled_ = on;
+        break;
+    }
+    case 8:
+        if (e.intValue >= 1) ring_.forget();
+        break;
+    case 9:
+        bypass_ = e.intValue != 0;
+        break;
+    default:
+        break;
+    }
+}
+
+void QX_DSP_Delay::Render(int offset, int count) {
+    float* out = outputs[0];
+    if (bypass_) {
+        for (int i = offset; i < offset + count; ++i)
+            out[i] = in(0, i);
+        return;
+    }
+    if (!inputs[0]) zeroLeft_ = -1; // nothing to delay: silence, asleep at once
+    if (!enabled_ || !ring_.ready() || !inputs[0]) {
+        std::memset(out + offset, 0, sizeof(float) * static_cast<size_t>(count));
+        zeroLeft_ -= count;
+        if (zeroLeft_ < 0) Sleep(offset, count);
+        return;
+    }
+    const float perVolt = samplesPerVolt();
+    const float longest = static_cast<float>(ring_.length() - 2);
+    const bool moving = inputSource[1] != nullptr;
+    float D = in(1, offset) * perVolt;
+    for (int i = offset; i < offset + count; ++i) {
+        if (moving) D = in(1, i) * perVolt;
+        // Within the line: never the future, never past its end.
+        const float d = D > 0.0f ? (D < longest ? D : longest) : 0.0f;
+        ring_.write(in(0, i));
+        const int whole = static_cast<int>(d);
+        float y = ring_.at(whole);
+        if (fractional_) y += (ring_.at(whole + 1) - y) * (d - static_cast<float>(whole));
+        if (feedback_ != 0.0f) {
+            if (damping_ == 0.0f) {
+                ring_.add(y * feedback_);
+                dampState_ = 0.0f;
+            } else {
+                dampState_ = y - (y - dampState_) * damping_;
+                ring_.add(feedback_ * dampState_);
+            }
+        }
+        out[i] = std::isfinite(y) ? y : 0.0f;
+    }
+    if (!std::isfinite(dampState_)) {
+        dampState_ = 0.0f;
+        ring_.forget();
+    }
+}
+
+// ---- stereo block delay ---------------------------------------------------------------------
+
+QX_DSP_Delay_ST::QX_DSP_Delay_ST(ModuleContext* context, bool createdHeld)
+    : QX_ModuleBase(context, createdHeld) {
+    allocateOutputs(2);
+}
+
+void QX_DSP_Delay_ST::Prepare() {
+    sizeIndex_ = wholeInput(4, 4);
+    timeScale_ = wholeInput(3, 1);
+    time_ = inputs[2] && !inputSource[2] ? finiteOr(inputs[2][0], 0.0f) : 0.0f;
+    enabled_ = true;
+    swap_ = bypass_ = false;
+    for (DelayRing& r : ring_)
+        r.allocate(delayBufferLength(sizeIndex_, sampleRate()));
+    updateDelay();
+    zeroLeft_ = 0;
+}
+
+void QX_DSP_Delay_ST::Reset() {
+    for (DelayRing& r : ring_)
+        r.forget();
+}
+
+void QX_DSP_Delay_ST::updateDelay() {
+    const double perVolt =
+        timeScale_ == 0 ? sampleRate() * 10.0 : (timeScale_ == 2 ? 10.0 : sampleRate() * 0.01);
+    // Whole samples; the small allowance keeps 1.8 V (a float just below it) at 18 ms.
+    double d = std::floor(static_cast<double>(time_) * perVolt + 1e-3);
+    // A read overlapping the chunk being written would mix old and new: keep a chunk apart.
+    const double longest = ring_[0].length() - kMaxChunk;
+    d = d > 0.0 ? (d < longest ? d : longest) : 0.0;
+    delay_ = static_cast<int>(d);
+}
+
+void QX_DSP_Delay_ST::HandleEvent(const EventRecord& e, int) {
+    switch (e.port) {
+    case 2:
+        time_ = finiteOr(e.floatValue, 0.0f);
+        break;
+    case 3:
+        timeScale_ = e.intValue;
+        break;
+    case 4:
+        sizeIndex_ = e.intValue;
+        for (DelayRing& r : ring_)
+            r.limit(delayBufferLength(sizeIndex_, sampleRate()));
+        break;
+    case 5: {
+        const bool on = e.intValue != 0;
+        if (on && !enabled_) Reset();
+        if (!on && enabled_) zeroLeft_ = blockSize;
+        enabled_ = on;
+        break;
+    }
+    case 6:
+        swap_ = e.intValue != 0;
+        break;
+    case 9:
+        if (e.intValue >= 1) Reset();
+        break;
+    case 19:
+        bypass_ = e.intValue != 0;
+        break;
+    default:
+        break;
+    }
+    updateDelay();
+}
+
+void QX_DSP_Delay_ST::Render(int offset, int count) {
+    const bool stereo = inputs[1] != nullptr;
+    const int channels = stereo ? 2 : 1;
+    const size_t bytes = sizeof(float) * static_cast<size_t>(count);
+    if (bypass_) {
+        for (int c = 0; c < channels; ++c)
+            for (int i = offset; i < offset + count; ++i)
+                outputs[c][i] = in(c, i);
+        return;
+    }
+    if (!inputs[0]) zeroLeft_ = -1; // nothing to delay: silence, asleep at once
+    if (!enabled_ || !ring_[0].ready() || !ring_[1].ready() || !inputs[0]) {
+        for (int c = 0; c < 2; ++c)
+            std::memset(outputs[c] + offset, 0, bytes);
+        zeroLeft_ -= count;
+        if (zeroLeft_ < 0) Sleep(offset, count);
+        return;
+    }
+    for (int c = 0; c < channels; ++c) {
+        DelayRing& ring = ring_[c];
+        float* out = outputs[stereo && swap_ ? 1 - c : c];
+        for (int i = offset; i < offset + count; ++i) {
+            ring.write(in(c, i));
+            out[i] = ring.at(delay_);
+        }
+    }
+}
+
+} // namespace tarlix

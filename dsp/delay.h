@@ -1,0 +1,78 @@
+// Delay lines for the echo and the chorus: a one-channel line with an interpolated read, a
+// delay time that may move every sample and optional feedback with damping; and a stereo
+// block delay with an optional left/right swap. Buffers are made when the graph is built for
+// its sample rate; switching a line off and on again, clearing it or a program change never
+// allocates or clears memory on the audio thread: the line only counts what it has written
+// since, and reads older positions as silence.
+#pragma once
+#include <cstdint>
+
+#include "dsp/module_base.h"
+
+namespace tarlix {
+
+// Buffer length of a size index (0: 524288 down to 11: 256 samples), doubled above 48 kHz,
+// again above 96 kHz and again above 192 kHz.
+int delayBufferLength(int sizeIndex, double sampleRate);
+
+// A power-of-two ring of samples, written downward, that knows how much of it is fresh.
+class DelayRing {
+  public:
+    ~DelayRing();
+    bool allocate(int length); // off the audio thread only
+    void forget() { fresh_ = 0; }
+    // Use at most `length` samples of the allocation (a power of two); never grows it.
+    void limit(int length);
+    int length() const { return mask_ + 1; }
+    bool ready() const { return data_ != nullptr; }
+    void write(float x) {
+        w_ = (w_ - 1) & mask_;
+        data_[w_] = x;
+        if (fresh_ <= mask_) ++fresh_;
+    }
+    void add(float x) { data_[w_] += x; }
+    // The sample written d samples ago (0: the newest), silence beyond what is fresh.
+    float at(int d) const { return d < fresh_ ? data_[(w_ + d) & mask_] : 0.0f; }
+
+  private:
+    float* data_ = nullptr;
+    int allocated_ = 0, mask_ = 0, w_ = 0, fresh_ = 0;
+};
+
+class QX_DSP_Delay : public QX_ModuleBase {
+  public:
+    QX_DSP_Delay(ModuleContext* context, bool createdHeld);
+    void Prepare() override;
+    void Reset() override;
+    void Suspend() override { Reset(); }
+    void HandleEvent(const EventRecord& e, int offset) override;
+    void Render(int offset, int count) override;
+
+  private:
+    float samplesPerVolt() const;
+    DelayRing ring_;
+    int sizeIndex_ = 1, timeScale_ = 1;
+    bool fractional_ = true, enabled_ = true, bypass_ = false;
+    float feedback_ = 0.0f, damping_ = 0.0f, dampState_ = 0.0f;
+    int zeroLeft_ = 0;
+};
+
+class QX_DSP_Delay_ST : public QX_ModuleBase {
+  public:
+    QX_DSP_Delay_ST(ModuleContext* context, bool createdHeld);
+    void Prepare() override;
+    void Reset() override;
+    void Suspend() override { Reset(); }
+    void HandleEvent(const EventRecord& e, int offset) override;
+    void Render(int offset, int count) override;
+
+  private:
+    void updateDelay();
+    DelayRing ring_[2];
+    int sizeIndex_ = 4, timeScale_ = 1, delay_ = 0;
+    float time_ = 0.0f;
+    bool enabled_ = true, swap_ = false, bypass_ = false;
+    int zeroLeft_ = 0;
+};
+
+} // namespace tarlix

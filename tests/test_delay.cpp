@@ -1,0 +1,202 @@
+// The echo's building blocks measured on their outputs: the delay line's timing (whole and
+// fractional), its limits, feedback and restart from silence; the stereo block delay; the
+// static filters against the voice filter's designs.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "dsp/delay.h"
+#include "dsp/equaliser.h"
+#include "dsp/filter.h"
+#include "engine/qx_dsp_vst.h"
+
+using namespace tarlix;
+
+namespace {
+
+intptr_t host(vst::AEffect*, int32_t op, int32_t, intptr_t, void*, float) {
+    return op == vst::audioMasterVersion ? 2400 : 0;
+}
+
+// Plays two prepared signals on outputs 0 and 1.
+class Feeder : public QX_ModuleBase {
+  public:
+    Feeder(ModuleContext* c, bool held) : QX_ModuleBase(c, held) { allocateOutputs(2); }
+    void Render(int offset, int count) override {
+        for (int i = offset; i < offset + count; ++i, ++at) {
+            outputs[0][i] = at < left.size() ? left[at] : 0.0f;
+            outputs[1][i] = at < right.size() ? right[at] : 0.0f;
+        }
+    }
+    std::vector<float> left, right;
+    size_t at = 0;
+};
+
+constexpr int kBlock = 64;
+QX_ModuleBase* (*gMake)(ModuleContext*) = nullptr;
+bool gStereo = false;
+
+int rigGraph(QX_DSP_VST& e) {
+    ModuleContext& c = e.context();
+    auto* feeder = new Feeder(&c, false);
+    c.modules[c.buildCount++] = feeder;
+    QX_ModuleBase* m = gMake(&c);
+    c.modules[c.buildCount++] = m;
+    feeder->Connect(m, 1, 0, 0, 0, 0, 0);
+    if (gStereo) feeder->Connect(m, 1, 1, 1, 0, 0, 0);
+    return 2;
+}
+
+struct Rig {
+    QX_DSP_VST fx{host};
+    Rig(QX_ModuleBase* (*make)(ModuleContext*), bool stereo = false, float rate = 48000.0f) {
+        gMake = make;
+        gStereo = stereo;
+        fx.setGraphBuilder(rigGraph);
+        fx.setSampleRate(rate);
+        fx.setBlockSize(kBlock);
+        fx.resume();
+    }
+    QX_ModuleBase& module() { return *fx.context().modules[1]; }
+    void post(int port, int i, float f) { module().PostEvent(fx.clock(), port, 0, i, f, nullptr); }
+    // Runs the signals through; returns outputs 0 and 1.
+    std::pair<std::vector<float>, std::vector<float>> run(const std::vector<float>& left,
+                                                          const std::vector<float>& right = {}) {
+        auto& f = *static_cast<Feeder*>(fx.context().modules[0]);
+        f.left = left;
+        f.right = right;
+        f.at = 0;
+        std::vector<float> l(kBlock), r(kBlock), a, b;
+        float* outs[2] = {l.data(), r.data()};
+        for (size_t n = 0; n < (left.size() + kBlock - 1) / kBlock; ++n) {
+            fx.processReplacing(nullptr, outs, kBlock);
+            const float* o0 = module().GetOutput(0);
+            const float* o1 = module().GetOutput(1);
+            a.insert(a.end(), o0, o0 + kBlock);
+            if (o1) b.insert(b.end(), o1, o1 + kBlock);
+        }
+        a.resize(left.size());
+        if (!b.empty()) b.resize(left.size());
+        return {a, b};
+    }
+};
+
+QX_ModuleBase* makeDelay(ModuleContext* c) {
+    return new QX_DSP_Delay(c, false);
+}
+QX_ModuleBase* makeStereoDelay(ModuleContext* c) {
+    return new QX_DSP_Delay_ST(c, false);
+}
+QX_ModuleBase* makeStatic(ModuleContext* c) {
+    return new QX_DSP_BiQuad_Static(c, false);
+}
+QX_ModuleBase* makeFilter(ModuleContext* c) {
+    return new QX_DSP_Multi_Filter(c, false);
+}
+
+std::vector<float> click(size_t n, size_t at = 0) {
+    std::vector<float> x(n, 0.0f);
+    x[at] = 1.0f;
+    return x;
+}
+
+} // namespace
+
+// A click comes back after the set time: 1 V is 10 ms (480 samples at 48 kHz); a fractional
+// delay splits it between the two neighbouring samples; time 0 passes it at once.
+TEST(Delay, ClickReturnsAfterTheSetTime) {
+    Rig rig(makeDelay);
+    float time = 2.5f; // 25 ms = 1200 samples
+    rig.module().SetInput(1, &time);
+    std::vector<float> out = rig.run(click(4096, 10)).first;
+    EXPECT_EQ(out[10 + 1200], 1.0f);
+    EXPECT_EQ(out[10 + 1199] + out[10 + 1201], 0.0f);
+    time = 100.5f / 480.0f; // 100.5 samples
+    out = rig.run(click(4096, 10)).first;
+    EXPECT_NEAR(out[110], 0.5f, 1e-4f);
+    EXPECT_NEAR(out[111], 0.5f, 1e-4f);
+    time = 0.0f;
+    out = rig.run(click(512, 10)).first;
+    EXPECT_EQ(out[10], 1.0f);
+}
+
+// Longer than its line (size index 11: 256 samples), a delay is held at the line's end instead
+// of wrapping to a wrong time; a negative time is no delay.
+TEST(Delay, TimesAreHeldWithinTheLine) {
+    Rig rig(makeDelay);
+    float time = 1.0f; // 480 samples
+    rig.module().SetInput(1, &time);
+    rig.post(6, 11, 11.0f); // a 256-sample line (within the one allocated)
+    std::vector<float> out = rig.run(click(2048, 10)).first;
+    EXPECT_EQ(out[10 + 254], 1.0f);
+    time = -3.0f;
+    out = rig.run(click(512, 10)).first;
+    EXPECT_EQ(out[10], 1.0f);
+}
+
+// Feedback returns every repeat scaled once more; switched off and on again, or cleared, the
+// line starts from silence: nothing of what it held is heard.
+TEST(Delay, FeedbackRepeatsAndRestartsFromSilence) {
+    Rig rig(makeDelay);
+    float time = 1.0f; // 480 samples
+    rig.module().SetInput(1, &time);
+    rig.post(2, 0, 0.5f); // feedback
+    std::vector<float> out = rig.run(click(2048, 0)).first;
+    EXPECT_FLOAT_EQ(out[480], 1.0f);
+    EXPECT_FLOAT_EQ(out[960], 0.5f);
+    EXPECT_FLOAT_EQ(out[1440], 0.25f);
+    rig.post(2, 0, 0.0f);
+    rig.run(click(100, 0)); // fill it with a click
+    rig.post(7, 0, 0.0f);   // off
+    EXPECT_EQ(rig.run(std::vector<float>(256, 0.0f)).first, std::vector<float>(256, 0.0f));
+    rig.post(7, 1, 1.0f); // on again
+    out = rig.run(std::vector<float>(2048, 0.0f)).first;
+    for (float x : out)
+        ASSERT_EQ(x, 0.0f);
+    rig.run(click(100, 0));
+    rig.post(8, 1, 1.0f); // clear
+    out = rig.run(std::vector<float>(2048, 0.0f)).first;
+    for (float x : out)
+        ASSERT_EQ(x, 0.0f);
+}
+
+// The stereo block delay: floor(time x scale) samples on both channels, the channels crossed
+// when swapped.
+TEST(Delay, StereoBlockDelayAndSwap) {
+    Rig rig(makeStereoDelay, true);
+    rig.post(2, 0, 1.8f); // 18 ms: 864 samples
+    auto [l, r] = rig.run(click(2048, 5), click(2048, 7));
+    EXPECT_EQ(l[5 + 864], 1.0f);
+    EXPECT_EQ(r[7 + 864], 1.0f);
+    rig.post(6, 1, 1.0f);
+    rig.post(9, 1, 1.0f); // cleared as well
+    std::tie(l, r) = rig.run(click(2048, 5), std::vector<float>(2048, 0.0f));
+    EXPECT_EQ(r[5 + 864], 1.0f); // the left line now on the right
+    EXPECT_EQ(l[5 + 864], 0.0f);
+}
+
+// The static filters' low-pass (design 1) and high-pass (design 5) are the voice filter's A and
+// high-pass, sample for sample, at a fixed cutoff; resonance 0 as in the echo.
+TEST(StaticFilter, DesignsMatchTheVoiceFilter) {
+    std::vector<float> noise(8192);
+    uint32_t seed = 3;
+    for (float& x : noise) {
+        seed = seed * 1664525u + 1013904223u;
+        x = static_cast<float>(static_cast<int32_t>(seed)) * 2e-10f;
+    }
+    for (int design : {1, 5}) {
+        float cutoff = 0.6f, resonance = 0.0f;
+        Rig flt(makeStatic);
+        flt.module().SetInput(2, &cutoff);
+        flt.module().SetInput(3, &resonance);
+        flt.post(7, 0, 0.0f); // exponential
+        flt.post(5, design, 0.0f);
+        Rig voice(makeFilter);
+        voice.module().SetInput(2, &cutoff);
+        voice.module().SetInput(3, &resonance);
+        voice.post(7, 0, 0.0f);
+        voice.post(5, design == 1 ? 1 : QX_DSP_Multi_Filter::kHighPass, 0.0f);
+        EXPECT_EQ(flt.run(noise).first, voice.run(noise).first) << design;
+    }
+}
