@@ -261,4 +261,188 @@ void QX_DSP_Delay_ST::Render(int offset, int count) {
     }
 }
 
+// ---- pitch shifter --------------------------------------------------------------------------
+
+QX_DSP_PitchShifter::QX_DSP_PitchShifter(ModuleContext* context, bool createdHeld)
+    : QX_ModuleBase(context, createdHeld) {
+    allocateOutputs(1);
+}
+
+QX_DSP_PitchShifter::~QX_DSP_PitchShifter() {
+    freeAlignedFloats(buffer_);
+}
+
+void QX_DSP_PitchShifter::Prepare() {
+    const double rate = sampleRate();
+    int length = 65536;
+    if (rate > 48000.0) length *= 2;
+    if (rate > 96000.0) length *= 2;
+    if (rate > 192000.0) length *= 2;
+    if (length != length_) {
+        freeAlignedFloats(buffer_);
+        buffer_ = allocateAlignedFloats(static_cast<size_t>(length) + 4);
+        length_ = buffer_ ? length : 0;
+    }
+    mask_ = length_ > 0 ? length_ - 1 : 0;
+    mode_ = wholeInput(5, 1);
+    law_ = wholeInput(6, 1);
+    windowControl_ = 6.0f;
+    feedback_ = 0.0f;
+    offset_ = 0;
+    enabled_ = true;
+    bypass_ = false;
+    zeroPitch_ = false;
+    lastPitch_ = NAN;
+    Reset();
+    restartPhase();
+    recompute(0.0f);
+}
+
+void QX_DSP_PitchShifter::Reset() {
+    w_ = fresh_ = 0;
+    if (buffer_) buffer_[length_] = 0.0f;
+    std::memset(outputs[0], 0, sizeof(float) * static_cast<size_t>(blockSize));
+}
+
+int32_t QX_DSP_PitchShifter::incrementFor(double ratioMinusOne, int window) {
+    const double w = window < 2 ? 2.0 : static_cast<double>(window);
+    const double inc = std::trunc(ratioMinusOne / w * -4294967296.0);
+    if (!(inc > -2147483647.0)) return -2147483647; // also a non-finite ratio
+    if (inc > 2147483647.0) return 2147483647;
+    return static_cast<int32_t>(inc);
+}
+
+void QX_DSP_PitchShifter::recompute(float pitch) {
+    const double p = pitch;
+    double rm1;
+    if (law_ == 2)
+        rm1 = (p - 0.1) * 10.0;
+    else
+        rm1 = std::exp2(p * (law_ == 0 ? 10.0 : 0.8333333)) - 1.0;
+    const double w = std::trunc(sampleRate() * 0.005 * static_cast<double>(windowControl_));
+    // Inside the buffer, and at least two samples so the sweep is defined.
+    const double longest = length_ > 2 ? static_cast<double>(length_ / 2) : 2.0;
+    window_ = static_cast<int>(w < 2.0 ? 2.0 : (w > longest ? longest : w));
+    increment_ = incrementFor(rm1, window_);
+    zeroPitch_ = pitch == 0.0f;
+}
+
+void QX_DSP_PitchShifter::HandleEvent(const EventRecord& e, int) {
+    const float f = finiteOr(e.floatValue, 0.0f);
+    switch (e.port) {
+    case 1: {
+        const float v = f > 0.0f ? (f < 1000.0f ? f : 1000.0f) : 0.0f;
+        offset_ = static_cast<int>(std::trunc(v) * sampleRate() * 0.01);
+        if (offset_ > mask_ / 2) offset_ = mask_ / 2;
+        break;
+    }
+    case 3:
+        feedback_ = f;
+        break;
+    case 4:
+        windowControl_ = f;
+        lastPitch_ = NAN; // recompute
+        break;
+    case 5:
+        if (e.intValue != mode_) {
+            mode_ = e.intValue;
+            restartPhase();
+        }
+        break;
+    case 6:
+        law_ = e.intValue;
+        lastPitch_ = NAN;
+        break;
+    case 7: {
+        const bool on = e.intValue != 0;
+        if (on && !enabled_) {
+            Reset(); // starts from silence
+            restartPhase();
+        }
+        if (!on && enabled_) zeroLeft_ = blockSize;
+        enabled_ = on;
+        break;
+    }
+    case 8:
+        if (e.intValue >= 1) {
+            Reset();
+            restartPhase();
+        }
+        break;
+    case 9:
+        bypass_ = e.intValue != 0;
+        if (bypass_) restartPhase();
+        break;
+    default:
+        break;
+    }
+}
+
+float QX_DSP_PitchShifter::tap(uint32_t at) const {
+    // Positions not written since the start read as silence.
+    const int age =
+        static_cast<int>((at - static_cast<uint32_t>(w_)) & static_cast<uint32_t>(mask_));
+    return age < fresh_ ? buffer_[at & static_cast<uint32_t>(mask_)] : 0.0f;
+}
+
+void QX_DSP_PitchShifter::Render(int offset, int count) {
+    float* out = outputs[0];
+    if (!inputs[0]) zeroLeft_ = -1;
+    if (!enabled_ || !buffer_ || !inputs[0]) {
+        std::memset(out + offset, 0, sizeof(float) * static_cast<size_t>(count));
+        zeroLeft_ -= count;
+        if (zeroLeft_ < 0) Sleep(offset, count);
+        return;
+    }
+    if (bypass_ || (mode_ != 1 && mode_ != 4)) { // mode 0 copies; 2, 3, 5 are not used
+        for (int i = offset; i < offset + count; ++i)
+            out[i] = in(0, i);
+        return;
+    }
+    const float pitch = finiteOr(in(2, offset), 0.0f);
+    if (!(pitch == lastPitch_)) {
+        recompute(pitch);
+        lastPitch_ = pitch;
+    }
+    const uint32_t rest = mode_ == 4 ? 0x80000000u : 0u;
+    const float W = static_cast<float>(window_);
+    for (int i = offset; i < offset + count; ++i) {
+        w_ = (w_ - 1) & mask_;
+        buffer_[w_] = in(0, i);
+        if (fresh_ <= mask_) ++fresh_;
+        const float ph = static_cast<float>(phase_ >> 1) * (1.0f / 2147483648.0f);
+        const float d = W * ph;
+        const int whole = static_cast<int>(d);
+        const float frac = d - static_cast<float>(whole);
+        const uint32_t a = static_cast<uint32_t>(offset_ + whole + w_);
+        const uint32_t b = a + static_cast<uint32_t>(window_);
+        const float ta = tap(a) + (tap(a + 1) - tap(a)) * frac;
+        const float tb = tap(b) + (tap(b + 1) - tap(b)) * frac;
+        float y;
+        if (mode_ == 1) {
+            float q = ph * ph; // ph^9, capped at 1 after x10
+            q = q * q * q * q * ph * 10.0f;
+            q = q < 1.0f ? q : 1.0f;
+            const float g = 0.8f * q * (1.0f - q);
+            y = tb * (g + 1.0f - q) + ta * (g + q);
+        } else {
+            float e = 1.0f - ph;
+            e *= e;
+            e *= e;
+            e *= e; // ^8
+            y = ta * (1.0f - e * e * e) + tb * e;
+        }
+        if (feedback_ != 0.0f) buffer_[w_] += y * feedback_;
+        out[i] = std::isfinite(y) ? y : 0.0f;
+        if (!zeroPitch_) {
+            phase_ += static_cast<uint32_t>(increment_);
+        } else if (phase_ != rest) { // glide back to rest, stopping on it
+            const uint32_t gap = phase_ > rest ? phase_ - rest : rest - phase_;
+            const uint32_t step = gap < 16384u ? gap : 16384u;
+            phase_ = phase_ > rest ? phase_ - step : phase_ + step;
+        }
+    }
+    if (!std::isfinite(buffer_[w_])) Reset();
+}
+
 } // namespace tarlix

@@ -5,6 +5,7 @@
 // allocates or clears memory on the audio thread: the line only counts what it has written
 // since, and reads older positions as silence.
 #pragma once
+#include <cmath>
 #include <cstdint>
 
 #include "dsp/module_base.h"
@@ -72,6 +73,37 @@ class QX_DSP_Delay_ST : public QX_ModuleBase {
     int sizeIndex_ = 4, timeScale_ = 1, delay_ = 0;
     float time_ = 0.0f;
     bool enabled_ = true, swap_ = false, bypass_ = false;
+    int zeroLeft_ = 0;
+};
+
+// A delay-line pitch shifter: two taps sweep a window behind the write position at a rate
+// set by the pitch control and cross-fade once per sweep. Mode 1 (Melt) and mode 4 (the echo
+// shift) have their own weights; mode 0 copies. The buffer is made with the graph.
+class QX_DSP_PitchShifter : public QX_ModuleBase {
+  public:
+    QX_DSP_PitchShifter(ModuleContext* context, bool createdHeld);
+    ~QX_DSP_PitchShifter() override;
+    void Prepare() override;
+    void Reset() override;
+    void Suspend() override { Reset(); }
+    void HandleEvent(const EventRecord& e, int offset) override;
+    void Render(int offset, int count) override;
+
+    // Phase increment per sample for a ratio and a window (saturated to 32 bits).
+    static int32_t incrementFor(double ratioMinusOne, int window);
+    int window() const { return window_; }
+
+  private:
+    void restartPhase() { phase_ = mode_ == 2 || mode_ == 4 ? 0x80000000u : 0u; }
+    void recompute(float pitch);
+    float tap(uint32_t at) const;
+    float* buffer_ = nullptr; // length + 1: a guard sample after the end
+    int length_ = 0, mask_ = 0, w_ = 0, fresh_ = 0;
+    uint32_t phase_ = 0;
+    int32_t increment_ = 0;
+    int window_ = 1, offset_ = 0, mode_ = 1, law_ = 1;
+    float windowControl_ = 6.0f, feedback_ = 0.0f, lastPitch_ = NAN;
+    bool enabled_ = true, bypass_ = false, zeroPitch_ = false;
     int zeroLeft_ = 0;
 };
 

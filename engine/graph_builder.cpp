@@ -73,7 +73,8 @@ enum class Kind {
     EqEngine,
     StaticFilter,
     Delay,
-    DelayStereo
+    DelayStereo,
+    PitchShifter
 };
 
 // Code ranges of the module classes. A code in no range creates nothing.
@@ -122,7 +123,7 @@ constexpr CodeRange kClasses[] = {
     {6438, 6442, Kind::EqEngine},        // BiQuad_Multi_Engine
     {6444, 6447, Kind::Filter},          // Multi_Filter
     {6449, 6449, Kind::Filter},          // Multi_Filter (the voice-owned form is not used)
-    {6459, 6463, Kind::Placeholder},     // PitchShifter
+    {6459, 6463, Kind::PitchShifter},    // PitchShifter
     {6487, 6488, Kind::SyncTempo},       // Midi_Sync_Tempo
     {6490, 6491, Kind::HostTempo},       // Host_Tempo
     {6493, 6495, Kind::MidiAdder},       // Midi_Adder
@@ -240,6 +241,8 @@ QX_ModuleBase* create(Kind kind, ModuleContext* ctx, bool held) {
         return new (std::nothrow) QX_DSP_Delay(ctx, held);
     case Kind::DelayStereo:
         return new (std::nothrow) QX_DSP_Delay_ST(ctx, held);
+    case Kind::PitchShifter:
+        return new (std::nothrow) QX_DSP_PitchShifter(ctx, held);
     case Kind::None:
         break;
     }

@@ -200,3 +200,61 @@ TEST(StaticFilter, DesignsMatchTheVoiceFilter) {
         EXPECT_EQ(flt.run(noise).first, voice.run(noise).first) << design;
     }
 }
+
+namespace {
+QX_ModuleBase* makeShifter(ModuleContext* c) {
+    return new QX_DSP_PitchShifter(c, false);
+}
+double powerAt(const std::vector<float>& s, size_t from, double hz, double rate) {
+    double re = 0.0, im = 0.0;
+    for (size_t i = from; i < s.size(); ++i) {
+        re += s[i] * std::cos(2.0 * M_PI * hz * static_cast<double>(i) / rate);
+        im += s[i] * std::sin(2.0 * M_PI * hz * static_cast<double>(i) / rate);
+    }
+    return re * re + im * im;
+}
+} // namespace
+
+// At rest (pitch exactly 0) the shifter is a fixed delay: the whole window W = rate x 0.005 x 6
+// (1323 samples at 44.1 kHz) in the Melt form, half of it in the echo form. The increment of
+// an octave up over that window is -3.25e6 per sample; an absurd ratio saturates.
+TEST(PitchShifter, RestDelaysAndIncrement) {
+    for (int mode : {1, 4}) {
+        Rig rig(makeShifter, false, 44100.0f);
+        float pitch = 0.0f;
+        rig.module().SetInput(2, &pitch);
+        rig.post(5, mode, 0.0f);
+        ASSERT_EQ(static_cast<QX_DSP_PitchShifter&>(rig.module()).window(), 1323);
+        std::vector<float> out = rig.run(click(4096, 100)).first;
+        const size_t expected = 100 + (mode == 1 ? 1323 : 1323 / 2);
+        size_t peak = 0;
+        for (size_t i = 0; i < out.size(); ++i)
+            if (std::fabs(out[i]) > std::fabs(out[peak])) peak = i;
+        EXPECT_NEAR(static_cast<double>(peak), static_cast<double>(expected), 1.0) << mode;
+    }
+    EXPECT_NEAR(QX_DSP_PitchShifter::incrementFor(1.0, 1323), -3.2464e6, 1e3);
+    EXPECT_EQ(QX_DSP_PitchShifter::incrementFor(1e9, 1323), -2147483647);
+    EXPECT_EQ(QX_DSP_PitchShifter::incrementFor(-1e9, 2), 2147483647);
+    EXPECT_EQ(QX_DSP_PitchShifter::incrementFor(NAN, 0), -2147483647);
+}
+
+// Twelve semitones up (1.2 V on the semitone law) in the echo form: a 440 Hz sine comes out
+// an octave higher, its energy around 880 Hz far above what is left around 440 Hz.
+TEST(PitchShifter, ShiftsAnOctaveUp) {
+    Rig rig(makeShifter, false, 48000.0f);
+    float pitch = 1.2f;
+    rig.module().SetInput(2, &pitch);
+    rig.post(5, 4, 0.0f);
+    std::vector<float> in(48000);
+    for (size_t i = 0; i < in.size(); ++i)
+        in[i] = 0.5f * static_cast<float>(std::sin(2.0 * M_PI * 440.0 * i / 48000.0));
+    std::vector<float> out = rig.run(in).first;
+    // The sweeps' cross-fades spread each line into sidebands: compare 40 Hz wide bands.
+    auto band = [&](double centre) {
+        double sum = 0.0;
+        for (double f = centre - 20.0; f <= centre + 20.0; f += 1.0)
+            sum += powerAt(out, 4800, f, 48000.0);
+        return sum;
+    };
+    EXPECT_GT(10.0 * std::log10(band(880.0) / band(440.0)), 20.0);
+}
