@@ -45,6 +45,20 @@ void DelayRing::limit(int length) {
 
 // ---- one-channel line -----------------------------------------------------------------------
 
+namespace {
+// The echo's loop can gain more than unity (a repeat and its shifted copy add up): what enters
+// a line above +-1.5 bends softly towards +-3, so repeats saturate instead of growing without
+// bound. Below it the line is untouched.
+float saturate(float x) {
+    if (!std::isfinite(x)) return 0.0f;
+    const float m = std::fabs(x);
+    if (m <= 1.5f) return x;
+    const float over = m - 1.5f;
+    const float y = 1.5f + over / (1.0f + over / 1.5f);
+    return x < 0.0f ? -y : y;
+}
+} // namespace
+
 QX_DSP_Delay::QX_DSP_Delay(ModuleContext* context, bool createdHeld)
     : QX_ModuleBase(context, createdHeld) {
     allocateOutputs(1);
@@ -142,7 +156,7 @@ void QX_DSP_Delay::Render(int offset, int count) {
         if (moving) D = in(1, i) * perVolt;
         // Within the line: never the future, never past its end.
         const float d = D > 0.0f ? (D < longest ? D : longest) : 0.0f;
-        ring_.write(in(0, i));
+        ring_.write(saturate(in(0, i)));
         const int whole = static_cast<int>(d);
         float y = ring_.at(whole);
         if (fractional_) y += (ring_.at(whole + 1) - y) * (d - static_cast<float>(whole));

@@ -61,7 +61,7 @@ constexpr PatchEntry k56[] = {{0, 0, M(6505)}, {2, 0, 72}, {3, 15, M(6529)}, {4,
 constexpr PatchEntry k59[] = {{0, 0, M(6027)}, {1, 1, M(6027)}, {2, 2, M(6027)}, {3, 3, M(6027)}, {4, 4, M(6027)}, {5, 5, M(6027)}, {6, 6, M(6027)}, {7, 7, M(6027)}, {8, 8, M(6027)}, {9, 9, M(6027)}, {10, 10, M(6027)}, {11, 11, M(6027)}, {12, 12, M(6027)}, {13, 13, M(6027)}, {14, 14, M(6027)}, {15, 0, M(6028)}, {16, 1, M(6028)}, {17, 2, M(6028)}, {18, 3, M(6028)}, {19, 4, M(6028)}, {20, 5, M(6028)}, {21, 6, M(6028)}, {22, 7, M(6028)}, {23, 8, M(6028)}, {24, 9, M(6028)}, {25, 10, M(6028)}, {26, 11, M(6028)}, {27, 12, M(6028)}, {28, 13, M(6028)}, {29, 14, M(6028)}, {30, 0, M(6029)}, {31, 1, M(6029)}, {32, 2, M(6029)}, {33, 3, M(6029)}, {34, 4, M(6029)}, {35, 5, M(6029)}, {36, 6, M(6029)}, {37, 7, M(6029)}, {38, 8, M(6029)}, {39, 9, M(6029)}, {40, 10, M(6029)}, {41, 11, M(6029)}, {42, 12, M(6029)}, {43, 13, M(6029)}, {44, 14, M(6029)}, {61, 8, M(6543)}};
 constexpr PatchEntry k79[] = {{0, 0, M(6080)}, {1, 0, M(6543)}, {2, 0, M(6005)}, {3, 1, M(6008)}, {4, 2, M(6008)}, {7, 0, 70}, {9, 0, 64}, {19, 0, 230}, {29, 2, M(6005)}, {39, 3, M(6005)}, {49, 0, M(6090)}, {57, 0, M(6086)}, {62, 0, 164}};
 constexpr PatchEntry k1[] = {{0, 0, 5500}, {1, 0, 5505}, {2, 0, 5510}, {3, 0, 5501}, {4, 0, 5634}, {5, 0, 5654}, {6, 0, 5628}, {7, 0, 5515}};
-constexpr PatchEntry k2[] = {{0, 0, 5500}, {1, 0, 5501}, {2, 0, 5502}, {59, 0, 211}};
+constexpr PatchEntry k2[] = {{0, 0, 5500}, {1, 0, 5501}, {2, 0, 5502}, {4, 0, 5518}, {59, 0, 211}};
 constexpr PatchEntry k20[] = {{0, 5, M(6529)}, {1, 6, M(6529)}};
 constexpr PatchEntry k48[] = {{0, 0, 15}, {3, 0, 9}};
 constexpr PatchEntry k49[] = {{0, 0, M(6021)}, {1, 0, 14}, {3, 0, 8}, {5, 0, 6}, {7, 0, M(6307)}, {8, 0, 7}};
@@ -144,10 +144,24 @@ constexpr PatchEntry k140[] = {{0, 0, 204}};
 constexpr PatchEntry k141[] = {{0, 0, 202}, {1, 0, M(6016)}, {2, 0, M(6420)}, {6, 0, 205}};
 constexpr PatchEntry k142[] = {{0, 0, M(6232)}, {3, 44, M(6529)}, {9, 0, M(6430)}, {10, 1, M(6430)}, {11, 2, M(6430)}, {12, 3, M(6430)}, {13, 4, M(6430)}, {14, 5, M(6430)}, {19, 0, M(6431)}, {20, 1, M(6431)}, {21, 2, M(6431)}, {22, 3, M(6431)}, {23, 4, M(6431)}, {24, 5, M(6431)}, {29, 0, M(6432)}, {30, 1, M(6432)}, {31, 2, M(6432)}, {32, 3, M(6432)}, {33, 4, M(6432)}, {34, 5, M(6432)}};
 constexpr PatchEntry k143[] = {{0, 1, M(6232)}, {3, 44, M(6529)}, {9, 0, M(6430)}, {10, 1, M(6430)}, {11, 2, M(6430)}, {12, 3, M(6430)}, {13, 4, M(6430)}, {14, 5, M(6430)}, {19, 0, M(6431)}, {20, 1, M(6431)}, {21, 2, M(6431)}, {22, 3, M(6431)}, {23, 4, M(6431)}, {24, 5, M(6431)}, {29, 0, M(6432)}, {30, 1, M(6432)}, {31, 2, M(6432)}, {32, 3, M(6432)}, {33, 4, M(6432)}, {34, 5, M(6432)}};
-constexpr PatchEntry k165[] = {{0, 0, M(6439)}, {3, 45, M(6529)}, {9, 0, M(6430)}, {10, 1, M(6430)}, {11, 2, M(6430)}, {12, 3, M(6430)}, {13, 4, M(6430)}, {14, 5, M(6430)}, {19, 0, M(6431)}, {20, 1, M(6431)}, {21, 2, M(6431)}, {22, 3, M(6431)}, {23, 4, M(6431)}, {24, 5, M(6431)}, {29, 0, M(6432)}, {30, 1, M(6432)}, {31, 2, M(6432)}, {32, 3, M(6432)}, {33, 4, M(6432)}, {34, 5, M(6432)}};
-constexpr PatchEntry k166[] = {{0, 0, M(6440)}, {3, 45, M(6529)}, {9, 0, M(6430)}, {10, 1, M(6430)}, {11, 2, M(6430)}, {12, 3, M(6430)}, {13, 4, M(6430)}, {14, 5, M(6430)}, {19, 0, M(6431)}, {20, 1, M(6431)}, {21, 2, M(6431)}, {22, 3, M(6431)}, {23, 4, M(6431)}, {24, 5, M(6431)}, {29, 0, M(6432)}, {30, 1, M(6432)}, {31, 2, M(6432)}, {32, 3, M(6432)}, {33, 4, M(6432)}, {34, 5, M(6432)}};
+constexpr PatchEntry k165[] = {{0, 0, M(6185)}, {3, 45, M(6529)}, {9, 0, M(6430)}, {10, 1, M(6430)}, {11, 2, M(6430)}, {12, 3, M(6430)}, {13, 4, M(6430)}, {14, 5, M(6430)}, {19, 0, M(6431)}, {20, 1, M(6431)}, {21, 2, M(6431)}, {22, 3, M(6431)}, {23, 4, M(6431)}, {24, 5, M(6431)}, {29, 0, M(6432)}, {30, 1, M(6432)}, {31, 2, M(6432)}, {32, 3, M(6432)}, {33, 4, M(6432)}, {34, 5, M(6432)}};
+constexpr PatchEntry k166[] = {{0, 1, M(6185)}, {3, 45, M(6529)}, {9, 0, M(6430)}, {10, 1, M(6430)}, {11, 2, M(6430)}, {12, 3, M(6430)}, {13, 4, M(6430)}, {14, 5, M(6430)}, {19, 0, M(6431)}, {20, 1, M(6431)}, {21, 2, M(6431)}, {22, 3, M(6431)}, {23, 4, M(6431)}, {24, 5, M(6431)}, {29, 0, M(6432)}, {30, 1, M(6432)}, {31, 2, M(6432)}, {32, 3, M(6432)}, {33, 4, M(6432)}, {34, 5, M(6432)}};
 constexpr PatchEntry k167[] = {{0, 0, M(6529)}};
+constexpr PatchEntry k21[] = {{0, 4, M(6529)}};
+constexpr PatchEntry k145[] = {{0, 0, M(6439)}, {1, 0, M(6440)}};
+constexpr PatchEntry k146[] = {{0, 0, M(6231)}, {2, 1, M(6231)}, {22, 0, 163}, {42, 0, 5510}, {61, 0, 162}};
+constexpr PatchEntry k147[] = {{0, 1, M(6231)}, {20, 0, 163}, {40, 0, 5500}, {61, 0, 162}};
+constexpr PatchEntry k148[] = {{0, 0, M(6114)}, {1, 0, M(6115)}, {2, 0, 170}, {3, 0, M(6005)}, {5, 0, 5501}, {7, 0, M(6008)}, {20, 0, 163}, {29, 0, 171}, {30, 0, M(6005)}, {32, 0, 5505}};
+constexpr PatchEntry k149[] = {{0, 0, M(6426)}, {1, 0, M(6023)}, {6, 0, 5500}, {7, 0, 162}};
+constexpr PatchEntry k150[] = {{0, 1, M(6426)}, {1, 0, M(6023)}, {6, 0, 5500}, {7, 0, 162}};
+constexpr PatchEntry k151[] = {{0, 0, 166}, {10, 0, M(6174)}, {30, 0, 10}, {50, 0, 5517}, {11, 0, M(6142)}, {31, 0, 21}, {51, 0, 5517}};
+constexpr PatchEntry k152[] = {{0, 0, M(6345)}, {2, 0, M(6116)}, {5, 0, 5504}, {7, 0, 162}};
+constexpr PatchEntry k153[] = {{0, 0, M(6345)}, {1, 0, M(6460)}, {2, 0, 167}, {3, 1, M(6008)}, {4, 0, 169}};
 constexpr PatchEntry k155[] = {{1, 0, M(6245)}};
+constexpr PatchEntry k156[] = {{0, 0, M(6346)}, {2, 0, M(6116)}, {5, 0, 5504}, {7, 0, 162}};
+constexpr PatchEntry k157[] = {{0, 0, M(6346)}, {1, 0, M(6461)}, {2, 0, 167}, {3, 1, M(6008)}, {4, 0, 169}};
+constexpr PatchEntry k160[] = {{0, 0, M(6345)}, {1, 0, M(6346)}, {2, 4, M(6008)}, {4, 0, 5508}};
+constexpr PatchEntry k161[] = {{0, 0, M(6231)}, {1, 1, M(6231)}, {2, 0, M(6350)}, {3, 1, M(6350)}, {4, 0, 172}, {9, 0, 162}};
 constexpr PatchEntry k159[] = {{1, 0, M(6246)}};
 constexpr PatchEntry k168[] = {{0, 0, M(6441)}, {1, 0, M(6442)}, {2, 0, M(6013)}};
 } // namespace
@@ -174,7 +188,7 @@ const PatchRow kPatchTable[kPatchRowCount + 1] = {
     /*  18 */ row(6512, k18), // Copy_Paste: filter copy and paste and the parameters it sets
     /*  19 */ row(6529, k19), // Tarlix2_Control: every parameter it converts
     /*  20 */ row(6021, k20), // GUItoV_Glide_Multi: the LFO 1 and 2 rates from the control module
-    /*  21 */ row(6023), // GUItoV_Glide_Multi
+    /*  21 */ row(6023, k21), // GUItoV_Glide_Multi: the echo time from the control module
     /*  22 */ row(6024), // GUItoV_Glide_Multi
     /*  23 */ row(6025), // GUItoV_Glide_Multi
     /*  24 */ row(6026), // GUItoV_Glide_Multi
@@ -298,27 +312,27 @@ const PatchRow kPatchTable[kPatchRowCount + 1] = {
     /* 142 */ row(6439, k142), // BiQuad_Multi_Engine: equaliser before the echo, left (for now fed by the voice sum)
     /* 143 */ row(6440, k143), // BiQuad_Multi_Engine: equaliser before the echo, right
     /* 144 */ row(6171), // Level_AxB_CD
-    /* 145 */ row(6231), // ST_Level
-    /* 146 */ row(6114), // Adder
-    /* 147 */ row(6115), // Adder
-    /* 148 */ row(6426), // BiQuad_Static
-    /* 149 */ row(6345), // Delay
-    /* 150 */ row(6346), // Delay
-    /* 151 */ row(6116), // Adder
-    /* 152 */ row(6460), // PitchShifter
-    /* 153 */ row(6245), // XMixVol
+    /* 145 */ row(6231, k145), // ST_Level: the dry signal after the equaliser before the echo
+    /* 146 */ row(6114, k146), // Adder: left echo input (with the right one when "Echo Pong"), "Echo OnOff"
+    /* 147 */ row(6115, k147), // Adder: right echo input (none when "Echo Pong")
+    /* 148 */ row(6426, k148), // BiQuad_Static: "Echo LPF" and "Echo HPF", crossed when "Echo Pong"
+    /* 149 */ row(6345, k149), // Delay: left echo line
+    /* 150 */ row(6346, k150), // Delay: right echo line
+    /* 151 */ row(6116, k151), // Adder: echo shift, "Echo Shift" + LFOs aimed at "Echo - Tune"
+    /* 152 */ row(6460, k152), // PitchShifter: left echo shift
+    /* 153 */ row(6245, k153), // XMixVol: left repeat and its shifted copy by "Echo Phase", x "Echo FBK"
     /* 154 */ rewire(6114),
     /* 155 */ entries(k155), // echo feedback: the shifted repeat back into the left input sum
-    /* 156 */ row(6461), // PitchShifter
-    /* 157 */ row(6246), // XMixVol
+    /* 156 */ row(6461, k156), // PitchShifter: right echo shift
+    /* 157 */ row(6246, k157), // XMixVol: right repeat
     /* 158 */ rewire(6115),
     /* 159 */ entries(k159), // the same for the right input sum
-    /* 160 */ row(6350), // Delay_ST
-    /* 161 */ row(6185), // Level_FX_BUS
+    /* 160 */ row(6350, k160), // Delay_ST: the echo lines 18 ms later
+    /* 161 */ row(6185, k161), // Level_FX_BUS: dry + echo x "Echo Level"^2 while "Echo OnOff"
     /* 162 */ row(6173), // Level_AxB_CD
     /* 163 */ row(6462), // PitchShifter
     /* 164 */ row(6463), // PitchShifter
-    /* 165 */ row(6441, k165), // BiQuad_Multi_Engine: equaliser after the echo, left (for now after the one before it)
+    /* 165 */ row(6441, k165), // BiQuad_Multi_Engine: equaliser after the echo, left
     /* 166 */ row(6442, k166), // BiQuad_Multi_Engine: equaliser after the echo, right
     /* 167 */ row(6013, k167), // GUItoV_Glide: master level smoother (control output 0)
     /* 168 */ row(6230, k168), // ST_Level: the equaliser after the echo and the master level

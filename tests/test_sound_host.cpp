@@ -758,3 +758,88 @@ TEST(SoundHost, EqualiserBandBoostsAndFlatBandsPassUntouched) {
         EXPECT_NEAR(20.0 * std::log10(ratio), 18.2, 0.3) << position;
     }
 }
+
+namespace {
+// First sample from `from` on whose magnitude exceeds a small threshold.
+size_t firstSound(const std::vector<float>& s, size_t from, float threshold = 1e-3f) {
+    for (size_t i = from; i < s.size(); ++i)
+        if (std::fabs(s[i]) > threshold) return i;
+    return s.size();
+}
+} // namespace
+
+// The echo at 120 BPM, "Echo Rate" 1b, length 1: a short note returns 500 ms later (the line
+// and the 18 ms block delay) within a sample. With "Echo Pong" and the note panned hard left,
+// the first repeat comes from the right only.
+TEST(SoundHost, EchoReturnsOnTheBeatAndPingPongs) {
+    for (bool pong : {false, true}) {
+        gTime = {};
+        gTime.tempo = 120.0;
+        gTime.sampleRate = 48000.0;
+        gTime.flags = vst::kVstTempoValid | vst::kVstTransportPlaying;
+        Voice v(48000.0f, tempoHost);
+        v.set(kOsc1Wave, 1.0f / 14.0f);
+        v.set(117, 0.0f); // "Amp Release (s)" shortest
+        v.set(162, 1.0f); // "Echo OnOff"
+        v.set(163, pong ? 1.0f : 0.0f);
+        v.set(165, 0.0f);               // "Echo Rate" 1b
+        v.set(168, 0.0f);               // "Echo Length" 1
+        v.set(173, 0.0f);               // "Echo Step"
+        v.set(210, 0.0f);               // "Echo Dotted"
+        v.set(169, 0.0f);               // "Echo FBK"
+        v.set(172, 1.0f);               // "Echo Level"
+        v.set(170, 1.0f);               // "Echo LPF" open
+        v.set(171, 0.0f);               // "Echo HPF" open
+        v.set(122, pong ? 0.0f : 0.5f); // "Master Pan" hard left for ping-pong
+        v.render(0.2);
+        v.midi(0x90, 69, 127);
+        std::vector<float> l, r, bl(kBlock), br(kBlock);
+        for (int b = 0; b < static_cast<int>(1.0 * 48000 / kBlock); ++b) {
+            if (b == 10) v.midi(0x80, 69, 0); // ~53 ms long
+            v.p.process(bl, br, kBlock);
+            l.insert(l.end(), bl.begin(), bl.end());
+            r.insert(r.end(), br.begin(), br.end());
+        }
+        const size_t start = firstSound(l, 0);
+        ASSERT_LT(start, 1000u);
+        const size_t gap = start + 24000 - 2000; // after the note's tail, before the repeat
+        if (!pong) {
+            EXPECT_NEAR(static_cast<double>(firstSound(l, gap)), start + 24000.0, 1.0);
+            EXPECT_NEAR(static_cast<double>(firstSound(r, gap)), start + 24000.0, 1.0);
+        } else {
+            EXPECT_EQ(firstSound(r, 0), firstSound(r, gap)); // nothing on the right before it
+            EXPECT_NEAR(static_cast<double>(firstSound(r, gap)), start + 24000.0, 1.0);
+            EXPECT_EQ(firstSound(l, gap, 1e-3f), l.size()); // the left stays quiet meanwhile
+        }
+    }
+}
+
+// The echo's loop at full feedback with the shifted copy added ("Echo Phase" at its middle,
+// where the two add up above unity) saturates instead of growing: 30 s of repeated chords
+// stay finite and bounded.
+TEST(SoundHost, FullEchoFeedbackStaysBounded) {
+    Voice v(48000.0f);
+    v.set(kOsc1Wave, 1.0f / 14.0f);
+    v.set(162, 1.0f);  // "Echo OnOff"
+    v.set(169, 1.0f);  // "Echo FBK" 100 %
+    v.set(167, 0.5f);  // "Echo Phase"
+    v.set(166, 0.75f); // "Echo Shift" up
+    v.set(172, 1.0f);  // "Echo Level"
+    v.set(170, 1.0f);
+    v.set(171, 0.0f);
+    float peak = 0.0f;
+    for (int bar = 0; bar < 15; ++bar) {
+        for (int n : {57, 60, 64})
+            v.midi(0x90, n, 127);
+        for (float x : v.render(1.0)) {
+            ASSERT_TRUE(std::isfinite(x));
+            peak = std::fmax(peak, std::fabs(x));
+        }
+        for (int n : {57, 60, 64})
+            v.midi(0x80, n, 0);
+        for (float x : v.render(1.0))
+            peak = std::fmax(peak, std::fabs(x));
+    }
+    EXPECT_LT(peak, 16.0f);
+    std::printf("full echo feedback: peak %.2f\n", peak);
+}
