@@ -275,6 +275,114 @@ void QX_DSP_Delay_ST::Render(int offset, int count) {
     }
 }
 
+// ---- chorus ---------------------------------------------------------------------------------
+
+QX_DSP_Chorus3v::QX_DSP_Chorus3v(ModuleContext* context, bool createdHeld)
+    : QX_ModuleBase(context, createdHeld) {
+    allocateOutputs(3);
+}
+
+void QX_DSP_Chorus3v::Prepare() {
+    ring_.allocate(delayBufferLength(wholeInput(30, 4), sampleRate()));
+    const int voices = wholeInput(19, 3);
+    voices_ = voices < 1 ? 1 : (voices > 3 ? 3 : voices);
+    baseVolts_ = 0.1f; // 1 ms until the graph sets it
+    for (float& o : offsets_)
+        o = 0.0f;
+    feedback_ = 0.0f;
+    tapScaleMs_ = true;
+    enabled_ = true;
+    bypass_ = false;
+    updateTaps();
+}
+
+void QX_DSP_Chorus3v::updateTaps() {
+    const double rate = sampleRate();
+    const double base = std::floor(static_cast<double>(baseVolts_) * rate * 0.01 + 1.0);
+    const double scale = tapScaleMs_ ? rate * 0.01 : rate * 10.0;
+    const double longest = ring_.length() / 2.0;
+    for (int v = 0; v < 3; ++v) {
+        double t = std::floor(static_cast<double>(offsets_[v]) * scale + base);
+        taps_[v] = static_cast<int>(t < 0.0 ? 0.0 : (t > longest ? longest : t));
+    }
+}
+
+void QX_DSP_Chorus3v::HandleEvent(const EventRecord& e, int) {
+    const float f = finiteOr(e.floatValue, 0.0f);
+    switch (e.port) {
+    case 1:
+    case 2:
+    case 3:
+        offsets_[e.port - 1] = f;
+        break;
+    case 15:
+        feedback_ = f;
+        break;
+    case 17:
+        tapScaleMs_ = e.intValue != 0;
+        break;
+    case 18: {
+        const bool on = f != 0.0f;
+        if (on && !enabled_) ring_.forget(); // starts from silence
+        if (!on && enabled_) zeroLeft_ = blockSize;
+        enabled_ = on;
+        break;
+    }
+    case 19:
+        voices_ = e.intValue < 1 ? 1 : (e.intValue > 3 ? 3 : e.intValue);
+        break;
+    case 29:
+        bypass_ = e.intValue != 0;
+        break;
+    case 31:
+        baseVolts_ = f;
+        break;
+    case 32:
+        if (e.intValue >= 1) ring_.forget();
+        break;
+    case 33:
+        bypass_ = e.intValue == 0;
+        break;
+    default:
+        break;
+    }
+    updateTaps();
+}
+
+void QX_DSP_Chorus3v::Render(int offset, int count) {
+    if (!inputs[0]) zeroLeft_ = -1;
+    if (!enabled_ || !ring_.ready() || !inputs[0]) {
+        for (int v = 0; v < 3; ++v)
+            std::memset(outputs[v] + offset, 0, sizeof(float) * static_cast<size_t>(count));
+        zeroLeft_ -= count;
+        if (zeroLeft_ < 0) Sleep(offset, count);
+        return;
+    }
+    const bool mean = inputs[39] != nullptr;
+    const float perVolt = static_cast<float>(sampleRate() * 0.01); // depth: ms x 0.1 per volt
+    if (bypass_ && in(14, offset) == 0.0f) { // no depth: the voices are the input
+        for (int v = 0; v < voices_; ++v)
+            for (int i = offset; i < offset + count; ++i)
+                outputs[v][i] = mean ? (in(0, i) + in(39, i)) * 0.5f : in(0, i);
+        return;
+    }
+    const float longest = static_cast<float>(ring_.length() - 2);
+    for (int i = offset; i < offset + count; ++i) {
+        ring_.write(mean ? (in(0, i) + in(39, i)) * 0.5f : in(0, i));
+        const float depth = in(14, i) * perVolt;
+        for (int v = 0; v < voices_; ++v) {
+            float d = static_cast<float>(taps_[v]) + depth * (in(6 + v, i) + 0.5f);
+            d = d > 0.0f ? (d < longest ? d : longest) : 0.0f;
+            const int whole = static_cast<int>(d);
+            const float a = ring_.at(whole);
+            const float y = a + (ring_.at(whole + 1) - a) * (d - static_cast<float>(whole));
+            outputs[v][i] = std::isfinite(y) ? y : 0.0f;
+            // Feedback goes into the write position (the tap form is not used here).
+            if (feedback_ != 0.0f) ring_.add(saturate(y * feedback_));
+        }
+    }
+}
+
 // ---- pitch shifter --------------------------------------------------------------------------
 
 QX_DSP_PitchShifter::QX_DSP_PitchShifter(ModuleContext* context, bool createdHeld)

@@ -76,6 +76,26 @@ class QX_DSP_Delay_ST : public QX_ModuleBase {
     int zeroLeft_ = 0;
 };
 
+// The chorus core: one line written with the input and read by up to three taps, each swept
+// from its tap to tap + depth by its own modulation (-0.5..+0.5).
+class QX_DSP_Chorus3v : public QX_ModuleBase {
+  public:
+    QX_DSP_Chorus3v(ModuleContext* context, bool createdHeld);
+    void Prepare() override;
+    void Reset() override { ring_.forget(); }
+    void Suspend() override { Reset(); }
+    void HandleEvent(const EventRecord& e, int offset) override;
+    void Render(int offset, int count) override;
+
+  private:
+    void updateTaps();
+    DelayRing ring_;
+    float offsets_[3] = {}, baseVolts_ = 0.1f, feedback_ = 0.0f;
+    int taps_[3] = {1, 1, 1}, voices_ = 3;
+    bool tapScaleMs_ = true, enabled_ = true, bypass_ = false;
+    int zeroLeft_ = 0;
+};
+
 // A delay-line pitch shifter: two taps sweep a window behind the write position at a rate
 // set by the pitch control and cross-fade once per sweep. Mode 1 (Melt) and mode 4 (the echo
 // shift) have their own weights; mode 0 copies. The buffer is made with the graph.

@@ -74,7 +74,8 @@ enum class Kind {
     StaticFilter,
     Delay,
     DelayStereo,
-    PitchShifter
+    PitchShifter,
+    Chorus
 };
 
 // Code ranges of the module classes. A code in no range creates nothing.
@@ -116,7 +117,7 @@ constexpr CodeRange kClasses[] = {
     {6354, 6357, Kind::Oscillator},      // OSC_Multi_Out_x8
     {6359, 6360, Kind::Noise},           // Noise
     {6362, 6368, Kind::Lfo},             // LFO
-    {6374, 6375, Kind::Placeholder},     // Chorus3v
+    {6374, 6375, Kind::Chorus},          // Chorus3v
     {6417, 6420, Kind::GainCurve},       // FdB_to_VFGain
     {6425, 6427, Kind::StaticFilter},    // BiQuad_Static
     {6429, 6432, Kind::EqBand},          // BiQuad_Coeff
@@ -241,6 +242,8 @@ QX_ModuleBase* create(Kind kind, ModuleContext* ctx, bool held) {
         return new (std::nothrow) QX_DSP_Delay(ctx, held);
     case Kind::DelayStereo:
         return new (std::nothrow) QX_DSP_Delay_ST(ctx, held);
+    case Kind::Chorus:
+        return new (std::nothrow) QX_DSP_Chorus3v(ctx, held);
     case Kind::PitchShifter:
         return new (std::nothrow) QX_DSP_PitchShifter(ctx, held);
     case Kind::None:

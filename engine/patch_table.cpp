@@ -142,12 +142,20 @@ constexpr PatchEntry k138[] = {{0, 0, 199}, {1, 0, M(6015)}, {2, 0, M(6419)}, {6
 constexpr PatchEntry k139[] = {{0, 0, 203}};
 constexpr PatchEntry k140[] = {{0, 0, 204}};
 constexpr PatchEntry k141[] = {{0, 0, 202}, {1, 0, M(6016)}, {2, 0, M(6420)}, {6, 0, 205}};
-constexpr PatchEntry k142[] = {{0, 0, M(6232)}, {3, 44, M(6529)}, {9, 0, M(6430)}, {10, 1, M(6430)}, {11, 2, M(6430)}, {12, 3, M(6430)}, {13, 4, M(6430)}, {14, 5, M(6430)}, {19, 0, M(6431)}, {20, 1, M(6431)}, {21, 2, M(6431)}, {22, 3, M(6431)}, {23, 4, M(6431)}, {24, 5, M(6431)}, {29, 0, M(6432)}, {30, 1, M(6432)}, {31, 2, M(6432)}, {32, 3, M(6432)}, {33, 4, M(6432)}, {34, 5, M(6432)}};
-constexpr PatchEntry k143[] = {{0, 1, M(6232)}, {3, 44, M(6529)}, {9, 0, M(6430)}, {10, 1, M(6430)}, {11, 2, M(6430)}, {12, 3, M(6430)}, {13, 4, M(6430)}, {14, 5, M(6430)}, {19, 0, M(6431)}, {20, 1, M(6431)}, {21, 2, M(6431)}, {22, 3, M(6431)}, {23, 4, M(6431)}, {24, 5, M(6431)}, {29, 0, M(6432)}, {30, 1, M(6432)}, {31, 2, M(6432)}, {32, 3, M(6432)}, {33, 4, M(6432)}, {34, 5, M(6432)}};
+constexpr PatchEntry k142[] = {{0, 0, M(6240)}, {3, 44, M(6529)}, {9, 0, M(6430)}, {10, 1, M(6430)}, {11, 2, M(6430)}, {12, 3, M(6430)}, {13, 4, M(6430)}, {14, 5, M(6430)}, {19, 0, M(6431)}, {20, 1, M(6431)}, {21, 2, M(6431)}, {22, 3, M(6431)}, {23, 4, M(6431)}, {24, 5, M(6431)}, {29, 0, M(6432)}, {30, 1, M(6432)}, {31, 2, M(6432)}, {32, 3, M(6432)}, {33, 4, M(6432)}, {34, 5, M(6432)}};
+constexpr PatchEntry k143[] = {{0, 0, M(6241)}, {3, 44, M(6529)}, {9, 0, M(6430)}, {10, 1, M(6430)}, {11, 2, M(6430)}, {12, 3, M(6430)}, {13, 4, M(6430)}, {14, 5, M(6430)}, {19, 0, M(6431)}, {20, 1, M(6431)}, {21, 2, M(6431)}, {22, 3, M(6431)}, {23, 4, M(6431)}, {24, 5, M(6431)}, {29, 0, M(6432)}, {30, 1, M(6432)}, {31, 2, M(6432)}, {32, 3, M(6432)}, {33, 4, M(6432)}, {34, 5, M(6432)}};
 constexpr PatchEntry k165[] = {{0, 0, M(6185)}, {3, 45, M(6529)}, {9, 0, M(6430)}, {10, 1, M(6430)}, {11, 2, M(6430)}, {12, 3, M(6430)}, {13, 4, M(6430)}, {14, 5, M(6430)}, {19, 0, M(6431)}, {20, 1, M(6431)}, {21, 2, M(6431)}, {22, 3, M(6431)}, {23, 4, M(6431)}, {24, 5, M(6431)}, {29, 0, M(6432)}, {30, 1, M(6432)}, {31, 2, M(6432)}, {32, 3, M(6432)}, {33, 4, M(6432)}, {34, 5, M(6432)}};
 constexpr PatchEntry k166[] = {{0, 1, M(6185)}, {3, 45, M(6529)}, {9, 0, M(6430)}, {10, 1, M(6430)}, {11, 2, M(6430)}, {12, 3, M(6430)}, {13, 4, M(6430)}, {14, 5, M(6430)}, {19, 0, M(6431)}, {20, 1, M(6431)}, {21, 2, M(6431)}, {22, 3, M(6431)}, {23, 4, M(6431)}, {24, 5, M(6431)}, {29, 0, M(6432)}, {30, 1, M(6432)}, {31, 2, M(6432)}, {32, 3, M(6432)}, {33, 4, M(6432)}, {34, 5, M(6432)}};
 constexpr PatchEntry k167[] = {{0, 0, M(6529)}};
 constexpr PatchEntry k21[] = {{0, 4, M(6529)}};
+constexpr PatchEntry k22[] = {{0, 47, M(6529)}, {1, 48, M(6529)}, {2, 49, M(6529)}, {3, 50, M(6529)}};
+constexpr PatchEntry k126[] = {{0, 0, M(6232)}, {1, 1, M(6232)}, {2, 0, M(6003)}, {3, 1, M(6003)}, {9, 0, 74}};
+constexpr PatchEntry k127[] = {{0, 1, M(6024)}, {5, 46, M(6529)}};
+constexpr PatchEntry k128[] = {{0, 2, M(6024)}, {5, 46, M(6529)}};
+constexpr PatchEntry k129[] = {{0, 2, M(6186)}, {6, 0, M(6367)}, {7, 0, M(6368)}, {14, 3, M(6024)}, {18, 46, M(6529)}, {19, 0, 5502}, {31, 0, M(6008)}};
+constexpr PatchEntry k130[] = {{0, 1, M(6375)}, {1, 0, 192}, {6, 0, 5506}, {7, 46, M(6529)}};
+constexpr PatchEntry k131[] = {{0, 0, M(6186)}, {1, 0, M(6375)}, {2, 0, M(6024)}};
+constexpr PatchEntry k132[] = {{0, 1, M(6186)}, {1, 0, M(6347)}, {2, 0, M(6024)}};
 constexpr PatchEntry k145[] = {{0, 0, M(6439)}, {1, 0, M(6440)}};
 constexpr PatchEntry k146[] = {{0, 0, M(6231)}, {2, 1, M(6231)}, {22, 0, 163}, {42, 0, 5510}, {61, 0, 162}};
 constexpr PatchEntry k147[] = {{0, 1, M(6231)}, {20, 0, 163}, {40, 0, 5500}, {61, 0, 162}};
@@ -189,7 +197,7 @@ const PatchRow kPatchTable[kPatchRowCount + 1] = {
     /*  19 */ row(6529, k19), // Tarlix2_Control: every parameter it converts
     /*  20 */ row(6021, k20), // GUItoV_Glide_Multi: the LFO 1 and 2 rates from the control module
     /*  21 */ row(6023, k21), // GUItoV_Glide_Multi: the echo time from the control module
-    /*  22 */ row(6024), // GUItoV_Glide_Multi
+    /*  22 */ row(6024, k22), // GUItoV_Glide_Multi: chorus mix, rates and depth from the control module
     /*  23 */ row(6025), // GUItoV_Glide_Multi
     /*  24 */ row(6026), // GUItoV_Glide_Multi
     /*  25 */ row(6247), // XMixVol
@@ -293,13 +301,13 @@ const PatchRow kPatchTable[kPatchRowCount + 1] = {
     /* 123 */ row(6532, k123), // Poly_to_Mono: the 20 panners' two outputs
     /* 124 */ row(6122, k124), // Adder: the summed voices' level, 1 + LFO 1 and 2 aimed at "Volume"
     /* 125 */ row(6232, k125), // ST_Level: level of the summed voices
-    /* 126 */ row(6186), // Level_FX_BUS
-    /* 127 */ row(6367), // LFO
-    /* 128 */ row(6368), // LFO
-    /* 129 */ row(6375), // Chorus3v
-    /* 130 */ row(6347), // Delay
-    /* 131 */ row(6240), // XMix
-    /* 132 */ row(6241), // XMix
+    /* 126 */ row(6186, k126), // Level_FX_BUS: the voice sum with the host's input when "Ext Input"
+    /* 127 */ row(6367, k127), // LFO: chorus voice 1
+    /* 128 */ row(6368, k128), // LFO: chorus voice 2 ("Chorus Sep %")
+    /* 129 */ row(6375, k129), // Chorus3v: two voices of the mono bus, depth from "Chorus Depth (ms)"
+    /* 130 */ row(6347, k130), // Delay: voice 2 later by "Chorus Spread (ms)"
+    /* 131 */ row(6240, k131), // XMix: left, dry and voice 1 by "Chorus Mix %"
+    /* 132 */ row(6241, k132), // XMix: right, dry and voice 2
     /* 133 */ row(6418, k133), // FdB_to_VFGain: "EQ 1 Gain dB" to band gain
     /* 134 */ row(6014, k134), // GUItoV_Glide: "EQ 1 Width" smoothed
     /* 135 */ row(6430, k135), // BiQuad_Coeff: band 1 ("EQ 1 Freq Hz", width, gain, "EQ Active")
@@ -309,7 +317,7 @@ const PatchRow kPatchTable[kPatchRowCount + 1] = {
     /* 139 */ row(6420, k139), // FdB_to_VFGain: "EQ 3 Gain dB"
     /* 140 */ row(6016, k140), // GUItoV_Glide: "EQ 3 Width"
     /* 141 */ row(6432, k141), // BiQuad_Coeff: band 3
-    /* 142 */ row(6439, k142), // BiQuad_Multi_Engine: equaliser before the echo, left (for now fed by the voice sum)
+    /* 142 */ row(6439, k142), // BiQuad_Multi_Engine: equaliser before the echo, left
     /* 143 */ row(6440, k143), // BiQuad_Multi_Engine: equaliser before the echo, right
     /* 144 */ row(6171), // Level_AxB_CD
     /* 145 */ row(6231, k145), // ST_Level: the dry signal after the equaliser before the echo

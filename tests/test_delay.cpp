@@ -258,3 +258,33 @@ TEST(PitchShifter, ShiftsAnOctaveUp) {
     };
     EXPECT_GT(10.0 * std::log10(band(880.0) / band(440.0)), 20.0);
 }
+
+namespace {
+QX_ModuleBase* makeChorus(ModuleContext* c) {
+    return new QX_DSP_Chorus3v(c, false);
+}
+size_t loudest(const std::vector<float>& s) {
+    size_t at = 0;
+    for (size_t i = 0; i < s.size(); ++i)
+        if (std::fabs(s[i]) > std::fabs(s[at])) at = i;
+    return at;
+}
+} // namespace
+
+// A chorus voice's delay runs from its tap (modulation -0.5) to tap + depth (+0.5): with the
+// graph's base of one sample and a 2 ms depth, a click returns 1 sample and 97 samples later
+// at 48 kHz; depth 0 leaves the base alone.
+TEST(Chorus, TapsAndDepths) {
+    Rig rig(makeChorus);
+    float depth = 0.2f, low = -0.5f, high = 0.5f; // 2 ms
+    rig.module().SetInput(14, &depth);
+    rig.module().SetInput(6, &low);
+    rig.module().SetInput(7, &high);
+    rig.post(31, 0, 0.0f); // base delay 0 V: one sample
+    auto [v1, v2] = rig.run(click(1024, 10));
+    EXPECT_EQ(loudest(v1), 11u);
+    EXPECT_EQ(loudest(v2), 10u + 1 + 96);
+    depth = 0.0f;
+    std::tie(v1, v2) = rig.run(click(1024, 10));
+    EXPECT_EQ(loudest(v2), 11u);
+}
