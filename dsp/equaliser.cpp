@@ -9,10 +9,6 @@
 
 namespace tarlix {
 
-namespace {
-constexpr float kHistoryBound = 20.0f;
-}
-
 // ---- band coefficients ----------------------------------------------------------------------
 
 QX_DSP_BiQuad_Coeff::QX_DSP_BiQuad_Coeff(ModuleContext* context, bool createdHeld)
@@ -128,7 +124,8 @@ void QX_DSP_BiQuad_Multi_Engine::Prepare() {
 }
 
 void QX_DSP_BiQuad_Multi_Engine::Reset() {
-    std::memset(state_, 0, sizeof state_);
+    for (BiquadSection& b : state_)
+        b = BiquadSection{};
 }
 
 void QX_DSP_BiQuad_Multi_Engine::HandleEvent(const EventRecord& e, int) {
@@ -156,7 +153,7 @@ void QX_DSP_BiQuad_Multi_Engine::HandleEvent(const EventRecord& e, int) {
     case 54: {
         const int b = e.port / 10 - 1;
         bandActive_[b] = on;
-        if (!on) state_[b] = Band{};
+        if (!on) state_[b] = BiquadSection{};
         break;
     }
     default:
@@ -189,27 +186,10 @@ void QX_DSP_BiQuad_Multi_Engine::Render(int offset, int count) {
         const float *b0 = inputs[9 + 10 * b], *b1 = inputs[10 + 10 * b], *b2 = inputs[11 + 10 * b],
                     *a1 = inputs[12 + 10 * b], *a2 = inputs[13 + 10 * b];
         if (!b1 || !b2 || !a1 || !a2) continue;
-        Band& z = state_[b];
-        float x1 = z.x1, x2 = z.x2;
-        double y1 = z.y1, y2 = z.y2;
-        for (int i = offset; i < offset + count; ++i) {
-            const float x = first ? in(0, i) : out[i];
-            const double y = static_cast<double>(b0[i] * x) + static_cast<double>(b1[i] * x1) +
-                             static_cast<double>(b2[i] * x2) - static_cast<double>(a1[i]) * y1 -
-                             static_cast<double>(a2[i]) * y2 + 1e-18;
-            x2 = x1;
-            x1 = x;
-            y2 = y1;
-            y1 = y;
-            out[i] = static_cast<float>(y);
-        }
-        // Unstable corners saturate at the history bound; a non-finite state starts over.
-        y1 = y1 > kHistoryBound ? kHistoryBound : (y1 < -kHistoryBound ? -kHistoryBound : y1);
-        y2 = y2 > kHistoryBound ? kHistoryBound : (y2 < -kHistoryBound ? -kHistoryBound : y2);
-        if (std::isfinite(y1) && std::isfinite(y2) && std::isfinite(x1) && std::isfinite(x2))
-            z = Band{x1, x2, y1, y2};
-        else
-            z = Band{};
+        const float* c[5] = {b0, b1, b2, a1, a2};
+        state_[b].run(first ? inputs[0] : out, out, offset, offset + count,
+                      [&](int i, int k) { return c[k][i]; });
+        state_[b].settle();
         first = false;
     }
     for (int i = offset; i < offset + count; ++i)
@@ -241,7 +221,9 @@ void QX_DSP_BiQuad_Static::Prepare() {
 
 void QX_DSP_BiQuad_Static::Reset() {
     for (Filter& f : filters_)
-        std::memset(f.state, 0, sizeof f.state);
+        for (auto& sections : f.state)
+            for (BiquadSection& b : sections)
+                b = BiquadSection{};
     resetPending_ = false;
 }
 
@@ -310,28 +292,9 @@ void QX_DSP_BiQuad_Static::Render(int offset, int count) {
                      flt.c);
         for (int c = 0; c < channels; ++c)
             for (int n = 0; n < flt.sections; ++n) {
-                Section& z = flt.state[n][c];
-                float x1 = z.x1, x2 = z.x2;
-                double y1 = z.y1, y2 = z.y2;
-                for (int i = offset; i < offset + count; ++i) {
-                    const float x = out[c][i];
-                    const double y =
-                        static_cast<double>(flt.c[0] * x) + static_cast<double>(flt.c[1] * x1) +
-                        static_cast<double>(flt.c[2] * x2) - static_cast<double>(flt.c[3]) * y1 -
-                        static_cast<double>(flt.c[4]) * y2 + 1e-18;
-                    x2 = x1;
-                    x1 = x;
-                    y2 = y1;
-                    y1 = y;
-                    out[c][i] = static_cast<float>(y);
-                }
-                y1 = y1 > kHistoryBound ? kHistoryBound
-                                        : (y1 < -kHistoryBound ? -kHistoryBound : y1);
-                y2 = y2 > kHistoryBound ? kHistoryBound
-                                        : (y2 < -kHistoryBound ? -kHistoryBound : y2);
-                const bool finite = std::isfinite(y1) && std::isfinite(y2) && std::isfinite(x1) &&
-                                    std::isfinite(x2);
-                z = finite ? Section{x1, x2, y1, y2} : Section{};
+                BiquadSection& z = flt.state[n][c];
+                z.run(out[c], out[c], offset, offset + count, [&](int, int k) { return flt.c[k]; });
+                z.settle();
             }
     }
     for (int c = 0; c < channels; ++c)

@@ -5,6 +5,7 @@
 #pragma once
 #include <cstdint>
 
+#include "dsp/filter.h"
 #include "dsp/module_base.h"
 
 namespace tarlix {
@@ -43,12 +44,8 @@ class QX_DSP_BiQuad_Multi_Engine : public QX_ModuleBase {
     void Render(int offset, int count) override;
 
   private:
-    struct Band {
-        float x1, x2;
-        double y1, y2;
-    };
     bool filtering() const;
-    Band state_[kBands] = {};
+    BiquadSection state_[kBands];
     bool bandActive_[kBands] = {};
     bool enable_ = true, position_ = true, enable2_ = true;
 };
@@ -65,14 +62,10 @@ class QX_DSP_BiQuad_Static : public QX_ModuleBase {
     void Render(int offset, int count) override;
 
   private:
-    struct Section {
-        float x1, x2;
-        double y1, y2;
-    };
     struct Filter {
         int design = 0, sections = 1;
         float c[5] = {};
-        Section state[kMaxSections][2] = {};
+        BiquadSection state[kMaxSections][2];
     };
     static constexpr int kControls[kFilters] = {2, 29, 39}; // cutoff; resonance follows
     const LookupTables* tables_ = nullptr;

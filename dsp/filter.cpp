@@ -19,7 +19,6 @@ constexpr float kT5[8] = {0.42f, 0.294f, 0.2506f, 0.231f, 0.21623f, 0.20594f, 0.
 constexpr float kT7[8] = {1.0f, 0.754f, 0.682f, 0.6475f, 0.627f, 0.6138f, 0.6045f, 0.5975f};
 
 constexpr float kExpIndexPerVolt = 890.43475f; // 2048 table steps over -1..+1.3 V
-constexpr float kBiquadBound = 20.0f;          // output history beyond this is held here
 constexpr float kSoftCeiling = 4.0f;           // output above bends towards twice this
 
 enum class Family { None, Biquad, TwoPole, Acid, Ladder };
@@ -306,29 +305,9 @@ bool QX_DSP_Multi_Filter::computeCoefficients(int offset, int count) {
 void QX_DSP_Multi_Filter::runBiquad(Section* st, const float* in, float* out, int offset,
                                     int count) const {
     const int step = perSampleCoefficients_ ? 1 : 0;
-    for (int k = 0; k < sections_; ++k) {
-        Section& z = st[k];
-        const float* src = k == 0 ? in : out;
-        float x1 = z.x1, x2 = z.x2;
-        double y1 = z.y1, y2 = z.y2;
-        for (int i = 0, j = 0; i < count; ++i, j += step) {
-            const float x = src[offset + i];
-            // Input products in single precision, the sum and the feedback in double.
-            const double y =
-                static_cast<double>(coef_[0][j] * x) + static_cast<double>(coef_[1][j] * x1) +
-                static_cast<double>(coef_[2][j] * x2) - static_cast<double>(coef_[3][j]) * y1 -
-                static_cast<double>(coef_[4][j]) * y2 + 1e-18;
-            x2 = x1;
-            x1 = x;
-            y2 = y1;
-            y1 = y;
-            out[offset + i] = static_cast<float>(y);
-        }
-        z.x1 = x1;
-        z.x2 = x2;
-        z.y1 = y1;
-        z.y2 = y2;
-    }
+    const auto coefficient = [&](int i, int k) { return coef_[k][(i - offset) * step]; };
+    for (int k = 0; k < sections_; ++k)
+        st[k].biquad.run(k == 0 ? in : out, out, offset, offset + count, coefficient);
 }
 
 void QX_DSP_Multi_Filter::runTwoPole(Section* st, const float* in, float* out, int offset,
@@ -433,12 +412,8 @@ void QX_DSP_Multi_Filter::keepStatesBounded(int channels) {
     for (int c = 0; c < channels; ++c)
         for (int k = 0; k < sections_; ++k) {
             Section& z = state_[c][k];
-            z.y1 =
-                z.y1 > kBiquadBound ? kBiquadBound : (z.y1 < -kBiquadBound ? -kBiquadBound : z.y1);
-            z.y2 =
-                z.y2 > kBiquadBound ? kBiquadBound : (z.y2 < -kBiquadBound ? -kBiquadBound : z.y2);
-            bool finite = std::isfinite(z.y1) && std::isfinite(z.y2) && std::isfinite(z.x1) &&
-                          std::isfinite(z.x2);
+            z.biquad.settle();
+            bool finite = true;
             for (float v : z.s)
                 finite = finite && std::isfinite(v) && std::fabs(v) < 1e6f;
             if (!finite) z = Section{};

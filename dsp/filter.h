@@ -3,6 +3,7 @@
 // eight equal sections. Coefficients follow cutoff and resonance sample by sample so envelopes,
 // LFOs and the HFO can sweep the filter at audio rate. Mono, or stereo when input 1 is wired.
 #pragma once
+#include <cmath>
 #include <cstdint>
 
 #include "dsp/module_base.h"
@@ -10,6 +11,47 @@
 namespace tarlix {
 
 struct LookupTables;
+
+// One biquad section: its history and recursion. Input products are formed in single
+// precision, the sum and the feedback in double; settle() holds the output history within
+// +-20, so an unstable setting saturates instead of overflowing, and forgets a history that is
+// no longer finite.
+struct BiquadSection {
+    float x1 = 0.0f, x2 = 0.0f;
+    double y1 = 0.0, y2 = 0.0;
+    // coefficient(i, k): b0, b1, b2, a1, a2 (k = 0..4) for sample i.
+    template <typename Coefficients>
+    void run(const float* in, float* out, int from, int to, const Coefficients& coefficient) {
+        float px1 = x1, px2 = x2;
+        double py1 = y1, py2 = y2;
+        for (int i = from; i < to; ++i) {
+            const float x = in[i];
+            const double y = static_cast<double>(coefficient(i, 0) * x) +
+                             static_cast<double>(coefficient(i, 1) * px1) +
+                             static_cast<double>(coefficient(i, 2) * px2) -
+                             static_cast<double>(coefficient(i, 3)) * py1 -
+                             static_cast<double>(coefficient(i, 4)) * py2 + 1e-18;
+            px2 = px1;
+            px1 = x;
+            py2 = py1;
+            py1 = y;
+            out[i] = static_cast<float>(y);
+        }
+        x1 = px1;
+        x2 = px2;
+        y1 = py1;
+        y2 = py2;
+    }
+    void settle() {
+        constexpr double kBound = 20.0;
+        y1 = y1 > kBound ? kBound : (y1 < -kBound ? -kBound : y1);
+        y2 = y2 > kBound ? kBound : (y2 < -kBound ? -kBound : y2);
+        if (!finite()) *this = BiquadSection{};
+    }
+    bool finite() const {
+        return std::isfinite(x1) && std::isfinite(x2) && std::isfinite(y1) && std::isfinite(y2);
+    }
+};
 
 // Position of a cutoff (volts; exponential scale 0.1 V per octave from 13.75 Hz, linear scale
 // Hz / 10) in the 2049-entry filter tables, held inside them.
@@ -36,9 +78,8 @@ class QX_DSP_Multi_Filter : public QX_ModuleBase {
   private:
     // Every design keeps at most these per section and channel.
     struct Section {
-        float x1, x2;  // biquad input history
-        double y1, y2; // biquad output history
-        float s[5];    // two-pole, four-pole and ladder states
+        BiquadSection biquad;
+        float s[5]; // two-pole, four-pole and ladder states
     };
     enum class Mode : uint8_t { Filter, PassThrough, Zero };
 

@@ -2,9 +2,9 @@
 // and which parameters it is bound to. Rows 58..121 are the voice group, made once per voice.
 // Entries of a row come from the module's own description and the signal flow. The voice is
 // wired from the keys to the voice sum (sources, modulation sums, limiters, filters,
-// saturation, amplitude, pan); the effects between the voice sum and the final stage are not
-// yet in the path, and the equaliser engines there pass the signal through. Code 6152 names
-// two rows (80 and 90); a source of 6152 always means row 90.
+// saturation, amplitude, pan); after it the effect bus, chorus, equaliser and echo. The Melt
+// shifters (rows 163, 164) are not yet wired, so the echo feeds the equaliser after it
+// directly. Code 6152 names two rows (80 and 90); a source of 6152 always means row 90.
 #include "engine/patch_table.h"
 
 namespace tarlix {
