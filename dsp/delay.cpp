@@ -390,22 +390,13 @@ QX_DSP_PitchShifter::QX_DSP_PitchShifter(ModuleContext* context, bool createdHel
     allocateOutputs(1);
 }
 
-QX_DSP_PitchShifter::~QX_DSP_PitchShifter() {
-    freeAlignedFloats(buffer_);
-}
-
 void QX_DSP_PitchShifter::Prepare() {
     const double rate = sampleRate();
     int length = 65536;
     if (rate > 48000.0) length *= 2;
     if (rate > 96000.0) length *= 2;
     if (rate > 192000.0) length *= 2;
-    if (length != length_) {
-        freeAlignedFloats(buffer_);
-        buffer_ = allocateAlignedFloats(static_cast<size_t>(length) + 4);
-        length_ = buffer_ ? length : 0;
-    }
-    mask_ = length_ > 0 ? length_ - 1 : 0;
+    ring_.allocate(length);
     mode_ = wholeInput(5, 1);
     law_ = wholeInput(6, 1);
     windowControl_ = 6.0f;
@@ -421,8 +412,7 @@ void QX_DSP_PitchShifter::Prepare() {
 }
 
 void QX_DSP_PitchShifter::Reset() {
-    w_ = fresh_ = 0;
-    if (buffer_) buffer_[length_] = 0.0f;
+    ring_.forget();
     std::memset(outputs[0], 0, sizeof(float) * static_cast<size_t>(blockSize));
 }
 
@@ -443,7 +433,7 @@ void QX_DSP_PitchShifter::recompute(float pitch) {
         rm1 = std::exp2(p * (law_ == 0 ? 10.0 : 0.8333333)) - 1.0;
     const double w = std::trunc(sampleRate() * 0.005 * static_cast<double>(windowControl_));
     // Inside the buffer, and at least two samples so the sweep is defined.
-    const double longest = length_ > 2 ? static_cast<double>(length_ / 2) : 2.0;
+    const double longest = ring_.length() > 2 ? static_cast<double>(ring_.length() / 2) : 2.0;
     window_ = static_cast<int>(w < 2.0 ? 2.0 : (w > longest ? longest : w));
     increment_ = incrementFor(rm1, window_);
     zeroPitch_ = pitch == 0.0f;
@@ -455,7 +445,7 @@ void QX_DSP_PitchShifter::HandleEvent(const EventRecord& e, int) {
     case 1: {
         const float v = f > 0.0f ? (f < 1000.0f ? f : 1000.0f) : 0.0f;
         offset_ = static_cast<int>(std::trunc(v) * sampleRate() * 0.01);
-        if (offset_ > mask_ / 2) offset_ = mask_ / 2;
+        if (offset_ > ring_.length() / 4) offset_ = ring_.length() / 4;
         break;
     }
     case 3:
@@ -500,17 +490,10 @@ void QX_DSP_PitchShifter::HandleEvent(const EventRecord& e, int) {
     }
 }
 
-float QX_DSP_PitchShifter::tap(uint32_t at) const {
-    // Positions not written since the start read as silence.
-    const int age =
-        static_cast<int>((at - static_cast<uint32_t>(w_)) & static_cast<uint32_t>(mask_));
-    return age < fresh_ ? buffer_[at & static_cast<uint32_t>(mask_)] : 0.0f;
-}
-
 void QX_DSP_PitchShifter::Render(int offset, int count) {
     float* out = outputs[0];
     if (!inputs[0]) zeroLeft_ = -1;
-    if (!enabled_ || !buffer_ || !inputs[0]) {
+    if (!enabled_ || !ring_.ready() || !inputs[0]) {
         std::memset(out + offset, 0, sizeof(float) * static_cast<size_t>(count));
         zeroLeft_ -= count;
         if (zeroLeft_ < 0) Sleep(offset, count);
@@ -529,17 +512,14 @@ void QX_DSP_PitchShifter::Render(int offset, int count) {
     const uint32_t rest = mode_ == 4 ? 0x80000000u : 0u;
     const float W = static_cast<float>(window_);
     for (int i = offset; i < offset + count; ++i) {
-        w_ = (w_ - 1) & mask_;
-        buffer_[w_] = in(0, i);
-        if (fresh_ <= mask_) ++fresh_;
+        ring_.write(in(0, i));
         const float ph = static_cast<float>(phase_ >> 1) * (1.0f / 2147483648.0f);
         const float d = W * ph;
         const int whole = static_cast<int>(d);
         const float frac = d - static_cast<float>(whole);
-        const uint32_t a = static_cast<uint32_t>(offset_ + whole + w_);
-        const uint32_t b = a + static_cast<uint32_t>(window_);
-        const float ta = tap(a) + (tap(a + 1) - tap(a)) * frac;
-        const float tb = tap(b) + (tap(b + 1) - tap(b)) * frac;
+        const int a = offset_ + whole, b = a + window_; // the taps' ages in samples
+        const float ta = ring_.at(a) + (ring_.at(a + 1) - ring_.at(a)) * frac;
+        const float tb = ring_.at(b) + (ring_.at(b + 1) - ring_.at(b)) * frac;
         float y;
         if (mode_ == 1) {
             float q = ph * ph; // ph^9, capped at 1 after x10
@@ -554,7 +534,7 @@ void QX_DSP_PitchShifter::Render(int offset, int count) {
             e *= e; // ^8
             y = ta * (1.0f - e * e * e) + tb * e;
         }
-        if (feedback_ != 0.0f) buffer_[w_] += y * feedback_;
+        if (feedback_ != 0.0f) ring_.add(y * feedback_);
         out[i] = std::isfinite(y) ? y : 0.0f;
         if (!zeroPitch_) {
             phase_ += static_cast<uint32_t>(increment_);
@@ -564,7 +544,7 @@ void QX_DSP_PitchShifter::Render(int offset, int count) {
             phase_ = phase_ > rest ? phase_ - step : phase_ + step;
         }
     }
-    if (!std::isfinite(buffer_[w_])) Reset();
+    if (!std::isfinite(ring_.at(0))) Reset();
 }
 
 } // namespace tarlix

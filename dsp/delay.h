@@ -102,7 +102,6 @@ class QX_DSP_Chorus3v : public QX_ModuleBase {
 class QX_DSP_PitchShifter : public QX_ModuleBase {
   public:
     QX_DSP_PitchShifter(ModuleContext* context, bool createdHeld);
-    ~QX_DSP_PitchShifter() override;
     void Prepare() override;
     void Reset() override;
     void Suspend() override { Reset(); }
@@ -116,9 +115,7 @@ class QX_DSP_PitchShifter : public QX_ModuleBase {
   private:
     void restartPhase() { phase_ = mode_ == 2 || mode_ == 4 ? 0x80000000u : 0u; }
     void recompute(float pitch);
-    float tap(uint32_t at) const;
-    float* buffer_ = nullptr; // length + 1: a guard sample after the end
-    int length_ = 0, mask_ = 0, w_ = 0, fresh_ = 0;
+    DelayRing ring_;
     uint32_t phase_ = 0;
     int32_t increment_ = 0;
     int window_ = 1, offset_ = 0, mode_ = 1, law_ = 1;
