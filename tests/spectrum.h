@@ -41,6 +41,18 @@ inline std::vector<double> powerSpectrum(const std::vector<float>& s) {
     return p;
 }
 
+// Power at hz of s[from, to): a single-bin DFT, normalised by the length squared.
+inline double powerAt(const std::vector<float>& s, size_t from, size_t to, double hz, double rate) {
+    double re = 0.0, im = 0.0;
+    for (size_t i = from; i < to && i < s.size(); ++i) {
+        const double a = 2.0 * M_PI * hz * static_cast<double>(i) / rate;
+        re += s[i] * std::cos(a);
+        im += s[i] * std::sin(a);
+    }
+    const double n = static_cast<double>(to - from);
+    return (re * re + im * im) / (n * n);
+}
+
 struct AliasFigures {
     double worstDbc;      // largest bin off the harmonic lines, re the fundamental
     double belowF0Dbc;    // largest such bin below the fundamental

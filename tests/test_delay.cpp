@@ -10,28 +10,14 @@
 #include "dsp/equaliser.h"
 #include "dsp/filter.h"
 #include "engine/qx_dsp_vst.h"
+#include "tests/module_rig.h"
+#include "tests/spectrum.h"
 
 using namespace tarlix;
+using moduletest::Feeder;
+using moduletest::host;
 
 namespace {
-
-intptr_t host(vst::AEffect*, int32_t op, int32_t, intptr_t, void*, float) {
-    return op == vst::audioMasterVersion ? 2400 : 0;
-}
-
-// Plays two prepared signals on outputs 0 and 1.
-class Feeder : public QX_ModuleBase {
-  public:
-    Feeder(ModuleContext* c, bool held) : QX_ModuleBase(c, held) { allocateOutputs(2); }
-    void Render(int offset, int count) override {
-        for (int i = offset; i < offset + count; ++i, ++at) {
-            outputs[0][i] = at < left.size() ? left[at] : 0.0f;
-            outputs[1][i] = at < right.size() ? right[at] : 0.0f;
-        }
-    }
-    std::vector<float> left, right;
-    size_t at = 0;
-};
 
 constexpr int kBlock = 64;
 QX_ModuleBase* (*gMake)(ModuleContext*) = nullptr;
@@ -64,9 +50,7 @@ struct Rig {
     std::pair<std::vector<float>, std::vector<float>> run(const std::vector<float>& left,
                                                           const std::vector<float>& right = {}) {
         auto& f = *static_cast<Feeder*>(fx.context().modules[0]);
-        f.left = left;
-        f.right = right;
-        f.at = 0;
+        f.play(left, right);
         std::vector<float> l(kBlock), r(kBlock), a, b;
         float* outs[2] = {l.data(), r.data()};
         for (size_t n = 0; n < (left.size() + kBlock - 1) / kBlock; ++n) {
@@ -205,14 +189,6 @@ namespace {
 QX_ModuleBase* makeShifter(ModuleContext* c) {
     return new QX_DSP_PitchShifter(c, false);
 }
-double powerAt(const std::vector<float>& s, size_t from, double hz, double rate) {
-    double re = 0.0, im = 0.0;
-    for (size_t i = from; i < s.size(); ++i) {
-        re += s[i] * std::cos(2.0 * M_PI * hz * static_cast<double>(i) / rate);
-        im += s[i] * std::sin(2.0 * M_PI * hz * static_cast<double>(i) / rate);
-    }
-    return re * re + im * im;
-}
 } // namespace
 
 // At rest (pitch exactly 0) the shifter is a fixed delay: the whole window W = rate x 0.005 x 6
@@ -253,7 +229,7 @@ TEST(PitchShifter, ShiftsAnOctaveUp) {
     auto band = [&](double centre) {
         double sum = 0.0;
         for (double f = centre - 20.0; f <= centre + 20.0; f += 1.0)
-            sum += powerAt(out, 4800, f, 48000.0);
+            sum += spectrum::powerAt(out, 4800, out.size(), f, 48000.0);
         return sum;
     };
     EXPECT_GT(10.0 * std::log10(band(880.0) / band(440.0)), 20.0);

@@ -9,25 +9,13 @@
 #include "dsp/equaliser.h"
 #include "dsp/level_mix.h"
 #include "engine/qx_dsp_vst.h"
+#include "tests/module_rig.h"
 
 using namespace tarlix;
+using moduletest::Feeder;
+using moduletest::host;
 
 namespace {
-
-intptr_t host(vst::AEffect*, int32_t op, int32_t, intptr_t, void*, float) {
-    return op == vst::audioMasterVersion ? 2400 : 0;
-}
-
-class Feeder : public QX_ModuleBase {
-  public:
-    Feeder(ModuleContext* c, bool held) : QX_ModuleBase(c, held) { allocateOutputs(1); }
-    void Render(int offset, int count) override {
-        for (int i = offset; i < offset + count; ++i, ++at)
-            outputs[0][i] = at < audio.size() ? audio[at] : 0.0f;
-    }
-    std::vector<float> audio;
-    size_t at = 0;
-};
 
 constexpr int kBlock = 64;
 
@@ -66,8 +54,7 @@ struct Eq {
     QX_ModuleBase& module(int i) { return *fx.context().modules[i]; }
     std::vector<float> run(const std::vector<float>& in) {
         auto& f = static_cast<Feeder&>(module(0));
-        f.audio = in;
-        f.at = 0;
+        f.play(in);
         std::vector<float> l(kBlock), r(kBlock), out;
         float* outs[2] = {l.data(), r.data()};
         for (size_t b = 0; b < (in.size() + kBlock - 1) / kBlock; ++b) {

@@ -12,29 +12,14 @@
 #include "dsp/gain_stages.h"
 #include "dsp/shapers.h"
 #include "engine/qx_dsp_vst.h"
+#include "tests/module_rig.h"
 #include "tests/spectrum.h"
 
 using namespace tarlix;
+using moduletest::Feeder;
+using moduletest::host;
 
 namespace {
-
-intptr_t host(vst::AEffect*, int32_t op, int32_t, intptr_t, void*, float) {
-    return op == vst::audioMasterVersion ? 2400 : 0;
-}
-
-// Plays prepared signals into the filter: output 0 the audio, output 1 a cutoff control.
-class Feeder : public QX_ModuleBase {
-  public:
-    Feeder(ModuleContext* c, bool held) : QX_ModuleBase(c, held) { allocateOutputs(2); }
-    void Render(int offset, int count) override {
-        for (int i = offset; i < offset + count; ++i, ++at) {
-            outputs[0][i] = at < audio.size() ? audio[at] : 0.0f;
-            outputs[1][i] = at < control.size() ? control[at] : 0.5f;
-        }
-    }
-    std::vector<float> audio, control;
-    size_t at = 0;
-};
 
 constexpr int kBlock = 64;
 bool gSweptCutoff = false;
@@ -43,6 +28,7 @@ bool gFadeIn = false; // the stage under test: the filter, or a fade-in
 int filterGraph(QX_DSP_VST& e) {
     ModuleContext& c = e.context();
     auto* feeder = new Feeder(&c, false); // a module takes its index from the build count
+    feeder->after[1] = 0.5f;              // output 1: a cutoff control, 0.5 V past its end
     c.modules[c.buildCount++] = feeder;
     QX_ModuleBase* filter = gFadeIn ? static_cast<QX_ModuleBase*>(new QX_DSP_FadeIn(&c, false))
                                     : new QX_DSP_Multi_Filter(&c, false);
@@ -82,9 +68,7 @@ struct Rig {
     }
     std::vector<float> run(const std::vector<float>& in, const std::vector<float>& control = {}) {
         Feeder& f = feeder();
-        f.audio = in;
-        f.control = control;
-        f.at = 0;
+        f.play(in, control);
         std::vector<float> l(kBlock), r(kBlock), out;
         float* outs[2] = {l.data(), r.data()};
         for (size_t b = 0; b < (in.size() + kBlock - 1) / kBlock; ++b) {
@@ -446,9 +430,7 @@ TEST(Filter, StereoChannelsKeepSeparateStates) {
     f.SetInput(1, stereo.feeder().GetOutput(1));
     f.inputSource[1] = &stereo.feeder();
     Feeder& feed = stereo.feeder();
-    feed.audio = left;
-    feed.control.assign(left.size(), 0.0f); // the right input: silence
-    feed.at = 0;
+    feed.play(left, std::vector<float>(left.size(), 0.0f)); // the right input: silence
     std::vector<float> l(kBlock), r(kBlock);
     float* outs[2] = {l.data(), r.data()};
     for (size_t b = 0; b < left.size() / kBlock; ++b) {

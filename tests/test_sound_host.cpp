@@ -8,8 +8,10 @@
 
 #include "host/event_list.h"
 #include "tests/host_fixture.h"
+#include "tests/spectrum.h"
 
 using namespace testhost;
+using spectrum::powerAt;
 using namespace vst;
 
 namespace {
@@ -19,20 +21,20 @@ constexpr int kBlock = 256;
 constexpr int kOsc1Wave = 64, kOsc2Wave = 65, kOscOctave = 67, kWave2Semi = 68, kOscDrift = 70;
 constexpr int kPortamento = 72, kOsc1Mix = 75, kOsc2Mix = 76, kSubMix = 77, kNoiseMix = 78;
 
-// Frequency of s[from, to) from its rising zero crossings (linearly interpolated); 0 with
-// fewer than two crossings.
+// Times of the rising zero crossings of s[from, to), linearly interpolated between samples.
+std::vector<double> risingCrossings(const std::vector<float>& s, size_t from, size_t to) {
+    std::vector<double> at;
+    for (size_t i = from; i < to && i + 1 < s.size(); ++i)
+        if (s[i] <= 0.0f && s[i + 1] > 0.0f)
+            at.push_back(static_cast<double>(i) + s[i] / (s[i] - s[i + 1]));
+    return at;
+}
+
+// Frequency of s[from, to) from its rising zero crossings; 0 with fewer than two.
 double crossingFrequency(const std::vector<float>& s, size_t from, size_t to, double rate) {
-    double first = -1.0, last = -1.0;
-    int crossings = 0;
-    for (size_t i = from; i < to && i + 1 < s.size(); ++i) {
-        if (s[i] <= 0.0f && s[i + 1] > 0.0f) {
-            double t = static_cast<double>(i) + s[i] / (s[i] - s[i + 1]);
-            if (first < 0) first = t;
-            last = t;
-            ++crossings;
-        }
-    }
-    return crossings > 1 ? (crossings - 1) * rate / (last - first) : 0.0;
+    const std::vector<double> at = risingCrossings(s, from, to);
+    return at.size() > 1 ? static_cast<double>(at.size() - 1) * rate / (at.back() - at.front())
+                         : 0.0;
 }
 
 struct Voice {
@@ -417,19 +419,6 @@ TEST(SoundHost, ContinuousParameterJumpsDoNotClick) {
     }
 }
 
-namespace {
-// Power of `s` at `hz` (a single-bin DFT over the whole stretch).
-double powerAt(const std::vector<float>& s, double hz, double rate) {
-    double re = 0.0, im = 0.0;
-    for (size_t i = 0; i < s.size(); ++i) {
-        const double a = 2.0 * M_PI * hz * static_cast<double>(i) / rate;
-        re += s[i] * std::cos(a);
-        im += s[i] * std::sin(a);
-    }
-    return (re * re + im * im) / static_cast<double>(s.size() * s.size());
-}
-} // namespace
-
 // The HFO at the note's own pitch on "Osc1 - AM": a sine voice gains a component at twice its
 // frequency; switched off, the voice stays a pure sine.
 TEST(SoundHost, HfoModulatesAtAudioRate) {
@@ -445,7 +434,8 @@ TEST(SoundHost, HfoModulatesAtAudioRate) {
         v.midi(0x90, 69, 100);
         v.render(0.2);
         std::vector<float> s = v.render(0.5); // 24000 samples: 440 and 880 Hz on whole cycles
-        const double ratio = powerAt(s, 880.0, 48000.0) / powerAt(s, 440.0, 48000.0);
+        const double ratio =
+            powerAt(s, 0, s.size(), 880.0, 48000.0) / powerAt(s, 0, s.size(), 440.0, 48000.0);
         if (on)
             EXPECT_GT(10.0 * std::log10(ratio), -30.0);
         else
@@ -458,10 +448,7 @@ namespace {
 // Period in samples of a pulse LFO on the pitch of a note at centre Hz: the moments the pitch
 // jumps above the centre, least-squares fitted against the cycle count; 0 with too few.
 double pulsePeriod(const std::vector<float>& s, double rate, double centre) {
-    std::vector<double> at; // rising zero crossings
-    for (size_t i = 0; i + 1 < s.size(); ++i)
-        if (s[i] <= 0.0f && s[i + 1] > 0.0f)
-            at.push_back(static_cast<double>(i) + s[i] / (s[i] - s[i + 1]));
+    const std::vector<double> at = risingCrossings(s, 0, s.size());
     std::vector<double> rises;
     for (size_t k = 2; k < at.size(); ++k) {
         const bool high = rate / (at[k] - at[k - 1]) > centre;
@@ -635,20 +622,6 @@ TEST(SoundHost, PanTrackingAndTheVolumeTarget) {
     }
 }
 
-namespace {
-// Amplitude of the harmonic at hz over whole periods of a steady note.
-double amplitudeAt(const std::vector<float>& s, size_t from, size_t length, double hz,
-                   double rate) {
-    double re = 0.0, im = 0.0;
-    for (size_t i = from; i < from + length; ++i) {
-        const double a = 2.0 * M_PI * hz * static_cast<double>(i) / rate;
-        re += s[i] * std::cos(a);
-        im += s[i] * std::sin(a);
-    }
-    return 2.0 * std::sqrt(re * re + im * im) / static_cast<double>(length);
-}
-} // namespace
-
 // The low-pass through the whole voice: an A1 saw's harmonics with the cutoff at "LPF Cutoff"
 // 50 (440 Hz) and 40 (220 Hz), against the same note with the filter wide open; type A's
 // -3 dB corner sits at 0.93 of the cutoff (its damping at the lowest resonance), within a
@@ -679,8 +652,8 @@ TEST(SoundHost, LowPassCornerFollowsLpfCutoff) {
         const size_t from = 14400, length = 48000; // 55 whole periods
         double previous = 0.0, pass = 0.0, corner = 0.0;
         for (int n = 1; n < 40 && corner == 0.0; ++n) {
-            const double h = amplitudeAt(s, from, length, n * f0, rate) /
-                             amplitudeAt(open, from, length, n * f0, rate);
+            const double h = std::sqrt(powerAt(s, from, from + length, n * f0, rate) /
+                                       powerAt(open, from, from + length, n * f0, rate));
             if (n == 1) pass = h;
             const double target = pass / std::sqrt(2.0);
             if (n > 1 && h < target) {
@@ -752,9 +725,8 @@ TEST(SoundHost, EqualiserBandBoostsAndFlatBandsPassUntouched) {
     EXPECT_EQ(render(true, 0.0f, 1), plain);
     for (int position : {0, 1}) {
         const std::vector<float> boosted = render(true, 18.0f, position);
-        const double ratio =
-            std::sqrt(powerAt({boosted.begin() + 24000, boosted.end()}, 440.0, 48000.0) /
-                      powerAt({plain.begin() + 24000, plain.end()}, 440.0, 48000.0));
+        const double ratio = std::sqrt(powerAt(boosted, 24000, boosted.size(), 440.0, 48000.0) /
+                                       powerAt(plain, 24000, plain.size(), 440.0, 48000.0));
         EXPECT_NEAR(20.0 * std::log10(ratio), 18.2, 0.3) << position;
     }
 }
