@@ -7,6 +7,7 @@
 #include <fstream>
 #include <string>
 
+#include "tests/temp_folder.h"
 #include <gtest/gtest.h>
 
 namespace fs = std::filesystem;
@@ -36,15 +37,7 @@ const std::string kRender = TARLIX_RENDER_PATH;
 const std::string kFactory = TARLIX_FACTORY_BANK;
 const std::string kSong = TARLIX_SOURCE_DIR "/examples/demo.mid";
 
-struct Temp {
-    fs::path path;
-    Temp() {
-        char tmpl[] = "/tmp/tarlix-bank-XXXXXX";
-        path = mkdtemp(tmpl);
-    }
-    ~Temp() { fs::remove_all(path); }
-    std::string operator/(const char* name) const { return (path / name).string(); }
-};
+using Temp = testfiles::TempFolder;
 
 std::string slurp(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

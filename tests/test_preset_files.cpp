@@ -1,3 +1,4 @@
+#include "tests/temp_folder.h"
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -21,23 +22,7 @@ const ParameterLookup& lookup() {
     return instrumentParameterLookup();
 }
 
-struct Folder {
-    std::string path;
-    explicit Folder(const char* name) : path(::testing::TempDir() + "tarlix_files_" + name) {
-        std::system(("rm -rf '" + path + "'").c_str());
-        EXPECT_TRUE(platform::makeFolders(path));
-    }
-    std::string operator/(const std::string& file) const { return path + "/" + file; }
-    std::vector<std::string> entries() const {
-        std::vector<std::string> names;
-        if (DIR* d = opendir(path.c_str())) {
-            while (dirent* e = readdir(d))
-                if (e->d_name[0] != '.') names.push_back(e->d_name);
-            closedir(d);
-        }
-        return names;
-    }
-};
+using Folder = testfiles::TempFolder;
 
 std::vector<uint8_t> fileBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -67,7 +52,7 @@ std::vector<uint8_t> sampleBank(uint32_t seed) {
 } // namespace
 
 TEST(PresetFiles, EveryTypeWrittenThenReadIsIdentical) {
-    Folder dir("roundtrip");
+    Folder dir;
     auto bank = sampleBank(1);
     ASSERT_TRUE(writeBankFile(dir / "My.Bnk", bank.data()));
     EXPECT_EQ(fileBytes(dir / "My.Bnk").size(), 752132u);
@@ -111,7 +96,7 @@ TEST(PresetFiles, EveryTypeWrittenThenReadIsIdentical) {
 }
 
 TEST(PresetFiles, IncompleteOrForeignFilesAreRefusedWithNothingChanged) {
-    Folder dir("refused");
+    Folder dir;
     auto bank = sampleBank(2);
     ASSERT_TRUE(writeBankFile(dir / "Full.Bnk", bank.data()));
     auto bytes = fileBytes(dir / "Full.Bnk");
@@ -150,7 +135,7 @@ TEST(PresetFiles, IncompleteOrForeignFilesAreRefusedWithNothingChanged) {
 }
 
 TEST(PresetFiles, ReadValuesAreClampedAndTextsTerminated) {
-    Folder dir("clamped");
+    Folder dir;
     std::vector<uint8_t> rec(record::kSize, 'A');
     writeValue(rec.data(), 10, NAN);
     writeValue(rec.data(), 11, 7.0f);
@@ -164,7 +149,7 @@ TEST(PresetFiles, ReadValuesAreClampedAndTextsTerminated) {
 }
 
 TEST(PresetFiles, ShortAndOldSectionFiles) {
-    Folder dir("sections");
+    Folder dir;
     // An oscillator file of version 2300 holding only its first three fields.
     std::vector<uint8_t> bytes = {'T', 'R', 'L', 'X'};
     int32_t version = 2300;
@@ -189,7 +174,7 @@ TEST(PresetFiles, ShortAndOldSectionFiles) {
 }
 
 TEST(PresetFiles, FailedSavesLeaveNoHalfFileAndKeepTheOldOne) {
-    Folder dir("failed");
+    Folder dir;
     auto bank = sampleBank(3);
     writeBytes(dir / "Existing.pst", {1, 2, 3});
     // A path whose "folder" is a file, and a target that is a folder: both fail cleanly.
@@ -210,7 +195,7 @@ TEST(PresetFiles, FailedSavesLeaveNoHalfFileAndKeepTheOldOne) {
 // Random bytes of every length around the payload sizes: the readers never read or write
 // out of bounds (the sanitizer build watches) and refuse what is not a whole file.
 TEST(PresetFiles, RandomBytesNeverHurtTheReaders) {
-    Folder dir("random");
+    Folder dir;
     std::mt19937 rng(11);
     std::vector<uint8_t> bank(kBankSize), rec(record::kSize), learn(kMidiLearnBlockSize);
     const size_t lengths[] = {0,   3,   4,   5,    7,    8,    9,      12,     80,    108,

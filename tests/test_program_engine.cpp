@@ -1,5 +1,6 @@
 // Program memory inside the engine: the live values, chunks set while audio runs, and the
 // preset panel's file operations.
+#include "tests/temp_folder.h"
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -76,12 +77,9 @@ std::vector<uint8_t> distinctBank(float cutoff, const char* name) {
 }
 
 struct Files : ::testing::Test {
-    std::string dir = ::testing::TempDir() + "tarlix_engine_files";
+    testfiles::TempFolder folder;
+    std::string dir = folder.path;
     QX_DSP_VST fx{host};
-    void SetUp() override {
-        std::system(("rm -rf '" + dir + "'").c_str());
-        platform::makeFolders(dir);
-    }
     std::string path(const char* name) { return dir + "/" + name; }
     std::vector<uint8_t> bank() {
         std::vector<uint8_t> b(kBankSize);

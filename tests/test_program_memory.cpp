@@ -1,3 +1,4 @@
+#include "tests/temp_folder.h"
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -314,8 +315,8 @@ TEST(FactoryBank, EmbeddedBankHasTheCategoriesAndFactoryVersion) {
 }
 
 TEST(FactoryBank, BankListMustNameExactly128Programs) {
-    std::string folder = ::testing::TempDir() + "banklist";
-    ASSERT_TRUE(platform::makeFolders(folder));
+    testfiles::TempFolder temp;
+    std::string folder = temp.path;
     auto write = [&](const std::string& name, const std::string& text) {
         platform::Span s{text.data(), text.size()};
         ASSERT_TRUE(platform::writeFileAtomically(folder + "/" + name, &s, 1));

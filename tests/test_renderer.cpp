@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "tests/host_fixture.h"
+#include "tests/temp_folder.h"
 
 namespace fs = std::filesystem;
 
@@ -17,19 +18,12 @@ int run(const std::string& args) {
     return WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
 }
 
-struct TempDir {
-    fs::path path;
-    TempDir() {
-        char tmpl[] = "/tmp/tarlix-test-XXXXXX";
-        path = mkdtemp(tmpl);
-    }
-    ~TempDir() { fs::remove_all(path); }
-};
 } // namespace
 
 TEST(Renderer, RendersTheDemoSong) {
-    TempDir dir;
-    fs::path out = dir.path / "demo.wav";
+    testfiles::TempFolder folder;
+    fs::path dir = folder.path;
+    fs::path out = dir / "demo.wav";
     ASSERT_EQ(run("--tail 0.5 " TARLIX_SOURCE_DIR "/examples/demo.mid " + out.string()), 0);
     SF_INFO info{};
     SNDFILE* f = sf_open(out.c_str(), SFM_READ, &info);
@@ -42,10 +36,11 @@ TEST(Renderer, RendersTheDemoSong) {
 }
 
 TEST(Renderer, BadInputFailsCleanlyWithoutOutput) {
-    TempDir dir;
-    fs::path bad = dir.path / "bad.mid";
+    testfiles::TempFolder folder;
+    fs::path dir = folder.path;
+    fs::path bad = dir / "bad.mid";
     std::ofstream(bad) << "MThd this is not a midi file";
-    fs::path out = dir.path / "out.wav";
+    fs::path out = dir / "out.wav";
     EXPECT_NE(run(bad.string() + " " + out.string()), 0);
     EXPECT_NE(
         run("--plugin /nonexistent/lib.so " TARLIX_SOURCE_DIR "/examples/demo.mid " + out.string()),
@@ -58,7 +53,7 @@ TEST(Renderer, BadInputFailsCleanlyWithoutOutput) {
     EXPECT_NE(run("--block 0 " TARLIX_SOURCE_DIR "/examples/demo.mid " + out.string()), 0);
     EXPECT_NE(run("--param Nonsense=0.5 " TARLIX_SOURCE_DIR "/examples/demo.mid " + out.string()),
               0);
-    EXPECT_NE(run(dir.path.string() + "/missing.mid " + out.string()), 0);
+    EXPECT_NE(run(dir.string() + "/missing.mid " + out.string()), 0);
     EXPECT_FALSE(fs::exists(out));
     EXPECT_FALSE(fs::exists(out.string() + ".partial"));
     EXPECT_EQ(run("--info"), 0);
@@ -70,9 +65,10 @@ TEST(Renderer, BadInputFailsCleanlyWithoutOutput) {
 }
 
 TEST(Renderer, TempoOptionRetimesTheSong) {
-    TempDir dir;
+    testfiles::TempFolder folder;
+    fs::path dir = folder.path;
     auto frames = [&](const std::string& extra) {
-        fs::path out = dir.path / "t.wav";
+        fs::path out = dir / "t.wav";
         EXPECT_EQ(
             run("--tail 0 " + extra + " " TARLIX_SOURCE_DIR "/examples/demo.mid " + out.string()),
             0);
@@ -83,7 +79,6 @@ TEST(Renderer, TempoOptionRetimesTheSong) {
     };
     double normal = frames(""), slow = frames("--tempo 60");
     EXPECT_NEAR(slow / normal, 2.0, 0.01); // the demo is at 120 BPM
-    EXPECT_NE(
-        run("--tempo 0 " TARLIX_SOURCE_DIR "/examples/demo.mid " + (dir.path / "x.wav").string()),
-        0);
+    EXPECT_NE(run("--tempo 0 " TARLIX_SOURCE_DIR "/examples/demo.mid " + (dir / "x.wav").string()),
+              0);
 }
