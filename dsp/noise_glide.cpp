@@ -175,35 +175,44 @@ QX_DSP_GUItoV_Glide_Multi::QX_DSP_GUItoV_Glide_Multi(ModuleContext* context, boo
 }
 
 void QX_DSP_GUItoV_Glide_Multi::Prepare() {
-    setRampMilliseconds(3.0f); // 30 ms
     for (int k = 0; k < count_; ++k)
         channels_[k] = Channel{};
+    setRampMilliseconds(3.0f); // 30 ms
     runOn_ = 0;
     ramping_ = false;
 }
 
-void QX_DSP_GUItoV_Glide_Multi::setRampMilliseconds(float tenths) {
+int QX_DSP_GUItoV_Glide_Multi::rampSamples(float tenths) const {
     // The value is in tenths of a millisecond per 0.1 V, as parameters arrive.
     double samples = std::trunc(static_cast<double>(tenths) * 10.0 * samplesPerMs() + 1.0);
-    ramp_ = samples < 1.0 ? 1 : (samples > 1e7 ? 10000000 : static_cast<int>(samples));
+    return samples < 1.0 ? 1 : (samples > 1e7 ? 10000000 : static_cast<int>(samples));
+}
+
+void QX_DSP_GUItoV_Glide_Multi::setRampMilliseconds(float tenths) {
+    const int samples = rampSamples(tenths);
+    for (int k = 0; k < count_; ++k)
+        channels_[k].ramp = samples;
 }
 
 void QX_DSP_GUItoV_Glide_Multi::setTarget(int k, float value) {
     Channel& c = channels_[k];
     c.target = convert(finiteOr(value, 0.0f));
-    c.remaining = ramp_;
-    c.step = (c.target - c.value) / static_cast<float>(ramp_);
+    c.remaining = c.ramp;
+    c.step = (c.target - c.value) / static_cast<float>(c.ramp);
     // Keep running well past the ramp: at least a block, and at least 100 ms.
     double minimum = 100.0 * samplesPerMs();
-    int runOn = blockSize + 1 + ramp_;
-    runOn_ = runOn > minimum ? runOn : static_cast<int>(minimum);
+    int runOn = blockSize + 1 + c.ramp;
+    if (runOn < minimum) runOn = static_cast<int>(minimum);
+    if (runOn > runOn_) runOn_ = runOn;
 }
 
 void QX_DSP_GUItoV_Glide_Multi::HandleEvent(const EventRecord& e, int) {
     if (e.port < count_)
         setTarget(e.port, e.floatValue);
-    else if (e.port == 49)
+    else if (e.port == kAllRampsPort)
         setRampMilliseconds(finiteOr(e.floatValue, 3.0f));
+    else if (e.port > kAllRampsPort && e.port <= kAllRampsPort + count_)
+        channels_[e.port - kAllRampsPort - 1].ramp = rampSamples(finiteOr(e.floatValue, 3.0f));
 }
 
 void QX_DSP_GUItoV_Glide_Multi::Render(int offset, int count) {

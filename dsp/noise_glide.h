@@ -59,6 +59,8 @@ class QX_DSP_Glide_F : public QX_ModuleBase {
 class QX_DSP_GUItoV_Glide_Multi : public QX_ModuleBase {
   public:
     static constexpr int kChannels = 49;
+    // Port 49 sets the ramp time of every channel; 50 + k that of channel k alone.
+    static constexpr int kAllRampsPort = 49;
     QX_DSP_GUItoV_Glide_Multi(ModuleContext* context, bool createdHeld, int channels = kChannels);
     void Prepare() override;
     void HandleEvent(const EventRecord& e, int offset) override;
@@ -67,16 +69,17 @@ class QX_DSP_GUItoV_Glide_Multi : public QX_ModuleBase {
   protected:
     void setTarget(int channel, float value);
     void setRampMilliseconds(float tenths);
+    int rampSamples(float tenths) const;
     virtual float convert(float v) const { return v; }
 
   private:
     struct Channel {
         float value = 0.0f, step = 0.0f, target = 0.0f;
-        int remaining = 0;
+        int remaining = 0, ramp = 1323;
     };
     Channel channels_[kChannels];
     int count_;
-    int ramp_ = 1323, runOn_ = 0;
+    int runOn_ = 0;
     bool ramping_ = false;
 };
 

@@ -2,9 +2,10 @@
 // and which parameters it is bound to. Rows 58..121 are the voice group, made once per voice.
 // Entries of a row come from the module's own description and the signal flow. The voice is
 // wired from the keys to the voice sum (sources, modulation sums, limiters, filters,
-// saturation, amplitude, pan); after it the effect bus, chorus, equaliser and echo. The Melt
-// shifters (rows 163, 164) are not yet wired, so the echo feeds the equaliser after it
-// directly. Code 6152 names two rows (80 and 90); a source of 6152 always means row 90.
+// saturation, amplitude, pan); after it the effect bus, chorus, equaliser, echo and Melt. The
+// Melt pitch wobble (row 28, times the depth of row 52 in row 162) sweeps the two shifters after
+// the echo in "Tape" mode; in "Circuit" mode they pass the sound. Its level wobble (row 29)
+// moves the summed voices' level, its system-B HFO wobble (row 30) the HFO pitch. Code 6152 names two rows (80 and 90); a source of 6152 always means row 90.
 #include "engine/patch_table.h"
 
 namespace tarlix {
@@ -67,6 +68,7 @@ constexpr PatchEntry k48[] = {{0, 0, 15}, {3, 0, 9}};
 constexpr PatchEntry k49[] = {{0, 0, M(6021)}, {1, 0, 14}, {3, 0, 8}, {5, 0, 6}, {7, 0, M(6307)}, {8, 0, 7}};
 constexpr PatchEntry k50[] = {{0, 0, 26}, {3, 0, 20}};
 constexpr PatchEntry k51[] = {{0, 1, M(6021)}, {1, 0, 25}, {3, 0, 19}, {5, 0, 17}, {7, 0, M(6308)}, {8, 0, 18}};
+constexpr PatchEntry k52[] = {{0, 0, 155}, {1, 15, M(6019)}, {10, 0, M(6363)}, {30, 0, 10}, {50, 0, 5516}, {11, 0, M(6364)}, {31, 0, 21}, {51, 0, 5516}};
 constexpr PatchEntry k54[] = {{0, 0, M(6363)}, {1, 0, 16}};
 constexpr PatchEntry k55[] = {{0, 0, M(6364)}, {2, 0, 27}};
 constexpr PatchEntry k61[] = {{0, 0, M(6543)}, {2, 0, 96}, {4, 0, 97}, {5, 0, 98}, {6, 0, 99}, {7, 0, 102}, {8, 0, 235}, {9, 0, 95}, {10, 0, 103}, {11, 2, M(6543)}, {12, 0, 101}, {13, 0, 100}};
@@ -76,15 +78,15 @@ constexpr PatchEntry k66[] = {{0, 9, M(6019)}, {2, 0, M(6543)}, {3, 0, 31}};
 constexpr PatchEntry k67[] = {{0, 0, M(6105)}, {1, 0, 36}, {2, 0, M(6543)}, {3, 0, 30}, {5, 0, 28}, {7, 0, M(6309)}, {8, 0, 29}};
 constexpr PatchEntry k74[] = {{0, 0, M(6365)}, {1, 0, 38}};
 constexpr PatchEntry k68[] = {{0, 0, M(6543)}, {2, 0, 47}, {4, 0, 48}, {5, 0, 49}, {6, 0, 50}, {7, 4, M(6038)}, {9, 0, 40}, {11, 2, M(6543)}, {12, 0, 52}, {13, 0, 51}};
-constexpr PatchEntry k69[] = {{0, 0, M(6109)}, {56, 3, M(6038)}};
+constexpr PatchEntry k69[] = {{0, 0, M(6109)}, {56, 3, M(6038)}, {1, 0, M(6127)}};
 constexpr PatchEntry k71[] = {{0, 0, M(6111)}, {2, 0, M(6543)}, {3, 1, M(6529)}, {4, 0, 5500}, {5, 0, 40}, {7, 0, M(6295)}};
 constexpr PatchEntry k77[] = {{0, 0, M(6366)}, {20, 0, 41}, {40, 0, 5506}, {1, 0, M(6366)}, {21, 0, 41}, {41, 0, 5505}};
 constexpr PatchEntry k82[] = {{0, 0, M(6366)}, {20, 0, 41}, {40, 0, 5507}, {1, 0, M(6366)}, {21, 0, 41}, {41, 0, 5505}};
 constexpr PatchEntry k85[] = {{0, 0, M(6366)}, {20, 0, 41}, {40, 0, 5508}, {1, 0, M(6366)}, {21, 0, 41}, {41, 0, 5505}};
 constexpr PatchEntry k31[] = {{0, 0, 339}, {40, 0, 184}, {1, 0, 340}, {41, 0, 185}};
-constexpr PatchEntry k32[] = {{0, 0, 338}, {20, 1, M(6032)}, {40, 0, 55}, {1, 0, 338}, {21, 1, M(6032)}, {41, 0, 56}, {2, 0, 338}, {22, 1, M(6032)}, {42, 0, 62}, {3, 0, 338}, {23, 1, M(6032)}, {43, 0, 239}, {4, 0, 338}, {24, 1, M(6032)}, {44, 0, 63}, {5, 0, 338}, {25, 1, M(6032)}, {45, 0, 58}, {6, 0, 338}, {26, 1, M(6032)}, {46, 0, 61}, {7, 0, 338}, {27, 1, M(6032)}, {47, 0, 57}, {8, 0, 338}, {28, 1, M(6032)}, {48, 0, 59}};
-constexpr PatchEntry k33[] = {{0, 0, M(6033)}, {20, 0, 54}, {1, 1, M(6033)}, {21, 0, 54}, {2, 2, M(6033)}, {22, 0, 54}, {42, 7, M(6529)}, {3, 3, M(6033)}, {23, 0, 54}, {43, 9, M(6529)}, {4, 4, M(6033)}, {24, 0, 54}, {44, 10, M(6529)}, {5, 5, M(6033)}, {25, 0, 54}, {6, 6, M(6033)}, {26, 0, 54}, {46, 0, 37}, {7, 7, M(6033)}, {27, 0, 54}, {8, 8, M(6033)}, {28, 0, 54}};
-constexpr PatchEntry k34[] = {{0, 0, 75}, {1, 0, 76}, {2, 0, 77}, {3, 0, 78}, {4, 0, 122}, {5, 0, 71}, {11, 0, 83}, {12, 7, M(6038)}, {13, 0, 85}, {14, 8, M(6038)}, {21, 42, M(6529)}, {6, 0, M(6038)}, {7, 1, M(6038)}, {8, 5, M(6038)}, {9, 6, M(6038)}, {10, 2, M(6038)}};
+constexpr PatchEntry k32[] = {{0, 0, 338}, {20, 1, M(6032)}, {40, 0, 55}, {1, 0, 338}, {21, 1, M(6032)}, {41, 0, 56}, {2, 0, 338}, {22, 1, M(6032)}, {42, 0, 62}, {3, 0, 338}, {23, 1, M(6032)}, {43, 0, 239}, {4, 0, 338}, {24, 1, M(6032)}, {44, 0, 63}, {5, 0, 338}, {25, 1, M(6032)}, {45, 0, 58}, {6, 0, 338}, {26, 1, M(6032)}, {46, 0, 61}, {7, 0, 338}, {27, 1, M(6032)}, {47, 0, 57}, {8, 0, 338}, {28, 1, M(6032)}, {48, 0, 59}, {9, 0, 338}, {29, 1, M(6032)}, {49, 0, 60}};
+constexpr PatchEntry k33[] = {{0, 0, M(6033)}, {20, 0, 54}, {1, 1, M(6033)}, {21, 0, 54}, {2, 2, M(6033)}, {22, 0, 54}, {42, 7, M(6529)}, {3, 3, M(6033)}, {23, 0, 54}, {43, 9, M(6529)}, {4, 4, M(6033)}, {24, 0, 54}, {44, 10, M(6529)}, {5, 5, M(6033)}, {25, 0, 54}, {6, 6, M(6033)}, {26, 0, 54}, {46, 0, 37}, {7, 7, M(6033)}, {27, 0, 54}, {8, 8, M(6033)}, {28, 0, 54}, {9, 9, M(6033)}, {29, 0, 54}};
+constexpr PatchEntry k34[] = {{0, 0, 75}, {1, 0, 76}, {2, 0, 77}, {3, 0, 78}, {4, 0, 122}, {5, 0, 71}, {11, 0, 83}, {12, 7, M(6038)}, {13, 0, 85}, {14, 8, M(6038)}, {21, 42, M(6529)}, {6, 0, M(6038)}, {7, 1, M(6038)}, {8, 5, M(6038)}, {9, 6, M(6038)}, {10, 2, M(6038)}, {15, 9, M(6038)}};
 constexpr PatchEntry k36[] = {{4, 0, 79}, {5, 0, 80}, {6, 0, 234}};
 constexpr PatchEntry k60[] = {{1, 0, 72}, {2, 0, 72}, {3, 1, M(6543)}, {7, 19, M(6543)}};
 constexpr PatchEntry k63[] = {{0, 0, M(6032)}};
@@ -131,7 +133,7 @@ constexpr PatchEntry k120[] = {{0, 4, M(6019)}, {1, 0, M(6154)}, {59, 6, M(6005)
 constexpr PatchEntry k121[] = {{0, 0, M(6259)}, {1, 0, M(6096)}, {2, 0, M(6097)}};
 constexpr PatchEntry k110[] = {{0, 0, M(6260)}, {2, 0, M(6093)}, {3, 21, M(6019)}, {4, 0, M(6005)}, {5, 0, 82}, {6, 0, 180}, {7, 0, M(6008)}, {8, 1, M(6008)}, {11, 0, M(6543)}};
 constexpr PatchEntry k123[] = {{0, 0, M(6252)}, {1, 1, M(6252)}};
-constexpr PatchEntry k124[] = {{0, 0, 5501}, {10, 0, M(6174)}, {30, 0, 10}, {50, 0, 5510}, {11, 0, M(6142)}, {31, 0, 21}, {51, 0, 5510}, {59, 0, 5500}};
+constexpr PatchEntry k124[] = {{0, 0, 5501}, {1, 0, M(6125)}, {10, 0, M(6174)}, {30, 0, 10}, {50, 0, 5510}, {11, 0, M(6142)}, {31, 0, 21}, {51, 0, 5510}, {59, 0, 5500}};
 constexpr PatchEntry k125[] = {{0, 0, M(6532)}, {1, 1, M(6532)}, {2, 0, M(6122)}};
 constexpr PatchEntry k133[] = {{0, 0, 197}};
 constexpr PatchEntry k134[] = {{0, 0, 198}};
@@ -144,11 +146,19 @@ constexpr PatchEntry k140[] = {{0, 0, 204}};
 constexpr PatchEntry k141[] = {{0, 0, 202}, {1, 0, M(6016)}, {2, 0, M(6420)}, {6, 0, 205}};
 constexpr PatchEntry k142[] = {{0, 0, M(6240)}, {3, 44, M(6529)}, {9, 0, M(6430)}, {10, 1, M(6430)}, {11, 2, M(6430)}, {12, 3, M(6430)}, {13, 4, M(6430)}, {14, 5, M(6430)}, {19, 0, M(6431)}, {20, 1, M(6431)}, {21, 2, M(6431)}, {22, 3, M(6431)}, {23, 4, M(6431)}, {24, 5, M(6431)}, {29, 0, M(6432)}, {30, 1, M(6432)}, {31, 2, M(6432)}, {32, 3, M(6432)}, {33, 4, M(6432)}, {34, 5, M(6432)}};
 constexpr PatchEntry k143[] = {{0, 0, M(6241)}, {3, 44, M(6529)}, {9, 0, M(6430)}, {10, 1, M(6430)}, {11, 2, M(6430)}, {12, 3, M(6430)}, {13, 4, M(6430)}, {14, 5, M(6430)}, {19, 0, M(6431)}, {20, 1, M(6431)}, {21, 2, M(6431)}, {22, 3, M(6431)}, {23, 4, M(6431)}, {24, 5, M(6431)}, {29, 0, M(6432)}, {30, 1, M(6432)}, {31, 2, M(6432)}, {32, 3, M(6432)}, {33, 4, M(6432)}, {34, 5, M(6432)}};
-constexpr PatchEntry k165[] = {{0, 0, M(6185)}, {3, 45, M(6529)}, {9, 0, M(6430)}, {10, 1, M(6430)}, {11, 2, M(6430)}, {12, 3, M(6430)}, {13, 4, M(6430)}, {14, 5, M(6430)}, {19, 0, M(6431)}, {20, 1, M(6431)}, {21, 2, M(6431)}, {22, 3, M(6431)}, {23, 4, M(6431)}, {24, 5, M(6431)}, {29, 0, M(6432)}, {30, 1, M(6432)}, {31, 2, M(6432)}, {32, 3, M(6432)}, {33, 4, M(6432)}, {34, 5, M(6432)}};
-constexpr PatchEntry k166[] = {{0, 1, M(6185)}, {3, 45, M(6529)}, {9, 0, M(6430)}, {10, 1, M(6430)}, {11, 2, M(6430)}, {12, 3, M(6430)}, {13, 4, M(6430)}, {14, 5, M(6430)}, {19, 0, M(6431)}, {20, 1, M(6431)}, {21, 2, M(6431)}, {22, 3, M(6431)}, {23, 4, M(6431)}, {24, 5, M(6431)}, {29, 0, M(6432)}, {30, 1, M(6432)}, {31, 2, M(6432)}, {32, 3, M(6432)}, {33, 4, M(6432)}, {34, 5, M(6432)}};
+constexpr PatchEntry k165[] = {{0, 0, M(6462)}, {3, 45, M(6529)}, {9, 0, M(6430)}, {10, 1, M(6430)}, {11, 2, M(6430)}, {12, 3, M(6430)}, {13, 4, M(6430)}, {14, 5, M(6430)}, {19, 0, M(6431)}, {20, 1, M(6431)}, {21, 2, M(6431)}, {22, 3, M(6431)}, {23, 4, M(6431)}, {24, 5, M(6431)}, {29, 0, M(6432)}, {30, 1, M(6432)}, {31, 2, M(6432)}, {32, 3, M(6432)}, {33, 4, M(6432)}, {34, 5, M(6432)}};
+constexpr PatchEntry k166[] = {{0, 0, M(6463)}, {3, 45, M(6529)}, {9, 0, M(6430)}, {10, 1, M(6430)}, {11, 2, M(6430)}, {12, 3, M(6430)}, {13, 4, M(6430)}, {14, 5, M(6430)}, {19, 0, M(6431)}, {20, 1, M(6431)}, {21, 2, M(6431)}, {22, 3, M(6431)}, {23, 4, M(6431)}, {24, 5, M(6431)}, {29, 0, M(6432)}, {30, 1, M(6432)}, {31, 2, M(6432)}, {32, 3, M(6432)}, {33, 4, M(6432)}, {34, 5, M(6432)}};
 constexpr PatchEntry k167[] = {{0, 0, M(6529)}};
 constexpr PatchEntry k21[] = {{0, 4, M(6529)}};
 constexpr PatchEntry k22[] = {{0, 47, M(6529)}, {1, 48, M(6529)}, {2, 49, M(6529)}, {3, 50, M(6529)}};
+constexpr PatchEntry k23[] = {{0, 30, M(6529)}, {1, 29, M(6529)}, {49, 31, M(6529)}};
+constexpr PatchEntry k24[] = {{0, 34, M(6529)}, {1, 35, M(6529)}, {50, 36, M(6529)}, {51, 37, M(6529)}};
+constexpr PatchEntry k25[] = {{0, 0, M(6026)}, {1, 1, M(6026)}, {2, 0, 226}, {4, 0, 227}};
+constexpr PatchEntry k26[] = {{0, 0, M(6026)}, {1, 1, M(6026)}, {2, 0, 226}, {4, 0, 228}};
+constexpr PatchEntry k27[] = {{0, 0, M(6026)}, {1, 1, M(6026)}, {2, 0, 226}, {4, 0, 229}};
+constexpr PatchEntry k28[] = {{0, 0, M(6025)}, {20, 0, 223}, {40, 0, 5500}, {1, 0, M(6247)}, {21, 0, 223}, {41, 0, 5501}};
+constexpr PatchEntry k29[] = {{0, 1, M(6025)}, {20, 0, 223}, {40, 0, 5500}, {1, 0, M(6248)}, {21, 0, 223}, {41, 0, 5501}};
+constexpr PatchEntry k30[] = {{1, 0, M(6249)}, {21, 0, 223}, {41, 0, 5501}};
 constexpr PatchEntry k126[] = {{0, 0, M(6232)}, {1, 1, M(6232)}, {2, 0, M(6003)}, {3, 1, M(6003)}, {9, 0, 74}};
 constexpr PatchEntry k127[] = {{0, 1, M(6024)}, {5, 46, M(6529)}};
 constexpr PatchEntry k128[] = {{0, 2, M(6024)}, {5, 46, M(6529)}};
@@ -171,6 +181,9 @@ constexpr PatchEntry k157[] = {{0, 0, M(6346)}, {1, 0, M(6461)}, {2, 0, 167}, {3
 constexpr PatchEntry k160[] = {{0, 0, M(6345)}, {1, 0, M(6346)}, {2, 4, M(6008)}, {4, 0, 5508}};
 constexpr PatchEntry k161[] = {{0, 0, M(6231)}, {1, 1, M(6231)}, {2, 0, M(6350)}, {3, 1, M(6350)}, {4, 0, 172}, {9, 0, 162}};
 constexpr PatchEntry k159[] = {{1, 0, M(6246)}};
+constexpr PatchEntry k162[] = {{0, 0, M(6124)}, {1, 0, M(6089)}};
+constexpr PatchEntry k163[] = {{0, 0, M(6185)}, {2, 0, M(6173)}, {4, 0, 161}, {5, 0, 5501}, {6, 0, 5500}, {9, 32, M(6529)}};
+constexpr PatchEntry k164[] = {{0, 1, M(6185)}, {2, 0, M(6173)}, {4, 0, 161}, {5, 0, 5501}, {6, 0, 5500}, {9, 32, M(6529)}};
 constexpr PatchEntry k168[] = {{0, 0, M(6441)}, {1, 0, M(6442)}, {2, 0, M(6013)}};
 } // namespace
 
@@ -198,14 +211,14 @@ const PatchRow kPatchTable[kPatchRowCount + 1] = {
     /*  20 */ row(6021, k20), // GUItoV_Glide_Multi: the LFO 1 and 2 rates from the control module
     /*  21 */ row(6023, k21), // GUItoV_Glide_Multi: the echo time from the control module
     /*  22 */ row(6024, k22), // GUItoV_Glide_Multi: chorus mix, rates and depth from the control module
-    /*  23 */ row(6025), // GUItoV_Glide_Multi
-    /*  24 */ row(6026), // GUItoV_Glide_Multi
-    /*  25 */ row(6247), // XMixVol
-    /*  26 */ row(6248), // XMixVol
-    /*  27 */ row(6249), // XMixVol
-    /*  28 */ row(6124), // Adder
-    /*  29 */ row(6125), // Adder
-    /*  30 */ row(6127), // Adder
+    /*  23 */ row(6025, k23), // GUItoV_Glide_Multi: Melt A pitch and amp, glided over the blend time
+    /*  24 */ row(6026, k24), // GUItoV_Glide_Multi: Melt B wow and flutter, each glided over its period
+    /*  25 */ row(6247, k25), // XMixVol: wow/flutter by "Melt B Speed Mix %" x "Melt B to Pitch %"
+    /*  26 */ row(6248, k26), // XMixVol: the same x "Melt B to Amp %"
+    /*  27 */ row(6249, k27), // XMixVol: the same x "Melt B to HFO"
+    /*  28 */ row(6124, k28), // Adder: the Melt pitch of the chosen "Melt System"
+    /*  29 */ row(6125, k29), // Adder: the Melt level wobble of the chosen system
+    /*  30 */ row(6127, k30), // Adder: the Melt B wobble of the HFO pitch (system B only)
     /*  31 */ row(6032, k31), // GUI_Multi_ABxC: the bend in volts ("Bend" x "Bend Depth"); the wheel as pressure when "ModToAft"
     /*  32 */ row(6033, k32), // GUI_Multi_ABxC: pressure ("Aft" + the wheel when "ModToAft") x each "Aft to" amount
     /*  33 */ row(6038, k33), // GUI_Multi_AxB_C: x "Aft On/Off", plus "Lfo3 Depth" and the control module's LFO 3 rate, HFO rate and depth
@@ -227,7 +240,7 @@ const PatchRow kPatchTable[kPatchRowCount + 1] = {
     /*  49 */ row(6363, k49), // LFO: Lfo1
     /*  50 */ row(6308, k50), // FadeIn: "Lfo2 Depth" faded in over "Lfo2 Intro (s)"
     /*  51 */ row(6364, k51), // LFO: Lfo2
-    /*  52 */ row(6089), // Adder
+    /*  52 */ row(6089, k52), // Adder: Melt depth, "Melt Depth" + pressure + LFO 1 and 2 aimed at "Melt"
     /*  53 */ row(6117), // Adder
     /*  54 */ row(6174, k54), // Level_AxB_CD: Lfo1 x "Lfo1 Subtle"
     /*  55 */ row(6142, k55), // Level_ABxCxD: Lfo2 x "Lfo2 Subtle"
@@ -337,9 +350,9 @@ const PatchRow kPatchTable[kPatchRowCount + 1] = {
     /* 159 */ entries(k159), // the same for the right input sum
     /* 160 */ row(6350, k160), // Delay_ST: the echo lines 18 ms later
     /* 161 */ row(6185, k161), // Level_FX_BUS: dry + echo x "Echo Level"^2 while "Echo OnOff"
-    /* 162 */ row(6173), // Level_AxB_CD
-    /* 163 */ row(6462), // PitchShifter
-    /* 164 */ row(6463), // PitchShifter
+    /* 162 */ row(6173, k162), // Level_AxB_CD: Melt pitch x depth
+    /* 163 */ row(6462, k163), // PitchShifter: Melt, left ("Tape"; bypassed for "Circuit")
+    /* 164 */ row(6463, k164), // PitchShifter: Melt, right
     /* 165 */ row(6441, k165), // BiQuad_Multi_Engine: equaliser after the echo, left
     /* 166 */ row(6442, k166), // BiQuad_Multi_Engine: equaliser after the echo, right
     /* 167 */ row(6013, k167), // GUItoV_Glide: master level smoother (control output 0)

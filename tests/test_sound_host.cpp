@@ -815,3 +815,45 @@ TEST(SoundHost, FullEchoFeedbackStaysBounded) {
     EXPECT_LT(peak, 16.0f);
     std::printf("full echo feedback: peak %.2f\n", peak);
 }
+
+// Melt in "Tape" mode at rest (no depth) is a fixed delay of the sweep window, 5 ms per
+// "Melt Buffer" volt: 12.5 ms at its lowest, 37.5 ms at its highest; "Circuit" mode passes
+// the sound straight through.
+TEST(SoundHost, MeltAtRestDelaysByItsWindow) {
+    auto onset = [](bool tape, float buffer) {
+        Voice v(48000.0f);
+        v.set(154, tape ? 1.0f : 0.0f); // "Melt A Mode"
+        v.set(155, 0.0f);               // "Melt Depth"
+        v.set(161, buffer);             // "Melt Buffer"
+        v.render(0.1);
+        v.midi(0x90, 69, 127);
+        return static_cast<double>(firstSound(v.render(0.2), 0));
+    };
+    const double straight = onset(false, 1.0f);
+    ASSERT_LT(straight, 2000.0);
+    EXPECT_NEAR(onset(true, 0.0f) - straight, 600.0, 1.0);
+    EXPECT_NEAR(onset(true, 1.0f) - straight, 1800.0, 1.0);
+}
+
+// Melt B's wow at full depth sweeps a held A4 up and down (at most +-0.083 octave, 100 cents)
+// in "Tape" mode; in "Circuit" mode the pitch stays put.
+TEST(SoundHost, MeltWobblesThePitchInTapeMode) {
+    for (bool tape : {false, true}) {
+        Voice v(48000.0f);
+        v.set(154, tape ? 1.0f : 0.0f); // "Melt A Mode"
+        v.set(223, 1.0f);               // "Melt System" B
+        v.set(224, 0.0f);               // "Melt B Wow (Hz)" 1 Hz
+        v.set(226, 0.0f);               // "Melt B Speed Mix %": all wow
+        v.set(227, 1.0f);               // "Melt B to Pitch %"
+        v.set(155, 1.0f);               // "Melt Depth"
+        auto [lo, hi] = pitchSwing(v, 5.0);
+        if (tape) {
+            EXPECT_GT(hi - lo, 10.0);
+            EXPECT_GT(lo, -160.0);
+            EXPECT_LT(hi, 160.0);
+        } else {
+            EXPECT_NEAR(lo, 0.0, 1.0);
+            EXPECT_NEAR(hi, 0.0, 1.0);
+        }
+    }
+}
