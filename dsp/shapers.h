@@ -3,6 +3,7 @@
 // and a make-up gain) before the filters and after the filter mix.
 #pragma once
 #include "dsp/level_mix.h"
+#include <cmath>
 
 namespace tarlix {
 
@@ -39,6 +40,22 @@ class QX_DSP_Soft_Limiter : public QX_DSP_Level_Base {
     int mode_ = kLimit;
     float blend_ = 0.75f;
     bool makeUpOn_ = false;
+};
+
+// The instrument's last stage, for the ears and the speakers: untouched up to +3 dBFS, then
+// bent smoothly (slope 1 at the knee) towards a ceiling of +5.9 dBFS that no sample passes,
+// whatever the effects at their extremes add up to. Anything not finite becomes silence.
+struct OutputCeiling {
+    static constexpr float kKnee = 1.4125375f;  // +3 dBFS
+    static constexpr float kLimit = 1.9724227f; // +5.9 dBFS
+    static float apply(float x) {
+        if (!std::isfinite(x)) return 0.0f;
+        const float a = std::fabs(x);
+        if (a <= kKnee) return x;
+        const float room = kLimit - kKnee;
+        const float y = kKnee + room * std::tanh((a - kKnee) / room);
+        return std::copysign(std::fmin(y, kLimit), x);
+    }
 };
 
 } // namespace tarlix

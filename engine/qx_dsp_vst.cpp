@@ -8,6 +8,7 @@
 #include <xmmintrin.h>
 
 #include "common/curves.h"
+#include "dsp/shapers.h"
 #include "engine/preset_files.h"
 #include "platform/platform.h"
 
@@ -283,8 +284,8 @@ void QX_DSP_VST::processReplacing(float** inputs, float** outputs, int32_t frame
             bool finite = std::isfinite(l) && std::isfinite(r);
             faulty =
                 faulty || !finite || std::fabs(l) > kRunawayLevel || std::fabs(r) > kRunawayLevel;
-            if (outL) outL[done + i] = std::isfinite(l) ? l : 0.0f; // never a NaN to the host
-            if (outR) outR[done + i] = std::isfinite(r) ? r : 0.0f;
+            if (outL) outL[done + i] = OutputCeiling::apply(l); // never a NaN to the host
+            if (outR) outR[done + i] = OutputCeiling::apply(r);
         }
         done += static_cast<int32_t>(chunk);
         ringPosition_ += chunk;

@@ -352,6 +352,20 @@ TEST(Shapers, SaturationAndLimiterCurves) {
     EXPECT_NEAR(QX_DSP_Soft_Limiter::makeUp(10.0f, 0.4f), 0.435f, 0.001f);
     EXPECT_FLOAT_EQ(QX_DSP_Soft_Limiter::makeUp(1.0f, 0.4f), 1.0f);
     EXPECT_TRUE(std::isfinite(QX_DSP_Soft_Limiter::makeUp(-4.0f, 0.75f))); // gain held >= 0
+
+    // The output ceiling: untouched to +3 dBFS, rising and below +6 dBFS above it.
+    for (float x : {-1.4f, -0.5f, 0.0f, 0.99f, 1.41f})
+        EXPECT_EQ(OutputCeiling::apply(x), x);
+    float last = OutputCeiling::kKnee;
+    for (float x : {1.5f, 2.0f, 4.0f, 64.0f, 1e30f}) {
+        const float y = OutputCeiling::apply(x);
+        EXPECT_GE(y, last);
+        EXPECT_LT(y, 1.9953f);
+        EXPECT_EQ(OutputCeiling::apply(-x), -y);
+        last = y;
+    }
+    EXPECT_EQ(OutputCeiling::apply(NAN), 0.0f);
+    EXPECT_EQ(OutputCeiling::apply(-INFINITY), 0.0f);
 }
 
 // A non-finite input never reaches the output, and the filter plays on from silence.
