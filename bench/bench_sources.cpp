@@ -157,4 +157,50 @@ void InstrumentVoices(benchmark::State& state) {
 }
 BENCHMARK(InstrumentVoices)->Arg(0)->Arg(1)->Arg(8)->Arg(20);
 
+// The effect chain's cost: one held key, then each effect switched on alone (0 none, 1 chorus,
+// 2 equaliser, 3 echo with feedback and shift, 4 Melt in "Tape" mode, 5 all four). An effect's
+// cost is its row minus row 0.
+void EffectCost(benchmark::State& state) {
+    const int which = static_cast<int>(state.range(0));
+    QX_DSP_VST fx(host);
+    fx.setProgram(127);
+    fx.setParameter(64, 1.0f / 14.0f); // Saw
+    auto on = [&](int effect) { return which == effect || which == 5; };
+    if (on(1))
+        for (int p : {186, 191, 187, 190})
+            fx.setParameter(p, 1.0f); // "Cho Mode", mix, depth, drift
+    if (on(2)) {
+        fx.setParameter(205, 1.0f); // "EQ Active"
+        for (int p : {197, 200, 203})
+            fx.setParameter(p, 0.8f); // every band boosted
+    }
+    if (on(3)) {
+        fx.setParameter(162, 1.0f); // "Echo OnOff"
+        fx.setParameter(169, 0.7f);
+        fx.setParameter(166, 0.7f); // shifted repeats
+    }
+    if (on(4)) {
+        fx.setParameter(154, 1.0f); // "Tape"
+        fx.setParameter(155, 1.0f);
+        fx.setParameter(156, 1.0f);
+    }
+    fx.setSampleRate(48000);
+    fx.setBlockSize(kBlock);
+    fx.resume();
+    std::vector<float> l(kBlock), r(kBlock);
+    float* outs[2] = {l.data(), r.data()};
+    fx.processReplacing(nullptr, outs, kBlock);
+    vst::EventList keys;
+    keys.add(0, 0x90, 57, 100);
+    fx.processEvents(keys.list());
+    for (int b = 0; b < 40; ++b)
+        fx.processReplacing(nullptr, outs, kBlock);
+    for (auto _ : state) {
+        fx.processReplacing(nullptr, outs, kBlock);
+        benchmark::DoNotOptimize(l.data());
+    }
+    perSample(state, kBlock);
+}
+BENCHMARK(EffectCost)->DenseRange(0, 5);
+
 } // namespace

@@ -178,6 +178,8 @@ void QX_DSP_GUItoV_Glide_Multi::Prepare() {
     for (int k = 0; k < count_; ++k)
         channels_[k] = Channel{};
     setRampMilliseconds(3.0f); // 30 ms
+    for (int k = 0; k < count_; ++k)
+        channels_[k].toWrite = blockSize; // every buffer holds its value once
     runOn_ = 0;
     ramping_ = false;
 }
@@ -199,6 +201,7 @@ void QX_DSP_GUItoV_Glide_Multi::setTarget(int k, float value) {
     c.target = convert(finiteOr(value, 0.0f));
     c.remaining = c.ramp;
     c.step = (c.target - c.value) / static_cast<float>(c.ramp);
+    c.toWrite = c.ramp + blockSize;
     // Keep running well past the ramp: at least a block, and at least 100 ms.
     double minimum = 100.0 * samplesPerMs();
     int runOn = blockSize + 1 + c.ramp;
@@ -219,6 +222,9 @@ void QX_DSP_GUItoV_Glide_Multi::Render(int offset, int count) {
     bool any = false;
     for (int k = 0; k < count_; ++k) {
         Channel& c = channels_[k];
+        // A channel whose whole buffer already holds its settled value costs nothing.
+        if (c.toWrite <= 0) continue;
+        c.toWrite -= count;
         float* out = outputs[k];
         for (int i = offset; i < offset + count; ++i) {
             // From the target back by the steps left: no error piles up over a long ramp.

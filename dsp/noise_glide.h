@@ -76,6 +76,7 @@ class QX_DSP_GUItoV_Glide_Multi : public QX_ModuleBase {
     struct Channel {
         float value = 0.0f, step = 0.0f, target = 0.0f;
         int remaining = 0, ramp = 1323;
+        int toWrite = 0; // samples still to write: the ramp, then one block of the final value
     };
     Channel channels_[kChannels];
     int count_;
