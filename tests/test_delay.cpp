@@ -250,6 +250,20 @@ size_t loudest(const std::vector<float>& s) {
 // A chorus voice's delay runs from its tap (modulation -0.5) to tap + depth (+0.5): with the
 // graph's base of one sample and a 2 ms depth, a click returns 1 sample and 97 samples later
 // at 48 kHz; depth 0 leaves the base alone.
+// Line lengths by size index, doubled above 48, 96 and 192 kHz: the chorus's default index 4
+// holds 32768 samples at 44.1 and 48 kHz, 65536 at 96 kHz.
+TEST(Chorus, BufferLengthsPerRate) {
+    EXPECT_EQ(delayBufferLength(4, 44100.0), 32768);
+    EXPECT_EQ(delayBufferLength(4, 48000.0), 32768);
+    EXPECT_EQ(delayBufferLength(4, 96000.0), 65536);
+    EXPECT_EQ(delayBufferLength(4, 176400.0), 131072);
+    EXPECT_EQ(delayBufferLength(4, 384000.0), 262144);
+    EXPECT_EQ(delayBufferLength(0, 48000.0), 524288);
+    EXPECT_EQ(delayBufferLength(11, 48000.0), 256);
+    EXPECT_EQ(delayBufferLength(-3, 48000.0), 524288); // indices held within 0..11
+    EXPECT_EQ(delayBufferLength(40, 48000.0), 256);
+}
+
 TEST(Chorus, TapsAndDepths) {
     Rig rig(makeChorus);
     float depth = 0.2f, low = -0.5f, high = 0.5f; // 2 ms
