@@ -5,7 +5,8 @@
 // saturation, amplitude, pan); after it the effect bus, chorus, equaliser, echo and Melt. The
 // Melt pitch wobble (row 28, times the depth of row 52 in row 162) sweeps the two shifters after
 // the echo in "Tape" mode; in "Circuit" mode they pass the sound. Its level wobble (row 29)
-// moves the summed voices' level, its system-B HFO wobble (row 30) the HFO pitch. Code 6152 names two rows (80 and 90); a source of 6152 always means row 90.
+// moves the summed voices' level, its system-B HFO wobble (row 30) the HFO pitch. Code 6152 names
+// two rows (80 and 90); a source of 6152 always means row 90.
 #include "engine/patch_table.h"
 
 namespace tarlix {
