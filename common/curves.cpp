@@ -108,6 +108,12 @@ float random_float(float range) {
     return f;
 }
 
+float RandomSequence::uniform(float range) {
+    float f = static_cast<float>(static_cast<double>(next()) * (1.0 / 4294967296.0) * range);
+    if (range > 0.0f && f >= range) f = std::nextafter(range, 0.0f);
+    return f;
+}
+
 int random_int(int n) {
     uint32_t w = random_next();
     if (n <= 0) return 0;

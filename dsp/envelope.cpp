@@ -26,8 +26,11 @@ void QX_DSP_HAHDSR_Env::Prepare() {
     velocityGain_ = velocity_ = amount_ = 1.0f;
     timeScale_ = 1.0f;
     enabled_ = true;
-    hold_ = static_cast<int64_t>(rate_) * 30000; // endless until a hold time arrives
-    delay_ = 0;
+    // Endless hold until a hold time arrives; a constant on the hold or delay input sends no
+    // event, so it is taken now.
+    hold_ = inputs[3] && !inputSource[3] ? static_cast<int64_t>(samplesOf(in(3, 0)))
+                                         : static_cast<int64_t>(rate_) * 30000;
+    delay_ = inputs[1] && !inputSource[1] ? static_cast<int64_t>(samplesOf(in(1, 0))) : 0;
     fastCountdown_ = 0;
     eventLevel_ = 1.0f;
     // A constant on the minimum-attack input sends no event: take it now.

@@ -35,6 +35,7 @@ void QX_DSP_Tarlix2_Control::Prepare() {
     rate_ = static_cast<float>(sampleRate());
     jumpPeriod_ = period(rate_ * 0.35);
     chorusMix_ = -0.5f;
+    random_.restart();
     for (bool& f : flags_)
         f = true;
 }
@@ -242,24 +243,24 @@ void QX_DSP_Tarlix2_Control::renderMelt(int n) {
     if (meltSystem_ != 0) {
         if (wowPeriod_ > 0 && counterA_ > wowPeriod_) {
             counterA_ = 0;
-            send(34, 0, random_float(1.0f) - 0.5f);
+            send(34, 0, random_.uniform(1.0f) - 0.5f);
         }
         counterB_ += n;
         if (flutterPeriod_ > 0 && counterB_ > flutterPeriod_) {
             counterB_ = 0;
-            send(35, 0, random_float(1.0f) - 0.5f);
+            send(35, 0, random_.uniform(1.0f) - 0.5f);
         }
         return;
     }
     if (meltPeriod_ > 0 && counterA_ > meltPeriod_) {
         counterA_ = 0;
-        random1_ = random_float(1.0f) - 0.5f;
+        random1_ = random_.uniform(1.0f) - 0.5f;
         newRandom_ = true;
     }
     counterB_ += n;
     if (jumpPeriod_ > 0 && counterB_ > jumpPeriod_) {
         counterB_ = 0;
-        random2_ = random_float(1.0f) - 0.5f;
+        random2_ = random_.uniform(1.0f) - 0.5f;
         newRandom_ = true;
     }
     if (!newRandom_) return;
@@ -277,10 +278,10 @@ void QX_DSP_Tarlix2_Control::renderChorusDrift(int n) {
     else if (!flags_[kChorusDrift])
         return;
     flags_[kChorusDrift] = false;
-    float a = (random_float(1.5f) - 0.5f) * chorusDrift_ + 1.0f;
+    float a = (random_.uniform(1.5f) - 0.5f) * chorusDrift_ + 1.0f;
     send(48, 0, a * chorusRate_);
     send(49, 0, chorusSep_ * chorusRate_ * a);
-    float b = (random_float(1.5f) - 0.5f) * chorusDrift_ + 1.0f;
+    float b = (random_.uniform(1.5f) - 0.5f) * chorusDrift_ + 1.0f;
     send(50, 0, b * chorusDepth_);
 }
 

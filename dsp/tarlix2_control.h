@@ -2,6 +2,7 @@
 // generator signals other modules read (tempo-synced echo and LFO rates, option-code
 // translation, play-mode switches, the melt and chorus drift random generators).
 #pragma once
+#include "common/curves.h"
 #include "dsp/module_base.h"
 
 namespace tarlix {
@@ -55,6 +56,7 @@ class QX_DSP_Tarlix2_Control : public QX_ModuleBase {
     int meltPeriod_ = -1, jumpPeriod_ = -1, wowPeriod_ = -1, flutterPeriod_ = -1;
     int counterA_ = 0, counterB_ = 0, counterC_ = 0;
     float random1_ = 0, random2_ = 0;
+    RandomSequence random_; // restarted by Prepare: the same song wobbles the same way
     bool newRandom_ = false;
     int meltSystem_ = 0, meltMode_ = 0;
     float meltCutoffA_ = 0, meltCutoffB_ = 0;

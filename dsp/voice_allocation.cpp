@@ -482,17 +482,33 @@ QX_DSP_MPE_Switch::QX_DSP_MPE_Switch(ModuleContext* context, bool createdHeld)
 
 void QX_DSP_MPE_Switch::HandleEvent(const EventRecord& e, int) {
     if (e.port == 61) channel_ = e.intValue < 0 ? 0 : (e.intValue > 14 ? 14 : e.intValue);
+    for (int k = 0; k < 3; ++k)
+        if (e.port == kDepthPorts[k]) depthEvent_[k] = finiteOr(e.floatValue, 0.0f);
 }
 
 void QX_DSP_MPE_Switch::Render(int offset, int count) {
-    static constexpr int kDepth[4] = {60, 62, 63, -1};
     for (int k = 0; k < 4; ++k) {
         float* out = outputs[k];
         if (!out) continue;
         const float* in = inputs[channel_ + 15 * k];
-        const float* depth = kDepth[k] >= 0 ? inputs[kDepth[k]] : nullptr;
+        const int port = k < 3 ? kDepthPorts[k] : -1;
+        if (!in) {
+            for (int i = offset; i < offset + count; ++i)
+                out[i] = 0.0f;
+            continue;
+        }
+        if (port >= 0 && inputs[port] && inputSource[port]) { // a varying depth
+            for (int i = offset; i < offset + count; ++i)
+                out[i] = in[i] * inputs[port][i];
+            continue;
+        }
+        // A parameter or constant depth, the last value of an event-only source, or none.
+        const float depth = port < 0            ? 1.0f
+                            : inputs[port]      ? finiteOr(inputs[port][0], 0.0f)
+                            : inputSource[port] ? depthEvent_[k]
+                                                : 1.0f;
         for (int i = offset; i < offset + count; ++i)
-            out[i] = in ? (depth ? in[i] * depth[i] : in[i]) : 0.0f;
+            out[i] = in[i] * depth;
     }
 }
 

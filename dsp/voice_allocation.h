@@ -106,7 +106,9 @@ class QX_DSP_MPE_Switch : public QX_ModuleBase {
     void Render(int offset, int count) override;
 
   private:
+    static constexpr int kDepthPorts[3] = {60, 62, 63}; // depth of bend, pressure, CC74
     int channel_ = 0;
+    float depthEvent_[3] = {1.0f, 1.0f, 1.0f};
 };
 
 class QX_DSP_Poly_to_Mono : public QX_ModuleBase {

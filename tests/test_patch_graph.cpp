@@ -77,8 +77,8 @@ TEST_F(Instrument, WiringInsideAndAcrossTheVoiceGroup) {
     // Row 1's output 0 (0 V) feeds nine inputs of the group (oscillator 1's sync source, the
     // sub-oscillator's sync source and pulse width, the limiters' make-up switches, the two
     // low-passes' third control and two cutoff floors), one route each, made for voice 0,
-    // and the echo filters' two resonances.
-    ASSERT_EQ(module(1)->routeCount(0), 11);
+    // the echo filters' two resonances and the HFO smoothing filter's resonance.
+    ASSERT_EQ(module(1)->routeCount(0), 12);
     const RouteRecord* r = module(1)->routes[0];
     EXPECT_EQ(r->destination, 78);
     EXPECT_EQ(r->next->destination, 57 + 30);
