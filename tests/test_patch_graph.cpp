@@ -80,8 +80,9 @@ TEST_F(Instrument, WiringInsideAndAcrossTheVoiceGroup) {
     // the echo filters' two resonances and the HFO smoothing filter's resonance.
     ASSERT_EQ(module(1)->routeCount(0), 12);
     const RouteRecord* r = module(1)->routes[0];
-    EXPECT_EQ(r->destination, 78);
-    EXPECT_EQ(r->next->destination, 57 + 30);
+    EXPECT_EQ(r->destination, 57 + 14); // the HFO smoothing filter, row 72
+    EXPECT_EQ(r->next->destination, 78);
+    EXPECT_EQ(r->next->next->destination, 57 + 30);
     EXPECT_EQ(r->voiceCount, 20);
     EXPECT_EQ(r->voiceStride, 64);
     // The allocator's gate output reaches every voice of its fourteen rows (envelopes 1 and 2,
