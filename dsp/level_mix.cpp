@@ -277,6 +277,31 @@ void QX_DSP_Float_Converter_Switch::update() {
     SendEvent(now, 0, 0, static_cast<int32_t>(std::lround(out * 10.0f)), out, nullptr);
 }
 
+QX_DSP_Float_Arithmetic::QX_DSP_Float_Arithmetic(ModuleContext* context, bool createdHeld,
+                                                 int terms)
+    : QX_ModuleBase(context, createdHeld),
+      terms_(terms < 1 ? 1 : (terms > kTerms ? kTerms : terms)) {}
+
+void QX_DSP_Float_Arithmetic::HandleEvent(const EventRecord& e, int) {
+    const float f = finiteOr(e.floatValue, 0.0f);
+    if (e.port < terms_)
+        value_[e.port] = f;
+    else if (e.port == 20)
+        scale_ = f * 10.0f;
+    else if (e.port == 21)
+        offset_ = f * 10.0f;
+    else
+        return;
+    float sum = 0.0f;
+    for (int k = 0; k < terms_; ++k)
+        sum += value_[k];
+    float out = sum * scale_ + offset_;
+    if (!std::isfinite(out)) out = 0.0f;
+    if (out == last_) return;
+    last_ = out;
+    SendEvent(now, 0, 0, static_cast<int32_t>(std::lround(out * 10.0f)), out, nullptr);
+}
+
 QX_DSP_GUI_Multi::QX_DSP_GUI_Multi(ModuleContext* context, bool createdHeld, bool sumFirst)
     : QX_ModuleBase(context, createdHeld), sumFirst_(sumFirst) {}
 

@@ -170,6 +170,34 @@ class QX_DSP_Float_Converter_Switch : public QX_ModuleBase {
     bool on_ = true;
 };
 
+// Control-rate arithmetic on event values. Float_Converter: out = in0 x scale + offset;
+// Float_Adder: out = (sum of inputs 0..15) x scale + offset; scale on input 20 and offset on
+// input 21, each value x 10 (scale 1 and offset 0 until set). A result is sent on output 0
+// whenever it changes.
+class QX_DSP_Float_Arithmetic : public QX_ModuleBase {
+  public:
+    static constexpr int kTerms = 16;
+    QX_DSP_Float_Arithmetic(ModuleContext* context, bool createdHeld, int terms);
+    void HandleEvent(const EventRecord& e, int offset) override;
+    void Render(int offset, int count) override { Sleep(offset, count); }
+    float output() const { return last_; }
+
+  private:
+    int terms_;
+    float value_[kTerms] = {};
+    float scale_ = 1.0f, offset_ = 0.0f, last_ = 0.0f;
+};
+
+class QX_DSP_Float_Converter : public QX_DSP_Float_Arithmetic {
+  public:
+    QX_DSP_Float_Converter(ModuleContext* c, bool held) : QX_DSP_Float_Arithmetic(c, held, 1) {}
+};
+
+class QX_DSP_Float_Adder : public QX_DSP_Float_Arithmetic {
+  public:
+    QX_DSP_Float_Adder(ModuleContext* c, bool held) : QX_DSP_Float_Arithmetic(c, held, kTerms) {}
+};
+
 // Twenty control channels: clamp((in_k + in_20+k) x in_40+k) or clamp(in_k x in_20+k + in_40+k).
 class QX_DSP_GUI_Multi : public QX_ModuleBase {
   public:

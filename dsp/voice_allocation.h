@@ -5,7 +5,7 @@
 #pragma once
 #include <cstdint>
 
-#include "dsp/placeholder.h"
+#include "dsp/midi_modules.h"
 
 namespace tarlix {
 

@@ -12,9 +12,9 @@
 #include "dsp/gain_stages.h"
 #include "dsp/level_mix.h"
 #include "dsp/lfo.h"
+#include "dsp/midi_modules.h"
 #include "dsp/noise_glide.h"
 #include "dsp/oscillator.h"
-#include "dsp/placeholder.h"
 #include "dsp/shapers.h"
 #include "dsp/tarlix2_control.h"
 #include "dsp/voice_allocation.h"
@@ -27,8 +27,10 @@ namespace {
 
 enum class Kind {
     None,
-    Placeholder,
-    MidiPass,
+    FloatConverter,
+    FloatAdder,
+    MidiVelocity,
+    OsCommand,
     MidiAdder,
     VoiceAllocator,
     VoiceCollector,
@@ -93,9 +95,9 @@ constexpr CodeRange kClasses[] = {
     {6037, 6039, Kind::MultiAxBC},       // GUI_Multi_AxB_C
     {6043, 6044, Kind::Glide},           // Glide_F
     {6051, 6054, Kind::FloatToVolt},     // Float_to_Volt
-    {6056, 6057, Kind::Placeholder},     // Float_Converter
+    {6056, 6057, Kind::FloatConverter},  // Float_Converter
     {6059, 6064, Kind::ConverterSwitch}, // Float_Converter_Switch
-    {6066, 6066, Kind::Placeholder},     // Float_Adder
+    {6066, 6066, Kind::FloatAdder},      // Float_Adder
     {6074, 6127, Kind::Adder},           // Adder
     {6137, 6142, Kind::LevelABxCxD},     // Level_ABxCxD
     {6151, 6154, Kind::LevelABxC},       // Level_ABxC
@@ -128,9 +130,9 @@ constexpr CodeRange kClasses[] = {
     {6487, 6488, Kind::SyncTempo},       // Midi_Sync_Tempo
     {6490, 6491, Kind::HostTempo},       // Host_Tempo
     {6493, 6495, Kind::MidiAdder},       // Midi_Adder
-    {6497, 6497, Kind::Placeholder},     // Midi_Velocity
+    {6497, 6497, Kind::MidiVelocity},    // Midi_Velocity
     {6504, 6505, Kind::Arpeggiator},     // Midi_Phrase_Arp
-    {6507, 6507, Kind::Placeholder},     // OS_Command
+    {6507, 6507, Kind::OsCommand},       // OS_Command
     {6508, 6524, Kind::CopyPaste},       // Copy_Paste
     {6526, 6527, Kind::MpeSwitch},       // MPE_Switch
     {6529, 6529, Kind::Control},         // Tarlix2_Control
@@ -148,10 +150,14 @@ Kind kindOf(int code) {
 
 QX_ModuleBase* create(Kind kind, ModuleContext* ctx, bool held) {
     switch (kind) {
-    case Kind::Placeholder:
-        return new (std::nothrow) QX_DSP_Placeholder(ctx, held);
-    case Kind::MidiPass:
-        return new (std::nothrow) QX_DSP_Midi_Pass(ctx, held);
+    case Kind::FloatConverter:
+        return new (std::nothrow) QX_DSP_Float_Converter(ctx, held);
+    case Kind::FloatAdder:
+        return new (std::nothrow) QX_DSP_Float_Adder(ctx, held);
+    case Kind::MidiVelocity:
+        return new (std::nothrow) QX_DSP_Midi_Velocity(ctx, held);
+    case Kind::OsCommand:
+        return new (std::nothrow) QX_DSP_OS_Command(ctx, held);
     case Kind::MidiAdder:
         return new (std::nothrow) QX_DSP_Midi_Adder(ctx, held);
     case Kind::VoiceAllocator:

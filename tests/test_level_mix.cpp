@@ -141,3 +141,31 @@ TEST(GainCurve, CentreGainsOfTheDbRange) {
     for (float v = -1.8f; v <= 1.8f; v += 0.01f)
         EXPECT_LT(std::fabs(QX_DSP_FdB_to_VFGain::gainOf(v)), 0.5f);
 }
+
+// The control-rate arithmetic modules: scale and offset arrive x 10; NaN counts as 0.
+TEST(ControlArithmetic, ConverterAndAdderScaleAndOffsetTheirValues) {
+    ModuleContext ctx;
+    EventPool pool(64);
+    ctx.pool = &pool;
+    auto feed = [](QX_ModuleBase& m, int port, float v) {
+        EventRecord e{};
+        e.port = static_cast<uint16_t>(port);
+        e.floatValue = v;
+        m.HandleEvent(e, 0);
+    };
+    QX_DSP_Float_Converter converter(&ctx, false);
+    feed(converter, 20, 0.2f); // scale 2
+    feed(converter, 21, 0.1f); // offset 1
+    feed(converter, 0, 3.0f);
+    EXPECT_FLOAT_EQ(converter.output(), 7.0f);
+    feed(converter, 5, 100.0f); // not a term of the converter
+    EXPECT_FLOAT_EQ(converter.output(), 7.0f);
+
+    QX_DSP_Float_Adder adder(&ctx, false);
+    feed(adder, 0, 1.0f);
+    feed(adder, 1, 2.0f);
+    feed(adder, 15, 3.0f);
+    EXPECT_FLOAT_EQ(adder.output(), 6.0f);
+    feed(adder, 1, NAN);
+    EXPECT_FLOAT_EQ(adder.output(), 4.0f);
+}
