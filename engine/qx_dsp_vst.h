@@ -150,6 +150,14 @@ class QX_DSP_VST : public vst::AudioEffectX {
                    : 0;
     }
     int resumeWithoutRebuildCount() const { return plainResumes_; }
+    // Route i of an engine value's list: the module and its input; false past the end.
+    bool parameterRoute(int engineValue, int i, int& module, int& input) const {
+        if (i < 0 || i >= parameterRouteCount(engineValue)) return false;
+        const ParamRoute& r = routes_[engineValue][static_cast<size_t>(i)];
+        module = r.module;
+        input = r.input;
+        return true;
+    }
 
     // The patch table builder; tests put their own graphs in.
     void setGraphBuilder(GraphBuilder builder) { graphBuilder_ = builder; }

@@ -82,3 +82,27 @@ TEST(Renderer, TempoOptionRetimesTheSong) {
     EXPECT_NE(run("--tempo 0 " TARLIX_SOURCE_DIR "/examples/demo.mid " + (dir / "x.wav").string()),
               0);
 }
+
+// The module graph for Graphviz: the 57 modules before the group, voice 0's 64 and the 42
+// after it, named by row and class, with their routes and parameter bindings.
+TEST(Renderer, WritesTheModuleGraph) {
+    testfiles::TempFolder folder;
+    const fs::path dot = fs::path(folder.path) / "graph.dot";
+    ASSERT_EQ(run("--graph " + dot.string()), 0);
+    std::ifstream in(dot);
+    std::string line, text;
+    int nodes = 0;
+    while (std::getline(in, line)) {
+        const size_t m = line.find_first_not_of(' ');
+        if (m != std::string::npos && line[m] == 'm' &&
+            line.find(" [label=") != std::string::npos && line.find("->") == std::string::npos)
+            ++nodes;
+        text += line + "\n";
+    }
+    EXPECT_EQ(text.rfind("digraph", 0), 0u);
+    EXPECT_EQ(nodes, 57 + 64 + 42);
+    EXPECT_NE(text.find("\"79 OSC_Multi_Out_x8\""), std::string::npos);
+    EXPECT_NE(text.find("m1378 [label=\"168 ST_Level\"]"), std::string::npos);
+    EXPECT_NE(text.find("P83 LPF Cutoff"), std::string::npos);
+    EXPECT_EQ(text.find("m200 ["), std::string::npos); // voice 2's modules are not drawn
+}

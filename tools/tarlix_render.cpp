@@ -14,6 +14,8 @@
 #include <unistd.h>
 #include <vector>
 
+#include "engine/graph_dot.h"
+#include "engine/qx_dsp_vst.h"
 #include "host/event_list.h"
 #include "host/vst_abi.h"
 #include "tools/midi_file.h"
@@ -23,7 +25,7 @@ using namespace vst;
 namespace {
 
 struct Options {
-    std::string plugin, input, output, bank, preset;
+    std::string plugin, input, output, bank, preset, graph;
     int program = -1, rate = 44100, block = 512;
     double tail = -1.0;  // < 0: until silent
     double tempo = -1.0; // > 0: a fixed tempo instead of the file's tempo map
@@ -61,6 +63,7 @@ void usage() {
     std::fprintf(stderr,
                  "usage: tarlix-render [options] SONG.mid OUT.wav\n"
                  "       tarlix-render --info\n"
+                 "       tarlix-render --graph FILE.dot   the module graph for Graphviz\n"
                  "  --plugin PATH        plug-in library (default: beside this program)\n"
                  "  --program N          program 0..127\n"
                  "  --rate HZ            sample rate 8000..384000 (44100)\n"
@@ -128,6 +131,8 @@ Options parseArgs(int argc, char** argv) {
             o.pcm24 = true;
         else if (a == "--info")
             o.info = true;
+        else if (a == "--graph")
+            o.graph = value("--graph");
         else if (a == "-h" || a == "--help") {
             usage();
             std::exit(0);
@@ -136,7 +141,7 @@ Options parseArgs(int argc, char** argv) {
         else
             positional.push_back(a);
     }
-    if (!o.info && positional.size() != 2) {
+    if (!o.info && o.graph.empty() && positional.size() != 2) {
         usage();
         std::exit(2);
     }
@@ -240,8 +245,25 @@ void progress(double done, double total) {
 
 } // namespace
 
+// The graph an instance builds, written for Graphviz (`dot -Tsvg FILE.dot`).
+int writeGraph(const std::string& path, int rate, int block) {
+    QX_DSP_VST engine([](AEffect*, int32_t op, int32_t, intptr_t, void*, float) -> intptr_t {
+        return op == audioMasterVersion ? 2400 : 0;
+    });
+    engine.setSampleRate(static_cast<float>(rate));
+    engine.setBlockSize(block);
+    engine.resume();
+    std::FILE* f = std::fopen(path.c_str(), "w");
+    if (!f) fail("cannot write " + path);
+    const bool ok = tarlix::writeGraphDot(engine, f);
+    if (std::fclose(f) != 0 || !ok) fail("could not write the graph to " + path);
+    std::printf("%s\n", path.c_str());
+    return 0;
+}
+
 int main(int argc, char** argv) {
     Options o = parseArgs(argc, argv);
+    if (!o.graph.empty()) return writeGraph(o.graph, o.rate, o.block);
     midi::Song song;
     std::string error;
     if (!o.info && !midi::load(o.input, song, error)) fail(o.input + ": " + error);
