@@ -1,7 +1,13 @@
 // The sound sources: building the wave tables, one oscillator output (cubic and linear reads,
 // fixed and per-sample pitch), one envelope, one LFO, and the whole instrument with 1, 8 and 20
 // voices sounding.
+#include <algorithm>
 #include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstdio>
+#include <memory>
+#include <random>
+#include <utility>
 
 #include <vector>
 
@@ -127,80 +133,150 @@ void LfoOutput(benchmark::State& state) {
 }
 BENCHMARK(LfoOutput);
 
-// The whole instrument at 48 kHz, host block 256, with N keys held on a plain program with both
-// oscillators, the sub-oscillator and noise in the mix.
-void InstrumentVoices(benchmark::State& state) {
-    const int voices = static_cast<int>(state.range(0));
-    QX_DSP_VST fx(host);
-    fx.setProgram(127);
-    fx.setParameter(64, 1.0f / 14.0f); // Saw
-    fx.setParameter(65, 7.0f / 14.0f); // Square
-    for (int p : {75, 76, 77, 78})
-        fx.setParameter(p, 0.5f);
-    fx.setSampleRate(48000);
-    fx.setBlockSize(kBlock);
-    fx.resume();
-    std::vector<float> l(kBlock), r(kBlock);
+using Settings = std::vector<std::pair<int, float>>;
+
+// An instance at 48 kHz, host block 256, on a plain program with the given settings, with
+// `keys` keys held (from E2 up) and 40 blocks played so every voice is under way.
+struct HeldKeys {
+    QX_DSP_VST fx{host};
+    std::vector<float> l = std::vector<float>(kBlock), r = std::vector<float>(kBlock);
     float* outs[2] = {l.data(), r.data()};
-    fx.processReplacing(nullptr, outs, kBlock);
-    vst::EventList keys;
-    for (int k = 0; k < voices; ++k)
-        keys.add(0, 0x90, 40 + k, 100);
-    fx.processEvents(keys.list());
-    for (int b = 0; b < 40; ++b)
-        fx.processReplacing(nullptr, outs, kBlock);
-    for (auto _ : state) {
-        fx.processReplacing(nullptr, outs, kBlock);
-        benchmark::DoNotOptimize(l.data());
+    HeldKeys(const Settings& settings, int keys) {
+        fx.setProgram(127);
+        for (const auto& [tag, value] : settings)
+            fx.setParameter(tag, value);
+        fx.setSampleRate(48000);
+        fx.setBlockSize(kBlock);
+        fx.resume();
+        block();
+        vst::EventList down;
+        for (int k = 0; k < keys; ++k)
+            down.add(0, 0x90, 40 + k, 100);
+        fx.processEvents(down.list());
+        for (int b = 0; b < 40; ++b)
+            block();
     }
-    perSample(state, kBlock); // share of one core at 48 kHz = ns_per_sample x 0.0048 %
+    void block() { fx.processReplacing(nullptr, outs, kBlock); }
+    void run(benchmark::State& state) {
+        for (auto _ : state) {
+            block();
+            benchmark::DoNotOptimize(l.data());
+        }
+        perSample(state, kBlock); // share of one core at 48 kHz = ns_per_sample x 0.0048 %
+    }
+};
+
+const Settings kSources{{64, 1.0f / 14.0f}, {65, 7.0f / 14.0f}, {75, 0.5f},
+                        {76, 0.5f},         {77, 0.5f},         {78, 0.5f}};
+
+// The whole instrument with N keys held: both oscillators, the sub-oscillator and noise.
+void InstrumentVoices(benchmark::State& state) {
+    HeldKeys(kSources, static_cast<int>(state.range(0))).run(state);
 }
 BENCHMARK(InstrumentVoices)->Arg(0)->Arg(1)->Arg(8)->Arg(20);
+
+// The whole instrument as a musician's patch uses it: both oscillators, both low-passes and the
+// high-pass, LFO 1-3 on (pitch, cutoff, pan) and the HFO, chorus, echo with shifted feedback and
+// Melt in "Tape" mode; N keys held.
+const Settings kEverything{
+    {64, 1.0f / 14.0f}, {65, 7.0f / 14.0f}, {75, 0.6f},  {76, 0.6f},  {83, 0.6f},
+    {84, 0.3f},         {179, 1.0f},        {85, 0.2f},  {6, 1.0f},   {15, 0.3f},
+    {17, 1.0f},         {21, 8.0f / 18.0f}, {26, 0.3f},  {28, 1.0f},  {32, 9.0f / 16.0f},
+    {37, 0.3f},         {40, 1.0f},         {43, 0.2f},  {186, 1.0f}, {191, 0.5f},
+    {162, 1.0f},        {169, 0.6f},        {166, 0.7f}, {154, 1.0f}, {155, 0.5f},
+    {156, 0.5f}};
+void WholeInstrument(benchmark::State& state) {
+    HeldKeys(kEverything, static_cast<int>(state.range(0))).run(state);
+}
+BENCHMARK(WholeInstrument)->Arg(0)->Arg(1)->Arg(8)->Arg(20);
 
 // The effect chain's cost: one held key, then each effect switched on alone (0 none, 1 chorus,
 // 2 equaliser, 3 echo with feedback and shift, 4 Melt in "Tape" mode, 5 all four). An effect's
 // cost is its row minus row 0.
 void EffectCost(benchmark::State& state) {
     const int which = static_cast<int>(state.range(0));
-    QX_DSP_VST fx(host);
-    fx.setProgram(127);
-    fx.setParameter(64, 1.0f / 14.0f); // Saw
     auto on = [&](int effect) { return which == effect || which == 5; };
+    Settings s{{64, 1.0f / 14.0f}};
     if (on(1))
         for (int p : {186, 191, 187, 190})
-            fx.setParameter(p, 1.0f); // "Cho Mode", mix, depth, drift
-    if (on(2)) {
-        fx.setParameter(205, 1.0f); // "EQ Active"
-        for (int p : {197, 200, 203})
-            fx.setParameter(p, 0.8f); // every band boosted
-    }
-    if (on(3)) {
-        fx.setParameter(162, 1.0f); // "Echo OnOff"
-        fx.setParameter(169, 0.7f);
-        fx.setParameter(166, 0.7f); // shifted repeats
-    }
-    if (on(4)) {
-        fx.setParameter(154, 1.0f); // "Tape"
-        fx.setParameter(155, 1.0f);
-        fx.setParameter(156, 1.0f);
-    }
-    fx.setSampleRate(48000);
-    fx.setBlockSize(kBlock);
-    fx.resume();
-    std::vector<float> l(kBlock), r(kBlock);
-    float* outs[2] = {l.data(), r.data()};
-    fx.processReplacing(nullptr, outs, kBlock);
-    vst::EventList keys;
-    keys.add(0, 0x90, 57, 100);
-    fx.processEvents(keys.list());
-    for (int b = 0; b < 40; ++b)
-        fx.processReplacing(nullptr, outs, kBlock);
-    for (auto _ : state) {
-        fx.processReplacing(nullptr, outs, kBlock);
-        benchmark::DoNotOptimize(l.data());
-    }
-    perSample(state, kBlock);
+            s.push_back({p, 1.0f}); // "Cho Mode", mix, depth, drift
+    if (on(2))
+        s.insert(s.end(), {{205, 1.0f}, {197, 0.8f}, {200, 0.8f}, {203, 0.8f}}); // bands boosted
+    if (on(3)) s.insert(s.end(), {{162, 1.0f}, {169, 0.7f}, {166, 0.7f}});       // shifted repeats
+    if (on(4)) s.insert(s.end(), {{154, 1.0f}, {155, 1.0f}, {156, 1.0f}});       // "Tape"
+    HeldKeys(s, 1).run(state);
 }
 BENCHMARK(EffectCost)->DenseRange(0, 5);
+
+// The slowest host block against the median within a run of note-ons (20 voices busy, then
+// steals), program changes and parameter sweeps on the audio thread: counters "median_us",
+// "worst_us" and "worst_over_median".
+void WorstBlock(benchmark::State& state) {
+    for (auto _ : state) {
+        HeldKeys h(kEverything, 20);
+        std::mt19937 rng(5);
+        std::vector<double> took;
+        for (int b = 0; b < 3000; ++b) {
+            vst::EventList m;
+            if (b % 4 == 0) m.add(0, 0x90, 30 + static_cast<int>(rng() % 60), 100); // steals
+            if (b % 4 == 2) m.add(0, 0x80, 30 + static_cast<int>(rng() % 60), 0);
+            if (b % 500 == 250) m.add(0, 0xC0, static_cast<int>(rng() % 128), 0);
+            if (!m.empty()) h.fx.processEvents(m.list());
+            h.fx.setParameter(83, static_cast<float>(b % 200) / 200.0f); // cutoff sweep
+            h.fx.setParameter(static_cast<int>(6 + rng() % 236),
+                              static_cast<float>(rng() % 1001) / 1000.0f);
+            const auto t0 = std::chrono::steady_clock::now();
+            h.block();
+            took.push_back(
+                std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - t0)
+                    .count());
+        }
+        std::vector<double> sorted = took;
+        std::sort(sorted.begin(), sorted.end());
+        state.counters["median_us"] = sorted[sorted.size() / 2];
+        state.counters["worst_us"] = sorted.back();
+        state.counters["worst_over_median"] = sorted.back() / sorted[sorted.size() / 2];
+        state.counters["p999_over_median"] =
+            sorted[sorted.size() * 999 / 1000] / sorted[sorted.size() / 2];
+    }
+}
+BENCHMARK(WorstBlock)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+long residentKiB() {
+    long pages = 0, resident = 0;
+    if (FILE* f = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2) resident = 0;
+        std::fclose(f);
+    }
+    return resident * 4;
+}
+
+// A further instance (the wave tables already shared): construction with the graph built for
+// 48 kHz, and the resident memory it adds ("added_MiB", 8 instances averaged).
+void InstanceCost(benchmark::State& state) {
+    { HeldKeys warm({}, 0); } // the process-wide tables exist from here on
+    for (auto _ : state) {
+        const long before = residentKiB();
+        std::vector<std::unique_ptr<QX_DSP_VST>> all;
+        const auto t0 = std::chrono::steady_clock::now();
+        for (int k = 0; k < 8; ++k) {
+            all.push_back(std::make_unique<QX_DSP_VST>(host));
+            all.back()->setSampleRate(48000);
+            all.back()->setBlockSize(kBlock);
+            all.back()->resume();
+        }
+        const double ms =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0)
+                .count();
+        std::vector<float> l(kBlock), r(kBlock);
+        float* outs[2] = {l.data(), r.data()};
+        for (auto& fx : all)
+            for (int b = 0; b < 10; ++b)
+                fx->processReplacing(nullptr, outs, kBlock); // touch what a block touches
+        state.counters["construct_ms"] = ms / 8.0;
+        state.counters["added_MiB"] = static_cast<double>(residentKiB() - before) / 1024.0 / 8.0;
+    }
+}
+BENCHMARK(InstanceCost)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -77,10 +77,10 @@ constexpr PatchEntry k62[] = {{0, 0, M(6543)}, {2, 0, 105}, {3, 0, 5500}, {4, 0,
 constexpr PatchEntry k65[] = {{0, 10, M(6019)}, {1, 0, M(6109)}, {21, 8, M(6529)}, {41, 0, 5510}};
 constexpr PatchEntry k66[] = {{0, 9, M(6019)}, {2, 0, M(6543)}, {3, 0, 31}};
 constexpr PatchEntry k67[] = {{0, 0, M(6105)}, {1, 0, 36}, {2, 0, M(6543)}, {3, 0, 30}, {5, 0, 28}, {7, 0, M(6309)}, {8, 0, 29}};
-constexpr PatchEntry k74[] = {{0, 0, M(6365)}, {1, 0, 38}};
+constexpr PatchEntry k74[] = {{0, 0, M(6365)}, {1, 0, M(6118)}};
 constexpr PatchEntry k68[] = {{0, 0, M(6543)}, {2, 0, 47}, {3, 0, 5500}, {4, 0, 48}, {5, 0, 49}, {6, 0, 50}, {7, 1, M(6035)}, {9, 0, 40}, {11, 2, M(6543)}, {12, 0, 52}, {13, 0, 51}};
 constexpr PatchEntry k69[] = {{0, 0, M(6109)}, {56, 3, M(6038)}, {1, 0, M(6127)}};
-constexpr PatchEntry k71[] = {{0, 0, M(6111)}, {2, 0, M(6543)}, {3, 1, M(6529)}, {4, 0, 5500}, {5, 0, 40}, {7, 0, M(6295)}};
+constexpr PatchEntry k71[] = {{0, 0, M(6110)}, {2, 0, M(6543)}, {3, 1, M(6529)}, {4, 0, 5500}, {5, 0, 40}, {7, 0, M(6295)}};
 constexpr PatchEntry k77[] = {{0, 0, M(6366)}, {20, 0, 41}, {40, 0, 5506}, {1, 0, M(6366)}, {21, 0, 41}, {41, 0, 5505}};
 constexpr PatchEntry k82[] = {{0, 0, M(6366)}, {20, 0, 41}, {40, 0, 5507}, {1, 0, M(6366)}, {21, 0, 41}, {41, 0, 5505}};
 constexpr PatchEntry k85[] = {{0, 0, M(6366)}, {20, 0, 41}, {40, 0, 5508}, {1, 0, M(6366)}, {21, 0, 41}, {41, 0, 5505}};
@@ -98,6 +98,8 @@ constexpr PatchEntry k46[] = {{0, 0, M(6060)}, {20, 0, 153}, {1, 0, M(6061)}, {2
 constexpr PatchEntry k47[] = {{0, 0, M(6039)}, {1, 1, M(6039)}, {2, 2, M(6039)}, {49, 0, 175}};
 constexpr PatchEntry k53[] = {{0, 2, M(6020)}, {20, 0, 223}, {40, 0, 5500}, {1, 3, M(6020)}, {21, 0, 223}, {41, 0, 5501}, {2, 2, M(6022)}};
 constexpr PatchEntry k72[] = {{0, 0, M(6366)}, {2, 8, M(6005)}, {3, 0, M(6005)}, {5, 0, 5501}, {7, 0, M(6008)}, {10, 11, M(6529)}};
+constexpr PatchEntry k70[] = {{0, 0, M(6111)}, {10, 0, M(6174)}, {30, 0, 10}, {50, 0, 5515}, {11, 0, M(6142)}, {31, 0, 21}, {51, 0, 5515}, {12, 0, M(6365)}, {32, 0, 32}, {52, 0, 5515}, {13, 0, M(6296)}, {33, 0, 104}, {53, 0, 5503}, {14, 0, M(6297)}, {34, 0, 113}, {54, 0, 5503}};
+constexpr PatchEntry k73[] = {{56, 0, 38}, {13, 0, M(6296)}, {33, 0, 104}, {53, 0, 5506}, {14, 0, M(6297)}, {34, 0, 113}, {54, 0, 5506}};
 constexpr PatchEntry k36[] = {{4, 0, 79}, {5, 0, 80}, {6, 0, 234}};
 constexpr PatchEntry k60[] = {{1, 0, 72}, {2, 0, 72}, {3, 1, M(6543)}, {7, 19, M(6543)}};
 constexpr PatchEntry k63[] = {{0, 0, M(6032)}};
@@ -269,11 +271,11 @@ const PatchRow kPatchTable[kPatchRowCount + 1] = {
     /*  67 */ row(6365, k67), // LFO: Lfo3, retriggered by the gate
     /*  68 */ row(6295, k68), // HAHDSR_Env: the HFO envelope, its level the HFO depth
     /*  69 */ row(6111, k69), // Adder: HFO pitch (key pitch + "HFO Oct", "HFO Semi", "HFO Tune")
-    /*  70 */ row(6110), // Adder
-    /*  71 */ row(6366, k71), // LFO: the HFO, at audio rate from the HFO pitch, shape from the control module
+    /*  70 */ row(6110, k70), // Adder: HFO pitch with the LFOs and envelopes aimed at "HFO - Pitch"
+    /*  71 */ row(6366, k71), // LFO: the HFO, at audio rate from its pitch (row 70), shape from the control module
     /*  72 */ row(6427, k72), // BiQuad_Static: smooths the HFO on its way to the cutoff (target "Filter Cutoff")
-    /*  73 */ row(6118), // Adder
-    /*  74 */ row(6172, k74), // Level_AxB_CD: Lfo3 x "Lfo3 Subtle"
+    /*  73 */ row(6118, k73), // Adder: LFO 3's gain, "Lfo3 Subtle" + envelopes aimed at "LFO 3 - Depth"
+    /*  74 */ row(6172, k74), // Level_AxB_CD: Lfo3 x its gain (row 73)
     /*  75 */ row(6082, k75), // Adder: main pitch with the LFO and envelope targets "Main Pitch"
     /*  76 */ row(6086, k76), // Adder: pulse width ("Osc Width %", smoothed) and its modulation
     /*  77 */ row(6090, k77), // Adder: oscillator 1 phase modulation (HFO "Osc1 - FM", "Main FM")

@@ -171,7 +171,7 @@ std::vector<Sweep> table() {
         {101, kEnv1},
         {102, {{95, 1.0f}}},
         {103, kEnv1, {0.0f, 1.0f}},
-        {104, kEnv1, {opt(0, 13), opt(5, 13), opt(8, 13)}},
+        {104, kEnv1 + kLfo3 + kHfo, {opt(0, 13), opt(3, 13), opt(6, 13), opt(8, 13)}},
         {105, kEnv2, {0.0f, 0.4f}},
         {106, kEnv2},
         {107, kEnv2},
@@ -180,7 +180,7 @@ std::vector<Sweep> table() {
         {110, kEnv2},
         {111, {{95, 1.0f}}},
         {112, kEnv2, {0.0f, 1.0f}},
-        {113, kEnv2, {opt(0, 13), opt(5, 13), opt(8, 13)}},
+        {113, kEnv2 + kLfo3 + kHfo, {opt(0, 13), opt(3, 13), opt(6, 13), opt(8, 13)}},
         // Amplitude envelope, play mode, output
         {114, {}, {0.0f, 0.4f}},
         {115, {{116, 0.3f}}},
