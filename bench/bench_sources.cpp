@@ -11,6 +11,7 @@
 
 #include <vector>
 
+#include "bench/resident_memory.h"
 #include "dsp/envelope.h"
 #include "dsp/lfo.h"
 #include "dsp/oscillator.h"
@@ -241,15 +242,6 @@ void WorstBlock(benchmark::State& state) {
     }
 }
 BENCHMARK(WorstBlock)->Iterations(1)->Unit(benchmark::kMillisecond);
-
-long residentKiB() {
-    long pages = 0, resident = 0;
-    if (FILE* f = std::fopen("/proc/self/statm", "r")) {
-        if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2) resident = 0;
-        std::fclose(f);
-    }
-    return resident * 4;
-}
 
 // A further instance (the wave tables already shared): construction with the graph built for
 // 48 kHz, and the resident memory it adds ("added_MiB", 8 instances averaged).

@@ -9,6 +9,7 @@
 #include <random>
 #include <vector>
 
+#include "bench/resident_memory.h"
 #include "dsp/voice_allocation.h"
 #include "engine/qx_dsp_vst.h"
 #include "host/event_list.h"
@@ -18,15 +19,6 @@ using namespace tarlix;
 namespace {
 intptr_t host(vst::AEffect*, int32_t op, int32_t, intptr_t, void*, float) {
     return op == vst::audioMasterVersion ? 2400 : 0;
-}
-
-long residentKiB() {
-    long pages = 0, resident = 0;
-    if (FILE* f = std::fopen("/proc/self/statm", "r")) {
-        if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2) resident = 0;
-        std::fclose(f);
-    }
-    return resident * 4;
 }
 
 } // namespace
