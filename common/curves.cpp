@@ -100,18 +100,22 @@ void random_reset_for_test() {
     s2.store(kSeed2);
 }
 
-float random_float(float range) {
-    double v = static_cast<double>(random_next()) * (1.0 / 4294967296.0) * range;
-    float f = static_cast<float>(v);
+namespace {
+// A generator word as a float at least 0 and below range.
+float uniformOf(uint32_t word, float range) {
+    float f = static_cast<float>(static_cast<double>(word) * (1.0 / 4294967296.0) * range);
     // Rounding to float can reach the range itself; keep the result below it.
     if (range > 0.0f && f >= range) f = std::nextafter(range, 0.0f);
     return f;
 }
+} // namespace
+
+float random_float(float range) {
+    return uniformOf(random_next(), range);
+}
 
 float RandomSequence::uniform(float range) {
-    float f = static_cast<float>(static_cast<double>(next()) * (1.0 / 4294967296.0) * range);
-    if (range > 0.0f && f >= range) f = std::nextafter(range, 0.0f);
-    return f;
+    return uniformOf(next(), range);
 }
 
 int random_int(int n) {

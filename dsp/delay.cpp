@@ -187,7 +187,7 @@ QX_DSP_Delay_ST::QX_DSP_Delay_ST(ModuleContext* context, bool createdHeld)
 void QX_DSP_Delay_ST::Prepare() {
     sizeIndex_ = wholeInput(4, 4);
     timeScale_ = wholeInput(3, 1);
-    time_ = inputs[2] && !inputSource[2] ? finiteOr(inputs[2][0], 0.0f) : 0.0f;
+    time_ = hasConstant(2) ? finiteOr(inputs[2][0], 0.0f) : 0.0f;
     enabled_ = true;
     swap_ = bypass_ = false;
     for (DelayRing& r : ring_)

@@ -28,13 +28,13 @@ void QX_DSP_HAHDSR_Env::Prepare() {
     enabled_ = true;
     // Endless hold until a hold time arrives; a constant on the hold or delay input sends no
     // event, so it is taken now.
-    hold_ = inputs[3] && !inputSource[3] ? static_cast<int64_t>(samplesOf(in(3, 0)))
-                                         : static_cast<int64_t>(rate_) * 30000;
-    delay_ = inputs[1] && !inputSource[1] ? static_cast<int64_t>(samplesOf(in(1, 0))) : 0;
+    hold_ = hasConstant(3) ? static_cast<int64_t>(samplesOf(in(3, 0)))
+                           : static_cast<int64_t>(rate_) * 30000;
+    delay_ = hasConstant(1) ? static_cast<int64_t>(samplesOf(in(1, 0))) : 0;
     fastCountdown_ = 0;
     eventLevel_ = 1.0f;
     // A constant on the minimum-attack input sends no event: take it now.
-    setMinimumAttack(inputs[14] && !inputSource[14] ? in(14, 0) : 0.0f);
+    setMinimumAttack(hasConstant(14) ? in(14, 0) : 0.0f);
 }
 
 void QX_DSP_HAHDSR_Env::setMinimumAttack(float volts) {

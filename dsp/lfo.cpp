@@ -43,7 +43,7 @@ void QX_DSP_LFO::Prepare() {
     phase_ = 0.0;
     shape_ = 0;
     // A constant on the frequency-mode input sends no event: take it now.
-    linear_ = !(inputs[4] && !inputSource[4]) || in(4, 0) != 0.0f;
+    linear_ = !hasConstant(4) || in(4, 0) != 0.0f;
     on_ = true;
     retrigger_ = true;
     perSampleRate_ = true;

@@ -160,6 +160,9 @@ class QX_ModuleBase {
         const float* p = inputs[k];
         return p ? (inputSource[k] ? p[i] : p[0]) : 0.0f;
     }
+    // Input k reads a constant or a parameter (not a module): such an input sends no event,
+    // so a module takes its value in Prepare.
+    bool hasConstant(int k) const { return inputs[k] && !inputSource[k]; }
     // Whole number on input k: a parameter carries an option index x 0.1, a constant the
     // number itself; the fallback when unwired, fed by a module, or not finite.
     int wholeInput(int k, int fallback) const;

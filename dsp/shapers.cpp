@@ -87,7 +87,7 @@ void QX_DSP_Soft_Limiter::Prepare() {
     mode_ = wholeInput(5, kLimit);
     makeUpOn_ = inputs[19] != nullptr || inputSource[19] != nullptr;
     // The blend is a plain number on its input (a constant), not an option.
-    blend_ = inputs[20] && !inputSource[20] ? finiteOr(inputs[20][0], 0.75f) : 0.75f;
+    blend_ = hasConstant(20) ? finiteOr(inputs[20][0], 0.75f) : 0.75f;
 }
 
 void QX_DSP_Soft_Limiter::HandleEvent(const EventRecord& e, int offset) {
