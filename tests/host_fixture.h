@@ -41,6 +41,17 @@ inline intptr_t host(vst::AEffect*, int32_t op, int32_t, intptr_t, void*, float)
     return op == vst::audioMasterVersion ? 2400 : 0;
 }
 
+// A host whose transport the test drives: tempoHost answers the time request with hostTime.
+inline vst::VstTimeInfo& hostTime() {
+    static vst::VstTimeInfo time{};
+    return time;
+}
+inline intptr_t tempoHost(vst::AEffect*, int32_t op, int32_t, intptr_t, void*, float) {
+    if (op == vst::audioMasterVersion) return 2400;
+    if (op == vst::audioMasterGetTime) return reinterpret_cast<intptr_t>(&hostTime());
+    return 0;
+}
+
 struct Instance {
     vst::AEffect* fx;
     explicit Instance(vst::HostCallback cb = host) : fx(library().entry(cb)) {}

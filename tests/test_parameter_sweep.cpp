@@ -328,21 +328,14 @@ std::vector<Sweep> table() {
 // the editor's data stores and the preset format version.
 constexpr int kSilentByDesign[] = {0, 1, 2, 3, 4, 5, 207};
 
-// A host whose transport plays at 120 BPM.
-VstTimeInfo gTime{};
-intptr_t playingHost(AEffect*, int32_t op, int32_t, intptr_t, void*, float) {
-    if (op == audioMasterVersion) return 2400;
-    if (op == audioMasterGetTime) return reinterpret_cast<intptr_t>(&gTime);
-    return 0;
-}
-
 // The phrase: A2, A3 and E4 entering 0.15 s apart, held to 0.7 s, then released; 1 s in all.
 std::vector<float> render(const Settings& settings, unsigned extra) {
+    VstTimeInfo& gTime = hostTime(); // a transport playing at 120 BPM
     gTime = VstTimeInfo{};
     gTime.tempo = 120.0;
     gTime.sampleRate = kRate;
     gTime.flags = kVstTempoValid | kVstTransportPlaying;
-    Instance p(playingHost);
+    Instance p(tempoHost);
     p.call(effSetProgram, 0, 114); // a plain saw
     for (const auto& [tag, value] : settings)
         p.fx->setParameter(p.fx, tag, value);

@@ -276,13 +276,7 @@ TEST(SoundHost, Lfo3DepthComesFromItsKnobOrFromPressure) {
 }
 
 namespace {
-// A host whose transport plays at a set tempo.
-vst::VstTimeInfo gTime{};
-intptr_t tempoHost(vst::AEffect*, int32_t op, int32_t, intptr_t, void*, float) {
-    if (op == vst::audioMasterVersion) return 2400;
-    if (op == vst::audioMasterGetTime) return reinterpret_cast<intptr_t>(&gTime);
-    return 0;
-}
+vst::VstTimeInfo& gTime = hostTime(); // the transport of tempoHost
 
 // Sample positions where the output starts after silence.
 std::vector<size_t> onsets(const std::vector<float>& s) {
