@@ -61,6 +61,7 @@ float saturate(float x) {
 
 QX_DSP_Delay::QX_DSP_Delay(ModuleContext* context, bool createdHeld)
     : QX_ModuleBase(context, createdHeld) {
+    setAudioPorts({0});
     allocateOutputs(1);
 }
 
@@ -134,7 +135,16 @@ void QX_DSP_Delay::HandleEvent(const EventRecord& e, int) {
     }
 }
 
+// Asleep in silence once its memory has emptied: an idle echo or chorus costs nothing.
 void QX_DSP_Delay::Render(int offset, int count) {
+    renderAudio(offset, count);
+    if (quietLongerThan(offset, count, ring_.fresh())) {
+        Reset();
+        sleepQuiet(offset, count);
+    }
+}
+
+void QX_DSP_Delay::renderAudio(int offset, int count) {
     float* out = outputs[0];
     if (bypass_) {
         for (int i = offset; i < offset + count; ++i)
@@ -181,6 +191,7 @@ void QX_DSP_Delay::Render(int offset, int count) {
 
 QX_DSP_Delay_ST::QX_DSP_Delay_ST(ModuleContext* context, bool createdHeld)
     : QX_ModuleBase(context, createdHeld) {
+    setAudioPorts({0, 1});
     allocateOutputs(2);
 }
 
@@ -247,7 +258,18 @@ void QX_DSP_Delay_ST::HandleEvent(const EventRecord& e, int) {
     updateDelay();
 }
 
+// Asleep in silence once its memory has emptied: an idle echo or chorus costs nothing.
 void QX_DSP_Delay_ST::Render(int offset, int count) {
+    renderAudio(offset, count);
+    if (quietLongerThan(offset, count,
+                        ring_[0].fresh() > ring_[1].fresh() ? ring_[0].fresh()
+                                                            : ring_[1].fresh())) {
+        Reset();
+        sleepQuiet(offset, count);
+    }
+}
+
+void QX_DSP_Delay_ST::renderAudio(int offset, int count) {
     const bool stereo = inputs[1] != nullptr;
     const int channels = stereo ? 2 : 1;
     const size_t bytes = sizeof(float) * static_cast<size_t>(count);
@@ -279,6 +301,7 @@ void QX_DSP_Delay_ST::Render(int offset, int count) {
 
 QX_DSP_Chorus3v::QX_DSP_Chorus3v(ModuleContext* context, bool createdHeld)
     : QX_ModuleBase(context, createdHeld) {
+    setAudioPorts({0});
     allocateOutputs(3);
 }
 
@@ -349,7 +372,16 @@ void QX_DSP_Chorus3v::HandleEvent(const EventRecord& e, int) {
     updateTaps();
 }
 
+// Asleep in silence once its memory has emptied: an idle echo or chorus costs nothing.
 void QX_DSP_Chorus3v::Render(int offset, int count) {
+    renderAudio(offset, count);
+    if (quietLongerThan(offset, count, ring_.fresh())) {
+        Reset();
+        sleepQuiet(offset, count);
+    }
+}
+
+void QX_DSP_Chorus3v::renderAudio(int offset, int count) {
     if (!inputs[0]) zeroLeft_ = -1;
     if (!enabled_ || !ring_.ready() || !inputs[0]) {
         for (int v = 0; v < 3; ++v)
@@ -387,6 +419,7 @@ void QX_DSP_Chorus3v::Render(int offset, int count) {
 
 QX_DSP_PitchShifter::QX_DSP_PitchShifter(ModuleContext* context, bool createdHeld)
     : QX_ModuleBase(context, createdHeld) {
+    setAudioPorts({0});
     allocateOutputs(1);
 }
 
@@ -490,7 +523,35 @@ void QX_DSP_PitchShifter::HandleEvent(const EventRecord& e, int) {
     }
 }
 
+// Asleep in silence once its memory has emptied: an idle shifter costs nothing.
 void QX_DSP_PitchShifter::Render(int offset, int count) {
+    if (sleptUntil_) catchUp();
+    renderAudio(offset, count);
+    if (quietLongerThan(offset, count, ring_.fresh())) {
+        Reset();
+        sleepQuiet(offset, count);
+        sleptUntil_ = now + static_cast<uint64_t>(count);
+    }
+}
+
+// Asleep, the sweep stood still; it moves on now as if it had run the whole time.
+void QX_DSP_PitchShifter::catchUp() {
+    const uint64_t gap = now > sleptUntil_ ? now - sleptUntil_ : 0;
+    sleptUntil_ = 0;
+    if (!enabled_ || bypass_ || (mode_ != 1 && mode_ != 4)) return;
+    if (!zeroPitch_) {
+        phase_ +=
+            static_cast<uint32_t>(gap * static_cast<uint64_t>(static_cast<uint32_t>(increment_)));
+        return;
+    }
+    const uint32_t rest = mode_ == 4 ? 0x80000000u : 0u;
+    const uint32_t apart = phase_ > rest ? phase_ - rest : rest - phase_;
+    const uint64_t glide = gap * 16384u; // the per-sample step toward rest
+    const uint32_t move = glide < apart ? static_cast<uint32_t>(glide) : apart;
+    phase_ = phase_ > rest ? phase_ - move : phase_ + move;
+}
+
+void QX_DSP_PitchShifter::renderAudio(int offset, int count) {
     float* out = outputs[0];
     if (!inputs[0]) zeroLeft_ = -1;
     if (!enabled_ || !ring_.ready() || !inputs[0]) {

@@ -25,6 +25,7 @@ class DelayRing {
     // Use at most `length` samples of the allocation (a power of two); never grows it.
     void limit(int length);
     int length() const { return mask_ + 1; }
+    int fresh() const { return fresh_; } // samples written since the line was last cleared
     bool ready() const { return data_ != nullptr; }
     void write(float x) {
         w_ = (w_ - 1) & mask_;
@@ -50,6 +51,7 @@ class QX_DSP_Delay : public QX_ModuleBase {
     void Render(int offset, int count) override;
 
   private:
+    void renderAudio(int offset, int count);
     float samplesPerVolt() const;
     DelayRing ring_;
     int sizeIndex_ = 1, timeScale_ = 1;
@@ -68,6 +70,7 @@ class QX_DSP_Delay_ST : public QX_ModuleBase {
     void Render(int offset, int count) override;
 
   private:
+    void renderAudio(int offset, int count);
     void updateDelay();
     DelayRing ring_[2];
     int sizeIndex_ = 4, timeScale_ = 1, delay_ = 0;
@@ -88,6 +91,7 @@ class QX_DSP_Chorus3v : public QX_ModuleBase {
     void Render(int offset, int count) override;
 
   private:
+    void renderAudio(int offset, int count);
     void updateTaps();
     DelayRing ring_;
     float offsets_[3] = {}, baseVolts_ = 0.1f, feedback_ = 0.0f;
@@ -113,6 +117,8 @@ class QX_DSP_PitchShifter : public QX_ModuleBase {
     int window() const { return window_; }
 
   private:
+    void renderAudio(int offset, int count);
+    void catchUp();
     void restartPhase() { phase_ = mode_ == 2 || mode_ == 4 ? 0x80000000u : 0u; }
     void recompute(float pitch);
     DelayRing ring_;
@@ -122,6 +128,7 @@ class QX_DSP_PitchShifter : public QX_ModuleBase {
     float windowControl_ = 6.0f, feedback_ = 0.0f, lastPitch_ = NAN;
     bool enabled_ = true, bypass_ = false, zeroPitch_ = false;
     int zeroLeft_ = 0;
+    uint64_t sleptUntil_ = 0; // end of the chunk in which a quiet sleep began
 };
 
 } // namespace tarlix

@@ -200,6 +200,7 @@ void QX_DSP_BiQuad_Multi_Engine::Render(int offset, int count) {
 
 QX_DSP_BiQuad_Static::QX_DSP_BiQuad_Static(ModuleContext* context, bool createdHeld)
     : QX_ModuleBase(context, createdHeld) {
+    setAudioPorts({0, 1});
     allocateOutputs(2);
 }
 
@@ -265,7 +266,16 @@ void QX_DSP_BiQuad_Static::HandleEvent(const EventRecord& e, int) {
     }
 }
 
+// Asleep in silence once its memory has emptied: an idle echo or chorus costs nothing.
 void QX_DSP_BiQuad_Static::Render(int offset, int count) {
+    renderAudio(offset, count);
+    if (quietLongerThan(offset, count, blockSize)) {
+        Reset();
+        sleepQuiet(offset, count);
+    }
+}
+
+void QX_DSP_BiQuad_Static::renderAudio(int offset, int count) {
     const bool stereo = inputs[1] && inputSource[1];
     const int channels = stereo ? 2 : 1;
     const size_t bytes = sizeof(float) * static_cast<size_t>(count);

@@ -62,6 +62,7 @@ class QX_DSP_BiQuad_Static : public QX_ModuleBase {
     void Render(int offset, int count) override;
 
   private:
+    void renderAudio(int offset, int count);
     struct Filter {
         int design = 0, sections = 1;
         float c[5] = {};

@@ -39,7 +39,7 @@ class QX_DSP_FadeIn : public QX_ModuleBase {
 
 class QX_DSP_Panner : public QX_DSP_Level_Base {
   public:
-    QX_DSP_Panner(ModuleContext* c, bool held) : QX_DSP_Level_Base(c, held, 2) {}
+    QX_DSP_Panner(ModuleContext* c, bool held) : QX_DSP_Level_Base(c, held, 2) { silentWith({0}); }
     void Prepare() override;
     void HandleEvent(const EventRecord& e, int offset) override;
 
@@ -51,7 +51,7 @@ class QX_DSP_Panner : public QX_DSP_Level_Base {
 
 class QX_DSP_XMix : public QX_DSP_Level_Base {
   public:
-    QX_DSP_XMix(ModuleContext* c, bool held) : QX_DSP_Level_Base(c, held, 1) {}
+    QX_DSP_XMix(ModuleContext* c, bool held) : QX_DSP_Level_Base(c, held, 1) { silentWith({0, 1}); }
     void Prepare() override;
     void HandleEvent(const EventRecord& e, int offset) override;
 
@@ -74,7 +74,9 @@ class QX_DSP_XMixVol : public QX_DSP_XMix {
 
 class QX_DSP_ST_Level : public QX_DSP_Level_Base {
   public:
-    QX_DSP_ST_Level(ModuleContext* c, bool held) : QX_DSP_Level_Base(c, held, 2) {}
+    QX_DSP_ST_Level(ModuleContext* c, bool held) : QX_DSP_Level_Base(c, held, 2) {
+        silentWith({0, 1});
+    }
     void Prepare() override;
     void HandleEvent(const EventRecord& e, int offset) override;
 

@@ -17,19 +17,31 @@ QX_DSP_Level_Base::QX_DSP_Level_Base(ModuleContext* context, bool createdHeld, i
 // The wiring is fixed once the graph is built, so whether a buffer feeds this stage is known
 // from Prepare on.
 void QX_DSP_Level_Base::Prepare() {
-    fedByBuffer_ = false;
+    fedCount_ = 0;
     for (int k = 0; k < kModulePorts; ++k)
-        fedByBuffer_ = fedByBuffer_ || varies(k);
+        if (varies(k)) fed_[fedCount_++] = static_cast<uint8_t>(k);
+}
+
+bool QX_DSP_Level_Base::anyVarying() const {
+    for (int j = 0; j < fedCount_; ++j)
+        if (sourceVaries(fed_[j])) return true;
+    return false;
 }
 
 void QX_DSP_Level_Base::Render(int offset, int count) {
     compute(offset, count);
+    // Quiet for a whole block first: a note's faint first samples must not put it back to sleep.
+    if (silentWithAudio_ && quietLongerThan(offset, count, blockSize)) {
+        settle_.stop();
+        sleepQuiet(offset, count);
+        return;
+    }
     if (anyVarying()) {
         settle_.stop();
         return;
     }
     if (!settle_.active()) settle_.start(blockSize);
-    if (settle_.advance(count)) Sleep(offset, count);
+    if (settle_.advance(count)) sleepWatching(offset, count);
 }
 
 // ---- modulation summer ----------------------------------------------------------------------
@@ -55,6 +67,12 @@ void QX_DSP_Adder::evaluate() {
     }
     clamped_ = inputs[59] || inputs[60];
     on_ = !inputs[61] || in(61, 0) != 0.0f;
+}
+
+bool QX_DSP_Adder::anyVarying() const {
+    for (int j = 0; j < listLength_; ++j)
+        if (sourceVaries(list_[j])) return true;
+    return false;
 }
 
 void QX_DSP_Adder::HandleEvent(const EventRecord& e, int offset) {
@@ -150,6 +168,7 @@ void QX_DSP_FdB_to_VFGain::compute(int offset, int count) {
         gain_ = target;
         started_ = true;
     }
+    moving_ = target != gain_;
     float step = (target - gain_) / static_cast<float>(count);
     for (int i = offset; i < offset + count; ++i) {
         gain_ += step;
@@ -173,9 +192,9 @@ void QX_DSP_Host_AudioIn::Prepare() {
         SendEvent(now, c, 1, 0, 0.0f, nullptr); // always varying
 }
 
-void QX_DSP_Host_AudioIn::Render(int offset, int count) {
-    Sleep(offset, count); // nothing to do: the rings are filled by the engine
-}
+// Awake though there is nothing to do: the engine fills the rings every chunk, and the
+// stages reading them must see a source that runs.
+void QX_DSP_Host_AudioIn::Render(int, int) {}
 
 QX_DSP_FixedValueToVolt::QX_DSP_FixedValueToVolt(ModuleContext* context, bool createdHeld)
     : QX_ModuleBase(context, createdHeld) {

@@ -23,11 +23,21 @@ class QX_DSP_Level_Base : public QX_ModuleBase {
     float gain(int k, int i) const { return inputs[k] ? in(k, i) : 1.0f; }
     bool varies(int k) const { return inputs[k] && inputSource[k]; }
     virtual void compute(int offset, int count) = 0;
-    virtual bool anyVarying() const { return fedByBuffer_; }
+    // Some input's buffer may still change; a stage with none writes its constant for a whole
+    // block and sleeps until a source runs again.
+    virtual bool anyVarying() const;
+    // A stage silent whenever these inputs are (its output is zero for zero audio) sleeps as
+    // soon as they fall quiet, whatever its other inputs do.
+    void silentWith(std::initializer_list<int> audioPorts) {
+        setAudioPorts(audioPorts);
+        silentWithAudio_ = true;
+    }
 
   private:
     Settling settle_;
-    bool fedByBuffer_ = false;
+    uint8_t fed_[kModulePorts] = {}; // the inputs fed by a module's buffer
+    int fedCount_ = 0;
+    bool silentWithAudio_ = false;
 };
 
 class QX_DSP_Adder : public QX_DSP_Level_Base {
@@ -41,7 +51,7 @@ class QX_DSP_Adder : public QX_DSP_Level_Base {
 
   private:
     void compute(int offset, int count) override;
-    bool anyVarying() const override { return listLength_ > 0; }
+    bool anyVarying() const override;
     void evaluate();
     int whole(int k) const; // an option index or an id, from a parameter or a constant
     // An offset from a parameter or constant, or the last value a control module sent.
@@ -95,7 +105,9 @@ class QX_DSP_Dual_Level : public QX_DSP_Level_Base {
 // send of both.
 class QX_DSP_Level_FX_BUS : public QX_DSP_Level_Base {
   public:
-    QX_DSP_Level_FX_BUS(ModuleContext* c, bool held) : QX_DSP_Level_Base(c, held, 3) {}
+    QX_DSP_Level_FX_BUS(ModuleContext* c, bool held) : QX_DSP_Level_Base(c, held, 3) {
+        silentWith({0, 1, 2, 3});
+    }
 
   private:
     void compute(int offset, int count) override;
@@ -109,9 +121,9 @@ class QX_DSP_FdB_to_VFGain : public QX_DSP_Level_Base {
 
   private:
     void compute(int offset, int count) override;
-    bool anyVarying() const override { return true; }
+    bool anyVarying() const override { return moving_ || sourceVaries(0); }
     float gain_ = 0.0f;
-    bool started_ = false;
+    bool started_ = false, moving_ = true;
 };
 
 // The host's two input channels: the engine's input rings themselves.

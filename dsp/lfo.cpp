@@ -114,15 +114,21 @@ float QX_DSP_LFO::increment(int i) const {
 
 template <class Shape> void QX_DSP_LFO::loop(Shape w, int offset, int count) {
     float* out0 = outputs[0];
-    const bool varyingRate = perSampleRate_ && inputs[0] && inputSource[0];
+    const bool varyingRate = perSampleRate_ && sourceVaries(0); // a sleeping source is constant
     const float fixed = increment(offset);
-    const bool level = inputs[7] != nullptr;
+    // The phase shift and level inputs: a buffer, or one value for the whole chunk.
+    const float* shift = inputs[1];
+    const bool shiftMoves = sourceVaries(1);
+    const float shiftNow = shift ? shift[inputSource[1] ? offset : 0] : 0.0f;
+    const float* level = inputs[7];
+    const bool levelMoves = sourceVaries(7);
+    const float levelNow = level ? level[inputSource[7] ? offset : 0] : 1.0f;
     double p = phase_;
     for (int i = offset; i < offset + count; ++i) {
-        double q = p + in(1, i);
-        q -= std::floor(q);
-        float v = w(static_cast<float>(q));
-        out0[i] = level ? v * in(7, i) : v;
+        double q = p + (shiftMoves ? shift[i] : shiftNow);
+        if (q >= 1.0 || q < 0.0) q -= std::floor(q); // rarely: floor is a library call
+        const float v = w(static_cast<float>(q));
+        out0[i] = v * (levelMoves ? level[i] : levelNow);
         p += varyingRate ? increment(i) : fixed;
         if (p >= 1.0) {
             p -= std::floor(p);

@@ -44,7 +44,8 @@ ModuleContext::ModuleContext() {
 
 void ModuleContext::resetModuleState() {
     for (int i = 0; i < kMaxModules; ++i) {
-        status[i] = kStatusAsleep | kStatusHeld;
+        setStatus(i, kStatusAsleep | kStatusHeld);
+        setPending(i, false);
         oldest[i] = nullptr;
         modules[i] = nullptr;
     }
@@ -65,7 +66,8 @@ void freeAlignedFloats(float* p) {
 QX_ModuleBase::QX_ModuleBase(ModuleContext* ctx, bool createdHeld)
     : context(ctx), now(ctx->clock), blockSize(ctx->blockSize), moduleIndex(ctx->buildCount) {
     if (moduleIndex >= 0 && moduleIndex < kMaxModules) {
-        ctx->status[moduleIndex] = createdHeld ? kStatusHeld : 0;
+        ctx->setStatus(moduleIndex, createdHeld ? kStatusHeld : 0);
+        ctx->setPending(moduleIndex, false);
         ctx->oldest[moduleIndex] = nullptr;
     }
 }
@@ -82,7 +84,8 @@ QX_ModuleBase::~QX_ModuleBase() {
     freeAlignedFloats(outputBlock_);
     // A later empty entry at this index must not be processed.
     if (moduleIndex >= 0 && moduleIndex < kMaxModules) {
-        context->status[moduleIndex] = kStatusAsleep | kStatusHeld;
+        context->setStatus(moduleIndex, kStatusAsleep | kStatusHeld);
+        context->setPending(moduleIndex, false);
         context->oldest[moduleIndex] = nullptr;
         if (context->modules[moduleIndex] == this) context->modules[moduleIndex] = nullptr;
     }
@@ -94,7 +97,10 @@ void QX_ModuleBase::freeEvents() {
         context->pool->give(eventList);
         eventList = older;
     }
-    if (moduleIndex >= 0 && moduleIndex < kMaxModules) context->oldest[moduleIndex] = nullptr;
+    if (moduleIndex >= 0 && moduleIndex < kMaxModules) {
+        context->oldest[moduleIndex] = nullptr;
+        context->setPending(moduleIndex, false);
+    }
 }
 
 uint32_t QX_ModuleBase::status() const {
@@ -103,7 +109,7 @@ uint32_t QX_ModuleBase::status() const {
 }
 
 void QX_ModuleBase::setStatus(uint32_t s) {
-    if (moduleIndex >= 0 && moduleIndex < kMaxModules) context->status[moduleIndex] = s;
+    if (moduleIndex >= 0 && moduleIndex < kMaxModules) context->setStatus(moduleIndex, s);
 }
 
 bool QX_ModuleBase::hasPendingEvents() const {
@@ -122,8 +128,108 @@ void QX_ModuleBase::allocateOutputs(int count) {
     int per = bufferFloats(blockSize);
     outputBlock_ = allocateAlignedFloats(static_cast<size_t>(per) * count);
     if (!outputBlock_) return;
+    outputCount_ = count;
     for (int i = 0; i < count; ++i)
         outputs[i] = outputBlock_ + static_cast<size_t>(per) * i;
+}
+
+bool QX_ModuleBase::sourceVaries(int k) const {
+    const QX_ModuleBase* source = inputs[k] ? inputSource[k] : nullptr;
+    if (!source) return false;
+    if (!(source->status() & kStatusAsleep)) return true;
+    const int j = source->moduleIndex;
+    return j >= 0 && j < kMaxModules && context->processed[j] + 2 * kMaxChunk > context->clock;
+}
+
+void QX_ModuleBase::sleepWatching(int, int) {
+    sleptAt_ = context->clock;
+    quietSleep_ = false;
+    // The distinct source modules to watch (the wiring is fixed while the graph runs).
+    watchedCount_ = 0;
+    for (int k = 0; k < kModulePorts; ++k) {
+        const QX_ModuleBase* source = inputs[k] ? inputSource[k] : nullptr;
+        if (!source || source->moduleIndex < 0 || source->moduleIndex >= kMaxModules) continue;
+        const auto j = static_cast<uint16_t>(source->moduleIndex);
+        bool seen = false;
+        for (int w = 0; w < watchedCount_ && !seen; ++w)
+            seen = watched_[w] == j;
+        if (seen) continue;
+        if (watchedCount_ == kMaxWatched) return; // too many to watch: stay awake
+        watched_[watchedCount_++] = j;
+    }
+    setStatus(status() | kStatusAsleep | kStatusWatching);
+}
+
+void QX_ModuleBase::setAudioPorts(std::initializer_list<int> ports) {
+    audioPortCount_ = 0;
+    for (int k : ports)
+        if (k >= 0 && k < kModulePorts && audioPortCount_ < 8)
+            audioPorts_[audioPortCount_++] = static_cast<uint8_t>(k);
+}
+
+namespace {
+// Any sample above `limit` (a NaN counts as sound).
+bool anyLoud(const float* p, int from, int to, float limit) {
+    bool loud = false;
+    for (int i = from; i < to; ++i)
+        loud |= !(std::fabs(p[i]) <= limit);
+    return loud;
+}
+} // namespace
+
+bool QX_ModuleBase::portSounds(int k, int offset, int count, float limit) const {
+    const float* p = inputs[k];
+    if (!p) return false;
+    const QX_ModuleBase* source = inputSource[k];
+    if (!source) return anyLoud(p, 0, 1, limit);
+    if (source->status() & kStatusAsleep) return anyLoud(p, offset, offset + 1, limit);
+    return anyLoud(p, offset, offset + count, limit);
+}
+
+bool QX_ModuleBase::audioQuiet(int offset, int count) const {
+    for (int j = 0; j < audioPortCount_; ++j)
+        if (portSounds(audioPorts_[j], offset, count, kQuietLevel)) return false;
+    return true;
+}
+
+void QX_ModuleBase::sleepQuiet(int, int) {
+    if (outputBlock_)
+        std::memset(outputBlock_, 0,
+                    sizeof(float) * static_cast<size_t>(bufferFloats(blockSize)) *
+                        static_cast<size_t>(outputCount_));
+    sleptAt_ = context->clock;
+    quietSleep_ = true;
+    setStatus(status() | kStatusAsleep | kStatusWatching);
+}
+
+bool QX_ModuleBase::chunkQuiet(int offset, int count) const {
+    return offset + count == chunkEnd_ && !(status() & kStatusAsleep) &&
+           audioQuiet(chunkStart_, chunkEnd_ - chunkStart_);
+}
+
+bool QX_ModuleBase::quietLongerThan(int offset, int count, int memory) {
+    if (!kQuietSleepEnabled || offset + count != chunkEnd_) return false;
+    bool quiet = chunkQuiet(offset, count);
+    for (int o = 0; quiet && o < outputCount_; ++o)
+        quiet = !anyLoud(outputs[o], chunkStart_, chunkEnd_, kQuietLevel);
+    quietRun_ = quiet ? quietRun_ + (chunkEnd_ - chunkStart_) : 0;
+    if (quietRun_ <= memory) return false;
+    quietRun_ = 0;
+    return true;
+}
+
+bool QX_ModuleBase::sourcesChanged(int offset, int count) const {
+    if (quietSleep_) {
+        // Any sound at all wakes the module, so a note's first samples are never lost.
+        for (int j = 0; j < audioPortCount_; ++j)
+            if (portSounds(audioPorts_[j], offset, count, 0.0f)) return true;
+        return false;
+    }
+    for (int w = 0; w < watchedCount_; ++w) {
+        const int j = watched_[w];
+        if (!(context->status[j] & kStatusAsleep) || context->processed[j] >= sleptAt_) return true;
+    }
+    return false;
 }
 
 int QX_ModuleBase::wholeInput(int k, int fallback) const {
@@ -183,7 +289,10 @@ void QX_ModuleBase::PostEvent(uint64_t time, int port, int tag, int32_t intValue
         newerThanAt->older = e;
     else
         eventList = e;
-    if (!at && moduleIndex >= 0 && moduleIndex < kMaxModules) context->oldest[moduleIndex] = e;
+    if (!at && moduleIndex >= 0 && moduleIndex < kMaxModules) {
+        context->oldest[moduleIndex] = e;
+        context->setPending(moduleIndex, true);
+    }
 }
 
 void QX_ModuleBase::SendEvent(uint64_t time, int output, int tag, int32_t intValue,
@@ -234,16 +343,20 @@ int QX_ModuleBase::routeCount(int output) const {
 
 void QX_ModuleBase::Process(int offset, int count) {
     now = context->clock;
+    chunkStart_ = offset;
+    chunkEnd_ = offset + count;
     EventRecord*& oldest = context->oldest[moduleIndex];
     while (oldest) {
         EventRecord* e = oldest;
         if (e->time >= now + static_cast<uint64_t>(count)) break; // a later chunk's event
         // Unlink the oldest.
         oldest = e->newer;
-        if (oldest)
+        if (oldest) {
             oldest->older = nullptr;
-        else
+        } else {
             eventList = nullptr;
+            context->setPending(moduleIndex, false);
+        }
         // Signed gap: an event stamped in the past is applied at the current offset.
         int64_t gap = static_cast<int64_t>(e->time - now);
         if (e->time < now) gap = 0;
@@ -253,11 +366,18 @@ void QX_ModuleBase::Process(int offset, int count) {
             offset += static_cast<int>(gap);
             count -= static_cast<int>(gap);
         }
-        setStatus(status() & ~kStatusAsleep); // an event wakes the module
+        // An event wakes the module, except from a quiet sleep: silence in gives silence out
+        // whatever the event sets, and the engine wakes it when sound arrives.
+        if (!(quietSleep_ && (status() & kStatusWatching)))
+            setStatus(status() & ~(kStatusAsleep | kStatusWatching));
+        context->processed[moduleIndex] = context->clock;
         HandleEvent(*e, offset);
         context->pool->give(e);
     }
-    if (count > 0 && status() == 0) callRender(offset, count);
+    if (count > 0 && status() == 0) {
+        context->processed[moduleIndex] = context->clock;
+        callRender(offset, count);
+    }
 }
 
 } // namespace tarlix

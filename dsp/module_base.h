@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 
 class QX_DSP_VST;
 
@@ -22,6 +23,16 @@ constexpr int kMaxChunk = 128;
 // Status word bits, one word per module index.
 constexpr uint32_t kStatusAsleep = 1;
 constexpr uint32_t kStatusHeld = 2;
+// Asleep until a source module runs again (or, for a quiet sleep, until an audio input sounds):
+// the engine asks such a module before each chunk whether to wake.
+constexpr uint32_t kStatusWatching = 4;
+
+// Below this an effect's input and output count as silence (about -120 dB); any sample above
+// zero wakes it again.
+constexpr float kQuietLevel = 1e-6f;
+// Quiet sleep is built but held off: a note's faint first chunk can still be lost on the way
+// through the output stages (one chunk late at 96 kHz), which sample-accurate timing forbids.
+constexpr bool kQuietSleepEnabled = false;
 
 struct EventRecord {
     uint64_t time; // engine sample clock at which the event takes effect
@@ -61,17 +72,55 @@ class QX_ModuleBase;
 
 // What the modules share with the engine that runs them.
 struct ModuleContext {
+    static constexpr int kWords = (kMaxModules + 63) / 64;
+
     QX_ModuleBase* modules[kMaxModules] = {};
-    uint32_t status[kMaxModules];
+    uint32_t status[kMaxModules]; // read freely, written through setStatus
     EventRecord* oldest[kMaxModules] = {};
-    int buildCount = 0; // modules constructed so far in the current build
-    uint64_t clock = 1; // engine sample clock at the start of the current chunk
+    uint64_t processed[kMaxModules] = {}; // clock of the last chunk each module was processed in
+    int buildCount = 0;                   // modules constructed so far in the current build
+    uint64_t clock = 1;                   // engine sample clock at the start of the current chunk
     int blockSize = kMaxChunk;
     EventPool* pool = nullptr;
     QX_DSP_VST* engine = nullptr;
 
     ModuleContext();
     void resetModuleState(); // all status words 3, no pending events
+
+    // A status word, and the bit that tells the engine the module must be visited: awake, or
+    // asleep watching its sources.
+    void setStatus(int m, uint32_t s) {
+        status[m] = s;
+        const uint64_t bit = uint64_t{1} << (m & 63);
+        if (s == 0 || s == (kStatusAsleep | kStatusWatching))
+            visit_[m >> 6] |= bit;
+        else
+            visit_[m >> 6] &= ~bit;
+    }
+    void setPending(int m, bool any) {
+        const uint64_t bit = uint64_t{1} << (m & 63);
+        if (any)
+            pending_[m >> 6] |= bit;
+        else
+            pending_[m >> 6] &= ~bit;
+    }
+    // The first module at or after `from` that is awake, watching or has events queued; `end`
+    // when there is none before it. Bits set during a pass are seen when the pass reaches them.
+    int nextToVisit(int from, int end) const {
+        int w = from >> 6;
+        if (w >= kWords) return end;
+        uint64_t bits = (visit_[w] | pending_[w]) & (~uint64_t{0} << (from & 63));
+        while (!bits) {
+            if (++w >= kWords || w * 64 >= end) return end;
+            bits = visit_[w] | pending_[w];
+        }
+        const int m = w * 64 + __builtin_ctzll(bits);
+        return m < end ? m : end;
+    }
+
+  private:
+    uint64_t visit_[kWords] = {};
+    uint64_t pending_[kWords] = {};
 };
 
 struct RouteRecord {
@@ -132,6 +181,9 @@ class QX_ModuleBase {
 
     uint32_t status() const;
     void setStatus(uint32_t s);
+    // For a module asleep while watching: whether this chunk must wake it (a source ran since it
+    // slept, or, in a quiet sleep, an audio input carries sound).
+    bool sourcesChanged(int offset, int count) const;
     bool hasPendingEvents() const;
     int routeCount(int output) const;
 
@@ -171,9 +223,40 @@ class QX_ModuleBase {
     double samplesPerMs() const;
     void callRender(int offset, int count) { (this->*renderRoutine)(offset, count); }
 
+    // Input k is fed by a module that is awake or ran within the last two chunks: its buffer may
+    // still change. A sleeping source holds one value across its whole buffer.
+    bool sourceVaries(int k) const;
+    // Sleep with the outputs as they are (each a constant across its buffer) until a source
+    // module runs again.
+    void sleepWatching(int offset, int count);
+    // The inputs whose silence makes this module's output silent.
+    void setAudioPorts(std::initializer_list<int> ports);
+    // Every audio input is below the quiet level across these samples.
+    bool audioQuiet(int offset, int count) const;
+    // Rendering has reached the end of the chunk, and every audio input was quiet across all of
+    // it (a chunk split by an event is judged whole, not by its first part).
+    bool chunkQuiet(int offset, int count) const;
+    // Zero every output across its whole buffer and sleep until an audio input sounds.
+    void sleepQuiet(int offset, int count);
+    // For an effect with memory, at the end of a chunk: true once the audio inputs and every
+    // output have stayed quiet for more than `memory` samples in a row (its memory holds nothing
+    // audible) and the module is awake. The effect then clears its memory and calls sleepQuiet.
+    bool quietLongerThan(int offset, int count, int memory);
+
   private:
     void freeEvents();
+    bool portSounds(int k, int offset, int count, float limit) const;
     float* outputBlock_ = nullptr;
+    int outputCount_ = 0;
+    int chunkStart_ = 0, chunkEnd_ = -1; // the chunk the engine is processing
+    uint64_t sleptAt_ = 0;               // clock of the chunk in which a watching sleep began
+    bool quietSleep_ = false;
+    int64_t quietRun_ = 0; // samples in a row with quiet inputs and outputs
+    static constexpr int kMaxWatched = 24;
+    uint16_t watched_[kMaxWatched] = {};
+    int watchedCount_ = 0;
+    uint8_t audioPorts_[8] = {};
+    int audioPortCount_ = 0;
 };
 
 } // namespace tarlix

@@ -436,7 +436,7 @@ void QX_DSP_Midi_to_Poly_Gen2::FinishFade(int v, uint64_t time) {
         return;
     }
     startNote(v, voice.pending);
-    setStatus(status() & ~kStatusAsleep);
+    setStatus(status() & ~(kStatusAsleep | kStatusWatching));
 }
 
 void QX_DSP_Midi_to_Poly_Gen2::sendToVoice(uint64_t time, int voice, int output, int32_t i,
@@ -457,7 +457,8 @@ void QX_DSP_Midi_to_Poly_Gen2::sendToVoice(uint64_t time, int voice, int output,
 void QX_DSP_Midi_to_Poly_Gen2::wakeVoice(int v) {
     for (int m = 0; m < groupModulesPerVoice; ++m) {
         int index = groupStart + v * groupModulesPerVoice + m;
-        if (index >= 0 && index < kMaxModules) context->status[index] &= ~kStatusHeld;
+        if (index >= 0 && index < kMaxModules)
+            context->setStatus(index, context->status[index] & ~kStatusHeld);
     }
 }
 
