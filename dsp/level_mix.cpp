@@ -22,12 +22,6 @@ void QX_DSP_Level_Base::Prepare() {
         if (varies(k)) fed_[fedCount_++] = static_cast<uint8_t>(k);
 }
 
-bool QX_DSP_Level_Base::anyVarying() const {
-    for (int j = 0; j < fedCount_; ++j)
-        if (sourceVaries(fed_[j])) return true;
-    return false;
-}
-
 void QX_DSP_Level_Base::Render(int offset, int count) {
     compute(offset, count);
     // Quiet for a whole block first: a note's faint first samples must not put it back to sleep.
@@ -67,12 +61,6 @@ void QX_DSP_Adder::evaluate() {
     }
     clamped_ = inputs[59] || inputs[60];
     on_ = !inputs[61] || in(61, 0) != 0.0f;
-}
-
-bool QX_DSP_Adder::anyVarying() const {
-    for (int j = 0; j < listLength_; ++j)
-        if (sourceVaries(list_[j])) return true;
-    return false;
 }
 
 void QX_DSP_Adder::HandleEvent(const EventRecord& e, int offset) {

@@ -25,7 +25,13 @@ class QX_DSP_Level_Base : public QX_ModuleBase {
     virtual void compute(int offset, int count) = 0;
     // Some input's buffer may still change; a stage with none writes its constant for a whole
     // block and sleeps until a source runs again.
-    virtual bool anyVarying() const;
+    virtual bool anyVarying() const { return anyVaries(fed_, fedCount_); }
+    // Some input among `ports` is fed by a module whose buffer may still change.
+    template <class Port> bool anyVaries(const Port* ports, int n) const {
+        for (int j = 0; j < n; ++j)
+            if (sourceVaries(ports[j])) return true;
+        return false;
+    }
     // A stage silent whenever these inputs are (its output is zero for zero audio) sleeps as
     // soon as they fall quiet, whatever its other inputs do.
     void silentWith(std::initializer_list<int> audioPorts) {
@@ -51,7 +57,7 @@ class QX_DSP_Adder : public QX_DSP_Level_Base {
 
   private:
     void compute(int offset, int count) override;
-    bool anyVarying() const override;
+    bool anyVarying() const override { return anyVaries(list_, listLength_); }
     void evaluate();
     int whole(int k) const; // an option index or an id, from a parameter or a constant
     // An offset from a parameter or constant, or the last value a control module sent.
