@@ -137,8 +137,11 @@ void QX_DSP_Delay::HandleEvent(const EventRecord& e, int) {
 
 // Asleep in silence once its memory has emptied: an idle echo or chorus costs nothing.
 void QX_DSP_Delay::Render(int offset, int count) {
+    reach_ = 0;
     renderAudio(offset, count);
-    if (quietLongerThan(offset, count, ring_.fresh())) {
+    // Quiet for longer than the tap reaches back: everything the line can still play is quiet.
+    const int memory = reach_ + 2 < ring_.fresh() ? reach_ + 2 : ring_.fresh();
+    if (quietLongerThan(offset, count, memory)) {
         Reset();
         sleepQuiet(offset, count);
     }
@@ -168,6 +171,7 @@ void QX_DSP_Delay::renderAudio(int offset, int count) {
         const float d = D > 0.0f ? (D < longest ? D : longest) : 0.0f;
         ring_.write(saturate(in(0, i)));
         const int whole = static_cast<int>(d);
+        reach_ = whole > reach_ ? whole : reach_;
         float y = ring_.at(whole);
         if (fractional_) y += (ring_.at(whole + 1) - y) * (d - static_cast<float>(whole));
         if (feedback_ != 0.0f) {

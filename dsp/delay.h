@@ -58,6 +58,7 @@ class QX_DSP_Delay : public QX_ModuleBase {
     bool fractional_ = true, enabled_ = true, bypass_ = false;
     float feedback_ = 0.0f, damping_ = 0.0f, dampState_ = 0.0f;
     int zeroLeft_ = 0;
+    int reach_ = 0; // the longest tap read in the last render: older samples never play
 };
 
 class QX_DSP_Delay_ST : public QX_ModuleBase {

@@ -111,6 +111,7 @@ void QX_DSP_BiQuad_Coeff::Render(int offset, int count) {
 
 QX_DSP_BiQuad_Multi_Engine::QX_DSP_BiQuad_Multi_Engine(ModuleContext* context, bool createdHeld)
     : QX_ModuleBase(context, createdHeld) {
+    setAudioPorts({0});
     allocateOutputs(1);
 }
 
@@ -168,7 +169,16 @@ bool QX_DSP_BiQuad_Multi_Engine::filtering() const {
     return false;
 }
 
+// Asleep in silence: an idle equaliser costs nothing.
 void QX_DSP_BiQuad_Multi_Engine::Render(int offset, int count) {
+    renderAudio(offset, count);
+    if (quietLongerThan(offset, count, blockSize)) {
+        Reset();
+        sleepQuiet(offset, count);
+    }
+}
+
+void QX_DSP_BiQuad_Multi_Engine::renderAudio(int offset, int count) {
     float* out = outputs[0];
     const size_t bytes = sizeof(float) * static_cast<size_t>(count);
     if (!enable_ || !inputs[0]) {

@@ -44,6 +44,7 @@ class QX_DSP_BiQuad_Multi_Engine : public QX_ModuleBase {
     void Render(int offset, int count) override;
 
   private:
+    void renderAudio(int offset, int count);
     bool filtering() const;
     BiquadSection state_[kBands];
     bool bandActive_[kBands] = {};

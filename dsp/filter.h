@@ -30,7 +30,7 @@ struct BiquadSection {
                              static_cast<double>(coefficient(i, 1) * px1) +
                              static_cast<double>(coefficient(i, 2) * px2) -
                              static_cast<double>(coefficient(i, 3)) * py1 -
-                             static_cast<double>(coefficient(i, 4)) * py2 + 1e-18;
+                             static_cast<double>(coefficient(i, 4)) * py2;
             px2 = px1;
             px1 = x;
             py2 = py1;

@@ -208,12 +208,25 @@ bool QX_ModuleBase::chunkQuiet(int offset, int count) const {
 }
 
 bool QX_ModuleBase::quietLongerThan(int offset, int count, int memory) {
-    if (!kQuietSleepEnabled || offset + count != chunkEnd_) return false;
+    if (offset + count != chunkEnd_) return false;
     bool quiet = chunkQuiet(offset, count);
-    for (int o = 0; quiet && o < outputCount_; ++o)
+    bool silent = quiet;
+    for (int j = 0; silent && j < audioPortCount_; ++j)
+        silent = !portSounds(audioPorts_[j], chunkStart_, chunkEnd_ - chunkStart_, 0.0f);
+    for (int o = 0; quiet && o < outputCount_; ++o) {
         quiet = !anyLoud(outputs[o], chunkStart_, chunkEnd_, kQuietLevel);
-    quietRun_ = quiet ? quietRun_ + (chunkEnd_ - chunkStart_) : 0;
+        silent = silent && quiet && !anyLoud(outputs[o], chunkStart_, chunkEnd_, 0.0f);
+    }
+    const int length = chunkEnd_ - chunkStart_;
+    quietRun_ = quiet ? quietRun_ + length : 0;
+    silentRun_ = silent ? silentRun_ + length : 0;
     if (quietRun_ <= memory) return false;
+    // Sleeping zeroes this chunk's output and clears the memory. Faint sound in or out may be a
+    // note's first samples, so wait until the memory has been silent, not just quiet; a faint
+    // tail that never reaches silence is dropped after a second.
+    if (silentRun_ <= memory && quietRun_ <= memory + static_cast<int64_t>(sampleRate()))
+        return false;
+    silentRun_ = 0;
     quietRun_ = 0;
     return true;
 }

@@ -30,9 +30,6 @@ constexpr uint32_t kStatusWatching = 4;
 // Below this an effect's input and output count as silence (about -120 dB); any sample above
 // zero wakes it again.
 constexpr float kQuietLevel = 1e-6f;
-// Quiet sleep is built but held off: a note's faint first chunk can still be lost on the way
-// through the output stages (one chunk late at 96 kHz), which sample-accurate timing forbids.
-constexpr bool kQuietSleepEnabled = false;
 
 struct EventRecord {
     uint64_t time; // engine sample clock at which the event takes effect
@@ -251,7 +248,8 @@ class QX_ModuleBase {
     int chunkStart_ = 0, chunkEnd_ = -1; // the chunk the engine is processing
     uint64_t sleptAt_ = 0;               // clock of the chunk in which a watching sleep began
     bool quietSleep_ = false;
-    int64_t quietRun_ = 0; // samples in a row with quiet inputs and outputs
+    int64_t quietRun_ = 0;  // samples in a row with quiet inputs and outputs
+    int64_t silentRun_ = 0; // samples in a row with silent (all zero) inputs and outputs
     static constexpr int kMaxWatched = 24;
     uint16_t watched_[kMaxWatched] = {};
     int watchedCount_ = 0;

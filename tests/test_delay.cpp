@@ -145,6 +145,25 @@ TEST(Delay, FeedbackRepeatsAndRestartsFromSilence) {
         ASSERT_EQ(x, 0.0f);
 }
 
+// Once every repeat has died away (quiet for longer than the tap reaches back) the line sleeps;
+// the faintest sound wakes it at its first sample, and it plays on time.
+TEST(Delay, SleepsWhenItsRepeatsHaveDiedAndWakesOnTheFirstSample) {
+    Rig rig(makeDelay);
+    float time = 1.0f; // 480 samples
+    rig.module().SetInput(1, &time);
+    rig.post(2, 0, 0.5f);
+    std::vector<float> out = rig.run(click(4800, 0)).first;
+    EXPECT_FLOAT_EQ(out[480 * 9], 1.0f / 256.0f);
+    EXPECT_FALSE(rig.module().status() & kStatusAsleep); // repeats still sound
+    rig.run(std::vector<float>(3 * 48000, 0.0f));
+    EXPECT_TRUE(rig.module().status() & kStatusAsleep);
+    std::vector<float> faint = click(2048, 100);
+    faint[100] = 1e-9f;
+    out = rig.run(faint).first;
+    EXPECT_FLOAT_EQ(out[100 + 480], 1e-9f);
+    EXPECT_FLOAT_EQ(out[100 + 960], 0.5e-9f);
+}
+
 // The stereo block delay: floor(time x scale) samples on both channels, the channels crossed
 // when swapped.
 TEST(Delay, StereoBlockDelayAndSwap) {
