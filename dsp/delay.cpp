@@ -1,5 +1,6 @@
 #include "dsp/delay.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -140,11 +141,7 @@ void QX_DSP_Delay::Render(int offset, int count) {
     reach_ = 0;
     renderAudio(offset, count);
     // Quiet for longer than the tap reaches back: everything the line can still play is quiet.
-    const int memory = reach_ + 2 < ring_.fresh() ? reach_ + 2 : ring_.fresh();
-    if (quietLongerThan(offset, count, memory)) {
-        Reset();
-        sleepQuiet(offset, count);
-    }
+    clearWhenSilent(offset, count, std::min(reach_ + 2, ring_.fresh()));
 }
 
 void QX_DSP_Delay::renderAudio(int offset, int count) {
@@ -265,12 +262,7 @@ void QX_DSP_Delay_ST::HandleEvent(const EventRecord& e, int) {
 // Asleep in silence once its memory has emptied: an idle echo or chorus costs nothing.
 void QX_DSP_Delay_ST::Render(int offset, int count) {
     renderAudio(offset, count);
-    if (quietLongerThan(offset, count,
-                        ring_[0].fresh() > ring_[1].fresh() ? ring_[0].fresh()
-                                                            : ring_[1].fresh())) {
-        Reset();
-        sleepQuiet(offset, count);
-    }
+    clearWhenSilent(offset, count, std::max(ring_[0].fresh(), ring_[1].fresh()));
 }
 
 void QX_DSP_Delay_ST::renderAudio(int offset, int count) {
@@ -379,10 +371,7 @@ void QX_DSP_Chorus3v::HandleEvent(const EventRecord& e, int) {
 // Asleep in silence once its memory has emptied: an idle echo or chorus costs nothing.
 void QX_DSP_Chorus3v::Render(int offset, int count) {
     renderAudio(offset, count);
-    if (quietLongerThan(offset, count, ring_.fresh())) {
-        Reset();
-        sleepQuiet(offset, count);
-    }
+    clearWhenSilent(offset, count, ring_.fresh());
 }
 
 void QX_DSP_Chorus3v::renderAudio(int offset, int count) {
@@ -531,11 +520,8 @@ void QX_DSP_PitchShifter::HandleEvent(const EventRecord& e, int) {
 void QX_DSP_PitchShifter::Render(int offset, int count) {
     if (sleptUntil_) catchUp();
     renderAudio(offset, count);
-    if (quietLongerThan(offset, count, ring_.fresh())) {
-        Reset();
-        sleepQuiet(offset, count);
+    if (clearWhenSilent(offset, count, ring_.fresh()))
         sleptUntil_ = now + static_cast<uint64_t>(count);
-    }
 }
 
 // Asleep, the sweep stood still; it moves on now as if it had run the whole time.

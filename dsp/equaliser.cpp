@@ -172,10 +172,7 @@ bool QX_DSP_BiQuad_Multi_Engine::filtering() const {
 // Asleep in silence: an idle equaliser costs nothing.
 void QX_DSP_BiQuad_Multi_Engine::Render(int offset, int count) {
     renderAudio(offset, count);
-    if (quietLongerThan(offset, count, blockSize)) {
-        Reset();
-        sleepQuiet(offset, count);
-    }
+    clearWhenSilent(offset, count, blockSize);
 }
 
 void QX_DSP_BiQuad_Multi_Engine::renderAudio(int offset, int count) {
@@ -279,10 +276,7 @@ void QX_DSP_BiQuad_Static::HandleEvent(const EventRecord& e, int) {
 // Asleep in silence once its memory has emptied: an idle echo or chorus costs nothing.
 void QX_DSP_BiQuad_Static::Render(int offset, int count) {
     renderAudio(offset, count);
-    if (quietLongerThan(offset, count, blockSize)) {
-        Reset();
-        sleepQuiet(offset, count);
-    }
+    clearWhenSilent(offset, count, blockSize);
 }
 
 void QX_DSP_BiQuad_Static::renderAudio(int offset, int count) {

@@ -27,7 +27,7 @@ void QX_DSP_Level_Base::Render(int offset, int count) {
     // Quiet for a whole block first: a note's faint first samples must not put it back to sleep.
     if (silentWithAudio_ && quietLongerThan(offset, count, blockSize)) {
         settle_.stop();
-        sleepQuiet(offset, count);
+        sleepQuiet();
         return;
     }
     if (anyVarying()) {

@@ -168,31 +168,36 @@ void QX_ModuleBase::setAudioPorts(std::initializer_list<int> ports) {
 }
 
 namespace {
-// Any sample above `limit` (a NaN counts as sound).
-bool anyLoud(const float* p, int from, int to, float limit) {
-    bool loud = false;
-    for (int i = from; i < to; ++i)
-        loud |= !(std::fabs(p[i]) <= limit);
-    return loud;
+// The largest magnitude across [from, to); a NaN counts as infinitely loud.
+float peakOf(const float* p, int from, int to) {
+    float peak = 0.0f;
+    for (int i = from; i < to; ++i) {
+        const float a = std::fabs(p[i]);
+        if (!(a <= peak)) peak = std::isnan(a) ? INFINITY : a;
+    }
+    return peak;
 }
 } // namespace
 
-bool QX_ModuleBase::portSounds(int k, int offset, int count, float limit) const {
+float QX_ModuleBase::portPeak(int k, int offset, int count) const {
     const float* p = inputs[k];
-    if (!p) return false;
+    if (!p) return 0.0f;
     const QX_ModuleBase* source = inputSource[k];
-    if (!source) return anyLoud(p, 0, 1, limit);
-    if (source->status() & kStatusAsleep) return anyLoud(p, offset, offset + 1, limit);
-    return anyLoud(p, offset, offset + count, limit);
+    if (!source) return peakOf(p, 0, 1);
+    if (source->status() & kStatusAsleep) return peakOf(p, offset, offset + 1);
+    return peakOf(p, offset, offset + count);
 }
 
-bool QX_ModuleBase::audioQuiet(int offset, int count) const {
-    for (int j = 0; j < audioPortCount_; ++j)
-        if (portSounds(audioPorts_[j], offset, count, kQuietLevel)) return false;
-    return true;
+float QX_ModuleBase::audioPeak(int offset, int count) const {
+    float peak = 0.0f;
+    for (int j = 0; j < audioPortCount_; ++j) {
+        const float a = portPeak(audioPorts_[j], offset, count);
+        peak = a > peak ? a : peak;
+    }
+    return peak;
 }
 
-void QX_ModuleBase::sleepQuiet(int, int) {
+void QX_ModuleBase::sleepQuiet() {
     if (outputBlock_)
         std::memset(outputBlock_, 0,
                     sizeof(float) * static_cast<size_t>(bufferFloats(blockSize)) *
@@ -202,24 +207,18 @@ void QX_ModuleBase::sleepQuiet(int, int) {
     setStatus(status() | kStatusAsleep | kStatusWatching);
 }
 
-bool QX_ModuleBase::chunkQuiet(int offset, int count) const {
-    return offset + count == chunkEnd_ && !(status() & kStatusAsleep) &&
-           audioQuiet(chunkStart_, chunkEnd_ - chunkStart_);
-}
-
 bool QX_ModuleBase::quietLongerThan(int offset, int count, int memory) {
     if (offset + count != chunkEnd_) return false;
-    bool quiet = chunkQuiet(offset, count);
-    bool silent = quiet;
-    for (int j = 0; silent && j < audioPortCount_; ++j)
-        silent = !portSounds(audioPorts_[j], chunkStart_, chunkEnd_ - chunkStart_, 0.0f);
-    for (int o = 0; quiet && o < outputCount_; ++o) {
-        quiet = !anyLoud(outputs[o], chunkStart_, chunkEnd_, kQuietLevel);
-        silent = silent && quiet && !anyLoud(outputs[o], chunkStart_, chunkEnd_, 0.0f);
+    // A chunk split by an event is judged whole, not by its first part; one pass per signal.
+    float peak =
+        status() & kStatusAsleep ? INFINITY : audioPeak(chunkStart_, chunkEnd_ - chunkStart_);
+    for (int o = 0; peak <= kQuietLevel && o < outputCount_; ++o) {
+        const float a = peakOf(outputs[o], chunkStart_, chunkEnd_);
+        peak = a > peak ? a : peak;
     }
     const int length = chunkEnd_ - chunkStart_;
-    quietRun_ = quiet ? quietRun_ + length : 0;
-    silentRun_ = silent ? silentRun_ + length : 0;
+    quietRun_ = peak <= kQuietLevel ? quietRun_ + length : 0;
+    silentRun_ = peak == 0.0f ? silentRun_ + length : 0;
     if (quietRun_ <= memory) return false;
     // Sleeping zeroes this chunk's output and clears the memory. Faint sound in or out may be a
     // note's first samples, so wait until the memory has been silent, not just quiet; a faint
@@ -231,12 +230,17 @@ bool QX_ModuleBase::quietLongerThan(int offset, int count, int memory) {
     return true;
 }
 
+bool QX_ModuleBase::clearWhenSilent(int offset, int count, int memory) {
+    if (!quietLongerThan(offset, count, memory)) return false;
+    Reset();
+    sleepQuiet();
+    return true;
+}
+
 bool QX_ModuleBase::sourcesChanged(int offset, int count) const {
     if (quietSleep_) {
         // Any sound at all wakes the module, so a note's first samples are never lost.
-        for (int j = 0; j < audioPortCount_; ++j)
-            if (portSounds(audioPorts_[j], offset, count, 0.0f)) return true;
-        return false;
+        return audioPeak(offset, count) > 0.0f;
     }
     for (int w = 0; w < watchedCount_; ++w) {
         const int j = watched_[w];

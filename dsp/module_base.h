@@ -228,21 +228,22 @@ class QX_ModuleBase {
     void sleepWatching(int offset, int count);
     // The inputs whose silence makes this module's output silent.
     void setAudioPorts(std::initializer_list<int> ports);
-    // Every audio input is below the quiet level across these samples.
-    bool audioQuiet(int offset, int count) const;
-    // Rendering has reached the end of the chunk, and every audio input was quiet across all of
-    // it (a chunk split by an event is judged whole, not by its first part).
-    bool chunkQuiet(int offset, int count) const;
     // Zero every output across its whole buffer and sleep until an audio input sounds.
-    void sleepQuiet(int offset, int count);
-    // For an effect with memory, at the end of a chunk: true once the audio inputs and every
-    // output have stayed quiet for more than `memory` samples in a row (its memory holds nothing
-    // audible) and the module is awake. The effect then clears its memory and calls sleepQuiet.
+    void sleepQuiet();
+    // At the end of a chunk: true once the audio inputs and every output have stayed quiet for
+    // more than `memory` samples in a row (the module's memory holds nothing audible) and the
+    // module is awake.
     bool quietLongerThan(int offset, int count, int memory);
+    // For an effect with memory: once quietLongerThan holds, clear the memory (Reset) and sleep
+    // quietly; true if it did.
+    bool clearWhenSilent(int offset, int count, int memory);
 
   private:
     void freeEvents();
-    bool portSounds(int k, int offset, int count, float limit) const;
+    // The loudest sample of input k (a sleeping source's buffer is one value), and of every
+    // audio input, across these samples.
+    float portPeak(int k, int offset, int count) const;
+    float audioPeak(int offset, int count) const;
     float* outputBlock_ = nullptr;
     int outputCount_ = 0;
     int chunkStart_ = 0, chunkEnd_ = -1; // the chunk the engine is processing
