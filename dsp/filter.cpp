@@ -217,9 +217,35 @@ float QX_DSP_Multi_Filter::twoPoleFactor(float cutoff) const {
     return p > kMinimum ? (p < 1.0f ? p : 1.0f) : kMinimum;
 }
 
+// Two-pole stages: cutoff factor f and feedback k per stage, from p = 2 fc / rate.
+template <int type> void QX_DSP_Multi_Filter::twoPoleSet(int j, float p, float r) {
+    const float s = static_cast<float>(11 - sections_) * 0.1f, s2 = s * s;
+    const float u = 1.0f - p;
+    const float f = 1.0f - u * u * u;
+    coef_[0][j] = f;
+    if (type == 5) {
+        coef_[1][j] = (2.0f - f * f) * s2 * r;
+    } else if (type == 6) {
+        const float s6 = static_cast<float>(10 - sections_) * 0.1f;
+        coef_[1][j] = (2.0f - f) * s6 * s6 * r;
+    } else {
+        coef_[1][j] = (2.0f - f) * s2 * r;
+        const float f2 = type == 7 ? f - 0.5f * f * (1.0f - f) : f + (1.0f - f) * s2 * r * 0.6667f;
+        coef_[2][j] = f2;
+        coef_[3][j] = (2.0f - f2) * s2 * r;
+    }
+}
+
+// One two-pole set per sample in one pass (the type chosen once, not per sample).
+template <int type>
+void QX_DSP_Multi_Filter::twoPoleSets(const float* cut, int cutStep, const float* res, int resStep,
+                                      int count) {
+    for (int i = 0; i < count; ++i)
+        twoPoleSet<type>(i, twoPoleFactor(cut[i * cutStep]), clampResonance(res[i * resStep]));
+}
+
 void QX_DSP_Multi_Filter::coefficientsAt(int j, float cutoff, float resonance) {
     const float r = clampResonance(resonance);
-    const float s = static_cast<float>(11 - sections_) * 0.1f, s2 = s * s;
     const LookupTables& tb = *tables_;
     float c[5];
     if (biquadDesign(type_, sections_, exponential_, tb, cutoff, resonance, c)) {
@@ -229,27 +255,17 @@ void QX_DSP_Multi_Filter::coefficientsAt(int j, float cutoff, float resonance) {
     }
     switch (type_) {
     case 5:
-    case 6:
-    case 7:
-    case 8: { // two-pole stages: cutoff factor f and feedback k per stage
-        const float p = twoPoleFactor(cutoff);
-        const float u = 1.0f - p;
-        const float f = 1.0f - u * u * u;
-        coef_[0][j] = f;
-        if (type_ == 5) {
-            coef_[1][j] = (2.0f - f * f) * s2 * r;
-        } else if (type_ == 6) {
-            const float s6 = static_cast<float>(10 - sections_) * 0.1f;
-            coef_[1][j] = (2.0f - f) * s6 * s6 * r;
-        } else {
-            coef_[1][j] = (2.0f - f) * s2 * r;
-            const float f2 =
-                type_ == 7 ? f - 0.5f * f * (1.0f - f) : f + (1.0f - f) * s2 * r * 0.6667f;
-            coef_[2][j] = f2;
-            coef_[3][j] = (2.0f - f2) * s2 * r;
-        }
+        twoPoleSet<5>(j, twoPoleFactor(cutoff), r);
         break;
-    }
+    case 6:
+        twoPoleSet<6>(j, twoPoleFactor(cutoff), r);
+        break;
+    case 7:
+        twoPoleSet<7>(j, twoPoleFactor(cutoff), r);
+        break;
+    case 8:
+        twoPoleSet<8>(j, twoPoleFactor(cutoff), r);
+        break;
     case 9: { // "Acid": four poles with the feedback soft-clipped
         const float w = 3.14159265f * twoPoleFactor(cutoff);
         const float v = 2.0f * w + 1.0f, w2 = w * w, v2 = v * v, w4 = w2 * w2;
@@ -286,8 +302,27 @@ bool QX_DSP_Multi_Filter::computeCoefficients(int offset, int count) {
     const bool moving = coefficientRate_ && ((cutBuffer && !constantOver(cut, offset, count)) ||
                                              (resBuffer && !constantOver(res, offset, count)));
     if (moving) {
-        for (int i = 0; i < count; ++i)
-            coefficientsAt(i, in(2, offset + i), in(3, offset + i));
+        const int cutStep = cutBuffer ? 1 : 0, resStep = resBuffer ? 1 : 0;
+        static const float kUnwired = 0.0f;
+        const float* c = cut ? cut + offset * cutStep : &kUnwired;
+        const float* r = res ? res + offset * resStep : &kUnwired;
+        switch (type_) {
+        case 5:
+            twoPoleSets<5>(c, cutStep, r, resStep, count);
+            break;
+        case 6:
+            twoPoleSets<6>(c, cutStep, r, resStep, count);
+            break;
+        case 7:
+            twoPoleSets<7>(c, cutStep, r, resStep, count);
+            break;
+        case 8:
+            twoPoleSets<8>(c, cutStep, r, resStep, count);
+            break;
+        default:
+            for (int i = 0; i < count; ++i)
+                coefficientsAt(i, in(2, offset + i), in(3, offset + i));
+        }
         perSampleCoefficients_ = true;
         coefficientsValid_ = false;
         return true;
@@ -310,32 +345,71 @@ void QX_DSP_Multi_Filter::runBiquad(Section* st, const float* in, float* out, in
         st[k].biquad.run(k == 0 ? in : out, out, offset, offset + count, coefficient);
 }
 
+namespace {
+
+// One two-pole stage a, b with cutoff factor g and feedback k: a = a + ((x - a) + (a - b) k) g,
+// b = b + (a - b) g. That direct form chains six operations per sample through a. Folding the
+// previous b into the update, a_n = a_{n-1} (1 - g + kg - kg g') + x g - kg (1 - g') b_{n-2}
+// (g' the previous sample's factor), leaves one multiply and one add per state and sample.
+// The first sample of a call uses the direct form, so no extra state is kept between calls.
+struct TwoPoleStage {
+    float a, b, bOld = 0.0f, gPrev = 0.0f;
+    float first(float x, float g, float k) {
+        const float next = a + ((x - a) + (a - b) * k) * g;
+        bOld = b;
+        b = b + (next - b) * g;
+        a = next;
+        gPrev = g;
+        return b;
+    }
+    float step(float x, float g, float k) {
+        const float q = k * g;
+        const float r = 1.0f - g + q - q * gPrev, s = q * (1.0f - gPrev);
+        a = a * r + (x * g - s * bOld);
+        bOld = b;
+        b = b * (1.0f - g) + a * g;
+        gPrev = g;
+        return b;
+    }
+};
+
+template <bool perSample, bool pair, bool twoSets>
+void runTwoPoleSection(float* state, const float* src, float* out, int count,
+                       const float (*coef)[kMaxChunk]) {
+    TwoPoleStage one{state[0], state[1]}, two{state[2], state[3]};
+    const auto at = [&](int k, int i) { return coef[k][perSample ? i : 0]; };
+    const auto second = [&](int i) { return twoSets ? at(2, i) : at(0, i); };
+    const auto secondFeedback = [&](int i) { return twoSets ? at(3, i) : at(1, i); };
+    float y = one.first(src[0], at(0, 0), at(1, 0));
+    if (pair) y = two.first(y, second(0), secondFeedback(0));
+    out[0] = y;
+    for (int i = 1; i < count; ++i) {
+        y = one.step(src[i], at(0, i), at(1, i));
+        if (pair) y = two.step(y, second(i), secondFeedback(i));
+        out[i] = y;
+    }
+    state[0] = one.a;
+    state[1] = one.b;
+    state[2] = two.a;
+    state[3] = two.b;
+}
+
+} // namespace
+
 void QX_DSP_Multi_Filter::runTwoPole(Section* st, const float* in, float* out, int offset,
                                      int count) const {
-    const int step = perSampleCoefficients_ ? 1 : 0;
-    const bool pair = type_ != 5, twoSets = type_ == 7 || type_ == 8;
-    for (int k = 0; k < sections_; ++k) {
-        Section& z = st[k];
-        const float* src = k == 0 ? in : out;
-        float a = z.s[0], b = z.s[1], c = z.s[2], d = z.s[3];
-        for (int i = 0, j = 0; i < count; ++i, j += step) {
-            const float g = coef_[0][j], fb = coef_[1][j];
-            a = a + ((src[offset + i] - a) + (a - b) * fb) * g + 1e-16f;
-            b = b + (a - b) * g;
-            float y = b;
-            if (pair) {
-                const float g2 = twoSets ? coef_[2][j] : g, fb2 = twoSets ? coef_[3][j] : fb;
-                c = c + ((b - c) + (c - d) * fb2) * g2 - 1e-16f;
-                d = d + (c - d) * g2;
-                y = d;
-            }
-            out[offset + i] = y;
-        }
-        z.s[0] = a;
-        z.s[1] = b;
-        z.s[2] = c;
-        z.s[3] = d;
-    }
+    if (count <= 0) return;
+    using Run = void (*)(float*, const float*, float*, int, const float(*)[kMaxChunk]);
+    // Type 5 is one stage per section, 6 two stages sharing a set, 7 and 8 two stages with two.
+    static constexpr Run kRuns[2][3] = {
+        {runTwoPoleSection<false, false, false>, runTwoPoleSection<false, true, false>,
+         runTwoPoleSection<false, true, true>},
+        {runTwoPoleSection<true, false, false>, runTwoPoleSection<true, true, false>,
+         runTwoPoleSection<true, true, true>}};
+    const int shape = type_ == 5 ? 0 : (type_ == 6 ? 1 : 2);
+    const Run run = kRuns[perSampleCoefficients_ ? 1 : 0][shape];
+    for (int k = 0; k < sections_; ++k)
+        run(st[k].s, (k == 0 ? in : out) + offset, out + offset, count, coef_);
 }
 
 void QX_DSP_Multi_Filter::runAcid(Section* st, const float* in, float* out, int offset,

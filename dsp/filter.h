@@ -86,6 +86,9 @@ class QX_DSP_Multi_Filter : public QX_ModuleBase {
     void chooseMode();
     bool computeCoefficients(int offset, int count);
     void coefficientsAt(int slot, float cutoff, float resonance);
+    template <int type> void twoPoleSet(int slot, float p, float resonance);
+    template <int type>
+    void twoPoleSets(const float* cut, int cutStep, const float* res, int resStep, int count);
     void runBiquad(Section* st, const float* in, float* out, int offset, int count) const;
     void runTwoPole(Section* st, const float* in, float* out, int offset, int count) const;
     void runAcid(Section* st, const float* in, float* out, int offset, int count) const;

@@ -88,12 +88,27 @@ void QX_DSP_Adder::compute(int offset, int count) {
         else
             live[n++] = inputs[k];
     }
+    // Source by source over the whole chunk, in the same order as a per-sample sum, so each
+    // pass is a plain vector loop.
+    float* __restrict dst = out + offset;
+    if (n == 0) {
+        for (int i = 0; i < count; ++i)
+            dst[i] = base;
+    } else {
+        const float* first = live[0] + offset;
+        for (int i = 0; i < count; ++i)
+            dst[i] = base + first[i];
+        for (int m = 1; m < n; ++m) {
+            const float* src = live[m] + offset;
+            for (int i = 0; i < count; ++i)
+                dst[i] += src[i];
+        }
+    }
+    if (!clamped_) return;
     const float lo = inputs[59] ? in(59, 0) : -1000.0f, hi = inputs[60] ? in(60, 0) : 1000.0f;
-    for (int i = offset; i < offset + count; ++i) {
-        float v = base;
-        for (int m = 0; m < n; ++m)
-            v += live[m][i];
-        out[i] = clamped_ ? (v < lo ? lo : (v > hi ? hi : v)) : v;
+    for (int i = 0; i < count; ++i) {
+        const float v = dst[i], top = v > hi ? hi : v;
+        dst[i] = v < lo ? lo : top;
     }
 }
 
