@@ -1,5 +1,6 @@
 #include "dsp/envelope.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "dsp/voice_allocation.h"
@@ -184,6 +185,17 @@ void QX_DSP_HAHDSR_Env::Render(int offset, int count) {
     if (stage_ == Stage::End) {
         finish(offset, count);
         return;
+    }
+    // Holding a steady sustain: one value until an event (gate off, a new note) or a moving
+    // sustain or level source wakes the envelope.
+    if (stage_ == Stage::Sustain && !sourceVaries(5) && !sourceVaries(7)) {
+        y_ = in(5, offset);
+        const float v = shaped(y_, offset);
+        if (std::isfinite(v)) {
+            std::fill(out, out + bufferFloats(blockSize), v);
+            sleepWatching(offset, count);
+            return;
+        }
     }
     // Times are read at the start of every render call.
     auto modulation = [this](int port, int i) {

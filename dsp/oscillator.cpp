@@ -1,5 +1,6 @@
 #include "dsp/oscillator.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -181,6 +182,21 @@ double QX_DSP_OSC_Multi_Out_x8::pitchIncrement(float pitch) const {
     return context->engine->tables().pitchIncrement(pitch * tune_);
 }
 
+// One increment per sample of a pitch buffer, the mode chosen once for the call.
+void QX_DSP_OSC_Multi_Out_x8::pitchIncrements(const float* pitch, int count) {
+    const double drift = drift_;
+    if (pitchMode_ != 0 || !context->engine) {
+        for (int i = 0; i < count; ++i)
+            increment_[i] = pitchIncrement(pitch[i]) * drift;
+        return;
+    }
+    const LookupTables& tables = context->engine->tables();
+    const float tune = tune_;
+    for (int i = 0; i < count; ++i)
+        increment_[i] =
+            static_cast<double>(tables.pitchIncrement(finiteOr(pitch[i], 0.0f) * tune)) * drift;
+}
+
 // Slow random detuning: every interval a new target above 1, reached in equal steps per block.
 void QX_DSP_OSC_Multi_Out_x8::advanceDrift(int count) {
     blockSamples_ += count;
@@ -254,8 +270,10 @@ void QX_DSP_OSC_Multi_Out_x8::Render(int offset, int count) {
     advanceDrift(count);
     const bool perSample = perSampleAllowed_ && inputs[0] && inputSource[0];
     const double first = pitchIncrement(in(0, offset)) * drift_;
-    for (int i = 0; i < count; ++i)
-        increment_[i] = perSample ? pitchIncrement(in(0, offset + i)) * drift_ : first;
+    if (perSample)
+        pitchIncrements(inputs[0] + offset, count);
+    else
+        std::fill(increment_, increment_ + count, first);
     const bool sync = syncEnabled_ && inputs[2] && inputSource[2];
 
     for (int k = 0; k < outputsInUse_; ++k) {

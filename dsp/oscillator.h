@@ -35,6 +35,7 @@ class QX_DSP_OSC_Multi_Out_x8 : public QX_ModuleBase {
     };
     Stream stream(int k, const float* unwired) const;
     double pitchIncrement(float pitch) const;
+    void pitchIncrements(const float* pitch, int count);
     void clearPhases();
     void advanceDrift(int count);
     int harmonicsFor(double cyclesPerSample, int k) const;
