@@ -144,7 +144,14 @@ bool QX_ModuleBase::sourceVaries(int k) const {
 void QX_ModuleBase::sleepWatching(int, int) {
     sleptAt_ = context->clock;
     quietSleep_ = false;
-    // The distinct source modules to watch (the wiring is fixed while the graph runs).
+    if (watchStale_) collectWatched();
+    if (watchedCount_ < 0) return; // too many to watch: stay awake
+    setStatus(status() | kStatusAsleep | kStatusWatching);
+}
+
+// The distinct source modules to watch, gathered once: the wiring is fixed while the graph runs.
+void QX_ModuleBase::collectWatched() {
+    watchStale_ = false;
     watchedCount_ = 0;
     for (int k = 0; k < kModulePorts; ++k) {
         const QX_ModuleBase* source = inputs[k] ? inputSource[k] : nullptr;
@@ -154,10 +161,12 @@ void QX_ModuleBase::sleepWatching(int, int) {
         for (int w = 0; w < watchedCount_ && !seen; ++w)
             seen = watched_[w] == j;
         if (seen) continue;
-        if (watchedCount_ == kMaxWatched) return; // too many to watch: stay awake
+        if (watchedCount_ == kMaxWatched) {
+            watchedCount_ = -1;
+            return;
+        }
         watched_[watchedCount_++] = j;
     }
-    setStatus(status() | kStatusAsleep | kStatusWatching);
 }
 
 void QX_ModuleBase::setAudioPorts(std::initializer_list<int> ports) {
@@ -272,7 +281,9 @@ float* QX_ModuleBase::GetOutput(int index) const {
 }
 
 void QX_ModuleBase::SetInput(int index, const float* pointer) {
-    if (index >= 0 && index < kModulePorts) inputs[index] = pointer;
+    if (index < 0 || index >= kModulePorts) return;
+    inputs[index] = pointer;
+    watchStale_ = true;
 }
 
 void QX_ModuleBase::BindParameter(int slot, int parameter, int tag) {
@@ -334,6 +345,7 @@ void QX_ModuleBase::Connect(QX_ModuleBase* destination, int destinationIndex, in
         destinationInput >= kModulePorts || destinationIndex < 0 || destinationIndex >= kMaxModules)
         return;
     destination->inputSource[destinationInput] = this;
+    destination->watchStale_ = true;
     OnOutputConnected(output);
     // One route serves every voice: voices 1.. of a group add none.
     if (!(voiceCount != 0 && voiceNumber != 0)) {

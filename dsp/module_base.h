@@ -253,7 +253,9 @@ class QX_ModuleBase {
     int64_t silentRun_ = 0; // samples in a row with silent (all zero) inputs and outputs
     static constexpr int kMaxWatched = 24;
     uint16_t watched_[kMaxWatched] = {};
-    int watchedCount_ = 0;
+    int watchedCount_ = 0;   // -1: too many sources to watch
+    bool watchStale_ = true; // the wiring changed since the list was gathered
+    void collectWatched();
     uint8_t audioPorts_[8] = {};
     int audioPortCount_ = 0;
 };
