@@ -123,13 +123,18 @@ template <class Shape> void QX_DSP_LFO::loop(Shape w, int offset, int count) {
     const float* level = inputs[7];
     const bool levelMoves = sourceVaries(7);
     const float levelNow = level ? level[inputSource[7] ? offset : 0] : 1.0f;
+    // A moving rate: the increments first, in a pass of their own.
+    float increments[kMaxChunk];
+    if (varyingRate)
+        for (int i = 0; i < count; ++i)
+            increments[i] = increment(offset + i);
     double p = phase_;
     for (int i = offset; i < offset + count; ++i) {
         double q = p + (shiftMoves ? shift[i] : shiftNow);
         if (q >= 1.0 || q < 0.0) q -= std::floor(q); // rarely: floor is a library call
         const float v = w(static_cast<float>(q));
         out0[i] = v * (levelMoves ? level[i] : levelNow);
-        p += varyingRate ? increment(i) : fixed;
+        p += varyingRate ? increments[i - offset] : fixed;
         if (p >= 1.0) {
             p -= std::floor(p);
             held_ = nextRandom(); // the Random shape takes a new value at each wrap
