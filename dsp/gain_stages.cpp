@@ -86,15 +86,18 @@ void QX_DSP_Panner::HandleEvent(const EventRecord& e, int offset) {
 }
 
 void QX_DSP_Panner::compute(int offset, int count) {
-    float* left = outputs[0];
-    float* right = outputs[1];
-    for (int i = offset; i < offset + count; ++i) {
-        float level = gain(2, i);
-        if (squared_) level *= level;
-        const MixLaw g = MixLaw::of(law_, in(1, i));
-        const float x = in(0, i) * level;
-        left[i] = x * g.a;
-        right[i] = x * g.b;
+    float sx[kMaxChunk], sp[kMaxChunk], sl[kMaxChunk];
+    const float *x = span(0, 0.0f, sx, offset, count), *pan = span(1, 0.0f, sp, offset, count),
+                *level = span(2, 1.0f, sl, offset, count);
+    float *left = outputs[0] + offset, *right = outputs[1] + offset;
+    const bool squared = squared_;
+    const int law = law_;
+    for (int i = 0; i < count; ++i) {
+        const float v = squared ? level[i] * level[i] : level[i];
+        const MixLaw g = MixLaw::of(law, pan[i]);
+        const float y = x[i] * v;
+        left[i] = y * g.a;
+        right[i] = y * g.b;
     }
 }
 
@@ -111,9 +114,14 @@ void QX_DSP_XMix::HandleEvent(const EventRecord& e, int offset) {
 }
 
 void QX_DSP_XMix::compute(int offset, int count) {
-    for (int i = offset; i < offset + count; ++i) {
-        const MixLaw g = MixLaw::of(law_, in(2, i));
-        outputs[0][i] = in(0, i) * g.a + in(1, i) * g.b;
+    float sa[kMaxChunk], sb[kMaxChunk], sm[kMaxChunk];
+    const float *a = span(0, 0.0f, sa, offset, count), *b = span(1, 0.0f, sb, offset, count),
+                *mix = span(2, 0.0f, sm, offset, count);
+    float* out = outputs[0] + offset;
+    const int law = law_;
+    for (int i = 0; i < count; ++i) {
+        const MixLaw g = MixLaw::of(law, mix[i]);
+        out[i] = a[i] * g.a + b[i] * g.b;
     }
 }
 
@@ -136,12 +144,17 @@ void QX_DSP_XMixVol::compute(int offset, int count) {
         std::memset(out + offset, 0, sizeof(float) * static_cast<size_t>(count));
         return;
     }
-    for (int i = offset; i < offset + count; ++i) {
-        float v = gain(4, i);
-        if (squared_) v *= v;
-        const MixLaw g = MixLaw::of(law_, in(2, i));
-        const float a = in(0, i) * g.a, b = in(1, i) * g.b;
-        out[i] = volumeOnBOnly_ ? a + b * v : (a + b) * v;
+    float sa[kMaxChunk], sb[kMaxChunk], sm[kMaxChunk], sv[kMaxChunk];
+    const float *x = span(0, 0.0f, sa, offset, count), *y = span(1, 0.0f, sb, offset, count),
+                *mix = span(2, 0.0f, sm, offset, count), *volume = span(4, 1.0f, sv, offset, count);
+    const bool squared = squared_, onBOnly = volumeOnBOnly_;
+    const int law = law_;
+    out += offset;
+    for (int i = 0; i < count; ++i) {
+        const float v = squared ? volume[i] * volume[i] : volume[i];
+        const MixLaw g = MixLaw::of(law, mix[i]);
+        const float a = x[i] * g.a, b = y[i] * g.b;
+        out[i] = onBOnly ? a + b * v : (a + b) * v;
     }
 }
 

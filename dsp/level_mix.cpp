@@ -115,26 +115,42 @@ void QX_DSP_Adder::compute(int offset, int count) {
 // ---- level and mix stages -------------------------------------------------------------------
 
 void QX_DSP_Level_ABxC::compute(int offset, int count) {
-    for (int i = offset; i < offset + count; ++i)
-        outputs[0][i] = (in(0, i) + in(1, i)) * gain(2, i);
+    float sa[kMaxChunk], sb[kMaxChunk], sc[kMaxChunk];
+    const float *a = span(0, 0.0f, sa, offset, count), *b = span(1, 0.0f, sb, offset, count),
+                *c = span(2, 1.0f, sc, offset, count);
+    float* out = outputs[0] + offset;
+    for (int i = 0; i < count; ++i)
+        out[i] = (a[i] + b[i]) * c[i];
 }
 
 void QX_DSP_Level_ABxCxD::compute(int offset, int count) {
-    for (int i = offset; i < offset + count; ++i)
-        outputs[0][i] = (in(0, i) + in(1, i)) * gain(2, i) * gain(3, i);
+    float sa[kMaxChunk], sb[kMaxChunk], sc[kMaxChunk], sd[kMaxChunk];
+    const float *a = span(0, 0.0f, sa, offset, count), *b = span(1, 0.0f, sb, offset, count),
+                *c = span(2, 1.0f, sc, offset, count), *d = span(3, 1.0f, sd, offset, count);
+    float* out = outputs[0] + offset;
+    for (int i = 0; i < count; ++i)
+        out[i] = (a[i] + b[i]) * c[i] * d[i];
 }
 
 void QX_DSP_Level_AxB_CD::compute(int offset, int count) {
-    for (int i = offset; i < offset + count; ++i)
-        outputs[0][i] = in(0, i) * gain(1, i) + in(2, i) + in(3, i);
+    float sa[kMaxChunk], sb[kMaxChunk], sc[kMaxChunk], sd[kMaxChunk];
+    const float *a = span(0, 0.0f, sa, offset, count), *b = span(1, 1.0f, sb, offset, count),
+                *c = span(2, 0.0f, sc, offset, count), *d = span(3, 0.0f, sd, offset, count);
+    float* out = outputs[0] + offset;
+    for (int i = 0; i < count; ++i)
+        out[i] = a[i] * b[i] + c[i] + d[i];
 }
 
 void QX_DSP_Dual_Level::compute(int offset, int count) {
-    for (int i = offset; i < offset + count; ++i) {
-        float a = in(0, i) * gain(2, i), b = in(1, i) * gain(3, i);
-        outputs[0][i] = a;
-        outputs[1][i] = b;
-        outputs[2][i] = a + b;
+    float sa[kMaxChunk], sb[kMaxChunk], sc[kMaxChunk], sd[kMaxChunk];
+    const float *x = span(0, 0.0f, sa, offset, count), *y = span(1, 0.0f, sb, offset, count),
+                *gx = span(2, 1.0f, sc, offset, count), *gy = span(3, 1.0f, sd, offset, count);
+    float *outA = outputs[0] + offset, *outB = outputs[1] + offset, *sum = outputs[2] + offset;
+    for (int i = 0; i < count; ++i) {
+        const float a = x[i] * gx[i], b = y[i] * gy[i];
+        outA[i] = a;
+        outB[i] = b;
+        sum[i] = a + b;
     }
 }
 

@@ -72,8 +72,12 @@ void QX_DSP_Saturation::compute(int offset, int count) {
                 out[i] = in(c, i);
             continue;
         }
-        for (int i = offset; i < offset + count; ++i)
-            out[i] = curve(in(c, i), gain(2, i), in(amountInput_, i));
+        float sx[kMaxChunk], sg[kMaxChunk], sa[kMaxChunk];
+        const float *x = span(c, 0.0f, sx, offset, count),
+                    *drive = span(2, 1.0f, sg, offset, count),
+                    *amount = span(amountInput_, 0.0f, sa, offset, count);
+        for (int i = 0; i < count; ++i)
+            out[offset + i] = curve(x[i], drive[i], amount[i]);
     }
 }
 
@@ -125,13 +129,22 @@ void QX_DSP_Soft_Limiter::compute(int offset, int count) {
     const float k = gain(3, offset); // 1 V when unwired
     const float knee = k * k * 0.1f;
     float lastGain = gain(2, offset), m = makeUpOn_ ? makeUp(lastGain, blend_) : 1.0f;
-    for (int i = offset; i < offset + count; ++i) {
-        const float g = gain(2, i);
-        if (makeUpOn_ && g != lastGain) {
+    float sx[kMaxChunk], st[kMaxChunk], sg[kMaxChunk];
+    const float *x = span(0, 0.0f, sx, offset, count),
+                *threshold = span(1, 1.0f, st, offset, count),
+                *level = span(2, 1.0f, sg, offset, count);
+    if (!makeUpOn_ || !varies(2)) {
+        for (int i = 0; i < count; ++i)
+            out[offset + i] = limit(level[i] * x[i], threshold[i], knee) * m;
+        return;
+    }
+    for (int i = 0; i < count; ++i) {
+        const float g = level[i];
+        if (g != lastGain) {
             lastGain = g;
             m = makeUp(g, blend_);
         }
-        out[i] = limit(g * in(0, i), gain(1, i), knee) * m;
+        out[offset + i] = limit(g * x[i], threshold[i], knee) * m;
     }
 }
 
