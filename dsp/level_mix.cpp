@@ -50,6 +50,7 @@ int QX_DSP_Adder::whole(int k) const {
 
 // Which sources count for this destination: those whose target selector names its id.
 void QX_DSP_Adder::evaluate() {
+    stale_ = false;
     constant_ = offset(56) + offset(57) + offset(58);
     listLength_ = 0;
     for (int k = 0; k < 16; ++k) {
@@ -67,10 +68,11 @@ void QX_DSP_Adder::HandleEvent(const EventRecord& e, int offset) {
     QX_DSP_Level_Base::HandleEvent(e, offset);
     if (e.port >= 56 && e.port <= 58) received_[e.port - 56] = finiteOr(e.floatValue, 0.0f);
     if (e.port >= 20 && e.port < 56) receivedWhole_[e.port - 20] = e.intValue;
-    evaluate();
+    stale_ = true; // a program load sends dozens of events: choose the sources once, after them
 }
 
 void QX_DSP_Adder::compute(int offset, int count) {
+    if (stale_) evaluate();
     float* out = outputs[0];
     if (!on_) {
         std::memset(out + offset, 0, sizeof(float) * static_cast<size_t>(count));

@@ -79,7 +79,7 @@ class QX_DSP_Adder : public QX_DSP_Level_Base {
     int list_[16] = {};
     int listLength_ = 0;
     float constant_ = 0.0f;
-    bool on_ = true, clamped_ = false;
+    bool on_ = true, clamped_ = false, stale_ = false;
 };
 
 // (A + B) x C

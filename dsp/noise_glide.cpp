@@ -225,12 +225,16 @@ void QX_DSP_GUItoV_Glide_Multi::Render(int offset, int count) {
         // A channel whose whole buffer already holds its settled value costs nothing.
         if (c.toWrite <= 0) continue;
         c.toWrite -= count;
-        float* out = outputs[k];
-        for (int i = offset; i < offset + count; ++i) {
-            // From the target back by the steps left: no error piles up over a long ramp.
-            if (c.remaining > 0) c.value = c.target - c.step * static_cast<float>(--c.remaining);
+        float* out = outputs[k] + offset;
+        int i = 0;
+        // From the target back by the steps left: no error piles up over a long ramp.
+        for (; i < count && c.remaining > 0; ++i) {
+            c.value = c.target - c.step * static_cast<float>(--c.remaining);
             out[i] = c.value;
         }
+        const float settled = c.value;
+        for (; i < count; ++i)
+            out[i] = settled;
         any = any || c.remaining > 0;
     }
     if (any != ramping_) {
