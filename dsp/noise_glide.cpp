@@ -198,7 +198,10 @@ void QX_DSP_GUItoV_Glide_Multi::setRampMilliseconds(float tenths) {
 
 void QX_DSP_GUItoV_Glide_Multi::setTarget(int k, float value) {
     Channel& c = channels_[k];
-    c.target = convert(finiteOr(value, 0.0f));
+    const float target = convert(finiteOr(value, 0.0f));
+    // Already there (a program load resends every value): nothing to ramp or rewrite.
+    if (c.remaining == 0 && target == c.value && target == c.target) return;
+    c.target = target;
     c.remaining = c.ramp;
     c.step = (c.target - c.value) / static_cast<float>(c.ramp);
     c.toWrite = c.ramp + blockSize;
@@ -226,14 +229,16 @@ void QX_DSP_GUItoV_Glide_Multi::Render(int offset, int count) {
         if (c.toWrite <= 0) continue;
         c.toWrite -= count;
         float* out = outputs[k] + offset;
-        int i = 0;
         // From the target back by the steps left: no error piles up over a long ramp.
-        for (; i < count && c.remaining > 0; ++i) {
-            c.value = c.target - c.step * static_cast<float>(--c.remaining);
-            out[i] = c.value;
-        }
+        const int ramped = c.remaining < count ? c.remaining : count;
+        const float target = c.target, step = c.step;
+        const int last = c.remaining - 1;
+        for (int i = 0; i < ramped; ++i)
+            out[i] = target - step * static_cast<float>(last - i);
+        c.remaining -= ramped;
+        if (ramped > 0) c.value = out[ramped - 1];
         const float settled = c.value;
-        for (; i < count; ++i)
+        for (int i = ramped; i < count; ++i)
             out[i] = settled;
         any = any || c.remaining > 0;
     }
