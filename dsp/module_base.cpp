@@ -130,6 +130,7 @@ void QX_ModuleBase::allocateOutputs(int count) {
     if (count <= 0 || count > kModulePorts) return;
     int per = bufferFloats(blockSize);
     outputBlock_ = allocateAlignedFloats(static_cast<size_t>(per) * count);
+    outputsMissing_ = outputBlock_ == nullptr;
     if (!outputBlock_) return;
     outputCount_ = count;
     for (int i = 0; i < count; ++i)

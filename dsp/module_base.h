@@ -153,6 +153,8 @@ class QX_ModuleBase {
     virtual void Suspend() {}
     virtual void Resume() {}
     virtual void Hold();
+    // False when the output buffers could not be allocated: such a module must not run.
+    bool outputsReady() const { return !outputsMissing_; }
     virtual void FastRelease() {}
     virtual void SetBlockSize(int n) { blockSize = n; }
     virtual void Process(int offset, int count);
@@ -246,6 +248,7 @@ class QX_ModuleBase {
     float audioPeak(int offset, int count) const;
     float* outputBlock_ = nullptr;
     int outputCount_ = 0;
+    bool outputsMissing_ = false;
     int chunkStart_ = 0, chunkEnd_ = -1; // the chunk the engine is processing
     uint64_t sleptAt_ = 0;               // clock of the chunk in which a watching sleep began
     bool quietSleep_ = false;

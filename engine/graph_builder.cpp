@@ -343,6 +343,10 @@ class Builder {
         }
         QX_ModuleBase* m = own ? own : create(kind, &ctx_, inGroup_);
         if (!m) return false;
+        if (!m->outputsReady()) { // out of memory: a failed build, not a module writing to null
+            delete m;
+            return false;
+        }
         ctx_.modules[count_] = m;
         ++ctx_.buildCount;
         m->moduleCode = row.code;
