@@ -77,6 +77,7 @@ struct ModuleContext {
     uint64_t processed[kMaxModules] = {}; // clock of the last chunk each module was processed in
     int buildCount = 0;                   // modules constructed so far in the current build
     uint64_t clock = 1;                   // engine sample clock at the start of the current chunk
+    bool programSettling = false;         // the first chunk after a program load is running
     int blockSize = kMaxChunk;
     EventPool* pool = nullptr;
     QX_DSP_VST* engine = nullptr;

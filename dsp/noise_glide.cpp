@@ -196,11 +196,19 @@ void QX_DSP_GUItoV_Glide_Multi::setRampMilliseconds(float tenths) {
         channels_[k].ramp = samples;
 }
 
-void QX_DSP_GUItoV_Glide_Multi::setTarget(int k, float value) {
+void QX_DSP_GUItoV_Glide_Multi::setTarget(int k, float value, bool jump) {
     Channel& c = channels_[k];
     const float target = convert(finiteOr(value, 0.0f));
     // Already there (a program load resends every value): nothing to ramp or rewrite.
     if (c.remaining == 0 && target == c.value && target == c.target) return;
+    if (jump) {
+        c.value = c.target = target;
+        c.remaining = 0;
+        c.step = 0.0f;
+        c.toWrite = blockSize;
+        if (blockSize + 1 > runOn_) runOn_ = blockSize + 1;
+        return;
+    }
     c.target = target;
     c.remaining = c.ramp;
     c.step = (c.target - c.value) / static_cast<float>(c.ramp);
@@ -214,7 +222,7 @@ void QX_DSP_GUItoV_Glide_Multi::setTarget(int k, float value) {
 
 void QX_DSP_GUItoV_Glide_Multi::HandleEvent(const EventRecord& e, int) {
     if (e.port < count_)
-        setTarget(e.port, e.floatValue);
+        setTarget(e.port, e.floatValue, isProgramLoad());
     else if (e.port == kAllRampsPort)
         setRampMilliseconds(finiteOr(e.floatValue, 3.0f));
     else if (e.port > kAllRampsPort && e.port <= kAllRampsPort + count_)
@@ -258,7 +266,7 @@ void QX_DSP_GUItoV_Glide::HandleEvent(const EventRecord& e, int) {
     const float v = finiteOr(e.floatValue, 0.0f);
     switch (e.port) {
     case 0:
-        setTarget(0, v);
+        setTarget(0, v, isProgramLoad());
         break;
     case 1:
         setRampMilliseconds(v);

@@ -67,7 +67,10 @@ class QX_DSP_GUItoV_Glide_Multi : public QX_ModuleBase {
     void Render(int offset, int count) override;
 
   protected:
-    void setTarget(int channel, float value);
+    // Values that arrive with a program load are taken at once: the load resets the sound, and
+    // a ramp would play the old program's levels into the new one's first notes.
+    void setTarget(int channel, float value, bool jump = false);
+    bool isProgramLoad() const { return context && context->programSettling; }
     void setRampMilliseconds(float tenths);
     int rampSamples(float tenths) const;
     virtual float convert(float v) const { return v; }

@@ -295,6 +295,7 @@ void QX_DSP_VST::processReplacing(float** inputs, float** outputs, int32_t frame
         done += static_cast<int32_t>(chunk);
         ringPosition_ += chunk;
         context_.clock += chunk;
+        context_.programSettling = false;
         running_.store(0, std::memory_order_relaxed);
         settleMarker_ = 0;
         if (ringPosition_ >= block) ringPosition_ = 0;
@@ -386,8 +387,9 @@ void QX_DSP_VST::postAllNotesOff() {
 void QX_DSP_VST::checkMpeSwitch() {
     int active = mpeActive_.load(std::memory_order_relaxed);
     if (active == mpeSeen_) return;
+    // The first block only learns the state: releasing then would cut off its first notes.
+    if (mpeSeen_ >= 0) postAllNotesOff();
     mpeSeen_ = active;
-    postAllNotesOff();
     for (int i = kMpeBendFirst; i < kMpePressureFirst; ++i)
         applyParameterAt(context_.clock, i, 0.5f);
     for (int i = kMpePressureFirst; i <= kMpeLast; ++i)
@@ -620,6 +622,7 @@ void QX_DSP_VST::applyLiveProgram(uint64_t time) {
     loading_.store(-1);
     settleMarker_ = -1;
     int previousBusy = busy_.exchange(0);
+    context_.programSettling = true; // cleared when the first chunk after the load has run
     for (int i = 0; i < moduleCount(); ++i)
         if (QX_ModuleBase* m = context_.modules[i]) m->Reset();
     for (int i = 0; i < kNumParams; ++i)

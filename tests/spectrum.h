@@ -1,35 +1,13 @@
-// Spectral measurement for the sound tests: an in-place radix-2 FFT and the bin-exact alias
+// Spectral measurement for the sound tests: the bin-exact alias
 // figures of a periodic signal whose fundamental sits on a bin.
 #pragma once
 #include <cmath>
 #include <complex>
 #include <vector>
 
-namespace spectrum {
+#include "common/fft.h"
 
-inline void fft(std::vector<std::complex<double>>& x) {
-    const size_t n = x.size();
-    for (size_t i = 1, j = 0; i < n; ++i) {
-        size_t bit = n >> 1;
-        for (; j & bit; bit >>= 1)
-            j ^= bit;
-        j ^= bit;
-        if (i < j) std::swap(x[i], x[j]);
-    }
-    for (size_t len = 2; len <= n; len <<= 1) {
-        const double a = -2.0 * M_PI / static_cast<double>(len);
-        const std::complex<double> step(std::cos(a), std::sin(a));
-        for (size_t i = 0; i < n; i += len) {
-            std::complex<double> w(1.0, 0.0);
-            for (size_t k = 0; k < len / 2; ++k) {
-                std::complex<double> u = x[i + k], v = x[i + k + len / 2] * w;
-                x[i + k] = u + v;
-                x[i + k + len / 2] = u - v;
-                w *= step;
-            }
-        }
-    }
-}
+namespace spectrum {
 
 // Power per bin 0..n/2 of a real signal (rectangular window: the signal must be periodic).
 inline std::vector<double> powerSpectrum(const std::vector<float>& s) {

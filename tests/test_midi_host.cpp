@@ -95,3 +95,74 @@ TEST(MidiHost, RandomStreamIntoTheInstrument) {
             ASSERT_TRUE(std::isfinite(v));
     }
 }
+
+namespace {
+
+constexpr int kMasterVolumeParam = 123; // "Master Volume %"
+
+float peakOf(const std::vector<float>& v, size_t from, size_t to) {
+    float p = 0.0f;
+    for (size_t i = from; i < to && i < v.size(); ++i)
+        p = std::max(p, std::fabs(v[i]));
+    return p;
+}
+
+// Renders `seconds` in blocks of 256 with a chord struck in the first block; left channel.
+std::vector<float> strikeAndRender(Instance& p, double seconds) {
+    MidiList m;
+    for (int key : {60, 64, 67})
+        m.add(0, 0x90, key, 100);
+    m.send(p);
+    std::vector<float> out, l(256), r(256);
+    for (int n = 0; n < static_cast<int>(seconds * 48000 / 256); ++n) {
+        p.process(l, r, 256);
+        out.insert(out.end(), l.begin(), l.end());
+    }
+    return out;
+}
+
+} // namespace
+
+// A host that starts its transport with a note at the very first sample of a fresh instance:
+// the note must keep sounding, not be released after the first block.
+TEST(MidiHost, NotesInTheFirstBlockOfAFreshInstanceSustain) {
+    Instance p;
+    p.call(effSetProgram, 0, 113); // a plain held tone
+    p.start(48000, 256);
+    std::vector<float> out = strikeAndRender(p, 1.0);
+    const float early = peakOf(out, 4800, 9600), late = peakOf(out, 38400, 48000);
+    EXPECT_GT(early, 0.01f);
+    EXPECT_GT(late, 0.5f * early);
+}
+
+// After a program change the new program's levels hold from its first sample: the output does
+// not glide down from the previous program's master volume.
+TEST(MidiHost, AProgramChangeTakesTheNewLevelsAtOnce) {
+    auto volumeOf = [](Instance& p, int program) {
+        p.call(effSetProgram, 0, program);
+        return p.fx->getParameter(p.fx, kMasterVolumeParam);
+    };
+    Instance p;
+    p.start(48000, 256);
+    int loud = 1, quiet = 113; // the quiet one a plain tone from the initials
+    for (int prog = 1; prog < 128; ++prog) {
+        float v = volumeOf(p, prog);
+        if (v > volumeOf(p, loud)) loud = prog;
+        if (prog > 112 && v < volumeOf(p, quiet)) quiet = prog;
+    }
+    ASSERT_GT(volumeOf(p, loud), 1.5f * volumeOf(p, quiet));
+    auto onsetAfter = [&](int previous) {
+        std::vector<float> l(256), r(256);
+        p.call(effSetProgram, 0, previous);
+        for (int n = 0; n < 40; ++n) // the previous program's levels settle
+            p.process(l, r, 256);
+        p.call(effMainsChanged, 0, 0);
+        p.call(effSetProgram, 0, quiet);
+        p.call(effMainsChanged, 0, 1);
+        std::vector<float> out = strikeAndRender(p, 0.3);
+        return peakOf(out, 0, 2400); // the first 50 ms
+    };
+    const float settled = onsetAfter(quiet), afterLoud = onsetAfter(loud);
+    EXPECT_GT(settled, 0.001f);
+    EXPECT_LT(afterLoud, 1.1f * settled);
+}

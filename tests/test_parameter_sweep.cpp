@@ -30,7 +30,10 @@ enum Extra : unsigned {
     kMpe = 8,        // the notes on member channels 2-4, each with its own bend, pressure, CC74
     kHostInput = 16, // a 220 Hz tone on the host's inputs
     kStaggered = 32, // the top note released first, at 0.5 s
-    kChord = 64      // the three notes together, 10 ms in
+    kChord = 64,     // the three notes together, 10 ms in
+    // All Notes Off after the first block: the later notes start a new phrase on oscillators
+    // and LFOs that have been running (where retriggering shows)
+    kNewPhrase = 128
 };
 
 using Settings = std::vector<std::pair<int, float>>;
@@ -81,7 +84,7 @@ std::vector<Sweep> lfoSweeps(int k) {
     const int targets = k == 2 ? 17 : 19;
     std::vector<Sweep> s = {
         {b, {{b + 9, 1.0f}}, {0.0f, 1.0f}},                               // On/Off
-        {b + 1, on + Settings{{b + 8, 1.0f}}, {0.0f, 1.0f}},              // Retrig
+        {b + 1, on + Settings{{b + 8, 1.0f}}, {0.0f, 1.0f}, kNewPhrase},  // Retrig
         {b + 2, on},                                                      // Shape
         {b + 3, on, {0.0f, 0.3f}},                                        // Intro
         {b + 4, on, {opt(0, targets), opt(4, targets), opt(9, targets)}}, // Target
@@ -235,7 +238,7 @@ std::vector<Sweep> table() {
         {161, kMeltA},
         {162, {{172, 0.8f}}, {0.0f, 1.0f}},
         {163, kEcho, {0.0f, 1.0f}},
-        {164, {}, {0.0f, 1.0f}},
+        {164, {}, {0.0f, 1.0f}, kNewPhrase},
         {165, kEcho},
         {166, kEcho + Settings{{167, 0.5f}}},
         {167, kEcho + Settings{{166, 1.0f}}},
@@ -362,6 +365,7 @@ std::vector<float> render(const Settings& settings, unsigned extra) {
             }
         }
         const int rising = static_cast<int>(std::fmin(127.0, std::fmax(0.0, (t - 0.2) * 250.0)));
+        if ((extra & kNewPhrase) && b == 1) m.add(0, 0xB0, 123, 0);
         if (extra & kPressure) m.add(0, 0xD0, rising, 0);
         if (extra & kWheel) m.add(0, 0xB0, 1, rising);
         if ((extra & kBend) && b == static_cast<int>(0.35 * kRate / kBlock)) m.add(0, 0xE0, 0, 127);

@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <dlfcn.h>
 #include <fstream>
 #include <iterator>
 #include <sndfile.h>
@@ -19,6 +18,7 @@
 #include "host/event_list.h"
 #include "host/vst_abi.h"
 #include "tools/midi_file.h"
+#include "tools/plugin_host.h"
 
 using namespace vst;
 
@@ -150,56 +150,12 @@ Options parseArgs(int argc, char** argv) {
     return o;
 }
 
-std::string defaultPlugin(const char* argv0) {
-    char self[4096];
-    ssize_t n = ::readlink("/proc/self/exe", self, sizeof self - 1);
-    std::string dir = n > 0 ? std::string(self, static_cast<size_t>(n)) : std::string(argv0);
-    dir = dir.substr(0, dir.find_last_of('/') + 1);
-    return dir + "../plugin/Tarlix_2.so";
-}
-
-class Plugin {
+class Plugin : public tools::LoadedPlugin {
   public:
-    explicit Plugin(const std::string& path) {
-        handle_ = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-        if (!handle_) fail("cannot load plug-in " + path + ": " + ::dlerror());
-        using Entry = AEffect* (*)(HostCallback);
-        auto entry = reinterpret_cast<Entry>(::dlsym(handle_, "VSTPluginMain"));
-        if (!entry) entry = reinterpret_cast<Entry>(::dlsym(handle_, "main"));
-        if (!entry) fail(path + " has no VST entry point (VSTPluginMain)");
-        fx_ = entry(hostCallback);
-        if (!fx_ || fx_->magic != kEffectMagic) fail(path + " did not create an instrument");
-        call(effOpen);
+    explicit Plugin(const std::string& path) : LoadedPlugin(path, hostCallback) {
+        if (!ok()) fail(error());
     }
-    ~Plugin() {
-        if (fx_) call(effClose);
-        if (handle_) ::dlclose(handle_);
-    }
-    intptr_t call(int32_t op, int32_t index = 0, intptr_t value = 0, void* ptr = nullptr,
-                  float opt = 0) {
-        return fx_->dispatcher(fx_, op, index, value, ptr, opt);
-    }
-    AEffect* fx() { return fx_; }
-    std::string text(int32_t op, int32_t index, intptr_t value = 0) {
-        char buf[256] = {};
-        call(op, index, value, buf);
-        return buf;
-    }
-
-  private:
-    void* handle_ = nullptr;
-    AEffect* fx_ = nullptr;
 };
-
-int findParameter(Plugin& p, const std::string& key) {
-    char* end = nullptr;
-    long index = std::strtol(key.c_str(), &end, 10);
-    if (!key.empty() && !*end)
-        return (index >= 0 && index < p.fx()->numParams) ? static_cast<int>(index) : -1;
-    for (int i = 0; i < p.fx()->numParams; ++i)
-        if (p.text(effGetParamName, i) == key) return i;
-    return -1;
-}
 
 void printInfo(Plugin& p) {
     AEffect* fx = p.fx();
@@ -272,7 +228,7 @@ int main(int argc, char** argv) {
 
     gRate = o.rate;
     gBlock = o.block;
-    Plugin plugin(o.plugin.empty() ? defaultPlugin(argv[0]) : o.plugin);
+    Plugin plugin(o.plugin.empty() ? tools::pluginBesideExecutable(argv[0]) : o.plugin);
     AEffect* fx = plugin.fx();
     if (fx->numOutputs < 2) fail("the plug-in has fewer than two outputs");
     if (o.info) {
@@ -285,7 +241,7 @@ int main(int argc, char** argv) {
     if (!o.preset.empty()) loadChunk(plugin, o.preset, 5876, true);
     if (o.program >= 0) plugin.call(effSetProgram, 0, o.program);
     for (auto& [key, value] : o.params) {
-        int index = findParameter(plugin, key);
+        int index = plugin.findParameter(key);
         if (index < 0) fail("unknown parameter " + key + " (see --info)");
         fx->setParameter(fx, index, value);
     }

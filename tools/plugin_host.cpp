@@ -1,0 +1,66 @@
+#include "tools/plugin_host.h"
+
+#include <cstdlib>
+#include <dlfcn.h>
+#include <unistd.h>
+
+namespace tools {
+
+using namespace vst;
+
+LoadedPlugin::LoadedPlugin(const std::string& path, HostCallback host) {
+    handle_ = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!handle_) {
+        error_ = "cannot load plug-in " + path + ": " + ::dlerror();
+        return;
+    }
+    using Entry = AEffect* (*)(HostCallback);
+    auto entry = reinterpret_cast<Entry>(::dlsym(handle_, "VSTPluginMain"));
+    if (!entry) entry = reinterpret_cast<Entry>(::dlsym(handle_, "main"));
+    if (!entry) {
+        error_ = path + " has no VST entry point (VSTPluginMain)";
+        return;
+    }
+    AEffect* fx = entry(host);
+    if (!fx || fx->magic != kEffectMagic) {
+        error_ = path + " did not create an instrument";
+        return;
+    }
+    fx_ = fx;
+    call(effOpen);
+}
+
+LoadedPlugin::~LoadedPlugin() {
+    if (fx_) call(effClose);
+    if (handle_) ::dlclose(handle_);
+}
+
+intptr_t LoadedPlugin::call(int32_t op, int32_t index, intptr_t value, void* ptr, float opt) {
+    return fx_->dispatcher(fx_, op, index, value, ptr, opt);
+}
+
+std::string LoadedPlugin::text(int32_t op, int32_t index, intptr_t value) {
+    char buf[256] = {};
+    call(op, index, value, buf);
+    return buf;
+}
+
+int LoadedPlugin::findParameter(const std::string& key) {
+    char* end = nullptr;
+    long index = std::strtol(key.c_str(), &end, 10);
+    if (!key.empty() && !*end)
+        return (index >= 0 && index < fx_->numParams) ? static_cast<int>(index) : -1;
+    for (int i = 0; i < fx_->numParams; ++i)
+        if (text(effGetParamName, i) == key) return i;
+    return -1;
+}
+
+std::string pluginBesideExecutable(const char* argv0) {
+    char self[4096];
+    ssize_t n = ::readlink("/proc/self/exe", self, sizeof self - 1);
+    std::string dir = n > 0 ? std::string(self, static_cast<size_t>(n)) : std::string(argv0);
+    dir = dir.substr(0, dir.find_last_of('/') + 1);
+    return dir + "../plugin/Tarlix_2.so";
+}
+
+} // namespace tools
