@@ -155,7 +155,8 @@ void QX_DSP_HAHDSR_Env::finish(int offset, int count) {
         SendEvent(now, 0, 0, 0, 0.0f, nullptr); // inactive
     }
     endCountdown_ -= count;
-    if (endCountdown_ >= 0) return;
+    // An event still to come in this chunk may be the gate of a new note on this voice.
+    if (endCountdown_ >= 0 || eventAhead()) return;
     Sleep(offset, count);
     if (owner_) owner_->FreeVoice(voice);
 }

@@ -410,7 +410,9 @@ void QX_ModuleBase::Process(int offset, int count) {
         int64_t gap = static_cast<int64_t>(e->time - now);
         if (e->time < now) gap = 0;
         if (gap > 0) {
+            eventAhead_ = true;
             if (status() == 0) callRender(offset, static_cast<int>(gap));
+            eventAhead_ = false;
             now += static_cast<uint64_t>(gap);
             offset += static_cast<int>(gap);
             count -= static_cast<int>(gap);

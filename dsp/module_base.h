@@ -156,6 +156,8 @@ class QX_ModuleBase {
     virtual void Hold();
     // False when the output buffers could not be allocated: such a module must not run.
     bool outputsReady() const { return !outputsMissing_; }
+    // True while rendering the samples before an event due later in this chunk.
+    bool eventAhead() const { return eventAhead_; }
     virtual void FastRelease() {}
     virtual void SetBlockSize(int n) { blockSize = n; }
     virtual void Process(int offset, int count);
@@ -250,6 +252,7 @@ class QX_ModuleBase {
     float* outputBlock_ = nullptr;
     int outputCount_ = 0;
     bool outputsMissing_ = false;
+    bool eventAhead_ = false;
     int chunkStart_ = 0, chunkEnd_ = -1; // the chunk the engine is processing
     uint64_t sleptAt_ = 0;               // clock of the chunk in which a watching sleep began
     bool quietSleep_ = false;

@@ -166,3 +166,33 @@ TEST(MidiHost, AProgramChangeTakesTheNewLevelsAtOnce) {
     EXPECT_GT(settled, 0.001f);
     EXPECT_LT(afterLoud, 1.1f * settled);
 }
+
+// A second note that lands inside a block, on a voice whose envelope ended before: it sounds
+// in the first run and again after the host stops and restarts the instrument.
+TEST(MidiHost, EveryNoteSoundsAfterSuspendAndResume) {
+    Instance p;
+    p.start(48000, 256);
+    struct Timed {
+        int at, status, key;
+    };
+    const Timed phrase[] = {{0, 0x90, 60}, {21600, 0x80, 60}, {24000, 0x90, 64}, {45600, 0x80, 64}};
+    for (int run = 0; run < 3; ++run) {
+        p.call(effMainsChanged, 0, 0);
+        p.call(effSetProgram, 0, 113);
+        p.call(effMainsChanged, 0, 1);
+        std::vector<float> out, l(256), r(256);
+        size_t next = 0;
+        for (int pos = 0; pos < 60000; pos += 256) {
+            MidiList m;
+            for (; next < std::size(phrase) && phrase[next].at < pos + 256; ++next)
+                m.add(phrase[next].at - pos, phrase[next].status, phrase[next].key,
+                      phrase[next].status == 0x90 ? 100 : 0);
+            if (!m.empty()) m.send(p);
+            p.process(l, r, 256);
+            out.insert(out.end(), l.begin(), l.end());
+        }
+        const float first = peakOf(out, 2400, 19200), second = peakOf(out, 36000, 43200);
+        EXPECT_GT(first, 0.01f) << "run " << run;
+        EXPECT_GT(second, 0.5f * first) << "run " << run;
+    }
+}
