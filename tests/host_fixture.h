@@ -80,4 +80,14 @@ struct Instance {
     }
 };
 
+// The plain sound the sound tests start from: the initial program (the "___ INITIALS ___"
+// header, which carries the bank's level) at the initial master volume, with oscillator 1's
+// wave and the low-pass type given as option indices.
+inline void loadPlainProgram(Instance& p, int wave, int lpfType) {
+    p.call(vst::effSetProgram, 0, 112);
+    p.fx->setParameter(p.fx, 123, 0.7f);                // "Master Volume %" 70
+    p.fx->setParameter(p.fx, 64, wave / 14.0f);         // "Osc1 Wave"
+    p.fx->setParameter(p.fx, 82, (lpfType - 1) / 9.0f); // "LPF Type" 1..10
+}
+
 } // namespace testhost

@@ -339,7 +339,7 @@ std::vector<float> render(const Settings& settings, unsigned extra) {
     gTime.sampleRate = kRate;
     gTime.flags = kVstTempoValid | kVstTransportPlaying;
     Instance p(tempoHost);
-    p.call(effSetProgram, 0, 114); // a plain saw
+    loadPlainProgram(p, 1, 2); // a plain saw, low-pass B
     for (const auto& [tag, value] : settings)
         p.fx->setParameter(p.fx, tag, value);
     p.start(kRate, kBlock);

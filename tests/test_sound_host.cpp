@@ -41,8 +41,8 @@ struct Voice {
     Instance p;
     float rate;
     explicit Voice(float r, vst::HostCallback cb = host) : p(cb), rate(r) {
-        p.call(effSetProgram, 0, 127); // a plain initial program
-        set(kOsc1Wave, 0.0f);          // Sine
+        loadPlainProgram(p, 14, 5); // the initial program, Funk wave, low-pass E
+        set(kOsc1Wave, 0.0f);       // Sine
         set(kOsc2Wave, 0.0f);
         set(kOscOctave, 0.4f); // 0 of -2..3
         set(kWave2Semi, 0.5f); // 0 of -12..12
@@ -308,7 +308,7 @@ TEST(SoundHost, ArpeggiatedNotesLandOnTheTempoGrid) {
         gTime.sampleRate = c.rate;
         gTime.flags = vst::kVstTempoValid | vst::kVstTransportPlaying;
         Instance p(tempoHost);
-        p.call(effSetProgram, 0, 127);
+        loadPlainProgram(p, 14, 5);
         auto set = [&](int i, float v) { p.fx->setParameter(p.fx, i, v); };
         set(kOsc1Wave, 1.0f / 14.0f); // Saw
         set(kOsc1Mix, 1.0f);
@@ -360,7 +360,7 @@ TEST(SoundHost, ArpeggiatorModesPlayTheirNoteOrder) {
         gTime.tempo = 120.0;
         gTime.flags = vst::kVstTempoValid | vst::kVstTransportPlaying;
         Instance p(tempoHost);
-        p.call(effSetProgram, 0, 127);
+        loadPlainProgram(p, 14, 5);
         auto set = [&](int i, float v) { p.fx->setParameter(p.fx, i, v); };
         set(kOsc1Wave, 0.0f); // Sine
         set(kOsc1Mix, 1.0f);

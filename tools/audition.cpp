@@ -98,12 +98,12 @@ intptr_t host(AEffect*, int32_t opcode, int32_t, intptr_t, void*, float) {
     }
 }
 
-Stereo render(tools::LoadedPlugin& plugin, int program, int rate, int block) {
+Stereo render(tools::LoadedPlugin& plugin, int program, int rate, int block, bool select) {
     AEffect* fx = plugin.fx();
     plugin.call(effMainsChanged, 0, 0);
     plugin.call(effSetSampleRate, 0, 0, nullptr, static_cast<float>(rate));
     plugin.call(effSetBlockSize, 0, block);
-    plugin.call(effSetProgram, 0, program);
+    if (select) plugin.call(effSetProgram, 0, program);
     plugin.call(effMainsChanged, 0, 1);
     plugin.call(effStartProcess);
 
@@ -158,7 +158,7 @@ Stereo render(tools::LoadedPlugin& plugin, int program, int rate, int block) {
 namespace {
 
 constexpr int kFrame = 2048;
-constexpr int kBands = 24;
+constexpr int kBands = 32;
 constexpr double kLowHz = 40.0, kHighHz = 16000.0;
 constexpr double kFloorDb = -60.0;
 constexpr double kSegment = 0.25; // seconds per envelope point
@@ -236,19 +236,18 @@ Measures measure(const Stereo& s) {
         ebur128_destroy(&st);
     }
 
-    // Fingerprint: the average spectrum in bands (re its total) and the level every quarter
-    // second (re the loudest quarter), both floored at -60 dB.
+    // Fingerprint: the average spectrum in bands (re the loudest band) and the level every
+    // quarter second (re the loudest quarter), both floored at -60 dB.
     std::vector<double> sum(kBands, 0.0);
     for (int64_t c = kFrame / 2; c < static_cast<int64_t>(n); c += kFrame / 2) {
         auto b = bandPower(framePower(s, c), s.rate, kBands, kLowHz, kHighHz);
         for (int k = 0; k < kBands; ++k)
             sum[k] += b[k];
     }
-    double total = 0.0;
+    const double loudestBand = *std::max_element(sum.begin(), sum.end());
     for (double v : sum)
-        total += v;
-    for (double v : sum)
-        m.fingerprint.push_back(static_cast<float>(std::max(kFloorDb, toDb(v) - toDb(total))));
+        m.fingerprint.push_back(
+            static_cast<float>(std::max(kFloorDb, toDb(v) - toDb(loudestBand))));
     const size_t seg = static_cast<size_t>(kSegment * s.rate);
     std::vector<double> level;
     for (size_t a = 0; a + seg <= n; a += seg) {
@@ -265,14 +264,19 @@ Measures measure(const Stereo& s) {
 }
 
 double distance(const Measures& a, const Measures& b) {
+    // The spectrum and the envelope each count in full: programs playing the same phrase share
+    // much of their envelope, which must not hide a different timbre.
+    auto rms = [&](size_t from, size_t to) {
+        double sum = 0.0;
+        for (size_t i = from; i < to; ++i) {
+            double d = a.fingerprint[i] - b.fingerprint[i];
+            sum += d * d;
+        }
+        return to > from ? std::sqrt(sum / static_cast<double>(to - from)) : 0.0;
+    };
     const size_t n = std::min(a.fingerprint.size(), b.fingerprint.size());
-    if (n == 0) return 0.0;
-    double sum = 0.0;
-    for (size_t i = 0; i < n; ++i) {
-        double d = a.fingerprint[i] - b.fingerprint[i];
-        sum += d * d;
-    }
-    return std::sqrt(sum / static_cast<double>(n));
+    if (n < size_t(kBands)) return 0.0;
+    return rms(0, kBands) + rms(kBands, n);
 }
 
 bool writeWav(const std::string& path, const Stereo& s) {

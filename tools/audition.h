@@ -36,8 +36,10 @@ struct Stereo {
 
 // Selects `program` on a freshly resumed instance and plays its category's phrase (a line for
 // leads and initials, a bass line, a held chord for pads and patterns, chord changes for keys,
-// a held note for effects), then its release.
-Stereo render(tools::LoadedPlugin& plugin, int program, int rate = 48000, int block = 256);
+// a held note for effects), then its release. With `select` false the instance keeps its
+// current settings (a program with live edits) and only the phrase follows the program.
+Stereo render(tools::LoadedPlugin& plugin, int program, int rate = 48000, int block = 256,
+              bool select = true);
 
 struct Measures {
     double loudness = -HUGE_VAL;   // integrated, LUFS (-inf when silent)
