@@ -1,6 +1,8 @@
 // tarlix-audition: plays every program of the bank a phrase that fits its category, writes
 // one WAV per program, a contact sheet of spectrograms and a table of measured loudness.
 #include <algorithm>
+#include <cctype>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -39,7 +41,7 @@ std::string fileSafe(const std::string& name) {
 std::string dbText(double v) {
     char buf[32];
     if (!std::isfinite(v)) return "-inf";
-    std::snprintf(buf, sizeof buf, "%.1f", v);
+    std::snprintf(buf, sizeof buf, "%.1f", std::fabs(v) < 0.05 ? 0.0 : v); // no "-0.0"
     return buf;
 }
 
