@@ -143,7 +143,10 @@ struct HeldKeys {
     std::vector<float> l = std::vector<float>(kBlock), r = std::vector<float>(kBlock);
     float* outs[2] = {l.data(), r.data()};
     HeldKeys(const Settings& settings, int keys) {
-        fx.setProgram(127);
+        // The initial program (the initials' header) at its own master volume, low-pass E.
+        fx.setProgram(112);
+        fx.setParameter(123, 0.7f);
+        fx.setParameter(82, 4.0f / 9.0f);
         for (const auto& [tag, value] : settings)
             fx.setParameter(tag, value);
         fx.setSampleRate(48000);
