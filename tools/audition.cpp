@@ -86,16 +86,7 @@ const char* categoryName(Category c) {
 }
 
 intptr_t host(AEffect*, int32_t opcode, int32_t, intptr_t, void*, float) {
-    switch (opcode) {
-    case audioMasterVersion:
-        return 2400;
-    case audioMasterGetTime:
-        return reinterpret_cast<intptr_t>(&gTime);
-    case audioMasterWantMidi:
-        return 1;
-    default:
-        return 0;
-    }
+    return tools::offlineHostAnswer(opcode, &gTime, gTime.sampleRate, 256);
 }
 
 Stereo render(tools::LoadedPlugin& plugin, int program, int rate, int block, bool select) {

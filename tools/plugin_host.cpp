@@ -55,6 +55,23 @@ int LoadedPlugin::findParameter(const std::string& key) {
     return -1;
 }
 
+intptr_t offlineHostAnswer(int32_t opcode, VstTimeInfo* time, double rate, int block) {
+    switch (opcode) {
+    case audioMasterVersion:
+        return 2400;
+    case audioMasterGetTime:
+        return reinterpret_cast<intptr_t>(time);
+    case audioMasterWantMidi:
+        return 1;
+    case audioMasterGetSampleRate:
+        return static_cast<intptr_t>(rate);
+    case audioMasterGetBlockSize:
+        return block;
+    default:
+        return 0;
+    }
+}
+
 std::string pluginBesideExecutable(const char* argv0) {
     char self[4096];
     ssize_t n = ::readlink("/proc/self/exe", self, sizeof self - 1);

@@ -30,6 +30,10 @@ class LoadedPlugin {
     std::string error_;
 };
 
+// What an offline host answers a plug-in: its version, the transport `time`, that it sends
+// MIDI, and its sample rate and block size; 0 to everything else.
+intptr_t offlineHostAnswer(int32_t opcode, vst::VstTimeInfo* time, double rate, int block);
+
 // build/bin/<tool> finds the plug-in at build/plugin/Tarlix_2.so.
 std::string pluginBesideExecutable(const char* argv0);
 

@@ -38,20 +38,7 @@ double gRate = 44100.0;
 int gBlock = 512;
 
 intptr_t hostCallback(AEffect*, int32_t opcode, int32_t, intptr_t, void*, float) {
-    switch (opcode) {
-    case audioMasterVersion:
-        return 2400;
-    case audioMasterGetTime:
-        return reinterpret_cast<intptr_t>(&gTime);
-    case audioMasterWantMidi:
-        return 1;
-    case audioMasterGetSampleRate:
-        return static_cast<intptr_t>(gRate);
-    case audioMasterGetBlockSize:
-        return gBlock;
-    default:
-        return 0;
-    }
+    return tools::offlineHostAnswer(opcode, &gTime, gRate, gBlock);
 }
 
 [[noreturn]] void fail(const std::string& message) {
