@@ -1,8 +1,12 @@
 #include "tools/plugin_host.h"
 
 #include <cstdlib>
+#include <cstring>
 #include <dlfcn.h>
+#include <fstream>
+#include <iterator>
 #include <unistd.h>
+#include <vector>
 
 namespace tools {
 
@@ -53,6 +57,19 @@ int LoadedPlugin::findParameter(const std::string& key) {
     for (int i = 0; i < fx_->numParams; ++i)
         if (text(effGetParamName, i) == key) return i;
     return -1;
+}
+
+std::string LoadedPlugin::loadChunkFile(const std::string& path, size_t payload, bool isPreset) {
+    std::ifstream f(path, std::ios::binary);
+    if (!f) return "cannot open " + path;
+    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(f)),
+                               std::istreambuf_iterator<char>());
+    if (bytes.size() != payload + 4 || std::memcmp(bytes.data(), "TRLX", 4) != 0)
+        return path + " is not a Tarlix_2 file of the expected size";
+    const intptr_t size = static_cast<intptr_t>(payload);
+    if (call(effSetChunk, isPreset ? 1 : 0, size, bytes.data() + 4) != size)
+        return "the plug-in refused " + path;
+    return "";
 }
 
 intptr_t offlineHostAnswer(int32_t opcode, VstTimeInfo* time, double rate, int block) {

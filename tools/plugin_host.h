@@ -23,6 +23,9 @@ class LoadedPlugin {
     std::string text(int32_t op, int32_t index, intptr_t value = 0);
     // A parameter by its index or its name; -1 when there is none.
     int findParameter(const std::string& key);
+    // Hands a Tarlix_2 file ("TRLX" and a payload of `payload` bytes) to the instance as a bank
+    // or program chunk. Empty on success, else why not.
+    std::string loadChunkFile(const std::string& path, size_t payload, bool isPreset);
 
   private:
     void* handle_ = nullptr;

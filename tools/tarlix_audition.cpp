@@ -4,9 +4,7 @@
 #include <cctype>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <sys/stat.h>
 #include <vector>
@@ -107,14 +105,8 @@ int main(int argc, char** argv) {
         pluginPath.empty() ? tools::pluginBesideExecutable(argv[0]) : pluginPath, audition::host);
     if (!plugin.ok()) fail(plugin.error());
     if (!bankPath.empty()) {
-        std::ifstream f(bankPath, std::ios::binary);
-        std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(f)),
-                                   std::istreambuf_iterator<char>());
-        if (bytes.size() != 752132 || std::memcmp(bytes.data(), "TRLX", 4) != 0)
-            fail(bankPath + " is not a Tarlix_2 bank");
-        if (plugin.call(effSetChunk, 0, static_cast<intptr_t>(bytes.size() - 4),
-                        bytes.data() + 4) != static_cast<intptr_t>(bytes.size() - 4))
-            fail("the plug-in refused " + bankPath);
+        const std::string error = plugin.loadChunkFile(bankPath, 752128, false);
+        if (!error.empty()) fail(error);
     }
 
     std::vector<audition::Stereo> phrases;

@@ -6,8 +6,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <sndfile.h>
 #include <string>
 #include <unistd.h>
@@ -163,21 +161,9 @@ void printInfo(Plugin& p) {
                     p.call(effCanBeAutomated, i) ? "" : "  (not automatable)");
 }
 
-std::vector<uint8_t> readTrlxFile(const std::string& path, size_t payload) {
-    std::ifstream f(path, std::ios::binary);
-    if (!f) fail("cannot open " + path);
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(f)),
-                               std::istreambuf_iterator<char>());
-    if (bytes.size() != payload + 4 || std::memcmp(bytes.data(), "TRLX", 4) != 0)
-        fail(path + " is not a Tarlix_2 file of the expected size");
-    return std::vector<uint8_t>(bytes.begin() + 4, bytes.end());
-}
-
 void loadChunk(Plugin& p, const std::string& path, size_t payload, bool isPreset) {
-    std::vector<uint8_t> data = readTrlxFile(path, payload);
-    if (p.call(effSetChunk, isPreset ? 1 : 0, static_cast<intptr_t>(data.size()), data.data()) !=
-        static_cast<intptr_t>(data.size()))
-        fail("the plug-in refused " + path);
+    const std::string error = p.loadChunkFile(path, payload, isPreset);
+    if (!error.empty()) fail(error);
 }
 
 void progress(double done, double total) {
