@@ -17,6 +17,7 @@ using namespace vst;
 namespace {
 
 VstTimeInfo gTime{};
+int gBlock = 256; // the block size the phrase is rendered in
 
 struct Note {
     double start, length; // seconds (120 BPM: a beat is 0.5 s)
@@ -86,7 +87,7 @@ const char* categoryName(Category c) {
 }
 
 intptr_t host(AEffect*, int32_t opcode, int32_t, intptr_t, void*, float) {
-    return tools::offlineHostAnswer(opcode, &gTime, gTime.sampleRate, 256);
+    return tools::offlineHostAnswer(opcode, &gTime, gTime.sampleRate, gBlock);
 }
 
 Stereo render(tools::LoadedPlugin& plugin, int program, int rate, int block, bool select) {
@@ -94,6 +95,7 @@ Stereo render(tools::LoadedPlugin& plugin, int program, int rate, int block, boo
     plugin.call(effMainsChanged, 0, 0);
     plugin.call(effSetSampleRate, 0, 0, nullptr, static_cast<float>(rate));
     plugin.call(effSetBlockSize, 0, block);
+    gBlock = block;
     if (select) plugin.call(effSetProgram, 0, program);
     plugin.call(effMainsChanged, 0, 1);
     plugin.call(effStartProcess);
@@ -154,6 +156,16 @@ constexpr double kLowHz = 40.0, kHighHz = 16000.0;
 constexpr double kFloorDb = -60.0;
 constexpr double kSegment = 0.25; // seconds per envelope point
 
+// Left and right as frames, the layout libebur128 and libsndfile read.
+std::vector<float> interleaved(const Stereo& s) {
+    std::vector<float> frames(2 * s.left.size());
+    for (size_t i = 0; i < s.left.size(); ++i) {
+        frames[2 * i] = s.left[i];
+        frames[2 * i + 1] = s.right[i];
+    }
+    return frames;
+}
+
 double toDb(double power) {
     return power > 1e-30 ? 10.0 * std::log10(power) : -300.0;
 }
@@ -200,12 +212,10 @@ Measures measure(const Stereo& s) {
     Measures m;
     m.seconds = s.seconds();
     const size_t n = s.left.size();
-    std::vector<float> frames(2 * n);
+    std::vector<float> frames = interleaved(s);
     double peak = 0.0;
     for (size_t i = 0; i < n; ++i) {
-        frames[2 * i] = s.left[i];
-        frames[2 * i + 1] = s.right[i];
-        if (!std::isfinite(s.left[i]) || !std::isfinite(s.right[i])) {
+        if (!std::isfinite(frames[2 * i]) || !std::isfinite(frames[2 * i + 1])) {
             m.finite = false;
             frames[2 * i] = frames[2 * i + 1] = 0.0f;
         }
@@ -278,11 +288,7 @@ bool writeWav(const std::string& path, const Stereo& s) {
     std::string partial = path + ".partial";
     SNDFILE* f = sf_open(partial.c_str(), SFM_WRITE, &info);
     if (!f) return false;
-    std::vector<float> frames(2 * s.left.size());
-    for (size_t i = 0; i < s.left.size(); ++i) {
-        frames[2 * i] = s.left[i];
-        frames[2 * i + 1] = s.right[i];
-    }
+    const std::vector<float> frames = interleaved(s);
     const sf_count_t count = static_cast<sf_count_t>(s.left.size());
     bool ok = sf_writef_float(f, frames.data(), count) == count;
     ok = sf_close(f) == 0 && ok;
