@@ -1,5 +1,6 @@
 // MIDI through the loaded library: learned controllers, NRPN, program change and the channel
 // filter, seen from the host through getParameter and effGetProgram.
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <random>
@@ -144,13 +145,13 @@ TEST(MidiHost, AProgramChangeTakesTheNewLevelsAtOnce) {
     };
     Instance p;
     p.start(48000, 256);
-    int loud = 1, quiet = 113; // the quiet one a plain tone from the initials
-    for (int prog = 1; prog < 128; ++prog) {
-        float v = volumeOf(p, prog);
-        if (v > volumeOf(p, loud)) loud = prog;
-        if (prog > 112 && v < volumeOf(p, quiet)) quiet = prog;
-    }
-    ASSERT_GT(volumeOf(p, loud), 1.5f * volumeOf(p, quiet));
+    float volume[128];
+    for (int prog = 0; prog < 128; ++prog)
+        volume[prog] = volumeOf(p, prog);
+    // The loudest program of the bank, and the quietest plain tone from the initials.
+    const int loud = static_cast<int>(std::max_element(volume + 1, volume + 128) - volume);
+    const int quiet = static_cast<int>(std::min_element(volume + 113, volume + 128) - volume);
+    ASSERT_GT(volume[loud], 1.5f * volume[quiet]);
     auto onsetAfter = [&](int previous) {
         std::vector<float> l(256), r(256);
         p.call(effSetProgram, 0, previous);
