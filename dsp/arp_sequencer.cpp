@@ -5,7 +5,7 @@
 
 #include "common/curves.h"
 #include "dsp/midi_word.h"
-#include "engine/qx_dsp_vst.h"
+#include "dsp/module_host.h"
 
 namespace tarlix {
 
@@ -35,9 +35,9 @@ void QX_DSP_Host_Tempo::Prepare() {
 }
 
 void QX_DSP_Host_Tempo::Render(int, int) {
-    const QX_DSP_VST* engine = context->engine;
-    double bpm = engine ? engine->hostTempo() : 120.0;
-    int playing = engine && engine->hostPlaying() ? 1 : 0;
+    const ModuleHost* host = context->host;
+    double bpm = host ? host->hostTempo() : 120.0;
+    int playing = host && host->hostPlaying() ? 1 : 0;
     if (bpm != lastTempo_) {
         lastTempo_ = bpm;
         // The data of the tempo event is the tempo itself in full precision (BPM, double), for
@@ -421,10 +421,10 @@ void QX_DSP_Counter_Indexing::HandleEvent(const EventRecord& e, int) {
 
 // The step displays bound to this counter show the playing step (-2: none, sequencer off).
 void QX_DSP_Counter_Indexing::showStep(int step) {
-    if (!context->engine) return;
+    if (!context->host) return;
     for (int slot = 0; slot < kBindingSlots; ++slot)
         if (paramTag[slot])
-            context->engine->postEditorValue(paramSlot[slot],
+            context->host->postEditorValue(paramSlot[slot],
                                              step >= 0 ? static_cast<float>(step) + 0.2f : -2.0f);
 }
 

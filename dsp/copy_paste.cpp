@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "common/curves.h"
-#include "engine/qx_dsp_vst.h"
+#include "dsp/module_host.h"
 
 namespace tarlix {
 
@@ -22,22 +22,22 @@ bool QX_DSP_Copy_Paste::pressed(int port, float value) {
 }
 
 void QX_DSP_Copy_Paste::set(int parameter, float value) {
-    QX_DSP_VST* engine = context->engine;
-    engine->applyParameterAt(now, parameter, value);
-    engine->postEditorValue(parameter, engine->getParameter(parameter)); // the knob follows
+    ModuleHost* host = context->host;
+    host->applyParameterAt(now, parameter, value);
+    host->postEditorValue(parameter, host->parameterValue(parameter)); // the knob follows
 }
 
 void QX_DSP_Copy_Paste::HandleEvent(const EventRecord& e, int) {
-    QX_DSP_VST* engine = context->engine;
-    if (!engine || e.port > 3 || e.port == 2) return;
+    ModuleHost* host = context->host;
+    if (!host || e.port > 3 || e.port == 2) return;
     // A program load sends the buttons' stored values again: remembered, never acted on.
-    if (!pressed(e.port, e.floatValue) || e.tag == QX_DSP_VST::kProgramLoadTag) return;
+    if (!pressed(e.port, e.floatValue) || e.tag == kProgramLoadTag) return;
     for (int slot = 0; slot < kBindingSlots; ++slot) {
         if (!paramTag[slot]) continue; // an empty binding slot
         const int p = paramSlot[slot];
-        if (p >= kNumParams) continue;
+        if (p >= host->parameterCount()) continue;
         if (e.port == 0)
-            clipboard_[slot] = engine->getParameter(p);
+            clipboard_[slot] = host->parameterValue(p);
         else if (e.port == 1 && copied_)
             set(p, clipboard_[slot]);
         else if (e.port == 3)

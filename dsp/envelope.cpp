@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "dsp/voice_allocation.h"
-#include "engine/qx_dsp_vst.h"
 
 namespace tarlix {
 

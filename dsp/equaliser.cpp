@@ -4,8 +4,7 @@
 #include <cstring>
 
 #include "dsp/filter.h"
-#include "engine/lookup_tables.h"
-#include "engine/qx_dsp_vst.h"
+#include "dsp/module_host.h"
 
 namespace tarlix {
 
@@ -17,7 +16,7 @@ QX_DSP_BiQuad_Coeff::QX_DSP_BiQuad_Coeff(ModuleContext* context, bool createdHel
 }
 
 void QX_DSP_BiQuad_Coeff::Prepare() {
-    tables_ = context->engine ? &context->engine->tables() : nullptr;
+    tables_ = context->host ? &context->host->tables() : nullptr;
     design_ = wholeInput(3, kPeaking);
     active_ = wholeInput(6, 1) != 0;
     linear_ = wholeInput(7, 1) != 0;
@@ -212,7 +211,7 @@ QX_DSP_BiQuad_Static::QX_DSP_BiQuad_Static(ModuleContext* context, bool createdH
 }
 
 void QX_DSP_BiQuad_Static::Prepare() {
-    tables_ = context->engine ? &context->engine->tables() : nullptr;
+    tables_ = context->host ? &context->host->tables() : nullptr;
     const int designPort[kFilters] = {5, 32, 42}, sectionPort[kFilters] = {6, 33, 43};
     for (int f = 0; f < kFilters; ++f) {
         filters_[f].design = wholeInput(designPort[f], 0);

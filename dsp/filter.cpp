@@ -3,8 +3,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "engine/lookup_tables.h"
-#include "engine/qx_dsp_vst.h"
+#include "dsp/module_host.h"
 
 namespace tarlix {
 
@@ -59,7 +58,7 @@ double QX_DSP_Multi_Filter::cutoffHz(double volts) {
 }
 
 void QX_DSP_Multi_Filter::Prepare() {
-    tables_ = context->engine ? &context->engine->tables() : nullptr;
+    tables_ = context->host ? &context->host->tables() : nullptr;
     // Constants on the setting ports send no events: take them now (parameters as well, so
     // the first block already runs the stored settings).
     type_ = wholeInput(5, 0);

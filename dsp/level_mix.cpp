@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "engine/qx_dsp_vst.h"
+#include "dsp/module_host.h"
 
 namespace tarlix {
 
@@ -203,9 +203,9 @@ void QX_DSP_FdB_to_VFGain::compute(int offset, int count) {
 QX_DSP_Host_AudioIn::QX_DSP_Host_AudioIn(ModuleContext* context, bool createdHeld)
     : QX_ModuleBase(context, createdHeld) {
     // The engine copies the host's input into these rings every chunk.
-    if (context->engine)
+    if (context->host)
         for (int c = 0; c < 2; ++c)
-            outputs[c] = const_cast<float*>(context->engine->audioInputRing(c));
+            outputs[c] = const_cast<float*>(context->host->audioInputRing(c));
 }
 
 void QX_DSP_Host_AudioIn::Prepare() {

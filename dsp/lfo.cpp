@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "engine/qx_dsp_vst.h"
+#include "dsp/module_host.h"
 
 namespace tarlix {
 
@@ -109,7 +109,7 @@ float QX_DSP_LFO::increment(int i) const {
         float inc = rate * cyclesPerVolt_;
         return inc < 0.0f ? 0.0f : (inc > 0.5f ? 0.5f : inc);
     }
-    return context->engine ? context->engine->tables().pitchIncrement(rate) : 0.0f;
+    return context->host ? context->host->tables().pitchIncrement(rate) : 0.0f;
 }
 
 template <class Shape> void QX_DSP_LFO::loop(Shape w, int offset, int count) {
@@ -151,7 +151,7 @@ void QX_DSP_LFO::Render(int offset, int count) {
         if (silentLeft_ >= 0 && (silentLeft_ -= count) < 0) Sleep(offset, count);
         return;
     }
-    const LookupTables* tables = context->engine ? &context->engine->tables() : nullptr;
+    const LookupTables* tables = context->host ? &context->host->tables() : nullptr;
     switch (shape_) {
     case 0:
         loop([tables](float p) { return tables ? tables->sineAt(p) : 0.0f; }, offset, count);

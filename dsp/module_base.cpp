@@ -1,6 +1,6 @@
 #include "dsp/module_base.h"
 
-#include "engine/qx_dsp_vst.h"
+#include "dsp/module_host.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -281,19 +281,16 @@ bool QX_ModuleBase::sourcesChanged(int offset, int count) const {
 int QX_ModuleBase::wholeInput(int k, int fallback) const {
     const float* p = inputs[k];
     if (!p || inputSource[k]) return fallback;
-    const QX_DSP_VST* e = context->engine;
-    const bool parameter =
-        e && p >= e->engineValueAddress(0) && p < e->engineValueAddress(0) + kNumEngineValues;
-    const double x = parameter ? static_cast<double>(p[0]) * 10.0 : p[0];
+    const double x = inputKinds_[k] == InputKind::Parameter ? static_cast<double>(p[0]) * 10.0 : p[0];
     return std::isfinite(x) && std::fabs(x) < 1e9 ? static_cast<int>(std::lround(x)) : fallback;
 }
 
 double QX_ModuleBase::sampleRate() const {
-    return context->engine ? static_cast<double>(context->engine->sampleRateInt()) : 44100.0;
+    return context->host ? static_cast<double>(context->host->sampleRateInt()) : 44100.0;
 }
 
 double QX_ModuleBase::samplesPerMs() const {
-    return context->engine ? static_cast<double>(context->engine->samplesPerMs()) : 44.1;
+    return context->host ? static_cast<double>(context->host->samplesPerMs()) : 44.1;
 }
 
 float* QX_ModuleBase::GetOutput(int index) const {
@@ -303,7 +300,12 @@ float* QX_ModuleBase::GetOutput(int index) const {
 void QX_ModuleBase::SetInput(int index, const float* pointer) {
     if (index < 0 || index >= kModulePorts) return;
     inputs[index] = pointer;
+    inputKinds_[index] = pointer ? InputKind::Constant : InputKind::Unwired;
     watchStale_ = true;
+}
+
+void QX_ModuleBase::setInputKind(int index, InputKind kind) {
+    if (index >= 0 && index < kModulePorts) inputKinds_[index] = kind;
 }
 
 void QX_ModuleBase::BindParameter(int slot, int parameter, int tag) {
@@ -380,6 +382,7 @@ void QX_ModuleBase::Connect(QX_ModuleBase* destination, int destinationIndex, in
         }
     }
     destination->SetInput(destinationInput, outputs[output]);
+    destination->setInputKind(destinationInput, InputKind::Module);
 }
 
 int QX_ModuleBase::routeCount(int output) const {

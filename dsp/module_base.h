@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <initializer_list>
 
-class QX_DSP_VST;
-
 namespace tarlix {
+
+class ModuleHost;
 
 // A value from an event or an input, or `fallback` when it is NaN or infinite.
 inline float finiteOr(float v, float fallback) {
@@ -19,6 +19,8 @@ constexpr int kMaxModules = 1400;
 constexpr int kModulePorts = 64;
 constexpr int kBindingSlots = 48;
 constexpr int kMaxChunk = 128;
+// The tag of parameter events sent by a program load (buttons must not act on them).
+constexpr int kProgramLoadTag = 0x4C44;
 
 // Status word bits, one word per module index.
 constexpr uint32_t kStatusAsleep = 1;
@@ -80,7 +82,7 @@ struct ModuleContext {
     bool programSettling = false;         // the first chunk after a program load is running
     int blockSize = kMaxChunk;
     EventPool* pool = nullptr;
-    QX_DSP_VST* engine = nullptr;
+    ModuleHost* host = nullptr;
 
     ModuleContext();
     void resetModuleState(); // all status words 3, no pending events
@@ -137,6 +139,14 @@ inline int bufferFloats(int blockSize) {
 float* allocateAlignedFloats(size_t count); // 16-byte aligned, zeroed
 void freeAlignedFloats(float* p);
 
+// What feeds a module input, recorded when the input is wired.
+enum class InputKind : uint8_t {
+    Unwired,
+    Module,    // a module's output buffer
+    Parameter, // an engine value: options arrive as index x 0.1
+    Constant   // a number of the patch table (or of a test)
+};
+
 class QX_ModuleBase {
   public:
     using Routine = void (QX_ModuleBase::*)(int offset, int count);
@@ -170,7 +180,13 @@ class QX_ModuleBase {
     virtual void Connect(QX_ModuleBase* destination, int destinationIndex, int output,
                          int destinationInput, int voiceCount, int voiceStride, int voiceNumber);
     virtual void OnOutputConnected(int) {}
+    // Wires input `index` to a single value (a constant), or to nothing.
     virtual void SetInput(int index, const float* pointer);
+    // Records what feeds input `index`; SetInput and Connect record it themselves.
+    void setInputKind(int index, InputKind kind);
+    InputKind inputKind(int index) const {
+        return index >= 0 && index < kModulePorts ? inputKinds_[index] : InputKind::Unwired;
+    }
     virtual void BindParameter(int slot, int parameter, int tag);
     // Voice allocators: a voice's module input fed by one of the allocator's per-voice outputs.
     virtual void ConnectVoiceOutput(QX_ModuleBase*, int /*output*/, int /*input*/, int /*voice*/) {}
@@ -263,6 +279,7 @@ class QX_ModuleBase {
     int watchedCount_ = 0;   // -1: too many sources to watch
     bool watchStale_ = true; // the wiring changed since the list was gathered
     void collectWatched();
+    InputKind inputKinds_[kModulePorts] = {};
     uint8_t audioPorts_[8] = {};
     int audioPortCount_ = 0;
 };

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "engine/qx_dsp_vst.h"
 
 namespace tarlix {
 

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "common/curves.h"
-#include "engine/qx_dsp_vst.h"
+#include "dsp/module_host.h"
 
 namespace tarlix {
 
@@ -178,19 +178,19 @@ double QX_DSP_OSC_Multi_Out_x8::pitchIncrement(float pitch) const {
         double inc = pitch * scale;
         return inc < -0.5 ? -0.5 : (inc > 0.5 ? 0.5 : inc);
     }
-    if (!context->engine) return 13.75 * std::exp2(10.0 * pitch * tune_) / 44100.0;
-    return context->engine->tables().pitchIncrement(pitch * tune_);
+    if (!context->host) return 13.75 * std::exp2(10.0 * pitch * tune_) / 44100.0;
+    return context->host->tables().pitchIncrement(pitch * tune_);
 }
 
 // One increment per sample of a pitch buffer, the mode chosen once for the call.
 void QX_DSP_OSC_Multi_Out_x8::pitchIncrements(const float* pitch, int count) {
     const double drift = drift_;
-    if (pitchMode_ != 0 || !context->engine) {
+    if (pitchMode_ != 0 || !context->host) {
         for (int i = 0; i < count; ++i)
             increment_[i] = pitchIncrement(pitch[i]) * drift;
         return;
     }
-    const LookupTables& tables = context->engine->tables();
+    const LookupTables& tables = context->host->tables();
     const float tune = tune_;
     for (int i = 0; i < count; ++i)
         increment_[i] =

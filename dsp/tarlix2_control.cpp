@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "common/curves.h"
-#include "engine/qx_dsp_vst.h"
+#include "dsp/module_host.h"
 
 namespace tarlix {
 

@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "dsp/midi_word.h"
-#include "engine/qx_dsp_vst.h"
 
 namespace tarlix {
 

@@ -58,7 +58,7 @@ QX_DSP_VST::QX_DSP_VST(vst::HostCallback host)
     for (auto& c : learnMirror_)
         c.store(kNotLearned, std::memory_order_relaxed);
     context_.pool = &pool_;
-    context_.engine = this;
+    context_.host = this;
     context_.blockSize = block_;
 
     shared_ = acquireSharedTables();
@@ -463,6 +463,10 @@ void QX_DSP_VST::setParameterAutomated(int32_t index, float value) {
 }
 
 float QX_DSP_VST::getParameter(int32_t index) {
+    return parameterValue(index);
+}
+
+float QX_DSP_VST::parameterValue(int index) const {
     if (index < 0 || index >= kNumParams || !bank_) return 0.0f;
     return liveValue_[index].load(std::memory_order_relaxed);
 }
@@ -547,6 +551,7 @@ void QX_DSP_VST::addParameterRoute(QX_ModuleBase* module, int moduleIndex, int e
         moduleIndex >= kMaxModules || input < 0 || input >= kModulePorts)
         return;
     module->SetInput(input, &engineValues_[engineValue]);
+    module->setInputKind(input, InputKind::Parameter);
     if (voiceCount != 0 && voiceNumber != 0) return; // voice 0's route serves the whole group
     routes_[engineValue].push_back({static_cast<uint16_t>(moduleIndex),
                                     static_cast<uint16_t>(input), static_cast<uint16_t>(voiceCount),

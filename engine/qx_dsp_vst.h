@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "dsp/module_base.h"
-#include "engine/lookup_tables.h"
+#include "dsp/module_host.h"
 #include "engine/patch_table.h"
 #include "engine/program_record.h"
 #include "engine/shared_tables.h"
@@ -16,7 +16,7 @@
 class QX_DSP_VST;
 using GraphBuilder = int (*)(QX_DSP_VST& engine);
 
-class QX_DSP_VST : public vst::AudioEffectX {
+class QX_DSP_VST : public vst::AudioEffectX, public tarlix::ModuleHost {
   public:
     explicit QX_DSP_VST(vst::HostCallback host);
     ~QX_DSP_VST() override;
@@ -74,7 +74,7 @@ class QX_DSP_VST : public vst::AudioEffectX {
     void notifyEditor(int32_t index, const void* data);
     // The editor is never called from the audio thread: values for its controls wait in a
     // mailbox (one slot per tag, the latest value wins) that its timer empties.
-    void postEditorValue(int32_t tag, float value);
+    void postEditorValue(int32_t tag, float value) override;
     bool takeEditorValue(int32_t tag, float& value);
     bool takeEditorNotice(int32_t tag);
     void reloadProgram() { setProgram(selectedProgram_.load()); }
@@ -107,12 +107,12 @@ class QX_DSP_VST : public vst::AudioEffectX {
     void copyBank(uint8_t* dest);
 
     // Audio-thread parameter path with an explicit time stamp (MIDI, MPE, program loads).
-    void applyParameterAt(uint64_t time, int32_t index, float value);
+    void applyParameterAt(uint64_t time, int32_t index, float value) override;
     // Every parameter learned to `code` (a controller 0..127 or 200 + NRPN) follows `value`.
     void applyMidiLearn(uint64_t time, int code, float value);
     // The host's tempo (BPM; 120 when it gives none) and transport, read once per host block.
-    double hostTempo() const { return hostTempo_; }
-    bool hostPlaying() const { return hostPlaying_; }
+    double hostTempo() const override { return hostTempo_; }
+    bool hostPlaying() const override { return hostPlaying_; }
     int midiChannel() const { return midiChannel_.load(std::memory_order_relaxed); }
     int lastController() const { return lastController_.load(std::memory_order_relaxed); }
     void setLastController(int code) { lastController_.store(code, std::memory_order_relaxed); }
@@ -120,23 +120,26 @@ class QX_DSP_VST : public vst::AudioEffectX {
 
     // Read-outs for the modules and for tests.
     tarlix::ModuleContext& context() { return context_; }
-    const tarlix::LookupTables& tables() const { return tables_; }
+    const tarlix::LookupTables& tables() const override { return tables_; }
     const tarlix::SharedTables& shared() const { return *shared_; }
     float engineValue(int index) const { return engineValues_[index]; }
     const float* engineValueAddress(int index) const { return &engineValues_[index]; }
     int moduleCount() const { return moduleCount_.load(std::memory_order_acquire); }
     int engineBlock() const { return graphBlock_ > 0 ? graphBlock_ : block_; }
     int requestedBlock() const { return block_; }
-    int sampleRateInt() const { return rate_; }
+    int sampleRateInt() const override { return rate_; }
     int halfRate() const { return rate_ / 2; }
-    float samplesPerMs() const { return samplesPerMs_; }
+    float samplesPerMs() const override { return samplesPerMs_; }
     uint64_t clock() const { return context_.clock; }
     uint32_t ringPosition() const { return ringPosition_; }
     int running() const { return running_.load(); }
     int busy() const { return busy_.load(); }
     int fadeState() const { return fadeState_.load(); }
     float fadeLevel() const { return fadeLevel_; }
-    const float* audioInputRing(int channel) const { return inputRings_[channel & 1]; }
+    const float* audioInputRing(int channel) const override { return inputRings_[channel & 1]; }
+    int parameterCount() const override { return tarlix::kNumParams; }
+    float parameterValue(int index) const override;
+    tarlix::RandomSequence& random() override { return random_; }
     uint8_t* bank() { return bank_; } // the host-side master copy; not for the audio thread
     uint64_t droppedEvents() const { return pool_.dropped(); }
     // Blocks silenced because the graph's output went non-finite or ran away.
@@ -164,7 +167,7 @@ class QX_DSP_VST : public vst::AudioEffectX {
 
     static constexpr int kEventPoolSize = 32768;
     // The tag of parameter events sent by a program load (buttons must not act on them).
-    static constexpr int kProgramLoadTag = 0x4C44;
+    static constexpr int kProgramLoadTag = tarlix::kProgramLoadTag;
 
   private:
     struct ParamRoute {
@@ -211,6 +214,7 @@ class QX_DSP_VST : public vst::AudioEffectX {
     tarlix::EventPool pool_{kEventPoolSize};
     tarlix::ModuleContext context_;
     tarlix::LookupTables tables_;
+    tarlix::RandomSequence random_;
     std::vector<ParamRoute> routes_[tarlix::kNumEngineValues];
     GraphBuilder graphBuilder_;
     tarlix::GraphLayout graphLayout_{};

@@ -1,4 +1,4 @@
-#include "engine/lookup_tables.h"
+#include "dsp/lookup_tables.h"
 
 #include <algorithm>
 #include <cmath>
