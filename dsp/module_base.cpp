@@ -281,7 +281,8 @@ bool QX_ModuleBase::sourcesChanged(int offset, int count) const {
 int QX_ModuleBase::wholeInput(int k, int fallback) const {
     const float* p = inputs[k];
     if (!p || inputSource[k]) return fallback;
-    const double x = inputKinds_[k] == InputKind::Parameter ? static_cast<double>(p[0]) * 10.0 : p[0];
+    const double x =
+        inputKinds_[k] == InputKind::Parameter ? static_cast<double>(p[0]) * 10.0 : p[0];
     return std::isfinite(x) && std::fabs(x) < 1e9 ? static_cast<int>(std::lround(x)) : fallback;
 }
 
@@ -431,6 +432,19 @@ void QX_ModuleBase::Process(int offset, int count) {
     if (count > 0 && status() == 0) {
         context->processed[moduleIndex] = context->clock;
         callRender(offset, count);
+    }
+}
+
+void processChunk(ModuleContext& context, int moduleCount, int offset, int frames) {
+    const int n = moduleCount;
+    // Only the modules that are awake, watching or have events queued are visited.
+    for (int m = context.nextToVisit(0, n); m < n; m = context.nextToVisit(m + 1, n)) {
+        QX_ModuleBase* mod = context.modules[m];
+        if (!mod) continue;
+        if (context.status[m] == (kStatusAsleep | kStatusWatching) &&
+            mod->sourcesChanged(offset, frames))
+            context.setStatus(m, 0);
+        if (context.status[m] == 0 || context.oldest[m]) mod->Process(offset, frames);
     }
 }
 

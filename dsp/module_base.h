@@ -136,6 +136,11 @@ inline int bufferFloats(int blockSize) {
     return ((blockSize + 8) / 4) * 4;
 }
 
+// One chunk of the graph (modules 0..moduleCount-1, samples offset..offset+frames-1 of their
+// buffers): each module that is awake, watching sources that ran, or has events due is
+// processed, in index order. Advances nothing: the caller moves the clock on.
+void processChunk(ModuleContext& context, int moduleCount, int offset, int frames);
+
 float* allocateAlignedFloats(size_t count); // 16-byte aligned, zeroed
 void freeAlignedFloats(float* p);
 

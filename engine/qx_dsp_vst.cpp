@@ -273,16 +273,7 @@ void QX_DSP_VST::processReplacing(float** inputs, float** outputs, int32_t frame
             inputRings_[0][ringPosition_ + i] = std::isfinite(l) ? l : 0.0f;
             inputRings_[1][ringPosition_ + i] = std::isfinite(r) ? r : 0.0f;
         }
-        // Only the modules that are awake, watching or have events queued are visited.
-        for (int m = context_.nextToVisit(0, n); m < n; m = context_.nextToVisit(m + 1, n)) {
-            QX_ModuleBase* mod = context_.modules[m];
-            if (!mod) continue;
-            if (context_.status[m] == (kStatusAsleep | kStatusWatching) &&
-                mod->sourcesChanged(static_cast<int>(ringPosition_), static_cast<int>(chunk)))
-                context_.setStatus(m, 0);
-            if (context_.status[m] == 0 || context_.oldest[m])
-                mod->Process(static_cast<int>(ringPosition_), static_cast<int>(chunk));
-        }
+        processChunk(context_, n, static_cast<int>(ringPosition_), static_cast<int>(chunk));
         for (uint32_t i = 0; i < chunk; ++i) {
             float l = mixL ? mixL[ringPosition_ + i] : 0.0f;
             float r = mixR ? mixR[ringPosition_ + i] : 0.0f;

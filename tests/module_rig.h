@@ -1,12 +1,16 @@
-// Shared pieces of the module tests: a host that answers only the version, and a module that
-// plays prepared signals into the module under test.
+// Shared pieces of the module tests: a host that answers only the version, a small module host
+// that runs a hand-built graph without a plug-in instance, and a module that plays prepared
+// signals into the module under test.
 #pragma once
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <utility>
 #include <vector>
 
 #include "dsp/module_base.h"
+#include "dsp/module_host.h"
 #include "host/vst_abi.h"
 
 namespace moduletest {
@@ -33,6 +37,115 @@ class Feeder : public tarlix::QX_ModuleBase {
     std::vector<float> signal[2];
     float after[2] = {};
     size_t at = 0;
+};
+
+// Runs a graph that a test builds by hand, the way the instrument runs its own: one engine
+// block of ring buffers, chunks of at most kMaxChunk samples, the clock moving on per chunk.
+// Parameters are plain values the test sets; editor values are counted.
+class Bench : public tarlix::ModuleHost {
+  public:
+    using Builder = int (*)(Bench&);
+    static constexpr int kParameters = 512;
+
+    Bench() {
+        context_.host = this;
+        context_.pool = &pool_;
+    }
+    ~Bench() { destroyGraph(); }
+    Bench(const Bench&) = delete;
+    Bench& operator=(const Bench&) = delete;
+
+    void setGraphBuilder(Builder b) { builder_ = b; }
+    void setSampleRate(float rate) { rate_ = static_cast<int>(rate); }
+    void setBlockSize(int size) {
+        block_ = size < 1 ? 1 : (size > tarlix::kMaxChunk ? tarlix::kMaxChunk : size);
+    }
+    // Builds the graph for the rate and block size and prepares its modules.
+    void resume() {
+        destroyGraph();
+        tables_.build(rate_);
+        for (auto& ring : rings_)
+            ring.assign(static_cast<size_t>(tarlix::bufferFloats(block_)), 0.0f);
+        ringPosition_ = 0;
+        context_.resetModuleState();
+        context_.buildCount = 0;
+        context_.blockSize = block_;
+        count_ = builder_ ? builder_(*this) : 0;
+        for (int i = 0; i < count_; ++i)
+            context_.modules[i]->Prepare();
+    }
+    // Inputs go to the audio input rings; outputs get the last module's outputs 0 and 1.
+    void processReplacing(float** inputs, float** outputs, int frames) {
+        int done = 0;
+        while (done < frames && count_ > 0) {
+            int chunk = frames - done;
+            if (chunk > tarlix::kMaxChunk) chunk = tarlix::kMaxChunk;
+            if (ringPosition_ + chunk > block_) chunk = block_ - ringPosition_;
+            for (int c = 0; c < 2; ++c)
+                for (int i = 0; i < chunk; ++i)
+                    rings_[c][static_cast<size_t>(ringPosition_ + i)] =
+                        inputs && inputs[c] ? inputs[c][done + i] : 0.0f;
+            tarlix::processChunk(context_, count_, ringPosition_, chunk);
+            tarlix::QX_ModuleBase* last = context_.modules[count_ - 1];
+            for (int c = 0; c < 2 && outputs; ++c) {
+                const float* o = last->GetOutput(c);
+                if (outputs[c])
+                    for (int i = 0; i < chunk; ++i)
+                        outputs[c][done + i] = o ? o[ringPosition_ + i] : 0.0f;
+            }
+            done += chunk;
+            ringPosition_ += chunk;
+            context_.clock += static_cast<uint64_t>(chunk);
+            context_.programSettling = false;
+            if (ringPosition_ >= block_) ringPosition_ = 0;
+        }
+    }
+
+    tarlix::ModuleContext& context() { return context_; }
+    uint64_t clock() const { return context_.clock; }
+    uint32_t ringPosition() const { return static_cast<uint32_t>(ringPosition_); }
+    int editorPosts() const { return editorPosts_; }
+
+    // The module host.
+    int sampleRateInt() const override { return rate_; }
+    float samplesPerMs() const override { return static_cast<float>(rate_) * 0.001f; }
+    const tarlix::LookupTables& tables() const override { return tables_; }
+    double hostTempo() const override { return tempo; }
+    bool hostPlaying() const override { return playing; }
+    const float* audioInputRing(int channel) const override { return rings_[channel & 1].data(); }
+    int parameterCount() const override { return kParameters; }
+    float parameterValue(int index) const override {
+        return index >= 0 && index < kParameters ? parameters[index] : 0.0f;
+    }
+    void applyParameterAt(uint64_t, int32_t index, float value) override {
+        if (index >= 0 && index < kParameters) parameters[index] = value;
+    }
+    void postEditorValue(int32_t, float) override { ++editorPosts_; }
+    tarlix::RandomSequence& random() override { return random_; }
+
+    double tempo = 120.0;
+    bool playing = false;
+    float parameters[kParameters] = {};
+
+  private:
+    void destroyGraph() {
+        for (int i = count_ - 1; i >= 0; --i)
+            if (context_.modules[i]) context_.modules[i]->Release();
+        for (int i = context_.buildCount - 1; i >= 0; --i) {
+            delete context_.modules[i];
+            context_.modules[i] = nullptr;
+        }
+        count_ = 0;
+    }
+
+    tarlix::EventPool pool_{32768};
+    tarlix::ModuleContext context_{};
+    tarlix::LookupTables tables_{};
+    tarlix::RandomSequence random_;
+    std::vector<float> rings_[2];
+    Builder builder_ = nullptr;
+    int rate_ = 44100, block_ = tarlix::kMaxChunk, ringPosition_ = 0, count_ = 0;
+    int editorPosts_ = 0;
 };
 
 } // namespace moduletest

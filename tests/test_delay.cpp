@@ -9,13 +9,11 @@
 #include "dsp/delay.h"
 #include "dsp/equaliser.h"
 #include "dsp/filter.h"
-#include "engine/qx_dsp_vst.h"
 #include "tests/module_rig.h"
 #include "tests/spectrum.h"
 
 using namespace tarlix;
 using moduletest::Feeder;
-using moduletest::host;
 
 namespace {
 
@@ -23,7 +21,7 @@ constexpr int kBlock = 64;
 QX_ModuleBase* (*gMake)(ModuleContext*) = nullptr;
 bool gStereo = false;
 
-int rigGraph(QX_DSP_VST& e) {
+int rigGraph(moduletest::Bench& e) {
     ModuleContext& c = e.context();
     auto* feeder = new Feeder(&c, false);
     c.modules[c.buildCount++] = feeder;
@@ -35,7 +33,7 @@ int rigGraph(QX_DSP_VST& e) {
 }
 
 struct Rig {
-    QX_DSP_VST fx{host};
+    moduletest::Bench fx;
     Rig(QX_ModuleBase* (*make)(ModuleContext*), bool stereo = false, float rate = 48000.0f) {
         gMake = make;
         gStereo = stereo;

@@ -5,17 +5,13 @@
 #include <vector>
 
 #include "dsp/envelope.h"
-#include "engine/qx_dsp_vst.h"
+#include "tests/module_rig.h"
 
 using namespace tarlix;
 
 namespace {
 
-intptr_t host(vst::AEffect*, int32_t op, int32_t, intptr_t, void*, float) {
-    return op == vst::audioMasterVersion ? 2400 : 0;
-}
-
-int envelopeGraph(QX_DSP_VST& e) {
+int envelopeGraph(moduletest::Bench& e) {
     ModuleContext& c = e.context();
     c.modules[0] = new QX_DSP_HAHDSR_Env(&c, false);
     ++c.buildCount;
@@ -23,7 +19,7 @@ int envelopeGraph(QX_DSP_VST& e) {
 }
 
 struct Envelope : ::testing::Test {
-    QX_DSP_VST fx{host};
+    moduletest::Bench fx;
     float attack = 0.01f, decay = 0.01f, sustain = 0.5f, release = 0.01f; // 0.1 s each
     std::vector<float> out;
     void SetUp() override { start(44100); }

@@ -8,18 +8,16 @@
 
 #include "dsp/equaliser.h"
 #include "dsp/level_mix.h"
-#include "engine/qx_dsp_vst.h"
 #include "tests/module_rig.h"
 
 using namespace tarlix;
 using moduletest::Feeder;
-using moduletest::host;
 
 namespace {
 
 constexpr int kBlock = 64;
 
-int eqGraph(QX_DSP_VST& e) {
+int eqGraph(moduletest::Bench& e) {
     ModuleContext& c = e.context();
     auto* feeder = new Feeder(&c, false);
     c.modules[c.buildCount++] = feeder;
@@ -35,7 +33,7 @@ int eqGraph(QX_DSP_VST& e) {
 }
 
 struct Eq {
-    QX_DSP_VST fx{host};
+    moduletest::Bench fx;
     float hz10, width, gain; // frequency in volts (Hz / 10), width knob (1..10), band gain G
     double rate;
     Eq(double r, double hz, float widthKnob, float dB) : rate(r) {

@@ -11,13 +11,11 @@
 #include "dsp/filter.h"
 #include "dsp/gain_stages.h"
 #include "dsp/shapers.h"
-#include "engine/qx_dsp_vst.h"
 #include "tests/module_rig.h"
 #include "tests/spectrum.h"
 
 using namespace tarlix;
 using moduletest::Feeder;
-using moduletest::host;
 
 namespace {
 
@@ -25,7 +23,7 @@ constexpr int kBlock = 64;
 bool gSweptCutoff = false;
 bool gFadeIn = false; // the stage under test: the filter, or a fade-in
 
-int filterGraph(QX_DSP_VST& e) {
+int filterGraph(moduletest::Bench& e) {
     ModuleContext& c = e.context();
     auto* feeder = new Feeder(&c, false); // a module takes its index from the build count
     feeder->after[1] = 0.5f;              // output 1: a cutoff control, 0.5 V past its end
@@ -43,7 +41,7 @@ int filterGraph(QX_DSP_VST& e) {
 }
 
 struct Rig {
-    QX_DSP_VST fx{host};
+    moduletest::Bench fx;
     float cutoff = 0.5f, resonance = 0.0f;
     Rig(float rate, int type, int sections, bool swept = false, bool fadeIn = false) {
         gSweptCutoff = swept;

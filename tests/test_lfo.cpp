@@ -5,17 +5,13 @@
 #include <vector>
 
 #include "dsp/lfo.h"
-#include "engine/qx_dsp_vst.h"
+#include "tests/module_rig.h"
 
 using namespace tarlix;
 
 namespace {
 
-intptr_t host(vst::AEffect*, int32_t op, int32_t, intptr_t, void*, float) {
-    return op == vst::audioMasterVersion ? 2400 : 0;
-}
-
-int lfoGraph(QX_DSP_VST& e) {
+int lfoGraph(moduletest::Bench& e) {
     ModuleContext& c = e.context();
     c.modules[0] = new QX_DSP_LFO(&c, false);
     ++c.buildCount;
@@ -23,7 +19,7 @@ int lfoGraph(QX_DSP_VST& e) {
 }
 
 struct Lfo : ::testing::Test {
-    QX_DSP_VST fx{host};
+    moduletest::Bench fx;
     float rate = 1.0f, offset = 0.0f; // 1 V linear = 10 Hz
     std::vector<float> out;
     void SetUp() override {

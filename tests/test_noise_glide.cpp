@@ -5,18 +5,14 @@
 #include <vector>
 
 #include "dsp/noise_glide.h"
-#include "engine/qx_dsp_vst.h"
+#include "tests/module_rig.h"
 #include "tests/spectrum.h"
 
 using namespace tarlix;
 
 namespace {
 
-intptr_t host(vst::AEffect*, int32_t op, int32_t, intptr_t, void*, float) {
-    return op == vst::audioMasterVersion ? 2400 : 0;
-}
-
-template <class M> int oneModule(QX_DSP_VST& e) {
+template <class M> int oneModule(moduletest::Bench& e) {
     ModuleContext& c = e.context();
     auto* m = new M(&c, false);
     c.modules[0] = m;
@@ -26,7 +22,7 @@ template <class M> int oneModule(QX_DSP_VST& e) {
 
 // Runs one module alone and collects its output 0, sample by sample.
 template <class M> struct Solo {
-    QX_DSP_VST fx{host};
+    moduletest::Bench fx;
     std::vector<float> out;
     explicit Solo(float rate = 44100) {
         fx.setGraphBuilder(oneModule<M>);

@@ -7,19 +7,15 @@
 #include <vector>
 
 #include "dsp/oscillator.h"
-#include "engine/qx_dsp_vst.h"
+#include "tests/module_rig.h"
 #include "tests/spectrum.h"
 
 using namespace tarlix;
 
 namespace {
 
-intptr_t host(vst::AEffect*, int32_t op, int32_t, intptr_t, void*, float) {
-    return op == vst::audioMasterVersion ? 2400 : 0;
-}
-
 // Module 0: master oscillator, 1: slave oscillator, 2: combiner of 0 and 1.
-int oscGraph(QX_DSP_VST& e) {
+int oscGraph(moduletest::Bench& e) {
     ModuleContext& c = e.context();
     c.modules[c.buildCount++] = new QX_DSP_OSC_Multi_Out_x8(&c, false);
     c.modules[c.buildCount++] = new QX_DSP_OSC_Multi_Out_x8(&c, false);
@@ -30,7 +26,7 @@ int oscGraph(QX_DSP_VST& e) {
 constexpr int kBlock = 64;
 
 struct Osc : ::testing::Test {
-    QX_DSP_VST fx{host};
+    moduletest::Bench fx;
     float pitch = 0.5f, pitch2 = 0.5f, level = 1.0f, width = 0.0f, pm = 0.0f;
     void start(int rate) {
         fx.setGraphBuilder(oscGraph);
