@@ -28,7 +28,7 @@ class SilentOut : public QX_ModuleBase {
     }
 };
 
-int silentGraph(QX_DSP_VST& e) {
+int silentGraph(Instrument& e) {
     new SilentOut(&e.context());
     return 1;
 }
@@ -36,7 +36,7 @@ int silentGraph(QX_DSP_VST& e) {
 void EngineLoop(benchmark::State& state) {
     const int block = static_cast<int>(state.range(0));
     QX_DSP_VST fx(host);
-    fx.setGraphBuilder(silentGraph);
+    fx.instrument().setGraphBuilder(silentGraph);
     fx.setSampleRate(48000);
     fx.setBlockSize(block);
     fx.resume();
@@ -98,7 +98,7 @@ BENCHMARK(BankChunkSave);
 void BankChunkRestore(benchmark::State& state) {
     QX_DSP_VST fx(host);
     std::vector<uint8_t> bank(kBankSize);
-    fx.copyBank(bank.data());
+    fx.programStore().copyBank(bank.data());
     for (auto _ : state)
         benchmark::DoNotOptimize(fx.setChunk(bank.data(), kBankSize, false));
     state.SetBytesProcessed(state.iterations() * kBankSize);

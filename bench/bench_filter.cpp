@@ -42,7 +42,7 @@ class Signals : public QX_ModuleBase {
     float cutoff_ = 0.4f, level_ = 2.3e-10f;
 };
 
-int filterGraph(QX_DSP_VST& e) {
+int filterGraph(Instrument& e) {
     ModuleContext& c = e.context();
     c.modules[c.buildCount++] = new Signals(&c);
     c.modules[c.buildCount++] = new QX_DSP_Multi_Filter(&c, false);
@@ -56,11 +56,11 @@ float gCutoff = 0.6f, gResonance = 0.5f;
 void FilterOutput(benchmark::State& state) {
     gDecaying = state.range(3) != 0;
     QX_DSP_VST fx(host);
-    fx.setGraphBuilder(filterGraph);
+    fx.instrument().setGraphBuilder(filterGraph);
     fx.setSampleRate(48000);
     fx.setBlockSize(kBlock);
     fx.resume();
-    ModuleContext& c = fx.context();
+    ModuleContext& c = fx.instrument().context();
     QX_ModuleBase* source = c.modules[0];
     QX_ModuleBase* f = c.modules[1];
     source->Connect(f, 1, 0, 0, 0, 0, 0);
@@ -69,10 +69,12 @@ void FilterOutput(benchmark::State& state) {
     else
         source->Connect(f, 1, 1, 2, 0, 0, 0);
     f->SetInput(3, &gResonance);
-    f->PostEvent(fx.clock(), 7, 0, 0, 0.0f, nullptr);
-    f->PostEvent(fx.clock(), 5, 0, static_cast<int32_t>(state.range(0)), 0.0f, nullptr);
-    f->PostEvent(fx.clock(), 6, 0, static_cast<int32_t>(state.range(1) - 1), 0.0f, nullptr);
-    f->PostEvent(fx.clock(), 8, 0, state.range(2) == 2 ? 0 : 1, 0.0f, nullptr);
+    f->PostEvent(fx.instrument().clock(), 7, 0, 0, 0.0f, nullptr);
+    f->PostEvent(fx.instrument().clock(), 5, 0, static_cast<int32_t>(state.range(0)), 0.0f,
+                 nullptr);
+    f->PostEvent(fx.instrument().clock(), 6, 0, static_cast<int32_t>(state.range(1) - 1), 0.0f,
+                 nullptr);
+    f->PostEvent(fx.instrument().clock(), 8, 0, state.range(2) == 2 ? 0 : 1, 0.0f, nullptr);
     std::vector<float> l(kBlock), r(kBlock);
     float* outs[2] = {l.data(), r.data()};
     for (auto _ : state) {

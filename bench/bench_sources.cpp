@@ -65,7 +65,7 @@ class Ramp : public QX_ModuleBase {
 enum class Source { Oscillator, Envelope, Lfo };
 Source gSource;
 
-int sourceGraph(QX_DSP_VST& e) {
+int sourceGraph(Instrument& e) {
     ModuleContext& c = e.context();
     c.modules[c.buildCount] = new Ramp(&c);
     ++c.buildCount;
@@ -83,11 +83,11 @@ float gPitch = 0.5f, gOne = 1.0f, gZero = 0.0f, gLong = 1.0f, gRate = 0.5f;
 void runSource(benchmark::State& state, Source s, bool varyingPitch, bool linear) {
     gSource = s;
     QX_DSP_VST fx(host);
-    fx.setGraphBuilder(sourceGraph);
+    fx.instrument().setGraphBuilder(sourceGraph);
     fx.setSampleRate(48000);
     fx.setBlockSize(kBlock);
     fx.resume();
-    ModuleContext& c = fx.context();
+    ModuleContext& c = fx.instrument().context();
     QX_ModuleBase* m = c.modules[1];
     if (s == Source::Oscillator) {
         auto* o = static_cast<QX_DSP_OSC_Multi_Out_x8*>(m);
@@ -97,14 +97,14 @@ void runSource(benchmark::State& state, Source s, bool varyingPitch, bool linear
             o->SetInput(0, &gPitch);
         o->SetInput(29, &gOne);
         o->SetInput(49, &gZero);
-        o->PostEvent(fx.clock(), 9, 0, 1, 0.0f, nullptr); // Saw
+        o->PostEvent(fx.instrument().clock(), 9, 0, 1, 0.0f, nullptr); // Saw
         if (linear) o->setRead(QX_DSP_OSC_Multi_Out_x8::Read::Linear);
     } else if (s == Source::Envelope) {
         for (int port : {2, 4, 6})
             m->SetInput(port, &gLong); // 10 s stages: it stays in its attack
         m->SetInput(5, &gOne);
-        m->PostEvent(fx.clock(), 3, 0, 0, 0.0f, nullptr);
-        m->PostEvent(fx.clock(), 0, 0, 10, 10.0f, nullptr);
+        m->PostEvent(fx.instrument().clock(), 3, 0, 0, 0.0f, nullptr);
+        m->PostEvent(fx.instrument().clock(), 0, 0, 10, 10.0f, nullptr);
     } else {
         m->SetInput(0, &gRate);
         m->SetInput(1, &gZero);

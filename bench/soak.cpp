@@ -30,7 +30,8 @@ int main(int argc, char** argv) {
     fx.setSampleRate(48000);
     fx.setBlockSize(kBlock);
     fx.resume();
-    auto* allocator = dynamic_cast<QX_DSP_Midi_to_Poly_Gen2*>(fx.context().modules[56]);
+    auto* allocator =
+        dynamic_cast<QX_DSP_Midi_to_Poly_Gen2*>(fx.instrument().context().modules[56]);
     if (!allocator) {
         std::fprintf(stderr, "soak: no voice allocator at module 56\n");
         return 1;
@@ -100,8 +101,8 @@ int main(int argc, char** argv) {
     std::printf("slowest block: %.1f us (budget %.1f us); non-finite samples: %llu; guard trips: "
                 "%llu; dropped events: %llu\n",
                 slowest * 1e6, kBlock / 48.0 * 1000.0, static_cast<unsigned long long>(nonFinite),
-                static_cast<unsigned long long>(fx.guardTrips()),
-                static_cast<unsigned long long>(fx.droppedEvents()));
+                static_cast<unsigned long long>(fx.instrument().guardTrips()),
+                static_cast<unsigned long long>(fx.instrument().droppedEvents()));
     std::printf("after releasing every key: %d voices still playing, %d keys held\n", playing,
                 allocator->heldKeys());
     return (nonFinite == 0 && playing == 0 && allocator->heldKeys() == 0) ? 0 : 1;

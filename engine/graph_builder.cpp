@@ -18,8 +18,8 @@
 #include "dsp/shapers.h"
 #include "dsp/tarlix2_control.h"
 #include "dsp/voice_allocation.h"
+#include "engine/instrument.h"
 #include "engine/patch_table.h"
-#include "engine/qx_dsp_vst.h"
 
 namespace tarlix {
 
@@ -260,8 +260,8 @@ QX_ModuleBase* create(Kind kind, ModuleContext* ctx, bool held) {
 
 class Builder {
   public:
-    Builder(QX_DSP_VST& engine, GraphLayout& layout, ModuleFactory extra)
-        : engine_(engine), ctx_(engine.context()), layout_(layout), extra_(extra) {
+    Builder(Instrument& instrument, GraphLayout& layout, ModuleFactory extra)
+        : instrument_(instrument), ctx_(instrument.context()), layout_(layout), extra_(extra) {
         layout_ = GraphLayout{};
         std::memset(layout_.moduleByCode, 0xFF, sizeof layout_.moduleByCode); // all "none"
     }
@@ -414,7 +414,7 @@ class Builder {
         }
         if (src < kFirstConstantSource) {
             if (src < 0 || src >= kNumEngineValues) return false;
-            engine_.addParameterRoute(m, k, src, in, N, stride(), voice_);
+            instrument_.addParameterRoute(m, k, src, in, N, stride(), voice_);
             return true;
         }
         if (src - kFirstConstantSource >= kConstantCount) return false;
@@ -422,7 +422,7 @@ class Builder {
         return true;
     }
 
-    QX_DSP_VST& engine_;
+    Instrument& instrument_;
     ModuleContext& ctx_;
     GraphLayout& layout_;
     ModuleFactory extra_;
@@ -449,14 +449,14 @@ const float kPatchConstants[kConstantCount] = {
 };
 // clang-format on
 
-int buildGraphFromTable(QX_DSP_VST& engine, const PatchRow* table, GraphLayout& layout,
+int buildGraphFromTable(Instrument& instrument, const PatchRow* table, GraphLayout& layout,
                         ModuleFactory extra) {
-    Builder builder(engine, layout, extra);
+    Builder builder(instrument, layout, extra);
     return builder.run(table);
 }
 
-} // namespace tarlix
-
-int buildInstrumentGraph(QX_DSP_VST& engine) {
-    return tarlix::buildGraphFromTable(engine, tarlix::kPatchTable, engine.graphLayout());
+int buildInstrumentGraph(Instrument& instrument) {
+    return buildGraphFromTable(instrument, kPatchTable, instrument.graphLayout());
 }
+
+} // namespace tarlix

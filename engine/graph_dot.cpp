@@ -52,11 +52,12 @@ std::string className(const QX_ModuleBase& m) {
 } // namespace
 
 bool writeGraphDot(QX_DSP_VST& engine, std::FILE* out) {
-    ModuleContext& ctx = engine.context();
-    const int count = engine.moduleCount();
+    Instrument& instrument = engine.instrument();
+    ModuleContext& ctx = instrument.context();
+    const int count = instrument.moduleCount();
     if (count <= 0 || !out) return false;
     const std::vector<int> rowOf = rowsOfModules(count);
-    const GraphLayout& layout = engine.graphLayout();
+    const GraphLayout& layout = instrument.graphLayout();
     auto drawn = [&](int k) { return k >= 0 && k < count && rowOf[static_cast<size_t>(k)] >= 0; };
 
     std::fprintf(out, "digraph Tarlix2 {\n  rankdir=LR;\n  node [shape=box, fontsize=10];\n");
@@ -98,12 +99,12 @@ bool writeGraphDot(QX_DSP_VST& engine, std::FILE* out) {
     char name[64];
     for (int p = 0; p < kNumEngineValues; ++p) {
         int module = 0, input = 0;
-        if (!engine.parameterRoute(p, 0, module, input)) continue;
+        if (!instrument.parameterRoute(p, 0, module, input)) continue;
         name[0] = 0;
         if (p < kNumParams) engine.getParameterName(p, name);
         std::fprintf(out, "  p%d [label=\"P%d %s\", shape=ellipse, fontsize=8, color=gray];\n", p,
                      p, name);
-        for (int i = 0; engine.parameterRoute(p, i, module, input); ++i)
+        for (int i = 0; instrument.parameterRoute(p, i, module, input); ++i)
             if (drawn(module))
                 std::fprintf(out, "  p%d -> m%d [label=\">%d\", fontsize=7, color=gray];\n", p,
                              module, input);

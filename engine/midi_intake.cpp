@@ -4,9 +4,9 @@
 // thread, before the block it belongs to.
 #include <cmath>
 
-#include "engine/qx_dsp_vst.h"
+#include "engine/instrument.h"
 
-using namespace tarlix;
+namespace tarlix {
 
 namespace {
 constexpr int kMidiInputValue = 335;
@@ -23,7 +23,7 @@ bool isEqFrequency(int p) {
 }
 } // namespace
 
-void QX_DSP_VST::noteEngineField(int index, int32_t intValue) {
+void Instrument::noteEngineField(int index, int32_t intValue) {
     if (index == kMidiChannelParam) {
         int channel = intValue >= 0 && intValue <= 15 ? intValue : -1;
         // Keys held on the old channel would never hear their note-off: release them.
@@ -34,11 +34,11 @@ void QX_DSP_VST::noteEngineField(int index, int32_t intValue) {
         pressureSwap_.store(intValue != 0, std::memory_order_relaxed);
 }
 
-int32_t QX_DSP_VST::processEvents(vst::VstEvents* events) {
+void Instrument::processEvents(const vst::VstEvents* events) {
     if (pendingMidiProgram_ >= 0) requestProgramFromMidi(pendingMidiProgram_);
-    if (!events || events->numEvents <= 0 || !bank_) return 1;
+    if (!events || events->numEvents <= 0) return;
     // Deltas stay inside the host block, whatever the host sends.
-    const int64_t lastFrame = (blockSize_ > 1 ? blockSize_ : 1) - 1;
+    const int64_t lastFrame = (hostBlock_ > 1 ? hostBlock_ : 1) - 1;
     float bend = kNone, mod = kNone, pressure = kNone;
     // The list holds numEvents pointers, more than the declared two.
     vst::VstEvent* const* entries = events->events;
@@ -54,10 +54,9 @@ int32_t QX_DSP_VST::processEvents(vst::VstEvents* events) {
     if (bend != kNone) applyParameterAt(context_.clock, kBendValue, bend);
     if (mod != kNone) applyParameterAt(context_.clock, kModValue, mod);
     if (pressure != kNone) applyParameterAt(context_.clock, kPressureValue, pressure);
-    return 1;
 }
 
-void QX_DSP_VST::handleMidiEvent(const vst::VstMidiEvent& e, uint64_t time, float& bend, float& mod,
+void Instrument::handleMidiEvent(const vst::VstMidiEvent& e, uint64_t time, float& bend, float& mod,
                                  float& pressure) {
     uint8_t status = static_cast<uint8_t>(e.midiData[0]);
     const int d1 = e.midiData[1] & 127, d2 = e.midiData[2] & 127;
@@ -110,7 +109,7 @@ void QX_DSP_VST::handleMidiEvent(const vst::VstMidiEvent& e, uint64_t time, floa
     if (type == 0xB0) handleController(time, d1, d2);
 }
 
-void QX_DSP_VST::handleController(uint64_t time, int number, int value) {
+void Instrument::handleController(uint64_t time, int number, int value) {
     switch (number) {
     case 98:
         nrpnLsb_ = static_cast<uint8_t>(value);
@@ -143,7 +142,7 @@ void QX_DSP_VST::handleController(uint64_t time, int number, int value) {
     applyMidiLearn(time, number, value * k7Bit);
 }
 
-void QX_DSP_VST::applyMidiLearn(uint64_t time, int code, float value) {
+void Instrument::applyMidiLearn(uint64_t time, int code, float value) {
     if (code < 0 || code > 65534) return;
     for (int p = 0; p < kNumParams; ++p) {
         if (learnedCode(p) != code) continue;
@@ -154,14 +153,10 @@ void QX_DSP_VST::applyMidiLearn(uint64_t time, int code, float value) {
 
 // The records belong to the host side: a program change from MIDI waits for them when another
 // thread holds them, and is tried again at the next block.
-void QX_DSP_VST::requestProgramFromMidi(int program) {
+void Instrument::requestProgramFromMidi(int program) {
     if (program < 0 || program >= kNumPrograms) return;
-    std::unique_lock<std::mutex> lock(bankMutex_, std::try_to_lock);
-    if (!lock.owns_lock()) {
-        pendingMidiProgram_ = program;
-        return;
-    }
-    pendingMidiProgram_ = -1;
-    selectedProgram_.store(program);
-    loadProgramLocked(program, true);
+    const bool taken = !programChange_ || programChange_->tryProgramFromMidi(program);
+    pendingMidiProgram_ = taken ? -1 : program;
 }
+
+} // namespace tarlix

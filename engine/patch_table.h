@@ -3,9 +3,9 @@
 #include <cstddef>
 #include <cstdint>
 
-class QX_DSP_VST;
-
 namespace tarlix {
+
+class Instrument;
 
 // One input of a module: input < 200 is an input port, 200 and above a parameter binding
 // (slot = input - 200). source >= 6000 is a module by type code (its output `output`),
@@ -55,7 +55,7 @@ using ModuleFactory = QX_ModuleBase* (*)(int code, ModuleContext* context, bool 
 
 // Walks a table (ending at a code >= 6549) and creates the module graph in the engine.
 // Returns the module count, or -1 when the graph could not be completed.
-int buildGraphFromTable(QX_DSP_VST& engine, const PatchRow* table, GraphLayout& layout,
+int buildGraphFromTable(Instrument& instrument, const PatchRow* table, GraphLayout& layout,
                         ModuleFactory extra = nullptr);
 
 } // namespace tarlix

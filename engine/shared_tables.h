@@ -13,6 +13,18 @@ struct SharedTables {
 const SharedTables* acquireSharedTables();
 void releaseSharedTables();
 
+// Holds the shared tables for an owner's lifetime; `tables` is null when they could not be made.
+class SharedTablesLease {
+  public:
+    SharedTablesLease() : tables(acquireSharedTables()) {}
+    ~SharedTablesLease() {
+        if (tables) releaseSharedTables();
+    }
+    SharedTablesLease(const SharedTablesLease&) = delete;
+    SharedTablesLease& operator=(const SharedTablesLease&) = delete;
+    const SharedTables* const tables;
+};
+
 // For tests: how often the tables were built, and the current number of users.
 int sharedTablesBuildCount();
 int sharedTablesUsers();

@@ -60,7 +60,7 @@ constexpr PatchRow kTable[] = {
     {6100, 0, kListen, 2},
     {kPatchEndMark, 0, nullptr, 0},
 };
-int arpGraph(QX_DSP_VST& e) {
+int arpGraph(Instrument& e) {
     return buildGraphFromTable(e, kTable, e.graphLayout(), recorders);
 }
 
@@ -79,7 +79,7 @@ struct Arp : ::testing::Test {
         gTime = vst::VstTimeInfo{};
         gTime.tempo = bpm;
         gTime.flags = vst::kVstTempoValid | vst::kVstTransportPlaying;
-        fx().setGraphBuilder(arpGraph);
+        fx().instrument().setGraphBuilder(arpGraph);
         fx().setSampleRate(static_cast<float>(rate));
         fx().setBlockSize(block);
         fx().setParameter(124, 1.0f);             // "Arp OnOff"
@@ -90,7 +90,7 @@ struct Arp : ::testing::Test {
         run(2);
         recorder().heard.clear();
     }
-    Recorder& recorder() { return *static_cast<Recorder*>(fx().context().modules[5]); }
+    Recorder& recorder() { return *static_cast<Recorder*>(fx().instrument().context().modules[5]); }
     void run(int blocks) {
         std::vector<float> l(static_cast<size_t>(block)), r(static_cast<size_t>(block));
         float* outs[2] = {l.data(), r.data()};
@@ -124,7 +124,7 @@ TEST_F(Arp, NotesStayOnTheTempoGridForFiveMinutes) {
         for (int rate : {44100, 96000}) {
             SCOPED_TRACE(testing::Message() << bpm << " BPM at " << rate);
             start(bpm, rate);
-            const uint64_t key = fx().clock() + 37;
+            const uint64_t key = fx().instrument().clock() + 37;
             midi.add(37, 0x90, 60, 100);
             runSeconds(300.0, rate);
             auto ons = noteOns();
@@ -303,13 +303,13 @@ TEST_F(Arp, SequencerStepsInEveryDirection) {
         EXPECT_EQ(steps, c.steps) << "direction " << c.direction << " length " << c.length;
         // The step displays learn the playing step through the editor's mailbox.
         float shown = -1.0f;
-        ASSERT_TRUE(fx().takeEditorValue(403, shown));
+        ASSERT_TRUE(fx().instrument().takeEditorValue(403, shown));
         EXPECT_FLOAT_EQ(shown, static_cast<float>(steps.back()) + 0.2f);
-        EXPECT_FALSE(fx().takeEditorValue(403, shown)); // taken once
+        EXPECT_FALSE(fx().instrument().takeEditorValue(403, shown)); // taken once
     }
     fx().setParameter(131, 0.0f); // off: no step is shown
     run(1);
     float shown = 0.0f;
-    ASSERT_TRUE(fx().takeEditorValue(402, shown));
+    ASSERT_TRUE(fx().instrument().takeEditorValue(402, shown));
     EXPECT_EQ(shown, -2.0f);
 }

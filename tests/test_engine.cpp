@@ -29,7 +29,7 @@ class ConstantOut : public QX_ModuleBase {
     std::vector<int> events;
 };
 
-int oneModuleGraph(QX_DSP_VST& engine) {
+int oneModuleGraph(Instrument& engine) {
     auto* m = new ConstantOut(&engine.context());
     engine.addParameterRoute(m, 0, 120, 5, 0, 0, 0);
     return 1;
@@ -51,7 +51,7 @@ struct Engine : ::testing::Test {
 } // namespace
 
 TEST_F(Engine, ParameterLookupSlotsStepsAndTapers) {
-    const ParameterLookup& p = fx.shared().parameters;
+    const ParameterLookup& p = fx.instrument().shared().parameters;
     EXPECT_EQ(p.slot[0], 128);
     EXPECT_EQ(p.slot[1], 1);
     EXPECT_EQ(p.slot[2], 2);
@@ -69,22 +69,22 @@ TEST_F(Engine, ParameterLookupSlotsStepsAndTapers) {
 }
 
 TEST_F(Engine, EngineUnitsOfTellingRows) {
-    fx.setGraphBuilder(oneModuleGraph);
+    fx.instrument().setGraphBuilder(oneModuleGraph);
     fx.resume();
     fx.setParameter(11, 0.5f); // "Lfo1 Rate(Hz)", x^2
     fx.setParameter(83, 1.0f); // "LPF Cutoff"
     fx.setParameter(46, 1.0f); // "HFO Tune (cents)"
     fx.setParameter(184, 0.5f);
     run(16);
-    EXPECT_NEAR(fx.engineValue(11), 0.5015f, 1e-5f);
-    EXPECT_NEAR(fx.engineValue(83), 1.0f, 1e-6f);
-    EXPECT_NEAR(fx.engineValue(46), 0.00833333f, 1e-6f);
+    EXPECT_NEAR(fx.instrument().engineValue(11), 0.5015f, 1e-5f);
+    EXPECT_NEAR(fx.instrument().engineValue(83), 1.0f, 1e-6f);
+    EXPECT_NEAR(fx.instrument().engineValue(46), 0.00833333f, 1e-6f);
     EXPECT_NEAR(fx.getParameter(184), 24.0f / 47.0f, 1e-6f);
-    EXPECT_NEAR(fx.engineValue(385), 128 * 1000.0f / 44100.0f, 1e-5f);
+    EXPECT_NEAR(fx.instrument().engineValue(385), 128 * 1000.0f / 44100.0f, 1e-5f);
 }
 
 TEST_F(Engine, HostBlockIsCutIntoChunksInsideTheRing) {
-    fx.setGraphBuilder(oneModuleGraph);
+    fx.instrument().setGraphBuilder(oneModuleGraph);
     fx.resume();
     gChunks.clear();
     run(300);
@@ -93,38 +93,38 @@ TEST_F(Engine, HostBlockIsCutIntoChunksInsideTheRing) {
     run(100);
     EXPECT_EQ(gChunks, (std::vector<int>{84, 16}));
     EXPECT_EQ(l[99], 0.5f);
-    EXPECT_EQ(fx.clock(), 401u);
+    EXPECT_EQ(fx.instrument().clock(), 401u);
 }
 
 TEST_F(Engine, ResumeRebuildsOnlyWhenRateOrBlockChange) {
-    fx.setGraphBuilder(oneModuleGraph);
+    fx.instrument().setGraphBuilder(oneModuleGraph);
     fx.resume();
-    EXPECT_EQ(fx.buildCount(), 1);
+    EXPECT_EQ(fx.instrument().buildCount(), 1);
     fx.suspend();
-    EXPECT_EQ(fx.clock(), 1u);
+    EXPECT_EQ(fx.instrument().clock(), 1u);
     fx.resume();
-    EXPECT_EQ(fx.buildCount(), 1);
-    EXPECT_EQ(fx.resumeWithoutRebuildCount(), 1);
+    EXPECT_EQ(fx.instrument().buildCount(), 1);
+    EXPECT_EQ(fx.instrument().resumeWithoutRebuildCount(), 1);
     fx.suspend();
     fx.setSampleRate(48000.0f);
     fx.resume();
-    EXPECT_EQ(fx.buildCount(), 2);
-    EXPECT_FLOAT_EQ(fx.samplesPerMs(), 48.0f);
-    EXPECT_EQ(fx.halfRate(), 24000);
+    EXPECT_EQ(fx.instrument().buildCount(), 2);
+    EXPECT_FLOAT_EQ(fx.instrument().samplesPerMs(), 48.0f);
+    EXPECT_EQ(fx.instrument().halfRate(), 24000);
     // Back to the old rate while the graph is at 48 kHz: the tables must follow.
     fx.suspend();
     fx.setSampleRate(44100.0f);
-    EXPECT_EQ(fx.tables().rate, 44100);
+    EXPECT_EQ(fx.instrument().tables().rate, 44100);
     fx.setBlockSize(0);
-    EXPECT_EQ(fx.requestedBlock(), 1);
+    EXPECT_EQ(fx.instrument().requestedBlock(), 1);
     fx.setSampleRate(NAN);
-    EXPECT_EQ(fx.sampleRateInt(), 44100);
+    EXPECT_EQ(fx.instrument().sampleRateInt(), 44100);
 }
 
 TEST_F(Engine, ParameterChangesArriveAsEventsAtTheNextBlock) {
-    fx.setGraphBuilder(oneModuleGraph);
+    fx.instrument().setGraphBuilder(oneModuleGraph);
     fx.resume();
-    auto* m = static_cast<ConstantOut*>(fx.context().modules[0]);
+    auto* m = static_cast<ConstantOut*>(fx.instrument().context().modules[0]);
     run(8);
     m->events.clear();
     fx.setParameter(120, 1.0f);
@@ -132,11 +132,11 @@ TEST_F(Engine, ParameterChangesArriveAsEventsAtTheNextBlock) {
     run(8);
     ASSERT_EQ(m->events.size(), 1u);
     EXPECT_EQ(m->events[0], 5);
-    EXPECT_EQ(fx.engineValue(120), 0.0f);
+    EXPECT_EQ(fx.instrument().engineValue(120), 0.0f);
 }
 
 TEST_F(Engine, PerInstanceTables) {
-    const LookupTables& t = fx.tables();
+    const LookupTables& t = fx.instrument().tables();
     EXPECT_FLOAT_EQ(t.sine[128], 0.5f);
     EXPECT_NEAR(t.sine[512], 0.0f, 1e-6f);
     EXPECT_FLOAT_EQ(t.sineScale, 2560.0f);
@@ -144,28 +144,28 @@ TEST_F(Engine, PerInstanceTables) {
     EXPECT_FLOAT_EQ(t.pow2Pitch[30 + 5], 44.0f);
     EXPECT_NEAR(t.finePitch[256], 27.5f / 44100.0f, 1e-9f);
     EXPECT_LE(t.filterRel[2048], 0.99f + 1e-6f);
-    EXPECT_NEAR(fx.shared().semitoneRatio[12], 0.2f, 1e-6f);
-    EXPECT_NEAR(fx.shared().semitoneRatio[244], 0.05f, 1e-6f);
+    EXPECT_NEAR(fx.instrument().shared().semitoneRatio[12], 0.2f, 1e-6f);
+    EXPECT_NEAR(fx.instrument().shared().semitoneRatio[244], 0.05f, 1e-6f);
 }
 
 TEST_F(Engine, ProgramFadeTakesTwentyOneMillisecondsEachWay) {
-    fx.setGraphBuilder(oneModuleGraph);
+    fx.instrument().setGraphBuilder(oneModuleGraph);
     fx.resume();
     run(64);
     fx.setProgram(3);
     EXPECT_EQ(fx.getProgram(), 3);
     run(64); // the audio thread takes the request at its next block
-    EXPECT_EQ(fx.fadeState(), 1);
+    EXPECT_EQ(fx.instrument().fadeState(), 1);
     EXPECT_EQ(l[63], 0.5f); // the first block passes unchanged
     int fadeOut = 0;
-    while (fx.fadeState() == 1 && fadeOut < 100000) {
+    while (fx.instrument().fadeState() == 1 && fadeOut < 100000) {
         run(1);
         ++fadeOut;
     }
     EXPECT_NEAR(fadeOut, 927, 2);
     EXPECT_EQ(fx.getProgram(), 3);
     int fadeIn = 0;
-    while (fx.fadeState() == 2 && fadeIn < 100000) {
+    while (fx.instrument().fadeState() == 2 && fadeIn < 100000) {
         run(1);
         ++fadeIn;
     }
@@ -176,51 +176,51 @@ TEST_F(Engine, ProgramFadeTakesTwentyOneMillisecondsEachWay) {
 
 TEST_F(Engine, ProgramChangeWhileStoppedIsImmediateAndBoundsAreKept) {
     fx.setProgram(5);
-    EXPECT_EQ(fx.fadeState(), 0);
+    EXPECT_EQ(fx.instrument().fadeState(), 0);
     EXPECT_EQ(fx.getProgram(), 5);
     fx.setProgram(-1);
     fx.setProgram(128);
     EXPECT_EQ(fx.getProgram(), 5);
     fx.setProgram(127);
-    fx.nextProgram();
+    fx.programStore().nextProgram();
     EXPECT_EQ(fx.getProgram(), 127);
     fx.setProgram(0);
-    fx.previousProgram();
+    fx.programStore().previousProgram();
     EXPECT_EQ(fx.getProgram(), 0);
-    EXPECT_EQ(fx.getRecordSize(), 5876);
-    EXPECT_EQ(fx.getMidiLearn(333), 0xFFFFFFFFu);
-    EXPECT_EQ(fx.getMidiLearn(10), 65535u);
-    fx.setMidiLearn(10, 74);
-    EXPECT_EQ(readLearn(fx.bank() + 127 * record::kSize, 10), 74);
+    EXPECT_EQ(fx.programStore().getRecordSize(), 5876);
+    EXPECT_EQ(fx.programStore().getMidiLearn(333), 0xFFFFFFFFu);
+    EXPECT_EQ(fx.programStore().getMidiLearn(10), 65535u);
+    fx.programStore().setMidiLearn(10, 74);
+    EXPECT_EQ(readLearn(fx.programStore().bank() + 127 * record::kSize, 10), 74);
 }
 
 TEST_F(Engine, MpeSwitchRecentresTheExpressionValues) {
-    fx.setGraphBuilder(oneModuleGraph);
+    fx.instrument().setGraphBuilder(oneModuleGraph);
     fx.resume();
-    run(8);                                     // the first block counts as a switch
-    EXPECT_FLOAT_EQ(fx.engineValue(404), 0.0f); // bend centre is 0 V
-    EXPECT_FLOAT_EQ(fx.engineValue(419), 0.0f);
+    run(8);                                                  // the first block counts as a switch
+    EXPECT_FLOAT_EQ(fx.instrument().engineValue(404), 0.0f); // bend centre is 0 V
+    EXPECT_FLOAT_EQ(fx.instrument().engineValue(419), 0.0f);
 }
 
 TEST_F(Engine, StringSlotsAndDataBlocksStayInBounds) {
     std::string longText(1000, 'x');
-    fx.setStringSlot(longText.c_str(), 1);
+    fx.programStore().setStringSlot(longText.c_str(), 1);
     char out[400];
-    fx.getStringSlot(out, 1);
+    fx.programStore().getStringSlot(out, 1);
     EXPECT_EQ(std::strlen(out), 259u);
-    fx.setStringSlot("global", -128);
-    fx.getStringSlot(out, 128);
+    fx.programStore().setStringSlot("global", -128);
+    fx.programStore().getStringSlot(out, 128);
     EXPECT_STREQ(out, "global");
-    fx.setStringSlot("nowhere", 5); // no such slot: ignored
-    EXPECT_EQ(fx.getDataBlock(3, 512), nullptr);
-    EXPECT_EQ(fx.getDataBlock(1, 2048), nullptr);
-    EXPECT_EQ(fx.getDataBlock(0, 100), nullptr);
-    EXPECT_NE(fx.getDataBlock(2, 512), nullptr);
+    fx.programStore().setStringSlot("nowhere", 5); // no such slot: ignored
+    EXPECT_EQ(fx.programStore().getDataBlock(3, 512), nullptr);
+    EXPECT_EQ(fx.programStore().getDataBlock(1, 2048), nullptr);
+    EXPECT_EQ(fx.programStore().getDataBlock(0, 100), nullptr);
+    EXPECT_NE(fx.programStore().getDataBlock(2, 512), nullptr);
     std::vector<uint8_t> big(5000, 7);
-    fx.storeLongBlock(big.data(), 0, 5000);
-    fx.storeShortBlock(big.data(), 9, 5000);
-    EXPECT_EQ(fx.getDataBlock(0, 2048)[2047], 7);
-    EXPECT_EQ(std::strcmp(fx.getProgramNamePointer(-3), ""), 0);
+    fx.programStore().storeLongBlock(big.data(), 0, 5000);
+    fx.programStore().storeShortBlock(big.data(), 9, 5000);
+    EXPECT_EQ(fx.programStore().getDataBlock(0, 2048)[2047], 7);
+    EXPECT_EQ(std::strcmp(fx.programStore().getProgramNamePointer(-3), ""), 0);
 }
 
 TEST(SharedTablesThreads, ConcurrentInstancesBuildOnce) {
@@ -260,11 +260,11 @@ TEST(EngineAutomation, EditorChangesAreReportedForHostParametersOnly) {
 
 namespace {
 // Builds one module, then claims a second that failed to build.
-int halfBuiltGraph(QX_DSP_VST& engine) {
+int halfBuiltGraph(Instrument& engine) {
     new ConstantOut(&engine.context());
     return 2;
 }
-int overlongGraph(QX_DSP_VST& engine) {
+int overlongGraph(Instrument& engine) {
     new ConstantOut(&engine.context());
     return kMaxModules + 1;
 }
@@ -273,10 +273,10 @@ int overlongGraph(QX_DSP_VST& engine) {
 TEST(EngineBuild, IncompleteGraphStaysSilentAndFreesWhatWasBuilt) {
     for (GraphBuilder builder : {halfBuiltGraph, overlongGraph}) {
         QX_DSP_VST fx(host);
-        fx.setGraphBuilder(builder);
+        fx.instrument().setGraphBuilder(builder);
         fx.resume();
-        EXPECT_EQ(fx.moduleCount(), 0);
-        EXPECT_EQ(fx.context().modules[0], nullptr);
+        EXPECT_EQ(fx.instrument().moduleCount(), 0);
+        EXPECT_EQ(fx.instrument().context().modules[0], nullptr);
         std::vector<float> l(64, 1.0f), r(64, 1.0f);
         float* outs[2] = {l.data(), r.data()};
         fx.processReplacing(nullptr, outs, 64);
@@ -305,7 +305,7 @@ class Breakable : public QX_ModuleBase {
     float broken = 0.25f;
     int resets = 0;
 };
-int breakableGraph(QX_DSP_VST& e) {
+int breakableGraph(Instrument& e) {
     new Breakable(&e.context());
     return 1;
 }
@@ -313,14 +313,14 @@ int breakableGraph(QX_DSP_VST& e) {
 
 TEST(OutputGuard, NonFiniteOrRunawayBlocksAreSilencedAndTheGraphReset) {
     QX_DSP_VST fx(host);
-    fx.setGraphBuilder(breakableGraph);
+    fx.instrument().setGraphBuilder(breakableGraph);
     fx.resume();
-    auto* m = static_cast<Breakable*>(fx.context().modules[0]);
+    auto* m = static_cast<Breakable*>(fx.instrument().context().modules[0]);
     std::vector<float> l(256), r(256);
     float* outs[2] = {l.data(), r.data()};
     fx.processReplacing(nullptr, outs, 256);
     EXPECT_EQ(l[100], 0.25f);
-    EXPECT_EQ(fx.guardTrips(), 0u);
+    EXPECT_EQ(fx.instrument().guardTrips(), 0u);
     int resetsBefore = m->resets;
     for (float poison : {NAN, INFINITY, 1000.0f}) {
         m->broken = poison;
@@ -331,7 +331,7 @@ TEST(OutputGuard, NonFiniteOrRunawayBlocksAreSilencedAndTheGraphReset) {
         fx.processReplacing(nullptr, outs, 256);
         EXPECT_EQ(l[200], 0.25f); // back to normal at once
     }
-    EXPECT_EQ(fx.guardTrips(), 3u);
+    EXPECT_EQ(fx.instrument().guardTrips(), 3u);
     EXPECT_EQ(m->resets, resetsBefore + 3);
 }
 
@@ -352,7 +352,7 @@ TEST(Sections, CopyAndPasteASectionThroughTheEngine) {
     block();
     EXPECT_FLOAT_EQ(fx.getParameter(83), 0.25f);
     float shown = 0.0f;
-    EXPECT_TRUE(fx.takeEditorValue(83, shown)); // the knob is told
+    EXPECT_TRUE(fx.instrument().takeEditorValue(83, shown)); // the knob is told
     EXPECT_FLOAT_EQ(shown, 0.25f);
     // Paste without a copy does nothing.
     fx.setParameter(64, 0.5f);

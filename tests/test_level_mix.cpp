@@ -60,36 +60,36 @@ constexpr PatchRow kTable[] = {
     {6060, 0, kSwitch, 8},          {6032, 0, kMulti, 4}, {6101, 0, kListen, 2},
     {kPatchEndMark, 0, nullptr, 0},
 };
-int graph(QX_DSP_VST& e) {
+int graph(Instrument& e) {
     return buildGraphFromTable(e, kTable, e.graphLayout(), testModules);
 }
 
 struct Glue : ::testing::Test {
     QX_DSP_VST fx{host};
     void SetUp() override {
-        fx.setGraphBuilder(graph);
+        fx.instrument().setGraphBuilder(graph);
         fx.setBlockSize(64);
         fx.resume();
     }
-    QX_ModuleBase* module(int i) { return fx.context().modules[i]; }
+    QX_ModuleBase* module(int i) { return fx.instrument().context().modules[i]; }
     void run(int blocks) {
         std::vector<float> l(64), r(64);
         float* outs[2] = {l.data(), r.data()};
         for (int b = 0; b < blocks; ++b)
             fx.processReplacing(nullptr, outs, 64);
     }
-    bool asleep(int i) { return (fx.context().status[i] & kStatusAsleep) != 0; }
+    bool asleep(int i) { return (fx.instrument().context().status[i] & kStatusAsleep) != 0; }
 };
 
 } // namespace
 
 TEST_F(Glue, TheSummerTakesTheSourcesAimedAtIt) {
-    ASSERT_EQ(fx.moduleCount(), 6);
+    ASSERT_EQ(fx.instrument().moduleCount(), 6);
     fx.setParameter(10, 1.0f / 18.0f); // "Lfo1 Target" option 1: this summer
     run(3);
     const float* sum = module(1)->GetOutput(0);
     const float* level = module(2)->GetOutput(0);
-    uint64_t start = fx.clock() - 64; // the last block
+    uint64_t start = fx.instrument().clock() - 64; // the last block
     for (int i = 0; i < 64; ++i) {
         float ramp = static_cast<float>(start + static_cast<uint64_t>(i)) * 0.001f;
         ASSERT_NEAR(sum[i], ramp + 2.0f + 3.0f, 1e-3f);
@@ -106,23 +106,24 @@ TEST_F(Glue, SequencerValueSwitchAndClampedChannels) {
     fx.setParameter(145, 0.53f); // "SeqB 2" (0..100 %, engine units 0..1)
     run(1);
     auto* sw = module(3);
-    sw->PostEvent(fx.clock(), 5, 0, 1, 1.0f, nullptr); // semitone steps
-    sw->PostEvent(fx.clock(), 0, 0, 1, 1.0f, nullptr); // step 2
+    sw->PostEvent(fx.instrument().clock(), 5, 0, 1, 1.0f, nullptr); // semitone steps
+    sw->PostEvent(fx.instrument().clock(), 0, 0, 1, 1.0f, nullptr); // step 2
     run(1);
     auto* listener = static_cast<Listener*>(module(5));
-    const float v = fx.engineValue(145);
+    const float v = fx.instrument().engineValue(145);
     EXPECT_NEAR(listener->last[0], std::round(v * 12.0f) / 12.0f, 1e-6f);
-    sw->PostEvent(fx.clock(), 0, 0, -2, -2.0f, nullptr); // sequencer off: neutral
+    sw->PostEvent(fx.instrument().clock(), 0, 0, -2, -2.0f, nullptr); // sequencer off: neutral
     run(1);
     EXPECT_EQ(listener->last[0], 0.0f);
-    sw->PostEvent(fx.clock(), 0, 0, 1, 1.0f, nullptr);
+    sw->PostEvent(fx.instrument().clock(), 0, 0, 1, 1.0f, nullptr);
     run(1);
     ASSERT_NE(listener->last[0], 0.0f);
-    sw->PostEvent(fx.clock(), 0, 0, 20, 20.0f, nullptr); // no ninth step: neutral, nothing read
+    sw->PostEvent(fx.instrument().clock(), 0, 0, 20, 20.0f,
+                  nullptr); // no ninth step: neutral, nothing read
     run(1);
     EXPECT_EQ(listener->last[0], 0.0f);
     // GUI_Multi_ABxC channel 0: (5 + 1) x 2 = 12, above the minimum 0.
-    module(4)->PostEvent(fx.clock(), 0, 0, 0, 0.0f, nullptr);
+    module(4)->PostEvent(fx.instrument().clock(), 0, 0, 0, 0.0f, nullptr);
     run(1);
     EXPECT_FLOAT_EQ(listener->last[1], 12.0f);
 }

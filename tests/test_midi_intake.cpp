@@ -47,7 +47,7 @@ class MidiListener : public QX_ModuleBase {
 
 constexpr int kListened[] = {335, 339, 340, 338, 404, 405, 419, 420, 434, 435};
 
-int listenerGraph(QX_DSP_VST& e) {
+int listenerGraph(Instrument& e) {
     auto* m = new MidiListener(&e.context());
     for (int k = 0; k < 10; ++k)
         e.addParameterRoute(m, 0, kListened[k], k, 0, 0, 0);
@@ -59,7 +59,7 @@ struct Midi : ::testing::Test {
     vst::EventList list;
     std::vector<float> l = std::vector<float>(256), r = std::vector<float>(256);
     void SetUp() override {
-        fx.setGraphBuilder(listenerGraph);
+        fx.instrument().setGraphBuilder(listenerGraph);
         fx.setSampleRate(44100);
         fx.setBlockSize(256);
         fx.resume();
@@ -67,7 +67,9 @@ struct Midi : ::testing::Test {
         block(); // the engine's own start-up messages (all notes off) are through
         listener().seen.clear();
     }
-    MidiListener& listener() { return *static_cast<MidiListener*>(fx.context().modules[0]); }
+    MidiListener& listener() {
+        return *static_cast<MidiListener*>(fx.instrument().context().modules[0]);
+    }
     void add(int delta, int status, int d1, int d2) { list.add(delta, status, d1, d2); }
     // Sends the list, then processes one block.
     void block() {
@@ -81,7 +83,7 @@ struct Midi : ::testing::Test {
 } // namespace
 
 TEST_F(Midi, NotesAndControllersArriveAtTheirSamplePositions) {
-    uint64_t start = fx.clock();
+    uint64_t start = fx.instrument().clock();
     add(10, 0x90, 60, 100);
     add(3, 0xB0, 7, 90);
     add(200, 0x80, 60, 0);
@@ -109,7 +111,7 @@ TEST_F(Midi, BendModulationAndPressureOncePerBlockWithTheLastValue) {
     EXPECT_EQ(listener().on(2).size(), 1u);
     EXPECT_EQ(listener().on(3).size(), 1u);
     // The last bend (16383/16384 of the range) and the wheel at 127.
-    const ParameterLookup& p = fx.shared().parameters;
+    const ParameterLookup& p = fx.instrument().shared().parameters;
     EXPECT_FLOAT_EQ(listener().on(1)[0].floatValue,
                     engineUnits(p.rowOf(339), p.taper[339], 16383.0f / 16384.0f));
     EXPECT_FLOAT_EQ(listener().on(2)[0].floatValue, engineUnits(p.rowOf(340), p.taper[340], 1.0f));
@@ -120,7 +122,7 @@ TEST_F(Midi, BendModulationAndPressureOncePerBlockWithTheLastValue) {
 TEST_F(Midi, ChannelFilterAndOmni) {
     fx.setParameter(211, 5.0f / 16.0f); // "Channel: 5" (field 4)
     block();
-    EXPECT_EQ(fx.midiChannel(), 4);
+    EXPECT_EQ(fx.instrument().midiChannel(), 4);
     listener().seen.clear();
     add(0, 0x92, 60, 100); // channel 3: ignored
     add(1, 0x94, 61, 100); // channel 5: taken
@@ -166,17 +168,17 @@ TEST_F(Midi, MpeMemberChannelsCarryTheirOwnExpression) {
 }
 
 TEST_F(Midi, LearnedControllersAndNrpns) {
-    fx.setMidiLearn(83, 7);
-    fx.setMidiLearn(84, 7);  // two parameters on one code, set in index order
-    fx.setMidiLearn(196, 7); // an EQ frequency follows value^4
-    fx.setMidiLearn(85, 330);
-    fx.setMidiLearn(86, 6);
+    fx.programStore().setMidiLearn(83, 7);
+    fx.programStore().setMidiLearn(84, 7);  // two parameters on one code, set in index order
+    fx.programStore().setMidiLearn(196, 7); // an EQ frequency follows value^4
+    fx.programStore().setMidiLearn(85, 330);
+    fx.programStore().setMidiLearn(86, 6);
     add(0, 0xB0, 7, 64);
     block();
     EXPECT_FLOAT_EQ(fx.getParameter(83), 64.0f / 127.0f);
     EXPECT_FLOAT_EQ(fx.getParameter(84), 64.0f / 127.0f);
     EXPECT_NEAR(fx.getParameter(196), std::pow(64.0f / 127.0f, 4.0f), 1e-6f);
-    EXPECT_EQ(fx.lastController(), 7);
+    EXPECT_EQ(fx.instrument().lastController(), 7);
     // Data entry before any NRPN selection is an ordinary controller 6.
     add(0, 0xB0, 6, 127);
     block();
@@ -190,7 +192,7 @@ TEST_F(Midi, LearnedControllersAndNrpns) {
     block();
     EXPECT_FLOAT_EQ(fx.getParameter(85), 64.0f * 128.0f / 16383.0f);
     EXPECT_EQ(fx.getParameter(83), 1.0f);
-    EXPECT_EQ(fx.lastController(), 7);
+    EXPECT_EQ(fx.instrument().lastController(), 7);
     // An RPN selection (bend range) ends the NRPN: data entry is controller 6 again.
     add(0, 0xB0, 101, 0);
     add(1, 0xB0, 100, 0);
@@ -216,7 +218,7 @@ TEST_F(Midi, MalformedListsAreHandledSafely) {
     add(0, 0x90, 0xFF, 0xFF);         // data bytes out of range: masked
     add(0, 0xF8, 0, 0);               // system message
     list.addRaw(vst::VstMidiEvent{}); // type 0
-    uint64_t start = fx.clock();
+    uint64_t start = fx.instrument().clock();
     block();
     auto midi = listener().on(0);
     ASSERT_EQ(midi.size(), 3u);

@@ -27,21 +27,21 @@ int indexOfRow(int row) {
     return index;
 }
 
-struct Instrument : ::testing::Test {
+struct InstrumentGraph : ::testing::Test {
     QX_DSP_VST fx{host};
     void SetUp() override {
         fx.setSampleRate(44100);
         fx.setBlockSize(128);
         fx.resume();
     }
-    QX_ModuleBase* module(int index) { return fx.context().modules[index]; }
+    QX_ModuleBase* module(int index) { return fx.instrument().context().modules[index]; }
 };
 
 } // namespace
 
-TEST_F(Instrument, GraphHasTheTablesModulesInOrder) {
-    const GraphLayout& g = fx.graphLayout();
-    ASSERT_EQ(fx.moduleCount(), 1379);
+TEST_F(InstrumentGraph, GraphHasTheTablesModulesInOrder) {
+    const GraphLayout& g = fx.instrument().graphLayout();
+    ASSERT_EQ(fx.instrument().moduleCount(), 1379);
     EXPECT_EQ(g.groupStart, 57);
     EXPECT_EQ(g.voiceCount, 20);
     EXPECT_EQ(g.modulesPerVoice, 64);
@@ -62,12 +62,12 @@ TEST_F(Instrument, GraphHasTheTablesModulesInOrder) {
     EXPECT_EQ(g.moduleByCode[6000 - 6000], -1); // no class, no module
 }
 
-TEST_F(Instrument, WiringInsideAndAcrossTheVoiceGroup) {
+TEST_F(InstrumentGraph, WiringInsideAndAcrossTheVoiceGroup) {
     // A parameter route made in the group: one route, the input of all 20 voices.
-    EXPECT_EQ(fx.parameterRouteCount(64), 1);
+    EXPECT_EQ(fx.instrument().parameterRouteCount(64), 1);
     for (int v = 0; v < 20; ++v) {
         QX_ModuleBase* osc = module(57 + 64 * v + 21);
-        EXPECT_EQ(osc->inputs[9], fx.engineValueAddress(64));
+        EXPECT_EQ(osc->inputs[9], fx.instrument().engineValueAddress(64));
         // A source in the group is the same voice's module (row 78).
         EXPECT_EQ(osc->inputSource[0], module(57 + 64 * v + 20)) << v;
         // A source before the group (row 1) is shared.
@@ -97,7 +97,7 @@ TEST_F(Instrument, WiringInsideAndAcrossTheVoiceGroup) {
     EXPECT_EQ(module(1378)->inputSource[2], module(indexOfRow(167)));
 }
 
-TEST_F(Instrument, RunsSilentAndFinite) {
+TEST_F(InstrumentGraph, RunsSilentAndFinite) {
     std::vector<float> l(256, 1.0f), r(256, 1.0f);
     float* outs[2] = {l.data(), r.data()};
     for (int b = 0; b < 20; ++b)
@@ -115,17 +115,18 @@ constexpr PatchRow kBadTable[] = {
     {kPatchGroupEnd, 0, nullptr, 0},
     {kPatchEndMark, 0, nullptr, 0},
 };
-int badGraph(QX_DSP_VST& e) {
+int badGraph(Instrument& e) {
     return buildGraphFromTable(e, kBadTable, e.graphLayout());
 }
 } // namespace
 
 TEST(PatchBuilder, BadRowsAndEntriesAreRefusedSafely) {
     QX_DSP_VST fx(host);
-    fx.setGraphBuilder(badGraph);
+    fx.instrument().setGraphBuilder(badGraph);
     fx.resume();
-    EXPECT_EQ(fx.moduleCount(), 0); // the group without an allocator fails the build: silence
-    EXPECT_EQ(fx.graphLayout().skippedEntries, 4);
+    EXPECT_EQ(fx.instrument().moduleCount(),
+              0); // the group without an allocator fails the build: silence
+    EXPECT_EQ(fx.instrument().graphLayout().skippedEntries, 4);
     std::vector<float> l(64, 1.0f), r(64, 1.0f);
     float* outs[2] = {l.data(), r.data()};
     fx.processReplacing(nullptr, outs, 64);
@@ -150,7 +151,7 @@ class Listener : public QX_ModuleBase {
     std::map<int, std::vector<std::pair<int, float>>> got;
 };
 
-int controlGraph(QX_DSP_VST& e) {
+int controlGraph(Instrument& e) {
     ModuleContext& c = e.context();
     auto* control = new QX_DSP_Tarlix2_Control(&c, false);
     c.modules[0] = control;
@@ -165,16 +166,17 @@ struct Control : ::testing::Test {
     QX_DSP_VST fx{host};
     std::vector<float> l = std::vector<float>(64), r = std::vector<float>(64);
     void SetUp() override {
-        fx.setGraphBuilder(controlGraph);
+        fx.instrument().setGraphBuilder(controlGraph);
         fx.setSampleRate(44100);
         fx.setBlockSize(64);
         fx.resume();
         run();
         listener().got.clear();
     }
-    Listener& listener() { return *static_cast<Listener*>(fx.context().modules[1]); }
+    Listener& listener() { return *static_cast<Listener*>(fx.instrument().context().modules[1]); }
     void post(int input, int i, float f) {
-        fx.context().modules[0]->PostEvent(fx.clock(), input, 0, i, f, nullptr);
+        fx.instrument().context().modules[0]->PostEvent(fx.instrument().clock(), input, 0, i, f,
+                                                        nullptr);
     }
     void run() {
         float* outs[2] = {l.data(), r.data()};

@@ -49,7 +49,7 @@ class Watcher : public QX_ModuleBase {
     float last[5] = {};
 };
 
-int watcherGraph(QX_DSP_VST& engine) {
+int watcherGraph(Instrument& engine) {
     auto* m = new Watcher(&engine.context());
     for (int k = 0; k < 5; ++k)
         engine.addParameterRoute(m, 0, kWatched[k], k, 0, 0, 0);
@@ -83,7 +83,7 @@ struct Files : ::testing::Test {
     std::string path(const char* name) { return dir + "/" + name; }
     std::vector<uint8_t> bank() {
         std::vector<uint8_t> b(kBankSize);
-        fx.copyBank(b.data());
+        fx.programStore().copyBank(b.data());
         return b;
     }
 };
@@ -113,7 +113,7 @@ TEST(ProgramEngineThreads, ChunksSetWhileAudioRunsNeverTear) {
     const auto b = distinctBank(0.8f, "Bank B");
     ASSERT_NE(a, b);
     QX_DSP_VST fx(host);
-    fx.setGraphBuilder(watcherGraph);
+    fx.instrument().setGraphBuilder(watcherGraph);
     fx.setSampleRate(48000);
     fx.setBlockSize(64);
     fx.resume();
@@ -147,15 +147,15 @@ TEST(ProgramEngineThreads, ChunksSetWhileAudioRunsNeverTear) {
     audio.join();
     EXPECT_EQ(torn, 0);
     EXPECT_EQ(bankOf(fx), b);
-    auto* w = static_cast<Watcher*>(fx.context().modules[0]);
+    auto* w = static_cast<Watcher*>(fx.instrument().context().modules[0]);
     for (int k = 0; k < 5; ++k)
-        EXPECT_FLOAT_EQ(w->last[k], fx.engineValue(kWatched[k])) << kWatched[k];
+        EXPECT_FLOAT_EQ(w->last[k], fx.instrument().engineValue(kWatched[k])) << kWatched[k];
     EXPECT_FLOAT_EQ(fx.getParameter(83), readValue(b.data(), 83));
 }
 
 TEST(ProgramEngine, ProgramChunkKeepsTheSlotOfTheRecordItReplaces) {
     QX_DSP_VST fx(host);
-    fx.setStringSlot("/my/banks/Live.Bnk", 128);
+    fx.programStore().setStringSlot("/my/banks/Live.Bnk", 128);
     std::vector<uint8_t> rec(record::kSize, 0);
     std::strcpy(stringSlot(rec.data(), 0), "/other/path.Bnk");
     std::strcpy(programName(rec.data()), "Incoming");
@@ -173,66 +173,68 @@ TEST(ProgramEngine, ProgramChunkKeepsTheSlotOfTheRecordItReplaces) {
 
 TEST_F(Files, BankFilesLoadSaveAndKeepTheirPath) {
     fx.setProgramName("Saved");
-    ASSERT_TRUE(fx.saveBankFile(path("My.Bnk").c_str()));
+    ASSERT_TRUE(fx.programStore().saveBankFile(path("My.Bnk").c_str()));
     char slot[260];
-    fx.getStringSlot(slot, 128);
+    fx.programStore().getStringSlot(slot, 128);
     EXPECT_EQ(std::string(slot), path("My.Bnk"));
     auto saved = bank();
     fx.setProgramName("Changed");
-    EXPECT_EQ(fx.loadBankFile(path("My.Bnk").c_str()), kFileRead);
-    EXPECT_STREQ(fx.getCurrentProgramName(), "Saved");
+    EXPECT_EQ(fx.programStore().loadBankFile(path("My.Bnk").c_str()), kFileRead);
+    EXPECT_STREQ(fx.programStore().getCurrentProgramName(), "Saved");
     EXPECT_EQ(bank(), saved);
     // A refused file changes nothing at all.
     fx.setProgramName("Kept");
     auto before = bank();
-    EXPECT_EQ(fx.loadBankFile(path("Missing.Bnk").c_str()), kFileRefused);
-    EXPECT_EQ(fx.loadBankFile(dir.c_str()), kFileRefused);
+    EXPECT_EQ(fx.programStore().loadBankFile(path("Missing.Bnk").c_str()), kFileRefused);
+    EXPECT_EQ(fx.programStore().loadBankFile(dir.c_str()), kFileRefused);
     EXPECT_EQ(bank(), before);
     // A failed save keeps the old bank path.
-    EXPECT_FALSE(fx.saveBankFile((path("My.Bnk") + "/x.Bnk").c_str()));
-    fx.getStringSlot(slot, 128);
+    EXPECT_FALSE(fx.programStore().saveBankFile((path("My.Bnk") + "/x.Bnk").c_str()));
+    fx.programStore().getStringSlot(slot, 128);
     EXPECT_EQ(std::string(slot), path("My.Bnk"));
 }
 
 TEST_F(Files, SinglePresetsAndTheLearnMap) {
-    fx.setMidiLearn(83, 74);
+    fx.programStore().setMidiLearn(83, 74);
     fx.setParameter(83, 0.4f);
     fx.setProgramName("Pluck");
-    ASSERT_TRUE(fx.saveProgramFile(path("Pluck.pst").c_str()));
-    ASSERT_TRUE(fx.saveMidiLearnFile(path("Map.mmp").c_str()));
+    ASSERT_TRUE(fx.programStore().saveProgramFile(path("Pluck.pst").c_str()));
+    ASSERT_TRUE(fx.programStore().saveMidiLearnFile(path("Map.mmp").c_str()));
     // Into program 5: the values and name arrive, the map every program uses stays.
-    fx.setMidiLearn(83, kNotLearned);
+    fx.programStore().setMidiLearn(83, kNotLearned);
     fx.setProgram(5);
-    EXPECT_EQ(fx.loadProgramFile(path("Pluck.pst").c_str()), kFileRead);
-    EXPECT_STREQ(fx.getCurrentProgramName(), "Pluck");
+    EXPECT_EQ(fx.programStore().loadProgramFile(path("Pluck.pst").c_str()), kFileRead);
+    EXPECT_STREQ(fx.programStore().getCurrentProgramName(), "Pluck");
     EXPECT_FLOAT_EQ(fx.getParameter(83), 0.4f);
     auto b = bank();
     EXPECT_EQ(readLearn(b.data() + 5 * record::kSize, 83), kNotLearned);
     // Into program 0: its map becomes the map of all 128 programs.
     fx.setProgram(0);
-    EXPECT_EQ(fx.loadProgramFile(path("Pluck.pst").c_str()), kFileRead);
+    EXPECT_EQ(fx.programStore().loadProgramFile(path("Pluck.pst").c_str()), kFileRead);
     b = bank();
     for (int p = 0; p < kNumPrograms; ++p)
         ASSERT_EQ(readLearn(b.data() + p * record::kSize, 83), 74);
-    EXPECT_EQ(fx.learnedCode(83), 74);
+    EXPECT_EQ(fx.instrument().learnedCode(83), 74);
     // The map file alone.
-    fx.setMidiLearn(83, 3);
-    EXPECT_EQ(fx.loadMidiLearnFile(path("Map.mmp").c_str()), kFileRead);
-    EXPECT_EQ(fx.getMidiLearn(83), 74u);
-    EXPECT_EQ(fx.loadMidiLearnFile(path("Pluck.pst").c_str()), kFileRead); // long enough: taken
-    EXPECT_EQ(fx.loadProgramFile(path("Map.mmp").c_str()), kFileRefused);  // too short
+    fx.programStore().setMidiLearn(83, 3);
+    EXPECT_EQ(fx.programStore().loadMidiLearnFile(path("Map.mmp").c_str()), kFileRead);
+    EXPECT_EQ(fx.programStore().getMidiLearn(83), 74u);
+    EXPECT_EQ(fx.programStore().loadMidiLearnFile(path("Pluck.pst").c_str()),
+              kFileRead); // long enough: taken
+    EXPECT_EQ(fx.programStore().loadProgramFile(path("Map.mmp").c_str()),
+              kFileRefused); // too short
 }
 
 TEST_F(Files, SectionPresetsChangeOnlyTheirParameters) {
     fx.setParameter(83, 0.7f); // filter section
     fx.setParameter(64, 0.5f); // oscillator section
-    ASSERT_TRUE(fx.saveSectionFile(2, path("Dark.FLp").c_str()));
+    ASSERT_TRUE(fx.programStore().saveSectionFile(2, path("Dark.FLp").c_str()));
     fx.setParameter(83, 0.1f);
     fx.setParameter(64, 0.0f);
-    EXPECT_EQ(fx.loadSectionFile(2, path("Dark.FLp").c_str()), kSectionRead);
+    EXPECT_EQ(fx.programStore().loadSectionFile(2, path("Dark.FLp").c_str()), kSectionRead);
     EXPECT_FLOAT_EQ(fx.getParameter(83), 0.7f);
     EXPECT_EQ(fx.getParameter(64), 0.0f);
-    EXPECT_EQ(fx.loadSectionFile(2, path("None.FLp").c_str()), kFileRefused);
-    EXPECT_EQ(fx.loadSectionFile(7, path("Dark.FLp").c_str()), kFileRefused);
-    EXPECT_FALSE(fx.saveSectionFile(-1, path("x").c_str()));
+    EXPECT_EQ(fx.programStore().loadSectionFile(2, path("None.FLp").c_str()), kFileRefused);
+    EXPECT_EQ(fx.programStore().loadSectionFile(7, path("Dark.FLp").c_str()), kFileRefused);
+    EXPECT_FALSE(fx.programStore().saveSectionFile(-1, path("x").c_str()));
 }

@@ -104,7 +104,7 @@ constexpr PatchRow kVoiceTable[] = {
     {kPatchEndMark, 0, nullptr, 0},
 };
 
-int voiceGraph(QX_DSP_VST& e) {
+int voiceGraph(Instrument& e) {
     return buildGraphFromTable(e, kVoiceTable, e.graphLayout(), testModules);
 }
 
@@ -113,18 +113,21 @@ struct Voices : ::testing::Test {
     vst::EventList list;
     std::vector<float> out; // everything rendered
     void SetUp() override {
-        fx.setGraphBuilder(voiceGraph);
+        fx.instrument().setGraphBuilder(voiceGraph);
         fx.setSampleRate(44100);
         fx.setBlockSize(128);
         fx.setParameter(120, 1.0f); // Poly
         fx.resume();
-        ASSERT_EQ(fx.moduleCount(), 4 + 40 + 1);
+        ASSERT_EQ(fx.instrument().moduleCount(), 4 + 40 + 1);
         run(2);
     }
     QX_DSP_Midi_to_Poly_Gen2& allocator() {
-        return *static_cast<QX_DSP_Midi_to_Poly_Gen2*>(fx.context().modules[kAllocatorIndex]);
+        return *static_cast<QX_DSP_Midi_to_Poly_Gen2*>(
+            fx.instrument().context().modules[kAllocatorIndex]);
     }
-    TestVoice& voice(int v) { return *static_cast<TestVoice*>(fx.context().modules[4 + 2 * v]); }
+    TestVoice& voice(int v) {
+        return *static_cast<TestVoice*>(fx.instrument().context().modules[4 + 2 * v]);
+    }
     void midi(int delta, int status, int d1, int d2) { list.add(delta, status, d1, d2); }
     void run(int blocks = 1) {
         for (int b = 0; b < blocks; ++b) {
@@ -295,9 +298,9 @@ TEST_F(Voices, MpeNotesCarryTheirChannelAndItsBend) {
     midi(1, 0x91, 60, 100); // a note on channel 2
     run(2);
     EXPECT_EQ(voice(0).channel, 0);
-    auto* sw = fx.context().modules[4 + 1];
-    EXPECT_FLOAT_EQ(sw->GetOutput(0)[5], fx.engineValue(404));
-    EXPECT_NE(fx.engineValue(404), fx.engineValue(405));
+    auto* sw = fx.instrument().context().modules[4 + 1];
+    EXPECT_FLOAT_EQ(sw->GetOutput(0)[5], fx.instrument().engineValue(404));
+    EXPECT_NE(fx.instrument().engineValue(404), fx.instrument().engineValue(405));
 }
 
 // A long random stream; afterwards every key is released and the tails run out: no voice may
