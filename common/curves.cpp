@@ -1,6 +1,5 @@
 #include "common/curves.h"
 
-#include <atomic>
 #include <cmath>
 
 namespace tarlix {
@@ -79,28 +78,6 @@ float shape_curve_blend(int shape, float x, float depth) {
 }
 
 namespace {
-constexpr uint32_t kSeed1 = 1629827143u;
-constexpr uint32_t kSeed2 = 3365778422u;
-// Relaxed atomics: the same sequence as plain words on one thread, and no data race when the
-// editor and the audio thread draw at once (a concurrent draw only perturbs the sequence).
-std::atomic<uint32_t> s1{kSeed1};
-std::atomic<uint32_t> s2{kSeed2};
-} // namespace
-
-uint32_t random_next() {
-    uint32_t a = s1.load(std::memory_order_relaxed) ^ s2.load(std::memory_order_relaxed);
-    s1.store(a, std::memory_order_relaxed);
-    uint32_t b = s2.load(std::memory_order_relaxed) + a;
-    s2.store(b, std::memory_order_relaxed);
-    return b;
-}
-
-void random_reset_for_test() {
-    s1.store(kSeed1);
-    s2.store(kSeed2);
-}
-
-namespace {
 // A generator word as a float at least 0 and below range.
 float uniformOf(uint32_t word, float range) {
     float f = static_cast<float>(static_cast<double>(word) * (1.0 / 4294967296.0) * range);
@@ -110,16 +87,12 @@ float uniformOf(uint32_t word, float range) {
 }
 } // namespace
 
-float random_float(float range) {
-    return uniformOf(random_next(), range);
-}
-
 float RandomSequence::uniform(float range) {
     return uniformOf(next(), range);
 }
 
-int random_int(int n) {
-    uint32_t w = random_next();
+int RandomSequence::below(int n) {
+    uint32_t w = next();
     if (n <= 0) return 0;
     return static_cast<int>(static_cast<double>(w) * (1.0 / 4294967296.0) * n);
 }

@@ -12,17 +12,14 @@ float taper_inverse(float y, int code);
 float shape_curve(int shape, float x);
 float shape_curve_blend(int shape, float x, float depth);
 
-// One generator for the whole library; safe to call from the audio and the editor threads.
-float random_float(float range);
-int random_int(int n);
-uint32_t random_next();       // one raw step (the new s2)
-void random_reset_for_test(); // back to the start-up seeds
-
-// The same generator as a value of its own, for sound that must render the same every time
-// (an instance's Melt and chorus drift): two renders of one song are then identical.
+// The random generator: a value of its own, so that whatever draws from it (an instance's
+// oscillator drift, arpeggiator and randomise buttons; its Melt and chorus drift) renders the
+// same every time and never depends on another instance. Every sequence starts from the same
+// seeds. Not shared between threads.
 class RandomSequence {
   public:
-    void restart() { *this = RandomSequence{}; }
+    void restart() { *this = RandomSequence{}; } // back to the start-up seeds
+    // One raw step (the new s2).
     uint32_t next() {
         s1_ ^= s2_;
         s2_ += s1_;
@@ -30,6 +27,8 @@ class RandomSequence {
     }
     // At least 0 and below range.
     float uniform(float range);
+    // A whole number at least 0 and below n (0 when n < 1); always one step.
+    int below(int n);
 
   private:
     uint32_t s1_ = 1629827143u, s2_ = 3365778422u;

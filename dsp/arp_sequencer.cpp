@@ -304,8 +304,10 @@ void QX_DSP_Midi_Phrase_Arp::step() {
     if (routes[3]) SendEvent(t, 3, 0, 1, 10.0f, nullptr); // a step pulse, for whoever listens
     const bool upDown = (mode_ == 3 || mode_ == 4) && !(count_ == 1 && range_ == 0);
     if (mode_ == 5) {
-        index_ = random_int(count_);
-        octave_ = random_int(range_ + 1) * 12;
+        RandomSequence fallback; // only a module without a host draws from a fresh sequence
+        RandomSequence& random = context->host ? context->host->random() : fallback;
+        index_ = random.below(count_);
+        octave_ = random.below(range_ + 1) * 12;
     } else if (index_ >= count_) {
         octave_ += 12;
         if (octave_ <= top) {
@@ -425,7 +427,7 @@ void QX_DSP_Counter_Indexing::showStep(int step) {
     for (int slot = 0; slot < kBindingSlots; ++slot)
         if (paramTag[slot])
             context->host->postEditorValue(paramSlot[slot],
-                                             step >= 0 ? static_cast<float>(step) + 0.2f : -2.0f);
+                                           step >= 0 ? static_cast<float>(step) + 0.2f : -2.0f);
 }
 
 void QX_DSP_Counter_Indexing::advance() {

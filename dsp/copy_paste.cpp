@@ -41,7 +41,7 @@ void QX_DSP_Copy_Paste::HandleEvent(const EventRecord& e, int) {
         else if (e.port == 1 && copied_)
             set(p, clipboard_[slot]);
         else if (e.port == 3)
-            set(p, random_float(1.0f));
+            set(p, host->random().uniform(1.0f));
     }
     if (e.port == 0) copied_ = true;
 }

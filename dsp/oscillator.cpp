@@ -209,7 +209,8 @@ void QX_DSP_OSC_Multi_Out_x8::advanceDrift(int count) {
         return;
     }
     if (--driftCountdown_ <= 0) {
-        double r = static_cast<double>(random_next()) / 4294967296.0;
+        const uint32_t word = context->host ? context->host->random().next() : 0;
+        double r = static_cast<double>(word) / 4294967296.0;
         double target = 1.0 + r * amount * 10.0;
         driftStep_ = (target - drift_) / driftInterval_;
         driftCountdown_ = driftInterval_;

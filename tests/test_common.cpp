@@ -40,20 +40,20 @@ TEST(Shape, CurvesAndBlend) {
 }
 
 TEST(Random, SequenceFromTheSeeds) {
-    random_reset_for_test();
-    EXPECT_EQ(random_next(), 1918252967u);
-    EXPECT_EQ(random_next(), 1313139645u);
-    EXPECT_EQ(random_next(), 3824110440u);
-    EXPECT_EQ(random_next(), 1513381931u);
-    random_reset_for_test();
+    RandomSequence random;
+    EXPECT_EQ(random.next(), 1918252967u);
+    EXPECT_EQ(random.next(), 1313139645u);
+    EXPECT_EQ(random.next(), 3824110440u);
+    EXPECT_EQ(random.next(), 1513381931u);
+    random.restart();
     const int expected[] = {44, 30, 89, 35, 52, 19, 80, 13};
     for (int e : expected)
-        EXPECT_EQ(random_int(100), e);
-    random_reset_for_test();
-    EXPECT_FLOAT_EQ(random_float(1.0f), 0.44662807f);
-    EXPECT_EQ(random_int(0), 0);
+        EXPECT_EQ(random.below(100), e);
+    random.restart();
+    EXPECT_FLOAT_EQ(random.uniform(1.0f), 0.44662807f);
+    EXPECT_EQ(random.below(0), 0);
     for (int i = 0; i < 10000; ++i)
-        EXPECT_LT(random_float(1.0f), 1.0f);
+        EXPECT_LT(random.uniform(1.0f), 1.0f);
 }
 
 TEST(ParseNumber, TextsAndRefusals) {
