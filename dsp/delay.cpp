@@ -21,6 +21,24 @@ DelayRing::~DelayRing() {
     freeAlignedFloats(data_);
 }
 
+DelayRing& DelayRing::operator=(DelayRing&& other) noexcept {
+    if (this != &other) {
+        freeAlignedFloats(data_);
+        take(other);
+    }
+    return *this;
+}
+
+void DelayRing::take(DelayRing& other) {
+    data_ = other.data_;
+    allocated_ = other.allocated_;
+    mask_ = other.mask_;
+    w_ = other.w_;
+    fresh_ = other.fresh_;
+    other.data_ = nullptr;
+    other.allocated_ = other.mask_ = other.w_ = other.fresh_ = 0;
+}
+
 bool DelayRing::allocate(int length) {
     if (length != allocated_) {
         freeAlignedFloats(data_);

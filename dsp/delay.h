@@ -19,7 +19,13 @@ int delayBufferLength(int sizeIndex, double sampleRate);
 // A power-of-two ring of samples, written downward, that knows how much of it is fresh.
 class DelayRing {
   public:
+    DelayRing() = default;
     ~DelayRing();
+    // The ring owns its buffer: it moves (the source is left empty), it never copies.
+    DelayRing(const DelayRing&) = delete;
+    DelayRing& operator=(const DelayRing&) = delete;
+    DelayRing(DelayRing&& other) noexcept { take(other); }
+    DelayRing& operator=(DelayRing&& other) noexcept;
     bool allocate(int length); // off the audio thread only
     void forget() { fresh_ = 0; }
     // Use at most `length` samples of the allocation (a power of two); never grows it.
@@ -37,6 +43,7 @@ class DelayRing {
     float at(int d) const { return d < fresh_ ? data_[(w_ + d) & mask_] : 0.0f; }
 
   private:
+    void take(DelayRing& other);
     float* data_ = nullptr;
     int allocated_ = 0, mask_ = 0, w_ = 0, fresh_ = 0;
 };

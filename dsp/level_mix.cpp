@@ -1,11 +1,24 @@
 #include "dsp/level_mix.h"
 
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 
 #include "dsp/module_host.h"
 
 namespace tarlix {
+
+namespace {
+// The whole-number word of a control value: x * 10 rounded (halves away from zero), held
+// within the int32 range so that a huge value never wraps to a small one or the wrong sign.
+int32_t tenfoldWord(float x) {
+    const float v = x * 10.0f;
+    if (v != v) return 0;
+    if (v >= 2147483648.0f) return INT32_MAX;
+    if (v <= -2147483648.0f) return INT32_MIN;
+    return static_cast<int32_t>(std::lround(v));
+}
+} // namespace
 
 // ---- the audio-rate base ----------------------------------------------------------------------
 
@@ -314,7 +327,7 @@ void QX_DSP_Float_Converter_Switch::update() {
     if (!std::isfinite(out)) out = 0.0f;
     if (out == last_) return;
     last_ = out;
-    SendEvent(now, 0, 0, static_cast<int32_t>(std::lround(out * 10.0f)), out, nullptr);
+    SendEvent(now, 0, 0, tenfoldWord(out), out, nullptr);
 }
 
 QX_DSP_Float_Arithmetic::QX_DSP_Float_Arithmetic(ModuleContext* context, bool createdHeld,
@@ -339,7 +352,7 @@ void QX_DSP_Float_Arithmetic::HandleEvent(const EventRecord& e, int) {
     if (!std::isfinite(out)) out = 0.0f;
     if (out == last_) return;
     last_ = out;
-    SendEvent(now, 0, 0, static_cast<int32_t>(std::lround(out * 10.0f)), out, nullptr);
+    SendEvent(now, 0, 0, tenfoldWord(out), out, nullptr);
 }
 
 QX_DSP_GUI_Multi::QX_DSP_GUI_Multi(ModuleContext* context, bool createdHeld, bool sumFirst)
@@ -357,7 +370,7 @@ void QX_DSP_GUI_Multi::send(int k) {
     float v = sumFirst_ ? (a + b) * c : a * b + c;
     v = v < min_ ? min_ : (v > max_ ? max_ : v);
     if (!std::isfinite(v)) v = 0.0f;
-    SendEvent(now, k, 0, static_cast<int32_t>(std::lround(v * 10.0f)), v, nullptr);
+    SendEvent(now, k, 0, tenfoldWord(v), v, nullptr);
 }
 
 void QX_DSP_GUI_Multi::HandleEvent(const EventRecord& e, int) {

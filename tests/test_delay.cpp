@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "dsp/delay.h"
@@ -179,6 +181,31 @@ TEST(Delay, StereoBlockDelayAndSwap) {
 
 // The static filters' low-pass (design 1) and high-pass (design 5) are the voice filter's A and
 // high-pass, sample for sample, at a fixed cutoff; resonance 0 as in the echo.
+// The line owns its buffer: copies would free it twice, so there are none; a move hands the
+// samples over and leaves the source empty, and each buffer is freed once (the sanitizer build
+// sees a second free).
+TEST(Delay, RingMovesItsBufferAndNeverCopiesIt) {
+    static_assert(!std::is_copy_constructible_v<DelayRing>);
+    static_assert(!std::is_copy_assignable_v<DelayRing>);
+    DelayRing a;
+    ASSERT_TRUE(a.allocate(64));
+    for (int i = 1; i <= 3; ++i)
+        a.write(static_cast<float>(i));
+    DelayRing b(std::move(a));
+    EXPECT_FALSE(a.ready());
+    ASSERT_TRUE(b.ready());
+    EXPECT_EQ(b.at(0), 3.0f);
+    EXPECT_EQ(b.at(2), 1.0f);
+    EXPECT_EQ(b.at(3), 0.0f); // not written: silence
+
+    DelayRing c;
+    ASSERT_TRUE(c.allocate(128));
+    c = std::move(b); // c's own buffer is freed, b's taken over
+    EXPECT_FALSE(b.ready());
+    EXPECT_EQ(c.length(), 64);
+    EXPECT_EQ(c.at(1), 2.0f);
+}
+
 TEST(StaticFilter, DesignsMatchTheVoiceFilter) {
     std::vector<float> noise(8192);
     uint32_t seed = 3;

@@ -194,12 +194,31 @@ TEST_F(Engine, ProgramChangeWhileStoppedIsImmediateAndBoundsAreKept) {
     EXPECT_EQ(readLearn(fx.programStore().bank() + 127 * record::kSize, 10), 74);
 }
 
+// Member channels 1..15: bend (centre 0.5), pressure and CC74 (rest 0). Turning "MPE" on or
+// off sets every one back, so no note starts with another note's expression.
 TEST_F(Engine, MpeSwitchRecentresTheExpressionValues) {
+    constexpr int kMpeActive = 232, kBendFirst = 404, kPressureFirst = 419, kCc74First = 434;
     fx.instrument().setGraphBuilder(oneModuleGraph);
     fx.resume();
-    run(8);                                                  // the first block counts as a switch
-    EXPECT_FLOAT_EQ(fx.instrument().engineValue(404), 0.0f); // bend centre is 0 V
-    EXPECT_FLOAT_EQ(fx.instrument().engineValue(419), 0.0f);
+    run(8); // the first block only learns the switch's state
+    for (int ch = 0; ch < 15; ++ch) {
+        fx.setParameter(kBendFirst + ch, 0.9f);
+        fx.setParameter(kPressureFirst + ch, 0.7f);
+        fx.setParameter(kCc74First + ch, 0.6f);
+    }
+    run(8);
+    for (int v = kBendFirst; v < kCc74First + 15; ++v)
+        ASSERT_NE(fx.instrument().engineValue(v), 0.0f) << "expression value " << v;
+    for (float active : {1.0f, 0.0f}) {
+        fx.setParameter(kMpeActive, active);
+        run(8);
+        // The bend centre is 0 V, like the other two at rest.
+        for (int v = kBendFirst; v < kCc74First + 15; ++v)
+            EXPECT_FLOAT_EQ(fx.instrument().engineValue(v), 0.0f) << "expression value " << v;
+        for (int v = kBendFirst; v < kCc74First + 15; ++v) // set again for the next switch
+            fx.setParameter(v, 0.8f);
+        run(8);
+    }
 }
 
 TEST_F(Engine, StringSlotsAndDataBlocksStayInBounds) {

@@ -8,6 +8,7 @@
 #include "dsp/level_mix.h"
 #include "engine/patch_table.h"
 #include "engine/qx_dsp_vst.h"
+#include "tests/module_rig.h"
 
 using namespace tarlix;
 
@@ -169,4 +170,46 @@ TEST(ControlArithmetic, ConverterAndAdderScaleAndOffsetTheirValues) {
     EXPECT_FLOAT_EQ(adder.output(), 6.0f);
     feed(adder, 1, NAN);
     EXPECT_FLOAT_EQ(adder.output(), 4.0f);
+}
+
+namespace {
+
+// Hears the whole-number word of every event.
+class WordListener : public QX_ModuleBase {
+  public:
+    using QX_ModuleBase::QX_ModuleBase;
+    void HandleEvent(const EventRecord& e, int) override { words.push_back(e.intValue); }
+    void Render(int, int) override {}
+    std::vector<int32_t> words;
+};
+
+int adderToListener(moduletest::Bench& b) {
+    ModuleContext& c = b.context();
+    auto* adder = new QX_DSP_Float_Adder(&c, false);
+    c.modules[c.buildCount++] = adder;
+    auto* listener = new WordListener(&c, false);
+    c.modules[c.buildCount++] = listener;
+    adder->Connect(listener, 1, 0, 0, 0, 0, 0);
+    return 2;
+}
+
+} // namespace
+
+// The word sent with a value is value x 10 rounded, halves away from zero; past the int32
+// range it holds at the range's end instead of wrapping round to another number.
+TEST(ControlArithmetic, WholeNumberWordsHoldAtTheEndsOfTheirRange) {
+    moduletest::Bench bench;
+    bench.setGraphBuilder(adderToListener);
+    bench.setBlockSize(64);
+    bench.resume();
+    QX_ModuleBase& adder = *bench.context().modules[0];
+    const auto& heard = static_cast<WordListener*>(bench.context().modules[1])->words;
+    std::vector<float> l(64), r(64);
+    float* outs[2] = {l.data(), r.data()};
+    for (float v : {0.25f, -0.25f, 3e9f, 1e30f, -3e9f, -1e30f, 2.0f}) {
+        adder.PostEvent(bench.clock(), 0, 0, 0, v, nullptr);
+        bench.processReplacing(nullptr, outs, 64);
+    }
+    const std::vector<int32_t> expected = {3, -3, INT32_MAX, INT32_MAX, INT32_MIN, INT32_MIN, 20};
+    EXPECT_EQ(heard, expected);
 }
