@@ -126,8 +126,10 @@ void QX_DSP_Midi_to_Poly_Gen2::Suspend() {
 
 void QX_DSP_Midi_to_Poly_Gen2::ConnectVoiceOutput(QX_ModuleBase* destination, int output, int input,
                                                   int) {
-    if (destination && output >= 0 && output < kModulePorts)
+    if (destination && output >= 0 && output < kModulePorts) {
         destination->SetInput(input, outputs[output]);
+        destination->setInputKind(input, InputKind::Module);
+    }
 }
 
 int QX_DSP_Midi_to_Poly_Gen2::activeVoices() const {

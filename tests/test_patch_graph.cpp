@@ -97,6 +97,42 @@ TEST_F(InstrumentGraph, WiringInsideAndAcrossTheVoiceGroup) {
     EXPECT_EQ(module(1378)->inputSource[2], module(indexOfRow(167)));
 }
 
+// The builder records what feeds each input as it wires it: a parameter input reads its engine
+// value, a constant one the patch table's constants, a module input a module's buffer or its
+// events.
+TEST_F(InstrumentGraph, EveryInputKnowsWhatFeedsIt) {
+    Instrument& instrument = fx.instrument();
+    const float* firstValue = instrument.engineValueAddress(0);
+    int counts[4] = {};
+    for (int m = 0; m < instrument.moduleCount(); ++m) {
+        const QX_ModuleBase* mod = module(m);
+        for (int k = 0; k < kModulePorts; ++k) {
+            const float* p = mod->inputs[k];
+            const InputKind kind = mod->inputKind(k);
+            ++counts[static_cast<int>(kind)];
+            switch (kind) {
+            case InputKind::Unwired:
+                EXPECT_EQ(p, nullptr) << "module " << m << " input " << k;
+                break;
+            case InputKind::Parameter:
+                EXPECT_TRUE(p >= firstValue && p < firstValue + kNumEngineValues)
+                    << "module " << m << " input " << k;
+                break;
+            case InputKind::Constant:
+                EXPECT_TRUE(p >= kPatchConstants && p < kPatchConstants + kConstantCount)
+                    << "module " << m << " input " << k;
+                break;
+            case InputKind::Module: // a buffer, or events only from a source without one
+                EXPECT_TRUE(p != nullptr || mod->inputSource[k] != nullptr)
+                    << "module " << m << " input " << k;
+                break;
+            }
+        }
+    }
+    for (InputKind kind : {InputKind::Parameter, InputKind::Constant, InputKind::Module})
+        EXPECT_GT(counts[static_cast<int>(kind)], 100);
+}
+
 TEST_F(InstrumentGraph, RunsSilentAndFinite) {
     std::vector<float> l(256, 1.0f), r(256, 1.0f);
     float* outs[2] = {l.data(), r.data()};
