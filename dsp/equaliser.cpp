@@ -299,7 +299,7 @@ void QX_DSP_BiQuad_Static::renderAudio(int offset, int count) {
         // Designs 1-4 are the low-passes A-D, 5 the high-pass; the others are not used.
         const int type = flt.design >= 1 && flt.design <= 4
                              ? flt.design
-                             : (flt.design == 5 ? QX_DSP_Multi_Filter::kHighPass : 0);
+                             : (flt.design == 5 ? QX_DSP_Multi_Filter::kTypeHighPass : 0);
         if (type == 0) continue;
         const int k = kControls[f];
         biquadDesign(type, flt.sections, !linear_, *tables_, in(k, offset), in(k + 1, offset),

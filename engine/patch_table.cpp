@@ -10,6 +10,7 @@
 #include "engine/patch_table.h"
 
 #include "common/tags.h"
+#include "dsp/filter.h"
 #include "dsp/tarlix2_control.h"
 #include "engine/module_codes.h"
 
@@ -18,6 +19,7 @@ namespace tarlix {
 namespace {
 // The module classes whose ports the entries name.
 using Control = QX_DSP_Tarlix2_Control;
+using Filter = QX_DSP_Multi_Filter;
 
 template <size_t N> constexpr PatchRow row(int code, const PatchEntry (&e)[N]) {
     return {static_cast<int16_t>(code), 0, e, static_cast<uint8_t>(N)};
@@ -139,16 +141,16 @@ constexpr PatchEntry k108[] = {{0, 0, code::kKeyTracking}};
 constexpr PatchEntry k109[] = {{0, 11, code::kKnobSmoother}, {1, 0, code::kEnvSourceSum}, {2, 0, code::kKeyTrackVolts}, {3, 12, code::kKnobSmoother}, {10, 0, code::kLfo1Level}, {30, 0, tag::kLfo1Target}, {50, 0, 5508}, {11, 0, code::kLfo2Level}, {31, 0, tag::kLfo2Target}, {51, 0, 5508}, {12, 0, code::kLfo3Level}, {32, 0, tag::kLfo3Target}, {52, 0, 5508}, {13, 0, code::kEnv1}, {33, 0, tag::kEnv1Target}, {53, 0, 5505}, {14, 0, code::kEnv2}, {34, 0, tag::kEnv2Target}, {54, 0, 5505}, {15, 0, code::kHfoCutoffFilter}, {35, 0, tag::kHfoTarget}, {55, 0, 5504}, {59, 3, code::kVoltConstants}, {60, 2, code::kVoltConstants}, {4, 0, code::kCutoffOffsetSum}, {5, 1, code::kMpeSwitch}};
 constexpr PatchEntry k111[] = {{0, 0, code::kLowPassCutoffSum}, {56, 0, tag::kFilter2Offset}, {59, 0, code::kVoltConstants}};
 constexpr PatchEntry k113[] = {{0, 13, code::kKnobSmoother}, {59, 0, code::kVoltConstants}, {60, 2, code::kVoltConstants}};
-constexpr PatchEntry k112[] = {{0, 0, code::kLowPass}, {2, 0, code::kLowPass2CutoffSum}, {3, 21, code::kKnobSmoother}, {4, 0, code::kVoltConstants}, {5, 0, tag::kLpfType}, {7, 0, code::kEventConstants}, {8, 1, code::kEventConstants}, {10, 0, tag::kFilter2Active}, {11, 0, code::kVoiceAllocator}};
-constexpr PatchEntry k114[] = {{0, 0, code::kLowPass2}, {2, 0, code::kHighPassCutoffSum}, {3, 0, tag::kHpfRes}, {5, 0, 5511}, {7, 0, code::kEventConstants}, {8, 1, code::kEventConstants}, {11, 0, code::kVoiceAllocator}};
-constexpr PatchEntry k115[] = {{0, 0, code::kHighPass}, {2, 0, tag::kFilterDrive}, {3, 0, tag::kFilterSaturation}, {4, 0, 5505}};
+constexpr PatchEntry k112[] = {{Filter::kInLeft, Filter::kOutLeft, code::kLowPass}, {Filter::kInCutoff, 0, code::kLowPass2CutoffSum}, {Filter::kInResonance, 21, code::kKnobSmoother}, {Filter::kInThird, 0, code::kVoltConstants}, {Filter::kInType, 0, tag::kLpfType}, {Filter::kInLinearCutoff, 0, code::kEventConstants}, {Filter::kInCoefficientRate, 1, code::kEventConstants}, {Filter::kInActive, 0, tag::kFilter2Active}, {Filter::kInReset, 0, code::kVoiceAllocator}};
+constexpr PatchEntry k114[] = {{Filter::kInLeft, Filter::kOutLeft, code::kLowPass2}, {Filter::kInCutoff, 0, code::kHighPassCutoffSum}, {Filter::kInResonance, 0, tag::kHpfRes}, {Filter::kInType, 0, 5511}, {Filter::kInLinearCutoff, 0, code::kEventConstants}, {Filter::kInCoefficientRate, 1, code::kEventConstants}, {Filter::kInReset, 0, code::kVoiceAllocator}};
+constexpr PatchEntry k115[] = {{0, Filter::kOutLeft, code::kHighPass}, {2, 0, tag::kFilterDrive}, {3, 0, tag::kFilterSaturation}, {4, 0, 5505}};
 constexpr PatchEntry k116[] = {{0, 0, code::kSourceMix}, {1, 0, code::kSaturation}, {2, 0, tag::kFilter}, {4, 0, code::kAmpEnv}};
 constexpr PatchEntry k117[] = {{0, 0, code::kFilterMix}, {1, 7, code::kVoltConstants}, {2, 0, code::kLimiterGainSum}, {3, 2, code::kVoltConstants}, {5, Control::kOutPostLimiterGain, code::kControl}, {19, 0, code::kVoltConstants}};
 constexpr PatchEntry k118[] = {{0, 0, 5501}, {12, 0, code::kLfo3Level}, {32, 0, tag::kLfo3Target}, {52, 0, 5510}, {59, 0, 5500}, {1, 2, code::kMpeSwitch}};
 constexpr PatchEntry k119[] = {{0, 0, code::kKeyPitchSum}, {1, 5, code::kVoltConstants}, {2, 0, tag::kPanTracking}};
 constexpr PatchEntry k120[] = {{0, 4, code::kKnobSmoother}, {1, 0, code::kPanTracking}, {59, 6, code::kVoltConstants}, {60, 1, code::kVoltConstants}, {10, 0, code::kLfo1Level}, {30, 0, tag::kLfo1Target}, {50, 0, 5509}, {11, 0, code::kLfo2Level}, {31, 0, tag::kLfo2Target}, {51, 0, 5509}, {12, 0, code::kLfo3Level}, {32, 0, tag::kLfo3Target}, {52, 0, 5509}};
 constexpr PatchEntry k121[] = {{0, 0, code::kPostLimiter}, {1, 0, code::kPanSum}, {2, 0, code::kVoiceVolumeSum}};
-constexpr PatchEntry k110[] = {{0, 0, code::kPreLimiter}, {2, 0, code::kLowPassCutoffSum}, {3, 21, code::kKnobSmoother}, {4, 0, code::kVoltConstants}, {5, 0, tag::kLpfType}, {6, 0, tag::kLpfMode}, {7, 0, code::kEventConstants}, {8, 1, code::kEventConstants}, {11, 0, code::kVoiceAllocator}};
+constexpr PatchEntry k110[] = {{Filter::kInLeft, 0, code::kPreLimiter}, {Filter::kInCutoff, 0, code::kLowPassCutoffSum}, {Filter::kInResonance, 21, code::kKnobSmoother}, {Filter::kInThird, 0, code::kVoltConstants}, {Filter::kInType, 0, tag::kLpfType}, {Filter::kInExtraSections, 0, tag::kLpfMode}, {Filter::kInLinearCutoff, 0, code::kEventConstants}, {Filter::kInCoefficientRate, 1, code::kEventConstants}, {Filter::kInReset, 0, code::kVoiceAllocator}};
 constexpr PatchEntry k123[] = {{0, 0, code::kPanner}, {1, 1, code::kPanner}};
 constexpr PatchEntry k124[] = {{0, 0, 5501}, {1, 0, code::kMeltLevelSum}, {10, 0, code::kLfo1Level}, {30, 0, tag::kLfo1Target}, {50, 0, 5510}, {11, 0, code::kLfo2Level}, {31, 0, tag::kLfo2Target}, {51, 0, 5510}, {59, 0, 5500}, {2, 0, code::kSeqGlide}};
 constexpr PatchEntry k125[] = {{0, 0, code::kVoiceCollector}, {1, 1, code::kVoiceCollector}, {2, 0, code::kVoiceSumLevelSum}};
