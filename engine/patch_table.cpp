@@ -10,6 +10,7 @@
 #include "engine/patch_table.h"
 
 #include "common/tags.h"
+#include "dsp/delay.h"
 #include "dsp/envelope.h"
 #include "dsp/filter.h"
 #include "dsp/gain_stages.h"
@@ -27,8 +28,10 @@ namespace tarlix {
 namespace {
 // The module classes whose ports the entries name.
 using Adder = QX_DSP_Adder;
+using Chorus = QX_DSP_Chorus3v;
 using Control = QX_DSP_Tarlix2_Control;
 using DbToGain = QX_DSP_FdB_to_VFGain;
+using Delay = QX_DSP_Delay;
 using DualLevel = QX_DSP_Dual_Level;
 using FxBus = QX_DSP_Level_FX_BUS;
 using Glide = QX_DSP_Glide_F;
@@ -39,6 +42,7 @@ using Multi = QX_DSP_GUI_Multi;
 using Noise = QX_DSP_Noise;
 using Smoother = QX_DSP_GUItoV_Glide;
 using Smoothers = QX_DSP_GUItoV_Glide_Multi;
+using StereoDelay = QX_DSP_Delay_ST;
 using StereoLevel = QX_DSP_ST_Level;
 using XMix = QX_DSP_XMix;
 using XMixVol = QX_DSP_XMixVol;
@@ -51,6 +55,7 @@ using Osc = QX_DSP_OSC_Multi_Out_x8;
 using Limiter = QX_DSP_Soft_Limiter;
 using Panner = QX_DSP_Panner;
 using Saturation = QX_DSP_Saturation;
+using Shifter = QX_DSP_PitchShifter;
 using OscCombine = QX_DSP_Tarlix2_OSC_Combine;
 using Allocator = QX_DSP_Midi_to_Poly_Gen2;
 using MidiAdder = QX_DSP_Midi_Adder;
@@ -201,8 +206,8 @@ constexpr PatchEntry k140[] = {{Smoother::kInValue, 0, tag::kEq3Width}};
 constexpr PatchEntry k141[] = {{0, 0, tag::kEq3Freq}, {1, Smoother::kOutValue, code::kEq3Width}, {2, DbToGain::kOutGain, code::kEq3Gain}, {6, 0, tag::kEqActive}};
 constexpr PatchEntry k142[] = {{0, XMix::kOut, code::kChorusMixLeft}, {3, Control::kOutPreEchoEq, code::kControl}, {9, 0, code::kEq1Coefficients}, {10, 1, code::kEq1Coefficients}, {11, 2, code::kEq1Coefficients}, {12, 3, code::kEq1Coefficients}, {13, 4, code::kEq1Coefficients}, {14, 5, code::kEq1Coefficients}, {19, 0, code::kEq2Coefficients}, {20, 1, code::kEq2Coefficients}, {21, 2, code::kEq2Coefficients}, {22, 3, code::kEq2Coefficients}, {23, 4, code::kEq2Coefficients}, {24, 5, code::kEq2Coefficients}, {29, 0, code::kEq3Coefficients}, {30, 1, code::kEq3Coefficients}, {31, 2, code::kEq3Coefficients}, {32, 3, code::kEq3Coefficients}, {33, 4, code::kEq3Coefficients}, {34, 5, code::kEq3Coefficients}};
 constexpr PatchEntry k143[] = {{0, XMix::kOut, code::kChorusMixRight}, {3, Control::kOutPreEchoEq, code::kControl}, {9, 0, code::kEq1Coefficients}, {10, 1, code::kEq1Coefficients}, {11, 2, code::kEq1Coefficients}, {12, 3, code::kEq1Coefficients}, {13, 4, code::kEq1Coefficients}, {14, 5, code::kEq1Coefficients}, {19, 0, code::kEq2Coefficients}, {20, 1, code::kEq2Coefficients}, {21, 2, code::kEq2Coefficients}, {22, 3, code::kEq2Coefficients}, {23, 4, code::kEq2Coefficients}, {24, 5, code::kEq2Coefficients}, {29, 0, code::kEq3Coefficients}, {30, 1, code::kEq3Coefficients}, {31, 2, code::kEq3Coefficients}, {32, 3, code::kEq3Coefficients}, {33, 4, code::kEq3Coefficients}, {34, 5, code::kEq3Coefficients}};
-constexpr PatchEntry k165[] = {{0, 0, code::kMeltShiftLeft}, {3, Control::kOutPostEchoEq, code::kControl}, {9, 0, code::kEq1Coefficients}, {10, 1, code::kEq1Coefficients}, {11, 2, code::kEq1Coefficients}, {12, 3, code::kEq1Coefficients}, {13, 4, code::kEq1Coefficients}, {14, 5, code::kEq1Coefficients}, {19, 0, code::kEq2Coefficients}, {20, 1, code::kEq2Coefficients}, {21, 2, code::kEq2Coefficients}, {22, 3, code::kEq2Coefficients}, {23, 4, code::kEq2Coefficients}, {24, 5, code::kEq2Coefficients}, {29, 0, code::kEq3Coefficients}, {30, 1, code::kEq3Coefficients}, {31, 2, code::kEq3Coefficients}, {32, 3, code::kEq3Coefficients}, {33, 4, code::kEq3Coefficients}, {34, 5, code::kEq3Coefficients}};
-constexpr PatchEntry k166[] = {{0, 0, code::kMeltShiftRight}, {3, Control::kOutPostEchoEq, code::kControl}, {9, 0, code::kEq1Coefficients}, {10, 1, code::kEq1Coefficients}, {11, 2, code::kEq1Coefficients}, {12, 3, code::kEq1Coefficients}, {13, 4, code::kEq1Coefficients}, {14, 5, code::kEq1Coefficients}, {19, 0, code::kEq2Coefficients}, {20, 1, code::kEq2Coefficients}, {21, 2, code::kEq2Coefficients}, {22, 3, code::kEq2Coefficients}, {23, 4, code::kEq2Coefficients}, {24, 5, code::kEq2Coefficients}, {29, 0, code::kEq3Coefficients}, {30, 1, code::kEq3Coefficients}, {31, 2, code::kEq3Coefficients}, {32, 3, code::kEq3Coefficients}, {33, 4, code::kEq3Coefficients}, {34, 5, code::kEq3Coefficients}};
+constexpr PatchEntry k165[] = {{0, Shifter::kOut, code::kMeltShiftLeft}, {3, Control::kOutPostEchoEq, code::kControl}, {9, 0, code::kEq1Coefficients}, {10, 1, code::kEq1Coefficients}, {11, 2, code::kEq1Coefficients}, {12, 3, code::kEq1Coefficients}, {13, 4, code::kEq1Coefficients}, {14, 5, code::kEq1Coefficients}, {19, 0, code::kEq2Coefficients}, {20, 1, code::kEq2Coefficients}, {21, 2, code::kEq2Coefficients}, {22, 3, code::kEq2Coefficients}, {23, 4, code::kEq2Coefficients}, {24, 5, code::kEq2Coefficients}, {29, 0, code::kEq3Coefficients}, {30, 1, code::kEq3Coefficients}, {31, 2, code::kEq3Coefficients}, {32, 3, code::kEq3Coefficients}, {33, 4, code::kEq3Coefficients}, {34, 5, code::kEq3Coefficients}};
+constexpr PatchEntry k166[] = {{0, Shifter::kOut, code::kMeltShiftRight}, {3, Control::kOutPostEchoEq, code::kControl}, {9, 0, code::kEq1Coefficients}, {10, 1, code::kEq1Coefficients}, {11, 2, code::kEq1Coefficients}, {12, 3, code::kEq1Coefficients}, {13, 4, code::kEq1Coefficients}, {14, 5, code::kEq1Coefficients}, {19, 0, code::kEq2Coefficients}, {20, 1, code::kEq2Coefficients}, {21, 2, code::kEq2Coefficients}, {22, 3, code::kEq2Coefficients}, {23, 4, code::kEq2Coefficients}, {24, 5, code::kEq2Coefficients}, {29, 0, code::kEq3Coefficients}, {30, 1, code::kEq3Coefficients}, {31, 2, code::kEq3Coefficients}, {32, 3, code::kEq3Coefficients}, {33, 4, code::kEq3Coefficients}, {34, 5, code::kEq3Coefficients}};
 constexpr PatchEntry k167[] = {{Smoother::kInValue, Control::kOutMasterVolume, code::kControl}};
 constexpr PatchEntry k21[] = {{Smoothers::kInChannel, Control::kOutEchoTime, code::kControl}};
 constexpr PatchEntry k22[] = {{Smoothers::kInChannel, Control::kOutChorusMix, code::kControl}, {Smoothers::kInChannel + 1, Control::kOutChorusRate, code::kControl}, {Smoothers::kInChannel + 2, Control::kOutChorusSep, code::kControl}, {Smoothers::kInChannel + 3, Control::kOutChorusDepth, code::kControl}};
@@ -217,28 +222,28 @@ constexpr PatchEntry k30[] = {{Adder::kInSource + 1, XMixVol::kOut, code::kMeltB
 constexpr PatchEntry k126[] = {{FxBus::kInLeft, StereoLevel::kOutLeft, code::kVoiceSumLevel}, {FxBus::kInRight, StereoLevel::kOutRight, code::kVoiceSumLevel}, {FxBus::kInExtLeft, 0, code::kHostAudioIn}, {FxBus::kInExtRight, 1, code::kHostAudioIn}, {FxBus::kInExtOn, 0, tag::kExtInput}};
 constexpr PatchEntry k127[] = {{Lfo::kInRate, 1, code::kChorusSmoother}, {Lfo::kInOn, Control::kOutChorusOn, code::kControl}};
 constexpr PatchEntry k128[] = {{Lfo::kInRate, 2, code::kChorusSmoother}, {Lfo::kInOn, Control::kOutChorusOn, code::kControl}};
-constexpr PatchEntry k129[] = {{0, FxBus::kOutMono, code::kEffectBus}, {6, Lfo::kOutWave, code::kChorusLfo1}, {7, Lfo::kOutWave, code::kChorusLfo2}, {14, 3, code::kChorusSmoother}, {18, Control::kOutChorusOn, code::kControl}, {19, 0, 5502}, {31, 0, code::kEventConstants}};
-constexpr PatchEntry k130[] = {{0, 1, code::kChorus}, {1, 0, tag::kChorusSpread}, {6, 0, 5506}, {7, Control::kOutChorusOn, code::kControl}};
-constexpr PatchEntry k131[] = {{XMix::kInA, FxBus::kOutLeft, code::kEffectBus}, {XMix::kInB, 0, code::kChorus}, {XMix::kInMix, 0, code::kChorusSmoother}};
-constexpr PatchEntry k132[] = {{XMix::kInA, FxBus::kOutRight, code::kEffectBus}, {XMix::kInB, 0, code::kChorusDelay}, {XMix::kInMix, 0, code::kChorusSmoother}};
+constexpr PatchEntry k129[] = {{Chorus::kInSignal, FxBus::kOutMono, code::kEffectBus}, {Chorus::kInModulation, Lfo::kOutWave, code::kChorusLfo1}, {Chorus::kInModulation + 1, Lfo::kOutWave, code::kChorusLfo2}, {Chorus::kInDepth, 3, code::kChorusSmoother}, {Chorus::kInOn, Control::kOutChorusOn, code::kControl}, {Chorus::kInVoiceCount, 0, 5502}, {Chorus::kInBaseTime, 0, code::kEventConstants}};
+constexpr PatchEntry k130[] = {{Delay::kInSignal, Chorus::kOutVoice + 1, code::kChorus}, {Delay::kInTime, 0, tag::kChorusSpread}, {Delay::kInSize, 0, 5506}, {Delay::kInOn, Control::kOutChorusOn, code::kControl}};
+constexpr PatchEntry k131[] = {{XMix::kInA, FxBus::kOutLeft, code::kEffectBus}, {XMix::kInB, Chorus::kOutVoice, code::kChorus}, {XMix::kInMix, 0, code::kChorusSmoother}};
+constexpr PatchEntry k132[] = {{XMix::kInA, FxBus::kOutRight, code::kEffectBus}, {XMix::kInB, Delay::kOut, code::kChorusDelay}, {XMix::kInMix, 0, code::kChorusSmoother}};
 constexpr PatchEntry k145[] = {{StereoLevel::kInLeft, 0, code::kPreEchoEqLeft}, {StereoLevel::kInRight, 0, code::kPreEchoEqRight}};
 constexpr PatchEntry k146[] = {{Adder::kInSource, StereoLevel::kOutLeft, code::kPreEchoLevel}, {Adder::kInSource + 2, StereoLevel::kOutRight, code::kPreEchoLevel}, {Adder::kInTarget + 2, 0, tag::kEchoPong}, {Adder::kInTargetId + 2, 0, 5510}, {Adder::kInOn, 0, tag::kEchoOnOff}};
 constexpr PatchEntry k147[] = {{Adder::kInSource, StereoLevel::kOutRight, code::kPreEchoLevel}, {Adder::kInTarget, 0, tag::kEchoPong}, {Adder::kInTargetId, 0, 5500}, {Adder::kInOn, 0, tag::kEchoOnOff}};
 constexpr PatchEntry k148[] = {{0, Adder::kOutSum, code::kEchoInputLeft}, {1, Adder::kOutSum, code::kEchoInputRight}, {2, 0, tag::kEchoLpf}, {3, 0, code::kVoltConstants}, {5, 0, 5501}, {7, 0, code::kEventConstants}, {20, 0, tag::kEchoPong}, {29, 0, tag::kEchoHpf}, {30, 0, code::kVoltConstants}, {32, 0, 5505}};
-constexpr PatchEntry k149[] = {{0, 0, code::kEchoFilter}, {1, 0, code::kEchoTimeSmoother}, {6, 0, 5500}, {7, 0, tag::kEchoOnOff}};
-constexpr PatchEntry k150[] = {{0, 1, code::kEchoFilter}, {1, 0, code::kEchoTimeSmoother}, {6, 0, 5500}, {7, 0, tag::kEchoOnOff}};
+constexpr PatchEntry k149[] = {{Delay::kInSignal, 0, code::kEchoFilter}, {Delay::kInTime, 0, code::kEchoTimeSmoother}, {Delay::kInSize, 0, 5500}, {Delay::kInOn, 0, tag::kEchoOnOff}};
+constexpr PatchEntry k150[] = {{Delay::kInSignal, 1, code::kEchoFilter}, {Delay::kInTime, 0, code::kEchoTimeSmoother}, {Delay::kInSize, 0, 5500}, {Delay::kInOn, 0, tag::kEchoOnOff}};
 constexpr PatchEntry k151[] = {{Adder::kInSource, 0, tag::kEchoShift}, {Adder::kInSource + 10, LevelAxBCD::kOut, code::kLfo1Level}, {Adder::kInTarget + 10, 0, tag::kLfo1Target}, {Adder::kInTargetId + 10, 0, 5517}, {Adder::kInSource + 11, LevelABxCxD::kOut, code::kLfo2Level}, {Adder::kInTarget + 11, 0, tag::kLfo2Target}, {Adder::kInTargetId + 11, 0, 5517}};
-constexpr PatchEntry k152[] = {{0, 0, code::kEchoLineLeft}, {2, Adder::kOutSum, code::kEchoShiftSum}, {5, 0, 5504}, {7, 0, tag::kEchoOnOff}};
-constexpr PatchEntry k153[] = {{XMixVol::kInA, 0, code::kEchoLineLeft}, {XMixVol::kInB, 0, code::kEchoShiftLeft}, {XMixVol::kInMix, 0, tag::kEchoPhase}, {XMixVol::kInLaw, 1, code::kEventConstants}, {XMixVol::kInVolume, 0, tag::kEchoFbk}};
+constexpr PatchEntry k152[] = {{Shifter::kInSignal, Delay::kOut, code::kEchoLineLeft}, {Shifter::kInPitch, Adder::kOutSum, code::kEchoShiftSum}, {Shifter::kInMode, 0, 5504}, {Shifter::kInOn, 0, tag::kEchoOnOff}};
+constexpr PatchEntry k153[] = {{XMixVol::kInA, Delay::kOut, code::kEchoLineLeft}, {XMixVol::kInB, Shifter::kOut, code::kEchoShiftLeft}, {XMixVol::kInMix, 0, tag::kEchoPhase}, {XMixVol::kInLaw, 1, code::kEventConstants}, {XMixVol::kInVolume, 0, tag::kEchoFbk}};
 constexpr PatchEntry k155[] = {{Adder::kInSource + 1, XMixVol::kOut, code::kEchoRepeatLeft}};
-constexpr PatchEntry k156[] = {{0, 0, code::kEchoLineRight}, {2, Adder::kOutSum, code::kEchoShiftSum}, {5, 0, 5504}, {7, 0, tag::kEchoOnOff}};
-constexpr PatchEntry k157[] = {{XMixVol::kInA, 0, code::kEchoLineRight}, {XMixVol::kInB, 0, code::kEchoShiftRight}, {XMixVol::kInMix, 0, tag::kEchoPhase}, {XMixVol::kInLaw, 1, code::kEventConstants}, {XMixVol::kInVolume, 0, tag::kEchoFbk}};
-constexpr PatchEntry k160[] = {{0, 0, code::kEchoLineLeft}, {1, 0, code::kEchoLineRight}, {2, 4, code::kEventConstants}, {4, 0, 5508}};
-constexpr PatchEntry k161[] = {{FxBus::kInLeft, StereoLevel::kOutLeft, code::kPreEchoLevel}, {FxBus::kInRight, StereoLevel::kOutRight, code::kPreEchoLevel}, {FxBus::kInExtLeft, 0, code::kEchoTap}, {FxBus::kInExtRight, 1, code::kEchoTap}, {FxBus::kInExtLevel, 0, tag::kEchoLevel}, {FxBus::kInExtOn, 0, tag::kEchoOnOff}};
+constexpr PatchEntry k156[] = {{Shifter::kInSignal, Delay::kOut, code::kEchoLineRight}, {Shifter::kInPitch, Adder::kOutSum, code::kEchoShiftSum}, {Shifter::kInMode, 0, 5504}, {Shifter::kInOn, 0, tag::kEchoOnOff}};
+constexpr PatchEntry k157[] = {{XMixVol::kInA, Delay::kOut, code::kEchoLineRight}, {XMixVol::kInB, Shifter::kOut, code::kEchoShiftRight}, {XMixVol::kInMix, 0, tag::kEchoPhase}, {XMixVol::kInLaw, 1, code::kEventConstants}, {XMixVol::kInVolume, 0, tag::kEchoFbk}};
+constexpr PatchEntry k160[] = {{StereoDelay::kInLeft, Delay::kOut, code::kEchoLineLeft}, {StereoDelay::kInRight, Delay::kOut, code::kEchoLineRight}, {StereoDelay::kInTime, 4, code::kEventConstants}, {StereoDelay::kInSize, 0, 5508}};
+constexpr PatchEntry k161[] = {{FxBus::kInLeft, StereoLevel::kOutLeft, code::kPreEchoLevel}, {FxBus::kInRight, StereoLevel::kOutRight, code::kPreEchoLevel}, {FxBus::kInExtLeft, StereoDelay::kOutLeft, code::kEchoTap}, {FxBus::kInExtRight, StereoDelay::kOutRight, code::kEchoTap}, {FxBus::kInExtLevel, 0, tag::kEchoLevel}, {FxBus::kInExtOn, 0, tag::kEchoOnOff}};
 constexpr PatchEntry k159[] = {{Adder::kInSource + 1, XMixVol::kOut, code::kEchoRepeatRight}};
 constexpr PatchEntry k162[] = {{LevelAxBCD::kInA, Adder::kOutSum, code::kMeltPitchSum}, {LevelAxBCD::kInB, Adder::kOutSum, code::kMeltDepthSum}};
-constexpr PatchEntry k163[] = {{0, FxBus::kOutLeft, code::kEchoMix}, {2, LevelAxBCD::kOut, code::kMeltPitchDepth}, {4, 0, tag::kMeltBuffer}, {5, 0, 5501}, {6, 0, 5500}, {9, Control::kOutMeltCircuit, code::kControl}};
-constexpr PatchEntry k164[] = {{0, FxBus::kOutRight, code::kEchoMix}, {2, LevelAxBCD::kOut, code::kMeltPitchDepth}, {4, 0, tag::kMeltBuffer}, {5, 0, 5501}, {6, 0, 5500}, {9, Control::kOutMeltCircuit, code::kControl}};
+constexpr PatchEntry k163[] = {{Shifter::kInSignal, FxBus::kOutLeft, code::kEchoMix}, {Shifter::kInPitch, LevelAxBCD::kOut, code::kMeltPitchDepth}, {Shifter::kInWindow, 0, tag::kMeltBuffer}, {Shifter::kInMode, 0, 5501}, {Shifter::kInLaw, 0, 5500}, {Shifter::kInBypass, Control::kOutMeltCircuit, code::kControl}};
+constexpr PatchEntry k164[] = {{Shifter::kInSignal, FxBus::kOutRight, code::kEchoMix}, {Shifter::kInPitch, LevelAxBCD::kOut, code::kMeltPitchDepth}, {Shifter::kInWindow, 0, tag::kMeltBuffer}, {Shifter::kInMode, 0, 5501}, {Shifter::kInLaw, 0, 5500}, {Shifter::kInBypass, Control::kOutMeltCircuit, code::kControl}};
 constexpr PatchEntry k168[] = {{StereoLevel::kInLeft, 0, code::kPostEchoEqLeft}, {StereoLevel::kInRight, 0, code::kPostEchoEqRight}, {StereoLevel::kInLevel, Smoother::kOutValue, code::kMasterSmoother}};
 } // namespace
 
