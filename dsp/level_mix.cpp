@@ -267,12 +267,12 @@ QX_DSP_Float_to_Volt::QX_DSP_Float_to_Volt(ModuleContext* context, bool createdH
 void QX_DSP_Float_to_Volt::HandleEvent(const EventRecord& e, int) {
     value_ = finiteOr(e.floatValue, 0.0f);
     settle_.stop();
-    SendEvent(now, 0, 0, 0, 0.0f, nullptr); // steady: consumers may use the constant
+    SendEvent(now, kOutValue, 0, 0, 0.0f, nullptr); // steady: consumers may use the constant
 }
 
 void QX_DSP_Float_to_Volt::Render(int offset, int count) {
     for (int i = offset; i < offset + count; ++i)
-        outputs[0][i] = value_;
+        outputs[kOutValue][i] = value_;
     if (!settle_.active()) settle_.start(blockSize);
     if (settle_.advance(count)) Sleep(offset, count);
 }

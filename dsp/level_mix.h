@@ -210,6 +210,8 @@ class QX_DSP_FixedValueToINT_FLOAT : public QX_ModuleBase {
 // An event value as a constant buffer.
 class QX_DSP_Float_to_Volt : public QX_ModuleBase {
   public:
+    enum Input { kInValue = 0 }; // an event on any input sets the value
+    enum Output { kOutValue = 0 };
     QX_DSP_Float_to_Volt(ModuleContext* context, bool createdHeld);
     void HandleEvent(const EventRecord& e, int offset) override;
     void Render(int offset, int count) override;
