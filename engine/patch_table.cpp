@@ -5,8 +5,10 @@
 // saturation, amplitude, pan); after it the effect bus, chorus, equaliser, echo and Melt. The
 // Melt pitch wobble (row 28, times the depth of row 52 in row 162) sweeps the two shifters after
 // the echo in "Tape" mode; in "Circuit" mode they pass the sound. Its level wobble (row 29)
-// moves the summed voices' level, its system-B HFO wobble (row 30) the HFO pitch. Code 6152 names
-// two rows (80 and 90); a source of 6152 always means row 90.
+// moves the summed voices' level, its system-B HFO wobble (row 30) the HFO pitch.
+// An entry is {input, output, source}: inputs and outputs by the module classes' port names,
+// parameters by tag, modules by code, constants by constant(). code::kNoiseLevel names two rows
+// (80 and 90); as a source it always means row 90.
 #include "engine/patch_table.h"
 
 #include "common/tags.h"
@@ -31,49 +33,49 @@ namespace tarlix {
 namespace {
 // The module classes whose ports the entries name.
 using Adder = QX_DSP_Adder;
+using Allocator = QX_DSP_Midi_to_Poly_Gen2;
 using Arp = QX_DSP_Midi_Phrase_Arp;
 using Chorus = QX_DSP_Chorus3v;
 using Clock = QX_DSP_Midi_Sync_Tempo;
+using Collector = QX_DSP_Poly_to_Mono;
 using Control = QX_DSP_Tarlix2_Control;
 using CopyPaste = QX_DSP_Copy_Paste;
 using DbToGain = QX_DSP_FdB_to_VFGain;
 using Delay = QX_DSP_Delay;
 using DualLevel = QX_DSP_Dual_Level;
+using Envelope = QX_DSP_HAHDSR_Env;
+using Eq = QX_DSP_BiQuad_Multi_Engine;
+using EqBand = QX_DSP_BiQuad_Coeff;
 using EventConstants = QX_DSP_FixedValueToINT_FLOAT;
+using FadeIn = QX_DSP_FadeIn;
+using Filter = QX_DSP_Multi_Filter;
+using FloatToVolt = QX_DSP_Float_to_Volt;
 using FxBus = QX_DSP_Level_FX_BUS;
 using Glide = QX_DSP_Glide_F;
 using HostTempo = QX_DSP_Host_Tempo;
 using LevelABxC = QX_DSP_Level_ABxC;
 using LevelABxCxD = QX_DSP_Level_ABxCxD;
 using LevelAxBCD = QX_DSP_Level_AxB_CD;
+using Lfo = QX_DSP_LFO;
+using Limiter = QX_DSP_Soft_Limiter;
+using MidiAdder = QX_DSP_Midi_Adder;
+using MpeSwitch = QX_DSP_MPE_Switch;
 using Multi = QX_DSP_GUI_Multi;
 using Noise = QX_DSP_Noise;
+using Osc = QX_DSP_OSC_Multi_Out_x8;
+using OscCombine = QX_DSP_Tarlix2_OSC_Combine;
+using Panner = QX_DSP_Panner;
+using Saturation = QX_DSP_Saturation;
+using Shifter = QX_DSP_PitchShifter;
 using Smoother = QX_DSP_GUItoV_Glide;
+using Smoothers = QX_DSP_GUItoV_Glide_Multi;
 using StaticFilter = QX_DSP_BiQuad_Static;
 using StepCounter = QX_DSP_Counter_Indexing;
-using Smoothers = QX_DSP_GUItoV_Glide_Multi;
+using StepValue = QX_DSP_Float_Converter_Switch;
 using StereoDelay = QX_DSP_Delay_ST;
 using StereoLevel = QX_DSP_ST_Level;
 using XMix = QX_DSP_XMix;
 using XMixVol = QX_DSP_XMixVol;
-using StepValue = QX_DSP_Float_Converter_Switch;
-using Envelope = QX_DSP_HAHDSR_Env;
-using Eq = QX_DSP_BiQuad_Multi_Engine;
-using EqBand = QX_DSP_BiQuad_Coeff;
-using FadeIn = QX_DSP_FadeIn;
-using Filter = QX_DSP_Multi_Filter;
-using FloatToVolt = QX_DSP_Float_to_Volt;
-using Lfo = QX_DSP_LFO;
-using Osc = QX_DSP_OSC_Multi_Out_x8;
-using Limiter = QX_DSP_Soft_Limiter;
-using Panner = QX_DSP_Panner;
-using Saturation = QX_DSP_Saturation;
-using Shifter = QX_DSP_PitchShifter;
-using OscCombine = QX_DSP_Tarlix2_OSC_Combine;
-using Allocator = QX_DSP_Midi_to_Poly_Gen2;
-using MidiAdder = QX_DSP_Midi_Adder;
-using MpeSwitch = QX_DSP_MPE_Switch;
-using Collector = QX_DSP_Poly_to_Mono;
 
 // A constant source: entry `index` of the constant table, where entries 0..25 hold 0.0..25.0.
 constexpr int16_t constant(int index) {
