@@ -3,7 +3,9 @@
 // translation, play-mode switches, the melt and chorus drift random generators).
 #pragma once
 #include "common/curves.h"
+#include "dsp/lfo.h"
 #include "dsp/module_base.h"
+#include "dsp/wave_tables.h"
 
 namespace tarlix {
 
@@ -105,8 +107,13 @@ class QX_DSP_Tarlix2_Control : public QX_ModuleBase {
     void HandleEvent(const EventRecord& e, int offset) override;
     void Render(int offset, int count) override;
 
-    static constexpr int kHfoShapes[7] = {0, 1, 2, 3, 16, 9, 11};
-    static constexpr int kSubWaves[7] = {0, 7, 3, 11, 12, 13, 14};
+    // "HFO Shape" and "SubOsc Wave" items as LFO shapes and oscillator waves.
+    static constexpr int kHfoShapes[7] = {
+        QX_DSP_LFO::kSine,      QX_DSP_LFO::kTriangle, QX_DSP_LFO::kPulse, QX_DSP_LFO::kSawUp,
+        QX_DSP_LFO::kTrapezoid, QX_DSP_LFO::kPeak,     QX_DSP_LFO::kRandom};
+    static constexpr int kSubWaves[7] = {
+        WaveTables::kSine, WaveTables::kSquare, WaveTables::kTriangle, WaveTables::kVox,
+        WaveTables::kVox2, WaveTables::kVox3,   WaveTables::kFunk};
     static constexpr float kEchoFactors[5] = {4.0f, 2.0f, 1.0f, 0.5f, 0.25f};
     static constexpr float kBeatDivisors[11] = {15360, 7680, 3840, 1920, 960, 480,
                                                 240,   120,  60,   30,   15};
