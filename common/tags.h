@@ -1,8 +1,9 @@
 // Names of the engine values: the tags shared by the parameters, the internal values and the
 // editor's controls. Each name comes from the control layout table's name for that tag (units
-// and punctuation dropped: "LPF Cutoff" -> kLpfCutoff, "Lfo1 Rate(Hz)" -> kLfo1Rate); a control
-// without a name is named after what its tooltip says. The list carries the text it was named
-// from, so a test can hold the two tables together.
+// and punctuation dropped: "LPF Cutoff" -> kLpfCutoff, "Lfo1 Rate(Hz)" -> kLfo1Rate; "Filter %"
+// becomes kFilterAmount, and controls that share a name take their section's: kSeqCopy); a
+// control without a name is named after what its tooltip says. The list carries the text it was
+// named from, so a test can hold the two tables together.
 #pragma once
 
 namespace tarlix::tag {
@@ -92,7 +93,7 @@ namespace tarlix::tag {
     X(kNoiseMix, 78, "Noise Mix") \
     X(kNoiseLpf, 79, "Noise LPF") \
     X(kNoiseHpf, 80, "Noise HPF") \
-    X(kFilter, 81, "Filter %") \
+    X(kFilterAmount, 81, "Filter %") \
     X(kLpfType, 82, "LPF Type") \
     X(kLpfCutoff, 83, "LPF Cutoff") \
     X(kLpfResonance, 84, "LPF Resonance") \

@@ -9,7 +9,6 @@ namespace tarlix {
 
 namespace {
 using namespace midiword;
-constexpr int kSustainPedal = 64; // controller
 
 float pitchVolts(int note) {
     return static_cast<float>(note - 9) / 120.0f; // 0.1 V per octave, 0 V = 13.75 Hz
@@ -188,7 +187,7 @@ void QX_DSP_Midi_to_Poly_Gen2::handleMidi(uint32_t word, float value, int voice,
     int note = data1(word) + transpose_;
     if (note < 0 || note > 127) return;
     word = withNote(word, note);
-    if ((statusByte(word) & 0xF0) == kController && data1(word) == kSustainPedal) {
+    if ((statusByte(word) & 0xF0) == kController && data1(word) == kCcSustain) {
         bool down = data2(word) >= 64;
         if (down == sustain_) return;
         sustain_ = down;
