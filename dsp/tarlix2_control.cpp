@@ -3,16 +3,18 @@
 #include <cmath>
 
 #include "common/curves.h"
+#include "common/target_menus.h"
+#include "dsp/oscillator.h"
 #include "engine/qx_dsp_vst.h"
 
 namespace tarlix {
 
 namespace {
 // Items of the option parameters this module reads.
-constexpr int kOscModeSync = 5;      // "Osc Mode"
-constexpr int kHfoTargetCutoff = 4;  // "HFO Target" "Filter Cutoff"
-constexpr int kHfoTargetFirstFm = 5; // "Main FM", "Osc1 - FM", "Osc2 - FM", "Sub - FM"
-constexpr int kHfoTargetLastFm = 8;
+constexpr int kOscModeSync = QX_DSP_Tarlix2_OSC_Combine::kSync; // "Osc Mode"
+constexpr int kHfoTargetCutoff = hfoTarget::kFilterCutoff;
+constexpr int kHfoTargetFirstFm = hfoTarget::kMainFm; // then "Osc1 - FM", "Osc2 - FM", "Sub - FM"
+constexpr int kHfoTargetLastFm = hfoTarget::kSubFm;
 constexpr int kPlayLegato = 1;             // "Play Mode": "Mono", "Legato", "Poly"
 constexpr int kGainPost = 0, kGainPre = 1; // "Gain Mode"; any other is "Off"
 constexpr int kEqPre = 0;                  // "Pre-Post EQ"

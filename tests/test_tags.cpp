@@ -3,9 +3,12 @@
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "common/tags.h"
+#include "common/target_menus.h"
 #include "editor/layout_table.h"
+#include "engine/parameter_table.h"
 #include "engine/program_record.h"
 
 using namespace tarlix;
@@ -76,4 +79,50 @@ TEST(Tags, MpeValuesOfEveryMemberChannel) {
         EXPECT_EQ(textOf(*rows.at(tag::mpeAft(ch))), "MPE:Aft#" + n);
         EXPECT_EQ(textOf(*rows.at(tag::mpeCc74(ch))), "MPE:CC74#" + n);
     }
+}
+
+namespace {
+
+struct TargetItem {
+    const char* constant;
+    int value;
+    const char* text;
+};
+
+// Every item of a target menu against the option list of each parameter that shows it.
+void expectMenu(const std::vector<TargetItem>& items, std::initializer_list<int> menus) {
+    const ParameterLookup& lookup = instrumentParameterLookup();
+    for (int tag : menus) {
+        const LayoutRecord& row = lookup.rowOf(tag);
+        EXPECT_EQ(countOptions(row.options), static_cast<int>(items.size())) << row.name;
+        for (const TargetItem& item : items) {
+            char text[64];
+            ASSERT_TRUE(optionItem(row.options, item.value, text, sizeof text - 1))
+                << item.constant;
+            EXPECT_STREQ(text, item.text) << row.name << " " << item.constant;
+        }
+    }
+}
+
+} // namespace
+
+TEST(Tags, TargetMenusMatchTheirOptionLists) {
+#define TARLIX_TARGET_ENTRY(name, text) {#name, ns::name, text},
+    {
+        namespace ns = lfoTarget;
+        expectMenu({TARLIX_LFO_TARGETS(TARLIX_TARGET_ENTRY)}, {tag::kLfo1Target, tag::kLfo2Target});
+    }
+    {
+        namespace ns = lfo3Target;
+        expectMenu({TARLIX_LFO3_TARGETS(TARLIX_TARGET_ENTRY)}, {tag::kLfo3Target});
+    }
+    {
+        namespace ns = envTarget;
+        expectMenu({TARLIX_ENV_TARGETS(TARLIX_TARGET_ENTRY)}, {tag::kEnv1Target, tag::kEnv2Target});
+    }
+    {
+        namespace ns = hfoTarget;
+        expectMenu({TARLIX_HFO_TARGETS(TARLIX_TARGET_ENTRY)}, {tag::kHfoTarget});
+    }
+#undef TARLIX_TARGET_ENTRY
 }
