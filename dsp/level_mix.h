@@ -179,6 +179,7 @@ class QX_DSP_FdB_to_VFGain : public QX_DSP_Level_Base {
 // The host's two input channels: the engine's input rings themselves.
 class QX_DSP_Host_AudioIn : public QX_ModuleBase {
   public:
+    enum Output { kOutLeft = 0, kOutRight = 1 };
     QX_DSP_Host_AudioIn(ModuleContext* context, bool createdHeld);
     void Prepare() override;
     void Render(int offset, int count) override;

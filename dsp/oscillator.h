@@ -38,6 +38,7 @@ class QX_DSP_OSC_Multi_Out_x8 : public QX_ModuleBase {
         kInSyncOn = 61,
         kInRetrigger = 62,
     };
+    enum Output { kOut = 0 }; // output k: kOut + k
 
     QX_DSP_OSC_Multi_Out_x8(ModuleContext* context, bool createdHeld);
     void Prepare() override;
