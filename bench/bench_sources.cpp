@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "bench/resident_memory.h"
+#include "common/tags.h"
 #include "dsp/envelope.h"
 #include "dsp/lfo.h"
 #include "dsp/oscillator.h"
@@ -145,8 +146,8 @@ struct HeldKeys {
     HeldKeys(const Settings& settings, int keys) {
         // The initial program (the initials' header) at its own master volume, low-pass E.
         fx.setProgram(112);
-        fx.setParameter(123, 0.7f);
-        fx.setParameter(82, 4.0f / 9.0f);
+        fx.setParameter(tag::kMasterVolume, 0.7f);
+        fx.setParameter(tag::kLpfType, 4.0f / 9.0f);
         for (const auto& [tag, value] : settings)
             fx.setParameter(tag, value);
         fx.setSampleRate(48000);
@@ -170,8 +171,9 @@ struct HeldKeys {
     }
 };
 
-const Settings kSources{{64, 1.0f / 14.0f}, {65, 7.0f / 14.0f}, {75, 0.5f},
-                        {76, 0.5f},         {77, 0.5f},         {78, 0.5f}};
+const Settings kSources{{tag::kOsc1Wave, 1.0f / 14.0f}, {tag::kOsc2Wave, 7.0f / 14.0f},
+                        {tag::kOsc1Mix, 0.5f},          {tag::kOsc2Mix, 0.5f},
+                        {tag::kSubOscMix, 0.5f},        {tag::kNoiseMix, 0.5f}};
 
 // The whole instrument with N keys held: both oscillators, the sub-oscillator and noise.
 void InstrumentVoices(benchmark::State& state) {
@@ -182,13 +184,32 @@ BENCHMARK(InstrumentVoices)->Arg(0)->Arg(1)->Arg(8)->Arg(20);
 // The whole instrument as a musician's patch uses it: both oscillators, both low-passes and the
 // high-pass, LFO 1-3 on (pitch, cutoff, pan) and the HFO, chorus, echo with shifted feedback and
 // Melt in "Tape" mode; N keys held.
-const Settings kEverything{
-    {64, 1.0f / 14.0f}, {65, 7.0f / 14.0f}, {75, 0.6f},  {76, 0.6f},  {83, 0.6f},
-    {84, 0.3f},         {179, 1.0f},        {85, 0.2f},  {6, 1.0f},   {15, 0.3f},
-    {17, 1.0f},         {21, 8.0f / 18.0f}, {26, 0.3f},  {28, 1.0f},  {32, 9.0f / 16.0f},
-    {37, 0.3f},         {40, 1.0f},         {43, 0.2f},  {186, 1.0f}, {191, 0.5f},
-    {162, 1.0f},        {169, 0.6f},        {166, 0.7f}, {154, 1.0f}, {155, 0.5f},
-    {156, 0.5f}};
+const Settings kEverything{{tag::kOsc1Wave, 1.0f / 14.0f},
+                           {tag::kOsc2Wave, 7.0f / 14.0f},
+                           {tag::kOsc1Mix, 0.6f},
+                           {tag::kOsc2Mix, 0.6f},
+                           {tag::kLpfCutoff, 0.6f},
+                           {tag::kLpfResonance, 0.3f},
+                           {tag::kFilter2Active, 1.0f},
+                           {tag::kHpfCutoff, 0.2f},
+                           {tag::kLfo1OnOff, 1.0f},
+                           {tag::kLfo1Depth, 0.3f},
+                           {tag::kLfo2OnOff, 1.0f},
+                           {tag::kLfo2Target, 8.0f / 18.0f},
+                           {tag::kLfo2Depth, 0.3f},
+                           {tag::kLfo3OnOff, 1.0f},
+                           {tag::kLfo3Target, 9.0f / 16.0f},
+                           {tag::kLfo3Depth, 0.3f},
+                           {tag::kHfoOnOff, 1.0f},
+                           {tag::kHfoDepth, 0.2f},
+                           {tag::kChoMode, 1.0f},
+                           {tag::kChorusMix, 0.5f},
+                           {tag::kEchoOnOff, 1.0f},
+                           {tag::kEchoFbk, 0.6f},
+                           {tag::kEchoShift, 0.7f},
+                           {tag::kMeltAMode, 1.0f},
+                           {tag::kMeltDepth, 0.5f},
+                           {tag::kMeltAPitch, 0.5f}};
 void WholeInstrument(benchmark::State& state) {
     HeldKeys(kEverything, static_cast<int>(state.range(0))).run(state);
 }
@@ -200,14 +221,23 @@ BENCHMARK(WholeInstrument)->Arg(0)->Arg(1)->Arg(8)->Arg(20);
 void EffectCost(benchmark::State& state) {
     const int which = static_cast<int>(state.range(0));
     auto on = [&](int effect) { return which == effect || which == 5; };
-    Settings s{{64, 1.0f / 14.0f}};
+    Settings s{{tag::kOsc1Wave, 1.0f / 14.0f}};
     if (on(1))
-        for (int p : {186, 191, 187, 190})
+        for (int p : {tag::kChoMode, tag::kChorusMix, tag::kChorusDepth, tag::kChorusMelt})
             s.push_back({p, 1.0f}); // "Cho Mode", mix, depth, drift
     if (on(2))
-        s.insert(s.end(), {{205, 1.0f}, {197, 0.8f}, {200, 0.8f}, {203, 0.8f}}); // bands boosted
-    if (on(3)) s.insert(s.end(), {{162, 1.0f}, {169, 0.7f}, {166, 0.7f}});       // shifted repeats
-    if (on(4)) s.insert(s.end(), {{154, 1.0f}, {155, 1.0f}, {156, 1.0f}});       // "Tape"
+        s.insert(s.end(), {{tag::kEqActive, 1.0f},
+                           {tag::kEq1Gain, 0.8f},
+                           {tag::kEq2Gain, 0.8f},
+                           {tag::kEq3Gain, 0.8f}}); // bands boosted
+    if (on(3))
+        s.insert(s.end(), {{tag::kEchoOnOff, 1.0f},
+                           {tag::kEchoFbk, 0.7f},
+                           {tag::kEchoShift, 0.7f}}); // shifted repeats
+    if (on(4))
+        s.insert(
+            s.end(),
+            {{tag::kMeltAMode, 1.0f}, {tag::kMeltDepth, 1.0f}, {tag::kMeltAPitch, 1.0f}}); // "Tape"
     HeldKeys(s, 1).run(state);
 }
 BENCHMARK(EffectCost)->DenseRange(0, 5);
@@ -216,11 +246,28 @@ BENCHMARK(EffectCost)->DenseRange(0, 5);
 // effect settings (not the switches that silence or restructure the patch, so the load stays
 // that of 20 sounding voices and a slow block is a spike, not a change of load).
 const std::vector<int> kPerformanceKnobs{
-    11,  14,  15,  22,  25,  26,  33,  36,  37,  43,  46,  53,  69,  70,  71,  72,  75,  76,
-    77,  78,  83,  84,  85,  86,  88,  89,  90,  91,  93,  94,  96,  97,  98,  99,  101, 102,
-    105, 106, 107, 108, 110, 111, 114, 115, 117, 119, 121, 122, 155, 156, 157, 158, 159, 160,
-    165, 166, 167, 168, 169, 170, 171, 172, 187, 188, 189, 190, 191, 192, 196, 197, 198, 199,
-    200, 201, 202, 203, 204, 208, 209, 224, 225, 226, 227, 228, 237, 238};
+    tag::kLfo1Rate,     tag::kLfo1Phase,        tag::kLfo1Depth,    tag::kLfo2Rate,
+    tag::kLfo2Phase,    tag::kLfo2Depth,        tag::kLfo3Rate,     tag::kLfo3Phase,
+    tag::kLfo3Depth,    tag::kHfoDepth,         tag::kHfoTune,      tag::kHfoLevel,
+    tag::kWave2Tune,    tag::kOscDrift,         tag::kOscWidth,     tag::kPortamento,
+    tag::kOsc1Mix,      tag::kOsc2Mix,          tag::kSubOscMix,    tag::kNoiseMix,
+    tag::kLpfCutoff,    tag::kLpfResonance,     tag::kHpfCutoff,    tag::kFilterTrack,
+    tag::kLpfAttack,    tag::kLpfDecay,         tag::kLpfSustain,   tag::kLpfRelease,
+    tag::kLpfVelocity,  tag::kFilterEnvLevel,   tag::kEnv1Attack,   tag::kEnv1Decay,
+    tag::kEnv1Sustain,  tag::kEnv1Release,      tag::kEnv1Velocity, tag::kEnv1Level,
+    tag::kEnv2Attack,   tag::kEnv2Decay,        tag::kEnv2Sustain,  tag::kEnv2Release,
+    tag::kEnv2Velocity, tag::kEnv2Level,        tag::kAmpAttack,    tag::kAmpDecay,
+    tag::kAmpRelease,   tag::kAmpVelocity,      tag::kGain,         tag::kMasterPan,
+    tag::kMeltDepth,    tag::kMeltAPitch,       tag::kMeltABlend,   tag::kMeltAJump,
+    tag::kMeltASpeed,   tag::kMeltAAmp,         tag::kEchoRate,     tag::kEchoShift,
+    tag::kEchoPhase,    tag::kEchoLength,       tag::kEchoFbk,      tag::kEchoLpf,
+    tag::kEchoHpf,      tag::kEchoLevel,        tag::kChorusDepth,  tag::kChorusRate,
+    tag::kChorusSep,    tag::kChorusMelt,       tag::kChorusMix,    tag::kChorusSpread,
+    tag::kEq1Freq,      tag::kEq1Gain,          tag::kEq1Width,     tag::kEq2Freq,
+    tag::kEq2Gain,      tag::kEq2Width,         tag::kEq3Freq,      tag::kEq3Gain,
+    tag::kEq3Width,     tag::kFilterSaturation, tag::kFilterDrive,  tag::kMeltBWow,
+    tag::kMeltBFlutter, tag::kMeltBSpeedMix,    tag::kMeltBToPitch, tag::kMeltBToAmp,
+    tag::kMeltACutoff,  tag::kMeltBCutoff};
 
 // The slowest host block against the median within a run of note-ons with steals (20 voices
 // busy throughout), program changes (the chord struck again after each) and knob sweeps on

@@ -42,13 +42,14 @@ void QX_DSP_Host_Tempo::Render(int, int) {
         lastTempo_ = bpm;
         // The data of the tempo event is the tempo itself in full precision (BPM, double), for
         // the clocks: over minutes a float tempo would drift them off the grid.
-        SendEvent(now, 1, 0, static_cast<int32_t>(bpm), static_cast<float>(bpm * 0.1), &lastTempo_);
-        SendEvent(now, 4, 0, 0, static_cast<float>(60.0 / bpm), nullptr);
-        SendEvent(now, 5, 0, 0, static_cast<float>(bpm / 60.0), nullptr);
+        SendEvent(now, kOutTempo, 0, static_cast<int32_t>(bpm), static_cast<float>(bpm * 0.1),
+                  &lastTempo_);
+        SendEvent(now, kOutBeatSeconds, 0, 0, static_cast<float>(60.0 / bpm), nullptr);
+        SendEvent(now, kOutBeatsPerSecond, 0, 0, static_cast<float>(bpm / 60.0), nullptr);
     }
     if (playing != lastPlaying_) {
         lastPlaying_ = playing;
-        SendEvent(now, 0, 0, playing ? 10 : 0, playing ? 1.0f : 0.0f, nullptr);
+        SendEvent(now, kOutPlaying, 0, playing ? 10 : 0, playing ? 1.0f : 0.0f, nullptr);
     }
 }
 
@@ -90,39 +91,39 @@ void QX_DSP_Midi_Sync_Tempo::realign(Clock& c) {
 
 void QX_DSP_Midi_Sync_Tempo::HandleEvent(const EventRecord& e, int) {
     const int p = e.port;
-    if (p == 1) {
+    if (p == kInTempo) {
         double v = e.data ? *static_cast<const double*>(e.data) * 0.1 : e.floatValue;
         tempoVolts_ = std::isfinite(v) && v > 0.0 ? (v > 99.9 ? 99.9 : v) : 12.0;
         for (Clock& c : clocks_)
             c.recompute = true;
-    } else if (p >= 2 && p <= 5) {
-        clocks_[p - 2].multiplier = multiplierOf(e.intValue);
-        clocks_[p - 2].recompute = true;
-    } else if (p >= 12 && p <= 15) {
-        Clock& c = clocks_[p - 12];
+    } else if (p >= kInRate && p < kInRate + kClocks) {
+        clocks_[p - kInRate].multiplier = multiplierOf(e.intValue);
+        clocks_[p - kInRate].recompute = true;
+    } else if (p >= kInHold && p < kInHold + kClocks) {
+        Clock& c = clocks_[p - kInHold];
         bool hold = e.intValue != 0;
         if (hold && !c.hold) c.pending = true;
         c.hold = hold;
-    } else if (p >= 22 && p <= 25) {
-        clocks_[p - 22].half = factorOf(e.floatValue);
-        clocks_[p - 22].recompute = true;
-    } else if (p == 0) {
+    } else if (p >= kInHalf && p < kInHalf + kClocks) {
+        clocks_[p - kInHalf].half = factorOf(e.floatValue);
+        clocks_[p - kInHalf].recompute = true;
+    } else if (p == kInMidi) {
         const uint32_t w = static_cast<uint32_t>(e.intValue);
         if (isNoteOn(w)) {
             if (++keysDown_ != 1) return;
             start_ = now;
-            pulse(0, now);
-            for (int k = 0; k < 4; ++k) {
+            pulse(kOutKeyStart, now);
+            for (int k = 0; k < kClocks; ++k) {
                 if (!connected(k)) continue;
                 Clock& c = clocks_[k];
                 if (!c.hold) {
                     updateIncrement(c);
                     c.recompute = false;
                     c.phase = 1.0; // the first step at once, on the key
-                    pulse(11 + k, now);
+                    pulse(kOutRestart + k, now);
                 } else if (c.pending) {
                     c.pending = false;
-                    pulse(11 + k, now);
+                    pulse(kOutRestart + k, now);
                 }
             }
         } else if (isNoteOff(w)) {
@@ -134,7 +135,7 @@ void QX_DSP_Midi_Sync_Tempo::HandleEvent(const EventRecord& e, int) {
 }
 
 void QX_DSP_Midi_Sync_Tempo::Render(int, int count) {
-    for (int k = 0; k < 4; ++k) {
+    for (int k = 0; k < kClocks; ++k) {
         if (!connected(k)) continue;
         Clock& c = clocks_[k];
         if (c.recompute) realign(c);
@@ -149,7 +150,7 @@ void QX_DSP_Midi_Sync_Tempo::Render(int, int count) {
                 c.phase += c.increment * (count - at);
                 break;
             }
-            pulse(1 + k, now + static_cast<uint64_t>(at + i));
+            pulse(kOutTick + k, now + static_cast<uint64_t>(at + i));
             c.phase = c.phase + c.increment * static_cast<double>(i + 1) - 1.0;
             at += static_cast<int>(i) + 1;
         }
@@ -172,8 +173,8 @@ void QX_DSP_Midi_Phrase_Arp::Prepare() {
 void QX_DSP_Midi_Phrase_Arp::resetPattern() {
     index_ = 0;
     // Cycle Down starts at the top octave going down; the others at the bottom going up.
-    direction_ = mode_ == 2 ? -1 : 1;
-    octave_ = mode_ == 2 ? range_ * 12 : 0;
+    direction_ = mode_ == kDown ? -1 : 1;
+    octave_ = mode_ == kDown ? range_ * 12 : 0;
 }
 
 void QX_DSP_Midi_Phrase_Arp::stopSounding(uint64_t time) {
@@ -193,33 +194,33 @@ void QX_DSP_Midi_Phrase_Arp::removeReleasedEntries() {
 void QX_DSP_Midi_Phrase_Arp::HandleEvent(const EventRecord& e, int) {
     const int32_t i = e.intValue;
     switch (e.port) {
-    case 0:
+    case kInMidi:
         handleMidi(static_cast<uint32_t>(i), e.floatValue);
         break;
-    case 2:
+    case kInTick:
         if (i > 0 && on_) step();
         break;
-    case 3:
+    case kInTempo:
         tempoVolts_ = std::isfinite(e.floatValue) && e.floatValue > 0.0f ? e.floatValue : 12.0f;
         break;
-    case 4:
+    case kInGate:
         gate_ = e.floatValue > 0.01f ? (e.floatValue < 1.0f ? e.floatValue : 1.0f) : 0.01f;
         break;
-    case 5:
-        mode_ = i < 1 ? 1 : (i > 5 ? 5 : i);
+    case kInMode:
+        mode_ = i < kUp ? kUp : (i > kRandom ? kRandom : i);
         resetPattern();
         break;
-    case 6:
-        range_ = i < 0 ? 0 : (i > 3 ? 3 : i);
+    case kInRange:
+        range_ = i < 0 ? 0 : (i > kMaxRange ? kMaxRange : i);
         if (octave_ > range_ * 12) octave_ = range_ * 12;
         break;
-    case 7:
+    case kInConstantVelocity:
         constantVelocity_ = i != 0;
         break;
-    case 10:
+    case kInRate:
         multiplier_ = multiplierOf(i);
         break;
-    case 11:
+    case kInOn:
         if (on_ && i == 0) {
             // Switched off while playing: the sounding note ends, the keys pass on from now.
             stopSounding(now);
@@ -227,18 +228,18 @@ void QX_DSP_Midi_Phrase_Arp::HandleEvent(const EventRecord& e, int) {
         }
         on_ = i != 0;
         break;
-    case 12:
-    case 15:
+    case kInHold:
+    case kInHold2:
         if (hold_ && i == 0) {
             hold_ = false;
             removeReleasedEntries(); // keys already up leave the pattern
         }
         hold_ = i != 0;
         break;
-    case 13:
+    case kInHalf:
         half_ = static_cast<float>(factorOf(e.floatValue));
         break;
-    case 16:
+    case kInLegato:
         legato_ = i != 0;
         break;
     default:
@@ -248,7 +249,7 @@ void QX_DSP_Midi_Phrase_Arp::HandleEvent(const EventRecord& e, int) {
 
 void QX_DSP_Midi_Phrase_Arp::handleMidi(uint32_t word, float value) {
     if (!on_) {
-        SendEvent(now, 0, 0, static_cast<int32_t>(word), value, nullptr);
+        SendEvent(now, kOutMidi, 0, static_cast<int32_t>(word), value, nullptr);
         return;
     }
     const int note = data1(word);
@@ -283,9 +284,9 @@ void QX_DSP_Midi_Phrase_Arp::handleMidi(uint32_t word, float value) {
         keysDown_ = 0;
         std::memset(down_, 0, sizeof down_);
         stopSounding(now);
-        SendEvent(now, 0, 0, static_cast<int32_t>(word), value, nullptr);
+        SendEvent(now, kOutMidi, 0, static_cast<int32_t>(word), value, nullptr);
     } else {
-        SendEvent(now, 0, 0, static_cast<int32_t>(word), value, nullptr);
+        SendEvent(now, kOutMidi, 0, static_cast<int32_t>(word), value, nullptr);
     }
 }
 
@@ -301,9 +302,10 @@ void QX_DSP_Midi_Phrase_Arp::step() {
     const double length = std::trunc(6.0 / tempoVolts_ / (half_ * multiplier_) * rate);
     const uint64_t t = now;
     const int top = range_ * 12;
-    if (routes[3]) SendEvent(t, 3, 0, 1, 10.0f, nullptr); // a step pulse, for whoever listens
-    const bool upDown = (mode_ == 3 || mode_ == 4) && !(count_ == 1 && range_ == 0);
-    if (mode_ == 5) {
+    if (routes[kOutStep])
+        SendEvent(t, kOutStep, 0, 1, 10.0f, nullptr); // a step pulse, for whoever listens
+    const bool upDown = (mode_ == kUpDown || mode_ == kUpDown2) && !(count_ == 1 && range_ == 0);
+    if (mode_ == kRandom) {
         RandomSequence fallback; // only a module without a host draws from a fresh sequence
         RandomSequence& random = context->host ? context->host->random() : fallback;
         index_ = random.below(count_);
@@ -319,7 +321,7 @@ void QX_DSP_Midi_Phrase_Arp::step() {
             index_ = count_ - 1;
             octave_ = top;
             direction_ = -1;
-            if (mode_ == 3) index_ += direction_; // the top note is not played twice
+            if (mode_ == kUpDown) index_ += direction_; // the top note is not played twice
         }
     } else if (index_ < 0) {
         octave_ -= 12;
@@ -329,7 +331,7 @@ void QX_DSP_Midi_Phrase_Arp::step() {
             index_ = 0;
             octave_ = 0;
             direction_ = 1;
-            if (mode_ == 3) index_ += direction_;
+            if (mode_ == kUpDown) index_ += direction_;
         } else {
             octave_ = top;
             index_ = count_ - 1;
@@ -378,40 +380,40 @@ uint32_t QX_DSP_Counter_Indexing::nextRandom() {
 }
 
 void QX_DSP_Counter_Indexing::restart() {
-    step_ = mode_ == 1 || mode_ == 3 ? last_ : first_;
-    direction_ = mode_ == 1 || mode_ == 3 ? -1 : 1;
+    step_ = mode_ == kBack || mode_ == kBackForward ? last_ : first_;
+    direction_ = mode_ == kBack || mode_ == kBackForward ? -1 : 1;
 }
 
 void QX_DSP_Counter_Indexing::HandleEvent(const EventRecord& e, int) {
     const int32_t i = e.intValue;
     switch (e.port) {
-    case 0:
-        first_ = i < 0 ? 0 : (i > 7 ? 7 : i);
+    case kInFirst:
+        first_ = i < 0 ? 0 : (i >= kSteps ? kSteps - 1 : i);
         break;
-    case 1:
-        last_ = i < 0 ? 0 : (i > 7 ? 7 : i);
+    case kInLast:
+        last_ = i < 0 ? 0 : (i >= kSteps ? kSteps - 1 : i);
         break;
-    case 2:
-        mode_ = i < 0 ? 0 : (i > 4 ? 4 : i);
+    case kInDirection:
+        mode_ = i < kForward ? kForward : (i > kRandom ? kRandom : i);
         restart();
         break;
-    case 3:
+    case kInSeed:
         random_ = static_cast<uint32_t>(i) * 2654435761u + 1u;
         break;
-    case 5:
+    case kInOn:
         if (on_ && i == 0) {
-            SendEvent(now, 0, 0, -2, -2.0f, nullptr); // the neutral values
+            SendEvent(now, kOutStep, 0, -2, -2.0f, nullptr); // the neutral values
             showStep(-2);
         }
         on_ = i != 0;
         break;
-    case 6:
+    case kInRestart:
         if (i > 0) restart();
         break;
-    case 7:
+    case kInTick:
         if (i > 0 && on_) advance();
         break;
-    case 30:
+    case kInMarkStep:
         markStep_ = i;
         break;
     default:
@@ -431,21 +433,21 @@ void QX_DSP_Counter_Indexing::showStep(int step) {
 }
 
 void QX_DSP_Counter_Indexing::advance() {
-    SendEvent(now, 0, 0, step_, static_cast<float>(step_), nullptr);
+    SendEvent(now, kOutStep, 0, step_, static_cast<float>(step_), nullptr);
     showStep(step_);
     if (step_ == markStep_) {
-        SendEvent(now, 1, 0, 1, 10.0f, nullptr);
-        SendEvent(now + 1, 1, 0, 0, 0.0f, nullptr);
+        SendEvent(now, kOutMark, 0, 1, 10.0f, nullptr);
+        SendEvent(now + 1, kOutMark, 0, 0, 0.0f, nullptr);
     }
     switch (mode_) {
-    case 0:
+    case kForward:
         step_ = step_ >= last_ ? first_ : step_ + 1;
         break;
-    case 1:
+    case kBack:
         step_ = step_ <= first_ ? last_ : step_ - 1;
         break;
-    case 2:
-    case 3: {
+    case kForwardBack:
+    case kBackForward: {
         int next = step_ + direction_;
         // At an end the direction turns; the end itself is not played twice.
         if (next > last_) {

@@ -9,6 +9,13 @@ namespace tarlix {
 // The host's tempo and transport, read by the engine once per host block.
 class QX_DSP_Host_Tempo : public QX_ModuleBase {
   public:
+    // Event-only outputs.
+    enum Output {
+        kOutPlaying = 0, // 10 while the host's transport runs
+        kOutTempo = 1,   // BPM x 0.1; the data is the BPM as a double
+        kOutBeatSeconds = 4,
+        kOutBeatsPerSecond = 5,
+    };
     QX_DSP_Host_Tempo(ModuleContext* context, bool createdHeld);
     void Prepare() override;
     void Render(int offset, int count) override;
@@ -22,6 +29,21 @@ class QX_DSP_Host_Tempo : public QX_ModuleBase {
 class QX_DSP_Midi_Sync_Tempo : public QX_ModuleBase {
   public:
     static constexpr double kRateMultipliers[9] = {0.125, 0.25, 0.5, 1, 2, 4, 8, 16, 32};
+    static constexpr int kClocks = 4;
+    // One input of each kind per clock k: base + k.
+    enum Input {
+        kInMidi = 0, // the first key down restarts the clocks
+        kInTempo = 1,
+        kInRate = 2,  // an option of kRateMultipliers
+        kInHold = 12, // a held clock waits for the next key
+        kInHalf = 22,
+    };
+    // Pulses (1, then 0 a sample later).
+    enum Output {
+        kOutKeyStart = 0,
+        kOutTick = 1,     // every step of clock k: base + k
+        kOutRestart = 11, // clock k restarted by a key: base + k
+    };
     QX_DSP_Midi_Sync_Tempo(ModuleContext* context, bool createdHeld);
     void Prepare() override;
     void HandleEvent(const EventRecord& e, int offset) override;
@@ -35,9 +57,9 @@ class QX_DSP_Midi_Sync_Tempo : public QX_ModuleBase {
     void pulse(int output, uint64_t time);
     void updateIncrement(Clock& c);
     void realign(Clock& c);
-    bool connected(int k) const { return inputs[2 + k] != nullptr; }
+    bool connected(int k) const { return inputs[kInRate + k] != nullptr; }
 
-    Clock clocks_[4];
+    Clock clocks_[kClocks];
     double tempoVolts_ = 12.0, rate_ = 44100.0;
     uint64_t start_ = 0;
     int keysDown_ = 0;
@@ -45,6 +67,25 @@ class QX_DSP_Midi_Sync_Tempo : public QX_ModuleBase {
 
 class QX_DSP_Midi_Phrase_Arp : public QX_ModuleBase {
   public:
+    enum Input {
+        kInMidi = 0,
+        kInTick = 2, // a step
+        kInTempo = 3,
+        kInGate = 4, // note length, a share of the step
+        kInMode = 5,
+        kInRange = 6, // octaves above
+        kInConstantVelocity = 7,
+        kInRate = 10,
+        kInOn = 11,
+        kInHold = 12,
+        kInHold2 = 15,
+        kInHalf = 13,
+        kInLegato = 16,
+    };
+    enum Output { kOutMidi = 0, kOutStep = 3 };
+    // "Arp Mode" items, from 1.
+    enum Mode { kUp = 1, kDown = 2, kUpDown = 3, kUpDown2 = 4, kRandom = 5 };
+    static constexpr int kMaxRange = 3;
     QX_DSP_Midi_Phrase_Arp(ModuleContext* context, bool createdHeld);
     void Prepare() override;
     void HandleEvent(const EventRecord& e, int offset) override;
@@ -60,14 +101,14 @@ class QX_DSP_Midi_Phrase_Arp : public QX_ModuleBase {
     void stopSounding(uint64_t time);
     void removeReleasedEntries();
     void send(uint64_t time, uint32_t word) {
-        SendEvent(time, 0, 0, static_cast<int32_t>(word), 0.0f, nullptr);
+        SendEvent(time, kOutMidi, 0, static_cast<int32_t>(word), 0.0f, nullptr);
     }
 
     Entry held_[32] = {};
     int count_ = 0;
     uint8_t down_[128] = {};
     int keysDown_ = 0;
-    int index_ = 0, direction_ = 1, octave_ = 0, range_ = 0, mode_ = 1;
+    int index_ = 0, direction_ = 1, octave_ = 0, range_ = 0, mode_ = kUp;
     bool on_ = false, hold_ = false, legato_ = false, constantVelocity_ = false;
     float gate_ = 0.5f, tempoVolts_ = 12.0f, half_ = 1.0f, multiplier_ = 1.0f;
     bool sounding_ = false;
@@ -77,6 +118,20 @@ class QX_DSP_Midi_Phrase_Arp : public QX_ModuleBase {
 
 class QX_DSP_Counter_Indexing : public QX_ModuleBase {
   public:
+    static constexpr int kSteps = 8;
+    enum Input {
+        kInFirst = 0,
+        kInLast = 1,
+        kInDirection = 2,
+        kInSeed = 3,
+        kInOn = 5,
+        kInRestart = 6,
+        kInTick = 7,
+        kInMarkStep = 30, // the step that pulses output 1
+    };
+    enum Output { kOutStep = 0, kOutMark = 1 };
+    // "Seq Dir" items.
+    enum Direction { kForward = 0, kBack = 1, kForwardBack = 2, kBackForward = 3, kRandom = 4 };
     QX_DSP_Counter_Indexing(ModuleContext* context, bool createdHeld);
     void HandleEvent(const EventRecord& e, int offset) override;
     int currentStep() const { return step_; }
@@ -87,7 +142,7 @@ class QX_DSP_Counter_Indexing : public QX_ModuleBase {
     void showStep(int step);
     uint32_t nextRandom();
 
-    int first_ = 0, last_ = 7, step_ = 0, direction_ = 1, mode_ = 0, markStep_ = -1;
+    int first_ = 0, last_ = kSteps - 1, step_ = 0, direction_ = 1, mode_ = kForward, markStep_ = -1;
     bool on_ = false;
     uint32_t random_ = 0x9E3779B9u;
 };

@@ -29,21 +29,21 @@ void QX_DSP_Copy_Paste::set(int parameter, float value) {
 
 void QX_DSP_Copy_Paste::HandleEvent(const EventRecord& e, int) {
     ModuleHost* host = context->host;
-    if (!host || e.port > 3 || e.port == 2) return;
+    if (!host || (e.port != kInCopy && e.port != kInPaste && e.port != kInRandomise)) return;
     // A program load sends the buttons' stored values again: remembered, never acted on.
     if (!pressed(e.port, e.floatValue) || e.tag == kProgramLoadTag) return;
     for (int slot = 0; slot < kBindingSlots; ++slot) {
         if (!paramTag[slot]) continue; // an empty binding slot
         const int p = paramSlot[slot];
         if (p >= host->parameterCount()) continue;
-        if (e.port == 0)
+        if (e.port == kInCopy)
             clipboard_[slot] = host->parameterValue(p);
-        else if (e.port == 1 && copied_)
+        else if (e.port == kInPaste && copied_)
             set(p, clipboard_[slot]);
-        else if (e.port == 3)
+        else if (e.port == kInRandomise)
             set(p, host->random().uniform(1.0f));
     }
-    if (e.port == 0) copied_ = true;
+    if (e.port == kInCopy) copied_ = true;
 }
 
 } // namespace tarlix

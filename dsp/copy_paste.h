@@ -8,6 +8,8 @@ namespace tarlix {
 
 class QX_DSP_Copy_Paste : public QX_ModuleBase {
   public:
+    // Buttons; the parameters they act on are the module's bindings.
+    enum Input { kInCopy = 0, kInPaste = 1, kInRandomise = 3 };
     QX_DSP_Copy_Paste(ModuleContext* context, bool createdHeld);
     void Prepare() override;
     void HandleEvent(const EventRecord& e, int offset) override;
@@ -19,7 +21,7 @@ class QX_DSP_Copy_Paste : public QX_ModuleBase {
     bool pressed(int port, float value);
     void set(int parameter, float value);
 
-    float lastTrigger_[4] = {};
+    float lastTrigger_[kInRandomise + 1] = {};
     float clipboard_[kBindingSlots] = {};
     bool copied_ = false;
 };

@@ -80,15 +80,15 @@ float saturate(float x) {
 
 QX_DSP_Delay::QX_DSP_Delay(ModuleContext* context, bool createdHeld)
     : QX_ModuleBase(context, createdHeld) {
-    setAudioPorts({0});
+    setAudioPorts({kInSignal});
     allocateOutputs(1);
 }
 
 void QX_DSP_Delay::Prepare() {
     // The size wired to the line decides its allocation, here, off the audio thread.
-    sizeIndex_ = wholeInput(6, 1);
-    timeScale_ = wholeInput(5, 1);
-    fractional_ = wholeInput(4, 1) != 0;
+    sizeIndex_ = wholeInput(kInSize, 1);
+    timeScale_ = wholeInput(kInTimeScale, kDelayMilliseconds);
+    fractional_ = wholeInput(kInFractional, 1) != 0;
     enabled_ = true;
     bypass_ = false;
     feedback_ = damping_ = dampState_ = 0.0f;
@@ -99,54 +99,54 @@ void QX_DSP_Delay::Prepare() {
 void QX_DSP_Delay::Reset() {
     ring_.forget();
     dampState_ = 0.0f;
-    std::memset(outputs[0], 0, sizeof(float) * static_cast<size_t>(blockSize));
+    std::memset(outputs[kOut], 0, sizeof(float) * static_cast<size_t>(blockSize));
 }
 
 float QX_DSP_Delay::samplesPerVolt() const {
     switch (timeScale_) {
-    case 0:
+    case kDelaySeconds:
         return static_cast<float>(sampleRate() * 10.0);
-    case 2:
+    case kDelaySamples:
         return 10.0f;
     default:
-        return static_cast<float>(sampleRate() * 0.01); // tenths of a millisecond
+        return static_cast<float>(sampleRate() * 0.01);
     }
 }
 
 void QX_DSP_Delay::HandleEvent(const EventRecord& e, int) {
     const float f = finiteOr(e.floatValue, 0.0f);
     switch (e.port) {
-    case 2:
+    case kInFeedback:
         feedback_ = f;
         break;
-    case 3: {
+    case kInDamping: {
         const double r = 44100.0 / sampleRate();
         damping_ = f * static_cast<float>(r < 1.0 ? r : 1.0);
         break;
     }
-    case 4:
+    case kInFractional:
         fractional_ = e.intValue != 0;
         break;
-    case 5:
+    case kInTimeScale:
         timeScale_ = e.intValue;
         break;
-    case 6:
+    case kInSize:
         // A larger line than the one made for this graph is not made here: the line stays
         // within its allocation.
         sizeIndex_ = e.intValue;
         ring_.limit(delayBufferLength(sizeIndex_, sampleRate()));
         break;
-    case 7: {
+    case kInOn: {
         const bool on = f != 0.0f;
         if (on && !enabled_) ring_.forget(); // starts from silence
         if (!on && enabled_) zeroLeft_ = blockSize;
         enabled_ = on;
         break;
     }
-    case 8:
+    case kInClear:
         if (e.intValue >= 1) ring_.forget();
         break;
-    case 9:
+    case kInBypass:
         bypass_ = e.intValue != 0;
         break;
     default:
@@ -163,14 +163,14 @@ void QX_DSP_Delay::Render(int offset, int count) {
 }
 
 void QX_DSP_Delay::renderAudio(int offset, int count) {
-    float* out = outputs[0];
+    float* out = outputs[kOut];
     if (bypass_) {
         for (int i = offset; i < offset + count; ++i)
-            out[i] = in(0, i);
+            out[i] = in(kInSignal, i);
         return;
     }
-    if (!inputs[0]) zeroLeft_ = -1; // nothing to delay: silence, asleep at once
-    if (!enabled_ || !ring_.ready() || !inputs[0]) {
+    if (!inputs[kInSignal]) zeroLeft_ = -1; // nothing to delay: silence, asleep at once
+    if (!enabled_ || !ring_.ready() || !inputs[kInSignal]) {
         std::memset(out + offset, 0, sizeof(float) * static_cast<size_t>(count));
         zeroLeft_ -= count;
         if (zeroLeft_ < 0) Sleep(offset, count);
@@ -178,13 +178,13 @@ void QX_DSP_Delay::renderAudio(int offset, int count) {
     }
     const float perVolt = samplesPerVolt();
     const float longest = static_cast<float>(ring_.length() - 2);
-    const bool moving = inputSource[1] != nullptr;
-    float D = in(1, offset) * perVolt;
+    const bool moving = inputSource[kInTime] != nullptr;
+    float D = in(kInTime, offset) * perVolt;
     for (int i = offset; i < offset + count; ++i) {
-        if (moving) D = in(1, i) * perVolt;
+        if (moving) D = in(kInTime, i) * perVolt;
         // Within the line: never the future, never past its end.
         const float d = D > 0.0f ? (D < longest ? D : longest) : 0.0f;
-        ring_.write(saturate(in(0, i)));
+        ring_.write(saturate(in(kInSignal, i)));
         const int whole = static_cast<int>(d);
         reach_ = whole > reach_ ? whole : reach_;
         float y = ring_.at(whole);
@@ -210,14 +210,14 @@ void QX_DSP_Delay::renderAudio(int offset, int count) {
 
 QX_DSP_Delay_ST::QX_DSP_Delay_ST(ModuleContext* context, bool createdHeld)
     : QX_ModuleBase(context, createdHeld) {
-    setAudioPorts({0, 1});
+    setAudioPorts({kInLeft, kInRight});
     allocateOutputs(2);
 }
 
 void QX_DSP_Delay_ST::Prepare() {
-    sizeIndex_ = wholeInput(4, 4);
-    timeScale_ = wholeInput(3, 1);
-    time_ = hasConstant(2) ? finiteOr(inputs[2][0], 0.0f) : 0.0f;
+    sizeIndex_ = wholeInput(kInSize, 4);
+    timeScale_ = wholeInput(kInTimeScale, kDelayMilliseconds);
+    time_ = hasConstant(kInTime) ? finiteOr(inputs[kInTime][0], 0.0f) : 0.0f;
     enabled_ = true;
     swap_ = bypass_ = false;
     for (DelayRing& r : ring_)
@@ -232,8 +232,9 @@ void QX_DSP_Delay_ST::Reset() {
 }
 
 void QX_DSP_Delay_ST::updateDelay() {
-    const double perVolt =
-        timeScale_ == 0 ? sampleRate() * 10.0 : (timeScale_ == 2 ? 10.0 : sampleRate() * 0.01);
+    const double perVolt = timeScale_ == kDelaySeconds
+                               ? sampleRate() * 10.0
+                               : (timeScale_ == kDelaySamples ? 10.0 : sampleRate() * 0.01);
     // Whole samples; the small allowance keeps 1.8 V (a float just below it) at 18 ms.
     double d = std::floor(static_cast<double>(time_) * perVolt + 1e-3);
     // A read overlapping the chunk being written would mix old and new: keep a chunk apart.
@@ -244,31 +245,31 @@ void QX_DSP_Delay_ST::updateDelay() {
 
 void QX_DSP_Delay_ST::HandleEvent(const EventRecord& e, int) {
     switch (e.port) {
-    case 2:
+    case kInTime:
         time_ = finiteOr(e.floatValue, 0.0f);
         break;
-    case 3:
+    case kInTimeScale:
         timeScale_ = e.intValue;
         break;
-    case 4:
+    case kInSize:
         sizeIndex_ = e.intValue;
         for (DelayRing& r : ring_)
             r.limit(delayBufferLength(sizeIndex_, sampleRate()));
         break;
-    case 5: {
+    case kInOn: {
         const bool on = e.intValue != 0;
         if (on && !enabled_) Reset();
         if (!on && enabled_) zeroLeft_ = blockSize;
         enabled_ = on;
         break;
     }
-    case 6:
+    case kInSwap:
         swap_ = e.intValue != 0;
         break;
-    case 9:
+    case kInClear:
         if (e.intValue >= 1) Reset();
         break;
-    case 19:
+    case kInBypass:
         bypass_ = e.intValue != 0;
         break;
     default:
@@ -284,17 +285,17 @@ void QX_DSP_Delay_ST::Render(int offset, int count) {
 }
 
 void QX_DSP_Delay_ST::renderAudio(int offset, int count) {
-    const bool stereo = inputs[1] != nullptr;
+    const bool stereo = inputs[kInRight] != nullptr;
     const int channels = stereo ? 2 : 1;
     const size_t bytes = sizeof(float) * static_cast<size_t>(count);
     if (bypass_) {
         for (int c = 0; c < channels; ++c)
             for (int i = offset; i < offset + count; ++i)
-                outputs[c][i] = in(c, i);
+                outputs[kOutLeft + c][i] = in(kInLeft + c, i);
         return;
     }
-    if (!inputs[0]) zeroLeft_ = -1; // nothing to delay: silence, asleep at once
-    if (!enabled_ || !ring_[0].ready() || !ring_[1].ready() || !inputs[0]) {
+    if (!inputs[kInLeft]) zeroLeft_ = -1; // nothing to delay: silence, asleep at once
+    if (!enabled_ || !ring_[0].ready() || !ring_[1].ready() || !inputs[kInLeft]) {
         for (int c = 0; c < 2; ++c)
             std::memset(outputs[c] + offset, 0, bytes);
         zeroLeft_ -= count;
@@ -305,7 +306,7 @@ void QX_DSP_Delay_ST::renderAudio(int offset, int count) {
         DelayRing& ring = ring_[c];
         float* out = outputs[stereo && swap_ ? 1 - c : c];
         for (int i = offset; i < offset + count; ++i) {
-            ring.write(in(c, i));
+            ring.write(in(kInLeft + c, i));
             out[i] = ring.at(delay_);
         }
     }
@@ -315,14 +316,14 @@ void QX_DSP_Delay_ST::renderAudio(int offset, int count) {
 
 QX_DSP_Chorus3v::QX_DSP_Chorus3v(ModuleContext* context, bool createdHeld)
     : QX_ModuleBase(context, createdHeld) {
-    setAudioPorts({0});
+    setAudioPorts({kInSignal});
     allocateOutputs(3);
 }
 
 void QX_DSP_Chorus3v::Prepare() {
-    ring_.allocate(delayBufferLength(wholeInput(30, 4), sampleRate()));
-    const int voices = wholeInput(19, 3);
-    voices_ = voices < 1 ? 1 : (voices > 3 ? 3 : voices);
+    ring_.allocate(delayBufferLength(wholeInput(kInSize, 4), sampleRate()));
+    const int voices = wholeInput(kInVoiceCount, kVoices);
+    voices_ = voices < 1 ? 1 : (voices > kVoices ? kVoices : voices);
     baseVolts_ = 0.1f; // 1 ms until the graph sets it
     for (float& o : offsets_)
         o = 0.0f;
@@ -338,7 +339,7 @@ void QX_DSP_Chorus3v::updateTaps() {
     const double base = std::floor(static_cast<double>(baseVolts_) * rate * 0.01 + 1.0);
     const double scale = tapScaleMs_ ? rate * 0.01 : rate * 10.0;
     const double longest = ring_.length() / 2.0;
-    for (int v = 0; v < 3; ++v) {
+    for (int v = 0; v < kVoices; ++v) {
         double t = std::floor(static_cast<double>(offsets_[v]) * scale + base);
         taps_[v] = static_cast<int>(t < 0.0 ? 0.0 : (t > longest ? longest : t));
     }
@@ -347,37 +348,37 @@ void QX_DSP_Chorus3v::updateTaps() {
 void QX_DSP_Chorus3v::HandleEvent(const EventRecord& e, int) {
     const float f = finiteOr(e.floatValue, 0.0f);
     switch (e.port) {
-    case 1:
-    case 2:
-    case 3:
-        offsets_[e.port - 1] = f;
+    case kInTapOffset:
+    case kInTapOffset + 1:
+    case kInTapOffset + 2:
+        offsets_[e.port - kInTapOffset] = f;
         break;
-    case 15:
+    case kInFeedback:
         feedback_ = f;
         break;
-    case 17:
+    case kInTapScaleMs:
         tapScaleMs_ = e.intValue != 0;
         break;
-    case 18: {
+    case kInOn: {
         const bool on = f != 0.0f;
         if (on && !enabled_) ring_.forget(); // starts from silence
         if (!on && enabled_) zeroLeft_ = blockSize;
         enabled_ = on;
         break;
     }
-    case 19:
-        voices_ = e.intValue < 1 ? 1 : (e.intValue > 3 ? 3 : e.intValue);
+    case kInVoiceCount:
+        voices_ = e.intValue < 1 ? 1 : (e.intValue > kVoices ? kVoices : e.intValue);
         break;
-    case 29:
+    case kInBypass:
         bypass_ = e.intValue != 0;
         break;
-    case 31:
+    case kInBaseTime:
         baseVolts_ = f;
         break;
-    case 32:
+    case kInClear:
         if (e.intValue >= 1) ring_.forget();
         break;
-    case 33:
+    case kInActive:
         bypass_ = e.intValue == 0;
         break;
     default:
@@ -393,33 +394,35 @@ void QX_DSP_Chorus3v::Render(int offset, int count) {
 }
 
 void QX_DSP_Chorus3v::renderAudio(int offset, int count) {
-    if (!inputs[0]) zeroLeft_ = -1;
-    if (!enabled_ || !ring_.ready() || !inputs[0]) {
-        for (int v = 0; v < 3; ++v)
-            std::memset(outputs[v] + offset, 0, sizeof(float) * static_cast<size_t>(count));
+    if (!inputs[kInSignal]) zeroLeft_ = -1;
+    if (!enabled_ || !ring_.ready() || !inputs[kInSignal]) {
+        for (int v = 0; v < kVoices; ++v)
+            std::memset(outputs[kOutVoice + v] + offset, 0,
+                        sizeof(float) * static_cast<size_t>(count));
         zeroLeft_ -= count;
         if (zeroLeft_ < 0) Sleep(offset, count);
         return;
     }
-    const bool mean = inputs[39] != nullptr;
+    const bool mean = inputs[kInSecondSignal] != nullptr;
     const float perVolt = static_cast<float>(sampleRate() * 0.01); // depth: ms x 0.1 per volt
-    if (bypass_ && in(14, offset) == 0.0f) { // no depth: the voices are the input
+    if (bypass_ && in(kInDepth, offset) == 0.0f) { // no depth: the voices are the input
         for (int v = 0; v < voices_; ++v)
             for (int i = offset; i < offset + count; ++i)
-                outputs[v][i] = mean ? (in(0, i) + in(39, i)) * 0.5f : in(0, i);
+                outputs[kOutVoice + v][i] =
+                    mean ? (in(kInSignal, i) + in(kInSecondSignal, i)) * 0.5f : in(kInSignal, i);
         return;
     }
     const float longest = static_cast<float>(ring_.length() - 2);
     for (int i = offset; i < offset + count; ++i) {
-        ring_.write(mean ? (in(0, i) + in(39, i)) * 0.5f : in(0, i));
-        const float depth = in(14, i) * perVolt;
+        ring_.write(mean ? (in(kInSignal, i) + in(kInSecondSignal, i)) * 0.5f : in(kInSignal, i));
+        const float depth = in(kInDepth, i) * perVolt;
         for (int v = 0; v < voices_; ++v) {
-            float d = static_cast<float>(taps_[v]) + depth * (in(6 + v, i) + 0.5f);
+            float d = static_cast<float>(taps_[v]) + depth * (in(kInModulation + v, i) + 0.5f);
             d = d > 0.0f ? (d < longest ? d : longest) : 0.0f;
             const int whole = static_cast<int>(d);
             const float a = ring_.at(whole);
             const float y = a + (ring_.at(whole + 1) - a) * (d - static_cast<float>(whole));
-            outputs[v][i] = std::isfinite(y) ? y : 0.0f;
+            outputs[kOutVoice + v][i] = std::isfinite(y) ? y : 0.0f;
             // Feedback goes into the write position (the tap form is not used here).
             if (feedback_ != 0.0f) ring_.add(saturate(y * feedback_));
         }
@@ -430,7 +433,7 @@ void QX_DSP_Chorus3v::renderAudio(int offset, int count) {
 
 QX_DSP_PitchShifter::QX_DSP_PitchShifter(ModuleContext* context, bool createdHeld)
     : QX_ModuleBase(context, createdHeld) {
-    setAudioPorts({0});
+    setAudioPorts({kInSignal});
     allocateOutputs(1);
 }
 
@@ -441,8 +444,8 @@ void QX_DSP_PitchShifter::Prepare() {
     if (rate > 96000.0) length *= 2;
     if (rate > 192000.0) length *= 2;
     ring_.allocate(length);
-    mode_ = wholeInput(5, 1);
-    law_ = wholeInput(6, 1);
+    mode_ = wholeInput(kInMode, kMelt);
+    law_ = wholeInput(kInLaw, kSemitones);
     windowControl_ = 6.0f;
     feedback_ = 0.0f;
     offset_ = 0;
@@ -457,7 +460,7 @@ void QX_DSP_PitchShifter::Prepare() {
 
 void QX_DSP_PitchShifter::Reset() {
     ring_.forget();
-    std::memset(outputs[0], 0, sizeof(float) * static_cast<size_t>(blockSize));
+    std::memset(outputs[kOut], 0, sizeof(float) * static_cast<size_t>(blockSize));
 }
 
 int32_t QX_DSP_PitchShifter::incrementFor(double ratioMinusOne, int window) {
@@ -471,10 +474,10 @@ int32_t QX_DSP_PitchShifter::incrementFor(double ratioMinusOne, int window) {
 void QX_DSP_PitchShifter::recompute(float pitch) {
     const double p = pitch;
     double rm1;
-    if (law_ == 2)
+    if (law_ == kLinear)
         rm1 = (p - 0.1) * 10.0;
     else
-        rm1 = std::exp2(p * (law_ == 0 ? 10.0 : 0.8333333)) - 1.0;
+        rm1 = std::exp2(p * (law_ == kOctaves ? 10.0 : 0.8333333)) - 1.0;
     const double w = std::trunc(sampleRate() * 0.005 * static_cast<double>(windowControl_));
     // Inside the buffer, and at least two samples so the sweep is defined.
     const double longest = ring_.length() > 2 ? static_cast<double>(ring_.length() / 2) : 2.0;
@@ -486,30 +489,30 @@ void QX_DSP_PitchShifter::recompute(float pitch) {
 void QX_DSP_PitchShifter::HandleEvent(const EventRecord& e, int) {
     const float f = finiteOr(e.floatValue, 0.0f);
     switch (e.port) {
-    case 1: {
+    case kInOffset: {
         const float v = f > 0.0f ? (f < 1000.0f ? f : 1000.0f) : 0.0f;
         offset_ = static_cast<int>(std::trunc(v) * sampleRate() * 0.01);
         if (offset_ > ring_.length() / 4) offset_ = ring_.length() / 4;
         break;
     }
-    case 3:
+    case kInFeedback:
         feedback_ = f;
         break;
-    case 4:
+    case kInWindow:
         windowControl_ = f;
         lastPitch_ = NAN; // recompute
         break;
-    case 5:
+    case kInMode:
         if (e.intValue != mode_) {
             mode_ = e.intValue;
             restartPhase();
         }
         break;
-    case 6:
+    case kInLaw:
         law_ = e.intValue;
         lastPitch_ = NAN;
         break;
-    case 7: {
+    case kInOn: {
         const bool on = e.intValue != 0;
         if (on && !enabled_) {
             Reset(); // starts from silence
@@ -519,13 +522,13 @@ void QX_DSP_PitchShifter::HandleEvent(const EventRecord& e, int) {
         enabled_ = on;
         break;
     }
-    case 8:
+    case kInClear:
         if (e.intValue >= 1) {
             Reset();
             restartPhase();
         }
         break;
-    case 9:
+    case kInBypass:
         bypass_ = e.intValue != 0;
         if (bypass_) restartPhase();
         break;
@@ -546,13 +549,13 @@ void QX_DSP_PitchShifter::Render(int offset, int count) {
 void QX_DSP_PitchShifter::catchUp() {
     const uint64_t gap = now > sleptUntil_ ? now - sleptUntil_ : 0;
     sleptUntil_ = 0;
-    if (!enabled_ || bypass_ || (mode_ != 1 && mode_ != 4)) return;
+    if (!enabled_ || bypass_ || (mode_ != kMelt && mode_ != kEchoShift)) return;
     if (!zeroPitch_) {
         phase_ +=
             static_cast<uint32_t>(gap * static_cast<uint64_t>(static_cast<uint32_t>(increment_)));
         return;
     }
-    const uint32_t rest = mode_ == 4 ? 0x80000000u : 0u;
+    const uint32_t rest = mode_ == kEchoShift ? 0x80000000u : 0u;
     const uint32_t apart = phase_ > rest ? phase_ - rest : rest - phase_;
     const uint64_t glide = gap * 16384u; // the per-sample step toward rest
     const uint32_t move = glide < apart ? static_cast<uint32_t>(glide) : apart;
@@ -560,28 +563,28 @@ void QX_DSP_PitchShifter::catchUp() {
 }
 
 void QX_DSP_PitchShifter::renderAudio(int offset, int count) {
-    float* out = outputs[0];
-    if (!inputs[0]) zeroLeft_ = -1;
-    if (!enabled_ || !ring_.ready() || !inputs[0]) {
+    float* out = outputs[kOut];
+    if (!inputs[kInSignal]) zeroLeft_ = -1;
+    if (!enabled_ || !ring_.ready() || !inputs[kInSignal]) {
         std::memset(out + offset, 0, sizeof(float) * static_cast<size_t>(count));
         zeroLeft_ -= count;
         if (zeroLeft_ < 0) Sleep(offset, count);
         return;
     }
-    if (bypass_ || (mode_ != 1 && mode_ != 4)) { // mode 0 copies; 2, 3, 5 are not used
+    if (bypass_ || (mode_ != kMelt && mode_ != kEchoShift)) { // 2, 3, 5 are not used
         for (int i = offset; i < offset + count; ++i)
-            out[i] = in(0, i);
+            out[i] = in(kInSignal, i);
         return;
     }
-    const float pitch = finiteOr(in(2, offset), 0.0f);
+    const float pitch = finiteOr(in(kInPitch, offset), 0.0f);
     if (!(pitch == lastPitch_)) {
         recompute(pitch);
         lastPitch_ = pitch;
     }
-    const uint32_t rest = mode_ == 4 ? 0x80000000u : 0u;
+    const uint32_t rest = mode_ == kEchoShift ? 0x80000000u : 0u;
     const float W = static_cast<float>(window_);
     for (int i = offset; i < offset + count; ++i) {
-        ring_.write(in(0, i));
+        ring_.write(in(kInSignal, i));
         const float ph = static_cast<float>(phase_ >> 1) * (1.0f / 2147483648.0f);
         const float d = W * ph;
         const int whole = static_cast<int>(d);
@@ -590,7 +593,7 @@ void QX_DSP_PitchShifter::renderAudio(int offset, int count) {
         const float ta = ring_.at(a) + (ring_.at(a + 1) - ring_.at(a)) * frac;
         const float tb = ring_.at(b) + (ring_.at(b + 1) - ring_.at(b)) * frac;
         float y;
-        if (mode_ == 1) {
+        if (mode_ == kMelt) {
             float q = ph * ph; // ph^9, capped at 1 after x10
             q = q * q * q * q * ph * 10.0f;
             q = q < 1.0f ? q : 1.0f;

@@ -48,8 +48,24 @@ class DelayRing {
     int allocated_ = 0, mask_ = 0, w_ = 0, fresh_ = 0;
 };
 
+// How a delay time in volts counts: 0.1 V per second, per millisecond or per sample.
+enum DelayTimeScale { kDelaySeconds = 0, kDelayMilliseconds = 1, kDelaySamples = 2 };
+
 class QX_DSP_Delay : public QX_ModuleBase {
   public:
+    enum Input {
+        kInSignal = 0,
+        kInTime = 1,
+        kInFeedback = 2,
+        kInDamping = 3,
+        kInFractional = 4, // interpolated reads
+        kInTimeScale = 5,  // a DelayTimeScale
+        kInSize = 6,       // buffer size index
+        kInOn = 7,
+        kInClear = 8,
+        kInBypass = 9,
+    };
+    enum Output { kOut = 0 };
     QX_DSP_Delay(ModuleContext* context, bool createdHeld);
     void Prepare() override;
     void Reset() override;
@@ -61,7 +77,7 @@ class QX_DSP_Delay : public QX_ModuleBase {
     void renderAudio(int offset, int count);
     float samplesPerVolt() const;
     DelayRing ring_;
-    int sizeIndex_ = 1, timeScale_ = 1;
+    int sizeIndex_ = 1, timeScale_ = kDelayMilliseconds;
     bool fractional_ = true, enabled_ = true, bypass_ = false;
     float feedback_ = 0.0f, damping_ = 0.0f, dampState_ = 0.0f;
     int zeroLeft_ = 0;
@@ -70,6 +86,18 @@ class QX_DSP_Delay : public QX_ModuleBase {
 
 class QX_DSP_Delay_ST : public QX_ModuleBase {
   public:
+    enum Input {
+        kInLeft = 0,
+        kInRight = 1,
+        kInTime = 2,
+        kInTimeScale = 3,
+        kInSize = 4,
+        kInOn = 5,
+        kInSwap = 6,
+        kInClear = 9,
+        kInBypass = 19,
+    };
+    enum Output { kOutLeft = 0, kOutRight = 1 };
     QX_DSP_Delay_ST(ModuleContext* context, bool createdHeld);
     void Prepare() override;
     void Reset() override;
@@ -81,7 +109,7 @@ class QX_DSP_Delay_ST : public QX_ModuleBase {
     void renderAudio(int offset, int count);
     void updateDelay();
     DelayRing ring_[2];
-    int sizeIndex_ = 4, timeScale_ = 1, delay_ = 0;
+    int sizeIndex_ = 4, timeScale_ = kDelayMilliseconds, delay_ = 0;
     float time_ = 0.0f;
     bool enabled_ = true, swap_ = false, bypass_ = false;
     int zeroLeft_ = 0;
@@ -91,6 +119,24 @@ class QX_DSP_Delay_ST : public QX_ModuleBase {
 // from its tap to tap + depth by its own modulation (-0.5..+0.5).
 class QX_DSP_Chorus3v : public QX_ModuleBase {
   public:
+    static constexpr int kVoices = 3;
+    enum Input {
+        kInSignal = 0,
+        kInTapOffset = 1,  // one per voice
+        kInModulation = 6, // one per voice, -0.5..+0.5
+        kInDepth = 14,
+        kInFeedback = 15,
+        kInTapScaleMs = 17,
+        kInOn = 18,
+        kInVoiceCount = 19,
+        kInBypass = 29,
+        kInSize = 30,
+        kInBaseTime = 31,
+        kInClear = 32,
+        kInActive = 33,       // 0 bypasses
+        kInSecondSignal = 39, // wired: the line takes the mean of both inputs
+    };
+    enum Output { kOutVoice = 0 }; // one per voice
     QX_DSP_Chorus3v(ModuleContext* context, bool createdHeld);
     void Prepare() override;
     void Reset() override { ring_.forget(); }
@@ -102,8 +148,8 @@ class QX_DSP_Chorus3v : public QX_ModuleBase {
     void renderAudio(int offset, int count);
     void updateTaps();
     DelayRing ring_;
-    float offsets_[3] = {}, baseVolts_ = 0.1f, feedback_ = 0.0f;
-    int taps_[3] = {1, 1, 1}, voices_ = 3;
+    float offsets_[kVoices] = {}, baseVolts_ = 0.1f, feedback_ = 0.0f;
+    int taps_[kVoices] = {1, 1, 1}, voices_ = kVoices;
     bool tapScaleMs_ = true, enabled_ = true, bypass_ = false;
     int zeroLeft_ = 0;
 };
@@ -113,6 +159,22 @@ class QX_DSP_Chorus3v : public QX_ModuleBase {
 // shift) have their own weights; mode 0 copies. The buffer is made with the graph.
 class QX_DSP_PitchShifter : public QX_ModuleBase {
   public:
+    enum Input {
+        kInSignal = 0,
+        kInOffset = 1, // the taps' distance behind the write position
+        kInPitch = 2,
+        kInFeedback = 3,
+        kInWindow = 4,
+        kInMode = 5,
+        kInLaw = 6,
+        kInOn = 7,
+        kInClear = 8,
+        kInBypass = 9,
+    };
+    enum Output { kOut = 0 };
+    enum Mode { kCopy = 0, kMelt = 1, kEchoShift = 4 }; // others copy
+    // How a pitch in volts becomes a ratio: 0.1 V per octave, per semitone, or linear.
+    enum Law { kOctaves = 0, kSemitones = 1, kLinear = 2 };
     QX_DSP_PitchShifter(ModuleContext* context, bool createdHeld);
     void Prepare() override;
     void Reset() override;
@@ -127,12 +189,12 @@ class QX_DSP_PitchShifter : public QX_ModuleBase {
   private:
     void renderAudio(int offset, int count);
     void catchUp();
-    void restartPhase() { phase_ = mode_ == 2 || mode_ == 4 ? 0x80000000u : 0u; }
+    void restartPhase() { phase_ = mode_ == 2 || mode_ == kEchoShift ? 0x80000000u : 0u; }
     void recompute(float pitch);
     DelayRing ring_;
     uint32_t phase_ = 0;
     int32_t increment_ = 0;
-    int window_ = 1, offset_ = 0, mode_ = 1, law_ = 1;
+    int window_ = 1, offset_ = 0, mode_ = kMelt, law_ = kSemitones;
     float windowControl_ = 6.0f, feedback_ = 0.0f, lastPitch_ = NAN;
     bool enabled_ = true, bypass_ = false, zeroPitch_ = false;
     int zeroLeft_ = 0;

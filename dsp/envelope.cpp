@@ -28,13 +28,13 @@ void QX_DSP_HAHDSR_Env::Prepare() {
     enabled_ = true;
     // Endless hold until a hold time arrives; a constant on the hold or delay input sends no
     // event, so it is taken now.
-    hold_ = hasConstant(3) ? static_cast<int64_t>(samplesOf(in(3, 0)))
-                           : static_cast<int64_t>(rate_) * 30000;
-    delay_ = hasConstant(1) ? static_cast<int64_t>(samplesOf(in(1, 0))) : 0;
+    hold_ = hasConstant(kInHold) ? static_cast<int64_t>(samplesOf(in(kInHold, 0)))
+                                 : static_cast<int64_t>(rate_) * 30000;
+    delay_ = hasConstant(kInDelay) ? static_cast<int64_t>(samplesOf(in(kInDelay, 0))) : 0;
     fastCountdown_ = 0;
     eventLevel_ = 1.0f;
     // A constant on the minimum-attack input sends no event: take it now.
-    setMinimumAttack(hasConstant(14) ? in(14, 0) : 0.0f);
+    setMinimumAttack(hasConstant(kInMinimumAttack) ? in(kInMinimumAttack, 0) : 0.0f);
 }
 
 void QX_DSP_HAHDSR_Env::setMinimumAttack(float volts) {
@@ -49,9 +49,9 @@ double QX_DSP_HAHDSR_Env::samplesOf(float volts) const {
 }
 
 float QX_DSP_HAHDSR_Env::shaped(float y, int i) const {
-    float c = shape_ == 1 ? y * y : (shape_ == 2 ? (2.0f - y) * y : y);
+    float c = shape_ == kSquared ? y * y : (shape_ == kRounded ? (2.0f - y) * y : y);
     float v = velocityGain_ * level(i) * c;
-    return invert_ == 1 ? -v : (invert_ == 2 ? 1.0f - v : v);
+    return invert_ == kNegative ? -v : (invert_ == kFromOne ? 1.0f - v : v);
 }
 
 void QX_DSP_HAHDSR_Env::end() {
@@ -66,13 +66,13 @@ void QX_DSP_HAHDSR_Env::HandleEvent(const EventRecord& e, int) {
     const int32_t i = e.intValue;
     // Only a gate or the on switch restarts the end countdown: automation reaching a released
     // voice must not keep it from being freed.
-    if (e.port == 0 || e.port == 9) endCountdown_ = 2 * blockSize;
+    if (e.port == kInGate || e.port == kInOn) endCountdown_ = 2 * blockSize;
     switch (e.port) {
-    case 0:
+    case kInGate:
         if (i >= 1) {
             // The no-retrigger flag ignores gates while a note sounds, not the first one.
             if (!enabled_ || (noRetrigger_ && stage_ != Stage::End)) break;
-            if (stage_ == Stage::End) SendEvent(now, 0, 1, 0, 0.0f, nullptr); // active
+            if (stage_ == Stage::End) SendEvent(now, kOutLevel, 1, 0, 0.0f, nullptr); // active
             gateHeld_ = true;
             y_ = 0.0f; // every note starts from zero
             fastCountdown_ = 0;
@@ -86,37 +86,37 @@ void QX_DSP_HAHDSR_Env::HandleEvent(const EventRecord& e, int) {
             }
         }
         break;
-    case 1:
+    case kInDelay:
         delay_ = static_cast<int64_t>(samplesOf(f));
         break;
-    case 3:
+    case kInHold:
         hold_ = static_cast<int64_t>(samplesOf(f));
         break;
-    case 8:
-        shape_ = i < 0 ? 0 : (i > 2 ? 2 : i);
+    case kInShape:
+        shape_ = i < kLinear ? kLinear : (i > kRounded ? kRounded : i);
         break;
-    case 9:
+    case kInOn:
         enabled_ = f != 0.0f;
         if (!enabled_ && stage_ != Stage::End) end();
         break;
-    case 10:
-        invert_ = i < 0 ? 0 : (i > 2 ? 2 : i);
+    case kInInvert:
+        invert_ = i < kUpright ? kUpright : (i > kFromOne ? kFromOne : i);
         break;
-    case 11:
-    case 12:
-        (e.port == 11 ? velocity_ : amount_) = f;
+    case kInVelocity:
+    case kInVelocityAmount:
+        (e.port == kInVelocity ? velocity_ : amount_) = f;
         velocityGain_ = 1.0f - (1.0f - velocity_) * amount_;
         break;
-    case 13:
+    case kInTimeScale:
         timeScale_ = f > 0.0f ? f * 10.0f : 1.0f;
         break;
-    case 14:
+    case kInMinimumAttack:
         setMinimumAttack(f);
         break;
-    case 7:
+    case kInLevel:
         eventLevel_ = f;
         break;
-    case 29:
+    case kInNoRetrigger:
         noRetrigger_ = i != 0;
         break;
     default:
@@ -146,12 +146,12 @@ void QX_DSP_HAHDSR_Env::Hold() {
 
 // The envelope has ended: the idle value for two blocks, then sleep and free the voice.
 void QX_DSP_HAHDSR_Env::finish(int offset, int count) {
-    float* out = outputs[0];
+    float* out = outputs[kOutLevel];
     for (int i = offset; i < offset + count; ++i)
         out[i] = idle();
     if (announceEnd_) {
         announceEnd_ = false;
-        SendEvent(now, 0, 0, 0, 0.0f, nullptr); // inactive
+        SendEvent(now, kOutLevel, 0, 0, 0.0f, nullptr); // inactive
     }
     endCountdown_ -= count;
     // An event still to come in this chunk may be the gate of a new note on this voice.
@@ -161,7 +161,7 @@ void QX_DSP_HAHDSR_Env::finish(int offset, int count) {
 }
 
 void QX_DSP_HAHDSR_Env::Render(int offset, int count) {
-    float* out = outputs[0];
+    float* out = outputs[kOutLevel];
     if (fastCountdown_ > 0) {
         const float target = idle();
         for (int i = offset; i < offset + count; ++i) {
@@ -188,8 +188,8 @@ void QX_DSP_HAHDSR_Env::Render(int offset, int count) {
     }
     // Holding a steady sustain: one value until an event (gate off, a new note) or a moving
     // sustain or level source wakes the envelope.
-    if (stage_ == Stage::Sustain && !sourceVaries(5) && !sourceVaries(7)) {
-        y_ = in(5, offset);
+    if (stage_ == Stage::Sustain && !sourceVaries(kInSustain) && !sourceVaries(kInLevel)) {
+        y_ = in(kInSustain, offset);
         const float v = shaped(y_, offset);
         if (std::isfinite(v)) {
             std::fill(out, out + bufferFloats(blockSize), v);
@@ -201,13 +201,13 @@ void QX_DSP_HAHDSR_Env::Render(int offset, int count) {
     auto modulation = [this](int port, int i) {
         return inputs[port] ? std::exp2(10.0 * in(port, i)) : 1.0;
     };
-    double attack = samplesOf(in(2, offset)) * modulation(15, offset);
+    double attack = samplesOf(in(kInAttack, offset)) * modulation(kInAttackModulation, offset);
     if (attack < static_cast<double>(minimumAttack_)) attack = static_cast<double>(minimumAttack_);
-    double decay = samplesOf(in(4, offset)) * modulation(16, offset);
+    double decay = samplesOf(in(kInDecay, offset)) * modulation(kInDecayModulation, offset);
     if (decay < 1.0) decay = 1.0;
-    double release = samplesOf(in(6, offset));
+    double release = samplesOf(in(kInRelease, offset));
     if (release < 1.0) release = 1.0;
-    const float decayStep = static_cast<float>((1.0 - in(5, offset)) / decay);
+    const float decayStep = static_cast<float>((1.0 - in(kInSustain, offset)) / decay);
     const float attackStep = static_cast<float>(1.0 / attack);
     for (int i = offset; i < offset + count; ++i) {
         switch (stage_) {
@@ -228,7 +228,7 @@ void QX_DSP_HAHDSR_Env::Render(int offset, int count) {
             if (--countdown_ <= 0) stage_ = Stage::Decay;
             break;
         case Stage::Decay: {
-            float s = in(5, i);
+            float s = in(kInSustain, i);
             y_ -= decayStep;
             if (y_ <= s) {
                 y_ = s;
@@ -237,7 +237,7 @@ void QX_DSP_HAHDSR_Env::Render(int offset, int count) {
             break;
         }
         case Stage::Sustain:
-            y_ = in(5, i);
+            y_ = in(kInSustain, i);
             break;
         case Stage::Release:
             y_ -= static_cast<float>(releaseStart_ / release);

@@ -13,6 +13,30 @@ class QX_DSP_Midi_to_Poly_Gen2;
 class QX_DSP_HAHDSR_Env : public QX_ModuleBase {
   public:
     enum class Stage { Delay, Attack, Hold, Decay, Sustain, Release, End };
+    // Times are in volts, 0.1 V per second, scaled by the time scale.
+    enum Input {
+        kInGate = 0, // 1 or more starts, less releases
+        kInDelay = 1,
+        kInAttack = 2,
+        kInHold = 3,
+        kInDecay = 4,
+        kInSustain = 5,
+        kInRelease = 6,
+        kInLevel = 7,
+        kInShape = 8, // a Contour
+        kInOn = 9,
+        kInInvert = 10, // an Inversion
+        kInVelocity = 11,
+        kInVelocityAmount = 12,
+        kInTimeScale = 13,
+        kInMinimumAttack = 14,
+        kInAttackModulation = 15, // times 2^(10 v)
+        kInDecayModulation = 16,
+        kInNoRetrigger = 29,
+    };
+    enum Output { kOutLevel = 0 }; // events: tag 1 when it starts, 0 when it has ended
+    enum Contour { kLinear = 0, kSquared = 1, kRounded = 2 };
+    enum Inversion { kUpright = 0, kNegative = 1, kFromOne = 2 };
     QX_DSP_HAHDSR_Env(ModuleContext* context, bool createdHeld);
     void setOwner(QX_DSP_Midi_to_Poly_Gen2* allocator, int voiceNumber);
     void Prepare() override;
@@ -24,9 +48,9 @@ class QX_DSP_HAHDSR_Env : public QX_ModuleBase {
 
   private:
     // The level comes from a signal, a parameter, or a control module's events.
-    float level(int i) const { return inputs[7] ? in(7, i) : eventLevel_; }
+    float level(int i) const { return inputs[kInLevel] ? in(kInLevel, i) : eventLevel_; }
     float shaped(float y, int i) const;
-    float idle() const { return invert_ == 2 ? 1.0f : 0.0f; }
+    float idle() const { return invert_ == kFromOne ? 1.0f : 0.0f; }
     double samplesOf(float volts) const; // 0.1 V per second, through the time scale
     void end();
     void setMinimumAttack(float volts);

@@ -17,17 +17,17 @@ QX_DSP_BiQuad_Coeff::QX_DSP_BiQuad_Coeff(ModuleContext* context, bool createdHel
 
 void QX_DSP_BiQuad_Coeff::Prepare() {
     tables_ = context->host ? &context->host->tables() : nullptr;
-    design_ = wholeInput(3, kPeaking);
-    active_ = wholeInput(6, 1) != 0;
-    linear_ = wholeInput(7, 1) != 0;
+    design_ = wholeInput(kInDesign, kPeaking);
+    active_ = wholeInput(kInActive, 1) != 0;
+    linear_ = wholeInput(kInLinear, 1) != 0;
     announced_ = -1;
     filled_ = false;
 }
 
 void QX_DSP_BiQuad_Coeff::HandleEvent(const EventRecord& e, int) {
-    if (e.port == 3) design_ = e.intValue;
-    if (e.port == 6) active_ = e.intValue != 0;
-    if (e.port == 7) linear_ = e.intValue != 0;
+    if (e.port == kInDesign) design_ = e.intValue;
+    if (e.port == kInActive) active_ = e.intValue != 0;
+    if (e.port == kInLinear) linear_ = e.intValue != 0;
     filled_ = false;
 }
 
@@ -68,13 +68,13 @@ float QX_DSP_BiQuad_Coeff::tanAt(float volts) const {
 void QX_DSP_BiQuad_Coeff::announce(bool active) {
     if (announced_ == (active ? 1 : 0)) return;
     announced_ = active ? 1 : 0;
-    SendEvent(now, 5, 0, announced_, static_cast<float>(announced_), nullptr);
+    SendEvent(now, kOutBandActive, 0, announced_, static_cast<float>(announced_), nullptr);
 }
 
 void QX_DSP_BiQuad_Coeff::Render(int offset, int count) {
     if (design_ != kPeaking || !active_ || !tables_) {
         if (!filled_) {
-            for (int k = 0; k < 5; ++k)
+            for (int k = kOutCoefficients; k < kOutCoefficients + kCoefficients; ++k)
                 std::memset(outputs[k], 0, sizeof(float) * static_cast<size_t>(blockSize));
             filled_ = true;
         }
@@ -89,17 +89,17 @@ void QX_DSP_BiQuad_Coeff::Render(int offset, int count) {
             for (int i = offset + 1; i < offset + count && constant; ++i)
                 constant = inputs[k][i] == inputs[k][offset];
     }
-    const bool gainOn = in(2, offset) != 0.0f || (inputSource[2] && !constant);
+    const bool gainOn = in(kInGain, offset) != 0.0f || (inputSource[kInGain] && !constant);
     announce(gainOn);
     if (constant && filled_) return;
     const bool whole = constant;
     const int from = whole ? 0 : offset, to = whole ? blockSize : offset + count;
-    float c[5];
+    float c[kCoefficients];
     for (int i = from; i < to; ++i) {
         const int at = whole ? offset : i;
-        peaking(tanAt(in(0, at)), in(1, at), in(2, at), c);
-        for (int k = 0; k < 5; ++k)
-            outputs[k][i] = c[k];
+        peaking(tanAt(in(kInFrequency, at)), in(kInWidth, at), in(kInGain, at), c);
+        for (int k = 0; k < kCoefficients; ++k)
+            outputs[kOutCoefficients + k][i] = c[k];
     }
     for (int k = 0; k < 3; ++k)
         last_[k] = in(k, offset);
@@ -110,14 +110,14 @@ void QX_DSP_BiQuad_Coeff::Render(int offset, int count) {
 
 QX_DSP_BiQuad_Multi_Engine::QX_DSP_BiQuad_Multi_Engine(ModuleContext* context, bool createdHeld)
     : QX_ModuleBase(context, createdHeld) {
-    setAudioPorts({0});
+    setAudioPorts({kInSignal});
     allocateOutputs(1);
 }
 
 void QX_DSP_BiQuad_Multi_Engine::Prepare() {
-    enable_ = wholeInput(2, 1) != 0;
-    position_ = wholeInput(3, 1) != 0;
-    enable2_ = wholeInput(5, 1) != 0;
+    enable_ = wholeInput(kInEnable, 1) != 0;
+    position_ = wholeInput(kInPosition, 1) != 0;
+    enable2_ = wholeInput(kInEnable2, 1) != 0;
     for (bool& a : bandActive_)
         a = false;
     Reset();
@@ -131,27 +131,27 @@ void QX_DSP_BiQuad_Multi_Engine::Reset() {
 void QX_DSP_BiQuad_Multi_Engine::HandleEvent(const EventRecord& e, int) {
     const bool on = e.intValue != 0;
     switch (e.port) {
-    case 2:
+    case kInEnable:
         enable_ = on;
         if (!on) Reset();
         break;
-    case 3:
+    case kInPosition:
         position_ = on;
         if (!on) Reset();
         break;
-    case 4:
+    case kInReset:
         if (e.intValue > 0) Reset();
         break;
-    case 5:
+    case kInEnable2:
         enable2_ = on;
         if (!on) Reset();
         break;
-    case 14:
-    case 24:
-    case 34:
-    case 44:
-    case 54: {
-        const int b = e.port / 10 - 1;
+    case kInBandActive:
+    case kInBandActive + kBandStride:
+    case kInBandActive + 2 * kBandStride:
+    case kInBandActive + 3 * kBandStride:
+    case kInBandActive + 4 * kBandStride: {
+        const int b = (e.port - kInBandActive) / kBandStride;
         bandActive_[b] = on;
         if (!on) state_[b] = BiquadSection{};
         break;
@@ -164,7 +164,7 @@ void QX_DSP_BiQuad_Multi_Engine::HandleEvent(const EventRecord& e, int) {
 bool QX_DSP_BiQuad_Multi_Engine::filtering() const {
     if (!position_ || !enable2_) return false;
     for (int b = 0; b < kBands; ++b)
-        if (bandActive_[b] && inputs[9 + 10 * b]) return true;
+        if (bandActive_[b] && inputs[kInBand + kBandStride * b]) return true;
     return false;
 }
 
@@ -175,25 +175,26 @@ void QX_DSP_BiQuad_Multi_Engine::Render(int offset, int count) {
 }
 
 void QX_DSP_BiQuad_Multi_Engine::renderAudio(int offset, int count) {
-    float* out = outputs[0];
+    float* out = outputs[kOut];
     const size_t bytes = sizeof(float) * static_cast<size_t>(count);
-    if (!enable_ || !inputs[0]) {
+    if (!enable_ || !inputs[kInSignal]) {
         std::memset(out + offset, 0, bytes);
         return;
     }
     if (!filtering()) { // bit for bit what arrives
         for (int i = offset; i < offset + count; ++i)
-            out[i] = in(0, i);
+            out[i] = in(kInSignal, i);
         return;
     }
     bool first = true;
     for (int b = 0; b < kBands; ++b) {
-        if (!bandActive_[b] || !inputs[9 + 10 * b]) continue;
-        const float *b0 = inputs[9 + 10 * b], *b1 = inputs[10 + 10 * b], *b2 = inputs[11 + 10 * b],
-                    *a1 = inputs[12 + 10 * b], *a2 = inputs[13 + 10 * b];
+        const int port = kInBand + kBandStride * b;
+        if (!bandActive_[b] || !inputs[port]) continue;
+        const float *b0 = inputs[port], *b1 = inputs[port + 1], *b2 = inputs[port + 2],
+                    *a1 = inputs[port + 3], *a2 = inputs[port + 4];
         if (!b1 || !b2 || !a1 || !a2) continue;
         const float* c[5] = {b0, b1, b2, a1, a2};
-        state_[b].run(first ? inputs[0] : out, out, offset, offset + count,
+        state_[b].run(first ? inputs[kInSignal] : out, out, offset, offset + count,
                       [&](int i, int k) { return c[k][i]; });
         state_[b].settle();
         first = false;
@@ -206,23 +207,24 @@ void QX_DSP_BiQuad_Multi_Engine::renderAudio(int offset, int count) {
 
 QX_DSP_BiQuad_Static::QX_DSP_BiQuad_Static(ModuleContext* context, bool createdHeld)
     : QX_ModuleBase(context, createdHeld) {
-    setAudioPorts({0, 1});
+    setAudioPorts({kInLeft, kInRight});
     allocateOutputs(2);
 }
 
 void QX_DSP_BiQuad_Static::Prepare() {
     tables_ = context->host ? &context->host->tables() : nullptr;
-    const int designPort[kFilters] = {5, 32, 42}, sectionPort[kFilters] = {6, 33, 43};
+    const int designPort[kFilters] = {kInDesign1, kInDesign2, kInDesign3},
+              sectionPort[kFilters] = {kInSections1, kInSections2, kInSections3};
     for (int f = 0; f < kFilters; ++f) {
         filters_[f].design = wholeInput(designPort[f], 0);
         const int extra = wholeInput(sectionPort[f], 0);
-        filters_[f].sections = extra < 0 ? 1 : (extra > 7 ? 8 : extra + 1);
+        filters_[f].sections = extra < 0 ? 1 : (extra >= kMaxSections ? kMaxSections : extra + 1);
     }
-    linear_ = wholeInput(7, 1) != 0;
-    enableA_ = wholeInput(9, 1) != 0;
-    enableB_ = wholeInput(19, 0) != 0;
-    active_ = wholeInput(10, 1) != 0;
-    swap_ = wholeInput(20, 0) != 0;
+    linear_ = wholeInput(kInLinear, 1) != 0;
+    enableA_ = wholeInput(kInEnableA, 1) != 0;
+    enableB_ = wholeInput(kInEnableB, 0) != 0;
+    active_ = wholeInput(kInActive, 1) != 0;
+    swap_ = wholeInput(kInSwap, 0) != 0;
     Reset();
 }
 
@@ -236,35 +238,35 @@ void QX_DSP_BiQuad_Static::Reset() {
 
 void QX_DSP_BiQuad_Static::HandleEvent(const EventRecord& e, int) {
     const int i = e.intValue;
-    const int sections = i < 0 ? 1 : (i > 7 ? 8 : i + 1);
+    const int sections = i < 0 ? 1 : (i >= kMaxSections ? kMaxSections : i + 1);
     switch (e.port) {
-    case 5:
-    case 32:
-    case 42:
-        filters_[e.port == 5 ? 0 : (e.port == 32 ? 1 : 2)].design = i;
+    case kInDesign1:
+    case kInDesign2:
+    case kInDesign3:
+        filters_[e.port == kInDesign1 ? 0 : (e.port == kInDesign2 ? 1 : 2)].design = i;
         break;
-    case 6:
-    case 33:
-    case 43:
-        filters_[e.port == 6 ? 0 : (e.port == 33 ? 1 : 2)].sections = sections;
+    case kInSections1:
+    case kInSections2:
+    case kInSections3:
+        filters_[e.port == kInSections1 ? 0 : (e.port == kInSections2 ? 1 : 2)].sections = sections;
         break;
-    case 7:
+    case kInLinear:
         linear_ = i != 0;
         break;
-    case 9:
+    case kInEnableA:
         enableA_ = i != 0;
         break;
-    case 19:
+    case kInEnableB:
         enableB_ = i != 0;
         break;
-    case 10:
+    case kInActive:
         active_ = i != 0;
         if (!active_) resetPending_ = true;
         break;
-    case 11:
+    case kInReset:
         if (i > 0) resetPending_ = true;
         break;
-    case 20:
+    case kInSwap:
         swap_ = i != 0;
         break;
     default:
@@ -279,11 +281,12 @@ void QX_DSP_BiQuad_Static::Render(int offset, int count) {
 }
 
 void QX_DSP_BiQuad_Static::renderAudio(int offset, int count) {
-    const bool stereo = inputs[1] && inputSource[1];
+    const bool stereo = inputs[kInRight] && inputSource[kInRight];
     const int channels = stereo ? 2 : 1;
     const size_t bytes = sizeof(float) * static_cast<size_t>(count);
     if (resetPending_) Reset();
-    float* out[2] = {outputs[swap_ && stereo ? 1 : 0], outputs[swap_ && stereo ? 0 : 1]};
+    float* out[2] = {outputs[swap_ && stereo ? kOutRight : kOutLeft],
+                     outputs[swap_ && stereo ? kOutLeft : kOutRight]};
     if (!enableA_ && !enableB_) {
         for (float* o : outputs)
             if (o) std::memset(o + offset, 0, bytes);
@@ -291,14 +294,15 @@ void QX_DSP_BiQuad_Static::renderAudio(int offset, int count) {
     }
     for (int c = 0; c < channels; ++c)
         for (int i = offset; i < offset + count; ++i)
-            out[c][i] = in(c, i);
+            out[c][i] = in(kInLeft + c, i);
     if (!active_ || !tables_) return;
     for (int f = 0; f < kFilters; ++f) {
         Filter& flt = filters_[f];
-        // Designs 1-4 are the low-passes A-D, 5 the high-pass; the others are not used.
-        const int type = flt.design >= 1 && flt.design <= 4
+        // The other designs are not used.
+        using F = QX_DSP_Multi_Filter;
+        const int type = flt.design >= F::kTypeLowPassA && flt.design <= F::kTypeLowPassD
                              ? flt.design
-                             : (flt.design == 5 ? QX_DSP_Multi_Filter::kHighPass : 0);
+                             : (flt.design == kDesignHighPass ? F::kTypeHighPass : 0);
         if (type == 0) continue;
         const int k = kControls[f];
         biquadDesign(type, flt.sections, !linear_, *tables_, in(k, offset), in(k + 1, offset),

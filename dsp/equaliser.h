@@ -15,6 +15,19 @@ struct LookupTables;
 class QX_DSP_BiQuad_Coeff : public QX_ModuleBase {
   public:
     static constexpr int kPeaking = 11;
+    enum Input {
+        kInFrequency = 0, // volts
+        kInWidth = 1,
+        kInGain = 2,
+        kInDesign = 3,
+        kInActive = 6,
+        kInLinear = 7, // linear frequency scale
+    };
+    enum Output {
+        kOutCoefficients = 0, // b0, b1, b2, a1, a2
+        kOutBandActive = 5,   // events: 1 while the band's gain is not 0
+    };
+    static constexpr int kCoefficients = 5;
     QX_DSP_BiQuad_Coeff(ModuleContext* context, bool createdHeld);
     void Prepare() override;
     void HandleEvent(const EventRecord& e, int offset) override;
@@ -37,6 +50,19 @@ class QX_DSP_BiQuad_Coeff : public QX_ModuleBase {
 class QX_DSP_BiQuad_Multi_Engine : public QX_ModuleBase {
   public:
     static constexpr int kBands = 5;
+    // Band b's five coefficients arrive on kInBand + kBandStride x b onwards, its active
+    // switch on kInBandActive + kBandStride x b.
+    static constexpr int kBandStride = 10;
+    enum Input {
+        kInSignal = 0,
+        kInEnable = 2,
+        kInPosition = 3, // 0: this engine's place in the chain is not in use
+        kInReset = 4,
+        kInEnable2 = 5,
+        kInBand = 9,
+        kInBandActive = 14,
+    };
+    enum Output { kOut = 0 };
     QX_DSP_BiQuad_Multi_Engine(ModuleContext* context, bool createdHeld);
     void Prepare() override;
     void Reset() override;
@@ -56,6 +82,32 @@ class QX_DSP_BiQuad_Multi_Engine : public QX_ModuleBase {
 class QX_DSP_BiQuad_Static : public QX_ModuleBase {
   public:
     static constexpr int kFilters = 3, kMaxSections = 8;
+    // Each filter's cutoff, resonance (the next input), design and extra sections.
+    enum Input {
+        kInLeft = 0,
+        kInRight = 1, // wiring it makes the filters stereo
+        kInCutoff1 = 2,
+        kInResonance1 = 3,
+        kInDesign1 = 5,
+        kInSections1 = 6,
+        kInLinear = 7,
+        kInEnableA = 9,
+        kInActive = 10,
+        kInReset = 11,
+        kInEnableB = 19,
+        kInSwap = 20,
+        kInCutoff2 = 29,
+        kInResonance2 = 30,
+        kInDesign2 = 32,
+        kInSections2 = 33,
+        kInCutoff3 = 39,
+        kInResonance3 = 40,
+        kInDesign3 = 42,
+        kInSections3 = 43,
+    };
+    enum Output { kOutLeft = 0, kOutRight = 1 };
+    // Designs: 1..4 the low-passes A-D, 5 the high-pass.
+    static constexpr int kDesignHighPass = 5;
     QX_DSP_BiQuad_Static(ModuleContext* context, bool createdHeld);
     void Prepare() override;
     void Reset() override;
@@ -69,7 +121,7 @@ class QX_DSP_BiQuad_Static : public QX_ModuleBase {
         float c[5] = {};
         BiquadSection state[kMaxSections][2];
     };
-    static constexpr int kControls[kFilters] = {2, 29, 39}; // cutoff; resonance follows
+    static constexpr int kControls[kFilters] = {kInCutoff1, kInCutoff2, kInCutoff3};
     const LookupTables* tables_ = nullptr;
     Filter filters_[kFilters];
     bool linear_ = true, enableA_ = true, enableB_ = false, active_ = true, swap_ = false;

@@ -23,10 +23,12 @@ constexpr float kSoftCeiling = 4.0f;           // output above bends towards twi
 enum class Family { None, Biquad, TwoPole, Acid, Ladder };
 
 Family familyOf(int type) {
-    if ((type >= 1 && type <= 4) || type == QX_DSP_Multi_Filter::kHighPass) return Family::Biquad;
-    if (type >= 5 && type <= 8) return Family::TwoPole;
-    if (type == 9) return Family::Acid;
-    if (type == 10) return Family::Ladder;
+    using F = QX_DSP_Multi_Filter;
+    if ((type >= F::kTypeLowPassA && type <= F::kTypeLowPassD) || type == F::kTypeHighPass)
+        return Family::Biquad;
+    if (type >= F::kTypeTwoPoleE && type <= F::kTypeTwoPoleH) return Family::TwoPole;
+    if (type == F::kTypeAcid) return Family::Acid;
+    if (type == F::kTypeMilk) return Family::Ladder;
     return Family::None; // designs the instrument never selects pass the signal through
 }
 
@@ -61,15 +63,15 @@ void QX_DSP_Multi_Filter::Prepare() {
     tables_ = context->host ? &context->host->tables() : nullptr;
     // Constants on the setting ports send no events: take them now (parameters as well, so
     // the first block already runs the stored settings).
-    type_ = wholeInput(5, 0);
-    type_ = type_ < 0 ? 0 : (type_ > 47 ? 47 : type_);
-    const int extra = wholeInput(6, 0);
-    sections_ = extra < 0 ? 1 : (extra > 7 ? 8 : extra + 1);
-    exponential_ = wholeInput(7, 1) == 0;
-    coefficientRate_ = wholeInput(8, 1) != 0;
-    enableA_ = wholeInput(9, 1) != 0;
-    enableB_ = wholeInput(19, 0) != 0;
-    active_ = wholeInput(10, 1) != 0;
+    type_ = wholeInput(kInType, 0);
+    type_ = type_ < 0 ? 0 : (type_ > kTypeLast ? kTypeLast : type_);
+    const int extra = wholeInput(kInExtraSections, 0);
+    sections_ = extra < 0 ? 1 : (extra >= kMaxSections ? kMaxSections : extra + 1);
+    exponential_ = wholeInput(kInLinearCutoff, 1) == 0;
+    coefficientRate_ = wholeInput(kInCoefficientRate, 1) != 0;
+    enableA_ = wholeInput(kInEnableA, 1) != 0;
+    enableB_ = wholeInput(kInEnableB, 0) != 0;
+    active_ = wholeInput(kInActive, 1) != 0;
     coefficientsValid_ = false;
     Reset();
     chooseMode();
@@ -83,32 +85,32 @@ void QX_DSP_Multi_Filter::Reset() {
 void QX_DSP_Multi_Filter::HandleEvent(const EventRecord& e, int) {
     const int i = e.intValue;
     switch (e.port) {
-    case 5: {
-        const int type = i < 0 ? 0 : (i > 47 ? 47 : i);
+    case kInType: {
+        const int type = i < 0 ? 0 : (i > kTypeLast ? kTypeLast : i);
         if (type != type_) resetPending_ = true;
         type_ = type;
         break;
     }
-    case 6:
-        sections_ = i < 0 ? 1 : (i > 7 ? 8 : i + 1);
+    case kInExtraSections:
+        sections_ = i < 0 ? 1 : (i >= kMaxSections ? kMaxSections : i + 1);
         break;
-    case 7:
+    case kInLinearCutoff:
         exponential_ = i == 0;
         break;
-    case 8:
+    case kInCoefficientRate:
         coefficientRate_ = i != 0;
         break;
-    case 9:
+    case kInEnableA:
         enableA_ = i != 0;
         break;
-    case 19:
+    case kInEnableB:
         enableB_ = i != 0;
         break;
-    case 10:
+    case kInActive:
         if (i == 0) resetPending_ = true;
         active_ = i != 0;
         break;
-    case 11:
+    case kInReset:
         if (i > 0) resetPending_ = true;
         return;
     default:
@@ -148,7 +150,7 @@ bool biquadDesign(int type, int sections, bool exponential, const LookupTables& 
     const int t = (sections < 1 ? 1 : (sections > 8 ? 8 : sections)) - 1;
     const float idx = cutoffTableIndex(tb, exponential, cutoff);
     switch (type) {
-    case 1: { // "A": q = 1 / Q from the cotangent
+    case QX_DSP_Multi_Filter::kTypeLowPassA: { // q = 1 / Q from the cotangent
         const float C = interpolate(exponential ? tb.filterCot : tb.circleCot, idx);
         const float q = (1.01f - kT1[t] * r) * 1.5f;
         const float n = 1.0f / (C * C + 1.0f + q * C);
@@ -158,13 +160,14 @@ bool biquadDesign(int type, int sections, bool exponential, const LookupTables& 
         c[4] = (1.0f - q * C + C * C) * n;
         return true;
     }
-    case 2:
-    case 4: { // "B" and "D": the same design with two resonance curves
+    case QX_DSP_Multi_Filter::kTypeLowPassB:
+    case QX_DSP_Multi_Filter::kTypeLowPassD: { // the same design with two resonance curves
         const float K = interpolate(exponential ? tb.filterTan : tb.circleTan, idx);
-        const float base = type == 2 ? kT3[t] * r + 0.9f : kT7[t] * r + 0.45f;
+        const float base =
+            type == QX_DSP_Multi_Filter::kTypeLowPassB ? kT3[t] * r + 0.9f : kT7[t] * r + 0.45f;
         float Q = base * base;
-        Q *= Q;                // ^4
-        if (type == 4) Q *= Q; // ^8
+        Q *= Q;                                                 // ^4
+        if (type == QX_DSP_Multi_Filter::kTypeLowPassD) Q *= Q; // ^8
         const float K2 = K * K;
         const float n = 1.0f / (K2 + 1.0f + K / Q);
         c[0] = c[2] = K2 * n;
@@ -173,7 +176,7 @@ bool biquadDesign(int type, int sections, bool exponential, const LookupTables& 
         c[4] = (K2 + 1.0f - K / Q) * n;
         return true;
     }
-    case 3: { // "C": from sine and cosine of the cutoff
+    case QX_DSP_Multi_Filter::kTypeLowPassC: { // from sine and cosine of the cutoff
         const float sn = interpolate(exponential ? tb.filterSin : tb.circleSin, idx);
         const float cs = interpolate(exponential ? tb.filterCos : tb.circleCos, idx);
         float d = kT5[t] * r + 1.0f;
@@ -188,7 +191,7 @@ bool biquadDesign(int type, int sections, bool exponential, const LookupTables& 
         c[4] = (1.0f - alpha) * 2.0f * g;
         return true;
     }
-    case QX_DSP_Multi_Filter::kHighPass: {
+    case QX_DSP_Multi_Filter::kTypeHighPass: {
         const float K = interpolate(exponential ? tb.filterTan : tb.circleTan, idx);
         const float q = (1.01f - kT2[t] * r) * 1.5f;
         const float n = 1.0f / (K * K + 1.0f + q * K);
@@ -222,14 +225,15 @@ template <int type> void QX_DSP_Multi_Filter::twoPoleSet(int j, float p, float r
     const float u = 1.0f - p;
     const float f = 1.0f - u * u * u;
     coef_[0][j] = f;
-    if (type == 5) {
+    if (type == kTypeTwoPoleE) {
         coef_[1][j] = (2.0f - f * f) * s2 * r;
-    } else if (type == 6) {
+    } else if (type == kTypeTwoPoleF) {
         const float s6 = static_cast<float>(10 - sections_) * 0.1f;
         coef_[1][j] = (2.0f - f) * s6 * s6 * r;
     } else {
         coef_[1][j] = (2.0f - f) * s2 * r;
-        const float f2 = type == 7 ? f - 0.5f * f * (1.0f - f) : f + (1.0f - f) * s2 * r * 0.6667f;
+        const float f2 =
+            type == kTypeTwoPoleG ? f - 0.5f * f * (1.0f - f) : f + (1.0f - f) * s2 * r * 0.6667f;
         coef_[2][j] = f2;
         coef_[3][j] = (2.0f - f2) * s2 * r;
     }
@@ -253,19 +257,19 @@ void QX_DSP_Multi_Filter::coefficientsAt(int j, float cutoff, float resonance) {
         return;
     }
     switch (type_) {
-    case 5:
-        twoPoleSet<5>(j, twoPoleFactor(cutoff), r);
+    case kTypeTwoPoleE:
+        twoPoleSet<kTypeTwoPoleE>(j, twoPoleFactor(cutoff), r);
         break;
-    case 6:
-        twoPoleSet<6>(j, twoPoleFactor(cutoff), r);
+    case kTypeTwoPoleF:
+        twoPoleSet<kTypeTwoPoleF>(j, twoPoleFactor(cutoff), r);
         break;
-    case 7:
-        twoPoleSet<7>(j, twoPoleFactor(cutoff), r);
+    case kTypeTwoPoleG:
+        twoPoleSet<kTypeTwoPoleG>(j, twoPoleFactor(cutoff), r);
         break;
-    case 8:
-        twoPoleSet<8>(j, twoPoleFactor(cutoff), r);
+    case kTypeTwoPoleH:
+        twoPoleSet<kTypeTwoPoleH>(j, twoPoleFactor(cutoff), r);
         break;
-    case 9: { // "Acid": four poles with the feedback soft-clipped
+    case kTypeAcid: { // four poles with the feedback soft-clipped
         const float w = 3.14159265f * twoPoleFactor(cutoff);
         const float v = 2.0f * w + 1.0f, w2 = w * w, v2 = v * v, w4 = w2 * w2;
         const float n = 1.0f / (2.0f * w4 - 4.0f * w2 * v2 + v2 * v2);
@@ -279,7 +283,7 @@ void QX_DSP_Multi_Filter::coefficientsAt(int j, float cutoff, float resonance) {
         coef_[7][j] = v;
         break;
     }
-    case 10: { // "Milk": a four-stage ladder
+    case kTypeMilk: { // a four-stage ladder
         const float p = twoPoleFactor(cutoff);
         const float P = p + 0.55f * p * (1.0f - p);
         coef_[0][j] = P;
@@ -295,9 +299,10 @@ void QX_DSP_Multi_Filter::coefficientsAt(int j, float cutoff, float resonance) {
 // One set per sample when cutoff or resonance move within the call and the rate allows it;
 // otherwise one set from the call's first sample. False when nothing needs recomputing.
 bool QX_DSP_Multi_Filter::computeCoefficients(int offset, int count) {
-    const float* cut = inputs[2];
-    const float* res = inputs[3];
-    const bool cutBuffer = cut && inputSource[2], resBuffer = res && inputSource[3];
+    const float* cut = inputs[kInCutoff];
+    const float* res = inputs[kInResonance];
+    const bool cutBuffer = cut && inputSource[kInCutoff],
+               resBuffer = res && inputSource[kInResonance];
     const bool moving = coefficientRate_ && ((cutBuffer && !constantOver(cut, offset, count)) ||
                                              (resBuffer && !constantOver(res, offset, count)));
     if (moving) {
@@ -306,27 +311,27 @@ bool QX_DSP_Multi_Filter::computeCoefficients(int offset, int count) {
         const float* c = cut ? cut + offset * cutStep : &kUnwired;
         const float* r = res ? res + offset * resStep : &kUnwired;
         switch (type_) {
-        case 5:
-            twoPoleSets<5>(c, cutStep, r, resStep, count);
+        case kTypeTwoPoleE:
+            twoPoleSets<kTypeTwoPoleE>(c, cutStep, r, resStep, count);
             break;
-        case 6:
-            twoPoleSets<6>(c, cutStep, r, resStep, count);
+        case kTypeTwoPoleF:
+            twoPoleSets<kTypeTwoPoleF>(c, cutStep, r, resStep, count);
             break;
-        case 7:
-            twoPoleSets<7>(c, cutStep, r, resStep, count);
+        case kTypeTwoPoleG:
+            twoPoleSets<kTypeTwoPoleG>(c, cutStep, r, resStep, count);
             break;
-        case 8:
-            twoPoleSets<8>(c, cutStep, r, resStep, count);
+        case kTypeTwoPoleH:
+            twoPoleSets<kTypeTwoPoleH>(c, cutStep, r, resStep, count);
             break;
         default:
             for (int i = 0; i < count; ++i)
-                coefficientsAt(i, in(2, offset + i), in(3, offset + i));
+                coefficientsAt(i, in(kInCutoff, offset + i), in(kInResonance, offset + i));
         }
         perSampleCoefficients_ = true;
         coefficientsValid_ = false;
         return true;
     }
-    const float c = in(2, offset), r = in(3, offset);
+    const float c = in(kInCutoff, offset), r = in(kInResonance, offset);
     perSampleCoefficients_ = false;
     if (coefficientsValid_ && c == lastCutoff_ && r == lastResonance_) return false;
     coefficientsAt(0, c, r);
@@ -494,15 +499,15 @@ void QX_DSP_Multi_Filter::keepStatesBounded(int channels) {
 }
 
 void QX_DSP_Multi_Filter::Render(int offset, int count) {
-    const bool stereo = inputs[1] && inputSource[1];
+    const bool stereo = inputs[kInRight] && inputSource[kInRight];
     const int channels = stereo ? 2 : 1;
     const size_t bytes = sizeof(float) * static_cast<size_t>(count);
     if (resetPending_) Reset();
-    if (!inputs[0] || !inputSource[0] || mode_ == Mode::Zero) {
+    if (!inputs[kInLeft] || !inputSource[kInLeft] || mode_ == Mode::Zero) {
         for (int c = 0; c < 2; ++c)
             std::memset(outputs[c] + offset, 0, bytes);
         zeroLeft_ -= count;
-        if (!inputs[0] || !inputSource[0] || zeroLeft_ < 0) Sleep(offset, count);
+        if (!inputs[kInLeft] || !inputSource[kInLeft] || zeroLeft_ < 0) Sleep(offset, count);
         return;
     }
     if (mode_ == Mode::PassThrough || !tables_) {
@@ -512,7 +517,7 @@ void QX_DSP_Multi_Filter::Render(int offset, int count) {
     }
     computeCoefficients(offset, count);
     const Family family = familyOf(type_);
-    if (family == Family::Acid) acidResonance_ = 20.0f * clampResonance(in(3, offset));
+    if (family == Family::Acid) acidResonance_ = 20.0f * clampResonance(in(kInResonance, offset));
     for (int c = 0; c < channels; ++c) {
         switch (family) {
         case Family::Biquad:

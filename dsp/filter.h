@@ -64,7 +64,38 @@ bool biquadDesign(int type, int sections, bool exponential, const LookupTables& 
 class QX_DSP_Multi_Filter : public QX_ModuleBase {
   public:
     static constexpr int kMaxSections = 8;
-    static constexpr int kHighPass = 11;
+    // Designs: "LPF Type" items 1..10 ("A".."H", "Acid", "Milk"), then the high-pass.
+    enum Type : int {
+        kTypeLowPassA = 1, // biquads
+        kTypeLowPassB,
+        kTypeLowPassC,
+        kTypeLowPassD,
+        kTypeTwoPoleE, // two-pole designs
+        kTypeTwoPoleF,
+        kTypeTwoPoleG,
+        kTypeTwoPoleH,
+        kTypeAcid,
+        kTypeMilk,
+        kTypeHighPass,
+        kTypeLast = 47 // the highest design number a type event may carry
+    };
+    enum Input {
+        kInLeft = 0,
+        kInRight = 1,  // wiring it makes the filter stereo
+        kInCutoff = 2, // volts
+        kInResonance = 3,
+        kInThird = 4, // third control, 0 V here
+        // Settings (event ports; constants and parameters are also read in Prepare).
+        kInType = 5,
+        kInExtraSections = 6,   // sections - 1
+        kInLinearCutoff = 7,    // 0 = exponential cutoff scale
+        kInCoefficientRate = 8, // 0 = one coefficient set per call
+        kInEnableA = 9,
+        kInActive = 10, // 0 passes the signal and clears the state
+        kInReset = 11,  // above 0 clears the state
+        kInEnableB = 19,
+    };
+    enum Output { kOutLeft = 0, kOutRight = 1 };
 
     QX_DSP_Multi_Filter(ModuleContext* context, bool createdHeld);
     void Prepare() override;

@@ -22,9 +22,9 @@ void QX_DSP_FadeIn::Prepare() {
 void QX_DSP_FadeIn::HandleEvent(const EventRecord& e, int) {
     settle_.stop();
     switch (e.port) {
-    case 2: {
+    case kInGate: {
         if (e.intValue == 0 || !enabled_) return;
-        const float volts = inputs[3] ? finiteOr(in(3, 0), 0.0f) : fadeVolts_;
+        const float volts = inputs[kInTime] ? finiteOr(in(kInTime, 0), 0.0f) : fadeVolts_;
         // 0.1 V per millisecond: the ramp lasts volts x rate x 0.01 samples.
         const double samples = static_cast<double>(volts) * sampleRate() * 0.01;
         position_ = 0.0;
@@ -32,10 +32,10 @@ void QX_DSP_FadeIn::HandleEvent(const EventRecord& e, int) {
         gain_ = samples >= 1.0 ? 0.0f : 1.0f;
         return;
     }
-    case 3:
+    case kInTime:
         fadeVolts_ = finiteOr(e.floatValue, 0.0f);
         return;
-    case 9:
+    case kInOn:
         enabled_ = e.intValue != 0;
         return;
     default:
@@ -44,7 +44,7 @@ void QX_DSP_FadeIn::HandleEvent(const EventRecord& e, int) {
 }
 
 void QX_DSP_FadeIn::Render(int offset, int count) {
-    const bool stereo = inputs[1] != nullptr;
+    const bool stereo = inputs[kInRight] != nullptr;
     for (int c = 0; c < (stereo ? 2 : 1); ++c) {
         float* out = outputs[c];
         if (!enabled_) {
@@ -54,7 +54,7 @@ void QX_DSP_FadeIn::Render(int offset, int count) {
         double at = position_;
         float g = gain_;
         for (int i = offset; i < offset + count; ++i) {
-            out[i] = in(c, i) * g;
+            out[i] = in(kInLeft + c, i) * g;
             if (g < 1.0f) {
                 at += 1.0;
                 g = at >= length_ ? 1.0f : static_cast<float>(at / length_);
@@ -65,7 +65,8 @@ void QX_DSP_FadeIn::Render(int offset, int count) {
             position_ = at;
         }
     }
-    const bool constant = !enabled_ || (!inputSource[0] && !(stereo && inputSource[1]));
+    const bool constant =
+        !enabled_ || (!inputSource[kInLeft] && !(stereo && inputSource[kInRight]));
     if (!constant || gain_ < 1.0f) return;
     if (!settle_.active()) settle_.start(blockSize);
     if (settle_.advance(count)) Sleep(offset, count);
@@ -81,15 +82,16 @@ void QX_DSP_Panner::Prepare() {
 
 void QX_DSP_Panner::HandleEvent(const EventRecord& e, int offset) {
     QX_DSP_Level_Base::HandleEvent(e, offset);
-    if (e.port == 3) law_ = e.intValue;
-    if (e.port == 4) squared_ = e.intValue != 0;
+    if (e.port == kInLaw) law_ = e.intValue;
+    if (e.port == kInSquared) squared_ = e.intValue != 0;
 }
 
 void QX_DSP_Panner::compute(int offset, int count) {
     float sx[kMaxChunk], sp[kMaxChunk], sl[kMaxChunk];
-    const float *x = span(0, 0.0f, sx, offset, count), *pan = span(1, 0.0f, sp, offset, count),
-                *level = span(2, 1.0f, sl, offset, count);
-    float *left = outputs[0] + offset, *right = outputs[1] + offset;
+    const float *x = span(kInSignal, 0.0f, sx, offset, count),
+                *pan = span(kInPan, 0.0f, sp, offset, count),
+                *level = span(kInLevel, 1.0f, sl, offset, count);
+    float *left = outputs[kOutLeft] + offset, *right = outputs[kOutRight] + offset;
     const bool squared = squared_;
     const int law = law_;
     for (int i = 0; i < count; ++i) {
@@ -110,14 +112,14 @@ void QX_DSP_XMix::Prepare() {
 
 void QX_DSP_XMix::HandleEvent(const EventRecord& e, int offset) {
     QX_DSP_Level_Base::HandleEvent(e, offset);
-    if (e.port == 3) law_ = e.intValue;
+    if (e.port == kInLaw) law_ = e.intValue;
 }
 
 void QX_DSP_XMix::compute(int offset, int count) {
     float sa[kMaxChunk], sb[kMaxChunk], sm[kMaxChunk];
-    const float *a = span(0, 0.0f, sa, offset, count), *b = span(1, 0.0f, sb, offset, count),
-                *mix = span(2, 0.0f, sm, offset, count);
-    float* out = outputs[0] + offset;
+    const float *a = span(kInA, 0.0f, sa, offset, count), *b = span(kInB, 0.0f, sb, offset, count),
+                *mix = span(kInMix, 0.0f, sm, offset, count);
+    float* out = outputs[kOut] + offset;
     const int law = law_;
     for (int i = 0; i < count; ++i) {
         const MixLaw g = MixLaw::of(law, mix[i]);
@@ -133,20 +135,21 @@ void QX_DSP_XMixVol::Prepare() {
 
 void QX_DSP_XMixVol::HandleEvent(const EventRecord& e, int offset) {
     QX_DSP_XMix::HandleEvent(e, offset);
-    if (e.port == 5) squared_ = e.intValue == 1;
-    if (e.port == 9) enabled_ = e.intValue != 0;
-    if (e.port == 19) volumeOnBOnly_ = e.intValue != 0;
+    if (e.port == kInSquared) squared_ = e.intValue == 1;
+    if (e.port == kInOn) enabled_ = e.intValue != 0;
+    if (e.port == kInVolumeOnBOnly) volumeOnBOnly_ = e.intValue != 0;
 }
 
 void QX_DSP_XMixVol::compute(int offset, int count) {
-    float* out = outputs[0];
+    float* out = outputs[kOut];
     if (!enabled_) {
         std::memset(out + offset, 0, sizeof(float) * static_cast<size_t>(count));
         return;
     }
     float sa[kMaxChunk], sb[kMaxChunk], sm[kMaxChunk], sv[kMaxChunk];
-    const float *x = span(0, 0.0f, sa, offset, count), *y = span(1, 0.0f, sb, offset, count),
-                *mix = span(2, 0.0f, sm, offset, count), *volume = span(4, 1.0f, sv, offset, count);
+    const float *x = span(kInA, 0.0f, sa, offset, count), *y = span(kInB, 0.0f, sb, offset, count),
+                *mix = span(kInMix, 0.0f, sm, offset, count),
+                *volume = span(kInVolume, 1.0f, sv, offset, count);
     const bool squared = squared_, onBOnly = volumeOnBOnly_;
     const int law = law_;
     out += offset;
@@ -168,17 +171,17 @@ void QX_DSP_ST_Level::Prepare() {
 
 void QX_DSP_ST_Level::HandleEvent(const EventRecord& e, int offset) {
     QX_DSP_Level_Base::HandleEvent(e, offset);
-    if (e.port == 3) squared_ = e.intValue != 0;
-    if (e.port == 7) enabled_ = e.intValue != 0;
-    if (e.port == 9) bypass_ = e.intValue != 0;
+    if (e.port == kInSquared) squared_ = e.intValue != 0;
+    if (e.port == kInOn) enabled_ = e.intValue != 0;
+    if (e.port == kInBypass) bypass_ = e.intValue != 0;
 }
 
 void QX_DSP_ST_Level::compute(int offset, int count) {
     for (int i = offset; i < offset + count; ++i) {
-        float level = bypass_ ? 1.0f : (enabled_ ? gain(2, i) : 0.0f);
+        float level = bypass_ ? 1.0f : (enabled_ ? gain(kInLevel, i) : 0.0f);
         if (squared_ && !bypass_) level *= level;
-        outputs[0][i] = in(0, i) * level;
-        outputs[1][i] = in(1, i) * level;
+        outputs[kOutLeft][i] = in(kInLeft, i) * level;
+        outputs[kOutRight][i] = in(kInRight, i) * level;
     }
 }
 

@@ -9,11 +9,12 @@ namespace tarlix {
 // Shares of A and B for a control m in -0.5..+0.5 (q = m + 0.5): law 0 linear, law 1
 // centre-compensated (0.75 each at the centre).
 struct MixLaw {
+    enum Law { kLinear = 0, kCentreCompensated = 1 };
     float a, b;
     static MixLaw of(int law, float m) {
         // Beyond the ends a gain would turn negative: hold the position at the nearer end.
         const float q = m > 0.5f ? 1.0f : (m > -0.5f ? m + 0.5f : 0.0f);
-        if (law == 1) {
+        if (law == kCentreCompensated) {
             const float w = q * (1.0f - q);
             return {1.0f - q + w, q + w};
         }
@@ -23,6 +24,14 @@ struct MixLaw {
 
 class QX_DSP_FadeIn : public QX_ModuleBase {
   public:
+    enum Input {
+        kInLeft = 0,
+        kInRight = 1, // wiring it makes the stage stereo
+        kInGate = 2,  // a non-zero gate restarts the fade
+        kInTime = 3,  // 0.1 V per millisecond
+        kInOn = 9,
+    };
+    enum Output { kOutLeft = 0, kOutRight = 1 };
     QX_DSP_FadeIn(ModuleContext* context, bool createdHeld);
     void Prepare() override;
     void HandleEvent(const EventRecord& e, int offset) override;
@@ -39,7 +48,11 @@ class QX_DSP_FadeIn : public QX_ModuleBase {
 
 class QX_DSP_Panner : public QX_DSP_Level_Base {
   public:
-    QX_DSP_Panner(ModuleContext* c, bool held) : QX_DSP_Level_Base(c, held, 2) { silentWith({0}); }
+    enum Input { kInSignal = 0, kInPan = 1, kInLevel = 2, kInLaw = 3, kInSquared = 4 };
+    enum Output { kOutLeft = 0, kOutRight = 1 };
+    QX_DSP_Panner(ModuleContext* c, bool held) : QX_DSP_Level_Base(c, held, 2) {
+        silentWith({kInSignal});
+    }
     void Prepare() override;
     void HandleEvent(const EventRecord& e, int offset) override;
 
@@ -51,7 +64,11 @@ class QX_DSP_Panner : public QX_DSP_Level_Base {
 
 class QX_DSP_XMix : public QX_DSP_Level_Base {
   public:
-    QX_DSP_XMix(ModuleContext* c, bool held) : QX_DSP_Level_Base(c, held, 1) { silentWith({0, 1}); }
+    enum Input { kInA = 0, kInB = 1, kInMix = 2, kInLaw = 3 };
+    enum Output { kOut = 0 };
+    QX_DSP_XMix(ModuleContext* c, bool held) : QX_DSP_Level_Base(c, held, 1) {
+        silentWith({kInA, kInB});
+    }
     void Prepare() override;
     void HandleEvent(const EventRecord& e, int offset) override;
 
@@ -63,6 +80,7 @@ class QX_DSP_XMix : public QX_DSP_Level_Base {
 // (A gain A + B gain B) x volume, or with port 19 set only B x volume.
 class QX_DSP_XMixVol : public QX_DSP_XMix {
   public:
+    enum VolumeInput { kInVolume = 4, kInSquared = 5, kInOn = 9, kInVolumeOnBOnly = 19 };
     using QX_DSP_XMix::QX_DSP_XMix;
     void Prepare() override;
     void HandleEvent(const EventRecord& e, int offset) override;
@@ -74,8 +92,17 @@ class QX_DSP_XMixVol : public QX_DSP_XMix {
 
 class QX_DSP_ST_Level : public QX_DSP_Level_Base {
   public:
+    enum Input {
+        kInLeft = 0,
+        kInRight = 1,
+        kInLevel = 2,
+        kInSquared = 3,
+        kInOn = 7,
+        kInBypass = 9
+    };
+    enum Output { kOutLeft = 0, kOutRight = 1 };
     QX_DSP_ST_Level(ModuleContext* c, bool held) : QX_DSP_Level_Base(c, held, 2) {
-        silentWith({0, 1});
+        silentWith({kInLeft, kInRight});
     }
     void Prepare() override;
     void HandleEvent(const EventRecord& e, int offset) override;

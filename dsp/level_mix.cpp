@@ -57,43 +57,44 @@ QX_DSP_Adder::QX_DSP_Adder(ModuleContext* context, bool createdHeld)
     : QX_DSP_Level_Base(context, createdHeld, 1) {}
 
 int QX_DSP_Adder::whole(int k) const {
-    if (!inputs[k]) return k >= 20 && k < 56 ? receivedWhole_[k - 20] : 0;
+    if (!inputs[k]) return k >= kInTarget && k < kInOffset ? receivedWhole_[k - kInTarget] : 0;
     return wholeInput(k, 0);
 }
 
 // Which sources count for this destination: those whose target selector names its id.
 void QX_DSP_Adder::evaluate() {
     stale_ = false;
-    constant_ = offset(56) + offset(57) + offset(58);
+    constant_ = offset(kInOffset) + offset(kInOffset + 1) + offset(kInOffset + 2);
     listLength_ = 0;
-    for (int k = 0; k < 16; ++k) {
-        if (!inputs[k] || whole(20 + k) != whole(40 + k)) continue;
+    for (int k = kInSource; k < kInSource + kSources; ++k) {
+        if (!inputs[k] || whole(kInTarget + k) != whole(kInTargetId + k)) continue;
         if (varies(k))
             list_[listLength_++] = k;
         else
             constant_ += in(k, 0);
     }
-    clamped_ = inputs[59] || inputs[60];
-    on_ = !inputs[61] || in(61, 0) != 0.0f;
+    clamped_ = inputs[kInMinimum] || inputs[kInMaximum];
+    on_ = !inputs[kInOn] || in(kInOn, 0) != 0.0f;
 }
 
 void QX_DSP_Adder::HandleEvent(const EventRecord& e, int offset) {
     QX_DSP_Level_Base::HandleEvent(e, offset);
-    if (e.port >= 56 && e.port <= 58) received_[e.port - 56] = finiteOr(e.floatValue, 0.0f);
-    if (e.port >= 20 && e.port < 56) receivedWhole_[e.port - 20] = e.intValue;
+    if (e.port >= kInOffset && e.port < kInOffset + 3)
+        received_[e.port - kInOffset] = finiteOr(e.floatValue, 0.0f);
+    if (e.port >= kInTarget && e.port < kInOffset) receivedWhole_[e.port - kInTarget] = e.intValue;
     stale_ = true; // a program load sends dozens of events: choose the sources once, after them
 }
 
 void QX_DSP_Adder::compute(int offset, int count) {
     if (stale_) evaluate();
-    float* out = outputs[0];
+    float* out = outputs[kOutSum];
     if (!on_) {
         std::memset(out + offset, 0, sizeof(float) * static_cast<size_t>(count));
         return;
     }
     // A sleeping source holds a constant buffer: add it once, not per sample.
     float base = constant_;
-    const float* live[16];
+    const float* live[kSources];
     int n = 0;
     for (int j = 0; j < listLength_; ++j) {
         const int k = list_[j];
@@ -120,7 +121,8 @@ void QX_DSP_Adder::compute(int offset, int count) {
         }
     }
     if (!clamped_) return;
-    const float lo = inputs[59] ? in(59, 0) : -1000.0f, hi = inputs[60] ? in(60, 0) : 1000.0f;
+    const float lo = inputs[kInMinimum] ? in(kInMinimum, 0) : -1000.0f,
+                hi = inputs[kInMaximum] ? in(kInMaximum, 0) : 1000.0f;
     for (int i = 0; i < count; ++i) {
         const float v = dst[i], top = v > hi ? hi : v;
         dst[i] = v < lo ? lo : top;
@@ -131,36 +133,38 @@ void QX_DSP_Adder::compute(int offset, int count) {
 
 void QX_DSP_Level_ABxC::compute(int offset, int count) {
     float sa[kMaxChunk], sb[kMaxChunk], sc[kMaxChunk];
-    const float *a = span(0, 0.0f, sa, offset, count), *b = span(1, 0.0f, sb, offset, count),
-                *c = span(2, 1.0f, sc, offset, count);
-    float* out = outputs[0] + offset;
+    const float *a = span(kInA, 0.0f, sa, offset, count), *b = span(kInB, 0.0f, sb, offset, count),
+                *c = span(kInC, 1.0f, sc, offset, count);
+    float* out = outputs[kOut] + offset;
     for (int i = 0; i < count; ++i)
         out[i] = (a[i] + b[i]) * c[i];
 }
 
 void QX_DSP_Level_ABxCxD::compute(int offset, int count) {
     float sa[kMaxChunk], sb[kMaxChunk], sc[kMaxChunk], sd[kMaxChunk];
-    const float *a = span(0, 0.0f, sa, offset, count), *b = span(1, 0.0f, sb, offset, count),
-                *c = span(2, 1.0f, sc, offset, count), *d = span(3, 1.0f, sd, offset, count);
-    float* out = outputs[0] + offset;
+    const float *a = span(kInA, 0.0f, sa, offset, count), *b = span(kInB, 0.0f, sb, offset, count),
+                *c = span(kInC, 1.0f, sc, offset, count), *d = span(kInD, 1.0f, sd, offset, count);
+    float* out = outputs[kOut] + offset;
     for (int i = 0; i < count; ++i)
         out[i] = (a[i] + b[i]) * c[i] * d[i];
 }
 
 void QX_DSP_Level_AxB_CD::compute(int offset, int count) {
     float sa[kMaxChunk], sb[kMaxChunk], sc[kMaxChunk], sd[kMaxChunk];
-    const float *a = span(0, 0.0f, sa, offset, count), *b = span(1, 1.0f, sb, offset, count),
-                *c = span(2, 0.0f, sc, offset, count), *d = span(3, 0.0f, sd, offset, count);
-    float* out = outputs[0] + offset;
+    const float *a = span(kInA, 0.0f, sa, offset, count), *b = span(kInB, 1.0f, sb, offset, count),
+                *c = span(kInC, 0.0f, sc, offset, count), *d = span(kInD, 0.0f, sd, offset, count);
+    float* out = outputs[kOut] + offset;
     for (int i = 0; i < count; ++i)
         out[i] = a[i] * b[i] + c[i] + d[i];
 }
 
 void QX_DSP_Dual_Level::compute(int offset, int count) {
     float sa[kMaxChunk], sb[kMaxChunk], sc[kMaxChunk], sd[kMaxChunk];
-    const float *x = span(0, 0.0f, sa, offset, count), *y = span(1, 0.0f, sb, offset, count),
-                *gx = span(2, 1.0f, sc, offset, count), *gy = span(3, 1.0f, sd, offset, count);
-    float *outA = outputs[0] + offset, *outB = outputs[1] + offset, *sum = outputs[2] + offset;
+    const float *x = span(kInA, 0.0f, sa, offset, count), *y = span(kInB, 0.0f, sb, offset, count),
+                *gx = span(kInC, 1.0f, sc, offset, count),
+                *gy = span(kInD, 1.0f, sd, offset, count);
+    float *outA = outputs[kOutAxC] + offset, *outB = outputs[kOutBxD] + offset,
+          *sum = outputs[kOutSum] + offset;
     for (int i = 0; i < count; ++i) {
         const float a = x[i] * gx[i], b = y[i] * gy[i];
         outA[i] = a;
@@ -170,18 +174,18 @@ void QX_DSP_Dual_Level::compute(int offset, int count) {
 }
 
 void QX_DSP_Level_FX_BUS::compute(int offset, int count) {
-    const bool external = inputs[9] && in(9, 0) != 0.0f;
+    const bool external = inputs[kInExtOn] && in(kInExtOn, 0) != 0.0f;
     for (int i = offset; i < offset + count; ++i) {
-        float l = in(0, i), r = in(1, i);
+        float l = in(kInLeft, i), r = in(kInRight, i);
         if (external) {
-            float level = inputs[4] ? in(4, i) : 1.0f;
+            float level = inputs[kInExtLevel] ? in(kInExtLevel, i) : 1.0f;
             float g = level * level;
-            l += in(2, i) * g;
-            r += in(3, i) * g;
+            l += in(kInExtLeft, i) * g;
+            r += in(kInExtRight, i) * g;
         }
-        outputs[0][i] = l;
-        outputs[1][i] = r;
-        outputs[2][i] = (l + r) * 0.5f;
+        outputs[kOutLeft][i] = l;
+        outputs[kOutRight][i] = r;
+        outputs[kOutMono][i] = (l + r) * 0.5f;
     }
 }
 
@@ -196,7 +200,7 @@ float QX_DSP_FdB_to_VFGain::gainOf(float v) {
 
 void QX_DSP_FdB_to_VFGain::compute(int offset, int count) {
     // The new gain is reached at the end of the chunk, in equal steps from the old one.
-    float target = gainOf(in(0, offset + count - 1));
+    float target = gainOf(in(kInLevel, offset + count - 1));
     if (!std::isfinite(target)) target = 0.0f;
     if (!started_) {
         gain_ = target;
@@ -206,7 +210,7 @@ void QX_DSP_FdB_to_VFGain::compute(int offset, int count) {
     float step = (target - gain_) / static_cast<float>(count);
     for (int i = offset; i < offset + count; ++i) {
         gain_ += step;
-        outputs[0][i] = gain_;
+        outputs[kOutGain][i] = gain_;
     }
     gain_ = target;
 }
@@ -250,7 +254,7 @@ QX_DSP_FixedValueToINT_FLOAT::QX_DSP_FixedValueToINT_FLOAT(ModuleContext* contex
     : QX_ModuleBase(context, createdHeld) {}
 
 void QX_DSP_FixedValueToINT_FLOAT::Prepare() {
-    for (int k = 0; k < 58; ++k)
+    for (int k = 0; k < kInInvert; ++k)
         if (inputs[k]) {
             float v = inputs[k][0];
             SendEvent(now, k, 0, static_cast<int32_t>(v), v * 0.1f, nullptr);
@@ -258,14 +262,14 @@ void QX_DSP_FixedValueToINT_FLOAT::Prepare() {
 }
 
 void QX_DSP_FixedValueToINT_FLOAT::HandleEvent(const EventRecord& e, int) {
-    if (e.port == 58) invert_ = e.intValue != 0;
-    if (e.port != 60 && e.port != 58) return; // 59: the engine reads "Midi Channel" itself
-    float v = inputs[60] ? inputs[60][0] : 0.0f;
-    if (e.port == 60) v = e.floatValue;
+    if (e.port == kInInvert) invert_ = e.intValue != 0;
+    if (e.port != kInTimeCurve && e.port != kInInvert) return; // the engine reads the channel
+    float v = inputs[kInTimeCurve] ? inputs[kInTimeCurve][0] : 0.0f;
+    if (e.port == kInTimeCurve) v = e.floatValue;
     if (!std::isfinite(v)) v = 0.0f;
     float u = invert_ ? 1.0f - v : v;
     float b = 1.02f - 0.835f * u;
-    SendEvent(now, 60, 0, 0, 1200.0f * b * b * b * b, nullptr);
+    SendEvent(now, kOutTimeCurve, 0, 0, 1200.0f * b * b * b * b, nullptr);
 }
 
 QX_DSP_Float_to_Volt::QX_DSP_Float_to_Volt(ModuleContext* context, bool createdHeld)
@@ -276,12 +280,12 @@ QX_DSP_Float_to_Volt::QX_DSP_Float_to_Volt(ModuleContext* context, bool createdH
 void QX_DSP_Float_to_Volt::HandleEvent(const EventRecord& e, int) {
     value_ = finiteOr(e.floatValue, 0.0f);
     settle_.stop();
-    SendEvent(now, 0, 0, 0, 0.0f, nullptr); // steady: consumers may use the constant
+    SendEvent(now, kOutValue, 0, 0, 0.0f, nullptr); // steady: consumers may use the constant
 }
 
 void QX_DSP_Float_to_Volt::Render(int offset, int count) {
     for (int i = offset; i < offset + count; ++i)
-        outputs[0][i] = value_;
+        outputs[kOutValue][i] = value_;
     if (!settle_.active()) settle_.start(blockSize);
     if (settle_.advance(count)) Sleep(offset, count);
 }
@@ -295,24 +299,24 @@ QX_DSP_Float_Converter_Switch::QX_DSP_Float_Converter_Switch(ModuleContext* cont
 void QX_DSP_Float_Converter_Switch::HandleEvent(const EventRecord& e, int) {
     const float f = finiteOr(e.floatValue, 0.0f);
     switch (e.port) {
-    case 0:
+    case kInIndex:
         index_ = e.intValue;
         break;
-    case 1:
+    case kInScale:
         scale_ = f * 10.0f;
         break;
-    case 2:
+    case kInOffset:
         offset_ = f * 10.0f;
         break;
-    case 3:
+    case kInOn:
         on_ = e.intValue != 0;
         break;
-    case 4:
+    case kInQuantum:
         step_ = f;
         break;
-    case 5:
+    case kInSemitones:
         step_ = 1.0f / 12.0f;
-        break; // semitones
+        break;
     default:
         break;
     }
@@ -321,13 +325,13 @@ void QX_DSP_Float_Converter_Switch::HandleEvent(const EventRecord& e, int) {
 
 void QX_DSP_Float_Converter_Switch::update() {
     // Step -2 (sequencer off) and anything outside the eight steps give the neutral value 0.
-    float v = on_ && index_ >= 0 && index_ < 8 ? value(9 + index_) : 0.0f;
+    float v = on_ && index_ >= 0 && index_ < kSteps ? value(kInStep + index_) : 0.0f;
     if (step_ > 0.0f) v = std::floor(v / step_ + 0.5f) * step_; // round half up
     float out = v * scale_ + offset_;
     if (!std::isfinite(out)) out = 0.0f;
     if (out == last_) return;
     last_ = out;
-    SendEvent(now, 0, 0, tenfoldWord(out), out, nullptr);
+    SendEvent(now, kOutValue, 0, tenfoldWord(out), out, nullptr);
 }
 
 QX_DSP_Float_Arithmetic::QX_DSP_Float_Arithmetic(ModuleContext* context, bool createdHeld,
@@ -337,11 +341,11 @@ QX_DSP_Float_Arithmetic::QX_DSP_Float_Arithmetic(ModuleContext* context, bool cr
 
 void QX_DSP_Float_Arithmetic::HandleEvent(const EventRecord& e, int) {
     const float f = finiteOr(e.floatValue, 0.0f);
-    if (e.port < terms_)
-        value_[e.port] = f;
-    else if (e.port == 20)
+    if (e.port < kInTerm + terms_)
+        value_[e.port - kInTerm] = f;
+    else if (e.port == kInScale)
         scale_ = f * 10.0f;
-    else if (e.port == 21)
+    else if (e.port == kInOffset)
         offset_ = f * 10.0f;
     else
         return;
@@ -352,21 +356,21 @@ void QX_DSP_Float_Arithmetic::HandleEvent(const EventRecord& e, int) {
     if (!std::isfinite(out)) out = 0.0f;
     if (out == last_) return;
     last_ = out;
-    SendEvent(now, 0, 0, tenfoldWord(out), out, nullptr);
+    SendEvent(now, kOutValue, 0, tenfoldWord(out), out, nullptr);
 }
 
 QX_DSP_GUI_Multi::QX_DSP_GUI_Multi(ModuleContext* context, bool createdHeld, bool sumFirst)
     : QX_ModuleBase(context, createdHeld), sumFirst_(sumFirst) {}
 
 void QX_DSP_GUI_Multi::Prepare() {
-    min_ = inputs[60] ? value(60) : -100000.0f;
-    max_ = inputs[61] ? value(61) : 100000.0f;
+    min_ = inputs[kInMinimum] ? value(kInMinimum) : -100000.0f;
+    max_ = inputs[kInMaximum] ? value(kInMaximum) : 100000.0f;
 }
 
 void QX_DSP_GUI_Multi::send(int k) {
-    if (!wired(k) && !wired(20 + k) && !wired(40 + k)) return;
-    float a = value(k), b = wired(20 + k) ? value(20 + k) : (sumFirst_ ? 0.0f : 1.0f);
-    float c = wired(40 + k) ? value(40 + k) : (sumFirst_ ? 1.0f : 0.0f);
+    if (!wired(kInA + k) && !wired(kInB + k) && !wired(kInC + k)) return;
+    float a = value(kInA + k), b = wired(kInB + k) ? value(kInB + k) : (sumFirst_ ? 0.0f : 1.0f);
+    float c = wired(kInC + k) ? value(kInC + k) : (sumFirst_ ? 1.0f : 0.0f);
     float v = sumFirst_ ? (a + b) * c : a * b + c;
     v = v < min_ ? min_ : (v > max_ ? max_ : v);
     if (!std::isfinite(v)) v = 0.0f;
@@ -375,13 +379,13 @@ void QX_DSP_GUI_Multi::send(int k) {
 
 void QX_DSP_GUI_Multi::HandleEvent(const EventRecord& e, int) {
     if (e.port < kModulePorts) received_[e.port] = finiteOr(e.floatValue, 0.0f);
-    if (e.port == 60 || e.port == 61) {
+    if (e.port == kInMinimum || e.port == kInMaximum) {
         Prepare();
-        for (int k = 0; k < 20; ++k)
+        for (int k = 0; k < kChannels; ++k)
             send(k);
         return;
     }
-    if (e.port < 60) send(e.port % 20);
+    if (e.port < kInMinimum) send(e.port % kChannels);
 }
 
 } // namespace tarlix

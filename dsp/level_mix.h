@@ -57,8 +57,22 @@ class QX_DSP_Level_Base : public QX_ModuleBase {
     bool silentWithAudio_ = false;
 };
 
+// Sums the sources aimed at this destination: source k counts when its target selector
+// (kInTarget + k) equals its id (kInTargetId + k); plus three offsets, clamped when a limit is
+// wired.
 class QX_DSP_Adder : public QX_DSP_Level_Base {
   public:
+    static constexpr int kSources = 16;
+    enum Input {
+        kInSource = 0,
+        kInTarget = 20,
+        kInTargetId = 40,
+        kInOffset = 56, // three
+        kInMinimum = 59,
+        kInMaximum = 60,
+        kInOn = 61,
+    };
+    enum Output { kOutSum = 0 };
     QX_DSP_Adder(ModuleContext* context, bool createdHeld);
     void HandleEvent(const EventRecord& e, int offset) override;
     void Prepare() override {
@@ -72,11 +86,11 @@ class QX_DSP_Adder : public QX_DSP_Level_Base {
     void evaluate();
     int whole(int k) const; // an option index or an id, from a parameter or a constant
     // An offset from a parameter or constant, or the last value a control module sent.
-    float offset(int k) const { return inputs[k] ? in(k, 0) : received_[k - 56]; }
+    float offset(int k) const { return inputs[k] ? in(k, 0) : received_[k - kInOffset]; }
     float received_[3] = {};
-    int receivedWhole_[36] = {}; // selectors and ids a control module sends as events
+    int receivedWhole_[kInOffset - kInTarget] = {}; // selectors and ids sent as events
 
-    int list_[16] = {};
+    int list_[kSources] = {};
     int listLength_ = 0;
     float constant_ = 0.0f;
     bool on_ = true, clamped_ = false, stale_ = false;
@@ -85,6 +99,8 @@ class QX_DSP_Adder : public QX_DSP_Level_Base {
 // (A + B) x C
 class QX_DSP_Level_ABxC : public QX_DSP_Level_Base {
   public:
+    enum Input { kInA = 0, kInB = 1, kInC = 2, kInD = 3 };
+    enum Output { kOut = 0 };
     QX_DSP_Level_ABxC(ModuleContext* c, bool held) : QX_DSP_Level_Base(c, held, 1) {}
 
   private:
@@ -94,6 +110,8 @@ class QX_DSP_Level_ABxC : public QX_DSP_Level_Base {
 // (A + B) x C x D
 class QX_DSP_Level_ABxCxD : public QX_DSP_Level_Base {
   public:
+    enum Input { kInA = 0, kInB = 1, kInC = 2, kInD = 3 };
+    enum Output { kOut = 0 };
     QX_DSP_Level_ABxCxD(ModuleContext* c, bool held) : QX_DSP_Level_Base(c, held, 1) {}
 
   private:
@@ -103,6 +121,8 @@ class QX_DSP_Level_ABxCxD : public QX_DSP_Level_Base {
 // A x B + C + D
 class QX_DSP_Level_AxB_CD : public QX_DSP_Level_Base {
   public:
+    enum Input { kInA = 0, kInB = 1, kInC = 2, kInD = 3 };
+    enum Output { kOut = 0 };
     QX_DSP_Level_AxB_CD(ModuleContext* c, bool held) : QX_DSP_Level_Base(c, held, 1) {}
 
   private:
@@ -112,6 +132,8 @@ class QX_DSP_Level_AxB_CD : public QX_DSP_Level_Base {
 // out0 = A x C, out1 = B x D, out2 = out0 + out1
 class QX_DSP_Dual_Level : public QX_DSP_Level_Base {
   public:
+    enum Input { kInA = 0, kInB = 1, kInC = 2, kInD = 3 };
+    enum Output { kOutAxC = 0, kOutBxD = 1, kOutSum = 2 };
     QX_DSP_Dual_Level(ModuleContext* c, bool held) : QX_DSP_Level_Base(c, held, 3) {}
 
   private:
@@ -122,8 +144,17 @@ class QX_DSP_Dual_Level : public QX_DSP_Level_Base {
 // send of both.
 class QX_DSP_Level_FX_BUS : public QX_DSP_Level_Base {
   public:
+    enum Input {
+        kInLeft = 0,
+        kInRight = 1,
+        kInExtLeft = 2,
+        kInExtRight = 3,
+        kInExtLevel = 4,
+        kInExtOn = 9,
+    };
+    enum Output { kOutLeft = 0, kOutRight = 1, kOutMono = 2 };
     QX_DSP_Level_FX_BUS(ModuleContext* c, bool held) : QX_DSP_Level_Base(c, held, 3) {
-        silentWith({0, 1, 2, 3});
+        silentWith({kInLeft, kInRight, kInExtLeft, kInExtRight});
     }
 
   private:
@@ -133,12 +164,14 @@ class QX_DSP_Level_FX_BUS : public QX_DSP_Level_Base {
 // A level value to a gain, ramped across each chunk.
 class QX_DSP_FdB_to_VFGain : public QX_DSP_Level_Base {
   public:
+    enum Input { kInLevel = 0 }; // dB x 0.1
+    enum Output { kOutGain = 0 };
     QX_DSP_FdB_to_VFGain(ModuleContext* c, bool held) : QX_DSP_Level_Base(c, held, 1) {}
     static float gainOf(float v);
 
   private:
     void compute(int offset, int count) override;
-    bool anyVarying() const override { return moving_ || sourceVaries(0); }
+    bool anyVarying() const override { return moving_ || sourceVaries(kInLevel); }
     float gain_ = 0.0f;
     bool started_ = false, moving_ = true;
 };
@@ -146,6 +179,7 @@ class QX_DSP_FdB_to_VFGain : public QX_DSP_Level_Base {
 // The host's two input channels: the engine's input rings themselves.
 class QX_DSP_Host_AudioIn : public QX_ModuleBase {
   public:
+    enum Output { kOutLeft = 0, kOutRight = 1 };
     QX_DSP_Host_AudioIn(ModuleContext* context, bool createdHeld);
     void Prepare() override;
     void Render(int offset, int count) override;
@@ -162,6 +196,9 @@ class QX_DSP_FixedValueToVolt : public QX_ModuleBase {
 // Constants as events only, and the envelope-time curve on output 60.
 class QX_DSP_FixedValueToINT_FLOAT : public QX_ModuleBase {
   public:
+    // Inputs below kInInvert are constants, sent on the output of the same number.
+    enum Input { kInInvert = 58, kInMidiChannel = 59, kInTimeCurve = 60 };
+    enum Output { kOutTimeCurve = 60 };
     QX_DSP_FixedValueToINT_FLOAT(ModuleContext* context, bool createdHeld);
     void Prepare() override;
     void HandleEvent(const EventRecord& e, int offset) override;
@@ -174,6 +211,8 @@ class QX_DSP_FixedValueToINT_FLOAT : public QX_ModuleBase {
 // An event value as a constant buffer.
 class QX_DSP_Float_to_Volt : public QX_ModuleBase {
   public:
+    enum Input { kInValue = 0 }; // an event on any input sets the value
+    enum Output { kOutValue = 0 };
     QX_DSP_Float_to_Volt(ModuleContext* context, bool createdHeld);
     void HandleEvent(const EventRecord& e, int offset) override;
     void Render(int offset, int count) override;
@@ -186,6 +225,17 @@ class QX_DSP_Float_to_Volt : public QX_ModuleBase {
 // The sequencer's value of the current step: input 9 + index, quantised, scaled.
 class QX_DSP_Float_Converter_Switch : public QX_ModuleBase {
   public:
+    static constexpr int kSteps = 8;
+    enum Input {
+        kInIndex = 0, // the step, -2 when the sequencer is off
+        kInScale = 1,
+        kInOffset = 2,
+        kInOn = 3,
+        kInQuantum = 4,
+        kInSemitones = 5, // any event quantises to semitones
+        kInStep = 9,      // one per step
+    };
+    enum Output { kOutValue = 0 };
     QX_DSP_Float_Converter_Switch(ModuleContext* context, bool createdHeld);
     void HandleEvent(const EventRecord& e, int offset) override;
     void Render(int offset, int count) override { Sleep(offset, count); }
@@ -206,6 +256,8 @@ class QX_DSP_Float_Converter_Switch : public QX_ModuleBase {
 class QX_DSP_Float_Arithmetic : public QX_ModuleBase {
   public:
     static constexpr int kTerms = 16;
+    enum Input { kInTerm = 0, kInScale = 20, kInOffset = 21 };
+    enum Output { kOutValue = 0 };
     QX_DSP_Float_Arithmetic(ModuleContext* context, bool createdHeld, int terms);
     void HandleEvent(const EventRecord& e, int offset) override;
     void Render(int offset, int count) override { Sleep(offset, count); }
@@ -230,6 +282,9 @@ class QX_DSP_Float_Adder : public QX_DSP_Float_Arithmetic {
 // Twenty control channels: clamp((in_k + in_20+k) x in_40+k) or clamp(in_k x in_20+k + in_40+k).
 class QX_DSP_GUI_Multi : public QX_ModuleBase {
   public:
+    static constexpr int kChannels = 20;
+    // One input of each kind per channel k: base + k; output k carries channel k.
+    enum Input { kInA = 0, kInB = 20, kInC = 40, kInMinimum = 60, kInMaximum = 61 };
     QX_DSP_GUI_Multi(ModuleContext* context, bool createdHeld, bool sumFirst);
     void Prepare() override;
     void HandleEvent(const EventRecord& e, int offset) override;

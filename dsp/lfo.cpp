@@ -9,10 +9,10 @@ namespace tarlix {
 
 namespace {
 // 16-point shapes, read with linear interpolation (entry 16 closes the cycle).
-constexpr float kPulse[17] = {0.5f,  0.5f,  0.5f,  0.5f,  0.5f,  0.5f,  0.5f,  0.5f, -0.5f,
-                              -0.5f, -0.5f, -0.5f, -0.5f, -0.5f, -0.5f, -0.5f, 0.5f};
-constexpr float kTrap[17] = {0.0f,   0.25f, 0.5f,  0.5f,  0.5f,  0.5f,  0.5f,   0.25f, 0.0f,
-                             -0.25f, -0.5f, -0.5f, -0.5f, -0.5f, -0.5f, -0.25f, 0.0f};
+constexpr float kPulseTable[17] = {0.5f,  0.5f,  0.5f,  0.5f,  0.5f,  0.5f,  0.5f,  0.5f, -0.5f,
+                                   -0.5f, -0.5f, -0.5f, -0.5f, -0.5f, -0.5f, -0.5f, 0.5f};
+constexpr float kTrapTable[17] = {0.0f,   0.25f, 0.5f,  0.5f,  0.5f,  0.5f,  0.5f,   0.25f, 0.0f,
+                                  -0.25f, -0.5f, -0.5f, -0.5f, -0.5f, -0.5f, -0.25f, 0.0f};
 
 float table16(const float* t, float p) {
     float x = p * 16.0f;
@@ -43,14 +43,14 @@ void QX_DSP_LFO::Prepare() {
     phase_ = 0.0;
     shape_ = 0;
     // A constant on the frequency-mode input sends no event: take it now.
-    linear_ = !hasConstant(4) || in(4, 0) != 0.0f;
+    linear_ = !hasConstant(kInLinearRate) || in(kInLinearRate, 0) != 0.0f;
     on_ = true;
     retrigger_ = true;
     perSampleRate_ = true;
     invert_ = true;
     silentLeft_ = -1;
-    SendEvent(now, 0, 1, 0, 0.0f, nullptr);
-    if (routes[1]) SendEvent(now, 1, 1, 0, 0.0f, nullptr);
+    SendEvent(now, kOutWave, 1, 0, 0.0f, nullptr);
+    if (routes[kOutMirror]) SendEvent(now, kOutMirror, 1, 0, 0.0f, nullptr);
 }
 
 float QX_DSP_LFO::nextRandom() {
@@ -62,38 +62,38 @@ float QX_DSP_LFO::nextRandom() {
 void QX_DSP_LFO::HandleEvent(const EventRecord& e, int) {
     const int32_t i = e.intValue;
     switch (e.port) {
-    case 2:
+    case kInGate:
         if (i >= 1 && retrigger_) phase_ = 0.0;
         break;
-    case 3:
+    case kInShape:
         shape_ = i;
         break;
-    case 4:
+    case kInLinearRate:
         linear_ = i != 0;
         break;
-    case 5: {
+    case kInOn: {
         bool on = std::isfinite(e.floatValue) && e.floatValue != 0.0f;
         if (on_ && !on) {
-            SendEvent(now, 0, 0, 0, 0.0f, nullptr);
-            if (routes[1]) SendEvent(now, 1, 0, 0, 0.0f, nullptr);
+            SendEvent(now, kOutWave, 0, 0, 0.0f, nullptr);
+            if (routes[kOutMirror]) SendEvent(now, kOutMirror, 0, 0, 0.0f, nullptr);
             silentLeft_ = blockSize + 1;
         } else if (on && !on_) {
-            SendEvent(now, 0, 1, 0, 0.0f, nullptr);
-            if (routes[1]) SendEvent(now, 1, 1, 0, 0.0f, nullptr);
+            SendEvent(now, kOutWave, 1, 0, 0.0f, nullptr);
+            if (routes[kOutMirror]) SendEvent(now, kOutMirror, 1, 0, 0.0f, nullptr);
         }
         on_ = on;
         break;
     }
-    case 6:
+    case kInInvert:
         invert_ = i != 0;
         break;
-    case 8:
+    case kInRetrigger:
         retrigger_ = i != 0;
         break;
-    case 9:
+    case kInPerSampleRate:
         perSampleRate_ = i != 0;
         break;
-    case 10:
+    case kInResetPhase:
         if (i != 0) phase_ = 0.0;
         break;
     default:
@@ -103,7 +103,7 @@ void QX_DSP_LFO::HandleEvent(const EventRecord& e, int) {
 
 // Cycles per sample: a frequency in volts (Hz / 10) or pitch volts through the tables.
 float QX_DSP_LFO::increment(int i) const {
-    float rate = in(0, i);
+    float rate = in(kInRate, i);
     if (!std::isfinite(rate)) rate = 0.0f;
     if (linear_) {
         float inc = rate * cyclesPerVolt_;
@@ -113,16 +113,17 @@ float QX_DSP_LFO::increment(int i) const {
 }
 
 template <class Shape> void QX_DSP_LFO::loop(Shape w, int offset, int count) {
-    float* out0 = outputs[0];
-    const bool varyingRate = perSampleRate_ && sourceVaries(0); // a sleeping source is constant
+    float* out0 = outputs[kOutWave];
+    const bool varyingRate =
+        perSampleRate_ && sourceVaries(kInRate); // a sleeping source is constant
     const float fixed = increment(offset);
     // The phase shift and level inputs: a buffer, or one value for the whole chunk.
-    const float* shift = inputs[1];
-    const bool shiftMoves = sourceVaries(1);
-    const float shiftNow = shift ? shift[inputSource[1] ? offset : 0] : 0.0f;
-    const float* level = inputs[7];
-    const bool levelMoves = sourceVaries(7);
-    const float levelNow = level ? level[inputSource[7] ? offset : 0] : 1.0f;
+    const float* shift = inputs[kInPhase];
+    const bool shiftMoves = sourceVaries(kInPhase);
+    const float shiftNow = shift ? shift[inputSource[kInPhase] ? offset : 0] : 0.0f;
+    const float* level = inputs[kInLevel];
+    const bool levelMoves = sourceVaries(kInLevel);
+    const float levelNow = level ? level[inputSource[kInLevel] ? offset : 0] : 1.0f;
     // A moving rate: the increments first, in a pass of their own.
     float increments[kMaxChunk];
     if (varyingRate)
@@ -145,42 +146,43 @@ template <class Shape> void QX_DSP_LFO::loop(Shape w, int offset, int count) {
 
 void QX_DSP_LFO::Render(int offset, int count) {
     if (!on_) {
-        std::memset(outputs[0] + offset, 0, sizeof(float) * static_cast<size_t>(count));
-        if (routes[1])
-            std::memset(outputs[1] + offset, 0, sizeof(float) * static_cast<size_t>(count));
+        std::memset(outputs[kOutWave] + offset, 0, sizeof(float) * static_cast<size_t>(count));
+        if (routes[kOutMirror])
+            std::memset(outputs[kOutMirror] + offset, 0,
+                        sizeof(float) * static_cast<size_t>(count));
         if (silentLeft_ >= 0 && (silentLeft_ -= count) < 0) Sleep(offset, count);
         return;
     }
     const LookupTables* tables = context->host ? &context->host->tables() : nullptr;
     switch (shape_) {
-    case 0:
+    case kSine:
         loop([tables](float p) { return tables ? tables->sineAt(p) : 0.0f; }, offset, count);
         break;
-    case 1:
+    case kTriangle:
         loop([](float p) { return triangle(p); }, offset, count);
         break;
-    case 2:
-        loop([](float p) { return table16(kPulse, p); }, offset, count);
+    case kPulse:
+        loop([](float p) { return table16(kPulseTable, p); }, offset, count);
         break;
-    case 3:
+    case kSawUp:
         loop([](float p) { return p - 0.5f; }, offset, count);
         break;
-    case 4:
+    case kRiseSquared:
         loop([](float p) { return p * p - 0.5f; }, offset, count);
         break;
-    case 5:
+    case kRiseQuartic:
         loop([](float p) { return square(p * p) - 0.5f; }, offset, count);
         break;
-    case 6:
+    case kSawDown:
         loop([](float p) { return 0.5f - p; }, offset, count);
         break;
-    case 7:
+    case kFallSquared:
         loop([](float p) { return square(1.0f - p) - 0.5f; }, offset, count);
         break;
-    case 8:
+    case kFallQuartic:
         loop([](float p) { return square(square(1.0f - p)) - 0.5f; }, offset, count);
         break;
-    case 9:
+    case kPeak:
         loop(
             [](float p) {
                 float t = triangle(p);
@@ -188,22 +190,22 @@ void QX_DSP_LFO::Render(int offset, int count) {
             },
             offset, count);
         break;
-    case 10:
+    case kParabola:
         loop([](float p) { return square(2.0f * p - 1.0f) - 0.5f; }, offset, count);
         break;
-    case 11:
+    case kRandom:
         loop([this](float) { return held_; }, offset, count);
         break;
-    case 16:
-        loop([](float p) { return table16(kTrap, p); }, offset, count);
+    case kTrapezoid:
+        loop([](float p) { return table16(kTrapTable, p); }, offset, count);
         break;
     default:
         return; // no such shape: nothing is written
     }
-    if (routes[1]) {
+    if (routes[kOutMirror]) {
         const float sign = invert_ ? -1.0f : 1.0f;
         for (int i = offset; i < offset + count; ++i)
-            outputs[1][i] = outputs[0][i] * sign;
+            outputs[kOutMirror][i] = outputs[kOutWave][i] * sign;
     }
 }
 

@@ -22,17 +22,19 @@ void QX_DSP_VoiceGroupHead::setVoiceGroup(int firstModule, int voiceCount, int m
 }
 
 void QX_DSP_Midi_Velocity::HandleEvent(const EventRecord& e, int) {
-    if (e.port != 0) return;
-    SendEvent(e.time, 0, e.tag, e.intValue, e.floatValue, e.data);
+    if (e.port != kInMidi) return;
+    SendEvent(e.time, kOutMidi, e.tag, e.intValue, e.floatValue, e.data);
     const uint32_t word = static_cast<uint32_t>(e.intValue);
     if (midiword::isNoteOn(word)) {
         const int velocity = midiword::data2(word);
-        SendEvent(e.time, 1, 0, velocity, static_cast<float>(velocity) / 127.0f, nullptr);
+        SendEvent(e.time, kOutVelocity, 0, velocity, static_cast<float>(velocity) / 127.0f,
+                  nullptr);
     }
 }
 
 void QX_DSP_OS_Command::HandleEvent(const EventRecord& e, int) {
-    if (e.port == 0 && e.intValue > 0) request_.store(e.intValue, std::memory_order_release);
+    if (e.port == kInCommand && e.intValue > 0)
+        request_.store(e.intValue, std::memory_order_release);
 }
 
 } // namespace tarlix

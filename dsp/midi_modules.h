@@ -20,6 +20,8 @@ class QX_DSP_VoiceGroupHead : public QX_ModuleBase {
 // output 1.
 class QX_DSP_Midi_Velocity : public QX_ModuleBase {
   public:
+    enum Input { kInMidi = 0 };
+    enum Output { kOutMidi = 0, kOutVelocity = 1 };
     using QX_ModuleBase::QX_ModuleBase;
     void HandleEvent(const EventRecord& e, int offset) override;
 };
@@ -29,6 +31,7 @@ class QX_DSP_Midi_Velocity : public QX_ModuleBase {
 // thread takes it with takeRequest(). The instrument's table has no instance.
 class QX_DSP_OS_Command : public QX_ModuleBase {
   public:
+    enum Input { kInCommand = 0 };
     using QX_ModuleBase::QX_ModuleBase;
     void HandleEvent(const EventRecord& e, int offset) override;
     int takeRequest() { return request_.exchange(0, std::memory_order_acq_rel); }

@@ -8,6 +8,11 @@ namespace tarlix::midiword {
 constexpr int kNoteOff = 0x80, kNoteOn = 0x90, kController = 0xB0;
 constexpr uint32_t kAllNotesOff = 0x7BB0; // controller 123, channel 1
 
+// Controller numbers.
+constexpr int kCcDataEntry = 6, kCcDataEntryFine = 38, kCcSustain = 64;
+constexpr int kCcNrpnFine = 98, kCcNrpnCoarse = 99, kCcRpnFine = 100, kCcRpnCoarse = 101;
+constexpr int kCcAllSoundOff = 120, kCcAllNotesOff = 123;
+
 inline int statusByte(uint32_t w) {
     return static_cast<int>(w & 0xFF);
 }
@@ -26,7 +31,8 @@ inline bool isNoteOff(uint32_t w) {
 }
 // Controller 123 (All Notes Off) or 120 (All Sound Off), on any channel.
 inline bool isAllOff(uint32_t w) {
-    return (statusByte(w) & 0xF0) == kController && (data1(w) == 123 || data1(w) == 120);
+    return (statusByte(w) & 0xF0) == kController &&
+           (data1(w) == kCcAllNotesOff || data1(w) == kCcAllSoundOff);
 }
 inline uint32_t make(int status, int d1, int d2) {
     return static_cast<uint32_t>(status & 0xFF) | (static_cast<uint32_t>(d1 & 0x7F) << 8) |

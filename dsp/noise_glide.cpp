@@ -26,23 +26,23 @@ void QX_DSP_Noise::Prepare() {
 void QX_DSP_Noise::HandleEvent(const EventRecord& e, int) {
     const float v = finiteOr(e.floatValue, 0.0f);
     switch (e.port) {
-    case 0:
-    case 1:
-        gain_[e.port] = v * v;
+    case kInLeftLevel:
+    case kInRightLevel:
+        gain_[e.port - kInLeftLevel] = v * v;
         break;
-    case 4:
+    case kInLowPass:
         lpf_ = v < 0.0f ? 0.0f : (v > 1.0f ? 1.0f : v);
         break;
-    case 5:
+    case kInHighPass:
         hpf_ = v < 0.0f ? 0.0f : (v > 1.0f ? 1.0f : v);
         break;
-    case 6: {
+    case kInHold: {
         // Hold length in samples: the value at 44.1 kHz, scaled to the sample rate.
         double h = std::trunc(sampleRate() * 2.2675737e-5 * v);
         hold_ = h < 1.0 ? 1 : (h > 1e6 ? 1000000 : static_cast<int>(h));
         break;
     }
-    case 9:
+    case kInOn:
         on_ = e.intValue != 0;
         break;
     default:
@@ -116,25 +116,25 @@ void QX_DSP_Glide_F::Prepare() {
 void QX_DSP_Glide_F::HandleEvent(const EventRecord& e, int) {
     const float v = finiteOr(e.floatValue, 0.0f);
     switch (e.port) {
-    case 1:
+    case kInTimeDown:
         cDown_ = coefficient(down_ = v);
         break;
-    case 2:
+    case kInTimeUp:
         cUp_ = coefficient(up_ = v);
         break;
-    case 3:
+    case kInPitch:
         target_ = y_ = static_cast<double>(v) * scale_ + offset_;
         break; // a pitch alone jumps
-    case 7:
+    case kInStart:
         y_ = static_cast<double>(v) * scale_ + offset_;
         break; // glide from here to the target
-    case 6:
+    case kInOn:
         enabled_ = e.intValue != 0;
         break;
-    case 9:
+    case kInScale:
         scale_ = v * 10.0f;
         break;
-    case 10:
+    case kInOffset:
         offset_ = v * 10.0f;
         break;
     default:
@@ -144,7 +144,7 @@ void QX_DSP_Glide_F::HandleEvent(const EventRecord& e, int) {
 }
 
 void QX_DSP_Glide_F::Render(int offset, int count) {
-    float* out = outputs[0];
+    float* out = outputs[kOutPitch];
     if (settle_.active()) {
         for (int i = offset; i < offset + count; ++i)
             out[i] = static_cast<float>(target_);
@@ -219,12 +219,12 @@ void QX_DSP_GUItoV_Glide_Multi::setTarget(int k, float value, bool jump) {
 }
 
 void QX_DSP_GUItoV_Glide_Multi::HandleEvent(const EventRecord& e, int) {
-    if (e.port < count_)
-        setTarget(e.port, e.floatValue, isProgramLoad());
-    else if (e.port == kAllRampsPort)
+    if (e.port < kInChannel + count_)
+        setTarget(e.port - kInChannel, e.floatValue, isProgramLoad());
+    else if (e.port == kInAllRamps)
         setRampMilliseconds(finiteOr(e.floatValue, 3.0f));
-    else if (e.port > kAllRampsPort && e.port <= kAllRampsPort + count_)
-        channels_[e.port - kAllRampsPort - 1].ramp = rampSamples(finiteOr(e.floatValue, 3.0f));
+    else if (e.port >= kInRamp && e.port < kInRamp + count_)
+        channels_[e.port - kInRamp].ramp = rampSamples(finiteOr(e.floatValue, 3.0f));
 }
 
 void QX_DSP_GUItoV_Glide_Multi::Render(int offset, int count) {
@@ -263,19 +263,19 @@ QX_DSP_GUItoV_Glide::QX_DSP_GUItoV_Glide(ModuleContext* context, bool createdHel
 void QX_DSP_GUItoV_Glide::HandleEvent(const EventRecord& e, int) {
     const float v = finiteOr(e.floatValue, 0.0f);
     switch (e.port) {
-    case 0:
+    case kInValue:
         setTarget(0, v, isProgramLoad());
         break;
-    case 1:
+    case kInRampTime:
         setRampMilliseconds(v);
         break;
-    case 4:
+    case kInMode:
         mode_ = e.intValue;
         break;
-    case 9:
+    case kInScale:
         scale_ = v * 10.0f;
         break;
-    case 10:
+    case kInOffset:
         offset_ = v * 10.0f;
         break;
     default:
@@ -284,8 +284,9 @@ void QX_DSP_GUItoV_Glide::HandleEvent(const EventRecord& e, int) {
 }
 
 float QX_DSP_GUItoV_Glide::convert(float v) const {
-    if (mode_ == 1) return std::exp2((v * scale_ + offset_) * 1.6666666f); // a frequency factor
-    if (mode_ == 2) {
+    if (mode_ == kFrequencyFactor)
+        return std::exp2((v * scale_ + offset_) * 1.6666666f); // a frequency factor
+    if (mode_ == kPitchOfHz) {
         double f = static_cast<double>(v) * 10.0 * scale_;
         return f > 0.0 ? static_cast<float>(std::log2(f / 440.0) / 10.0 + 0.5) : 0.0f;
     }

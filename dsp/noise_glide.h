@@ -22,6 +22,15 @@ class Settling {
 
 class QX_DSP_Noise : public QX_ModuleBase {
   public:
+    enum Input {
+        kInLeftLevel = 0, // level squared
+        kInRightLevel = 1,
+        kInLowPass = 4, // "Noise LPF", 0..1
+        kInHighPass = 5,
+        kInHold = 6, // "Noise Tone": samples each value is held, at 44.1 kHz
+        kInOn = 9,
+    };
+    enum Output { kOutLeft = 0, kOutRight = 1 };
     QX_DSP_Noise(ModuleContext* context, bool createdHeld);
     void Prepare() override;
     void HandleEvent(const EventRecord& e, int offset) override;
@@ -38,6 +47,16 @@ class QX_DSP_Noise : public QX_ModuleBase {
 
 class QX_DSP_Glide_F : public QX_ModuleBase {
   public:
+    enum Input {
+        kInTimeDown = 1,
+        kInTimeUp = 2,
+        kInPitch = 3, // jumps there
+        kInOn = 6,
+        kInStart = 7, // glides from here to the pitch
+        kInScale = 9,
+        kInOffset = 10,
+    };
+    enum Output { kOutPitch = 0 };
     QX_DSP_Glide_F(ModuleContext* context, bool createdHeld);
     void Prepare() override;
     void HandleEvent(const EventRecord& e, int offset) override;
@@ -59,8 +78,9 @@ class QX_DSP_Glide_F : public QX_ModuleBase {
 class QX_DSP_GUItoV_Glide_Multi : public QX_ModuleBase {
   public:
     static constexpr int kChannels = 49;
-    // Port 49 sets the ramp time of every channel; 50 + k that of channel k alone.
-    static constexpr int kAllRampsPort = 49;
+    // Input k and output k are channel k. Port 49 sets the ramp time of every channel, 50 + k
+    // that of channel k alone.
+    enum Input { kInChannel = 0, kInAllRamps = kChannels, kInRamp = kInAllRamps + 1 };
     QX_DSP_GUItoV_Glide_Multi(ModuleContext* context, bool createdHeld, int channels = kChannels);
     void Prepare() override;
     void HandleEvent(const EventRecord& e, int offset) override;
@@ -89,6 +109,9 @@ class QX_DSP_GUItoV_Glide_Multi : public QX_ModuleBase {
 
 class QX_DSP_GUItoV_Glide : public QX_DSP_GUItoV_Glide_Multi {
   public:
+    enum Input { kInValue = 0, kInRampTime = 1, kInMode = 4, kInScale = 9, kInOffset = 10 };
+    enum Output { kOutValue = 0 };
+    enum Mode { kLinear = 0, kFrequencyFactor = 1, kPitchOfHz = 2 };
     QX_DSP_GUItoV_Glide(ModuleContext* context, bool createdHeld);
     void HandleEvent(const EventRecord& e, int offset) override;
 

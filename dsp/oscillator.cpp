@@ -96,53 +96,53 @@ void QX_DSP_OSC_Multi_Out_x8::HandleEvent(const EventRecord& e, int) {
     const float f = finiteOr(e.floatValue, 0.0f);
     const int port = e.port;
     switch (port) {
-    case 1:
+    case kInGate:
         if (i != 0 && retrigger_) clearPhases();
         return;
-    case 3:
+    case kInOutputsInUse:
         outputsInUse_ = i < 0 ? 0 : (i > kOutputs ? kOutputs : i);
         return;
-    case 4:
+    case kInOn:
         if (i == 0 && enabled_) stopLeft_ = blockSize;
         enabled_ = i != 0;
         if (!enabled_) clearPhases();
         return;
-    case 5:
+    case kInPitchMode:
         pitchMode_ = i;
         return;
-    case 6:
+    case kInPerSamplePitch:
         perSampleAllowed_ = i != 0;
         return;
-    case 8: {
+    case kInDriftTime: {
         double blocks = std::trunc(sampleRate() * f * 10.0);
         if (blocks < blockSize) blocks = blockSize;
         if (blocks > 1e9) blocks = 1e9;
         driftInterval_ = static_cast<int>(blocks / (blockSize > 0 ? blockSize : 1));
         return;
     }
-    case 58:
+    case kInKeepSilent:
         keepSilent_ = i != 0;
         return;
-    case 59:
+    case kInTopFrequency:
         top_ = f > 0.0f ? f : 20000.0f;
         return;
-    case 60:
+    case kInTune:
         tune_ = f;
         return;
-    case 61:
+    case kInSyncOn:
         syncEnabled_ = i != 0;
         return;
-    case 62:
+    case kInRetrigger:
         retrigger_ = i != 0;
         return;
-    case 17:
-    case 18:
-    case 27:
-    case 28:
-    case 37:
-    case 38:
-    case 47:
-    case 48: {
+    case kInPhaseReset0:
+    case kInPhaseReset0 + 1:
+    case kInPhaseReset0 + 10:
+    case kInPhaseReset0 + 11:
+    case kInPhaseReset0 + 20:
+    case kInPhaseReset0 + 21:
+    case kInPhaseReset0 + 30:
+    case kInPhaseReset0 + 31: {
         // Phase resets of outputs 0..7, two per decade of ports.
         int k = (port / 10 - 1) * 2 + (port % 10 - 7);
         if (f != 0.0f && k >= 0 && k < kOutputs) phase_[k] = 0.0;
@@ -151,15 +151,15 @@ void QX_DSP_OSC_Multi_Out_x8::HandleEvent(const EventRecord& e, int) {
     default:
         break;
     }
-    if (port >= 9 && port < 9 + kOutputs) {
-        wave_[port - 9] =
+    if (port >= kInWave && port < kInWave + kOutputs) {
+        wave_[port - kInWave] =
             i < 0 ? 0 : (i >= WaveTables::kWaveCount ? WaveTables::kWaveCount - 1 : i);
-    } else if (port >= 19 && port < 19 + kOutputs) {
+    } else if (port >= kInHarmonics && port < kInHarmonics + kOutputs) {
         int o = i < 0
                     ? 0
                     : (i >= WaveTables::kHarmonicOptionCount ? WaveTables::kHarmonicOptionCount - 1
                                                              : i);
-        maxHarmonics_[port - 19] = WaveTables::kHarmonicOptions[o];
+        maxHarmonics_[port - kInHarmonics] = WaveTables::kHarmonicOptions[o];
     }
 }
 
@@ -202,7 +202,7 @@ void QX_DSP_OSC_Multi_Out_x8::advanceDrift(int count) {
     blockSamples_ += count;
     if (blockSamples_ < blockSize) return;
     blockSamples_ = 0;
-    const float amount = finiteOr(in(7, 0), 0.0f);
+    const float amount = finiteOr(in(kInDrift, 0), 0.0f);
     if (amount == 0.0f) {
         drift_ = 1.0;
         driftStep_ = 0.0;
@@ -239,9 +239,9 @@ void QX_DSP_OSC_Multi_Out_x8::silence(int offset, int count) {
 template <bool cubic, bool pulse, bool sync>
 void QX_DSP_OSC_Multi_Out_x8::renderOutput(int k, const float* table, int offset, int count) {
     float* out = outputs[k];
-    const Stream level = stream(29 + k, &kZero), ratio = stream(39 + k, &kRatioOne),
-                 modulation = stream(49 + k, &kZero), width = stream(57, &kZero),
-                 source = stream(2, &kZero);
+    const Stream level = stream(kInLevel + k, &kZero), ratio = stream(kInRatio + k, &kRatioOne),
+                 modulation = stream(kInPhaseModulation + k, &kZero),
+                 width = stream(kInPulseWidth, &kZero), source = stream(kInSyncSource, &kZero);
     double p = phase_[k];
     float previous = syncPrevious_[k];
     for (int i = offset; i < offset + count; ++i) {
@@ -269,17 +269,18 @@ void QX_DSP_OSC_Multi_Out_x8::Render(int offset, int count) {
         return;
     }
     advanceDrift(count);
-    const bool perSample = perSampleAllowed_ && inputs[0] && inputSource[0];
-    const double first = pitchIncrement(in(0, offset)) * drift_;
+    const bool perSample = perSampleAllowed_ && inputs[kInPitch] && inputSource[kInPitch];
+    const double first = pitchIncrement(in(kInPitch, offset)) * drift_;
     if (perSample)
-        pitchIncrements(inputs[0] + offset, count);
+        pitchIncrements(inputs[kInPitch] + offset, count);
     else
         std::fill(increment_, increment_ + count, first);
-    const bool sync = syncEnabled_ && inputs[2] && inputSource[2];
+    const bool sync = syncEnabled_ && inputs[kInSyncSource] && inputSource[kInSyncSource];
 
     for (int k = 0; k < outputsInUse_; ++k) {
-        const bool levelWired = inputs[29 + k] != nullptr;
-        const bool off = !levelWired || (!inputSource[29 + k] && in(29 + k, offset) == 0.0f);
+        const bool levelWired = inputs[kInLevel + k] != nullptr;
+        const bool off =
+            !levelWired || (!inputSource[kInLevel + k] && in(kInLevel + k, offset) == 0.0f);
         if (off) {
             if (active_[k]) {
                 active_[k] = false;
@@ -296,7 +297,8 @@ void QX_DSP_OSC_Multi_Out_x8::Render(int offset, int count) {
             active_[k] = true;
             SendEvent(now, k, 1, 0, 0.0f, nullptr);
         }
-        const float ratio = inputs[39 + k] ? finiteOr(in(39 + k, offset), 0.1f) * 10.0f : 1.0f;
+        const float ratio =
+            inputs[kInRatio + k] ? finiteOr(in(kInRatio + k, offset), 0.1f) * 10.0f : 1.0f;
         harmonics_[k] = harmonicsFor(first * ratio, k);
         const int wave = wave_[k];
         const float* table = tables_.table(wave, harmonics_[k]);
@@ -332,39 +334,40 @@ void QX_DSP_Tarlix2_OSC_Combine::Prepare() {
 }
 
 void QX_DSP_Tarlix2_OSC_Combine::HandleEvent(const EventRecord& e, int) {
-    if (e.port == 5) mode_ = e.intValue;
+    if (e.port == kInMode) mode_ = e.intValue;
 }
 
 void QX_DSP_Tarlix2_OSC_Combine::Render(int offset, int count) {
-    float* out = outputs[0];
+    float* out = outputs[kOutMix];
     const int end = offset + count;
-    auto a = [this](int i) { return in(0, i) * (inputs[1] ? in(1, i) : 1.0f); };
-    auto b = [this](int i) { return in(2, i) * (inputs[3] ? in(3, i) : 1.0f); };
+    auto a = [this](int i) { return in(kInA, i) * (inputs[kInALevel] ? in(kInALevel, i) : 1.0f); };
+    auto b = [this](int i) { return in(kInB, i) * (inputs[kInBLevel] ? in(kInBLevel, i) : 1.0f); };
+    auto on = [this](float wave, int i) { return wave > in(kInThreshold, i); };
     switch (mode_) {
-    case 0: // Mix
-    case 5: // Sync: the sync itself happens in oscillator 2
+    case kMix:
+    case kSync: // the sync itself happens in oscillator 2
         for (int i = offset; i < end; ++i)
             out[i] = a(i) + b(i);
         break;
-    case 1: // And
+    case kAnd:
         for (int i = offset; i < end; ++i)
-            out[i] = (a(i) > in(9, i) && b(i) > in(9, i)) ? 0.5f : -0.5f;
+            out[i] = (on(a(i), i) && on(b(i), i)) ? 0.5f : -0.5f;
         break;
-    case 2: // Or
+    case kOr:
         for (int i = offset; i < end; ++i)
-            out[i] = (a(i) > in(9, i) || b(i) > in(9, i)) ? 0.5f : -0.5f;
+            out[i] = (on(a(i), i) || on(b(i), i)) ? 0.5f : -0.5f;
         break;
-    case 3: // Xor
+    case kXor:
         for (int i = offset; i < end; ++i)
-            out[i] = ((a(i) > in(9, i)) != (b(i) > in(9, i))) ? 0.5f : -0.5f;
+            out[i] = (on(a(i), i) != on(b(i), i)) ? 0.5f : -0.5f;
         break;
-    case 4: // Ring
+    case kRing:
         for (int i = offset; i < end; ++i)
             out[i] = a(i) * b(i);
         break;
-    case 6: // X-wave
+    case kXWave:
         for (int i = offset; i < end; ++i) {
-            const float x = in(4, i) + 0.5f, c = 1.0f - x, p = c * x;
+            const float x = in(kInCrossfade, i) + 0.5f, c = 1.0f - x, p = c * x;
             out[i] = b(i) * (p + x) + a(i) * (p + c);
         }
         break;

@@ -14,6 +14,31 @@ class QX_DSP_OSC_Multi_Out_x8 : public QX_ModuleBase {
     // Cubic reads keep the images of the table's points below -90 dBc down to 100 Hz; linear
     // reads are the plain two-point interpolation, kept for comparison.
     enum class Read { Cubic, Linear };
+    // Per-output settings take one input per output k: base + k.
+    enum Input {
+        kInPitch = 0,
+        kInGate = 1, // restarts the phases when retriggering
+        kInSyncSource = 2,
+        kInOutputsInUse = 3,
+        kInOn = 4,
+        kInPitchMode = 5, // 0: pitch volts through the tables, else Hz / 10
+        kInPerSamplePitch = 6,
+        kInDrift = 7,
+        kInDriftTime = 8,
+        kInWave = 9,
+        kInPhaseReset0 = 17, // then 18 for output 1, 27 and 28 for 2 and 3, ... up to 48
+        kInHarmonics = 19,   // an option of the harmonic limits
+        kInLevel = 29,
+        kInRatio = 39, // times 0.1
+        kInPhaseModulation = 49,
+        kInPulseWidth = 57,
+        kInKeepSilent = 58,
+        kInTopFrequency = 59,
+        kInTune = 60,
+        kInSyncOn = 61,
+        kInRetrigger = 62,
+    };
+    enum Output { kOut = 0 }; // output k: kOut + k
 
     QX_DSP_OSC_Multi_Out_x8(ModuleContext* context, bool createdHeld);
     void Prepare() override;
@@ -63,6 +88,18 @@ class QX_DSP_OSC_Multi_Out_x8 : public QX_ModuleBase {
 // Mix, And, Or, Xor, Ring, Sync, X-wave of oscillators 1 (A) and 2 (B).
 class QX_DSP_Tarlix2_OSC_Combine : public QX_ModuleBase {
   public:
+    enum Input {
+        kInA = 0,
+        kInALevel = 1,
+        kInB = 2,
+        kInBLevel = 3,
+        kInCrossfade = 4, // X-wave: -0.5..0.5 from A to B
+        kInMode = 5,
+        kInThreshold = 9, // logic modes: a wave above it is "on"
+    };
+    enum Output { kOutMix = 0 };
+    // "Osc Mode" items.
+    enum Mode { kMix, kAnd, kOr, kXor, kRing, kSync, kXWave };
     QX_DSP_Tarlix2_OSC_Combine(ModuleContext* context, bool createdHeld);
     void Prepare() override;
     void HandleEvent(const EventRecord& e, int offset) override;

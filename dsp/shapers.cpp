@@ -12,25 +12,25 @@ QX_DSP_Saturation::QX_DSP_Saturation(ModuleContext* context, bool createdHeld)
 
 void QX_DSP_Saturation::Prepare() {
     QX_DSP_Level_Base::Prepare();
-    curve_ = wholeInput(4, 1);
-    amountInput_ = wholeInput(6, 0) != 0 ? 5 : 3;
-    enabled_ = wholeInput(9, 1) != 0;
-    copyWhenOff_ = wholeInput(10, 0) != 0;
+    curve_ = wholeInput(kInCurve, 1);
+    amountInput_ = wholeInput(kInUseAmountB, 0) != 0 ? kInAmountB : kInAmount;
+    enabled_ = wholeInput(kInOn, 1) != 0;
+    copyWhenOff_ = wholeInput(kInCopyWhenOff, 0) != 0;
 }
 
 void QX_DSP_Saturation::HandleEvent(const EventRecord& e, int offset) {
     QX_DSP_Level_Base::HandleEvent(e, offset);
     switch (e.port) {
-    case 4:
+    case kInCurve:
         curve_ = e.intValue;
         break;
-    case 6:
-        amountInput_ = e.intValue != 0 ? 5 : 3;
+    case kInUseAmountB:
+        amountInput_ = e.intValue != 0 ? kInAmountB : kInAmount;
         break;
-    case 9:
+    case kInOn:
         enabled_ = e.intValue != 0;
         break;
-    case 10:
+    case kInCopyWhenOff:
         copyWhenOff_ = e.intValue != 0;
         break;
     default:
@@ -55,26 +55,26 @@ float QX_DSP_Saturation::curve(float x, float g, float a) {
 }
 
 void QX_DSP_Saturation::compute(int offset, int count) {
-    const bool stereo = inputs[1] != nullptr;
+    const bool stereo = inputs[kInRight] != nullptr;
     const size_t bytes = sizeof(float) * static_cast<size_t>(count);
     for (int c = 0; c < (stereo ? 2 : 1); ++c) {
         float* out = outputs[c];
         if (!enabled_) {
             if (copyWhenOff_)
                 for (int i = offset; i < offset + count; ++i)
-                    out[i] = in(c, i);
+                    out[i] = in(kInLeft + c, i);
             else
                 std::memset(out + offset, 0, bytes);
             continue;
         }
-        if (curve_ != 5) { // the only curve the instrument selects; others pass the signal
+        if (curve_ != kQuarticCurve) { // other curves pass the signal
             for (int i = offset; i < offset + count; ++i)
-                out[i] = in(c, i);
+                out[i] = in(kInLeft + c, i);
             continue;
         }
         float sx[kMaxChunk], sg[kMaxChunk], sa[kMaxChunk];
-        const float *x = span(c, 0.0f, sx, offset, count),
-                    *drive = span(2, 1.0f, sg, offset, count),
+        const float *x = span(kInLeft + c, 0.0f, sx, offset, count),
+                    *drive = span(kInDrive, 1.0f, sg, offset, count),
                     *amount = span(amountInput_, 0.0f, sa, offset, count);
         for (int i = 0; i < count; ++i)
             out[offset + i] = curve(x[i], drive[i], amount[i]);
@@ -88,16 +88,16 @@ QX_DSP_Soft_Limiter::QX_DSP_Soft_Limiter(ModuleContext* context, bool createdHel
 
 void QX_DSP_Soft_Limiter::Prepare() {
     QX_DSP_Level_Base::Prepare();
-    mode_ = wholeInput(5, kLimit);
-    makeUpOn_ = inputs[19] != nullptr || inputSource[19] != nullptr;
+    mode_ = wholeInput(kInMode, kLimit);
+    makeUpOn_ = inputs[kInMakeUp] != nullptr || inputSource[kInMakeUp] != nullptr;
     // The blend is a plain number on its input (a constant), not an option.
-    blend_ = hasConstant(20) ? finiteOr(inputs[20][0], 0.75f) : 0.75f;
+    blend_ = hasConstant(kInMakeUpBlend) ? finiteOr(inputs[kInMakeUpBlend][0], 0.75f) : 0.75f;
 }
 
 void QX_DSP_Soft_Limiter::HandleEvent(const EventRecord& e, int offset) {
     QX_DSP_Level_Base::HandleEvent(e, offset);
-    if (e.port == 5) mode_ = e.intValue;
-    if (e.port == 20) blend_ = finiteOr(e.floatValue, 0.75f);
+    if (e.port == kInMode) mode_ = e.intValue;
+    if (e.port == kInMakeUpBlend) blend_ = finiteOr(e.floatValue, 0.75f);
 }
 
 float QX_DSP_Soft_Limiter::limit(float y, float threshold, float knee) {
@@ -115,25 +115,25 @@ float QX_DSP_Soft_Limiter::makeUp(float gain, float blend) {
 }
 
 void QX_DSP_Soft_Limiter::compute(int offset, int count) {
-    float* out = outputs[0];
-    const bool silent = mode_ == kSilence || (inputs[4] && in(4, offset) == 0.0f);
+    float* out = outputs[kOut];
+    const bool silent = mode_ == kSilence || (inputs[kInOn] && in(kInOn, offset) == 0.0f);
     if (silent || (mode_ != kPassThrough && mode_ != kLimit)) {
         std::memset(out + offset, 0, sizeof(float) * static_cast<size_t>(count));
         return;
     }
     if (mode_ == kPassThrough) {
         for (int i = offset; i < offset + count; ++i)
-            out[i] = in(0, i);
+            out[i] = in(kInSignal, i);
         return;
     }
-    const float k = gain(3, offset); // 1 V when unwired
+    const float k = gain(kInKnee, offset); // 1 V when unwired
     const float knee = k * k * 0.1f;
-    float lastGain = gain(2, offset), m = makeUpOn_ ? makeUp(lastGain, blend_) : 1.0f;
+    float lastGain = gain(kInGain, offset), m = makeUpOn_ ? makeUp(lastGain, blend_) : 1.0f;
     float sx[kMaxChunk], st[kMaxChunk], sg[kMaxChunk];
-    const float *x = span(0, 0.0f, sx, offset, count),
-                *threshold = span(1, 1.0f, st, offset, count),
-                *level = span(2, 1.0f, sg, offset, count);
-    if (!makeUpOn_ || !varies(2)) {
+    const float *x = span(kInSignal, 0.0f, sx, offset, count),
+                *threshold = span(kInThreshold, 1.0f, st, offset, count),
+                *level = span(kInGain, 1.0f, sg, offset, count);
+    if (!makeUpOn_ || !varies(kInGain)) {
         for (int i = 0; i < count; ++i)
             out[offset + i] = limit(level[i] * x[i], threshold[i], knee) * m;
         return;

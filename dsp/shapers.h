@@ -9,6 +9,19 @@ namespace tarlix {
 
 class QX_DSP_Saturation : public QX_DSP_Level_Base {
   public:
+    enum Input {
+        kInLeft = 0,
+        kInRight = 1, // wiring it makes the stage stereo
+        kInDrive = 2,
+        kInAmount = 3,
+        kInCurve = 4,
+        kInAmountB = 5, // read instead of kInAmount when kInUseAmountB is set
+        kInUseAmountB = 6,
+        kInOn = 9,
+        kInCopyWhenOff = 10,
+    };
+    enum Output { kOutLeft = 0, kOutRight = 1 };
+    static constexpr int kQuarticCurve = 5; // the only curve the instrument selects
     QX_DSP_Saturation(ModuleContext* context, bool createdHeld);
     void Prepare() override;
     void HandleEvent(const EventRecord& e, int offset) override;
@@ -18,14 +31,25 @@ class QX_DSP_Saturation : public QX_DSP_Level_Base {
 
   private:
     void compute(int offset, int count) override;
-    int curve_ = 5;
-    int amountInput_ = 3;
+    int curve_ = kQuarticCurve;
+    int amountInput_ = kInAmount;
     bool enabled_ = true, copyWhenOff_ = false;
 };
 
 class QX_DSP_Soft_Limiter : public QX_DSP_Level_Base {
   public:
     enum Mode { kSilence = 0, kPassThrough = 1, kLimit = 2 };
+    enum Input {
+        kInSignal = 0,
+        kInThreshold = 1,
+        kInGain = 2,
+        kInKnee = 3,
+        kInOn = 4, // 0 silences
+        kInMode = 5,
+        kInMakeUp = 19, // wired: make-up gain after the knee
+        kInMakeUpBlend = 20,
+    };
+    enum Output { kOut = 0 };
     QX_DSP_Soft_Limiter(ModuleContext* context, bool createdHeld);
     void Prepare() override;
     void HandleEvent(const EventRecord& e, int offset) override;

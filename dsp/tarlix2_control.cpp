@@ -3,11 +3,21 @@
 #include <cmath>
 
 #include "common/curves.h"
+#include "common/target_menus.h"
 #include "dsp/module_host.h"
+#include "dsp/oscillator.h"
 
 namespace tarlix {
 
 namespace {
+// Items of the option parameters this module reads.
+constexpr int kOscModeSync = QX_DSP_Tarlix2_OSC_Combine::kSync; // "Osc Mode"
+constexpr int kHfoTargetCutoff = hfoTarget::kFilterCutoff;
+constexpr int kHfoTargetFirstFm = hfoTarget::kMainFm; // then "Osc1 - FM", "Osc2 - FM", "Sub - FM"
+constexpr int kHfoTargetLastFm = hfoTarget::kSubFm;
+constexpr int kPlayLegato = 1;             // "Play Mode": "Mono", "Legato", "Poly"
+constexpr int kGainPost = 0, kGainPre = 1; // "Gain Mode"; any other is "Off"
+constexpr int kEqPre = 0;                  // "Pre-Post EQ"
 // An option index from an event, kept inside its table.
 int option(int32_t i, int size) {
     return i < 0 ? 0 : (i >= size ? size - 1 : i);
@@ -44,191 +54,192 @@ void QX_DSP_Tarlix2_Control::HandleEvent(const EventRecord& e, int) {
     const int32_t i = e.intValue;
     const float f = finiteOr(e.floatValue, 0.0f);
     switch (e.port) {
-    case 0:
+    case kInTempo:
         tempo_ = f > 0.0f ? f : 12.0f; // no usable host tempo: 120 BPM
         flags_[kTempo] = true;
         break;
-    case 1:
-        send(1, kHfoShapes[option(i, 7)], 0.0f);
+    case kInHfoShape:
+        send(kOutHfoShape, kHfoShapes[option(i, 7)], 0.0f);
         break;
-    case 2:
-        send(2, kSubWaves[option(i, 7)], 0.0f);
+    case kInSubOscWave:
+        send(kOutSubWave, kSubWaves[option(i, 7)], 0.0f);
         break;
-    case 3:
-        i == 5 ? send(3, 1, 10.0f) : send(3, 0, 0.0f);
+    case kInOscMode:
+        i == kOscModeSync ? send(kOutOscSync, 1, 10.0f) : send(kOutOscSync, 0, 0.0f);
         break;
-    case 4:
+    case kInEchoRate:
         echoFactor_ = kEchoFactors[option(i, 5)];
         flags_[kEcho] = true;
         break;
-    case 5:
+    case kInEchoLength:
         echoLength_ = f;
         flags_[kEcho] = true;
         break;
-    case 19:
+    case kInEchoStep:
         echoStep_ = i;
         flags_[kEcho] = true;
         break;
-    case 26:
+    case kInEchoDotted:
         echoDotted_ = i;
         flags_[kEcho] = true;
         break;
-    case 6:
-    case 9:
-    case 12:
-        lfo_[(e.port - 6) / 3].rate = f;
+    case kInLfo1Rate:
+    case kInLfo2Rate:
+    case kInLfo3Rate:
+        lfo_[(e.port - kInLfo1Rate) / 3].rate = f;
         break;
-    case 7:
-    case 10:
-    case 13:
-        lfo_[(e.port - 7) / 3].divisor = kBeatDivisors[option(i, 11)];
+    case kInLfo1Beat:
+    case kInLfo2Beat:
+    case kInLfo3Beat:
+        lfo_[(e.port - kInLfo1Beat) / 3].divisor = kBeatDivisors[option(i, 11)];
         break;
-    case 8:
-    case 11:
-    case 14:
-        lfo_[(e.port - 8) / 3].sync = i;
+    case kInLfo1Sync:
+    case kInLfo2Sync:
+    case kInLfo3Sync:
+        lfo_[(e.port - kInLfo1Sync) / 3].sync = i;
         break;
-    case 15:
+    case kInLfo3Track:
         lfo3Track_ = i;
         break;
-    case 16:
+    case kInHfoOct:
         hfoOctave_ = f;
         flags_[kHfoPitch] = true;
         break;
-    case 17:
+    case kInHfoSemi:
         hfoSemi_ = f;
         flags_[kHfoPitch] = true;
         break;
-    case 18:
+    case kInHfoTune:
         hfoTune_ = f;
         flags_[kHfoPitch] = true;
         break;
-    case 20:
+    case kInHfoTarget:
         hfoTarget_ = i;
         flags_[kHfoLevel] = true;
-        i == 4 ? send(11, 1, 10.0f) : send(11, 0, 0.0f);
+        i == kHfoTargetCutoff ? send(kOutHfoToCutoff, 1, 10.0f) : send(kOutHfoToCutoff, 0, 0.0f);
         break;
-    case 21:
+    case kInHfoDepth:
         hfoDepth_ = f;
         flags_[kHfoLevel] = true;
         break;
-    case 22:
+    case kInHfoLevel:
         hfoLevel_ = f;
         flags_[kHfoLevel] = true;
         break;
-    case 24:
+    case kInPlayMode:
         playMode_ = i;
-        i < 2 ? send(14, 1, 1.0f) : send(14, 0, 0.0f);  // Mono or Legato
-        i == 1 ? send(15, 1, 1.0f) : send(15, 0, 0.0f); // Legato
+        i <= kPlayLegato ? send(kOutMono, 1, 1.0f) : send(kOutMono, 0, 0.0f); // Mono or Legato
+        i == kPlayLegato ? send(kOutLegato, 1, 1.0f) : send(kOutLegato, 0, 0.0f);
         break;
-    case 25:
-        send(0, truncated(f), f);
+    case kInMasterVolume:
+        send(kOutMasterVolume, truncated(f), f);
         break;
-    case 29:
+    case kInMeltAMode:
         meltMode_ = i;
         if (i != 0) {
-            send(32, 0, 0.0f);
-            send(33, 1, 1.0f);
+            send(kOutMeltCircuit, 0, 0.0f);
+            send(kOutMeltTape, 1, 1.0f);
         } else {
-            send(32, 1, 1.0f);
-            send(33, 0, 0.0f);
+            send(kOutMeltCircuit, 1, 1.0f);
+            send(kOutMeltTape, 0, 0.0f);
         }
         break;
-    case 30:
+    case kInMeltAPitch:
         meltPitch_ = f;
         break;
-    case 31:
+    case kInMeltAJump:
         meltJump_ = f;
         break;
-    case 32:
+    case kInMeltAAmp:
         meltAmp_ = f;
         break;
-    case 33:
+    case kInMeltABlend:
         meltBlend_ = f;
         break;
-    case 34:
+    case kInMeltASpeed:
         if (f > 0.0f) meltPeriod_ = period(rate_ / f);
         break;
-    case 39:
+    case kInFilter2Active:
         filter2Active_ = i;
         flags_[kFilter] = true;
         break;
-    case 40:
+    case kInFilter2Offset:
         filter2Offset_ = f;
         flags_[kFilter] = true;
         break;
-    case 42:
+    case kInLpfResonance:
         resonance_ = f;
         flags_[kFilter] = true;
         break;
-    case 41:
+    case kInGainMode:
         gainMode_ = i;
         flags_[kGain] = true;
         break;
-    case 44:
+    case kInEqActive:
         eqActive_ = i;
         flags_[kEq] = true;
         break;
-    case 45:
+    case kInPrePostEq:
         eqPosition_ = i;
         flags_[kEq] = true;
         break;
-    case 46:
+    case kInChoMode:
         chorusMode_ = i;
         flags_[kChorusMode] = true;
         break;
-    case 47:
+    case kInChorusMix:
         chorusMix_ = f;
         flags_[kChorusMode] = true;
         break;
-    case 48:
+    case kInChorusRate:
         chorusRate_ = f;
         flags_[kChorusDrift] = true;
         break;
-    case 49:
+    case kInChorusSep:
         chorusSep_ = f;
         flags_[kChorusDrift] = true;
         break;
-    case 50:
+    case kInChorusDepth:
         chorusDepth_ = f;
         flags_[kChorusDrift] = true;
         break;
-    case 51:
+    case kInChorusMelt:
         chorusDrift_ = f;
         flags_[kChorusDrift] = true;
         break;
-    case 52:
+    case kInMeltSystem:
         meltSystem_ = i;
         sendMeltCutoff();
         break;
-    case 59:
+    case kInMeltACutoff:
         meltCutoffA_ = f;
         sendMeltCutoff();
         break;
-    case 60:
+    case kInMeltBCutoff:
         meltCutoffB_ = f;
         sendMeltCutoff();
         break;
-    case 53:
+    case kInMeltBWow:
         if (f > 0.0f) {
             wowPeriod_ = period(rate_ / f);
-            send(36, 0, 100.0f / f);
+            send(kOutMeltBWowGlide, 0, 100.0f / f);
         }
         break;
-    case 54:
+    case kInMeltBFlutter:
         if (f > 0.0f) {
             flutterPeriod_ = period(rate_ / f);
-            send(37, 0, 100.0f / f);
+            send(kOutMeltBFlutterGlide, 0, 100.0f / f);
         }
         break;
     default:
         break;
     }
-    if (e.port >= 6 && e.port <= 15) flags_[kLfo1 + (e.port == 15 ? 2 : (e.port - 6) / 3)] = true;
+    if (e.port >= kInLfo1Rate && e.port <= kInLfo3Track)
+        flags_[kLfo1 + (e.port == kInLfo3Track ? 2 : (e.port - kInLfo1Rate) / 3)] = true;
 }
 
 void QX_DSP_Tarlix2_Control::sendMeltCutoff() {
-    sendValue(38, meltSystem_ != 0 ? meltCutoffB_ : meltCutoffA_);
+    sendValue(kOutMeltCutoff, meltSystem_ != 0 ? meltCutoffB_ : meltCutoffA_);
 }
 
 void QX_DSP_Tarlix2_Control::sendLfoRate(int output, const Lfo& lfo) {
@@ -243,12 +254,12 @@ void QX_DSP_Tarlix2_Control::renderMelt(int n) {
     if (meltSystem_ != 0) {
         if (wowPeriod_ > 0 && counterA_ > wowPeriod_) {
             counterA_ = 0;
-            send(34, 0, random_.uniform(1.0f) - 0.5f);
+            send(kOutMeltBWow, 0, random_.uniform(1.0f) - 0.5f);
         }
         counterB_ += n;
         if (flutterPeriod_ > 0 && counterB_ > flutterPeriod_) {
             counterB_ = 0;
-            send(35, 0, random_.uniform(1.0f) - 0.5f);
+            send(kOutMeltBFlutter, 0, random_.uniform(1.0f) - 0.5f);
         }
         return;
     }
@@ -265,9 +276,9 @@ void QX_DSP_Tarlix2_Control::renderMelt(int n) {
     }
     if (!newRandom_) return;
     newRandom_ = false;
-    sendValue(30, (random2_ * meltJump_ + meltPitch_) * random1_ * 0.03f);
-    sendValue(31, random2_ * meltJump_ * 200.0f + meltBlend_);
-    sendValue(29, meltAmp_ * random1_);
+    sendValue(kOutMeltAPitch, (random2_ * meltJump_ + meltPitch_) * random1_ * 0.03f);
+    sendValue(kOutMeltABlend, random2_ * meltJump_ * 200.0f + meltBlend_);
+    sendValue(kOutMeltAAmp, meltAmp_ * random1_);
 }
 
 void QX_DSP_Tarlix2_Control::renderChorusDrift(int n) {
@@ -279,10 +290,10 @@ void QX_DSP_Tarlix2_Control::renderChorusDrift(int n) {
         return;
     flags_[kChorusDrift] = false;
     float a = (random_.uniform(1.5f) - 0.5f) * chorusDrift_ + 1.0f;
-    send(48, 0, a * chorusRate_);
-    send(49, 0, chorusSep_ * chorusRate_ * a);
+    send(kOutChorusRate, 0, a * chorusRate_);
+    send(kOutChorusSep, 0, chorusSep_ * chorusRate_ * a);
     float b = (random_.uniform(1.5f) - 0.5f) * chorusDrift_ + 1.0f;
-    send(50, 0, b * chorusDepth_);
+    send(kOutChorusDepth, 0, b * chorusDepth_);
 }
 
 void QX_DSP_Tarlix2_Control::Render(int, int count) {
@@ -291,30 +302,30 @@ void QX_DSP_Tarlix2_Control::Render(int, int count) {
     if (flags_[kChorusMode]) {
         flags_[kChorusMode] = false;
         if (chorusMode_ == 0) {
-            send(46, 0, 0.0f);
-            send(47, 0, -0.5f);
+            send(kOutChorusOn, 0, 0.0f);
+            send(kOutChorusMix, 0, -0.5f);
         } else if (chorusMode_ == 1 || chorusMode_ == 2) {
-            send(46, 1, 1.0f);
-            send(47, 0, chorusMix_);
+            send(kOutChorusOn, 1, 1.0f);
+            send(kOutChorusMix, 0, chorusMix_);
         }
     }
     if (flags_[kEq]) {
         flags_[kEq] = false;
-        bool pre = !eqActive_ || eqPosition_ == 0, post = !eqActive_ || eqPosition_ != 0;
-        pre ? send(44, 1, 1.0f) : send(44, 0, 0.0f);
-        post ? send(45, 1, 1.0f) : send(45, 0, 0.0f);
+        bool pre = !eqActive_ || eqPosition_ == kEqPre, post = !eqActive_ || eqPosition_ != kEqPre;
+        pre ? send(kOutPreEchoEq, 1, 1.0f) : send(kOutPreEchoEq, 0, 0.0f);
+        post ? send(kOutPostEchoEq, 1, 1.0f) : send(kOutPostEchoEq, 0, 0.0f);
     }
     if (flags_[kFilter]) {
         flags_[kFilter] = false;
         float v = resonance_;
         if (filter2Active_) v *= 0.8f - filter2Offset_;
-        sendValue(42, v);
+        sendValue(kOutResonance, v);
     }
     if (flags_[kGain]) {
         flags_[kGain] = false;
-        int a = gainMode_ == 1 ? 2 : 1, b = gainMode_ == 0 ? 2 : 1;
-        send(40, a, static_cast<float>(a));
-        send(41, b, static_cast<float>(b));
+        int a = gainMode_ == kGainPre ? 2 : 1, b = gainMode_ == kGainPost ? 2 : 1;
+        send(kOutPreLimiterGain, a, static_cast<float>(a));
+        send(kOutPostLimiterGain, b, static_cast<float>(b));
     }
     if (flags_[kTempo]) {
         flags_[kTempo] = false;
@@ -327,35 +338,36 @@ void QX_DSP_Tarlix2_Control::Render(int, int count) {
         if (echoDotted_) length *= 1.5f;
         float t = 600.0f / tempo_ * echoFactor_ * length * 0.25f - 1.8000001f;
         if (!(t > 0.0f) || !std::isfinite(t)) t = 0.0f;
-        sendValue(4, t);
+        sendValue(kOutEchoTime, t);
     }
     if (flags_[kLfo1]) {
         flags_[kLfo1] = false;
-        sendLfoRate(5, lfo_[0]);
+        sendLfoRate(kOutLfo1Rate, lfo_[0]);
     }
     if (flags_[kLfo2]) {
         flags_[kLfo2] = false;
-        sendLfoRate(6, lfo_[1]);
+        sendLfoRate(kOutLfo2Rate, lfo_[1]);
     }
     if (flags_[kLfo3]) {
         flags_[kLfo3] = false;
         if (lfo_[2].sync != 0) {
-            send(7, 0, lfo_[2].rate);
-            send(8, lfo3Track_, static_cast<float>(lfo3Track_));
+            send(kOutLfo3Rate, 0, lfo_[2].rate);
+            send(kOutLfo3Track, lfo3Track_, static_cast<float>(lfo3Track_));
         } else {
-            sendLfoRate(7, lfo_[2]);
-            send(8, 0, 0.0f);
+            sendLfoRate(kOutLfo3Rate, lfo_[2]);
+            send(kOutLfo3Track, 0, 0.0f);
         }
     }
     if (flags_[kHfoPitch]) {
         flags_[kHfoPitch] = false;
-        send(9, 0, hfoOctave_ + hfoSemi_ + hfoTune_);
+        send(kOutHfoPitch, 0, hfoOctave_ + hfoSemi_ + hfoTune_);
     }
     if (flags_[kHfoLevel]) {
         flags_[kHfoLevel] = false;
-        float scale = (hfoTarget_ >= 5 && hfoTarget_ <= 8) ? 2.0f : 1.0f; // the FM targets
-        send(10, 0, hfoDepth_ * scale);
-        send(12, 0, hfoLevel_ * scale);
+        float scale =
+            (hfoTarget_ >= kHfoTargetFirstFm && hfoTarget_ <= kHfoTargetLastFm) ? 2.0f : 1.0f;
+        send(kOutHfoDepth, 0, hfoDepth_ * scale);
+        send(kOutHfoLevel, 0, hfoLevel_ * scale);
     }
 }
 

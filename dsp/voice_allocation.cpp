@@ -8,8 +8,6 @@ namespace tarlix {
 
 namespace {
 using namespace midiword;
-constexpr int kGate = 0, kPitch = 1, kVelocity = 2, kChannel = 8, kGlideStart = 19;
-constexpr int kCollectorWakePort = 63;
 
 float pitchVolts(int note) {
     return static_cast<float>(note - 9) / 120.0f; // 0.1 V per octave, 0 V = 13.75 Hz
@@ -30,19 +28,19 @@ void QX_DSP_Midi_Adder::clearKeys() {
 
 void QX_DSP_Midi_Adder::HandleEvent(const EventRecord& e, int) {
     switch (e.port) {
-    case 17:
+    case kInTranspose:
         transpose_ = e.intValue;
         return;
-    case 18:
+    case kInPanicKey:
         panicKey_ = e.intValue;
         return;
-    case 29:
+    case kInEnabled:
         enabled_ = e.intValue != 0;
         return;
-    case 19:
-        SendEvent(now, 1, e.tag, e.intValue, e.floatValue, e.data);
+    case kInPassOn:
+        SendEvent(now, kOutPassedOn, e.tag, e.intValue, e.floatValue, e.data);
         return;
-    case 0:
+    case kInMidi:
         break;
     default:
         return;
@@ -142,42 +140,42 @@ int QX_DSP_Midi_to_Poly_Gen2::activeVoices() const {
 void QX_DSP_Midi_to_Poly_Gen2::HandleEvent(const EventRecord& e, int) {
     const int32_t i = e.intValue;
     switch (e.port) {
-    case 0:
+    case kInMidi:
         handleMidi(static_cast<uint32_t>(i), e.floatValue, -1, false);
         break;
-    case 31:
+    case kInPassedOn:
         handleMidi(static_cast<uint32_t>(i), e.floatValue, -1, e.floatValue >= 1.0f);
         break;
-    case 2:
+    case kInPortamento:
         portamento_ = e.floatValue > 0.0f ? e.floatValue : 0.0f;
         break;
-    case 3:
+    case kInLegato:
         legato_ = i != 0;
         break;
-    case 4:
+    case kInMono:
         if ((i != 0) != mono_) fadeOutAll();
         mono_ = i != 0;
         break;
-    case 5:
+    case kInNoSteal:
         noSteal_ = i != 0;
         break;
-    case 6:
+    case kInVoiceLimit:
         voiceLimit_ = i < 1 ? 1 : (i > voiceTotal_ ? voiceTotal_ : i);
         break;
-    case 7:
+    case kInTranspose:
         transpose_ = i;
         break;
-    case 28:
+    case kInLastNote:
         lastNoteMode_ = i != 0;
         break;
-    case 32:
+    case kInVelocityThreshold:
         velocityThreshold_ = e.floatValue * 127.0f;
         break;
-    case 59:
+    case kInMpeActive:
         mpe_ = i != 0;
         break;
     default:
-        if (e.port >= 50 && e.port <= 57) fadeOutAll();
+        if (e.port >= kInFadeOutFirst && e.port <= kInFadeOutLast) fadeOutAll();
         break;
     }
 }
@@ -190,7 +188,7 @@ void QX_DSP_Midi_to_Poly_Gen2::handleMidi(uint32_t word, float value, int voice,
     int note = data1(word) + transpose_;
     if (note < 0 || note > 127) return;
     word = withNote(word, note);
-    if ((statusByte(word) & 0xF0) == kController && data1(word) == 64) {
+    if ((statusByte(word) & 0xF0) == kController && data1(word) == kCcSustain) {
         bool down = data2(word) >= 64;
         if (down == sustain_) return;
         sustain_ = down;
@@ -216,7 +214,7 @@ void QX_DSP_Midi_to_Poly_Gen2::allNotesOff() {
         if (voice.state == State::Free) continue;
         if (voice.state == State::Playing) voice.state = State::Released;
         if (voice.note >= 0 && noteVoice_[voice.note] == v) noteVoice_[voice.note] = -1;
-        sendToVoice(now, v, kGate, 0, 0.0f);
+        sendToVoice(now, v, kOutGate, 0, 0.0f);
         for (int m = 0; m < groupModulesPerVoice; ++m) {
             int index = groupStart + v * groupModulesPerVoice + m;
             QX_ModuleBase* mod = context->modules[index];
@@ -345,7 +343,7 @@ void QX_DSP_Midi_to_Poly_Gen2::startNote(int v, uint32_t word) {
     const bool legatoMove = mono_ && legato_ && heldCount_ > 1;
     Voice& voice = voices_[v];
     if (mpe_)
-        sendToVoice(now, v, kChannel,
+        sendToVoice(now, v, kOutChannel,
                     (statusByte(word) & 15) - 1 < 0 ? 0 : (statusByte(word) & 15) - 1, 0.0f);
     noteVoice_[note] = static_cast<int16_t>(v);
     voice.state = State::Playing;
@@ -355,12 +353,12 @@ void QX_DSP_Midi_to_Poly_Gen2::startNote(int v, uint32_t word) {
     wakeVoice(v);
     const float velocity = static_cast<float>(data2(word)) / 127.0f;
     const float octave = static_cast<float>(data2(word)) > velocityThreshold_ ? 0.1f : 0.0f;
-    sendToVoice(now, v, kPitch, note, pitchVolts(note) + octave);
+    sendToVoice(now, v, kOutPitch, note, pitchVolts(note) + octave);
     if (portamento_ > 0.0f && lastNote_ != note && !(mono_ && legato_ && heldCount_ <= 1))
-        sendToVoice(now, v, kGlideStart, note, pitchVolts(lastNote_) + octave);
+        sendToVoice(now, v, kOutGlideStart, note, pitchVolts(lastNote_) + octave);
     if (!legatoMove) {
-        sendToVoice(now, v, kVelocity, static_cast<int32_t>(velocity * 127.0f), velocity);
-        sendToVoice(now, v, kGate, 10, 10.0f);
+        sendToVoice(now, v, kOutVelocity, static_cast<int32_t>(velocity * 127.0f), velocity);
+        sendToVoice(now, v, kOutGate, 10, 10.0f);
     }
     lastNote_ = note;
     wakeCollector();
@@ -408,7 +406,7 @@ void QX_DSP_Midi_to_Poly_Gen2::releaseKey(int note, int) {
         }
         if (note == currentMonoNote_) currentMonoNote_ = -1;
     }
-    if (v >= 0 && inRange(v)) sendToVoice(now, v, kGate, 0, 0.0f);
+    if (v >= 0 && inRange(v)) sendToVoice(now, v, kOutGate, 0, 0.0f);
 }
 
 void QX_DSP_Midi_to_Poly_Gen2::FreeVoice(int v) {
@@ -472,7 +470,7 @@ void QX_DSP_Midi_to_Poly_Gen2::holdVoice(int v) {
 }
 
 void QX_DSP_Midi_to_Poly_Gen2::wakeCollector() {
-    if (collector_) collector_->PostEvent(now, kCollectorWakePort, 0, 0, 0.0f, nullptr);
+    if (collector_) collector_->PostEvent(now, QX_DSP_Poly_to_Mono::kInWake, 0, 0, 0.0f, nullptr);
 }
 
 // ---- MPE switch ---------------------------------------------------------------------------
@@ -483,7 +481,9 @@ QX_DSP_MPE_Switch::QX_DSP_MPE_Switch(ModuleContext* context, bool createdHeld)
 }
 
 void QX_DSP_MPE_Switch::HandleEvent(const EventRecord& e, int) {
-    if (e.port == 61) channel_ = e.intValue < 0 ? 0 : (e.intValue > 14 ? 14 : e.intValue);
+    if (e.port == kInChannel)
+        channel_ =
+            e.intValue < 0 ? 0 : (e.intValue >= kMemberChannels ? kMemberChannels - 1 : e.intValue);
     for (int k = 0; k < 3; ++k)
         if (e.port == kDepthPorts[k]) depthEvent_[k] = finiteOr(e.floatValue, 0.0f);
 }
@@ -492,7 +492,7 @@ void QX_DSP_MPE_Switch::Render(int offset, int count) {
     for (int k = 0; k < 4; ++k) {
         float* out = outputs[k];
         if (!out) continue;
-        const float* in = inputs[channel_ + 15 * k];
+        const float* in = inputs[kInBend + channel_ + kMemberChannels * k];
         const int port = k < 3 ? kDepthPorts[k] : -1;
         if (!in) {
             for (int i = offset; i < offset + count; ++i)

@@ -11,6 +11,15 @@ namespace tarlix {
 
 class QX_DSP_Midi_Adder : public QX_ModuleBase {
   public:
+    enum Input {
+        kInMidi = 0,
+        kInTranspose = 17,
+        kInPanicKey = 18, // a note that clears every key
+        kInPassOn = 19,   // passed to output 1 untouched
+        kInEnabled = 29,
+    };
+    enum Output { kOutMidi = 0, kOutPassedOn = 1 };
+
     QX_DSP_Midi_Adder(ModuleContext* context, bool createdHeld);
     void HandleEvent(const EventRecord& e, int offset) override;
     void OnDeferredMidi(uint64_t time, uint32_t word, float value) override;
@@ -18,7 +27,7 @@ class QX_DSP_Midi_Adder : public QX_ModuleBase {
 
   private:
     void send(uint32_t word, float value) {
-        SendEvent(now, 0, 0, static_cast<int32_t>(word), value, nullptr);
+        SendEvent(now, kOutMidi, 0, static_cast<int32_t>(word), value, nullptr);
     }
     void clearKeys();
     int16_t keys_[128] = {}; // transposed note + 1 of each key down, 0 = up
@@ -32,6 +41,30 @@ class QX_DSP_Midi_to_Poly_Gen2 : public QX_DSP_VoiceGroupHead {
   public:
     enum class State : uint8_t { Free, Playing, Released, Stolen, Fading };
     static constexpr int kMaxVoices = 20;
+    enum Input {
+        kInMidi = 0,
+        kInPortamento = 2,
+        kInLegato = 3,
+        kInMono = 4,
+        kInNoSteal = 5,
+        kInVoiceLimit = 6,
+        kInTranspose = 7,
+        kInLastNote = 28, // mono: the last note wins
+        kInPassedOn = 31, // MIDI the adder passed on; a value of 1 or more defers note-offs
+        kInVelocityThreshold = 32,
+        kInFadeOutFirst = 50, // any event on 50..57 fades every voice out
+        kInFadeOutLast = 57,
+        kInMpeActive = 59,
+        kInMpeSwap = 60,
+    };
+    // Per-voice outputs: each event reaches one voice's modules.
+    enum Output {
+        kOutGate = 0, // 10 on a note, 0 at its release
+        kOutPitch = 1,
+        kOutVelocity = 2,
+        kOutChannel = 8, // MPE member channel
+        kOutGlideStart = 19,
+    };
 
     QX_DSP_Midi_to_Poly_Gen2(ModuleContext* context, bool createdHeld);
     void Prepare() override;
@@ -101,12 +134,24 @@ class QX_DSP_Midi_to_Poly_Gen2 : public QX_DSP_VoiceGroupHead {
 
 class QX_DSP_MPE_Switch : public QX_ModuleBase {
   public:
+    static constexpr int kMemberChannels = 15;
+    // Each stream has one input per member channel; the voice's channel picks one.
+    enum Input {
+        kInBend = 0,
+        kInPressure = kInBend + kMemberChannels,
+        kInCc74 = kInPressure + kMemberChannels,
+        kInBendDepth = 60,
+        kInChannel = 61,
+        kInPressureDepth = 62,
+        kInCc74Depth = 63,
+    };
+    enum Output { kOutBend = 0, kOutPressure = 1, kOutCc74 = 2 };
     QX_DSP_MPE_Switch(ModuleContext* context, bool createdHeld);
     void HandleEvent(const EventRecord& e, int offset) override;
     void Render(int offset, int count) override;
 
   private:
-    static constexpr int kDepthPorts[3] = {60, 62, 63}; // depth of bend, pressure, CC74
+    static constexpr int kDepthPorts[3] = {kInBendDepth, kInPressureDepth, kInCc74Depth};
     int channel_ = 0;
     float depthEvent_[3] = {1.0f, 1.0f, 1.0f};
 };
@@ -114,6 +159,8 @@ class QX_DSP_MPE_Switch : public QX_ModuleBase {
 class QX_DSP_Poly_to_Mono : public QX_ModuleBase {
   public:
     static constexpr int kChannels = 6;
+    enum Input { kInLeft = 0, kInRight = 1, kInWake = 63 };
+    enum Output { kOutLeft = 0, kOutRight = 1 };
     QX_DSP_Poly_to_Mono(ModuleContext* context, bool createdHeld);
     void Prepare() override;
     void Render(int offset, int count) override;

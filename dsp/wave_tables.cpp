@@ -15,20 +15,21 @@ struct Partial {
     double a;
 };
 // The formant waves: harmonic number and amplitude.
-constexpr Partial kVox[] = {{1, 1.0},   {3, 1.0},   {6, 0.5},   {8, 0.2},   {11, 0.01},
-                            {12, 0.02}, {13, 0.03}, {14, 0.04}, {15, 0.05}, {16, 0.1},
-                            {17, 0.05}, {18, 0.03}, {19, 0.02}, {20, 0.01}};
-constexpr Partial kVox2[] = {{1, 1.0},   {2, 1.0},   {3, 1.0},   {4, 0.1},   {5, 0.1},   {6, 0.5},
-                             {7, 0.3},   {8, 0.1},   {9, 0.1},   {10, 0.1},  {11, 0.1},  {12, 0.1},
-                             {13, 0.09}, {14, 0.08}, {15, 0.07}, {16, 0.06}, {17, 0.05}, {18, 0.05},
-                             {19, 0.04}, {20, 0.03}, {21, 0.03}, {22, 0.02}, {23, 0.02}, {24, 0.02},
-                             {25, 0.01}, {26, 0.01}, {27, 0.01}};
-constexpr Partial kVox3[] = {{1, 1.0},   {2, 1.0},   {3, 1.0},   {4, 0.6},   {5, 0.5},
-                             {6, 0.2},   {7, 0.3},   {23, 0.04}, {24, 0.04}, {25, 0.03},
-                             {26, 0.02}, {27, 0.02}, {28, 0.01}, {29, 0.01}};
-constexpr Partial kFunk[] = {{1, 1.0},   {2, 0.8},   {3, 0.3},   {4, 0.2},   {5, 0.1},   {6, 0.05},
-                             {7, 0.05},  {8, 0.05},  {9, 0.05},  {10, 0.01}, {11, 0.01}, {12, 0.01},
-                             {13, 0.01}, {14, 0.01}, {15, 0.01}, {16, 0.01}, {17, 0.01}};
+constexpr Partial kVoxPartials[] = {{1, 1.0},   {3, 1.0},   {6, 0.5},   {8, 0.2},   {11, 0.01},
+                                    {12, 0.02}, {13, 0.03}, {14, 0.04}, {15, 0.05}, {16, 0.1},
+                                    {17, 0.05}, {18, 0.03}, {19, 0.02}, {20, 0.01}};
+constexpr Partial kVox2Partials[] = {
+    {1, 1.0},   {2, 1.0},   {3, 1.0},   {4, 0.1},   {5, 0.1},   {6, 0.5},   {7, 0.3},
+    {8, 0.1},   {9, 0.1},   {10, 0.1},  {11, 0.1},  {12, 0.1},  {13, 0.09}, {14, 0.08},
+    {15, 0.07}, {16, 0.06}, {17, 0.05}, {18, 0.05}, {19, 0.04}, {20, 0.03}, {21, 0.03},
+    {22, 0.02}, {23, 0.02}, {24, 0.02}, {25, 0.01}, {26, 0.01}, {27, 0.01}};
+constexpr Partial kVox3Partials[] = {{1, 1.0},   {2, 1.0},   {3, 1.0},   {4, 0.6},   {5, 0.5},
+                                     {6, 0.2},   {7, 0.3},   {23, 0.04}, {24, 0.04}, {25, 0.03},
+                                     {26, 0.02}, {27, 0.02}, {28, 0.01}, {29, 0.01}};
+constexpr Partial kFunkPartials[] = {{1, 1.0},   {2, 0.8},   {3, 0.3},   {4, 0.2},   {5, 0.1},
+                                     {6, 0.05},  {7, 0.05},  {8, 0.05},  {9, 0.05},  {10, 0.01},
+                                     {11, 0.01}, {12, 0.01}, {13, 0.01}, {14, 0.01}, {15, 0.01},
+                                     {16, 0.01}, {17, 0.01}};
 
 template <size_t K> void fill(const Partial (&p)[K], double* a) {
     for (const Partial& x : p)
@@ -52,61 +53,61 @@ void waveRecipe(int wave, double* a) {
     for (int n = 0; n <= kN; ++n)
         a[n] = 0.0;
     switch (wave) {
-    case 1: // Saw (also read by Pulse)
-    case 8:
+    case WaveTables::kSaw:
+    case WaveTables::kPulse:
         for (int n = 1; n <= kN; ++n)
             a[n] = -1.0 / n;
         break;
-    case 2: // Soft Ramp
+    case WaveTables::kSoftRamp:
         for (int n = 1; n <= kN; ++n)
             a[n] = std::pow(0.5, n - 1);
         break;
-    case 3: // Triangle
+    case WaveTables::kTriangle:
         for (int n = 1; n <= kN; n += 2)
             a[n] = oddSign(n) / (static_cast<double>(n) * n);
         break;
-    case 4: // Peak
+    case WaveTables::kPeak:
         for (int n = 1; n <= kN; n += 2) {
             double d = 1.0 + 0.75 * (n - 1) / 2.0;
             a[n] = oddSign(n) / (d * d);
         }
         break;
-    case 5: // Cluster
+    case WaveTables::kCluster:
         for (int n = 1; n <= kN; ++n)
             if (n % 4 == 1 || n % 4 == 2) a[n] = 1.0 / n;
         break;
-    case 6: // Organ
+    case WaveTables::kOrgan:
         for (int n = 1; n <= kN; n *= 2)
             a[n] = 1.0 / n;
         break;
-    case 7: // Square
+    case WaveTables::kSquare:
         for (int n = 1; n <= kN; n += 2)
             a[n] = 1.0 / n;
         break;
-    case 9: // Inv.Saw
+    case WaveTables::kInvertedSaw:
         for (int n = 1; n <= kN; ++n)
             a[n] = 1.0 / n;
         break;
-    case 10: // Bell: n = 1 + k(k-1)/2
+    case WaveTables::kBell: // n = 1 + k(k-1)/2
         for (int k = 1;; ++k) {
             int n = 1 + k * (k - 1) / 2;
             if (n > kN) break;
             a[n] = 1.0 / n;
         }
         break;
-    case 11:
-        fill(kVox, a);
+    case WaveTables::kVox:
+        fill(kVoxPartials, a);
         break;
-    case 12:
-        fill(kVox2, a);
+    case WaveTables::kVox2:
+        fill(kVox2Partials, a);
         break;
-    case 13:
-        fill(kVox3, a);
+    case WaveTables::kVox3:
+        fill(kVox3Partials, a);
         break;
-    case 14:
-        fill(kFunk, a);
+    case WaveTables::kFunk:
+        fill(kFunkPartials, a);
         break;
-    default: // Sine: the sine table itself
+    default: // kSine: the sine table itself
         a[1] = 1.0;
         break;
     }
@@ -138,7 +139,7 @@ WaveTables::~WaveTables() {
 void WaveTables::useSine(int wave) {
     for (int h = 0; h < kMaxHarmonics; ++h)
         tables_[wave][h] = sine_ + 1;
-    distinct_[wave] = wave == 0 ? 1 : 0;
+    distinct_[wave] = wave == kSine ? 1 : 0;
 }
 
 // Each table is the partial sum up to its harmonic count, accumulated in double precision from

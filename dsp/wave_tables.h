@@ -8,8 +8,25 @@ namespace tarlix {
 
 class WaveTables {
   public:
-    static constexpr int kWaveCount = 15;
-    static constexpr int kSaw = 1, kPulse = 8;
+    // "Osc1 Wave" items; the pulse reads the saw table twice.
+    enum Wave {
+        kSine,
+        kSaw,
+        kSoftRamp,
+        kTriangle,
+        kPeak,
+        kCluster,
+        kOrgan,
+        kSquare,
+        kPulse,
+        kInvertedSaw,
+        kBell,
+        kVox,
+        kVox2,
+        kVox3,
+        kFunk,
+        kWaveCount
+    };
     static constexpr int kPoints = 2048;
     static constexpr int kStride = 2052; // one guard point before the cycle, three after
     static constexpr int kMaxHarmonics = 1024;

@@ -8,12 +8,14 @@
 
 namespace tarlix {
 
-bool isOptionKind(int kind) {
-    return kind == 29 || (kind >= 32 && kind <= 42) || kind == 74;
+bool isOptionKind(int k) {
+    return k == kind::kHub || (k >= kind::kMenu && k <= kind::kLastMenu) || k == kind::kImageMenu;
 }
 
-bool isTextDisplayKind(int kind) {
-    return kind == 57 || kind == 58 || (kind >= 60 && kind <= 64);
+// Text entries 57, 58 and 60..64 show their string; 59 and 65, 66 only hold one.
+bool isTextDisplayKind(int k) {
+    return k == kind::kTextEntry || k == kind::kTextEntry + 1 ||
+           (k >= kind::kTextEntry + 3 && k <= kind::kTextEntry + 7);
 }
 
 int countOptions(const char* options) {
@@ -98,36 +100,36 @@ void ParameterLookup::build(const LayoutRecord* table, int rows) {
         const LayoutRecord& rec = table[r];
         int tag = layoutTag(rec);
         if (tag >= kNumEngineValues) continue; // a malformed row never indexes out of bounds
-        int kind = rec.kind;
-        if (isOptionKind(kind)) steps[tag] = static_cast<uint16_t>(countOptions(rec.options));
+        const int k = rec.kind;
+        if (isOptionKind(k)) steps[tag] = static_cast<uint16_t>(countOptions(rec.options));
         int code = -1;
-        if (kind >= 0 && kind <= 5)
-            code = kind;
-        else if (kind >= 7 && kind <= 12)
-            code = kind - 7;
-        else if (kind >= 13 && kind <= 18)
-            code = kind - 13;
+        if (k >= kind::kTaperKnob && k <= kind::kLastTaperKnob)
+            code = k - kind::kTaperKnob;
+        else if (k >= kind::kTaperKnobB && k < kind::kTaperKnobB + kind::kTaperKnobStyles)
+            code = k - kind::kTaperKnobB;
+        else if (k >= kind::kTaperKnobC && k < kind::kTaperKnobC + kind::kTaperKnobStyles)
+            code = k - kind::kTaperKnobC;
         if (code >= 0)
             taper[tag] = static_cast<uint8_t>(code | ((rec.tagWord & kLayoutMirrorBit) ? 128 : 0));
-        if (kind < kFirstDirectiveKind) row[tag] = static_cast<int16_t>(r);
+        if (k < kind::kFirstDirective) row[tag] = static_cast<int16_t>(r);
     }
     // Slots are counted per family in ascending tag order.
     int stringCounter = 0;
-    int dataCounter[6] = {};
+    int dataCounter[kind::kLastDataStore - kind::kDataStore + 1] = {};
     for (int t = 0; t < kNumEngineValues; ++t) {
         if (!row[t]) continue;
         const LayoutRecord& rec = table[row[t]];
-        int kind = rec.kind;
+        const int k = rec.kind;
         int value = -1;
         int limit = 0;
-        if (kind >= 57 && kind <= 66) {
+        if (k >= kind::kTextEntry && k <= kind::kLastTextEntry) {
             value = stringCounter++;
             limit = record::kStringSlotCount;
-            slotFamily[t] = 57;
-        } else if (kind >= 67 && kind <= 72) {
-            value = dataCounter[kind - 67]++;
-            limit = 3;
-            slotFamily[t] = static_cast<int16_t>(kind);
+            slotFamily[t] = kind::kTextEntry;
+        } else if (k >= kind::kDataStore && k <= kind::kLastDataStore) {
+            value = dataCounter[k - kind::kDataStore]++;
+            limit = 3; // two short data blocks and the long one
+            slotFamily[t] = static_cast<int16_t>(k);
         }
         if (value < 0) continue;
         if (value >= limit) { // more slots than the record holds: leave it without one

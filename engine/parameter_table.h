@@ -13,7 +13,8 @@ struct ParameterLookup {
     uint16_t steps[kNumEngineValues];     // option count of list parameters, else 0
     uint8_t taper[kNumEngineValues];      // curve code, bit 7 = mirror
     uint8_t slot[kNumEngineValues];       // text/data slot, bit 7 = global; 255 = none
-    int16_t slotFamily[kNumEngineValues]; // kind family of the slot (57 text, 67..72 data), 0 none
+    int16_t slotFamily[kNumEngineValues]; // kind family of the slot (kind::kTextEntry or a data
+                                          // store kind), 0 none
 
     void build(const LayoutRecord* table, int rows);
 

@@ -33,6 +33,8 @@ constexpr int kPatchRowCount = 169;
 constexpr int kConstantCount = 160;
 constexpr int kFirstConstantSource = 5500;
 constexpr int kFirstModuleSource = 6000;
+// An entry's input kFirstBindingInput + n binds the module's parameter slot n.
+constexpr int kFirstBindingInput = 200;
 
 extern const PatchRow kPatchTable[kPatchRowCount + 1];
 extern const float kPatchConstants[kConstantCount];

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "common/curves.h"
+#include "common/tags.h"
 
 namespace tarlix {
 
@@ -145,12 +146,24 @@ void normaliseBank(uint8_t* bank) {
 
 // clang-format off
 const SectionList kSections[kSectionCount] = {
-    {".SQp", 25, {132, 133, 134, 135, 136, 137, 138, 139, 140, 141, 142, 143, 144, 145, 146, 147,
-                  148, 149, 150, 151, 152, 153, 175, 195, 131}},
-    {".OSp", 18, {64, 65, 66, 67, 68, 69, 70, 71, 72, 73, 75, 76, 77, 78, 79, 80, 164, 177}},
-    {".FLp", 24, {81, 82, 83, 84, 85, 86, 178, 179, 180, 181, 182, 183, 208, 209, 88, 89, 90, 91,
-                  92, 93, 94, 87, 174, 121}},
-    {".ECp", 12, {163, 165, 166, 167, 168, 169, 170, 171, 172, 173, 210, 162}},
+    {".SQp", 25, {tag::kSeqDir, tag::kSeqRate, tag::kSeqLength, tag::kSeqA1, tag::kSeqA2,
+                  tag::kSeqA3, tag::kSeqA4, tag::kSeqA5, tag::kSeqA6, tag::kSeqA7, tag::kSeqA8,
+                  tag::kSeqRange, tag::kSeqB1, tag::kSeqB2, tag::kSeqB3, tag::kSeqB4, tag::kSeqB5,
+                  tag::kSeqB6, tag::kSeqB7, tag::kSeqB8, tag::kSeqFilter, tag::kSeqAmp,
+                  tag::kSeqGlide, tag::kSeqHalf, tag::kSeqOnOff}},
+    {".OSp", 18, {tag::kOsc1Wave, tag::kOsc2Wave, tag::kOscMode, tag::kOscOctave, tag::kWave2Semi,
+                  tag::kWave2Tune, tag::kOscDrift, tag::kOscWidth, tag::kPortamento,
+                  tag::kSubOscWave, tag::kOsc1Mix, tag::kOsc2Mix, tag::kSubOscMix, tag::kNoiseMix,
+                  tag::kNoiseLpf, tag::kNoiseHpf, tag::kOscRetrig, tag::kLogicSwitch}},
+    {".FLp", 24, {tag::kFilterAmount, tag::kLpfType, tag::kLpfCutoff, tag::kLpfResonance,
+                  tag::kHpfCutoff, tag::kFilterTrack, tag::kFilter2Offset, tag::kFilter2Active,
+                  tag::kLpfMode, tag::kGainMode, tag::kEnvSource, tag::kHpfRes,
+                  tag::kFilterSaturation, tag::kFilterDrive, tag::kLpfAttack, tag::kLpfDecay,
+                  tag::kLpfSustain, tag::kLpfRelease, tag::kLpfTimeScale, tag::kLpfVelocity,
+                  tag::kFilterEnvLevel, tag::kFilterInvert, tag::kLpfShape, tag::kGain}},
+    {".ECp", 12, {tag::kEchoPong, tag::kEchoRate, tag::kEchoShift, tag::kEchoPhase,
+                  tag::kEchoLength, tag::kEchoFbk, tag::kEchoLpf, tag::kEchoHpf, tag::kEchoLevel,
+                  tag::kEchoStep, tag::kEchoDotted, tag::kEchoOnOff}},
 };
 // clang-format on
 

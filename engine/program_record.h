@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "common/tags.h"
+
 namespace tarlix {
 
 constexpr int kNumParams = 333;
@@ -34,7 +36,7 @@ static_assert(kSize == kName + kNameSize);
 constexpr int kBankSize = kNumPrograms * record::kSize;
 static_assert(kBankSize == 752128);
 constexpr uint16_t kNotLearned = 65535;
-constexpr int kVersionParam = 207;
+constexpr int kVersionParam = tag::kVersion;
 
 // Little-endian field access (the build targets are little-endian; memcpy avoids aliasing).
 inline float readValue(const uint8_t* rec, int param) {

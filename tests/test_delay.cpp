@@ -224,7 +224,7 @@ TEST(StaticFilter, DesignsMatchTheVoiceFilter) {
         voice.module().SetInput(2, &cutoff);
         voice.module().SetInput(3, &resonance);
         voice.post(7, 0, 0.0f);
-        voice.post(5, design == 1 ? 1 : QX_DSP_Multi_Filter::kHighPass, 0.0f);
+        voice.post(5, design == 1 ? 1 : QX_DSP_Multi_Filter::kTypeHighPass, 0.0f);
         EXPECT_EQ(flt.run(noise).first, voice.run(noise).first) << design;
     }
 }

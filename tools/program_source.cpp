@@ -217,8 +217,8 @@ bool parseInt(const std::string& s, long lo, long hi, long& out) {
     return end && *end == 0 && out >= lo && out <= hi;
 }
 
-bool isSwitchKind(int kind) {
-    return kind >= 26 && kind <= 31 && kind != 29;
+bool isSwitchKind(int k) {
+    return k >= kind::kOnOffButton && k <= kind::kRadioButton && k != kind::kHub;
 }
 
 bool isDataParam(const ParameterLookup& lookup, int index) {
@@ -227,7 +227,7 @@ bool isDataParam(const ParameterLookup& lookup, int index) {
 }
 
 bool isTextParam(const ParameterLookup& lookup, int index) {
-    return lookup.slotFamily[index] == 57 && lookup.slot[index] != 255;
+    return lookup.slotFamily[index] == kind::kTextEntry && lookup.slot[index] != 255;
 }
 
 // Parameter names as the user sees them. A name several spare parameters share is not a

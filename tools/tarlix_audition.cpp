@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <vector>
 
+#include "engine/program_record.h"
 #include "tools/audition.h"
 
 using namespace vst;
@@ -105,7 +106,7 @@ int main(int argc, char** argv) {
         pluginPath.empty() ? tools::pluginBesideExecutable(argv[0]) : pluginPath, audition::host);
     if (!plugin.ok()) fail(plugin.error());
     if (!bankPath.empty()) {
-        const std::string error = plugin.loadChunkFile(bankPath, 752128, false);
+        const std::string error = plugin.loadChunkFile(bankPath, tarlix::kBankSize, false);
         if (!error.empty()) fail(error);
     }
 

@@ -210,8 +210,8 @@ int main(int argc, char** argv) {
     }
     plugin.call(effSetSampleRate, 0, 0, nullptr, static_cast<float>(o.rate));
     plugin.call(effSetBlockSize, 0, o.block);
-    if (!o.bank.empty()) loadChunk(plugin, o.bank, 752128, false);
-    if (!o.preset.empty()) loadChunk(plugin, o.preset, 5876, true);
+    if (!o.bank.empty()) loadChunk(plugin, o.bank, tarlix::kBankSize, false);
+    if (!o.preset.empty()) loadChunk(plugin, o.preset, tarlix::record::kSize, true);
     if (o.program >= 0) plugin.call(effSetProgram, 0, o.program);
     for (auto& [key, value] : o.params) {
         int index = plugin.findParameter(key);
