@@ -1,12 +1,10 @@
 // The bank tool and the renderer's preset options, run as a user runs them.
-#include <sys/wait.h>
-
-#include <array>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "platform/library.h"
 #include "tests/temp_folder.h"
 #include <gtest/gtest.h>
 
@@ -21,14 +19,7 @@ struct Result {
 
 Result run(const std::string& command) {
     Result r{-1, {}};
-    FILE* p = popen((command + " 2>&1").c_str(), "r");
-    if (!p) return r;
-    std::array<char, 4096> buf;
-    size_t n;
-    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0)
-        r.output.append(buf.data(), n);
-    int rc = pclose(p);
-    r.code = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
+    r.code = platform::runCommand(command + " 2>&1", r.output);
     return r;
 }
 
@@ -88,6 +79,7 @@ TEST(BankTool, MistakesAreReportedAndWriteNothing) {
 }
 
 TEST(BankTool, RendererLoadsBanksAndPresets) {
+    if (kRender.empty()) GTEST_SKIP() << "the renderer is not built on this platform";
     Temp dir;
     std::ofstream(dir / "p.tlx") << "name = \"Render Me\"\n";
     ASSERT_EQ(run(kBank + " compile " + (dir / "p.tlx") + " -o " + (dir / "p.pst")).code, 0);
