@@ -10,7 +10,7 @@ if ! command -v x86_64-w64-mingw32-g++-posix >/dev/null 2>&1 || ! command -v win
   exit 77
 fi
 jobs=$(nproc 2>/dev/null || echo 2)
-cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release --no-warn-unused-cli \
   -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" >/dev/null
 cmake --build "$dir" -j "$jobs" "$@"
 echo "$dir/plugin/Tarlix_2.dll"

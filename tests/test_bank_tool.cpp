@@ -1,10 +1,12 @@
 // The bank tool and the renderer's preset options, run as a user runs them.
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
 #include "platform/library.h"
+#include "platform/platform.h"
 #include "tests/temp_folder.h"
 #include <gtest/gtest.h>
 
@@ -76,6 +78,31 @@ TEST(BankTool, MistakesAreReportedAndWriteNothing) {
     EXPECT_FALSE(fs::exists(dir / "bad.pst"));
     EXPECT_NE(run(kBank + " list " + (dir / "bad.tlx")).code, 0);
     EXPECT_NE(run(kBank + " frobnicate x").code, 0);
+}
+
+// Paths reach the tool as UTF-8 whatever the system's code page, and compiling again replaces
+// the earlier file.
+TEST(BankTool, PathsNeedNotBeAsciiAndOutputsAreReplaced) {
+    Temp dir;
+    const std::string folder = dir / "Klänge 音", source = folder + "/Süß.tlx",
+                      out = folder + "/Süß.pst";
+    auto writeSource = [&](const std::string& text) {
+        platform::Span part{text.data(), text.size()};
+        return platform::writeFileAtomically(source, &part, 1);
+    };
+    const std::string quoted = " \"" + source + "\" -o \"" + out + "\"";
+    ASSERT_TRUE(writeSource("name = \"First\"\n"));
+    Result first = run(kBank + " compile" + quoted);
+    ASSERT_EQ(first.code, 0) << first.output;
+    ASSERT_TRUE(writeSource("name = \"Second\"\n"));
+    Result second = run(kBank + " compile" + quoted);
+    ASSERT_EQ(second.code, 0) << second.output;
+    Result list = run(kBank + " list \"" + out + "\"");
+    ASSERT_EQ(list.code, 0) << list.output;
+    EXPECT_NE(list.output.find("Second"), std::string::npos) << list.output;
+    std::vector<std::string> names = platform::listFolder(folder);
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"Süß.pst", "Süß.tlx"}));
 }
 
 TEST(BankTool, RendererLoadsBanksAndPresets) {
