@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "common/portable_math.h"
 #include "engine/lookup_tables.h"
 #include "engine/qx_dsp_vst.h"
 
@@ -55,7 +56,7 @@ QX_DSP_Multi_Filter::QX_DSP_Multi_Filter(ModuleContext* context, bool createdHel
 }
 
 double QX_DSP_Multi_Filter::cutoffHz(double volts) {
-    return 13.75 * std::pow(2.0, 10.0 * volts);
+    return 13.75 * pmath::exp2(10.0 * volts);
 }
 
 void QX_DSP_Multi_Filter::Prepare() {
