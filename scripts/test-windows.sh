@@ -19,6 +19,21 @@ jobs=$(nproc 2>/dev/null || echo 2)
 ./scripts/build-windows.sh >/dev/null
 ctest --test-dir "$win" --output-on-failure -j "$jobs"
 
+# The DLL needs only system DLLs (no MinGW run-time DLL beside it) and exports only the entry.
+dll="$win/plugin/Tarlix_2.dll"
+imports=$(x86_64-w64-mingw32-objdump -p "$dll" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr '\n' ' ')
+exports=$(x86_64-w64-mingw32-objdump -p "$dll" |
+  sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/s/^[[:space:]]*\[ *[0-9]*\] //p' | LC_ALL=C sort | tr '\n' ' ')
+echo "Tarlix_2.dll imports: $imports; exports: $exports"
+case "$imports" in *lib*.dll* | *LIB*.dll*)
+  echo "test-windows: Tarlix_2.dll needs a run-time DLL: $imports" >&2
+  exit 1 ;;
+esac
+[ "$exports" = "VSTPluginMain main " ] || {
+  echo "test-windows: Tarlix_2.dll exports $exports, not only VSTPluginMain and main" >&2
+  exit 1
+}
+
 # The same renders through both builds.
 cmake --build "$linux" -j "$jobs" --target tarlix2 vst-render-host >/dev/null
 renders="$win/renders"
