@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "common/portable_math.h"
+
 namespace tarlix {
 
 int delayBufferLength(int sizeIndex, double sampleRate) {
@@ -477,7 +479,7 @@ void QX_DSP_PitchShifter::recompute(float pitch) {
     if (law_ == kLinear)
         rm1 = (p - 0.1) * 10.0;
     else
-        rm1 = std::exp2(p * (law_ == kOctaves ? 10.0 : 0.8333333)) - 1.0;
+        rm1 = pmath::exp2(p * (law_ == kOctaves ? 10.0 : 0.8333333)) - 1.0;
     const double w = std::trunc(sampleRate() * 0.005 * static_cast<double>(windowControl_));
     // Inside the buffer, and at least two samples so the sweep is defined.
     const double longest = ring_.length() > 2 ? static_cast<double>(ring_.length() / 2) : 2.0;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/portable_math.h"
 #include "dsp/voice_allocation.h"
 
 namespace tarlix {
@@ -199,7 +200,7 @@ void QX_DSP_HAHDSR_Env::Render(int offset, int count) {
     }
     // Times are read at the start of every render call.
     auto modulation = [this](int port, int i) {
-        return inputs[port] ? std::exp2(10.0 * in(port, i)) : 1.0;
+        return inputs[port] ? pmath::exp2(10.0 * in(port, i)) : 1.0;
     };
     double attack = samplesOf(in(kInAttack, offset)) * modulation(kInAttackModulation, offset);
     if (attack < static_cast<double>(minimumAttack_)) attack = static_cast<double>(minimumAttack_);

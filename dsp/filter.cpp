@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "dsp/module_host.h"
+#include "common/portable_math.h"
 
 namespace tarlix {
 
@@ -56,7 +57,7 @@ QX_DSP_Multi_Filter::QX_DSP_Multi_Filter(ModuleContext* context, bool createdHel
 }
 
 double QX_DSP_Multi_Filter::cutoffHz(double volts) {
-    return 13.75 * std::pow(2.0, 10.0 * volts);
+    return 13.75 * pmath::exp2(10.0 * volts);
 }
 
 void QX_DSP_Multi_Filter::Prepare() {

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "dsp/module_host.h"
+#include "common/portable_math.h"
 
 namespace tarlix {
 
@@ -195,7 +196,7 @@ float QX_DSP_FdB_to_VFGain::gainOf(float v) {
     const float u = v * 1.77f;
     const float s = u * 0.23529412f;
     const float y = (1.0f - s * s * 0.2014218f) * u;
-    return std::sin(y * 0.3183098861837907f) * 0.5f;
+    return static_cast<float>(pmath::sin(y * 0.3183098861837907f)) * 0.5f;
 }
 
 void QX_DSP_FdB_to_VFGain::compute(int offset, int count) {

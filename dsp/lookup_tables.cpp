@@ -3,13 +3,15 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/portable_math.h"
+
 namespace tarlix {
 
 void LookupTables::build(int sampleRate) {
     rate = sampleRate;
     const double pi = 3.14159265358979323846;
     for (int i = 0; i < kSineSize; ++i)
-        sine[i] = static_cast<float>(0.5 * std::sin(2 * pi * i / 512.0));
+        sine[i] = static_cast<float>(0.5 * pmath::sin(2 * pi * i / 512.0));
     for (int i = 0; i < kSineSize - 1; ++i)
         sineDiff[i] = sine[i + 1] - sine[i];
     sineDiff[kSineSize - 1] = sineDiff[0];
@@ -20,7 +22,7 @@ void LookupTables::build(int sampleRate) {
         pow2Pitch[k] = static_cast<float>(1.375 * p);
     }
     for (int i = 0; i < kFinePitchSize; ++i) {
-        double r = std::pow(2.0, i / 256.0);
+        double r = pmath::exp2(i / 256.0);
         fineRatio[i] = static_cast<float>(r);
         finePitch[i] = static_cast<float>(13.75 * r / sampleRate);
     }
@@ -33,17 +35,17 @@ void LookupTables::build(int sampleRate) {
     const double half = sampleRate / 2; // whole-number half rate
     for (int i = 0; i < kCircleSize; ++i) {
         double w = std::max(i, 1) / 4096.0;
-        circleTan[i] = static_cast<float>(std::tan(pi * w));
-        circleCot[i] = static_cast<float>(1.0 / std::tan(pi * w));
-        circleSin[i] = static_cast<float>(std::sin(2 * pi * w));
-        circleCos[i] = static_cast<float>(std::cos(2 * pi * w));
-        double f = std::min(13.75 * std::pow(2.0, i * 23.0 / 2048.0 - 10.0), 0.99 * half);
+        circleTan[i] = static_cast<float>(pmath::tan(pi * w));
+        circleCot[i] = static_cast<float>(1.0 / pmath::tan(pi * w));
+        circleSin[i] = static_cast<float>(pmath::sin(2 * pi * w));
+        circleCos[i] = static_cast<float>(pmath::cos(2 * pi * w));
+        double f = std::min(13.75 * pmath::exp2(i * 23.0 / 2048.0 - 10.0), 0.99 * half);
         double x = pi * f / sampleRate;
         filterRel[i] = static_cast<float>(f / half);
-        filterTan[i] = static_cast<float>(std::tan(x));
-        filterCot[i] = static_cast<float>(1.0 / std::tan(x));
-        filterSin[i] = static_cast<float>(std::sin(2 * x));
-        filterCos[i] = static_cast<float>(std::cos(2 * x));
+        filterTan[i] = static_cast<float>(pmath::tan(x));
+        filterCot[i] = static_cast<float>(1.0 / pmath::tan(x));
+        filterSin[i] = static_cast<float>(pmath::sin(2 * x));
+        filterCos[i] = static_cast<float>(pmath::cos(2 * x));
     }
 }
 

@@ -54,16 +54,19 @@ void ModuleContext::resetModuleState() {
     }
 }
 
+constexpr std::align_val_t kFloatAlignment{16};
+
 float* allocateAlignedFloats(size_t count) {
     size_t bytes = ((count * sizeof(float) + 15) / 16) * 16;
     if (bytes == 0) bytes = 16;
-    void* p = std::aligned_alloc(16, bytes);
+    // Aligned operator new: std::aligned_alloc is missing from some C run-times (Windows).
+    void* p = ::operator new(bytes, kFloatAlignment, std::nothrow);
     if (p) std::memset(p, 0, bytes);
     return static_cast<float*>(p);
 }
 
 void freeAlignedFloats(float* p) {
-    std::free(p);
+    ::operator delete(p, kFloatAlignment);
 }
 
 QX_ModuleBase::QX_ModuleBase(ModuleContext* ctx, bool createdHeld)

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "common/portable_math.h"
+
 namespace tarlix {
 
 // ---- noise ----------------------------------------------------------------------------------
@@ -99,7 +101,7 @@ QX_DSP_Glide_F::QX_DSP_Glide_F(ModuleContext* context, bool createdHeld)
 
 double QX_DSP_Glide_F::coefficient(float time) const {
     double t = time > 0.0001f ? time : 0.0001;
-    return std::exp(-600.0 / (t * sampleRate()));
+    return pmath::exp(-600.0 / (t * sampleRate()));
 }
 
 void QX_DSP_Glide_F::Prepare() {
@@ -285,10 +287,10 @@ void QX_DSP_GUItoV_Glide::HandleEvent(const EventRecord& e, int) {
 
 float QX_DSP_GUItoV_Glide::convert(float v) const {
     if (mode_ == kFrequencyFactor)
-        return std::exp2((v * scale_ + offset_) * 1.6666666f); // a frequency factor
+        return static_cast<float>(pmath::exp2((v * scale_ + offset_) * 1.6666666f)); // a frequency factor
     if (mode_ == kPitchOfHz) {
         double f = static_cast<double>(v) * 10.0 * scale_;
-        return f > 0.0 ? static_cast<float>(std::log2(f / 440.0) / 10.0 + 0.5) : 0.0f;
+        return f > 0.0 ? static_cast<float>(pmath::log2(f / 440.0) / 10.0 + 0.5) : 0.0f;
     }
     return v * scale_ + offset_;
 }

@@ -6,6 +6,7 @@
 
 #include "common/curves.h"
 #include "dsp/module_host.h"
+#include "common/portable_math.h"
 
 namespace tarlix {
 
@@ -178,7 +179,7 @@ double QX_DSP_OSC_Multi_Out_x8::pitchIncrement(float pitch) const {
         double inc = pitch * scale;
         return inc < -0.5 ? -0.5 : (inc > 0.5 ? 0.5 : inc);
     }
-    if (!context->host) return 13.75 * std::exp2(10.0 * pitch * tune_) / 44100.0;
+    if (!context->host) return 13.75 * pmath::exp2(10.0 * pitch * tune_) / 44100.0;
     return context->host->tables().pitchIncrement(pitch * tune_);
 }
 

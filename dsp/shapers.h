@@ -2,8 +2,10 @@
 // blended with the dry signal) and the two soft limiters (gain, a soft knee above a threshold
 // and a make-up gain) before the filters and after the filter mix.
 #pragma once
-#include "dsp/level_mix.h"
 #include <cmath>
+
+#include "common/portable_math.h"
+#include "dsp/level_mix.h"
 
 namespace tarlix {
 
@@ -77,7 +79,7 @@ struct OutputCeiling {
         const float a = std::fabs(x);
         if (a <= kKnee) return x;
         const float room = kLimit - kKnee;
-        const float y = kKnee + room * std::tanh((a - kKnee) / room);
+        const float y = kKnee + room * static_cast<float>(pmath::tanh((a - kKnee) / room));
         return std::copysign(std::fmin(y, kLimit), x);
     }
 };

@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "common/portable_math.h"
+
 namespace tarlix {
 
 namespace {
@@ -60,7 +62,7 @@ void waveRecipe(int wave, double* a) {
         break;
     case WaveTables::kSoftRamp:
         for (int n = 1; n <= kN; ++n)
-            a[n] = std::pow(0.5, n - 1);
+            a[n] = pmath::exp2(1 - n);
         break;
     case WaveTables::kTriangle:
         for (int n = 1; n <= kN; n += 2)
@@ -117,7 +119,7 @@ WaveTables::WaveTables() {
     auto start = std::chrono::steady_clock::now();
     double v[kPoints + 1];
     for (int i = 0; i <= kPoints; ++i)
-        v[i] = 0.5 * std::sin(2.0 * M_PI * i / kPoints);
+        v[i] = 0.5 * pmath::sin(2.0 * M_PI * i / kPoints);
     v[kPoints] = v[0];
     storeCycle(sine_, v);
     bytes_ = sizeof(*this);

@@ -4,6 +4,8 @@
 #include <mutex>
 #include <new>
 
+#include "common/portable_math.h"
+
 namespace tarlix {
 
 namespace {
@@ -15,7 +17,7 @@ int gBuilds = 0;
 void buildSemitones(SharedTables& t) {
     for (int k = 0; k < 256; ++k) {
         int s = k < 128 ? k : k - 256;
-        t.semitoneRatio[k] = static_cast<float>(std::pow(2.0, s / 12.0) * 0.1);
+        t.semitoneRatio[k] = static_cast<float>(pmath::exp2(s / 12.0) * 0.1);
     }
 }
 } // namespace

@@ -1,10 +1,11 @@
 // Operating-system services behind small interfaces: embedded resources, the user folder,
-// whole-file reads and atomic file writes. The POSIX implementation is the only code that
-// knows the OS; a Win32 one replaces it file for file.
+// whole-file reads and atomic file writes. Every path is UTF-8 with '/' separators. The POSIX
+// implementation is the only code that knows the OS; a Win32 one replaces it file for file.
 #pragma once
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -16,7 +17,8 @@ struct Resource {
 // A binary resource embedded in the library, by name and type; empty when absent.
 Resource findResource(const char* name, const char* type);
 
-// The documents folder that plays the role of "%Public%/Documents": $PUBLIC, else
+// The documents folder "%Public%/Documents". On Windows: %Public% expanded by the system, with
+// forward slashes, then "/Documents". Elsewhere $PUBLIC plays its role, else
 // $XDG_DOCUMENTS_DIR, else $HOME/Documents. No trailing slash; empty when none can be found.
 std::string documentsFolder();
 
@@ -41,5 +43,22 @@ bool writeFileAtomically(const std::string& path, const Span* parts, size_t part
 
 // Creates the folder and its parents; true when it exists afterwards.
 bool makeFolders(const std::string& folder);
+
+// Reads a whole file into `out`; false (and `out` empty) when it cannot be opened or read.
+bool readWholeFile(const std::string& path, std::string& out);
+
+// Renames `from` to `to`, replacing a file that already exists there.
+bool replaceFile(const std::string& from, const std::string& to);
+
+// Deletes a file; true when it is gone afterwards.
+bool removeFile(const std::string& path);
+
+// The names in a folder (files and folders, without "." and ".."), unsorted; empty when the
+// folder cannot be read.
+std::vector<std::string> listFolder(const std::string& folder);
+
+// Sets an environment variable of this process (an empty value removes it), as seen by
+// documentsFolder() and by the programs this process starts.
+bool setEnvironmentVariable(const std::string& name, const std::string& value);
 
 } // namespace platform

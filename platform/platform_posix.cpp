@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -118,6 +119,50 @@ bool writeFileAtomically(const std::string& path, const Span* parts, size_t part
     ok = ok && ::rename(temp.c_str(), path.c_str()) == 0;
     if (!ok) ::unlink(temp.c_str());
     return ok;
+}
+
+bool readWholeFile(const std::string& path, std::string& out) {
+    out.clear();
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat st {};
+    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    char buf[65536];
+    while (ok) {
+        ssize_t r = ::read(fd, buf, sizeof buf);
+        if (r < 0 && errno == EINTR) continue;
+        if (r < 0) ok = false;
+        if (r <= 0) break;
+        out.append(buf, static_cast<size_t>(r));
+    }
+    ::close(fd);
+    if (!ok) out.clear();
+    return ok;
+}
+
+bool replaceFile(const std::string& from, const std::string& to) {
+    return ::rename(from.c_str(), to.c_str()) == 0; // rename replaces atomically here
+}
+
+bool removeFile(const std::string& path) {
+    return ::unlink(path.c_str()) == 0 || errno == ENOENT;
+}
+
+std::vector<std::string> listFolder(const std::string& folder) {
+    std::vector<std::string> names;
+    DIR* d = ::opendir(folder.c_str());
+    if (!d) return names;
+    while (dirent* e = ::readdir(d)) {
+        std::string name = e->d_name;
+        if (name != "." && name != "..") names.push_back(name);
+    }
+    ::closedir(d);
+    return names;
+}
+
+bool setEnvironmentVariable(const std::string& name, const std::string& value) {
+    if (value.empty()) return ::unsetenv(name.c_str()) == 0;
+    return ::setenv(name.c_str(), value.c_str(), 1) == 0;
 }
 
 } // namespace platform

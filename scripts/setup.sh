@@ -15,6 +15,25 @@ if [ -n "$missing" ]; then
   $SUDO apt-get install -y -qq --no-install-recommends $missing >/dev/null
 fi
 
+# The Windows stage (scripts/test-windows.sh): mingw-w64 to cross-build the DLL, wine to run it
+# and its tests, GoogleTest's source to build it for Windows. Optional: when these cannot be
+# installed the stage is skipped with a message.
+WIN_PKGS="g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix wine wine64 googletest"
+win_missing=""
+for p in $WIN_PKGS; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || win_missing="$win_missing $p"
+done
+if [ -n "$win_missing" ]; then
+  echo "setup: installing$win_missing (the Windows stage)" >&2
+  SUDO=""
+  [ "$(id -u)" -eq 0 ] || SUDO="sudo"
+  export DEBIAN_FRONTEND=noninteractive
+  $SUDO apt-get update -qq >/dev/null 2>&1 || true
+  if ! $SUDO apt-get install -y -qq --no-install-recommends $win_missing >/dev/null 2>&1; then
+    echo "setup: the Windows stage's packages could not be installed; it will be skipped" >&2
+  fi
+fi
+
 # A real host's plug-in scanner for the conformance tests: Ardour's VST2 scanner, unpacked from
 # the Debian package into .cache/ (the whole application is not installed). Best effort: the
 # test is skipped when it cannot be had.

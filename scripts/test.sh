@@ -21,4 +21,6 @@ TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
   ctest --test-dir build-tsan --output-on-failure -j "$jobs" -R Thread
 # Every fuzz target from its corpus, about a minute each.
 ./scripts/fuzz.sh "${FUZZ_SECONDS:-60}"
+# The Windows build under wine (skipped where mingw-w64 or wine is missing).
+./scripts/test-windows.sh
 echo "all tests passed (normal, address/undefined and thread sanitizer builds, fuzz targets)"

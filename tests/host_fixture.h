@@ -1,6 +1,6 @@
-// A minimal host: loads the built library with dlopen and talks to it through the dispatcher.
+// A minimal host: loads the built library as a host does (dlopen, LoadLibrary) and talks to it
+// through the dispatcher.
 #pragma once
-#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,20 +9,15 @@
 #include <vector>
 
 #include "host/vst_abi.h"
+#include "platform/library.h"
 
 namespace testhost {
 
 struct Library {
-    void* handle = nullptr;
+    platform::SharedLibrary lib{TARLIX_PLUGIN_PATH};
     vst::AEffect* (*entry)(vst::HostCallback) = nullptr;
     Library() {
-        handle = dlopen(TARLIX_PLUGIN_PATH, RTLD_NOW | RTLD_LOCAL);
-        if (handle)
-            entry = reinterpret_cast<vst::AEffect* (*)(vst::HostCallback)>(
-                dlsym(handle, "VSTPluginMain"));
-    }
-    ~Library() {
-        if (handle) dlclose(handle);
+        entry = reinterpret_cast<vst::AEffect* (*)(vst::HostCallback)>(lib.symbol("VSTPluginMain"));
     }
 };
 

@@ -1,12 +1,12 @@
 // The bank tool and the renderer's preset options, run as a user runs them.
-#include <sys/wait.h>
-
-#include <array>
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "platform/library.h"
+#include "platform/platform.h"
 #include "tests/temp_folder.h"
 #include <gtest/gtest.h>
 
@@ -21,14 +21,7 @@ struct Result {
 
 Result run(const std::string& command) {
     Result r{-1, {}};
-    FILE* p = popen((command + " 2>&1").c_str(), "r");
-    if (!p) return r;
-    std::array<char, 4096> buf;
-    size_t n;
-    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0)
-        r.output.append(buf.data(), n);
-    int rc = pclose(p);
-    r.code = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
+    r.code = platform::runCommand(command + " 2>&1", r.output);
     return r;
 }
 
@@ -87,7 +80,33 @@ TEST(BankTool, MistakesAreReportedAndWriteNothing) {
     EXPECT_NE(run(kBank + " frobnicate x").code, 0);
 }
 
+// Paths reach the tool as UTF-8 whatever the system's code page, and compiling again replaces
+// the earlier file.
+TEST(BankTool, PathsNeedNotBeAsciiAndOutputsAreReplaced) {
+    Temp dir;
+    const std::string folder = dir / "Klänge 音", source = folder + "/Süß.tlx",
+                      out = folder + "/Süß.pst";
+    auto writeSource = [&](const std::string& text) {
+        platform::Span part{text.data(), text.size()};
+        return platform::writeFileAtomically(source, &part, 1);
+    };
+    const std::string quoted = " \"" + source + "\" -o \"" + out + "\"";
+    ASSERT_TRUE(writeSource("name = \"First\"\n"));
+    Result first = run(kBank + " compile" + quoted);
+    ASSERT_EQ(first.code, 0) << first.output;
+    ASSERT_TRUE(writeSource("name = \"Second\"\n"));
+    Result second = run(kBank + " compile" + quoted);
+    ASSERT_EQ(second.code, 0) << second.output;
+    Result list = run(kBank + " list \"" + out + "\"");
+    ASSERT_EQ(list.code, 0) << list.output;
+    EXPECT_NE(list.output.find("Second"), std::string::npos) << list.output;
+    std::vector<std::string> names = platform::listFolder(folder);
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"Süß.pst", "Süß.tlx"}));
+}
+
 TEST(BankTool, RendererLoadsBanksAndPresets) {
+    if (kRender.empty()) GTEST_SKIP() << "the renderer is not built on this platform";
     Temp dir;
     std::ofstream(dir / "p.tlx") << "name = \"Render Me\"\n";
     ASSERT_EQ(run(kBank + " compile " + (dir / "p.tlx") + " -o " + (dir / "p.pst")).code, 0);

@@ -7,7 +7,9 @@
 #include <fstream>
 #include <thread>
 
+#include "platform/platform.h"
 #include "tests/host_fixture.h"
+#include "tests/temp_folder.h"
 
 using namespace testhost;
 using namespace vst;
@@ -16,15 +18,16 @@ namespace {
 
 constexpr int kRecord = 5876, kBank = 752128;
 
-// Every test process starts with an empty user folder unless the test fills one.
+// Every test process starts with an empty user folder of its own unless the test fills one.
+// Its name is not ASCII: the library's paths must stay UTF-8 down to the system's file calls.
+// Returns the instrument's folder inside it.
 std::string publicFolder() {
-    static const std::string folder = [] {
-        std::string f = ::testing::TempDir() + "tarlix_public_" + std::to_string(::getpid());
-        std::system(("rm -rf '" + f + "' && mkdir -p '" + f + "'").c_str());
-        setenv("PUBLIC", f.c_str(), 1);
-        return f;
+    static const testfiles::TempFolder folder;
+    static const std::string user = [] {
+        platform::setEnvironmentVariable("PUBLIC", folder / "Öffentlich 音");
+        return platform::userFolder();
     }();
-    return folder;
+    return user;
 }
 
 std::vector<uint8_t> chunk(Instance& p, bool preset) {
@@ -222,8 +225,8 @@ TEST(Chunks, OldRecordsAreMigratedOnceOnLoad) {
 }
 
 TEST(Chunks, DefaultBankFileReplacesTheFactoryBank) {
-    std::string folder = publicFolder() + "/Tarlix_2/Banks";
-    std::system(("mkdir -p '" + folder + "'").c_str());
+    std::string folder = publicFolder() + "Banks";
+    ASSERT_TRUE(platform::makeFolders(folder));
     std::vector<uint8_t> bank;
     {
         Instance p;
@@ -231,9 +234,8 @@ TEST(Chunks, DefaultBankFileReplacesTheFactoryBank) {
         bank = chunk(p, false);
     }
     auto write = [&](size_t bytes, const char* magic) {
-        std::ofstream f(folder + "/Default.Bnk", std::ios::binary | std::ios::trunc);
-        f.write(magic, 4);
-        f.write(reinterpret_cast<const char*>(bank.data()), static_cast<long>(bytes));
+        platform::Span parts[2] = {{magic, 4}, {bank.data(), bytes}};
+        ASSERT_TRUE(platform::writeFileAtomically(folder + "/Default.Bnk", parts, 2));
     };
     write(kBank - 1, "TRLX"); // truncated: refused
     {
@@ -252,7 +254,7 @@ TEST(Chunks, DefaultBankFileReplacesTheFactoryBank) {
         auto now = chunk(p, false);
         EXPECT_EQ(std::string(slotAt(now, 0, 0)), folder + "/Default.Bnk");
     }
-    std::remove((folder + "/Default.Bnk").c_str());
+    EXPECT_TRUE(platform::removeFile(folder + "/Default.Bnk"));
 }
 
 // A host thread saves and restores state while the audio thread renders; each saved state is

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/platform.h"
+#include "tests/temp_folder.h"
 #include "tools/audition.h"
 
 using namespace vst;
@@ -183,4 +185,21 @@ TEST(FactoryBank, ProgramsCoverTheInstrumentsRange) {
     EXPECT_EQ(used["SubOsc Wave"].size(), 7u);
     for (const char* e : effects)
         EXPECT_TRUE(switchedOn.count(e)) << "no program uses " << e;
+}
+
+// Writing a phrase again replaces the file (a plain rename does not replace one everywhere).
+TEST(BankAudition, WritingAWavAgainReplacesIt) {
+    testfiles::TempFolder dir;
+    audition::Stereo s;
+    s.left.assign(480, 0.25f);
+    s.right = s.left;
+    std::string first, second;
+    ASSERT_TRUE(audition::writeWav(dir / "Klang.wav", s));
+    ASSERT_TRUE(platform::readWholeFile(dir / "Klang.wav", first));
+    s.left.resize(48);
+    s.right.resize(48);
+    ASSERT_TRUE(audition::writeWav(dir / "Klang.wav", s));
+    ASSERT_TRUE(platform::readWholeFile(dir / "Klang.wav", second));
+    EXPECT_EQ(first.size() - second.size(), (480u - 48u) * 2 * sizeof(float));
+    EXPECT_EQ(dir.entries(), std::vector<std::string>{"Klang.wav"});
 }

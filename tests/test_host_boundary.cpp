@@ -8,11 +8,12 @@ using namespace testhost;
 using namespace vst;
 
 TEST(HostBoundary, LibraryExportsOnlyTheEntryPoints) {
-    ASSERT_NE(library().handle, nullptr) << dlerror();
+    ASSERT_TRUE(library().lib.loaded()) << library().lib.error();
     ASSERT_NE(library().entry, nullptr);
-    EXPECT_NE(dlsym(library().handle, "main"), nullptr);
-    EXPECT_EQ(dlsym(library().handle, "_ZN10QX_DSP_VST6resumeEv"), nullptr);
-    EXPECT_EQ(dlsym(library().handle, "_ZN6tarlix13taper_forwardEfi"), nullptr);
+    EXPECT_NE(library().lib.symbol("main"), nullptr);
+    EXPECT_EQ(library().lib.symbol("_ZN10QX_DSP_VST6resumeEv"), nullptr);
+    EXPECT_EQ(library().lib.symbol("_ZN6tarlix13taper_forwardEfi"), nullptr);
+    EXPECT_EQ(library().lib.symbol("tarlix_factory_bank"), nullptr);
 }
 
 TEST(HostBoundary, IdentityAndFixedAnswers) {

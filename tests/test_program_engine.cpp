@@ -21,7 +21,7 @@ namespace {
 const bool kIsolated = [] {
     std::string folder = ::testing::TempDir() + "tarlix_public_empty";
     platform::makeFolders(folder);
-    setenv("PUBLIC", folder.c_str(), 1);
+    platform::setEnvironmentVariable("PUBLIC", folder);
     return true;
 }();
 

@@ -35,6 +35,24 @@ TEST(Renderer, RendersTheDemoSong) {
     EXPECT_FALSE(fs::exists(out.string() + ".partial"));
 }
 
+// A second render over the first replaces it (a plain rename does not replace a file on every
+// system), by a file name that is not ASCII.
+TEST(Renderer, RenderingAgainReplacesTheOutput) {
+    testfiles::TempFolder folder;
+    const std::string out = folder / "Klänge – 音.wav";
+    auto frames = [&] {
+        SF_INFO info{};
+        SNDFILE* f = sf_open(out.c_str(), SFM_READ, &info);
+        if (f) sf_close(f);
+        return f ? info.frames : -1;
+    };
+    ASSERT_EQ(run("--tail 1 " TARLIX_SOURCE_DIR "/examples/demo.mid \"" + out + "\""), 0);
+    const sf_count_t first = frames();
+    ASSERT_EQ(run("--tail 0.25 " TARLIX_SOURCE_DIR "/examples/demo.mid \"" + out + "\""), 0);
+    EXPECT_EQ(frames(), first - 33075); // 0.75 s less at 44100 Hz
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{"Klänge – 音.wav"});
+}
+
 TEST(Renderer, BadInputFailsCleanlyWithoutOutput) {
     testfiles::TempFolder folder;
     fs::path dir = folder.path;

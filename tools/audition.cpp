@@ -9,6 +9,7 @@
 
 #include "common/fft.h"
 #include "host/event_list.h"
+#include "platform/platform.h"
 
 namespace audition {
 
@@ -292,8 +293,8 @@ bool writeWav(const std::string& path, const Stereo& s) {
     const sf_count_t count = static_cast<sf_count_t>(s.left.size());
     bool ok = sf_writef_float(f, frames.data(), count) == count;
     ok = sf_close(f) == 0 && ok;
-    if (ok) ok = std::rename(partial.c_str(), path.c_str()) == 0;
-    if (!ok) std::remove(partial.c_str());
+    if (ok) ok = platform::replaceFile(partial, path); // over an existing file too
+    if (!ok) platform::removeFile(partial);
     return ok;
 }
 
@@ -404,8 +405,8 @@ bool writeContactSheet(const std::string& path, const std::vector<Stereo>& phras
     }
     png_destroy_write_struct(&png, &info);
     bool written = std::fclose(f) == 0 && ok;
-    if (written) written = std::rename(partial.c_str(), path.c_str()) == 0;
-    if (!written) std::remove(partial.c_str());
+    if (written) written = platform::replaceFile(partial, path);
+    if (!written) platform::removeFile(partial);
     return written;
 }
 

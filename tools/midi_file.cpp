@@ -1,8 +1,8 @@
 #include "tools/midi_file.h"
 
+#include "platform/platform.h"
+
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 
 namespace midi {
 
@@ -163,12 +163,10 @@ bool parse(const uint8_t* data, size_t size, Song& song, std::string& error) {
 }
 
 bool load(const std::string& path, Song& song, std::string& error) {
-    std::ifstream f(path, std::ios::binary);
-    if (!f) return error = "cannot open " + path, false;
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(f)),
-                               std::istreambuf_iterator<char>());
+    std::string bytes;
+    if (!platform::readWholeFile(path, bytes)) return error = "cannot open " + path, false;
     if (bytes.size() > (64u << 20)) return error = "file too large", false;
-    return parse(bytes.data(), bytes.size(), song, error);
+    return parse(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), song, error);
 }
 
 double Song::secondsAt(uint64_t tick) const {

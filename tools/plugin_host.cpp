@@ -2,25 +2,23 @@
 
 #include <cstdlib>
 #include <cstring>
-#include <dlfcn.h>
-#include <fstream>
-#include <iterator>
 #include <unistd.h>
-#include <vector>
+
+#include "platform/platform.h"
 
 namespace tools {
 
 using namespace vst;
 
 LoadedPlugin::LoadedPlugin(const std::string& path, HostCallback host) {
-    handle_ = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (!handle_) {
-        error_ = "cannot load plug-in " + path + ": " + ::dlerror();
+    library_ = std::make_unique<platform::SharedLibrary>(path);
+    if (!library_->loaded()) {
+        error_ = "cannot load plug-in " + path + ": " + library_->error();
         return;
     }
     using Entry = AEffect* (*)(HostCallback);
-    auto entry = reinterpret_cast<Entry>(::dlsym(handle_, "VSTPluginMain"));
-    if (!entry) entry = reinterpret_cast<Entry>(::dlsym(handle_, "main"));
+    auto entry = reinterpret_cast<Entry>(library_->symbol("VSTPluginMain"));
+    if (!entry) entry = reinterpret_cast<Entry>(library_->symbol("main"));
     if (!entry) {
         error_ = path + " has no VST entry point (VSTPluginMain)";
         return;
@@ -36,7 +34,7 @@ LoadedPlugin::LoadedPlugin(const std::string& path, HostCallback host) {
 
 LoadedPlugin::~LoadedPlugin() {
     if (fx_) call(effClose);
-    if (handle_) ::dlclose(handle_);
+    library_.reset(); // after the instance is closed
 }
 
 intptr_t LoadedPlugin::call(int32_t op, int32_t index, intptr_t value, void* ptr, float opt) {
@@ -60,10 +58,8 @@ int LoadedPlugin::findParameter(const std::string& key) {
 }
 
 std::string LoadedPlugin::loadChunkFile(const std::string& path, size_t payload, bool isPreset) {
-    std::ifstream f(path, std::ios::binary);
-    if (!f) return "cannot open " + path;
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(f)),
-                               std::istreambuf_iterator<char>());
+    std::string bytes;
+    if (!platform::readWholeFile(path, bytes)) return "cannot open " + path;
     if (bytes.size() != payload + 4 || std::memcmp(bytes.data(), "TRLX", 4) != 0)
         return path + " is not a Tarlix_2 file of the expected size";
     const intptr_t size = static_cast<intptr_t>(payload);

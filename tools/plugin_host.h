@@ -2,9 +2,11 @@
 // instance; used by the command-line tools.
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "host/vst_abi.h"
+#include "platform/library.h"
 
 namespace tools {
 
@@ -28,7 +30,7 @@ class LoadedPlugin {
     std::string loadChunkFile(const std::string& path, size_t payload, bool isPreset);
 
   private:
-    void* handle_ = nullptr;
+    std::unique_ptr<platform::SharedLibrary> library_;
     vst::AEffect* fx_ = nullptr;
     std::string error_;
 };

@@ -5,13 +5,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <map>
 #include <sstream>
 #include <vector>
 
 #include "common/curves.h"
 #include "engine/program_memory.h"
+#include "platform/platform.h"
 
 namespace tarlix {
 
@@ -673,8 +673,8 @@ std::string dumpProgramSource(const uint8_t* rec, const ParameterLookup& lookup,
 
 bool compileBankList(const std::string& listPath, const ParameterLookup& lookup, uint8_t* bank,
                      std::string& error) {
-    std::ifstream list(listPath);
-    if (!list) {
+    std::string listText;
+    if (!platform::readWholeFile(listPath, listText)) {
         error = listPath + ": cannot be read";
         return false;
     }
@@ -685,6 +685,7 @@ bool compileBankList(const std::string& listPath, const ParameterLookup& lookup,
     std::vector<uint8_t> image(kBankSize);
     std::string line;
     int number = 0, programs = 0;
+    std::istringstream list(listText);
     while (std::getline(list, line)) {
         ++number;
         Cursor c{line};
@@ -707,13 +708,13 @@ bool compileBankList(const std::string& listPath, const ParameterLookup& lookup,
             error = where + "more than 128 programs";
             return false;
         }
-        std::string path = entry.front() == '/' ? entry : folder + entry;
-        std::ifstream in(path, std::ios::binary);
-        if (!in) {
+        const bool absolute = entry.front() == '/' || (entry.size() > 2 && entry[1] == ':');
+        std::string path = absolute ? entry : folder + entry;
+        std::string text;
+        if (!platform::readWholeFile(path, text)) {
             error = where + "cannot read " + path;
             return false;
         }
-        std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
         uint8_t* rec = image.data() + static_cast<size_t>(programs) * record::kSize;
         if (!compileProgramSource(text, path, lookup, options, rec, error)) return false;
         ++programs;

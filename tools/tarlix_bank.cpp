@@ -3,14 +3,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "editor/layout_table.h"
 #include "engine/parameter_table.h"
 #include "engine/preset_files.h"
+#include "platform/library.h"
 #include "platform/platform.h"
 #include "tools/program_source.h"
 
@@ -34,10 +33,7 @@ const ParameterLookup& lookup() {
 }
 
 bool readText(const std::string& path, std::string& text) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return true;
+    return platform::readWholeFile(path, text);
 }
 
 // A bank file, or a program file seen as a one-program bank.
@@ -54,15 +50,17 @@ bool readAny(const std::string& path, std::vector<uint8_t>& bank, int& programs)
     return false;
 }
 
-std::string option(int argc, char** argv, const char* name) {
-    for (int i = 0; i + 1 < argc; ++i)
-        if (std::strcmp(argv[i], name) == 0) return argv[i + 1];
+using Args = std::vector<std::string>;
+
+std::string option(const Args& args, const char* name) {
+    for (size_t i = 0; i + 1 < args.size(); ++i)
+        if (args[i] == name) return args[i + 1];
     return {};
 }
 
-bool flag(int argc, char** argv, const char* name) {
-    for (int i = 0; i < argc; ++i)
-        if (std::strcmp(argv[i], name) == 0) return true;
+bool flag(const Args& args, const char* name) {
+    for (const std::string& a : args)
+        if (a == name) return true;
     return false;
 }
 
@@ -158,15 +156,19 @@ int compileBank(const std::string& listPath, const std::string& out) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 3) return usage();
-    std::string command = argv[1], path = argv[2];
+    Args args; // UTF-8, whatever the system's code page
+    for (int i = 0; i < argc; ++i)
+        args.push_back(platform::argumentUtf8(argc, argv, i));
+    if (args.size() < 3) return usage();
+    const std::string& command = args[1];
+    const std::string& path = args[2];
     if (command == "list") return list(path);
     if (command == "dump") {
-        std::string p = option(argc, argv, "--program");
-        return dump(path, p.empty() ? 0 : std::atoi(p.c_str()), flag(argc, argv, "--changed"));
+        std::string p = option(args, "--program");
+        return dump(path, p.empty() ? 0 : std::atoi(p.c_str()), flag(args, "--changed"));
     }
-    if (command == "dump-bank" && argc >= 4) return dumpBank(path, argv[3]);
-    std::string out = option(argc, argv, "-o");
+    if (command == "dump-bank" && args.size() >= 4) return dumpBank(path, args[3]);
+    std::string out = option(args, "-o");
     if (out.empty()) return usage();
     if (command == "compile") return compile(path, out);
     if (command == "compile-bank") return compileBank(path, out);

@@ -15,6 +15,8 @@
 #include "engine/qx_dsp_vst.h"
 #include "host/event_list.h"
 #include "host/vst_abi.h"
+#include "platform/library.h"
+#include "platform/platform.h"
 #include "tools/midi_file.h"
 #include "tools/plugin_host.h"
 
@@ -191,7 +193,14 @@ int writeGraph(const std::string& path, int rate, int block) {
 }
 
 int main(int argc, char** argv) {
-    Options o = parseArgs(argc, argv);
+    std::vector<std::string> utf8; // the arguments whatever the system's code page
+    for (int i = 0; i < argc; ++i)
+        utf8.push_back(platform::argumentUtf8(argc, argv, i));
+    std::vector<char*> args;
+    for (std::string& a : utf8)
+        args.push_back(a.data());
+    args.push_back(nullptr);
+    Options o = parseArgs(argc, args.data());
     if (!o.graph.empty()) return writeGraph(o.graph, o.rate, o.block);
     midi::Song song;
     std::string error;
@@ -300,7 +309,7 @@ int main(int argc, char** argv) {
             quietSince = pos;
         if (sf_writef_float(out, frames.data(), n) != n) {
             sf_close(out);
-            std::remove(tmp.c_str());
+            platform::removeFile(tmp);
             fail("write error on " + tmp);
         }
         pos += n;
@@ -310,8 +319,8 @@ int main(int argc, char** argv) {
     plugin.call(effStopProcess);
     plugin.call(effMainsChanged, 0, 0);
     sf_close(out);
-    if (std::rename(tmp.c_str(), o.output.c_str()) != 0) {
-        std::remove(tmp.c_str());
+    if (!platform::replaceFile(tmp, o.output)) { // over an existing file too
+        platform::removeFile(tmp);
         fail("cannot rename " + tmp + " to " + o.output);
     }
     if (showProgress) std::fprintf(stderr, "\n");
