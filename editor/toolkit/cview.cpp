@@ -6,6 +6,10 @@
 
 namespace tk {
 
+namespace {
+constexpr float kFadeSlack = 1.0e-4f;
+} // namespace
+
 CView::~CView() = default;
 
 void CView::setViewSize(const CRect& r) {
@@ -181,7 +185,8 @@ bool CViewContainer::advanceSlide() {
     bool changed = false;
     if (fadeRate_ != 0.0f) {
         fade_ += fadeRate_;
-        if (fade_ >= 1.0f || fade_ <= 0.0f) {
+        // Ten steps of 0.1 must reach 1 although 0.1 has no exact float.
+        if (fade_ >= 1.0f - kFadeSlack || fade_ <= kFadeSlack) {
             fade_ = fade_ >= 1.0f ? 1.0f : 0.0f;
             fadeRate_ = 0.0f;
         }
