@@ -69,13 +69,13 @@ const LayoutRecord kLayoutTable[kLayoutRowCount] = {
     /*  53 */ {186, 26, -1, 850, 296, "Switch.png", 0.0f, 1.0f, 0.0f, 1.0f, "Cho Mode", nullptr, "Chorus On/Off"},
     /*  54 */ {0, 155, 0, 634, 505, nullptr, 0.20f, 1.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // slide: chorus drawer rests at (634, 505)
     /*  55 */ {2, 158, -1, 634, 375, "Cho_Panel.png", 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // panel 2 
-    /*  56 */ {362, 30, -1, 89, 0, "Btn_Open.png", 0.0f, 1.0f, 0.0f, 1.0f, nullptr, nullptr, "Chorus Panel\nClick here to access hidden controls"},
-    /*  57 */ {187, 3, -1, 8, 26, "Knob_sm.png", 0.0f, 5.0f, 0.0f, 5.0f, "Chorus Depth (ms)", nullptr, "Chorus Depth (ms)"},
-    /*  58 */ {188, 3, -1, 43, 26, "Knob_sm.png", 0.1f, 15.0f, 0.1f, 15.0f, "Chorus Rate (Hz)", nullptr, "Chorus Rate (Hz)"},
-    /*  59 */ {189, 0, -1, 78, 26, "Knob_sm.png", 0.0f, 100.0f, 10.0f, 2.5f, "Chorus Sep %", nullptr, "Chorus Separation %"},
-    /*  60 */ {190, 0, -1, 8, 82, "Knob_sm.png", 0.0f, 100.0f, 0.0f, 10.0f, "Chorus Melt %", nullptr, "Chorus Melt %\nMelt into the chorus"},
-    /*  61 */ {192, 3, -1, 43, 82, "Knob_sm.png", 0.0f, 50.0f, 0.0f, 50.0f, "Chorus Spread (ms)", nullptr, "Chorus Spread (ms)"},
-    /*  62 */ {191, 0, -1, 78, 82, "Knob_sm.png", 0.0f, 100.0f, -5.0f, 5.0f, "Chorus Mix %", nullptr, "Chorus Mix %"},
+    /*  56 */ {362, 30, -1, 46, 0, "Btn_Open.png", 0.0f, 1.0f, 0.0f, 1.0f, nullptr, nullptr, "Chorus Panel\nClick here to access hidden controls"},
+    /*  57 */ {187, 3, -1, 4, 16, "Knob_sm.png", 0.0f, 5.0f, 0.0f, 5.0f, "Chorus Depth (ms)", nullptr, "Chorus Depth (ms)"},
+    /*  58 */ {188, 3, -1, 37, 16, "Knob_sm.png", 0.1f, 15.0f, 0.1f, 15.0f, "Chorus Rate (Hz)", nullptr, "Chorus Rate (Hz)"},
+    /*  59 */ {189, 0, -1, 4, 58, "Knob_sm.png", 0.0f, 100.0f, 10.0f, 2.5f, "Chorus Sep %", nullptr, "Chorus Separation %"},
+    /*  60 */ {190, 0, -1, 37, 58, "Knob_sm.png", 0.0f, 100.0f, 0.0f, 10.0f, "Chorus Melt %", nullptr, "Chorus Melt %\nMelt into the chorus"},
+    /*  61 */ {192, 3, -1, 4, 100, "Knob_sm.png", 0.0f, 50.0f, 0.0f, 50.0f, "Chorus Spread (ms)", nullptr, "Chorus Spread (ms)"},
+    /*  62 */ {191, 0, -1, 37, 100, "Knob_sm.png", 0.0f, 100.0f, -5.0f, 5.0f, "Chorus Mix %", nullptr, "Chorus Mix %"},
     /*  63 */ {0, 160, -1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // end of panel 2
     /*  64 */ {365, 78, 1, 634, 517, "Melt_SubD.png", 1.0f, 1.0f, 0.0f, 1.0f, nullptr, nullptr, "Melt sub-division picture"},
     /*  65 */ {387, 138, -1, 902, 540, "DefBankImg.png", 0.0f, 1.0f, 0.0f, 1.0f, nullptr, nullptr, "Bank Picture\nAn image beside the bank file shows here"},
@@ -562,8 +562,8 @@ const LayoutRecord kLayoutTable[kLayoutRowCount] = {
     /* 546 */ {0, 154, -1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // filler
     /* 547 */ {0, 154, -1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // filler
     /* 548 */ {0, 156, 1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // font: Liberation Sans 14
-    /* 549 */ {0, 155, 1, 262, 701, nullptr, 0.20f, 1.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // slide: credits rise from below the window
-    /* 550 */ {352, 30, -1, 952, 11, "Btn_Info.png", 0.0f, 1.0f, 0.0f, 1.0f, nullptr, nullptr, "Click to Open Credits and Links Panel"},
+    /* 549 */ {352, 30, -1, 952, 11, "Btn_Info.png", 0.0f, 1.0f, 0.0f, 1.0f, nullptr, nullptr, "Click to Open Credits and Links Panel"},
+    /* 550 */ {0, 155, 1, 262, 701, nullptr, 0.20f, 1.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // slide: credits rise from below the window
     /* 551 */ {19, 158, -1, 262, 448, "Credits_Panel.png", 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // panel 19 
     /* 552 */ {353, 27, -1, 662, 10, "Btn_Close.png", 0.0f, 10.0f, 0.0f, 10.0f, nullptr, nullptr, "Close Panel"},
     /* 553 */ {388, 27, -1, 24, 176, "XT_Logo.png", 0.0f, 10.0f, 0.0f, 10.0f, "WLink", nullptr, "Visit the project page"},

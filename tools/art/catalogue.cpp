@@ -71,13 +71,13 @@ const std::vector<Entry>& entries() {
         {"XT_Logo.png", 120, 40, 2, Look::Logo, "PROJECT PAGE", kFx},
         {"QX_Logo.png", 120, 40, 2, Look::Logo, "CONTACT", kProgram},
         {"DefBankImg.png", 50, 50, 1, Look::Picture, "", kProgram},
-        {"Melt_SubD.png", 117, 184, 1, Look::Picture, "PRESET", kProgram},
+        {"Melt_SubD.png", 72, 184, 1, Look::Picture, "", kFx},
         {"Seq_A.png", 133, 18, 1, Look::Screen, "", kSeq},
         {"Seq_B.png", 133, 51, 1, Look::Screen, "", kSeq},
         {"AsnMidiCC.png", 346, 174, 1, Look::Picture, "MIDI LEARN", kProgram},
         {"Melt_Panel.png", 145, 267, 1, Look::Picture, "MELT", kFx},
         {"Melt_PanelB.png", 145, 136, 1, Look::Picture, "", kFx},
-        {"Cho_Panel.png", 117, 142, 1, Look::Picture, "", kFx},
+        {"Cho_Panel.png", 72, 142, 1, Look::Picture, "", kFx},
         {"Logic_Panel.png", 60, 58, 1, Look::Picture, "", kOsc},
         {"EQ_Panel.png", 331, 246, 1, Look::Picture, "3-BAND EQ", kFx},
         {"Lfo_Mono_Panel.png", 426, 180, 1, Look::Picture, "", kMod},
@@ -109,9 +109,10 @@ const std::vector<Plate>& windowPlates() {
         {{6, 46, 240, 208}, "OSC", kOsc},          {{252, 46, 138, 208}, "MIXER", kOsc},
         {{396, 46, 356, 208}, "FILTER", kFilter},  {{758, 46, 227, 208}, "AMP & OUTPUT", kAmp},
         {{6, 258, 214, 182}, "ARPEGGIATOR", kSeq}, {{226, 258, 402, 182}, "SEQUENCER", kSeq},
-        {{634, 258, 351, 116}, "VOICE", kVoice},   {{634, 378, 117, 127}, "CHORUS", kFx},
-        {{757, 378, 228, 54}, "MELT", kFx},        {{6, 444, 434, 251}, "MODULATION", kMod},
-        {{446, 444, 182, 251}, "ECHO", kFx},       {{900, 436, 85, 259}, "BANK", kProgram},
+        {{634, 258, 351, 116}, "VOICE", kVoice},   {{634, 378, 72, 127}, "CHORUS", kFx},
+        {{709, 378, 42, 317}, "", kProgram},       {{757, 378, 228, 54}, "MELT", kFx},
+        {{6, 444, 434, 251}, "MODULATION", kMod},  {{446, 444, 182, 251}, "ECHO", kFx},
+        {{900, 436, 85, 259}, "BANK", kProgram},
     };
     return kPlates;
 }
@@ -400,8 +401,10 @@ void drawWindow(cairo_t* cr, const Fonts& f, const LayoutWalk& walk) {
     roundRect(cr, {753, 436, 141, 70}, 4);
     cairo_fill(cr);
     drawText(cr, f.bold(), 9, colours::kDimLabel, "MELT PANEL", 823, 474, Align::Centre);
-    drawText(cr, f.regular(), 9, colours::kDimLabel, "More controls:", 692, 436, Align::Centre);
-    drawText(cr, f.regular(), 9, colours::kDimLabel, "the arrow below", 692, 448, Align::Centre);
+    drawText(cr, f.regular(), 9, colours::kDimLabel, "open with", 670, 436, Align::Centre);
+    drawText(cr, f.regular(), 9, colours::kDimLabel, "the arrow", 670, 448, Align::Centre);
+    drawText(cr, f.regular(), 9, colours::kDimLabel, "below", 670, 460, Align::Centre);
+    drawText(cr, f.bold(), 8, colours::kProgram, "PRESET", 730, 578, Align::Centre);
     drawText(cr, f.bold(), 9, colours::kDimLabel, "SYSTEM", 927, 394, Align::Centre);
     drawControlsOn(cr, f, walk, -1);
 }
@@ -515,9 +518,16 @@ void drawPanel(cairo_t* cr, const Entry& e, const BitmapSpec& s, const Fonts& f,
         drawText(cr, f.regular(), 9, colours::kDimLabel, "Move a controller, or click the field",
                  17, 164, Align::Left);
     } else if (s.name == "Melt_SubD.png") {
-        drawText(cr, f.bold(), 9, colours::kLabel, "WHOLE", 8, 78, Align::Left);
-        drawText(cr, f.bold(), 9, colours::kLabel, "PRESET", 8, 90, Align::Left);
-        drawReel(cr, 58, 145, 22);
+        // The sub-division emblem under the resting chorus drawer: two tape reels.
+        drawText(cr, f.bold(), 9, colours::kFx, "MELT", 36, 30, Align::Centre);
+        drawText(cr, f.regular(), 8, colours::kDimLabel, "TAPE", 36, 42, Align::Centre);
+        drawReel(cr, 36, 80, 24);
+        drawReel(cr, 36, 140, 24);
+        setColour(cr, hex(0x6B5A3A));
+        cairo_set_line_width(cr, 2);
+        cairo_move_to(cr, 12, 80);
+        cairo_line_to(cr, 12, 140);
+        cairo_stroke(cr);
     }
     if (panel >= 0) drawControlsOn(cr, f, walk, panel);
 }
