@@ -82,7 +82,7 @@ int modifiersOf(unsigned state) {
 class X11Window final : public Window {
   public:
     X11Window(Display* display, ::Window parent, int width, int height, WindowListener* listener)
-        : display_(display), listener_(listener), width_(width), height_(height) {
+        : display_(display), listener_(listener) {
         ErrorTrap trap(display_);
         XWindowAttributes parentInfo;
         if (!XGetWindowAttributes(display_, parent, &parentInfo)) return;
@@ -328,7 +328,6 @@ class X11Window final : public Window {
 
     Display* display_;
     WindowListener* listener_;
-    int width_, height_;
     ::Window window_ = 0;
     cairo_surface_t* surface_ = nullptr;
     Cursor cursor_ = 0;
