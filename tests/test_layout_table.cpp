@@ -383,3 +383,11 @@ TEST(LayoutDesign, MpeStoresAreCentredWhereTheyAreSigned) {
         }
     }
 }
+
+TEST(LayoutDesign, EveryControlOnScreenHasATooltip) {
+    for (const art::PlacedControl& c : designedLayout().controls) {
+        if (!c.visible()) continue;
+        const char* tip = c.record->tooltip;
+        EXPECT_TRUE(tip && std::strlen(tip) > 2) << "tag " << c.tag << " row " << c.row;
+    }
+}

@@ -489,7 +489,11 @@ void drawPanel(cairo_t* cr, const Entry& e, const BitmapSpec& s, const Fonts& f,
         cairo_fill(cr);
         const char* bands[3] = {"LOW", "MID", "HIGH"};
         for (int i = 0; i < 3; ++i)
-            drawText(cr, f.bold(), 9, colours::kFx, bands[i], 59 + 110 * i, 178, Align::Centre);
+            drawText(cr, f.bold(), 9, colours::kFx, bands[i], 57 + 106 * i, 178, Align::Centre);
+        drawText(cr, f.regular(), 9, colours::kDimLabel, "Drag a band: frequency and gain", 10, 36,
+                 Align::Left);
+        drawText(cr, f.regular(), 9, colours::kDimLabel,
+                 "Right-drag: width  \u00B7  double-click: flat", 10, 49, Align::Left);
     } else if (s.name == "Credits_Panel.png") {
         drawText(cr, f.bold(), 26, hex(0xE9ECEF), "TARLIX 2", 24, 62, Align::Left);
         const char* lines[] = {"Polyphonic virtual-analogue synthesizer", "VST 2.4 instrument",

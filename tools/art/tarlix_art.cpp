@@ -25,11 +25,14 @@ struct Options {
     std::string outDir, pack, preview, regular, bold;
     int scale = 1;
     bool check = false;
+    std::set<int> show; // panels to preview open, besides those that rest visible
 };
 
 int usage() {
-    std::fprintf(stderr, "usage: tarlix-art --font-regular TTF --font-bold TTF [--scale N]\n"
-                         "                  [--out DIR] [--pack FILE] [--preview PNG] [--check]\n");
+    std::fprintf(stderr,
+                 "usage: tarlix-art --font-regular TTF --font-bold TTF [--scale N]\n"
+                 "                  [--out DIR] [--pack FILE] [--preview PNG [--show PANEL]...]\n"
+                 "                  [--check]\n");
     return 2;
 }
 
@@ -47,6 +50,10 @@ bool parse(int argc, char** argv, Options& o) {
         if (a == "--preview" && next(o.preview)) continue;
         if (a == "--font-regular" && next(o.regular)) continue;
         if (a == "--font-bold" && next(o.bold)) continue;
+        if (a == "--show" && i + 1 < argc) {
+            o.show.insert(std::atoi(argv[++i]));
+            continue;
+        }
         if (a == "--check") {
             o.check = true;
             continue;
@@ -103,15 +110,21 @@ Rgb paletteColour(int index, double& alpha) {
 
 // The window as it opens: panels that rest visible, the first modulation page, and each
 // control's first frame; menus show their first item.
-void composePreview(cairo_t* cr, const Fonts& fonts, const LayoutWalk& walk) {
+void composePreview(cairo_t* cr, const Fonts& fonts, const LayoutWalk& walk,
+                    const std::set<int>& show) {
+    static const std::set<int> kPages = {9, 11, 13, 15, 16, 17};
+    int page = 9;
+    for (int t : show)
+        if (kPages.count(t)) page = t;
     drawBitmapFrame(cr, *findSpec("BG.png"), 0, fonts, walk);
     std::vector<bool> shown(walk.panels.size());
     std::vector<double> px(walk.panels.size()), py(walk.panels.size());
     for (size_t i = 0; i < walk.panels.size(); ++i) {
         const PlacedPanel& p = walk.panels[i];
         bool parentShown = p.parent < 0 || shown[p.parent];
-        bool rests = p.kind == 158 && p.slideMode == 0;
-        shown[i] = parentShown && (rests || p.tag == 9);
+        bool open = show.count(p.tag) > 0;
+        bool rests = p.kind == 158 && p.slideMode == 0 && !open;
+        shown[i] = parentShown && (rests || open || p.tag == page);
         double bx = p.parent < 0 ? 0 : px[p.parent], by = p.parent < 0 ? 0 : py[p.parent];
         px[i] = bx + (rests ? p.restX : p.x);
         py[i] = by + (rests ? p.restY : p.y);
@@ -223,7 +236,7 @@ int main(int argc, char** argv) {
     }
     if (!o.preview.empty()) {
         Canvas canvas(991, 701, o.scale);
-        composePreview(canvas.cr(), fonts, walk);
+        composePreview(canvas.cr(), fonts, walk, o.show);
         if (!writeFile(o.preview, canvas.png())) return 1;
     }
     return 0;
