@@ -254,6 +254,7 @@ void QX_GUI_Editor::close() {
     std::fill(std::begin(controlRow_), std::end(controlRow_), -1);
     std::fill(std::begin(panels_), std::end(panels_), nullptr);
     lastMultiLevel_ = nullptr;
+    mailboxTags_.clear();
     systemWindow_ = nullptr;
 }
 
@@ -353,6 +354,7 @@ void QX_GUI_Editor::buildControl(tk::CViewContainer& container, const LayoutReco
 
     if (r.tooltip && *r.tooltip) made->setTooltipText(r.tooltip);
     controls_[tag] = {made.get(), dynamic_cast<QX_Control*>(made.get())};
+    if (tag >= kHostParameters && controlRow_[tag] < 0) mailboxTags_.push_back(tag);
     controlRow_[tag] = row;
     container.addView(std::move(made));
 }
@@ -486,9 +488,9 @@ void QX_GUI_Editor::drainEngine() {
         shown_[tag] = v;
         setParameter(tag, v);
     }
-    for (int tag = 0; tag < kTags; ++tag) {
+    // Host parameters were read above; the editor's own tags come through the mailbox.
+    for (int tag : mailboxTags_) {
         Entry& e = controls_[tag];
-        if (!e.qx) continue;
         float v;
         if (engine_->takeValue(tag, v)) e.qx->setFromHost(v);
         if (engine_->takeNotice(tag))

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "editor/editor_engine.h"
 #include "editor/layout_table.h"
@@ -110,6 +111,7 @@ class QX_GUI_Editor : public vst::GuiEditor,
     int controlRow_[kTags];
     tk::CViewContainer* panels_[kPanels] = {};
     float shown_[kHostParameters] = {};
+    std::vector<int> mailboxTags_; // tags 333 and above that have a control
     QX_Multi_Lev* lastMultiLevel_ = nullptr;
 
     // Builder state.

@@ -94,8 +94,8 @@ int CFrame::idle() {
         CViewContainer* c = stack.back();
         stack.pop_back();
         for (auto& child : c->children()) {
-            if (auto* k = dynamic_cast<CControl*>(child.get())) k->clearDirty();
-            if (auto* sub = dynamic_cast<CViewContainer*>(child.get())) stack.push_back(sub);
+            if (CControl* k = child->asControl()) k->clearDirty();
+            if (CViewContainer* sub = child->asContainer()) stack.push_back(sub);
         }
     }
     return static_cast<int>(lastRedrawn_.size());
@@ -210,7 +210,7 @@ void CFrame::forgetView(const CView* view) {
 
 void CFrame::advanceContainer(CViewContainer& c) {
     for (auto& child : c.children())
-        if (auto* sub = dynamic_cast<CViewContainer*>(child.get())) {
+        if (CViewContainer* sub = child->asContainer()) {
             sub->advanceSlide();
             if (sub->isVisible()) advanceContainer(*sub);
         }

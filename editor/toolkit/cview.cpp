@@ -67,7 +67,7 @@ void CViewContainer::addView(std::unique_ptr<CView> view) {
 void CViewContainer::removeAll() {
     CFrame* frame = getFrame();
     for (auto& child : children_) {
-        if (auto* c = dynamic_cast<CViewContainer*>(child.get())) c->removeAll();
+        if (CViewContainer* c = child->asContainer()) c->removeAll();
         if (frame) frame->forgetView(child.get());
     }
     children_.clear();
@@ -114,7 +114,7 @@ CView* CViewContainer::viewAt(CPoint p) {
         CView* child = it->get();
         if (!child->isVisible() || !child->getViewSize().contains(p)) continue;
         CPoint local{p.x - child->getViewSize().left, p.y - child->getViewSize().top};
-        if (auto* c = dynamic_cast<CViewContainer*>(child)) {
+        if (CViewContainer* c = child->asContainer()) {
             if (CView* inner = c->viewAt(local)) return inner;
             if (c->wantsMouse()) return c;
             continue;

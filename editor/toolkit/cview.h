@@ -51,6 +51,9 @@ class CView {
     virtual bool onKeyDown(const CKeyEvent&) { return false; }
     virtual void onFocusLost() {}
     virtual bool wantsMouse() const { return true; }
+    // The view as a container, without a dynamic_cast (null for other views).
+    virtual CViewContainer* asContainer() { return nullptr; }
+    virtual class CControl* asControl() { return nullptr; }
 
     void setTooltipText(std::string text) { tooltip_ = std::move(text); }
     const std::string& tooltipText() const { return tooltip_; }
@@ -91,6 +94,7 @@ class CViewContainer : public CView {
     const std::shared_ptr<CBitmap>& background() const { return background_; }
     void setBackgroundColour(CColor c) { backColour_ = c; }
 
+    CViewContainer* asContainer() override { return this; }
     void draw(CDrawContext& context, const CRect& dirty) override;
     void setVisible(bool on) override;
     // The deepest shown view under a point (local coordinates) that takes the mouse.
@@ -143,6 +147,7 @@ class CControl : public CView {
              std::shared_ptr<CBitmap> bitmap = nullptr)
         : CView(size), listener_(listener), tag_(tag), bitmap_(std::move(bitmap)) {}
 
+    CControl* asControl() override { return this; }
     int32_t getTag() const { return tag_; }
     float getValue() const { return value_; }
     // Stores the value, limited to 0..1 (NaN counts as 0), and marks the control dirty when
