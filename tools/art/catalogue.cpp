@@ -446,13 +446,24 @@ void drawPanel(cairo_t* cr, const Entry& e, const BitmapSpec& s, const Fonts& f,
             break;
         }
     const double w = s.w, h = s.h;
-    static const char* const kInsets[] = {
-        "Melt_PanelB.png", "Lfo_Rate_Manual.png", "Logic_Panel.png", "Lfo_Mono_Panel.png",
-        "Hfo_Panel.png",   "Env_Panel.png",       "Aft_Panel.png"};
+    static const char* const kInsets[] = {"Melt_PanelB.png", "Lfo_Mono_Panel.png", "Hfo_Panel.png",
+                                          "Env_Panel.png", "Aft_Panel.png"};
     bool inset = false;
     for (const char* n : kInsets)
         inset = inset || s.name == n;
-    if (inset) {
+    if (panel >= 0 && (s.name == "Logic_Panel.png" || s.name == "Lfo_Rate_Manual.png")) {
+        // Panels that only add a control: they show the picture they lie on, seamlessly.
+        const PlacedPanel& p = walk.panels[panel];
+        const std::string under = p.parent < 0 ? "BG.png" : walk.panels[p.parent].bitmap;
+        if (const BitmapSpec* u = findSpec(under)) {
+            cairo_save(cr);
+            cairo_rectangle(cr, 0, 0, w, h);
+            cairo_clip(cr);
+            cairo_translate(cr, -p.x, -p.y);
+            drawBitmapFrame(cr, *u, 0, f, walk);
+            cairo_restore(cr);
+        }
+    } else if (inset) {
         drawInset(cr, w, h); // the modulation pages and small inner panels
     } else {
         drawFace(cr, w, h);

@@ -137,6 +137,8 @@ void composePreview(cairo_t* cr, const Fonts& fonts, const LayoutWalk& walk,
             if (!shown[nextPanel] || !s) continue;
             cairo_save(cr);
             cairo_translate(cr, px[nextPanel], py[nextPanel]);
+            cairo_rectangle(cr, 0, 0, s->w, s->h);
+            cairo_clip(cr);
             drawBitmapFrame(cr, *s, 0, fonts, walk);
             cairo_restore(cr);
         }
