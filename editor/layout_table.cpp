@@ -38,7 +38,7 @@ const LayoutRecord kLayoutTable[kLayoutRowCount] = {
     /*  22 */ {382, 28, -1, 892, 403, "Btn_MeltA.png", 0.0f, 1.0f, 0.0f, 1.0f, nullptr, nullptr, "Melt System A"},
     /*  23 */ {383, 28, -1, 916, 403, "Btn_MeltB.png", 0.0f, 1.0f, 0.0f, 1.0f, nullptr, nullptr, "Melt System B"},
     /*  24 */ {0, 155, 0, 751, 504, nullptr, 0.15f, 1.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // slide: Melt drawer rests at (751, 504)
-    /*  25 */ {1, 158, -1, 751, 434, "Melt_Panel.png", 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // panel 1 
+    /*  25 */ {1, 158, -1, 751, 434, "Melt_Panel.png", 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // panel 1
     /*  26 */ {361, 30, -1, 113, 3, "Btn_Open.png", 0.0f, 1.0f, 0.0f, 1.0f, nullptr, nullptr, "Melt Panel\nClick here to access hidden controls"},
     /*  27 */ {0, 152, -1, 31, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // knob frames 31
     /*  28 */ {156, 0, -1, 8, 48, "Melt_Slider.png", 0.0f, 100.0f, 5.0f, 15.0f, "Melt A Pitch", nullptr, "Melt A Pitch"},
@@ -48,7 +48,7 @@ const LayoutRecord kLayoutTable[kLayoutRowCount] = {
     /*  32 */ {159, 3, -1, 80, 80, "Melt_Slider.png", 3.0f, 30.0f, 30.0f, 300.0f, "Melt A Speed (Hz)", nullptr, "Melt A Speed (Hz)"},
     /*  33 */ {161, 0, -1, 80, 112, "Melt_Slider.png", 0.0f, 100.0f, 25.0f, 75.0f, "Melt Buffer", nullptr, "Melt Buffer"},
     /*  34 */ {237, 26, -1, 80, 138, "Switch.png", 0.0f, 10.0f, 0.0f, 80.0f, "Melt A Cutoff", nullptr, "Melt A Cutoff"},
-    /*  35 */ {20, 159, -1, 0, 22, "Melt_PanelB.png", 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // panel 20 
+    /*  35 */ {20, 159, -1, 0, 22, "Melt_PanelB.png", 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // panel 20 (hidden until shown)
     /*  36 */ {224, 3, -1, 8, 26, "Melt_Slider.png", 1.0f, 15.0f, 10.0f, 150.0f, "Melt B Wow (Hz)", nullptr, "Melt B Wow (Hz)"},
     /*  37 */ {225, 3, -1, 8, 58, "Melt_Slider.png", 15.0f, 30.0f, 150.0f, 300.0f, "Melt B Flutter (Hz)", nullptr, "Melt B Flutter (Hz)"},
     /*  38 */ {226, 0, -1, 8, 90, "Melt_Slider_Mix.png", 0.0f, 100.0f, -5.0f, 5.0f, "Melt B Speed Mix %", nullptr, "Melt B Speed Mix\nWow against Flutter"},
@@ -60,7 +60,7 @@ const LayoutRecord kLayoutTable[kLayoutRowCount] = {
     /*  44 */ {0, 152, -1, 29, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // knob frames 29
     /*  45 */ {0, 160, -1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // end of panel 1
     /*  46 */ {221 | G, 27, -1, 951, 380, "Btn_Rnd.png", 0.0f, 10.0f, 0.0f, 10.0f, "Melt:A Rnd", nullptr, "Randomise Melt A Controls"},
-    /*  47 */ {21, 159, -1, 951, 380, "", 30.0f, 14.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // panel 21 
+    /*  47 */ {21, 159, -1, 951, 380, "", 30.0f, 14.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // panel 21 (hidden until shown)
     /*  48 */ {231 | G, 27, -1, 0, 0, "Btn_Rnd.png", 0.0f, 10.0f, 0.0f, 10.0f, "Melt:B Rnd", nullptr, "Randomise Melt B Controls"},
     /*  49 */ {0, 160, -1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // end of panel 21
     /*  50 */ {350, 135, -1, -2000, -2000, nullptr, 0.0f, 1.0f, 0.0f, 1.0f, nullptr, nullptr, "Melt A section object"},
@@ -68,7 +68,7 @@ const LayoutRecord kLayoutTable[kLayoutRowCount] = {
     /*  52 */ {384, 30, -1, 944, 403, "Btn_PageB.png", 0.0f, 1.0f, 0.0f, 1.0f, nullptr, nullptr, "Melt Panel B\nShows the Melt B controls"},
     /*  53 */ {186, 26, -1, 850, 296, "Switch.png", 0.0f, 1.0f, 0.0f, 1.0f, "Cho Mode", nullptr, "Chorus On/Off"},
     /*  54 */ {0, 155, 0, 634, 505, nullptr, 0.20f, 1.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // slide: chorus drawer rests at (634, 505)
-    /*  55 */ {2, 158, -1, 634, 375, "Cho_Panel.png", 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // panel 2 
+    /*  55 */ {2, 158, -1, 634, 375, "Cho_Panel.png", 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // panel 2
     /*  56 */ {362, 30, -1, 46, 0, "Btn_Open.png", 0.0f, 1.0f, 0.0f, 1.0f, nullptr, nullptr, "Chorus Panel\nClick here to access hidden controls"},
     /*  57 */ {187, 3, -1, 4, 16, "Knob_sm.png", 0.0f, 5.0f, 0.0f, 5.0f, "Chorus Depth (ms)", nullptr, "Chorus Depth (ms)"},
     /*  58 */ {188, 3, -1, 37, 16, "Knob_sm.png", 0.1f, 15.0f, 0.1f, 15.0f, "Chorus Rate (Hz)", nullptr, "Chorus Rate (Hz)"},
@@ -79,7 +79,7 @@ const LayoutRecord kLayoutTable[kLayoutRowCount] = {
     /*  63 */ {0, 160, -1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // end of panel 2
     /*  64 */ {365, 78, 1, 634, 517, "Melt_SubD.png", 1.0f, 1.0f, 0.0f, 1.0f, nullptr, nullptr, "Melt sub-division picture"},
     /*  65 */ {387, 138, -1, 902, 540, "DefBankImg.png", 0.0f, 1.0f, 0.0f, 1.0f, nullptr, nullptr, "Bank Picture\nAn image beside the bank file shows here"},
-    /*  66 */ {80, 159, -1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // panel 80 
+    /*  66 */ {80, 159, -1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // panel 80 (hidden until shown)
     /*  67 */ {449, 77, -1, 0, 0, nullptr, 0.0f, 1.0f, 0.0f, 1.0f, nullptr, nullptr, "image pop-up"},
     /*  68 */ {0, 160, -1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // end of panel 80
     /*  69 */ {0 | G, 57, -1, -500, -500, nullptr, 0.0f, 1.0f, 0.0f, 1.0f, "BankFile", "---", nullptr},
@@ -126,12 +126,12 @@ const LayoutRecord kLayoutTable[kLayoutRowCount] = {
     /* 110 */ {73, 32, -1, 14, 155, nullptr, 0.0f, 6.0f, 0.0f, 6.0f, "SubOsc Wave", "Sine,Square,Triangle,Vox,Vox2,Vox3,Funk,", "Sub Oscillator Waveform"},
     /* 111 */ {164, 26, -1, 122, 160, "Switch.png", 0.0f, 10.0f, 0.0f, 10.0f, "Osc Retrig", nullptr, "Oscillator Retrigger\nRestart the waves on every note"},
     /* 112 */ {66, 32, -1, 14, 193, nullptr, 0.0f, 6.0f, 0.0f, 6.0f, "Osc Mode", "Mix,And,Or,Xor,Ring,Sync,X-wave,", "Oscillator Mode\nHow oscillator 2 meets oscillator 1"},
-    /* 113 */ {8, 159, -1, 120, 188, "Logic_Panel.png", 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // panel 8 
+    /* 113 */ {8, 159, -1, 120, 188, "Logic_Panel.png", 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // panel 8 (hidden until shown)
     /* 114 */ {177, 0, -1, 14, 2, "Knob_sm.png", 0.0f, 50.0f, 0.0f, 5.0f, "Logic Switch", nullptr, "Logic Switch Level"},
     /* 115 */ {0, 160, -1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // end of panel 8
-    /* 116 */ {66, 142, 8, 1, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 117 */ {66, 142, 8, 2, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 118 */ {66, 142, 8, 3, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
+    /* 116 */ {66, 142, 8, 1, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 66 item 1 shows panel 8
+    /* 117 */ {66, 142, 8, 2, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 66 item 2 shows panel 8
+    /* 118 */ {66, 142, 8, 3, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 66 item 3 shows panel 8
     /* 119 */ {0, 151, 0, 54, 24, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // text style 0, box 54 x 24
     /* 120 */ {67, 32, -1, 110, 79, nullptr, -2.0f, 3.0f, -2.0f, 3.0f, "Osc Octave", "-2,-1,0,1,2,3,", "Oscillator Octave"},
     /* 121 */ {68, 32, -1, 110, 117, nullptr, -12.0f, 12.0f, -1.0f, 1.0f, "Wave 2 Semi", "-12,-11,-10,-9,-8,-7,-6,-5,-4,-3,-2,-1,0,1,2,3,4,5,6,7,8,9,10,11,12,", "Oscillator 2 Semitones"},
@@ -220,7 +220,7 @@ const LayoutRecord kLayoutTable[kLayoutRowCount] = {
     /* 204 */ {141, 26, -1, 415, 336, "Step_Btn.png", 0.0f, 10.0f, 0.0f, 10.0f, "SeqA 7", nullptr, "Sequencer Gate Step 7"},
     /* 205 */ {142, 26, -1, 431, 336, "Step_Btn.png", 0.0f, 10.0f, 0.0f, 10.0f, "SeqA 8", nullptr, "Sequencer Gate Step 8"},
     /* 206 */ {402, 122, 20488, 314, 353, "Seq_A.png", 0.0f, 1.0f, 0.0f, 1.0f, "Seq A", nullptr, "Seq A\nClick a step to switch it"},
-    /* 207 */ {135, 147, -1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // Seq A binds steps 135..142
+    /* 207 */ {135, 147, -1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // Seq A shows steps 135..142
     /* 208 */ {144, 0, -1, 462, 324, "Knob_sm.png", 0.0f, 100.0f, 0.0f, 10.0f, "SeqB 1", nullptr, "Sequencer Level Step 1"},
     /* 209 */ {145, 0, -1, 502, 324, "Knob_sm.png", 0.0f, 100.0f, 0.0f, 10.0f, "SeqB 2", nullptr, "Sequencer Level Step 2"},
     /* 210 */ {146, 0, -1, 542, 324, "Knob_sm.png", 0.0f, 100.0f, 0.0f, 10.0f, "SeqB 3", nullptr, "Sequencer Level Step 3"},
@@ -230,7 +230,7 @@ const LayoutRecord kLayoutTable[kLayoutRowCount] = {
     /* 214 */ {150, 0, -1, 542, 376, "Knob_sm.png", 0.0f, 100.0f, 0.0f, 10.0f, "SeqB 7", nullptr, "Sequencer Level Step 7"},
     /* 215 */ {151, 0, -1, 582, 376, "Knob_sm.png", 0.0f, 100.0f, 0.0f, 10.0f, "SeqB 8", nullptr, "Sequencer Level Step 8"},
     /* 216 */ {403, 122, 16392, 314, 380, "Seq_B.png", 0.0f, 1.0f, 0.0f, 1.0f, "Seq B", nullptr, "Seq B\nDraw the step levels"},
-    /* 217 */ {144, 147, -1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // Seq B binds steps 144..151
+    /* 217 */ {144, 147, -1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // Seq B shows steps 144..151
     /* 218 */ {152, 0, -1, 236, 326, "Knob_sm.png", -100.0f, 100.0f, -10.0f, 10.0f, "Seq Filter", nullptr, "Sequencer to Filter"},
     /* 219 */ {153, 0, -1, 272, 326, "Knob_sm.png", -100.0f, 100.0f, -10.0f, 10.0f, "Seq Amp", nullptr, "Sequencer to Amp"},
     /* 220 */ {175, 0, -1, 236, 378, "Knob_sm.png", 1.0f, 250.0f, 1.0f, 250.0f, "Seq Glide", nullptr, "Sequencer Glide"},
@@ -261,7 +261,7 @@ const LayoutRecord kLayoutTable[kLayoutRowCount] = {
     /* 245 */ {95, 26, -1, 346, 469, "Step_Btn.png", 0.0f, 10.0f, 0.0f, 10.0f, "Env On/Off", nullptr, "Envelopes 1 and 2 On/Off"},
     /* 246 */ {54, 26, -1, 416, 469, "Step_Btn.png", 0.0f, 10.0f, 0.0f, 10.0f, "Aft On/Off", nullptr, "Aftertouch On/Off"},
     /* 247 */ {355, 31, -1, 12, 466, "Tab_Lfo1.png", 0.0f, 1.0f, 0.0f, 1.0f, nullptr, nullptr, "Lfo1 Panel"},
-    /* 248 */ {9, 159, -1, 10, 512, "Lfo_Mono_Panel.png", 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // panel 9 
+    /* 248 */ {9, 159, -1, 10, 512, "Lfo_Mono_Panel.png", 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // panel 9 (hidden until shown)
     /* 249 */ {0, 151, 0, 140, 24, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // text style 0, box 140 x 24
     /* 250 */ {10, 32, -1, 8, 15, nullptr, 0.0f, 18.0f, 0.0f, 18.0f, "Lfo1 Target", "Main Pitch,Osc1 - Pitch,Osc2 - Pitch,Pulse Width,Osc1 - Level,Osc2 - Level,Sub - Level,Noise - Level,Filter Cutoff,Panning,Volume,Amp - Attack,Amp - Decay,Filter - Attack,Filter - Decay,HFO - Pitch,Melt,Echo - Tune,Logic Switch,", "LFO 1 Target"},
     /* 251 */ {0, 151, 0, 87, 24, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // text style 0, box 87 x 24
@@ -277,12 +277,12 @@ const LayoutRecord kLayoutTable[kLayoutRowCount] = {
     /* 261 */ {215 | G, 27, -1, 388, 2, "Btn_Rnd.png", 0.0f, 10.0f, 0.0f, 10.0f, "LFO1 Rnd", nullptr, "Randomise LFO 1 Controls"},
     /* 262 */ {344, 135, -1, -2000, -2000, nullptr, 0.0f, 1.0f, 0.0f, 1.0f, nullptr, nullptr, "LFO 1 section object"},
     /* 263 */ {0, 155, 0, 8, 48, nullptr, 1.0f, 1.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // no slide: always shown inside its page
-    /* 264 */ {10, 158, -1, 8, 48, "Lfo_Rate_Manual.png", 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // panel 10 
+    /* 264 */ {10, 158, -1, 8, 48, "Lfo_Rate_Manual.png", 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // panel 10
     /* 265 */ {11, 3, -1, 7, 4, "Knob.png", 0.02f, 20.0f, 0.02f, 20.0f, "Lfo1 Rate(Hz)", nullptr, "LFO 1 Rate (Hz)"},
     /* 266 */ {0, 160, -1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // end of panel 10
     /* 267 */ {0, 160, -1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // end of panel 9
     /* 268 */ {356, 31, -1, 82, 466, "Tab_Lfo2.png", 0.0f, 1.0f, 0.0f, 1.0f, nullptr, nullptr, "Lfo2 Panel"},
-    /* 269 */ {11, 159, -1, 10, 512, "Lfo_Mono_Panel.png", 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // panel 11 
+    /* 269 */ {11, 159, -1, 10, 512, "Lfo_Mono_Panel.png", 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // panel 11 (hidden until shown)
     /* 270 */ {0, 151, 0, 140, 24, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // text style 0, box 140 x 24
     /* 271 */ {21, 32, -1, 8, 15, nullptr, 0.0f, 18.0f, 0.0f, 18.0f, "Lfo2 Target", "Main Pitch,Osc1 - Pitch,Osc2 - Pitch,Pulse Width,Osc1 - Level,Osc2 - Level,Sub - Level,Noise - Level,Filter Cutoff,Panning,Volume,Amp - Attack,Amp - Decay,Filter - Attack,Filter - Decay,HFO - Pitch,Melt,Echo - Tune,Logic Switch,", "LFO 2 Target"},
     /* 272 */ {0, 151, 0, 87, 24, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // text style 0, box 87 x 24
@@ -298,12 +298,12 @@ const LayoutRecord kLayoutTable[kLayoutRowCount] = {
     /* 282 */ {216 | G, 27, -1, 388, 2, "Btn_Rnd.png", 0.0f, 10.0f, 0.0f, 10.0f, "LFO2 Rnd", nullptr, "Randomise LFO 2 Controls"},
     /* 283 */ {345, 135, -1, -2000, -2000, nullptr, 0.0f, 1.0f, 0.0f, 1.0f, nullptr, nullptr, "LFO 2 section object"},
     /* 284 */ {0, 155, 0, 8, 48, nullptr, 1.0f, 1.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // no slide: always shown inside its page
-    /* 285 */ {12, 158, -1, 8, 48, "Lfo_Rate_Manual.png", 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // panel 12 
+    /* 285 */ {12, 158, -1, 8, 48, "Lfo_Rate_Manual.png", 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // panel 12
     /* 286 */ {22, 3, -1, 7, 4, "Knob.png", 0.02f, 20.0f, 0.02f, 20.0f, "Lfo2 Rate", nullptr, "LFO 2 Rate (Hz)"},
     /* 287 */ {0, 160, -1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // end of panel 12
     /* 288 */ {0, 160, -1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // end of panel 11
     /* 289 */ {357, 31, -1, 152, 466, "Tab_Lfo3.png", 0.0f, 1.0f, 0.0f, 1.0f, nullptr, nullptr, "Lfo3 Panel"},
-    /* 290 */ {13, 159, -1, 10, 512, "Lfo_Mono_Panel.png", 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // panel 13 
+    /* 290 */ {13, 159, -1, 10, 512, "Lfo_Mono_Panel.png", 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // panel 13 (hidden until shown)
     /* 291 */ {0, 151, 0, 140, 24, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // text style 0, box 140 x 24
     /* 292 */ {32, 32, -1, 8, 15, nullptr, 0.0f, 16.0f, 0.0f, 16.0f, "Lfo3 Target", "Main Pitch,Osc1 - Pitch,Osc2 - Pitch,Pulse Width,Osc1 - Level,Osc2 - Level,Sub - Level,Noise - Level,Filter Cutoff,Panning,Volume,Amp - Attack,Amp - Decay,Filter - Attack,Filter - Decay,HFO - Pitch,Logic Switch,", "LFO 3 Target"},
     /* 293 */ {0, 151, 0, 87, 24, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // text style 0, box 87 x 24
@@ -319,13 +319,13 @@ const LayoutRecord kLayoutTable[kLayoutRowCount] = {
     /* 303 */ {217 | G, 27, -1, 388, 2, "Btn_Rnd.png", 0.0f, 10.0f, 0.0f, 10.0f, "LFO3 Rnd", nullptr, "Randomise LFO 3 Controls"},
     /* 304 */ {346, 135, -1, -2000, -2000, nullptr, 0.0f, 1.0f, 0.0f, 1.0f, nullptr, nullptr, "LFO 3 section object"},
     /* 305 */ {0, 155, 0, 8, 48, nullptr, 1.0f, 1.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // no slide: always shown inside its page
-    /* 306 */ {14, 158, -1, 8, 48, "Lfo_Rate_Manual.png", 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // panel 14 
+    /* 306 */ {14, 158, -1, 8, 48, "Lfo_Rate_Manual.png", 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // panel 14
     /* 307 */ {33, 3, -1, 7, 4, "Knob.png", 0.02f, 20.0f, 0.02f, 20.0f, "Lfo3 Rate", nullptr, "LFO 3 Rate (Hz)"},
     /* 308 */ {39, 26, -1, 8, 64, "Btn_Track.png", 0.0f, 10.0f, 0.0f, 10.0f, "Lfo3 Track", nullptr, "LFO 3 Key Tracking\nRate follows the played note"},
     /* 309 */ {0, 160, -1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // end of panel 14
     /* 310 */ {0, 160, -1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // end of panel 13
     /* 311 */ {358, 31, -1, 222, 466, "Tab_Hfo.png", 0.0f, 1.0f, 0.0f, 1.0f, nullptr, nullptr, "Hfo Panel"},
-    /* 312 */ {15, 159, -1, 10, 512, "Hfo_Panel.png", 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // panel 15 
+    /* 312 */ {15, 159, -1, 10, 512, "Hfo_Panel.png", 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // panel 15 (hidden until shown)
     /* 313 */ {0, 151, 0, 140, 24, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // text style 0, box 140 x 24
     /* 314 */ {41, 32, -1, 8, 15, nullptr, 0.0f, 12.0f, 0.0f, 12.0f, "HFO Target", "Main Pitch,Osc1 - Pitch,Osc2 - Pitch,Sub - Pitch,Filter Cutoff,Main FM,Osc1 - FM,Osc2 - FM,Sub - FM,Main - AM,Osc1 - AM,Osc2 - AM,Pulse Width,", "HFO Target"},
     /* 315 */ {0, 151, 0, 87, 24, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // text style 0, box 87 x 24
@@ -346,7 +346,7 @@ const LayoutRecord kLayoutTable[kLayoutRowCount] = {
     /* 330 */ {347, 135, -1, -2000, -2000, nullptr, 0.0f, 1.0f, 0.0f, 1.0f, nullptr, nullptr, "HFO section object"},
     /* 331 */ {0, 160, -1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // end of panel 15
     /* 332 */ {359, 31, -1, 292, 466, "Tab_Env.png", 0.0f, 1.0f, 0.0f, 1.0f, nullptr, nullptr, "Envelopes Panel"},
-    /* 333 */ {16, 159, -1, 10, 512, "Env_Panel.png", 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // panel 16 
+    /* 333 */ {16, 159, -1, 10, 512, "Env_Panel.png", 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // panel 16 (hidden until shown)
     /* 334 */ {0, 151, 0, 140, 24, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // text style 0, box 140 x 24
     /* 335 */ {104, 32, -1, 8, 15, nullptr, 0.0f, 12.0f, 0.0f, 12.0f, "Env1 Target", "Main Pitch,Osc1 - Pitch,Osc2 - Pitch,HFO - Pitch,Pulse Width,Filter Cutoff,LFO 3 - Depth,Melt - Circuit,Osc1 - Level,Osc2 - Level,Sub - Level,Noise - Level,Logic Switch,", "Envelope 1 Target"},
     /* 336 */ {113, 32, -1, 8, 106, nullptr, 0.0f, 12.0f, 0.0f, 12.0f, "Env2 Target", "Main Pitch,Osc1 - Pitch,Osc2 - Pitch,HFO - Pitch,Pulse Width,Filter Cutoff,LFO 3 - Depth,Melt - Circuit,Osc1 - Level,Osc2 - Level,Sub - Level,Noise - Level,Logic Switch,", "Envelope 2 Target"},
@@ -373,7 +373,7 @@ const LayoutRecord kLayoutTable[kLayoutRowCount] = {
     /* 357 */ {348, 135, -1, -2000, -2000, nullptr, 0.0f, 1.0f, 0.0f, 1.0f, nullptr, nullptr, "envelope section object"},
     /* 358 */ {0, 160, -1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // end of panel 16
     /* 359 */ {360, 31, -1, 362, 466, "Tab_Aft.png", 0.0f, 1.0f, 0.0f, 1.0f, nullptr, nullptr, "Aftertouch Panel"},
-    /* 360 */ {17, 159, -1, 10, 512, "Aft_Panel.png", 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // panel 17 
+    /* 360 */ {17, 159, -1, 10, 512, "Aft_Panel.png", 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // panel 17 (hidden until shown)
     /* 361 */ {55, 0, -1, 8, 20, "Knob.png", 0.0f, 100.0f, 0.0f, 0.0416667f, "Aft to Tune", nullptr, "Aft to Tune"},
     /* 362 */ {56, 0, -1, 78, 20, "Knob.png", 0.0f, 100.0f, 0.0f, 10.0f, "Aft to Width", nullptr, "Aft to Width"},
     /* 363 */ {57, 0, -1, 148, 20, "Knob.png", 0.0f, 100.0f, 0.0f, 10.0f, "Aft to Cut", nullptr, "Aft to Cut"},
@@ -388,7 +388,7 @@ const LayoutRecord kLayoutTable[kLayoutRowCount] = {
     /* 372 */ {349, 135, -1, -2000, -2000, nullptr, 0.0f, 1.0f, 0.0f, 1.0f, nullptr, nullptr, "aftertouch section object"},
     /* 373 */ {0, 160, -1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // end of panel 17
     /* 374 */ {363, 30, -1, 940, 296, "Btn_EQ.png", 0.0f, 1.0f, 0.0f, 1.0f, nullptr, nullptr, "3 Band EQ Panel"},
-    /* 375 */ {3, 159, -1, 300, 446, "EQ_Panel.png", 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // panel 3 
+    /* 375 */ {3, 159, -1, 300, 446, "EQ_Panel.png", 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // panel 3 (hidden until shown)
     /* 376 */ {354, 114, 19, 1, 59, nullptr, 329.0f, 105.0f, 0.0f, 1.0f, nullptr, nullptr, "Drag a band: left-right frequency, up-down gain\nRight-drag: width; double-click: flat"},
     /* 377 */ {196, 6, -1, 8, 186, "Knob_sm.png", 20.0f, 20480.0f, 20.0f, 20480.0f, "EQ 1 Freq Hz", nullptr, "EQ 1 Freq Hz"},
     /* 378 */ {197, 0, -1, 42, 186, "Knob_sm.png", -18.0f, 18.0f, -18.0f, 18.0f, "EQ 1 Gain dB", nullptr, "EQ 1 Gain dB"},
@@ -401,43 +401,43 @@ const LayoutRecord kLayoutTable[kLayoutRowCount] = {
     /* 385 */ {204, 0, -1, 288, 186, "Knob_sm.png", 100.0f, 10.0f, 100.0f, 10.0f, "EQ 3 Width", nullptr, "EQ 3 Width"},
     /* 386 */ {206, 32, -1, 270, 24, nullptr, 0.0f, 1.0f, 0.0f, 1.0f, "Pre-Post EQ", "Pre,Post,", "EQ before or after the echo"},
     /* 387 */ {0, 160, -1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // end of panel 3
-    /* 388 */ {354, 149, 0, 196, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 389 */ {354, 149, 5, 197, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 390 */ {354, 149, 10, 198, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 391 */ {354, 149, 1, 199, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 392 */ {354, 149, 6, 200, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 393 */ {354, 149, 11, 201, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 394 */ {354, 149, 2, 202, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 395 */ {354, 149, 7, 203, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 396 */ {354, 149, 12, 204, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
+    /* 388 */ {354, 149, 0, 196, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 354 and 196 linked, code 0
+    /* 389 */ {354, 149, 5, 197, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 354 and 197 linked, code 5
+    /* 390 */ {354, 149, 10, 198, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 354 and 198 linked, code 10
+    /* 391 */ {354, 149, 1, 199, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 354 and 199 linked, code 1
+    /* 392 */ {354, 149, 6, 200, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 354 and 200 linked, code 6
+    /* 393 */ {354, 149, 11, 201, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 354 and 201 linked, code 11
+    /* 394 */ {354, 149, 2, 202, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 354 and 202 linked, code 2
+    /* 395 */ {354, 149, 7, 203, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 354 and 203 linked, code 7
+    /* 396 */ {354, 149, 12, 204, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 354 and 204 linked, code 12
     /* 397 */ {207, 53, -1, -2000, -2000, nullptr, 0.0f, 10.0f, 0.0f, 10.0f, "Version", nullptr, nullptr},
     /* 398 */ {1, 57, -1, -500, -500, nullptr, 0.0f, 10.0f, 0.0f, 10.0f, "text1", nullptr, nullptr},
     /* 399 */ {2, 57, -1, -500, -500, nullptr, 0.0f, 10.0f, 0.0f, 10.0f, "text2", nullptr, nullptr},
-    /* 400 */ {355, 143, 356, 357, 358, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 401 */ {355, 143, 359, 360, -1, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 402 */ {356, 143, 355, 357, 358, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 403 */ {356, 143, 359, 360, -1, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 404 */ {357, 143, 355, 356, 358, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 405 */ {357, 143, 359, 360, -1, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 406 */ {358, 143, 355, 356, 357, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 407 */ {358, 143, 359, 360, -1, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 408 */ {359, 143, 355, 356, 357, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 409 */ {359, 143, 358, 360, -1, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 410 */ {360, 143, 355, 356, 357, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 411 */ {360, 143, 358, 359, -1, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 412 */ {355, 144, 9, -1, -1, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 413 */ {356, 144, 11, -1, -1, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 414 */ {357, 144, 13, -1, -1, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 415 */ {358, 144, 15, -1, -1, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 416 */ {359, 144, 16, -1, -1, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 417 */ {360, 144, 17, -1, -1, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 418 */ {361, 144, 1, -1, -1, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 419 */ {362, 144, 2, -1, -1, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 420 */ {363, 144, 3, -1, -1, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 421 */ {384, 144, 20, 21, -1, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 422 */ {223, 149, 0, 382, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 423 */ {223, 149, 1, 383, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 424 */ {383, 148, 0, 384, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
+    /* 400 */ {355, 143, 356, 357, 358, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // radio group of 355
+    /* 401 */ {355, 143, 359, 360, -1, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // radio group of 355
+    /* 402 */ {356, 143, 355, 357, 358, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // radio group of 356
+    /* 403 */ {356, 143, 359, 360, -1, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // radio group of 356
+    /* 404 */ {357, 143, 355, 356, 358, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // radio group of 357
+    /* 405 */ {357, 143, 359, 360, -1, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // radio group of 357
+    /* 406 */ {358, 143, 355, 356, 357, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // radio group of 358
+    /* 407 */ {358, 143, 359, 360, -1, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // radio group of 358
+    /* 408 */ {359, 143, 355, 356, 357, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // radio group of 359
+    /* 409 */ {359, 143, 358, 360, -1, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // radio group of 359
+    /* 410 */ {360, 143, 355, 356, 357, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // radio group of 360
+    /* 411 */ {360, 143, 358, 359, -1, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // radio group of 360
+    /* 412 */ {355, 144, 9, -1, -1, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 355 shows panel 9
+    /* 413 */ {356, 144, 11, -1, -1, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 356 shows panel 11
+    /* 414 */ {357, 144, 13, -1, -1, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 357 shows panel 13
+    /* 415 */ {358, 144, 15, -1, -1, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 358 shows panel 15
+    /* 416 */ {359, 144, 16, -1, -1, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 359 shows panel 16
+    /* 417 */ {360, 144, 17, -1, -1, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 360 shows panel 17
+    /* 418 */ {361, 144, 1, -1, -1, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 361 shows panel 1
+    /* 419 */ {362, 144, 2, -1, -1, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 362 shows panel 2
+    /* 420 */ {363, 144, 3, -1, -1, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 363 shows panel 3
+    /* 421 */ {384, 144, 20, 21, -1, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 384 shows panels 20, 21
+    /* 422 */ {223, 149, 0, 382, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 223 and 382 linked, code 0
+    /* 423 */ {223, 149, 1, 383, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 223 and 383 linked, code 1
+    /* 424 */ {383, 148, 0, 384, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 383 links to 384, code 0
     /* 425 */ {266, 53, -1, -2000, -2000, nullptr, 0.0f, 10.0f, 0.0f, 10.0f, "zFuture", nullptr, "Spares"},
     /* 426 */ {267, 53, -1, -2000, -2000, nullptr, 0.0f, 10.0f, 0.0f, 10.0f, "zFuture", nullptr, "Spares"},
     /* 427 */ {268, 53, -1, -2000, -2000, nullptr, 0.0f, 10.0f, 0.0f, 10.0f, "zFuture", nullptr, "Spares"},
@@ -564,7 +564,7 @@ const LayoutRecord kLayoutTable[kLayoutRowCount] = {
     /* 548 */ {0, 156, 1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // font: Liberation Sans 14
     /* 549 */ {352, 30, -1, 952, 11, "Btn_Info.png", 0.0f, 1.0f, 0.0f, 1.0f, nullptr, nullptr, "Click to Open Credits and Links Panel"},
     /* 550 */ {0, 155, 1, 262, 701, nullptr, 0.20f, 1.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // slide: credits rise from below the window
-    /* 551 */ {19, 158, -1, 262, 448, "Credits_Panel.png", 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // panel 19 
+    /* 551 */ {19, 158, -1, 262, 448, "Credits_Panel.png", 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // panel 19
     /* 552 */ {353, 27, -1, 662, 10, "Btn_Close.png", 0.0f, 10.0f, 0.0f, 10.0f, nullptr, nullptr, "Close Panel"},
     /* 553 */ {388, 27, -1, 24, 176, "XT_Logo.png", 0.0f, 10.0f, 0.0f, 10.0f, "WLink", nullptr, "Visit the project page"},
     /* 554 */ {389, 27, -1, 160, 176, "QX_Logo.png", 0.0f, 10.0f, 0.0f, 10.0f, "WLink", nullptr, "Write to the makers"},
@@ -578,133 +578,133 @@ const LayoutRecord kLayoutTable[kLayoutRowCount] = {
     /* 562 */ {240, 0, -1, 570, 150, "Knob.png", 0.0f, 100.0f, 0.0f, 10.0f, "MPE: LPF Depth", nullptr, "MPE Slide to Filter Cutoff"},
     /* 563 */ {241, 0, -1, 640, 150, "Knob.png", 0.0f, 100.0f, 0.0f, 50.0f, "MPE: AMP Depth", nullptr, "MPE Pressure to Amp"},
     /* 564 */ {0, 160, -1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // end of panel 19
-    /* 565 */ {352, 144, 19, -1, -1, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 566 */ {353, 148, 0, 352, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
+    /* 565 */ {352, 144, 19, -1, -1, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 352 shows panel 19
+    /* 566 */ {353, 148, 0, 352, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 353 links to 352, code 0
     /* 567 */ {0, 151, 0, 87, 24, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // text style 0, box 87 x 24
     /* 568 */ {0, 155, 1, 322, 263, nullptr, 0.10f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // slide: MIDI-learn dialog fades in where it opens
-    /* 569 */ {81, 158, -1, 322, 263, "AsnMidiCC.png", 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // panel 81 
+    /* 569 */ {81, 158, -1, 322, 263, "AsnMidiCC.png", 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // panel 81
     /* 570 */ {450, 76, -1, 0, 0, "AsnMidiCC.png", 0.0f, 1.0f, 0.0f, 1.0f, nullptr, nullptr, "Midi Learn:\nMove External Controller\nSupports NRPN"},
     /* 571 */ {0, 160, -1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // end of panel 81
-    /* 572 */ {388, 148, 0, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 573 */ {389, 148, 3, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 574 */ {398, 148, 55, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 575 */ {399, 148, 56, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 576 */ {400, 148, 59, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 577 */ {401, 148, 60, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 578 */ {392, 148, 61, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 579 */ {393, 148, 62, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 580 */ {368, 148, 63, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 581 */ {369, 148, 64, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 582 */ {374, 148, 70, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 583 */ {376, 148, 71, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 584 */ {378, 148, 72, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 585 */ {380, 148, 73, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 586 */ {375, 148, 80, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 587 */ {377, 148, 81, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 588 */ {379, 148, 82, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 589 */ {381, 148, 83, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 590 */ {350, 149, 3, 221, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 591 */ {350, 148, 4, 156, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 592 */ {350, 148, 5, 158, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 593 */ {350, 148, 6, 160, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 594 */ {350, 148, 7, 157, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 595 */ {350, 148, 8, 159, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 596 */ {350, 148, 9, 161, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 597 */ {351, 149, 3, 231, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 598 */ {351, 148, 4, 224, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 599 */ {351, 148, 5, 225, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 600 */ {351, 148, 6, 226, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 601 */ {351, 148, 7, 227, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 602 */ {351, 148, 8, 228, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 603 */ {351, 148, 9, 229, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 604 */ {341, 149, 3, 212, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 605 */ {341, 148, 4, 64, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 606 */ {341, 148, 5, 65, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 607 */ {341, 148, 6, 73, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 608 */ {341, 148, 7, 66, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 609 */ {341, 148, 8, 71, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 610 */ {342, 149, 3, 213, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 611 */ {342, 148, 4, 83, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 612 */ {342, 148, 5, 84, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 613 */ {342, 148, 6, 85, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 614 */ {342, 148, 7, 82, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 615 */ {342, 148, 8, 88, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 616 */ {342, 148, 9, 89, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 617 */ {342, 148, 10, 90, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 618 */ {342, 148, 11, 91, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 619 */ {342, 148, 12, 178, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 620 */ {343, 149, 3, 214, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 621 */ {343, 148, 4, 135, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 622 */ {343, 148, 5, 136, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 623 */ {343, 148, 6, 137, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 624 */ {343, 148, 7, 138, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 625 */ {343, 148, 8, 139, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 626 */ {343, 148, 9, 140, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 627 */ {343, 148, 10, 141, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 628 */ {343, 148, 11, 142, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 629 */ {343, 148, 12, 144, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 630 */ {343, 148, 13, 145, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 631 */ {343, 148, 14, 146, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 632 */ {343, 148, 15, 147, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 633 */ {343, 148, 16, 148, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 634 */ {343, 148, 17, 149, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 635 */ {343, 148, 18, 150, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 636 */ {343, 148, 19, 151, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 637 */ {344, 149, 3, 215, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 638 */ {344, 148, 4, 8, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 639 */ {344, 148, 5, 10, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 640 */ {344, 148, 6, 11, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 641 */ {344, 148, 7, 12, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 642 */ {344, 148, 8, 14, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 643 */ {345, 149, 3, 216, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 644 */ {345, 148, 4, 19, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 645 */ {345, 148, 5, 21, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 646 */ {345, 148, 6, 22, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 647 */ {345, 148, 7, 23, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 648 */ {345, 148, 8, 25, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 649 */ {346, 149, 3, 217, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 650 */ {346, 148, 4, 30, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 651 */ {346, 148, 5, 32, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 652 */ {346, 148, 6, 33, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 653 */ {346, 148, 7, 34, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 654 */ {346, 148, 8, 36, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 655 */ {346, 148, 9, 39, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 656 */ {347, 149, 3, 218, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 657 */ {347, 148, 4, 41, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 658 */ {347, 148, 5, 42, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 659 */ {347, 148, 6, 44, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 660 */ {347, 148, 7, 45, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 661 */ {347, 148, 8, 46, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 662 */ {347, 148, 9, 47, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 663 */ {347, 148, 10, 48, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 664 */ {347, 148, 11, 49, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 665 */ {347, 148, 12, 50, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 666 */ {347, 148, 13, 53, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 667 */ {348, 149, 3, 219, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 668 */ {348, 148, 4, 104, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 669 */ {348, 148, 5, 103, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 670 */ {348, 148, 6, 96, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 671 */ {348, 148, 7, 97, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 672 */ {348, 148, 8, 98, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 673 */ {348, 148, 9, 99, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 674 */ {348, 148, 10, 102, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 675 */ {348, 148, 11, 113, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 676 */ {348, 148, 12, 112, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 677 */ {348, 148, 13, 105, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 678 */ {348, 148, 14, 106, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 679 */ {348, 148, 15, 107, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 680 */ {348, 148, 16, 108, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 681 */ {348, 148, 17, 111, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 682 */ {349, 149, 3, 220, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 683 */ {349, 148, 4, 55, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 684 */ {349, 148, 5, 56, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 685 */ {349, 148, 6, 57, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 686 */ {349, 148, 7, 58, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 687 */ {349, 148, 8, 59, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 688 */ {349, 148, 9, 60, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 689 */ {349, 148, 10, 61, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 690 */ {349, 148, 11, 62, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
-    /* 691 */ {349, 148, 12, 63, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr},
+    /* 572 */ {388, 148, 0, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 388 links to 387, code 0
+    /* 573 */ {389, 148, 3, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 389 links to 387, code 3
+    /* 574 */ {398, 148, 55, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 398 links to 387, code 55
+    /* 575 */ {399, 148, 56, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 399 links to 387, code 56
+    /* 576 */ {400, 148, 59, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 400 links to 387, code 59
+    /* 577 */ {401, 148, 60, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 401 links to 387, code 60
+    /* 578 */ {392, 148, 61, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 392 links to 387, code 61
+    /* 579 */ {393, 148, 62, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 393 links to 387, code 62
+    /* 580 */ {368, 148, 63, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 368 links to 387, code 63
+    /* 581 */ {369, 148, 64, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 369 links to 387, code 64
+    /* 582 */ {374, 148, 70, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 374 links to 387, code 70
+    /* 583 */ {376, 148, 71, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 376 links to 387, code 71
+    /* 584 */ {378, 148, 72, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 378 links to 387, code 72
+    /* 585 */ {380, 148, 73, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 380 links to 387, code 73
+    /* 586 */ {375, 148, 80, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 375 links to 387, code 80
+    /* 587 */ {377, 148, 81, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 377 links to 387, code 81
+    /* 588 */ {379, 148, 82, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 379 links to 387, code 82
+    /* 589 */ {381, 148, 83, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 381 links to 387, code 83
+    /* 590 */ {350, 149, 3, 221, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 350 and 221 linked, code 3
+    /* 591 */ {350, 148, 4, 156, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 350 links to 156, code 4
+    /* 592 */ {350, 148, 5, 158, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 350 links to 158, code 5
+    /* 593 */ {350, 148, 6, 160, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 350 links to 160, code 6
+    /* 594 */ {350, 148, 7, 157, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 350 links to 157, code 7
+    /* 595 */ {350, 148, 8, 159, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 350 links to 159, code 8
+    /* 596 */ {350, 148, 9, 161, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 350 links to 161, code 9
+    /* 597 */ {351, 149, 3, 231, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 351 and 231 linked, code 3
+    /* 598 */ {351, 148, 4, 224, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 351 links to 224, code 4
+    /* 599 */ {351, 148, 5, 225, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 351 links to 225, code 5
+    /* 600 */ {351, 148, 6, 226, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 351 links to 226, code 6
+    /* 601 */ {351, 148, 7, 227, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 351 links to 227, code 7
+    /* 602 */ {351, 148, 8, 228, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 351 links to 228, code 8
+    /* 603 */ {351, 148, 9, 229, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 351 links to 229, code 9
+    /* 604 */ {341, 149, 3, 212, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 341 and 212 linked, code 3
+    /* 605 */ {341, 148, 4, 64, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 341 links to 64, code 4
+    /* 606 */ {341, 148, 5, 65, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 341 links to 65, code 5
+    /* 607 */ {341, 148, 6, 73, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 341 links to 73, code 6
+    /* 608 */ {341, 148, 7, 66, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 341 links to 66, code 7
+    /* 609 */ {341, 148, 8, 71, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 341 links to 71, code 8
+    /* 610 */ {342, 149, 3, 213, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 342 and 213 linked, code 3
+    /* 611 */ {342, 148, 4, 83, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 342 links to 83, code 4
+    /* 612 */ {342, 148, 5, 84, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 342 links to 84, code 5
+    /* 613 */ {342, 148, 6, 85, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 342 links to 85, code 6
+    /* 614 */ {342, 148, 7, 82, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 342 links to 82, code 7
+    /* 615 */ {342, 148, 8, 88, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 342 links to 88, code 8
+    /* 616 */ {342, 148, 9, 89, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 342 links to 89, code 9
+    /* 617 */ {342, 148, 10, 90, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 342 links to 90, code 10
+    /* 618 */ {342, 148, 11, 91, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 342 links to 91, code 11
+    /* 619 */ {342, 148, 12, 178, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 342 links to 178, code 12
+    /* 620 */ {343, 149, 3, 214, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 343 and 214 linked, code 3
+    /* 621 */ {343, 148, 4, 135, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 343 links to 135, code 4
+    /* 622 */ {343, 148, 5, 136, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 343 links to 136, code 5
+    /* 623 */ {343, 148, 6, 137, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 343 links to 137, code 6
+    /* 624 */ {343, 148, 7, 138, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 343 links to 138, code 7
+    /* 625 */ {343, 148, 8, 139, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 343 links to 139, code 8
+    /* 626 */ {343, 148, 9, 140, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 343 links to 140, code 9
+    /* 627 */ {343, 148, 10, 141, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 343 links to 141, code 10
+    /* 628 */ {343, 148, 11, 142, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 343 links to 142, code 11
+    /* 629 */ {343, 148, 12, 144, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 343 links to 144, code 12
+    /* 630 */ {343, 148, 13, 145, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 343 links to 145, code 13
+    /* 631 */ {343, 148, 14, 146, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 343 links to 146, code 14
+    /* 632 */ {343, 148, 15, 147, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 343 links to 147, code 15
+    /* 633 */ {343, 148, 16, 148, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 343 links to 148, code 16
+    /* 634 */ {343, 148, 17, 149, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 343 links to 149, code 17
+    /* 635 */ {343, 148, 18, 150, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 343 links to 150, code 18
+    /* 636 */ {343, 148, 19, 151, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 343 links to 151, code 19
+    /* 637 */ {344, 149, 3, 215, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 344 and 215 linked, code 3
+    /* 638 */ {344, 148, 4, 8, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 344 links to 8, code 4
+    /* 639 */ {344, 148, 5, 10, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 344 links to 10, code 5
+    /* 640 */ {344, 148, 6, 11, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 344 links to 11, code 6
+    /* 641 */ {344, 148, 7, 12, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 344 links to 12, code 7
+    /* 642 */ {344, 148, 8, 14, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 344 links to 14, code 8
+    /* 643 */ {345, 149, 3, 216, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 345 and 216 linked, code 3
+    /* 644 */ {345, 148, 4, 19, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 345 links to 19, code 4
+    /* 645 */ {345, 148, 5, 21, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 345 links to 21, code 5
+    /* 646 */ {345, 148, 6, 22, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 345 links to 22, code 6
+    /* 647 */ {345, 148, 7, 23, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 345 links to 23, code 7
+    /* 648 */ {345, 148, 8, 25, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 345 links to 25, code 8
+    /* 649 */ {346, 149, 3, 217, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 346 and 217 linked, code 3
+    /* 650 */ {346, 148, 4, 30, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 346 links to 30, code 4
+    /* 651 */ {346, 148, 5, 32, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 346 links to 32, code 5
+    /* 652 */ {346, 148, 6, 33, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 346 links to 33, code 6
+    /* 653 */ {346, 148, 7, 34, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 346 links to 34, code 7
+    /* 654 */ {346, 148, 8, 36, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 346 links to 36, code 8
+    /* 655 */ {346, 148, 9, 39, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 346 links to 39, code 9
+    /* 656 */ {347, 149, 3, 218, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 347 and 218 linked, code 3
+    /* 657 */ {347, 148, 4, 41, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 347 links to 41, code 4
+    /* 658 */ {347, 148, 5, 42, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 347 links to 42, code 5
+    /* 659 */ {347, 148, 6, 44, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 347 links to 44, code 6
+    /* 660 */ {347, 148, 7, 45, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 347 links to 45, code 7
+    /* 661 */ {347, 148, 8, 46, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 347 links to 46, code 8
+    /* 662 */ {347, 148, 9, 47, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 347 links to 47, code 9
+    /* 663 */ {347, 148, 10, 48, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 347 links to 48, code 10
+    /* 664 */ {347, 148, 11, 49, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 347 links to 49, code 11
+    /* 665 */ {347, 148, 12, 50, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 347 links to 50, code 12
+    /* 666 */ {347, 148, 13, 53, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 347 links to 53, code 13
+    /* 667 */ {348, 149, 3, 219, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 348 and 219 linked, code 3
+    /* 668 */ {348, 148, 4, 104, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 348 links to 104, code 4
+    /* 669 */ {348, 148, 5, 103, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 348 links to 103, code 5
+    /* 670 */ {348, 148, 6, 96, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 348 links to 96, code 6
+    /* 671 */ {348, 148, 7, 97, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 348 links to 97, code 7
+    /* 672 */ {348, 148, 8, 98, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 348 links to 98, code 8
+    /* 673 */ {348, 148, 9, 99, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 348 links to 99, code 9
+    /* 674 */ {348, 148, 10, 102, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 348 links to 102, code 10
+    /* 675 */ {348, 148, 11, 113, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 348 links to 113, code 11
+    /* 676 */ {348, 148, 12, 112, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 348 links to 112, code 12
+    /* 677 */ {348, 148, 13, 105, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 348 links to 105, code 13
+    /* 678 */ {348, 148, 14, 106, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 348 links to 106, code 14
+    /* 679 */ {348, 148, 15, 107, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 348 links to 107, code 15
+    /* 680 */ {348, 148, 16, 108, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 348 links to 108, code 16
+    /* 681 */ {348, 148, 17, 111, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 348 links to 111, code 17
+    /* 682 */ {349, 149, 3, 220, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 349 and 220 linked, code 3
+    /* 683 */ {349, 148, 4, 55, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 349 links to 55, code 4
+    /* 684 */ {349, 148, 5, 56, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 349 links to 56, code 5
+    /* 685 */ {349, 148, 6, 57, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 349 links to 57, code 6
+    /* 686 */ {349, 148, 7, 58, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 349 links to 58, code 7
+    /* 687 */ {349, 148, 8, 59, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 349 links to 59, code 8
+    /* 688 */ {349, 148, 9, 60, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 349 links to 60, code 9
+    /* 689 */ {349, 148, 10, 61, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 349 links to 61, code 10
+    /* 690 */ {349, 148, 11, 62, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 349 links to 62, code 11
+    /* 691 */ {349, 148, 12, 63, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 349 links to 63, code 12
     /* 692 */ {0, 154, -1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // filler
     /* 693 */ {0, 154, -1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // filler
     /* 694 */ {0, 154, -1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // filler
