@@ -74,5 +74,8 @@ TEST(Bitmap, AMissingResourceIsNullAndNamesAreShared) {
     EXPECT_EQ(tk::CBitmap::fromResource(""), nullptr);
     auto a = tk::CBitmap::fromResource("Knob.png");
     auto b = tk::CBitmap::fromResource("Knob.png");
-    EXPECT_EQ(a, b); // decoded once, shared (both null until the art is embedded)
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a, b); // decoded once, shared
+    EXPECT_EQ(a->width(), 41);
+    EXPECT_EQ(a->height(), 41 * 29);
 }

@@ -356,3 +356,46 @@ TEST(EditorOpen, AMenuOpensItsListInsideTheFrameAndAClickChooses) {
     play->choose(0);
     EXPECT_EQ(rig.engine->getParameter(120), 0.0f); // "Mono" reached the engine
 }
+
+// Bad tables and missing art have defined outcomes.
+TEST(EditorFaults, AMissingBitmapGetsAStandInAndTheWindowStillOpens) {
+    std::vector<LayoutRecord> table{
+        row(0, 150, -1, 0, 0, "NoSuchBackground.png"),
+        row(72, 0, -1, 100, 100, "NoSuchKnob.png"),
+        row(6, 26, -1, 200, 100, "NoSuchButton.png"),
+        row(7, 0, -1, 300, 100, "Knob.png"),
+        row(0, 161),
+    };
+    Rig rig(table.data(), static_cast<int>(table.size()));
+    ASSERT_TRUE(rig.editor->openOffscreen());
+    tk::CRect knob = rig.editor->control(72)->getViewSize();
+    EXPECT_EQ(knob, tk::CRect::fromSize(100, 100, 41, 41)); // a knob's own size
+    EXPECT_FALSE(rig.editor->control(6)->getViewSize().empty());
+    // Something is drawn where the knob is, unlike the empty face beside it.
+    auto inside = rig.pixels(knob);
+    auto beside = rig.pixels(knob.offset(0, 60));
+    EXPECT_NE(inside, beside);
+}
+
+TEST(EditorFaults, ATextStyleBeyondThePaletteAndAOneItemMenuAreHarmless) {
+    std::vector<LayoutRecord> table{
+        row(0, 150, -1, 0, 0, "BG.png"),
+        row(0, 151, 46, 87, 24), // would read palette entries 46..48 of 48
+        row(0, 151, -7, 87, 24),
+        row(120, 32, -1, 10, 10, nullptr, 0, 1, nullptr, "Only,"),
+        row(0, 142, 99, 0, 0), // a link to a panel that does not exist
+        row(120, 142, 200, 0, 0),
+        row(999, 144, 1, 2, 3), // a tag beyond the table's
+        row(0, 161),
+    };
+    Rig rig(table.data(), static_cast<int>(table.size()));
+    ASSERT_TRUE(rig.editor->openOffscreen());
+    auto* menu = dynamic_cast<tk::COptionMenu*>(rig.editor->control(120));
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->entryCount(), 1);
+    EXPECT_EQ(menu->valueForIndex(0), 0.0f);
+    for (float v : {0.0f, 0.5f, 1.0f, std::nanf("")})
+        EXPECT_EQ(menu->indexFor(v), 0);
+    rig.ticks(2);
+    rig.editor->frame()->idle();
+}
