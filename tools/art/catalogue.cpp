@@ -405,6 +405,9 @@ void drawWindow(cairo_t* cr, const Fonts& f, const LayoutWalk& walk) {
     drawText(cr, f.regular(), 9, colours::kDimLabel, "the arrow", 670, 448, Align::Centre);
     drawText(cr, f.regular(), 9, colours::kDimLabel, "below", 670, 460, Align::Centre);
     drawText(cr, f.bold(), 8, colours::kProgram, "PRESET", 730, 578, Align::Centre);
+    drawText(cr, f.regular(), 8, colours::kDimLabel, "an image beside", 942, 606, Align::Centre);
+    drawText(cr, f.regular(), 8, colours::kDimLabel, "the bank file", 942, 617, Align::Centre);
+    drawText(cr, f.regular(), 8, colours::kDimLabel, "shows here", 942, 628, Align::Centre);
     drawText(cr, f.bold(), 9, colours::kDimLabel, "SYSTEM", 927, 394, Align::Centre);
     drawControlsOn(cr, f, walk, -1);
 }
