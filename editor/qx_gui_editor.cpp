@@ -584,6 +584,7 @@ void QX_GUI_Editor::onPointer(const platform::PointerEvent& e) {
         break;
     case platform::PointerAction::Move:
         frame_->handleMouseMoved(p, e.buttons);
+        if (window_ && !(e.buttons & platform::kButtonLeft)) window_->setCursor(pointerFor(p));
         break;
     case platform::PointerAction::Up:
         frame_->handleMouseUp(p, e.buttons);
@@ -595,6 +596,16 @@ void QX_GUI_Editor::onPointer(const platform::PointerEvent& e) {
         frame_->handleWheel(p, e.wheel);
         break;
     }
+}
+
+platform::PointerShape QX_GUI_Editor::pointerFor(tk::CPoint p) const {
+    // Knobs and sliders drag up and down; buttons and menus are pressed.
+    tk::CView* v = frame_->modalView() ? nullptr : frame_->viewAt(p);
+    if (dynamic_cast<tk::CAnimKnob*>(v)) return platform::PointerShape::VerticalDrag;
+    if (dynamic_cast<tk::COnOffButton*>(v) || dynamic_cast<tk::COptionMenu*>(v))
+        return platform::PointerShape::Hand;
+    if (dynamic_cast<tk::CTextEdit*>(v)) return platform::PointerShape::Text;
+    return platform::PointerShape::Arrow;
 }
 
 bool QX_GUI_Editor::onKey(const platform::KeyEvent& e) {
