@@ -26,9 +26,10 @@ class CVSTGUITimer {
         int due = static_cast<int>((nowMs - nextMs_) / kPeriodMs) + 1;
         if (due > kMaxCatchUp) {
             due = kMaxCatchUp;
-            nextMs_ = nowMs; // forget the rest of a stall
+            nextMs_ = nowMs + kPeriodMs; // forget the rest of a stall
+        } else {
+            nextMs_ += due * kPeriodMs;
         }
-        nextMs_ += due * kPeriodMs;
         for (int i = 0; i < due && running_; ++i)
             onTick_();
         return due;

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <set>
 
+#include "editor/toolkit/cvstguitimer.h"
 #include "tests/editor/editor_rig.h"
 
 using editortest::Rig;
@@ -398,4 +399,52 @@ TEST(EditorFaults, ATextStyleBeyondThePaletteAndAOneItemMenuAreHarmless) {
         EXPECT_EQ(menu->indexFor(v), 0);
     rig.ticks(2);
     rig.editor->frame()->idle();
+}
+
+TEST(EditorTimer, ElapsedTicksRunAtTheHostsIdleRateAndAStallRunsOnlyAFew) {
+    int ticks = 0;
+    tk::CVSTGUITimer timer([&] { ++ticks; });
+    EXPECT_EQ(timer.runElapsed(0.0), 0); // not started
+    timer.start(1000.0);
+    EXPECT_EQ(timer.runElapsed(1010.0), 0);
+    EXPECT_EQ(timer.runElapsed(1016.0), 1);
+    // A host idling at 15 Hz: four ticks per 66 ms call, so motion keeps its speed.
+    double now = 1016.0;
+    int total = 0;
+    for (int i = 0; i < 15; ++i)
+        total += timer.runElapsed(now += 66.0);
+    EXPECT_EQ(total, static_cast<int>((now - 1016.0) / 16.0));
+    EXPECT_EQ(ticks, total + 1);
+    // A second-long stall runs a bounded catch-up, then the normal rate again.
+    EXPECT_EQ(timer.runElapsed(now += 1000.0), tk::CVSTGUITimer::kMaxCatchUp);
+    EXPECT_EQ(timer.runElapsed(now += 16.0), 1);
+    timer.stop();
+    EXPECT_EQ(timer.runElapsed(now += 100.0), 0);
+}
+
+TEST(EditorKeys, AFieldBeingEditedTakesTheHostsKeysAndOthersAreLeftToTheHost) {
+    std::vector<LayoutRecord> table{
+        row(0, 150, -1, 0, 0, "BG.png"),
+        row(0, 151, 3, 120, 24),
+        row(1, 57, -1, 10, 10),
+        row(0, 161),
+    };
+    Rig rig(table.data(), static_cast<int>(table.size()));
+    ASSERT_TRUE(rig.editor->openOffscreen());
+    EXPECT_EQ(rig.editor->onKeyDown('a', 0, 0), 0); // nothing has the focus
+    auto* field = dynamic_cast<tk::CTextEdit*>(rig.editor->control(1));
+    ASSERT_NE(field, nullptr);
+    field->setText("Pad");
+    tk::CRect r = field->frameRect();
+    rig.editor->frame()->handleMouseDown({r.left + 2, r.top + 2}, tk::kLButton);
+    EXPECT_TRUE(field->editing());
+    EXPECT_EQ(rig.editor->onKeyDown('s', 0, 0), 1);
+    EXPECT_EQ(rig.editor->onKeyDown(0, 1, 0), 1); // back space
+    EXPECT_EQ(rig.editor->onKeyDown('!', 0, 0), 1);
+    EXPECT_EQ(rig.editor->onKeyUp('!', 0, 0), 1);
+    EXPECT_EQ(field->text(), "Pad!");
+    EXPECT_EQ(rig.editor->onKeyDown(0, 6, 0), 1); // escape restores
+    EXPECT_EQ(field->text(), "Pad");
+    EXPECT_FALSE(field->editing());
+    EXPECT_EQ(rig.editor->onKeyDown('x', 0, 0), 0);
 }
