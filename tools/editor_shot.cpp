@@ -19,7 +19,7 @@
 #include <thread>
 #include <vector>
 
-#include "editor/layout_table.h"
+#include "editor/layout_place.h"
 #include "tools/plugin_host.h"
 
 namespace {
@@ -49,38 +49,6 @@ long residentKiB() {
         std::fclose(f);
     }
     return resident * (sysconf(_SC_PAGESIZE) / 1024);
-}
-
-// Where a control of the table sits in the window while its panels are closed: its row's
-// position plus the resting places of the panels around it.
-bool controlPosition(int tag, int& x, int& y) {
-    using namespace tarlix;
-    struct Level {
-        int x, y;
-    };
-    std::vector<Level> stack{{0, 0}};
-    int slideX = 0, slideY = 0;
-    bool slide = false;
-    for (int r = 1; r < kLayoutRowCount; ++r) {
-        const LayoutRecord& row = kLayoutTable[r];
-        if (row.kind >= 161) break;
-        if (row.kind == 155) {
-            slide = true;
-            slideX = row.x;
-            slideY = row.y;
-        } else if (row.kind == 158 || row.kind == 159) {
-            bool moved = row.kind == 158 && slide;
-            stack.push_back({stack.back().x + (moved ? slideX : row.x),
-                             stack.back().y + (moved ? slideY : row.y)});
-        } else if (row.kind == 160) {
-            if (stack.size() > 1) stack.pop_back();
-        } else if (row.kind < 139 && layoutTag(row) == tag) {
-            x = stack.back().x + row.x;
-            y = stack.back().y + row.y;
-            return true;
-        }
-    }
-    return false;
 }
 
 class Host {
@@ -182,7 +150,7 @@ int pictures(const std::string& plugin, const std::string& folder) {
         if (pic.parameter >= 0) p.fx()->setParameter(p.fx(), pic.parameter, pic.value);
         for (int tag : pic.clicks) {
             int x, y;
-            if (!controlPosition(tag, x, y)) {
+            if (!tarlix::restingPlace(tag, x, y)) {
                 std::fprintf(stderr, "editor_shot: no control %d in the table\n", tag);
                 ++failures;
                 continue;

@@ -2,11 +2,13 @@
 // host drives it: the host's window handle to open, idle calls to pump, and the hostile
 // orders real hosts use.
 // gtest before Xlib: Xlib's macros (None, Status) would break gtest's names.
+#include "editor/layout_place.h"
 #include "tests/editor/xvfb.h"
 #include "tests/host_fixture.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
 #include <dirent.h>
 
 #include <atomic>
@@ -215,5 +217,42 @@ TEST_F(EditorX11, AutomationFromTheAudioThreadWhileTheEditorIsOpen) {
     p.call(vst::effEditIdle);
     EXPECT_FLOAT_EQ(p.fx->getParameter(p.fx, 72), static_cast<float>((kBlocks - 1) % 100) / 99.0f);
     EXPECT_EQ(host.children().size(), 1u);
+    p.call(vst::effEditClose);
+}
+
+// Real input: the server's own pointer events (XTest) reach the controls, and the controls
+// reach the engine.
+TEST_F(EditorX11, ClicksAndDragsOfTheServersPointerChangeParameters) {
+    Instance p;
+    HostWindow host(xvfb.display());
+    p.fx->setParameter(p.fx, 72, 0.2f); // the window opens showing it
+    ASSERT_EQ(p.call(vst::effEditOpen, 0, 0, host.handle()), 1);
+    p.call(vst::effEditIdle);
+    auto pump = [&](auto changed) {
+        XSync(host.display, False);
+        for (int i = 0; i < 50 && !changed(); ++i) {
+            p.call(vst::effEditIdle);
+            XSync(host.display, False);
+        }
+    };
+
+    int x, y;
+    ASSERT_TRUE(tarlix::restingPlace(6, x, y)); // "Lfo1 On/Off", on the page shown at opening
+    float before = p.fx->getParameter(p.fx, 6);
+    XTestFakeMotionEvent(host.display, -1, x + 5, y + 4, CurrentTime);
+    XTestFakeButtonEvent(host.display, 1, True, CurrentTime);
+    XTestFakeButtonEvent(host.display, 1, False, CurrentTime);
+    pump([&] { return p.fx->getParameter(p.fx, 6) != before; });
+    EXPECT_EQ(p.fx->getParameter(p.fx, 6), before > 0.5f ? 0.0f : 1.0f);
+
+    ASSERT_TRUE(tarlix::restingPlace(72, x, y)); // "Portamento (ms)"
+    XTestFakeMotionEvent(host.display, -1, x + 20, y + 20, CurrentTime);
+    XTestFakeButtonEvent(host.display, 1, True, CurrentTime);
+    for (int step = 1; step <= 7; ++step)
+        XTestFakeMotionEvent(host.display, -1, x + 20, y + 20 - 10 * step, CurrentTime);
+    XTestFakeButtonEvent(host.display, 1, False, CurrentTime);
+    pump([&] { return p.fx->getParameter(p.fx, 72) > 0.69f; });
+    // 70 pixels up of the 140 that span the range.
+    EXPECT_NEAR(p.fx->getParameter(p.fx, 72), 0.7f, 0.01f);
     p.call(vst::effEditClose);
 }
