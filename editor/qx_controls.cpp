@@ -63,9 +63,14 @@ void QX_Knob::setFromHost(float value) {
     propagate(value);
 }
 
-void QX_Knob::onIdleTick() {
+void QX_Knob::setValue(float v) {
+    tk::CAnimKnob::setValue(v);
+    if (drawn_ != value_) wantIdle(); // the picture follows over the next ticks
+}
+
+bool QX_Knob::onIdleTick() {
     float target = value_;
-    if (drawn_ == target) return;
+    if (drawn_ == target) return false;
     int before = frameFor(drawn_);
     if (std::fabs(target - drawn_) >= kSnapDistance)
         drawn_ += (target - drawn_) * kSmoothing;
@@ -73,6 +78,7 @@ void QX_Knob::onIdleTick() {
         drawn_ = target;
     // Only a change of the picture needs a redraw.
     if (frameFor(drawn_) != before || !bitmap_) setDirty();
+    return drawn_ != target;
 }
 
 // ---- buttons ---------------------------------------------------------------------------

@@ -34,13 +34,24 @@ class QX_Control {
     virtual void setFromHost(float value) = 0;
     // A message from a linked control.
     virtual void onLink(const LinkMessage& message);
-    // Every 16 ms tick while the window is open.
-    virtual void onIdleTick() {}
+    // A 16 ms tick, for a control that asked for it (wantIdle); false when it needs no more.
+    virtual bool onIdleTick() { return false; }
     // A text the engine wrote for this control (program name) or a bare notice.
     virtual void onNotice(const std::string& text) { (void)text; }
 
     void addLink(QX_Control* target, int32_t code);
     int linkCount() const { return static_cast<int>(links_.size()); }
+
+    // The editor's list of controls that animate; only those are ticked, so a window where
+    // nothing moves costs next to nothing.
+    void setIdleList(std::vector<QX_Control*>* list) { idleList_ = list; }
+    void wantIdle() {
+        if (idleList_ && !idleQueued_) {
+            idleQueued_ = true;
+            idleList_->push_back(this);
+        }
+    }
+    void idleDone() { idleQueued_ = false; }
 
   protected:
     // Sends the value to every link target whose code carries values; a control that is
@@ -54,6 +65,8 @@ class QX_Control {
         int32_t code;
     };
     std::vector<Link> links_;
+    std::vector<QX_Control*>* idleList_ = nullptr;
+    bool idleQueued_ = false;
 };
 
 // Knobs and sliders of every style: a strip of frames; the picture follows the value
@@ -63,7 +76,8 @@ class QX_Knob : public tk::CAnimKnob, public QX_Control {
     QX_Knob(const tk::CRect& size, tk::CControlListener* listener, int32_t tag,
             std::shared_ptr<tk::CBitmap> strip, int frames, int style);
     void setFromHost(float value) override;
-    void onIdleTick() override;
+    void setValue(float v) override;
+    bool onIdleTick() override;
     float shownValue() const { return drawn_; }
     // Shows the value at once (a freshly opened window does not animate).
     void showValueNow() {

@@ -255,6 +255,8 @@ void QX_GUI_Editor::close() {
     std::fill(std::begin(panels_), std::end(panels_), nullptr);
     lastMultiLevel_ = nullptr;
     mailboxTags_.clear();
+    animating_.clear();
+    ticking_.clear();
     systemWindow_ = nullptr;
 }
 
@@ -354,6 +356,7 @@ void QX_GUI_Editor::buildControl(tk::CViewContainer& container, const LayoutReco
 
     if (r.tooltip && *r.tooltip) made->setTooltipText(r.tooltip);
     controls_[tag] = {made.get(), dynamic_cast<QX_Control*>(made.get())};
+    if (controls_[tag].qx) controls_[tag].qx->setIdleList(&animating_);
     if (tag >= kHostParameters && controlRow_[tag] < 0) mailboxTags_.push_back(tag);
     controlRow_[tag] = row;
     container.addView(std::move(made));
@@ -502,8 +505,13 @@ void QX_GUI_Editor::tick() {
     if (!frame_ || inTick_) return;
     inTick_ = true;
     drainEngine();
-    for (Entry& e : controls_)
-        if (e.qx) e.qx->onIdleTick();
+    // Controls that animate; a control may ask again while the list is walked.
+    animating_.swap(ticking_);
+    for (QX_Control* c : ticking_) {
+        c->idleDone();
+        if (c->onIdleTick()) c->wantIdle();
+    }
+    ticking_.clear();
     frame_->tick(tk::CVSTGUITimer::kPeriodMs);
     inTick_ = false;
 }

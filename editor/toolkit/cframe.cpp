@@ -202,24 +202,31 @@ void CFrame::forgetView(const CView* view) {
             if (v == view) return true;
         return false;
     };
+    sliding_.erase(
+        std::remove_if(sliding_.begin(), sliding_.end(), [&](const CView* v) { return within(v); }),
+        sliding_.end());
     if (within(captured_)) captured_ = nullptr;
     if (within(hover_)) hover_ = nullptr;
     if (within(focus_)) focus_ = nullptr;
     if (tooltips_) tooltips_->forget(view);
 }
 
-void CFrame::advanceContainer(CViewContainer& c) {
-    for (auto& child : c.children())
-        if (CViewContainer* sub = child->asContainer()) {
-            sub->advanceSlide();
-            if (sub->isVisible()) advanceContainer(*sub);
-        }
+void CFrame::wakeSlide(CViewContainer* panel) {
+    if (std::find(sliding_.begin(), sliding_.end(), panel) == sliding_.end())
+        sliding_.push_back(panel);
 }
 
 void CFrame::tick(double periodMs) {
     clockMs_ += periodMs;
     pendingDelete_.clear();
-    advanceContainer(*this);
+    // A panel that hides on arrival leaves the list itself (forgetView).
+    std::vector<CViewContainer*> moving = sliding_;
+    for (CViewContainer* panel : moving)
+        if (std::find(sliding_.begin(), sliding_.end(), panel) != sliding_.end())
+            panel->advanceSlide();
+    sliding_.erase(std::remove_if(sliding_.begin(), sliding_.end(),
+                                  [](const CViewContainer* p) { return p->settled(); }),
+                   sliding_.end());
     if (tooltips_) tooltips_->onTick();
 }
 

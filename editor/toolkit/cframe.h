@@ -63,12 +63,15 @@ class CFrame : public CViewContainer {
     double clockMs() const { return clockMs_; }
 
   private:
-    void advanceContainer(CViewContainer& c);
+    friend class CViewContainer;
+    // A panel started to slide or fade: it is advanced each tick until it rests.
+    void wakeSlide(CViewContainer* panel);
     const CFontSet* fonts_;
     COffscreenContext back_;
     platform::Window* window_ = nullptr;
     std::vector<CRect> dirty_;
     std::vector<CRect> lastRedrawn_;
+    std::vector<CViewContainer*> sliding_;
     std::unique_ptr<CView> modal_;
     std::vector<std::unique_ptr<CView>> pendingDelete_; // closed menus, freed at the next tick
     std::unique_ptr<CView> overlay_;

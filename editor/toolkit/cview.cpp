@@ -140,6 +140,11 @@ void CViewContainer::setSlide(const CRect& closed, int mode, float speed, float 
     posY_ = closed_.top;
 }
 
+void CViewContainer::wake() {
+    if (settled()) return;
+    if (CFrame* f = getFrame()) f->wakeSlide(this);
+}
+
 void CViewContainer::show() {
     pendingHide_ = false;
     if (hasSlide_) {
@@ -147,6 +152,7 @@ void CViewContainer::show() {
         if (!(open_ == closed_)) target_ = open_;
     }
     setVisible(true);
+    wake();
 }
 
 void CViewContainer::hide() {
@@ -174,6 +180,7 @@ void CViewContainer::hide() {
             fadeRate_ = 0.0f;
         }
     }
+    wake();
 }
 
 bool CViewContainer::atRest() const {

@@ -110,11 +110,14 @@ class CViewContainer : public CView {
     bool advanceSlide();
     float fade() const { return fade_; }
     bool atRest() const;
+    // At rest with nothing pending: no further ticks needed.
+    bool settled() const { return atRest() && !pendingHide_; }
     const CRect& openRect() const { return open_; }
     const CRect& closedRect() const { return closed_; }
 
   private:
     void drawBackground(CDrawContext& context, const CRect& dirty);
+    void wake();
     std::vector<std::unique_ptr<CView>> children_;
     std::shared_ptr<CBitmap> background_;
     CColor backColour_{0, 0, 0, 0};
