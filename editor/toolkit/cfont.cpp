@@ -43,17 +43,9 @@ CFontSet::CFontSet() : library_(std::make_shared<Library>()) {
     for (int i = 0; i < 2; ++i) {
         platform::Resource r = platform::findResource(kFontFiles[i], "FONT");
         FT_Face face = nullptr;
-        bool ok = false;
-        if (r.data && r.size > 0)
-            ok = FT_New_Memory_Face(library_->ft, r.data, static_cast<FT_Long>(r.size), 0, &face) ==
-                 0;
-        if (!ok) {
-            // Until the fonts are embedded: Debian's copy of the same face, read directly.
-            std::string path =
-                std::string("/usr/share/fonts/truetype/liberation2/") + kFontFiles[i];
-            ok = FT_New_Face(library_->ft, path.c_str(), 0, &face) == 0;
-        }
-        if (!ok) continue;
+        if (!r.data || r.size == 0 ||
+            FT_New_Memory_Face(library_->ft, r.data, static_cast<FT_Long>(r.size), 0, &face) != 0)
+            continue;
         cairo_font_face_t* cf = cairo_ft_font_face_create_for_ft_face(face, 0);
         auto* holder = new FaceHolder{face, library_};
         if (cairo_font_face_set_user_data(cf, &kFaceKey, holder, releaseFace) !=

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "editor/toolkit/cbitmap.h"
+#include "editor/toolkit/cdrawcontext.h"
+#include "editor/toolkit/cfont.h"
 
 namespace {
 
@@ -78,4 +80,20 @@ TEST(Bitmap, AMissingResourceIsNullAndNamesAreShared) {
     EXPECT_EQ(a, b); // decoded once, shared
     EXPECT_EQ(a->width(), 41);
     EXPECT_EQ(a->height(), 41 * 29);
+}
+
+TEST(Fonts, TheEmbeddedFacesLoadAndDrawText) {
+    tk::CFontSet fonts;
+    ASSERT_NE(fonts.face(tk::FontWeight::Regular), nullptr);
+    ASSERT_NE(fonts.face(tk::FontWeight::Bold), nullptr);
+    tk::COffscreenContext c(120, 30, &fonts);
+    tk::CFontDesc font{tk::FontWeight::Regular, 14.0};
+    // Arial metrics: "Cutoff" is about 37 pixels wide at 14 pixels.
+    EXPECT_NEAR(c.textWidth("Cutoff", font), 37.0, 3.0);
+    c.drawText("Cutoff", tk::CRect{0, 0, 120, 30}, font, tk::CColor{255, 255, 255, 255});
+    int lit = 0;
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 120; ++x)
+            lit += c.pixel(x, y) != 0;
+    EXPECT_GT(lit, 40);
 }
