@@ -254,6 +254,7 @@ void QX_GUI_Editor::close() {
     std::fill(std::begin(controlRow_), std::end(controlRow_), -1);
     std::fill(std::begin(panels_), std::end(panels_), nullptr);
     lastMultiLevel_ = nullptr;
+    valueDisplay_ = nameDisplay_ = nullptr;
     mailboxTags_.clear();
     animating_.clear();
     ticking_.clear();
@@ -263,9 +264,8 @@ void QX_GUI_Editor::close() {
 // ---- the builder -----------------------------------------------------------------------
 
 int QX_GUI_Editor::build(tk::CViewContainer& container, int row) {
-    static thread_local int depth = 0;
-    if (depth >= kMaxNesting) return row;
-    ++depth;
+    if (buildDepth_ >= kMaxNesting) return row; // a table nested deeper is broken
+    ++buildDepth_;
     for (; row < rowCount_; ++row) {
         const LayoutRecord& r = table_[row];
         if (r.kind >= kTableEnd || r.kind == kPanelEnd) break;
@@ -276,7 +276,7 @@ int QX_GUI_Editor::build(tk::CViewContainer& container, int row) {
         else if (r.kind >= 0)
             buildControl(container, r, row);
     }
-    --depth;
+    --buildDepth_;
     return row;
 }
 
@@ -329,7 +329,10 @@ void QX_GUI_Editor::buildControl(tk::CViewContainer& container, const LayoutReco
         made = std::make_unique<QX_Store>(this, tag);
     } else if (kind == kValueDisplay || kind == kNameDisplay || kind == kTextOnly) {
         Sized s = loadBitmap(r.bitmap);
-        made = std::make_unique<QX_TextDisplay>(textBox(s), tag, style, s.bitmap);
+        auto display = std::make_unique<QX_TextDisplay>(textBox(s), tag, style, s.bitmap);
+        if (kind == kValueDisplay) valueDisplay_ = display.get();
+        if (kind == kNameDisplay) nameDisplay_ = display.get();
+        made = std::move(display);
     } else if (kind >= kTextEntryFirst && kind <= kTextEntryLast) {
         made = std::make_unique<QX_CTextEntry>(textBox({}), this, tag, style);
     } else if (kind == kMidiLearnDialog || kind == kWebLinks ||
@@ -529,22 +532,16 @@ void QX_GUI_Editor::showTouched(int tag, float value) {
     int row = rowOfControl(tag);
     if (row < 0) return;
     const LayoutRecord& r = table_[row];
-    for (int t = 0; t < kTags; ++t) {
-        auto* display = dynamic_cast<QX_TextDisplay*>(controls_[t].view);
-        if (!display || controlRow_[t] < 0) continue;
-        int kind = table_[controlRow_[t]].kind;
-        if (kind == kNameDisplay) display->setText(r.name ? r.name : "");
-        if (kind != kValueDisplay) continue;
-        char text[32];
-        if (auto* menu = dynamic_cast<QX_COptionsText*>(controls_[tag].view);
-            menu && menu->entryCount() > 0) {
-            display->setText(menu->entry(menu->selectedIndex()));
-            continue;
-        }
-        std::snprintf(text, sizeof text, "%.2f",
-                      r.min + tk::CControl::limit(value) * (r.max - r.min));
-        display->setText(text);
+    if (nameDisplay_) nameDisplay_->setText(r.name ? r.name : "");
+    if (!valueDisplay_) return;
+    if (auto* menu = dynamic_cast<QX_COptionsText*>(controls_[tag].view);
+        menu && menu->entryCount() > 0) {
+        valueDisplay_->setText(menu->entry(menu->selectedIndex()));
+        return;
     }
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f", r.min + tk::CControl::limit(value) * (r.max - r.min));
+    valueDisplay_->setText(text);
 }
 
 void QX_GUI_Editor::valueChanged(tk::CControl* control) {

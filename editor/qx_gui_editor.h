@@ -115,12 +115,16 @@ class QX_GUI_Editor : public vst::GuiEditor,
     std::vector<int> mailboxTags_;                 // tags 333 and above that have a control
     std::vector<QX_Control*> animating_, ticking_; // controls that asked for the next tick
     QX_Multi_Lev* lastMultiLevel_ = nullptr;
+    // The displays of the last touched parameter's value and name.
+    QX_TextDisplay* valueDisplay_ = nullptr;
+    QX_TextDisplay* nameDisplay_ = nullptr;
 
     // Builder state.
     TextStyleState style_;
     int knobFrames_ = 0;
     std::optional<SlideSettings> slide_;
     bool building_ = false;
+    int buildDepth_ = 0;
     bool inIdle_ = false;
     bool inTick_ = false;
 };

@@ -448,3 +448,23 @@ TEST(EditorKeys, AFieldBeingEditedTakesTheHostsKeysAndOthersAreLeftToTheHost) {
     EXPECT_FALSE(field->editing());
     EXPECT_EQ(rig.editor->onKeyDown('x', 0, 0), 0);
 }
+
+TEST(EditorOpen, TouchingAControlShowsItsNameAndValue) {
+    Rig rig;
+    ASSERT_TRUE(rig.editor->openOffscreen());
+    auto* name = dynamic_cast<tk::CParamDisplay*>(rig.editor->control(337));
+    auto* number = dynamic_cast<tk::CParamDisplay*>(rig.editor->control(336));
+    ASSERT_NE(name, nullptr);
+    ASSERT_NE(number, nullptr);
+    auto* knob = dynamic_cast<tk::CAnimKnob*>(rig.editor->control(72)); // 0..1000 ms
+    ASSERT_NE(knob, nullptr);
+    knob->setValue(0.25f);
+    knob->valueChanged();
+    EXPECT_EQ(name->text(), "Portamento (ms)");
+    EXPECT_EQ(number->text(), "250.00");
+    EXPECT_FLOAT_EQ(rig.engine->getParameter(72), 0.25f);
+    auto* play = dynamic_cast<tk::COptionMenu*>(rig.editor->control(120));
+    ASSERT_NE(play, nullptr);
+    play->choose(1);
+    EXPECT_EQ(number->text(), "Legato");
+}
