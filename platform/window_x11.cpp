@@ -1,8 +1,9 @@
 // The editor's window on X11. Each window opens its own connection to the X server, so no
 // state is shared with the host's toolkit or with other editors, and creates a plain child
 // of the host's window. X errors are caught only while our own calls run (a parent that the
-// host destroyed first must not end the host), and every Cairo device on the connection is
-// finished before the connection closes.
+// host destroyed first must not end the host). Pixels go up with XPutImage on the usual
+// 24-bit visuals; other visuals go through Cairo's Xlib surface, whose device is finished
+// before the connection closes.
 #include "platform/window.h"
 
 #include <X11/Xatom.h>
@@ -12,6 +13,8 @@
 #include <X11/keysym.h>
 #include <cairo-xlib.h>
 
+#include <algorithm>
+#include <bit>
 #include <ctime>
 #include <mutex>
 
@@ -104,7 +107,14 @@ class X11Window final : public Window {
         }
         XWindowAttributes own;
         XGetWindowAttributes(display_, window_, &own);
-        surface_ = cairo_xlib_surface_create(display_, window_, own.visual, width, height);
+        visual_ = own.visual;
+        depth_ = own.depth;
+        if (directVisual(own)) {
+            gc_ = XCreateGC(display_, window_, 0, nullptr);
+        } else {
+            // Cairo converts to any other visual.
+            surface_ = cairo_xlib_surface_create(display_, window_, own.visual, width, height);
+        }
         clipboardAtom_ = XInternAtom(display_, "CLIPBOARD", False);
         utf8Atom_ = XInternAtom(display_, "UTF8_STRING", False);
         targetsAtom_ = XInternAtom(display_, "TARGETS", False);
@@ -122,13 +132,14 @@ class X11Window final : public Window {
                 cairo_device_finish(cairo_surface_get_device(surface_));
                 cairo_surface_destroy(surface_);
             }
+            if (gc_) XFreeGC(display_, gc_);
             if (cursor_) XFreeCursor(display_, cursor_);
             if (window_ && !lost_) XDestroyWindow(display_, window_);
         }
         XCloseDisplay(display_);
     }
 
-    bool ok() const { return window_ != 0 && surface_ != nullptr; }
+    bool ok() const { return window_ != 0 && (gc_ != nullptr || surface_ != nullptr); }
 
     void pumpEvents() override {
         ErrorTrap trap(display_);
@@ -152,8 +163,13 @@ class X11Window final : public Window {
     }
 
     void present(cairo_surface_t* image, int x, int y, int w, int h) override {
-        if (!surface_ || lost_) return;
+        if (lost_) return;
         ErrorTrap trap(display_);
+        if (gc_) {
+            putImage(image, x, y, w, h);
+            return;
+        }
+        if (!surface_) return;
         cairo_t* cr = cairo_create(surface_);
         cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
         cairo_set_source_surface(cr, image, 0, 0);
@@ -201,6 +217,39 @@ class X11Window final : public Window {
     bool lost() const override { return lost_; }
 
   private:
+    // A 24-bit true-colour visual takes Cairo's ARGB words as they are.
+    static bool directVisual(const XWindowAttributes& a) {
+        const Visual* v = a.visual;
+        return v && v->c_class == TrueColor && (a.depth == 24 || a.depth == 32) &&
+               v->red_mask == 0xFF0000 && v->green_mask == 0xFF00 && v->blue_mask == 0xFF;
+    }
+
+    // Copies part of the back buffer with one request; nothing of Cairo's stays attached to
+    // the connection.
+    void putImage(cairo_surface_t* image, int x, int y, int w, int h) {
+        cairo_surface_flush(image);
+        int iw = cairo_image_surface_get_width(image), ih = cairo_image_surface_get_height(image);
+        w = std::min(w + std::min(x, 0), iw - std::max(x, 0));
+        h = std::min(h + std::min(y, 0), ih - std::max(y, 0));
+        x = std::max(x, 0);
+        y = std::max(y, 0);
+        if (w <= 0 || h <= 0) return;
+        XImage* xi = XCreateImage(display_, visual_, static_cast<unsigned>(depth_), ZPixmap, 0,
+                                  reinterpret_cast<char*>(cairo_image_surface_get_data(image)),
+                                  static_cast<unsigned>(iw), static_cast<unsigned>(ih), 32,
+                                  cairo_image_surface_get_stride(image));
+        if (!xi) return;
+        if (xi->bits_per_pixel == 32) {
+            // The words are in this machine's order; Xlib swaps if the server's differs.
+            xi->byte_order = std::endian::native == std::endian::little ? LSBFirst : MSBFirst;
+            XPutImage(display_, window_, gc_, xi, x, y, x, y, static_cast<unsigned>(w),
+                      static_cast<unsigned>(h));
+        }
+        xi->data = nullptr; // the back buffer is not Xlib's to free
+        XDestroyImage(xi);
+        XFlush(display_);
+    }
+
     void sendMotion(const XMotionEvent& m) {
         PointerEvent p;
         p.action = PointerAction::Move;
@@ -329,7 +378,10 @@ class X11Window final : public Window {
     Display* display_;
     WindowListener* listener_;
     ::Window window_ = 0;
-    cairo_surface_t* surface_ = nullptr;
+    Visual* visual_ = nullptr;
+    int depth_ = 0;
+    GC gc_ = nullptr;
+    cairo_surface_t* surface_ = nullptr; // only for visuals that need converting
     Cursor cursor_ = 0;
     PointerShape shape_ = PointerShape::Arrow;
     bool lost_ = false;
