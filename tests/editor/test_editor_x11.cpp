@@ -256,3 +256,27 @@ TEST_F(EditorX11, ClicksAndDragsOfTheServersPointerChangeParameters) {
     EXPECT_NEAR(p.fx->getParameter(p.fx, 72), 0.7f, 0.01f);
     p.call(vst::effEditClose);
 }
+
+// A screen whose visual needs converting: the pixels go through Cairo's Xlib surface.
+TEST(EditorX11Depth16, TheEditorOpensAndDrawsOnASixteenBitScreen) {
+    editortest::Xvfb xvfb(16);
+    if (!xvfb.running()) GTEST_SKIP() << "no X server: Xvfb could not be started";
+    Instance p;
+    HostWindow host(xvfb.display());
+    ASSERT_NE(host.display, nullptr);
+    for (int round = 0; round < 3; ++round) {
+        ASSERT_EQ(p.call(vst::effEditOpen, 0, 0, host.handle()), 1);
+        p.call(vst::effEditIdle);
+        auto kids = host.children();
+        ASSERT_EQ(kids.size(), 1u);
+        XImage* image = XGetImage(host.display, kids[0], 0, 0, kWidth, kHeight, AllPlanes, ZPixmap);
+        ASSERT_NE(image, nullptr);
+        std::set<unsigned long> colours;
+        for (int y = 0; y < kHeight; y += 3)
+            for (int x = 0; x < kWidth; x += 3)
+                colours.insert(XGetPixel(image, x, y));
+        XDestroyImage(image);
+        EXPECT_GT(colours.size(), 8u);
+        p.call(vst::effEditClose);
+    }
+}
