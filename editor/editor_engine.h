@@ -23,6 +23,8 @@ class EditorEngine {
     // Sets an engine value in engine units without telling the host (editor-only tags).
     virtual void setEngineValue(int tag, float engineUnits) = 0;
     virtual std::string programName() = 0;
+    // The MIDI-learn code of a host parameter (0xFFFFFFFF: none).
+    virtual uint32_t midiLearn(int tag) = 0;
     // The newest value posted for a tag since the last call (true), or nothing (false).
     virtual bool takeValue(int tag, float& value) = 0;
     // Whether a notice (program loaded, name changed, step moved) is pending for a tag.

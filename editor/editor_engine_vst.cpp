@@ -33,6 +33,9 @@ class VstEditorEngine final : public EditorEngine {
         engine_.getProgramName(name);
         return name;
     }
+    uint32_t midiLearn(int tag) override {
+        return tag >= 0 && tag < kHostParameters ? engine_.getMidiLearn(tag) : 0xFFFFFFFFu;
+    }
     bool takeValue(int tag, float& value) override { return engine_.takeEditorValue(tag, value); }
     bool takeNotice(int tag) override { return engine_.takeEditorNotice(tag); }
     void setBuilding(bool) override {} // the engine reports no displays into the editor

@@ -28,6 +28,21 @@ void QX_Control::addLink(QX_Control* target, int32_t code) {
     links_.push_back({target, code});
 }
 
+int QX_Control::learnTag() const {
+    auto tagOf = [](const QX_Control* c) {
+        const auto* control = dynamic_cast<const tk::CControl*>(c);
+        return control ? control->getTag() : -1;
+    };
+    constexpr int kFirstLearnable = 1, kLastLearnable = 332;
+    int own = tagOf(this);
+    if (own >= 0 && own <= kLastLearnable) return own;
+    for (const Link& l : links_) {
+        int t = tagOf(l.target);
+        if (t >= kFirstLearnable && t <= kLastLearnable) return t;
+    }
+    return -1;
+}
+
 void QX_Control::propagate(float value) {
     if (propagating_) return;
     propagating_ = true;

@@ -41,6 +41,9 @@ class QX_Control {
 
     void addLink(QX_Control* target, int32_t code);
     int linkCount() const { return static_cast<int>(links_.size()); }
+    // The host parameter a right-click learns: the control's own tag when it is one, else
+    // its first link target's; -1 for none.
+    int learnTag() const;
 
     // The editor's list of controls that animate; only those are ticked, so a window where
     // nothing moves costs next to nothing.

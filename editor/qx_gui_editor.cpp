@@ -17,6 +17,7 @@ constexpr int kBuildStart = 1;
 constexpr int kPresetNameTag = 401;
 constexpr int kFirstTabTag = 355; // lights first: its modulation page is the one shown
 constexpr int kMidiBackdropPanel = 80;
+constexpr int kMidiLearnPanel = 81;
 constexpr int kLastStylePalette = kPaletteSize - 3; // a style reads three entries
 
 // Kinds and directives of the layout table.
@@ -214,6 +215,9 @@ bool QX_GUI_Editor::openWith(void* parentWindow) {
     lastMultiLevel_ = nullptr;
     build(*frame_, kBuildStart);
 
+    frame_->onPress = [this](tk::CView* v, tk::CPoint p, int buttons) {
+        return pressed(v, p, buttons);
+    };
     tooltips_ = std::make_unique<tk::CTooltipSupport>(frame_.get(), kTooltipDelayMs);
     frame_->setTooltipSupport(tooltips_.get());
     timer_.start(platform::monotonicMs());
@@ -550,6 +554,30 @@ void QX_GUI_Editor::valueChanged(tk::CControl* control) {
     if (tag < 0 || tag >= kTags) return;
     engine_->setParameterAutomated(tag, control->getValue());
     showTouched(tag, control->getValue());
+}
+
+bool QX_GUI_Editor::pressed(tk::CView* view, tk::CPoint where, int buttons) {
+    // While the MIDI-learn panel is open, a press outside it closes it.
+    tk::CViewContainer* learn = panels_[kMidiLearnPanel];
+    if (learn && learn->isVisible() && !learn->frameRect().contains(where)) {
+        for (int p : {kMidiBackdropPanel, kMidiLearnPanel})
+            if (panels_[p]) panels_[p]->hide();
+        return true;
+    }
+    if (!(buttons & tk::kRButton)) return false;
+    for (; view; view = view->getParentView())
+        if (auto* c = dynamic_cast<QX_Control*>(view)) return rightClickRequest(c, where);
+    return false;
+}
+
+bool QX_GUI_Editor::rightClickRequest(QX_Control* control, tk::CPoint where) {
+    int tag = control ? control->learnTag() : -1;
+    if (tag < 0 || !frame_) return false;
+    learn_ = {tag, engine_->midiLearn(tag), where};
+    for (int p : {kMidiBackdropPanel, kMidiLearnPanel})
+        if (tk::CViewContainer* panel = panels_[p]; panel && !panel->isVisible()) panel->show();
+    frame_->invalidAll();
+    return true;
 }
 
 void QX_GUI_Editor::beginEdit(int32_t tag) {

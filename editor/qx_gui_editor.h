@@ -53,6 +53,16 @@ class QX_GUI_Editor : public vst::GuiEditor,
 
     // Control to editor.
     void valueChanged(tk::CControl* control) override;
+    // A right-click on a control: the MIDI-learn panel opens for its parameter. False when
+    // the control has no parameter to learn.
+    bool rightClickRequest(QX_Control* control, tk::CPoint where);
+    struct LearnRequest {
+        int tag = -1;
+        uint32_t code = 0xFFFFFFFFu;
+        tk::CPoint where;
+    };
+    // The last request, for the MIDI-learn dialog.
+    const LearnRequest& learnRequest() const { return learn_; }
     void beginEdit(int32_t tag) override;
     void endEdit(int32_t tag) override;
 
@@ -90,6 +100,7 @@ class QX_GUI_Editor : public vst::GuiEditor,
     Sized loadBitmap(const char* name);
     tk::CTextStyle textStyle() const;
     void drainEngine();
+    bool pressed(tk::CView* view, tk::CPoint where, int buttons);
     void showTouched(int tag, float value);
     // WindowListener
     void onPointer(const platform::PointerEvent& e) override;
@@ -123,6 +134,7 @@ class QX_GUI_Editor : public vst::GuiEditor,
     TextStyleState style_;
     int knobFrames_ = 0;
     std::optional<SlideSettings> slide_;
+    LearnRequest learn_;
     bool building_ = false;
     int buildDepth_ = 0;
     bool inIdle_ = false;

@@ -117,6 +117,7 @@ void CFrame::handleMouseDown(CPoint p, int buttons) {
     }
     CView* target = viewAt(p);
     if (focus_ && focus_ != target) setFocusView(nullptr);
+    if (onPress && onPress(target, p, buttons)) return;
     for (CView* v = target; v && v != this; v = v->getParentView()) {
         if (v->onMouseDown(localPoint(v, p), buttons)) {
             captured_ = v;

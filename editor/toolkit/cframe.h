@@ -2,6 +2,7 @@
 // idle and shows them through the platform window (none when drawing offscreen). Pop-up
 // menus, text editing and tooltips live inside the frame as overlay views.
 #pragma once
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -55,6 +56,8 @@ class CFrame : public CViewContainer {
     CView* overlay() const { return overlay_.get(); }
 
     void setTooltipSupport(CTooltipSupport* tooltips) { tooltips_ = tooltips; }
+    // Asked first on every press, with the view under the pointer; true takes the press.
+    std::function<bool(CView*, CPoint, int buttons)> onPress;
     // Called before a view goes away or hides: input references to it are dropped.
     void forgetView(const CView* view);
 

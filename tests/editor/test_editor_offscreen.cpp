@@ -468,3 +468,33 @@ TEST(EditorOpen, TouchingAControlShowsItsNameAndValue) {
     play->choose(1);
     EXPECT_EQ(number->text(), "Legato");
 }
+
+TEST(EditorOpen, ARightClickOpensMidiLearnForTheControlsParameter) {
+    Rig rig;
+    ASSERT_TRUE(rig.editor->openOffscreen());
+    tk::CViewContainer* learn = rig.editor->panel(81);
+    ASSERT_NE(learn, nullptr);
+    EXPECT_FALSE(learn->isVisible());
+    // A tab button has no parameter to learn: nothing opens.
+    tk::CRect tab = rig.editor->control(355)->frameRect();
+    rig.editor->frame()->handleMouseDown({tab.left + 2, tab.top + 2}, tk::kRButton);
+    EXPECT_FALSE(learn->isVisible());
+    EXPECT_EQ(rig.editor->learnRequest().tag, -1);
+
+    tk::CRect knob = rig.editor->control(72)->frameRect();
+    float before = rig.engine->getParameter(72);
+    rig.editor->frame()->handleMouseDown({knob.left + 5, knob.top + 5}, tk::kRButton);
+    rig.editor->frame()->handleMouseUp({knob.left + 5, knob.top + 5}, tk::kRButton);
+    EXPECT_TRUE(learn->isVisible());
+    EXPECT_EQ(rig.editor->learnRequest().tag, 72);
+    EXPECT_EQ(rig.editor->learnRequest().where.x, knob.left + 5);
+    EXPECT_EQ(rig.engine->getParameter(72), before); // a right-click changes no value
+    rig.ticks(10);
+    EXPECT_EQ(learn->fade(), 1.0f);
+    // A press outside the panel closes it (it fades out) and reaches nothing else.
+    tk::CRect outside = rig.editor->control(355)->frameRect();
+    ASSERT_FALSE(learn->frameRect().intersects(outside));
+    rig.editor->frame()->handleMouseDown({outside.left + 2, outside.top + 2}, tk::kLButton);
+    rig.ticks(20);
+    EXPECT_FALSE(learn->isVisible());
+}
