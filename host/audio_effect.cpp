@@ -106,6 +106,7 @@ void AudioEffect::setFlag(int32_t flag, bool on) {
 }
 
 void AudioEffect::setEditor(GuiEditor* editor) {
+    if (editor != editor_) delete editor_;
     editor_ = editor;
     setFlag(effFlagsHasEditor, editor != nullptr);
 }
@@ -118,6 +119,14 @@ void AudioEffect::deleteEditor() {
 intptr_t AudioEffect::callHost(int32_t opcode, int32_t index, intptr_t value, void* ptr,
                                float opt) {
     return host_ ? host_(&effect_, opcode, index, value, ptr, opt) : 0;
+}
+
+bool AudioEffect::beginEdit(int32_t index) {
+    return callHost(audioMasterBeginEdit, index) != 0;
+}
+
+bool AudioEffect::endEdit(int32_t index) {
+    return callHost(audioMasterEndEdit, index) != 0;
 }
 
 void AudioEffect::setParameterAutomated(int32_t index, float value) {

@@ -36,6 +36,9 @@ class AudioEffect {
     virtual void setParameter(int32_t, float) {}
     virtual float getParameter(int32_t) { return 0.0f; }
     virtual void setParameterAutomated(int32_t index, float value);
+    // The user's gesture on a parameter starts and ends (the editor's knobs and sliders).
+    bool beginEdit(int32_t index);
+    bool endEdit(int32_t index);
     virtual void getParameterLabel(int32_t, char* text) { text[0] = 0; }
     virtual void getParameterDisplay(int32_t, char* text) { text[0] = 0; }
     virtual void getParameterName(int32_t, char* text) { text[0] = 0; }
@@ -51,9 +54,10 @@ class AudioEffect {
     float getSampleRate() const { return sampleRate_; }
     int32_t getBlockSize() const { return blockSize_; }
     GuiEditor* getEditor() { return editor_; }
+    // Takes ownership; sets the has-editor flag the host reads.
+    void setEditor(GuiEditor* editor);
 
   protected:
-    void setEditor(GuiEditor* editor); // takes ownership
     void deleteEditor();
     void setUniqueID(int32_t id) { effect_.uniqueID = id; }
     void setNumInputs(int32_t n) { effect_.numInputs = n; }

@@ -1,6 +1,7 @@
 // The library's only exported symbols: the VST 2.4 entry point, under both of its names.
 #include <new>
 
+#include "editor/qx_gui_editor.h"
 #include "engine/qx_dsp_vst.h"
 
 extern "C" __attribute__((visibility("default"))) vst::AEffect*
@@ -14,6 +15,7 @@ VSTPluginMain(vst::HostCallback host) {
             delete fx;
             return nullptr;
         }
+        fx->setEditor(tarlix::createEditor(fx, tarlix::makeEditorEngine(*fx)));
         return fx->getAeffect();
     } catch (...) {
         return nullptr; // nothing may unwind into the host

@@ -28,7 +28,7 @@ run() {
   fi
 }
 status=0
-set -- chunk files program_source midi_file midi_stream
+set -- chunk files program_source midi_file midi_stream png
 while [ $# -gt 0 ]; do
   run "$1" & first=$!
   second=""

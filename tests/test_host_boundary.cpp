@@ -30,8 +30,8 @@ TEST(HostBoundary, IdentityAndFixedAnswers) {
     EXPECT_EQ(fx->numParams, 333);
     EXPECT_EQ(fx->numInputs, 2);
     EXPECT_EQ(fx->numOutputs, 2);
-    // Editor flag held back until the editor window exists on this platform.
-    EXPECT_EQ(fx->flags, effFlagsCanReplacing | effFlagsProgramChunks | effFlagsIsSynth);
+    EXPECT_EQ(fx->flags,
+              effFlagsHasEditor | effFlagsCanReplacing | effFlagsProgramChunks | effFlagsIsSynth);
     EXPECT_EQ(fx->uniqueID, 0x54725832);
     EXPECT_EQ(fx->version, 1);
     EXPECT_EQ(fx->initialDelay, 0);

@@ -1,0 +1,39 @@
+// Everything the editor needs from the engine, in one small interface. The editor runs on the
+// host's user-interface thread; the engine never calls it: parameter values are read, and
+// values and notices posted by the audio thread are taken from the engine's mailbox.
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class QX_DSP_VST;
+
+namespace tarlix {
+
+class EditorEngine {
+  public:
+    virtual ~EditorEngine() = default;
+    // The current value 0..1 of a host parameter (0..332).
+    virtual float parameter(int tag) = 0;
+    // A change by the user: stored, routed and reported to the host as automation.
+    virtual void setParameterAutomated(int tag, float value) = 0;
+    // The start and end of a user's gesture on a host parameter.
+    virtual void beginEdit(int tag) = 0;
+    virtual void endEdit(int tag) = 0;
+    // Sets an engine value in engine units without telling the host (editor-only tags).
+    virtual void setEngineValue(int tag, float engineUnits) = 0;
+    virtual std::string programName() = 0;
+    // The MIDI-learn code of a host parameter (0xFFFFFFFF: none).
+    virtual uint32_t midiLearn(int tag) = 0;
+    // The newest value posted for a tag since the last call (true), or nothing (false).
+    virtual bool takeValue(int tag, float& value) = 0;
+    // Whether a notice (program loaded, name changed, step moved) is pending for a tag.
+    virtual bool takeNotice(int tag) = 0;
+    // Set while the window is being built: the engine reports no displays then.
+    virtual void setBuilding(bool building) = 0;
+};
+
+// The adapter over the engine object.
+std::unique_ptr<EditorEngine> makeEditorEngine(QX_DSP_VST& engine);
+
+} // namespace tarlix

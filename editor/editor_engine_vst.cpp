@@ -1,0 +1,53 @@
+// The editor's view of the engine object. This is the only editor file that knows the
+// engine's class.
+#include "editor/editor_engine.h"
+#include "engine/qx_dsp_vst.h"
+
+namespace tarlix {
+
+namespace {
+
+constexpr int kHostParameters = 333;
+
+class VstEditorEngine final : public EditorEngine {
+  public:
+    explicit VstEditorEngine(QX_DSP_VST& engine) : engine_(engine) {}
+
+    float parameter(int tag) override {
+        return tag >= 0 && tag < kHostParameters ? engine_.getParameter(tag) : 0.0f;
+    }
+    void setParameterAutomated(int tag, float value) override {
+        engine_.setParameterAutomated(tag, value);
+    }
+    void beginEdit(int tag) override {
+        if (tag >= 0 && tag < kHostParameters) engine_.beginEdit(tag);
+    }
+    void endEdit(int tag) override {
+        if (tag >= 0 && tag < kHostParameters) engine_.endEdit(tag);
+    }
+    void setEngineValue(int tag, float engineUnits) override {
+        engine_.setEngineValue(tag, engineUnits, false);
+    }
+    std::string programName() override {
+        char name[64] = {};
+        engine_.getProgramName(name);
+        return name;
+    }
+    uint32_t midiLearn(int tag) override {
+        return tag >= 0 && tag < kHostParameters ? engine_.getMidiLearn(tag) : 0xFFFFFFFFu;
+    }
+    bool takeValue(int tag, float& value) override { return engine_.takeEditorValue(tag, value); }
+    bool takeNotice(int tag) override { return engine_.takeEditorNotice(tag); }
+    void setBuilding(bool) override {} // the engine reports no displays into the editor
+
+  private:
+    QX_DSP_VST& engine_;
+};
+
+} // namespace
+
+std::unique_ptr<EditorEngine> makeEditorEngine(QX_DSP_VST& engine) {
+    return std::make_unique<VstEditorEngine>(engine);
+}
+
+} // namespace tarlix

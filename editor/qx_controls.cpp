@@ -1,0 +1,288 @@
+#include "editor/qx_controls.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tarlix {
+
+using tk::CColor;
+using tk::CRect;
+
+namespace {
+CRect localBox(const tk::CView& v) {
+    return {0, 0, v.getViewSize().width(), v.getViewSize().height()};
+}
+// Drag sensitivity: pixels of vertical motion for the whole range.
+constexpr double kKnobDragPixels = 140.0;
+constexpr double kFineKnobDragPixels = 420.0;
+constexpr int kFineKnobStyle = 6;
+// Knob smoothing per tick, and the distance below which the picture snaps to the value.
+constexpr float kSmoothing = 0.2f;
+constexpr float kSnapDistance = 0.005f;
+} // namespace
+
+// ---- links -----------------------------------------------------------------------------
+
+void QX_Control::addLink(QX_Control* target, int32_t code) {
+    if (!target || target == this || static_cast<int>(links_.size()) >= kMaxLinks) return;
+    links_.push_back({target, code});
+}
+
+int QX_Control::learnTag() const {
+    auto tagOf = [](const QX_Control* c) {
+        const auto* control = dynamic_cast<const tk::CControl*>(c);
+        return control ? control->getTag() : -1;
+    };
+    constexpr int kFirstLearnable = 1, kLastLearnable = 332;
+    int own = tagOf(this);
+    if (own >= 0 && own <= kLastLearnable) return own;
+    for (const Link& l : links_) {
+        int t = tagOf(l.target);
+        if (t >= kFirstLearnable && t <= kLastLearnable) return t;
+    }
+    return -1;
+}
+
+void QX_Control::propagate(float value) {
+    if (propagating_) return;
+    propagating_ = true;
+    for (const Link& l : links_) {
+        if (l.code == kLinkCodeQuiet) continue;
+        LinkMessage m;
+        m.type = kLinkValue;
+        m.code = l.code;
+        m.value = value;
+        l.target->onLink(m);
+    }
+    propagating_ = false;
+}
+
+void QX_Control::onLink(const LinkMessage& message) {
+    if (propagating_) return;
+    if (message.type != kLinkRegister && message.type != kLinkTouched) setFromHost(message.value);
+}
+
+// ---- knob ------------------------------------------------------------------------------
+
+QX_Knob::QX_Knob(const CRect& size, tk::CControlListener* listener, int32_t tag,
+                 std::shared_ptr<tk::CBitmap> strip, int frames, int style)
+    : tk::CAnimKnob(size, listener, tag, std::move(strip), frames) {
+    dragRange_ = style == kFineKnobStyle ? kFineKnobDragPixels : kKnobDragPixels;
+}
+
+void QX_Knob::setFromHost(float value) {
+    value = limit(value);
+    if (value == lastHost_) return;
+    lastHost_ = value;
+    setValue(value); // the picture follows at the next ticks
+    propagate(value);
+}
+
+void QX_Knob::setValue(float v) {
+    tk::CAnimKnob::setValue(v);
+    if (drawn_ != value_) wantIdle(); // the picture follows over the next ticks
+}
+
+bool QX_Knob::onIdleTick() {
+    float target = value_;
+    if (drawn_ == target) return false;
+    int before = frameFor(drawn_);
+    if (std::fabs(target - drawn_) >= kSnapDistance)
+        drawn_ += (target - drawn_) * kSmoothing;
+    else
+        drawn_ = target;
+    // Only a change of the picture needs a redraw.
+    if (frameFor(drawn_) != before || !bitmap_) setDirty();
+    return drawn_ != target;
+}
+
+// ---- buttons ---------------------------------------------------------------------------
+
+QX_COnOffButton::QX_COnOffButton(const CRect& size, tk::CControlListener* listener, int32_t tag,
+                                 std::shared_ptr<tk::CBitmap> bitmap, int style)
+    : tk::COnOffButton(size, listener, tag, std::move(bitmap),
+                       style == 0 ? Behaviour::Toggle : Behaviour::Momentary) {}
+
+void QX_COnOffButton::setFromHost(float value) {
+    setValue(limit(value) > 0.5f ? 1.0f : 0.0f);
+    propagate(value_);
+}
+
+QX_ExclusiveButton::QX_ExclusiveButton(const CRect& size, tk::CControlListener* listener,
+                                       int32_t tag, std::shared_ptr<tk::CBitmap> bitmap, int mode)
+    : tk::COnOffButton(size, listener, tag, std::move(bitmap)), mode_(mode),
+      group_(std::make_shared<std::vector<QX_ExclusiveButton*>>(1, this)) {}
+
+void QX_ExclusiveButton::addFellow(QX_ExclusiveButton* other) {
+    if (!other || other->group_ == group_) return;
+    if (group_->size() + other->group_->size() > static_cast<size_t>(kMaxGroup)) return;
+    // One group for all: every member knows every other.
+    auto merged = group_;
+    auto old = other->group_;
+    for (QX_ExclusiveButton* b : *old) {
+        merged->push_back(b);
+        b->group_ = merged;
+    }
+}
+
+void QX_ExclusiveButton::addPanel(tk::CViewContainer* panel) {
+    if (panel && static_cast<int>(panels_.size()) < kMaxPanels) panels_.push_back(panel);
+}
+
+void QX_ExclusiveButton::setOn(bool on, bool report) {
+    bool was = isOn();
+    setValue(on ? 1.0f : 0.0f);
+    for (tk::CViewContainer* p : panels_)
+        if (on)
+            p->show();
+        else
+            p->hide();
+    if (report && on != was) valueChanged();
+    if (!on) return;
+    for (QX_ExclusiveButton* b : *group_)
+        if (b != this && b->isOn()) b->setOn(false, report);
+}
+
+void QX_ExclusiveButton::setFromHost(float value) {
+    setOn(limit(value) > 0.5f, false);
+    propagate(value_);
+}
+
+bool QX_ExclusiveButton::onMouseDown(tk::CPoint, int buttons) {
+    if (!(buttons & tk::kLButton)) return false;
+    if (mode_ == 0) {
+        if (!isOn()) setOn(true, true); // a tab that is on stays on
+    } else {
+        setOn(!isOn(), true);
+    }
+    return true;
+}
+
+// ---- menu ------------------------------------------------------------------------------
+
+QX_COptionsText::QX_COptionsText(const CRect& size, tk::CControlListener* listener, int32_t tag,
+                                 std::shared_ptr<tk::CBitmap> bitmap, const tk::CTextStyle& style)
+    : tk::COptionMenu(size, listener, tag, std::move(bitmap), style) {}
+
+void QX_COptionsText::setFromHost(float value) {
+    setValue(value);
+    applyPanels();
+    propagate(value_);
+}
+
+void QX_COptionsText::choose(int index) {
+    tk::COptionMenu::choose(index);
+    applyPanels();
+}
+
+void QX_COptionsText::addPanelLink(tk::CViewContainer* panel, int item) {
+    if (panel) panelLinks_.push_back({panel, item});
+    applyPanels();
+}
+
+void QX_COptionsText::applyPanels() {
+    // A panel named by several items shows while any of them is selected.
+    int selected = selectedIndex();
+    for (const PanelLink& l : panelLinks_) {
+        bool wanted = std::any_of(panelLinks_.begin(), panelLinks_.end(), [&](const PanelLink& o) {
+            return o.panel == l.panel && o.item == selected;
+        });
+        if (wanted && !l.panel->isVisible()) l.panel->show();
+        if (!wanted && l.panel->isVisible()) l.panel->hide();
+    }
+}
+
+// ---- stores and displays ---------------------------------------------------------------
+
+QX_Store::QX_Store(tk::CControlListener* listener, int32_t tag)
+    : tk::CControl(CRect{}, listener, tag) {
+    visible_ = false;
+}
+
+void QX_Store::setFromHost(float value) {
+    setValue(value);
+    propagate(value_);
+}
+
+QX_TextDisplay::QX_TextDisplay(const CRect& size, int32_t tag, const tk::CTextStyle& style,
+                               std::shared_ptr<tk::CBitmap> bitmap)
+    : tk::CParamDisplay(size, tag, style, std::move(bitmap)) {}
+
+void QX_TextDisplay::setFromHost(float value) {
+    setValue(value);
+}
+
+QX_CTextEntry::QX_CTextEntry(const CRect& size, tk::CControlListener* listener, int32_t tag,
+                             const tk::CTextStyle& style)
+    : tk::CTextEdit(size, listener, tag, style) {}
+
+void QX_CTextEntry::setFromHost(float value) {
+    setValue(value);
+}
+
+QX_GUI_Image::QX_GUI_Image(const CRect& size, tk::CControlListener* listener, int32_t tag,
+                           std::shared_ptr<tk::CBitmap> bitmap, int frames)
+    : tk::CControl(size, listener, tag, std::move(bitmap)), frames_(std::max(1, frames)) {}
+
+void QX_GUI_Image::setFromHost(float value) {
+    setValue(value);
+    propagate(value_);
+}
+
+void QX_GUI_Image::draw(tk::CDrawContext& c, const CRect&) {
+    CRect box = localBox(*this);
+    if (box.width() <= 1 && box.height() <= 1) return;
+    if (!bitmap_) {
+        tk::drawPlaceholder(c, box);
+        return;
+    }
+    int frame = std::clamp(static_cast<int>((frames_ - 1) * value_), 0, frames_ - 1);
+    c.drawBitmap(*bitmap_, box, 0, frame * (bitmap_->height() / frames_));
+}
+
+QX_GUI_EQ_Window::QX_GUI_EQ_Window(const CRect& size, int32_t tag)
+    : tk::CControl(size, nullptr, tag) {}
+
+void QX_GUI_EQ_Window::setFromHost(float value) {
+    setValue(value);
+}
+
+void QX_GUI_EQ_Window::draw(tk::CDrawContext& c, const CRect&) {
+    CRect box = localBox(*this);
+    c.fillRect(box, CColor{18, 22, 28, 255});
+    c.frameRect(box, CColor{70, 80, 95, 255});
+    int mid = box.height() / 2;
+    c.drawLine({box.left + 2, mid}, {box.right - 3, mid}, CColor{90, 200, 230, 255}, 1.5);
+}
+
+QX_Multi_Lev::QX_Multi_Lev(const CRect& size, int32_t tag, std::shared_ptr<tk::CBitmap> bitmap)
+    : tk::CControl(size, nullptr, tag, std::move(bitmap)) {}
+
+void QX_Multi_Lev::setFromHost(float value) {
+    setValue(value);
+}
+
+void QX_Multi_Lev::onLink(const LinkMessage& message) {
+    if (message.type != kLinkValue || message.code < 0 || message.code >= kBars) return;
+    float v = limit(message.value);
+    if (bars_[message.code] == v) return;
+    bars_[message.code] = v;
+    setDirty();
+}
+
+void QX_Multi_Lev::draw(tk::CDrawContext& c, const CRect&) {
+    CRect box = localBox(*this);
+    if (bitmap_)
+        c.drawBitmap(*bitmap_, box);
+    else
+        c.fillRect(box, CColor{20, 24, 30, 255});
+    int w = box.width() / kBars;
+    for (int i = 0; i < kBars; ++i) {
+        int h = static_cast<int>(std::lround(bars_[i] * (box.height() - 4)));
+        c.fillRect(CRect{box.left + i * w + 2, box.bottom - 2 - h, box.left + (i + 1) * w - 2,
+                         box.bottom - 2},
+                   CColor{230, 150, 40, 255});
+    }
+}
+
+} // namespace tarlix

@@ -1,0 +1,208 @@
+// The editor's controls: the toolkit's controls plus what makes them one wired system —
+// values from the engine (set-from-host), link messages between controls, an idle hook per
+// timer tick, and the panels that tab and panel buttons and menus show.
+#pragma once
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "editor/toolkit/ccontrols.h"
+
+namespace tarlix {
+
+// The record controls pass to each other.
+struct LinkMessage {
+    int32_t type = 0; // kLinkRegister, kLinkValue or kLinkTouched
+    int32_t code = 0;
+    int64_t reserved = 0;
+    float value = 0.0f;
+};
+constexpr int32_t kLinkRegister = -1;
+constexpr int32_t kLinkValue = 0;
+constexpr int32_t kLinkTouched = -65536;
+// Link entries with this code carry no values.
+constexpr int32_t kLinkCodeQuiet = 255;
+
+// What every editor control adds to its toolkit class.
+class QX_Control {
+  public:
+    static constexpr int kMaxLinks = 8;
+
+    virtual ~QX_Control() = default;
+    // A value from the engine, on the user-interface thread. Out-of-range values and NaN are
+    // limited by the control.
+    virtual void setFromHost(float value) = 0;
+    // A message from a linked control.
+    virtual void onLink(const LinkMessage& message);
+    // A 16 ms tick, for a control that asked for it (wantIdle); false when it needs no more.
+    virtual bool onIdleTick() { return false; }
+    // A text the engine wrote for this control (program name) or a bare notice.
+    virtual void onNotice(const std::string& text) { (void)text; }
+
+    void addLink(QX_Control* target, int32_t code);
+    int linkCount() const { return static_cast<int>(links_.size()); }
+    // The host parameter a right-click learns: the control's own tag when it is one, else
+    // its first link target's; -1 for none.
+    int learnTag() const;
+
+    // The editor's list of controls that animate; only those are ticked, so a window where
+    // nothing moves costs next to nothing.
+    void setIdleList(std::vector<QX_Control*>* list) { idleList_ = list; }
+    void wantIdle() {
+        if (idleList_ && !idleQueued_) {
+            idleQueued_ = true;
+            idleList_->push_back(this);
+        }
+    }
+    void idleDone() { idleQueued_ = false; }
+
+  protected:
+    // Sends the value to every link target whose code carries values; a control that is
+    // already sending ignores what comes back.
+    void propagate(float value);
+    bool propagating_ = false;
+
+  private:
+    struct Link {
+        QX_Control* target;
+        int32_t code;
+    };
+    std::vector<Link> links_;
+    std::vector<QX_Control*>* idleList_ = nullptr;
+    bool idleQueued_ = false;
+};
+
+// Knobs and sliders of every style: a strip of frames; the picture follows the value
+// smoothly (0.2 of the way per tick).
+class QX_Knob : public tk::CAnimKnob, public QX_Control {
+  public:
+    QX_Knob(const tk::CRect& size, tk::CControlListener* listener, int32_t tag,
+            std::shared_ptr<tk::CBitmap> strip, int frames, int style);
+    void setFromHost(float value) override;
+    void setValue(float v) override;
+    bool onIdleTick() override;
+    float shownValue() const { return drawn_; }
+    // Shows the value at once (a freshly opened window does not animate).
+    void showValueNow() {
+        drawn_ = value_;
+        setDirty();
+    }
+
+  protected:
+    float drawnValue() const override { return drawn_; }
+
+  private:
+    float drawn_ = 0.0f;
+    float lastHost_ = 1.0e24f; // so the first value always counts as new
+};
+
+// On/off switches (style 0) and command buttons that are on while held (styles 1 and 2).
+class QX_COnOffButton : public tk::COnOffButton, public QX_Control {
+  public:
+    QX_COnOffButton(const tk::CRect& size, tk::CControlListener* listener, int32_t tag,
+                    std::shared_ptr<tk::CBitmap> bitmap, int style);
+    void setFromHost(float value) override;
+};
+
+// Tab and panel buttons. Mode 0 (tabs): a press turns the button on and its radio fellows
+// off. Mode -1 (panel buttons): a press toggles. On shows the button's panels, off hides them.
+class QX_ExclusiveButton : public tk::COnOffButton, public QX_Control {
+  public:
+    static constexpr int kMaxGroup = 32;
+    static constexpr int kMaxPanels = 8;
+
+    QX_ExclusiveButton(const tk::CRect& size, tk::CControlListener* listener, int32_t tag,
+                       std::shared_ptr<tk::CBitmap> bitmap, int mode);
+    void setFromHost(float value) override;
+    bool onMouseDown(tk::CPoint p, int buttons) override;
+    void addFellow(QX_ExclusiveButton* other);
+    void addPanel(tk::CViewContainer* panel);
+    void setOn(bool on, bool report);
+
+  private:
+    int mode_;
+    std::shared_ptr<std::vector<QX_ExclusiveButton*>> group_;
+    std::vector<tk::CViewContainer*> panels_;
+};
+
+// A menu of the table's options; it may show a panel while a given item is selected.
+class QX_COptionsText : public tk::COptionMenu, public QX_Control {
+  public:
+    QX_COptionsText(const tk::CRect& size, tk::CControlListener* listener, int32_t tag,
+                    std::shared_ptr<tk::CBitmap> bitmap, const tk::CTextStyle& style);
+    void setFromHost(float value) override;
+    void choose(int index) override;
+    void addPanelLink(tk::CViewContainer* panel, int item);
+
+  private:
+    void applyPanels();
+    struct PanelLink {
+        tk::CViewContainer* panel;
+        int item;
+    };
+    std::vector<PanelLink> panelLinks_;
+};
+
+// Holds a value without drawing (stores, hubs, section objects, the image pop-up).
+class QX_Store : public tk::CControl, public QX_Control {
+  public:
+    QX_Store(tk::CControlListener* listener, int32_t tag);
+    void setFromHost(float value) override;
+    bool wantsMouse() const override { return false; }
+};
+
+// A text display: the preset name, the last touched parameter's name or value.
+class QX_TextDisplay : public tk::CParamDisplay, public QX_Control {
+  public:
+    QX_TextDisplay(const tk::CRect& size, int32_t tag, const tk::CTextStyle& style,
+                   std::shared_ptr<tk::CBitmap> bitmap);
+    void setFromHost(float value) override;
+    void onNotice(const std::string& text) override { setText(text); }
+};
+
+// A text field that holds one of the program's texts.
+class QX_CTextEntry : public tk::CTextEdit, public QX_Control {
+  public:
+    QX_CTextEntry(const tk::CRect& size, tk::CControlListener* listener, int32_t tag,
+                  const tk::CTextStyle& style);
+    void setFromHost(float value) override;
+    void onNotice(const std::string& text) override { setText(text); }
+};
+
+// A picture of `frames` frames chosen by the value, or a whole bitmap (the bank picture and
+// command centre, the MIDI-learn dialog until their own parts draw more).
+class QX_GUI_Image : public tk::CControl, public QX_Control {
+  public:
+    QX_GUI_Image(const tk::CRect& size, tk::CControlListener* listener, int32_t tag,
+                 std::shared_ptr<tk::CBitmap> bitmap, int frames);
+    void setFromHost(float value) override;
+    void draw(tk::CDrawContext& c, const tk::CRect& dirty) override;
+    void onNotice(const std::string&) override { setDirty(); }
+
+  private:
+    int frames_;
+};
+
+// The equaliser's response window: a dark display with the response line.
+class QX_GUI_EQ_Window : public tk::CControl, public QX_Control {
+  public:
+    QX_GUI_EQ_Window(const tk::CRect& size, int32_t tag);
+    void setFromHost(float value) override;
+    void draw(tk::CDrawContext& c, const tk::CRect& dirty) override;
+};
+
+// A row of step bars; bar i follows the control linked to it with code i.
+class QX_Multi_Lev : public tk::CControl, public QX_Control {
+  public:
+    static constexpr int kBars = 8;
+    QX_Multi_Lev(const tk::CRect& size, int32_t tag, std::shared_ptr<tk::CBitmap> bitmap);
+    void setFromHost(float value) override;
+    void onLink(const LinkMessage& message) override;
+    void draw(tk::CDrawContext& c, const tk::CRect& dirty) override;
+    float bar(int i) const { return bars_[i]; }
+
+  private:
+    float bars_[kBars] = {};
+};
+
+} // namespace tarlix
