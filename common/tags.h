@@ -8,7 +8,7 @@
 
 namespace tarlix::tag {
 
-// X(name, tag, text): text is the layout row's name, or its tooltip when it has no name;
+// X(name, tag, text): text is the layout row's name, or its tooltip's first line when it has none;
 // nullptr for an engine value that has no control.
 // clang-format off
 #define TARLIX_TAGS(X) \
@@ -273,7 +273,7 @@ namespace tarlix::tag {
     X(kMeltBSection, 351, "Melt B section object") \
     X(kCreditsButton, 352, "Click to Open Credits and Links Panel") \
     X(kClosePanel, 353, "Close Panel") \
-    X(kEqDisplay, 354, "equaliser display") \
+    X(kEqDisplay, 354, "Drag a band: left-right frequency, up-down gain") \
     X(kLfo1Panel, 355, "Lfo1 Panel") \
     X(kLfo2Panel, 356, "Lfo2 Panel") \
     X(kLfo3Panel, 357, "Lfo3 Panel") \
@@ -304,7 +304,7 @@ namespace tarlix::tag {
     X(kMeltSystemBButton, 383, "Melt System B") \
     X(kMeltPanelB, 384, "Melt Panel B") \
     X(kBlockDuration, 385, nullptr) \
-    X(kBankPicture, 387, "bank picture and command centre") \
+    X(kBankPicture, 387, "Bank Picture") \
     X(kWebLink1, 388, "WLink") \
     X(kWebLink2, 389, "WLink") \
     X(kPresetUp, 392, "Preset Up") \
@@ -319,7 +319,7 @@ namespace tarlix::tag {
     X(kMpeAftCh1, 419, "MPE:Aft#1") \
     X(kMpeCc74Ch1, 434, "MPE:CC74#1") \
     X(kImagePopup, 449, "image pop-up") \
-    X(kMidiLearnDialog, 450, "MIDI-learn dialog")
+    X(kMidiLearnDialog, 450, "Midi Learn:")
 // clang-format on
 
 #define TARLIX_TAG_CONSTANT(name, number, text) constexpr int name = number;

@@ -1,13 +1,15 @@
 // The editor's view of the engine object. This is the only editor file that knows the
 // engine's class.
 #include "editor/editor_engine.h"
+#include "engine/instrument.h"
+#include "engine/program_store.h"
 #include "engine/qx_dsp_vst.h"
 
 namespace tarlix {
 
 namespace {
 
-constexpr int kHostParameters = 333;
+constexpr int kHostParameters = kNumParams;
 
 class VstEditorEngine final : public EditorEngine {
   public:
@@ -26,7 +28,7 @@ class VstEditorEngine final : public EditorEngine {
         if (tag >= 0 && tag < kHostParameters) engine_.endEdit(tag);
     }
     void setEngineValue(int tag, float engineUnits) override {
-        engine_.setEngineValue(tag, engineUnits, false);
+        engine_.instrument().setEngineValue(tag, engineUnits, false);
     }
     std::string programName() override {
         char name[64] = {};
@@ -34,10 +36,10 @@ class VstEditorEngine final : public EditorEngine {
         return name;
     }
     uint32_t midiLearn(int tag) override {
-        return tag >= 0 && tag < kHostParameters ? engine_.getMidiLearn(tag) : 0xFFFFFFFFu;
+        return tag >= 0 && tag < kHostParameters ? engine_.programStore().getMidiLearn(tag) : 0xFFFFFFFFu;
     }
-    bool takeValue(int tag, float& value) override { return engine_.takeEditorValue(tag, value); }
-    bool takeNotice(int tag) override { return engine_.takeEditorNotice(tag); }
+    bool takeValue(int tag, float& value) override { return engine_.instrument().takeEditorValue(tag, value); }
+    bool takeNotice(int tag) override { return engine_.instrument().takeEditorNotice(tag); }
     void setBuilding(bool) override {} // the engine reports no displays into the editor
 
   private:

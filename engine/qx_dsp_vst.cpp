@@ -20,7 +20,6 @@ QX_DSP_VST::QX_DSP_VST(vst::HostCallback host) : AudioEffectX(host, kNumPrograms
     sampleRate_ = static_cast<float>(rate);
     instrument_ = std::make_unique<Instrument>(*shared_.tables, rate);
     programsAreChunks(true);
-    // No editor window yet on this platform: the host is not told about one.
     if (hasHost()) {
         setNumInputs(2);
         setNumOutputs(2);

@@ -1,8 +1,8 @@
 // The library's only exported symbols: the VST 2.4 entry point, under both of its names.
 #include <new>
 
-#include "editor/qx_gui_editor.h"
 #include "engine/qx_dsp_vst.h"
+#include "host/editor_attach.h"
 
 extern "C" __attribute__((visibility("default"))) vst::AEffect*
 VSTPluginMain(vst::HostCallback host) {
@@ -15,7 +15,7 @@ VSTPluginMain(vst::HostCallback host) {
             delete fx;
             return nullptr;
         }
-        fx->setEditor(tarlix::createEditor(fx, tarlix::makeEditorEngine(*fx)));
+        tarlix::attachEditor(*fx);
         return fx->getAeffect();
     } catch (...) {
         return nullptr; // nothing may unwind into the host

@@ -34,9 +34,11 @@ std::map<int, const LayoutRecord*> controlRows() {
     return rows;
 }
 
+// A control's name, or for a control without one the first line of its tooltip.
 std::string textOf(const LayoutRecord& r) {
     if (r.name) return r.name;
-    return r.tooltip ? r.tooltip : "";
+    const std::string tip = r.tooltip ? r.tooltip : "";
+    return tip.substr(0, tip.find('\n'));
 }
 
 } // namespace
