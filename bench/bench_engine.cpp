@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "dsp/midi_word.h"
 #include "engine/qx_dsp_vst.h"
 #include "host/event_list.h"
 
@@ -131,7 +132,8 @@ void MidiPath(benchmark::State& state) {
         events.clear();
         for (int i = 0; i < perBlock; ++i) {
             int note = 36 + static_cast<int>((key + static_cast<uint32_t>(i) / 2) % 48);
-            events.add((i * 256) / perBlock, i % 2 ? 0x80 : 0x90, note, i % 2 ? 0 : 100);
+            events.add((i * 256) / perBlock, i % 2 ? midiword::kNoteOff : midiword::kNoteOn, note,
+                       i % 2 ? 0 : 100);
         }
         key += 7;
         fx.processEvents(events.list());

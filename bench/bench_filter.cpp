@@ -26,14 +26,15 @@ bool gDecaying = false;
 // sweeping 0.4..0.8 V.
 class Signals : public QX_ModuleBase {
   public:
+    enum Output { kOutNoise = 0, kOutCutoff = 1 };
     explicit Signals(ModuleContext* c) : QX_ModuleBase(c, false) { allocateOutputs(2); }
     void Render(int offset, int count) override {
         for (int i = offset; i < offset + count; ++i) {
             seed_ = seed_ * 1664525u + 1013904223u;
             if (gDecaying) level_ = ++n_ % 480000 == 0 ? 2.3e-10f : level_ * 0.999885f;
-            outputs[0][i] = static_cast<float>(static_cast<int32_t>(seed_)) * level_;
+            outputs[kOutNoise][i] = static_cast<float>(static_cast<int32_t>(seed_)) * level_;
             cutoff_ = cutoff_ > 0.8f ? 0.4f : cutoff_ + 2e-6f;
-            outputs[1][i] = cutoff_;
+            outputs[kOutCutoff][i] = cutoff_;
         }
     }
 
@@ -63,23 +64,24 @@ void FilterOutput(benchmark::State& state) {
     ModuleContext& c = fx.instrument().context();
     QX_ModuleBase* source = c.modules[0];
     QX_ModuleBase* f = c.modules[1];
-    source->Connect(f, 1, 0, 0, 0, 0, 0);
+    using Filter = QX_DSP_Multi_Filter;
+    source->Connect(f, 1, Signals::kOutNoise, Filter::kInLeft, 0, 0, 0);
     if (state.range(2) == 0)
-        f->SetInput(2, &gCutoff);
+        f->SetInput(Filter::kInCutoff, &gCutoff);
     else
-        source->Connect(f, 1, 1, 2, 0, 0, 0);
-    f->SetInput(3, &gResonance);
-    f->PostEvent(fx.instrument().clock(), 7, 0, 0, 0.0f, nullptr);
-    f->PostEvent(fx.instrument().clock(), 5, 0, static_cast<int32_t>(state.range(0)), 0.0f,
+        source->Connect(f, 1, Signals::kOutCutoff, Filter::kInCutoff, 0, 0, 0);
+    f->SetInput(Filter::kInResonance, &gResonance);
+    const uint64_t now = fx.instrument().clock();
+    f->PostEvent(now, Filter::kInLinearCutoff, 0, 0, 0.0f, nullptr);
+    f->PostEvent(now, Filter::kInType, 0, static_cast<int32_t>(state.range(0)), 0.0f, nullptr);
+    f->PostEvent(now, Filter::kInExtraSections, 0, static_cast<int32_t>(state.range(1) - 1), 0.0f,
                  nullptr);
-    f->PostEvent(fx.instrument().clock(), 6, 0, static_cast<int32_t>(state.range(1) - 1), 0.0f,
-                 nullptr);
-    f->PostEvent(fx.instrument().clock(), 8, 0, state.range(2) == 2 ? 0 : 1, 0.0f, nullptr);
+    f->PostEvent(now, Filter::kInCoefficientRate, 0, state.range(2) == 2 ? 0 : 1, 0.0f, nullptr);
     std::vector<float> l(kBlock), r(kBlock);
     float* outs[2] = {l.data(), r.data()};
     for (auto _ : state) {
         fx.processReplacing(nullptr, outs, kBlock);
-        benchmark::DoNotOptimize(f->GetOutput(0));
+        benchmark::DoNotOptimize(f->GetOutput(Filter::kOutLeft));
     }
     state.counters["ns_per_sample"] =
         benchmark::Counter(static_cast<double>(state.iterations()) * kBlock,

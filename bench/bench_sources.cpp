@@ -15,6 +15,7 @@
 #include "common/tags.h"
 #include "dsp/envelope.h"
 #include "dsp/lfo.h"
+#include "dsp/midi_word.h"
 #include "dsp/oscillator.h"
 #include "engine/qx_dsp_vst.h"
 #include "host/event_list.h"
@@ -51,11 +52,12 @@ BENCHMARK(WaveTableBuild)->Unit(benchmark::kMillisecond);
 // ramping module so that the per-sample pitch routine runs.
 class Ramp : public QX_ModuleBase {
   public:
+    enum Output { kOut = 0 };
     explicit Ramp(ModuleContext* c) : QX_ModuleBase(c, false) { allocateOutputs(1); }
     void Render(int offset, int count) override {
         for (int i = offset; i < offset + count; ++i) {
             v_ = v_ > 0.6f ? 0.4f : v_ + 1e-5f;
-            outputs[0][i] = v_;
+            outputs[kOut][i] = v_;
         }
     }
 
@@ -91,24 +93,26 @@ void runSource(benchmark::State& state, Source s, bool varyingPitch, bool linear
     ModuleContext& c = fx.instrument().context();
     QX_ModuleBase* m = c.modules[1];
     if (s == Source::Oscillator) {
-        auto* o = static_cast<QX_DSP_OSC_Multi_Out_x8*>(m);
+        using Osc = QX_DSP_OSC_Multi_Out_x8;
+        auto* o = static_cast<Osc*>(m);
         if (varyingPitch)
-            c.modules[0]->Connect(o, 1, 0, 0, 0, 0, 0);
+            c.modules[0]->Connect(o, 1, Ramp::kOut, Osc::kInPitch, 0, 0, 0);
         else
-            o->SetInput(0, &gPitch);
-        o->SetInput(29, &gOne);
-        o->SetInput(49, &gZero);
-        o->PostEvent(fx.instrument().clock(), 9, 0, 1, 0.0f, nullptr); // Saw
+            o->SetInput(Osc::kInPitch, &gPitch);
+        o->SetInput(Osc::kInLevel, &gOne);
+        o->SetInput(Osc::kInPhaseModulation, &gZero);
+        o->PostEvent(fx.instrument().clock(), Osc::kInWave, 0, 1, 0.0f, nullptr); // Saw
         if (linear) o->setRead(QX_DSP_OSC_Multi_Out_x8::Read::Linear);
     } else if (s == Source::Envelope) {
-        for (int port : {2, 4, 6})
+        using Env = QX_DSP_HAHDSR_Env;
+        for (int port : {Env::kInAttack, Env::kInDecay, Env::kInRelease})
             m->SetInput(port, &gLong); // 10 s stages: it stays in its attack
-        m->SetInput(5, &gOne);
-        m->PostEvent(fx.instrument().clock(), 3, 0, 0, 0.0f, nullptr);
-        m->PostEvent(fx.instrument().clock(), 0, 0, 10, 10.0f, nullptr);
+        m->SetInput(Env::kInSustain, &gOne);
+        m->PostEvent(fx.instrument().clock(), Env::kInHold, 0, 0, 0.0f, nullptr);
+        m->PostEvent(fx.instrument().clock(), Env::kInGate, 0, 10, 10.0f, nullptr);
     } else {
-        m->SetInput(0, &gRate);
-        m->SetInput(1, &gZero);
+        m->SetInput(QX_DSP_LFO::kInRate, &gRate);
+        m->SetInput(QX_DSP_LFO::kInPhase, &gZero);
     }
     std::vector<float> l(kBlock), r(kBlock);
     float* outs[2] = {l.data(), r.data()};
@@ -156,7 +160,7 @@ struct HeldKeys {
         block();
         vst::EventList down;
         for (int k = 0; k < keys; ++k)
-            down.add(0, 0x90, 40 + k, 100);
+            down.add(0, midiword::kNoteOn, 40 + k, 100);
         fx.processEvents(down.list());
         for (int b = 0; b < 40; ++b)
             block();
@@ -282,16 +286,18 @@ void WorstBlock(benchmark::State& state) {
         for (int b = 0; b < 3000; ++b) {
             vst::EventList m;
             if (b % 4 == 0) { // a new key steals the oldest voice; the chord keeps sounding
-                m.add(0, 0x80, next - 20, 0);
-                m.add(0, 0x90, next, 100);
+                m.add(0, midiword::kNoteOff, next - 20, 0);
+                m.add(0, midiword::kNoteOn, next, 100);
                 next = next == 80 ? 60 : next + 1;
             }
-            if (b % 500 == 250) m.add(0, 0xC0, static_cast<int>(rng() % 128), 0);
+            if (b % 500 == 250)
+                m.add(0, midiword::kProgramChange, static_cast<int>(rng() % 128), 0);
             if (b % 500 == 262) // the fade is over: play the new program
                 for (int k = 0; k < 20; ++k)
-                    m.add(0, 0x90, 40 + k, 100);
+                    m.add(0, midiword::kNoteOn, 40 + k, 100);
             if (!m.empty()) h.fx.processEvents(m.list());
-            h.fx.setParameter(83, static_cast<float>(b % 200) / 200.0f); // cutoff sweep
+            h.fx.setParameter(tag::kLpfCutoff,
+                              static_cast<float>(b % 200) / 200.0f); // cutoff sweep
             h.fx.setParameter(kPerformanceKnobs[rng() % kPerformanceKnobs.size()],
                               static_cast<float>(rng() % 1001) / 1000.0f);
             const auto t0 = std::chrono::steady_clock::now();

@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "bench/resident_memory.h"
+#include "dsp/midi_word.h"
 #include "dsp/voice_allocation.h"
+#include "engine/module_codes.h"
 #include "engine/qx_dsp_vst.h"
 #include "host/event_list.h"
 
@@ -30,10 +32,13 @@ int main(int argc, char** argv) {
     fx.setSampleRate(48000);
     fx.setBlockSize(kBlock);
     fx.resume();
-    auto* allocator =
-        dynamic_cast<QX_DSP_Midi_to_Poly_Gen2*>(fx.instrument().context().modules[56]);
+    const int allocatorIndex =
+        fx.instrument().graphLayout().moduleByCode[code::kVoiceAllocator - kFirstModuleCode];
+    auto* allocator = allocatorIndex < 0 ? nullptr
+                                         : dynamic_cast<QX_DSP_Midi_to_Poly_Gen2*>(
+                                               fx.instrument().context().modules[allocatorIndex]);
     if (!allocator) {
-        std::fprintf(stderr, "soak: no voice allocator at module 56\n");
+        std::fprintf(stderr, "soak: no voice allocator in the graph\n");
         return 1;
     }
     std::vector<float> l(kBlock), r(kBlock);
@@ -54,18 +59,20 @@ int main(int argc, char** argv) {
             int delta = static_cast<int>(rng() % kBlock);
             int key = 30 + static_cast<int>(rng() % 60);
             if (kind < 45) {
-                midi.add(delta, 0x90, key, 1 + static_cast<int>(rng() % 127));
+                midi.add(delta, midiword::kNoteOn, key, 1 + static_cast<int>(rng() % 127));
                 ++notes;
             } else if (kind < 85) {
-                midi.add(delta, 0x80, key, 0);
+                midi.add(delta, midiword::kNoteOff, key, 0);
             } else if (kind < 90) {
-                midi.add(delta, 0xB0, 64, (rng() % 2) ? 127 : 0);
+                midi.add(delta, midiword::kController, midiword::kCcSustain, (rng() % 2) ? 127 : 0);
             } else if (kind < 95) {
-                midi.add(delta, 0xE0, static_cast<int>(rng() % 128), static_cast<int>(rng() % 128));
+                midi.add(delta, midiword::kPitchBend, static_cast<int>(rng() % 128),
+                         static_cast<int>(rng() % 128));
             } else if (kind < 97) {
-                midi.add(delta, 0xB0, 1, static_cast<int>(rng() % 128));
+                midi.add(delta, midiword::kController, midiword::kCcModWheel,
+                         static_cast<int>(rng() % 128));
             } else {
-                midi.add(delta, 0xC0, static_cast<int>(rng() % 128), 0);
+                midi.add(delta, midiword::kProgramChange, static_cast<int>(rng() % 128), 0);
             }
         }
         fx.processEvents(midi.list());
@@ -82,9 +89,9 @@ int main(int argc, char** argv) {
         if (++blocks == 20000) memoryAfterWarmUp = residentKiB();
     }
     // Every key up, the pedal too; then a second of audio for deferred note-offs and fades.
-    midi.add(0, 0xB0, 64, 0);
+    midi.add(0, midiword::kController, midiword::kCcSustain, 0);
     for (int key = 0; key < 128; ++key)
-        midi.add(0, 0x80, key, 0);
+        midi.add(0, midiword::kNoteOff, key, 0);
     fx.processEvents(midi.list());
     midi.clear();
     for (int b = 0; b < 200; ++b)

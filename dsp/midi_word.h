@@ -6,10 +6,12 @@
 namespace tarlix::midiword {
 
 constexpr int kNoteOff = 0x80, kNoteOn = 0x90, kController = 0xB0;
+constexpr int kProgramChange = 0xC0, kChannelPressure = 0xD0, kPitchBend = 0xE0;
 constexpr uint32_t kAllNotesOff = 0x7BB0; // controller 123, channel 1
 
 // Controller numbers.
-constexpr int kCcDataEntry = 6, kCcDataEntryFine = 38, kCcSustain = 64;
+constexpr int kCcModWheel = 1, kCcDataEntry = 6, kCcDataEntryFine = 38, kCcSustain = 64;
+constexpr int kCcBrightness = 74; // an MPE member channel's third dimension
 constexpr int kCcNrpnFine = 98, kCcNrpnCoarse = 99, kCcRpnFine = 100, kCcRpnCoarse = 101;
 constexpr int kCcAllSoundOff = 120, kCcAllNotesOff = 123;
 

@@ -60,6 +60,7 @@ enum class Kind {
     DualLevel,
     GainCurve,
     Envelope,
+    VoiceEnvelope, // an envelope that frees its voice when it ends
     Lfo,
     Oscillator,
     Combine,
@@ -112,7 +113,7 @@ constexpr CodeRange kClasses[] = {
     {6264, 6265, Kind::Saturation},      // Saturation
     {6281, 6283, Kind::StepCounter},     // Counter_Indexing
     {6293, 6297, Kind::Envelope},        // HAHDSR_Env
-    {6299, 6300, Kind::Envelope},        // HAHDSR_Env with the allocator and voice number
+    {6299, 6300, Kind::VoiceEnvelope},   // HAHDSR_Env with the allocator and voice number
     {6306, 6310, Kind::FadeIn},          // FadeIn
     {6344, 6347, Kind::Delay},           // Delay
     {6349, 6350, Kind::DelayStereo},     // Delay_ST
@@ -215,6 +216,7 @@ QX_ModuleBase* create(Kind kind, ModuleContext* ctx, bool held) {
     case Kind::GainCurve:
         return new (std::nothrow) QX_DSP_FdB_to_VFGain(ctx, held);
     case Kind::Envelope:
+    case Kind::VoiceEnvelope:
         return new (std::nothrow) QX_DSP_HAHDSR_Env(ctx, held);
     case Kind::Lfo:
         return new (std::nothrow) QX_DSP_LFO(ctx, held);
@@ -352,7 +354,7 @@ class Builder {
         m->moduleCode = row.code;
         m->voice = voice_;
         // The amplitude envelopes know their allocator and voice: they free the voice.
-        if (row.code == 6299 || row.code == 6300)
+        if (kind == Kind::VoiceEnvelope)
             if (auto* env = dynamic_cast<QX_DSP_HAHDSR_Env*>(m))
                 env->setOwner(dynamic_cast<QX_DSP_Midi_to_Poly_Gen2*>(head_), voice_);
         if (!inGroup_ || voice_ == 0)
@@ -373,9 +375,9 @@ class Builder {
     }
 
     void applyEntries(QX_ModuleBase* m, int k, const PatchRow& row) {
-        for (int e = 0; e < row.entryCount && e < 64; ++e) {
+        for (int e = 0; e < row.entryCount && e < kMaxRowEntries; ++e) {
             const PatchEntry& entry = row.entries[e];
-            if (entry.input == 255) break;
+            if (entry.input == kEntriesEnd) break;
             if (!applyEntry(m, k, entry)) ++layout_.skippedEntries;
         }
     }
@@ -383,9 +385,10 @@ class Builder {
     bool applyEntry(QX_ModuleBase* m, int k, const PatchEntry& e) {
         const int in = e.input, out = e.output, src = e.source;
         const int N = inGroup_ ? layout_.voiceCount : 0;
-        if (in >= 200) {
-            if (in - 200 >= kBindingSlots || src < 0 || src >= kNumEngineValues) return false;
-            m->BindParameter(in - 200, src, out);
+        if (in >= kFirstBindingInput) {
+            const int slot = in - kFirstBindingInput;
+            if (slot >= kBindingSlots || src < 0 || src >= kNumEngineValues) return false;
+            m->BindParameter(slot, src, out);
             return true;
         }
         if (in >= kModulePorts || out >= kModulePorts) return false;

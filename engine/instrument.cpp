@@ -3,19 +3,20 @@
 #include <cmath>
 #include <cstring>
 #include <iterator>
+#include <pmmintrin.h>
 #include <xmmintrin.h>
 
+#include "common/tags.h"
+#include "dsp/gain_stages.h"
+#include "dsp/midi_word.h"
 #include "dsp/shapers.h"
 #include "engine/parameter_table.h"
 
 namespace tarlix {
 
 namespace {
-constexpr uint32_t kAllNotesOff = 0x7BB0; // controller 123, value 0, channel 1
-constexpr int kMidiInputValue = 335;
-constexpr int kBlockDurationValue = 385;
-constexpr int kPresetNameValue = 401;
-constexpr int kMpeBendFirst = 404, kMpePressureFirst = 419, kMpeLast = 448; // then CC74 from 434
+// The graph's last module is the master level: its outputs are the instrument's.
+constexpr int kMixLeft = QX_DSP_ST_Level::kOutLeft, kMixRight = QX_DSP_ST_Level::kOutRight;
 constexpr float kFadeMs = 21.0f;
 // Far above any musical level (+36 dBFS): only a broken recursion gets there.
 constexpr float kRunawayLevel = 64.0f;
@@ -23,7 +24,9 @@ constexpr float kRunawayLevel = 64.0f;
 // Flush denormals to zero while the graph runs; the host's own mode is restored afterwards.
 class DenormalGuard {
   public:
-    DenormalGuard() : saved_(_mm_getcsr()) { _mm_setcsr(saved_ | 0x8040); }
+    DenormalGuard() : saved_(_mm_getcsr()) {
+        _mm_setcsr(saved_ | _MM_FLUSH_ZERO_ON | _MM_DENORMALS_ZERO_ON);
+    }
     ~DenormalGuard() { _mm_setcsr(saved_); }
 
   private:
@@ -92,8 +95,8 @@ void Instrument::suspend() {
     ringPosition_ = 0;
     running_.store(-1);
     // A fade that can no longer finish: the requested program is loaded now.
-    if (fadeState_.load() != 0 || programRequest_.load() != programApplied_) {
-        fadeState_.store(0);
+    if (fadeState_.load() != ProgramFade::None || programRequest_.load() != programApplied_) {
+        fadeState_.store(ProgramFade::None);
         fadeLevel_ = 1.0f;
         programApplied_ = programRequest_.load(std::memory_order_acquire);
         applyLiveProgram(context_.clock);
@@ -167,7 +170,7 @@ void Instrument::resume() {
         context_.modules[i]->Prepare();
     moduleCount_.store(n, std::memory_order_release);
     drainPendingParameters();
-    setEngineValue(kBlockDurationValue, blockDuration_, false);
+    setEngineValue(tag::kBlockDuration, blockDuration_, false);
     for (int i = 0; i < kNumEngineValues; ++i)
         sendEngineValue(context_.clock, i, kProgramLoadTag, roundTenfold(engineValues_[i]),
                         engineValues_[i]);
@@ -188,8 +191,8 @@ void Instrument::process(float** inputs, float** outputs, int32_t frames) {
         return;
     }
     QX_ModuleBase* last = context_.modules[n - 1];
-    const float* mixL = last->GetOutput(0);
-    const float* mixR = last->GetOutput(1);
+    const float* mixL = last->GetOutput(kMixLeft);
+    const float* mixR = last->GetOutput(kMixRight);
     const float* inL = inputs ? inputs[0] : nullptr;
     const float* inR = inputs ? inputs[1] : nullptr;
     const uint32_t block = static_cast<uint32_t>(graphBlock_);
@@ -245,33 +248,33 @@ void Instrument::recoverFromFault(float* left, float* right, int32_t frames) {
 void Instrument::takeProgramRequest() {
     uint32_t request = programRequest_.load(std::memory_order_acquire);
     if (request == programApplied_) return;
-    int state = fadeState_.load(std::memory_order_relaxed);
+    const ProgramFade state = fadeState_.load(std::memory_order_relaxed);
     if (running_.load(std::memory_order_relaxed) != 0) {
         programApplied_ = request;
         applyLiveProgram(context_.clock);
-        fadeState_.store(0, std::memory_order_relaxed);
+        fadeState_.store(ProgramFade::None, std::memory_order_relaxed);
         fadeLevel_ = 1.0f;
-    } else if (state == 0) {
+    } else if (state == ProgramFade::None) {
         fadeStep_ = 1000.0f / (kFadeMs * static_cast<float>(rate_));
         fadeLevel_ = 1.0f;
-        fadeState_.store(1, std::memory_order_relaxed);
-    } else if (state == 2) {
+        fadeState_.store(ProgramFade::FadingOut, std::memory_order_relaxed);
+    } else if (state == ProgramFade::FadingIn) {
         postAllNotesOff();
-        fadeState_.store(1, std::memory_order_relaxed);
+        fadeState_.store(ProgramFade::FadingOut, std::memory_order_relaxed);
     }
 }
 
 void Instrument::runProgramFade(float* left, float* right, int32_t frames) {
-    int state = fadeState_.load(std::memory_order_relaxed);
-    if (state == 0) return;
-    if (state == 1 && fadeLevel_ == 1.0f) {
+    const ProgramFade state = fadeState_.load(std::memory_order_relaxed);
+    if (state == ProgramFade::None) return;
+    if (state == ProgramFade::FadingOut && fadeLevel_ == 1.0f) {
         // The block after the request passes unchanged; the notes are told to stop.
         fadeLevel_ -= fadeStep_;
         postAllNotesOff();
         return;
     }
     float level = fadeLevel_;
-    float step = state == 1 ? -fadeStep_ : fadeStep_;
+    float step = state == ProgramFade::FadingOut ? -fadeStep_ : fadeStep_;
     for (int32_t i = 0; i < frames; ++i) {
         level += step;
         if (level < 0.0f) level = 0.0f;
@@ -280,18 +283,18 @@ void Instrument::runProgramFade(float* left, float* right, int32_t frames) {
         if (right) right[i] *= level;
     }
     fadeLevel_ = level;
-    if (state == 1 && level == 0.0f) {
+    if (state == ProgramFade::FadingOut && level == 0.0f) {
         programApplied_ = programRequest_.load(std::memory_order_acquire);
         applyLiveProgram(context_.clock);
-        fadeState_.store(2, std::memory_order_relaxed);
-    } else if (state == 2 && level == 1.0f) {
-        fadeState_.store(0, std::memory_order_relaxed);
+        fadeState_.store(ProgramFade::FadingIn, std::memory_order_relaxed);
+    } else if (state == ProgramFade::FadingIn && level == 1.0f) {
+        fadeState_.store(ProgramFade::None, std::memory_order_relaxed);
     }
 }
 
 void Instrument::postAllNotesOff() {
-    sendEngineValue(0, kMidiInputValue, 0, static_cast<int32_t>(kAllNotesOff),
-                    static_cast<float>(kAllNotesOff));
+    sendEngineValue(0, tag::kMidiInput, 0, static_cast<int32_t>(midiword::kAllNotesOff),
+                    static_cast<float>(midiword::kAllNotesOff));
 }
 
 void Instrument::checkMpeSwitch() {
@@ -300,10 +303,13 @@ void Instrument::checkMpeSwitch() {
     // The first block only learns the state: releasing then would cut off its first notes.
     if (mpeSeen_ >= 0) postAllNotesOff();
     mpeSeen_ = active;
-    for (int i = kMpeBendFirst; i < kMpePressureFirst; ++i)
-        applyParameterAt(context_.clock, i, 0.5f);
-    for (int i = kMpePressureFirst; i <= kMpeLast; ++i)
-        applyParameterAt(context_.clock, i, 0.0f);
+    // Bends back to centre, pressure and CC74 to zero on every member channel.
+    for (int ch = 1; ch <= tag::kMpeMemberChannels; ++ch)
+        applyParameterAt(context_.clock, tag::mpeBend(ch), 0.5f);
+    for (int ch = 1; ch <= tag::kMpeMemberChannels; ++ch)
+        applyParameterAt(context_.clock, tag::mpeAft(ch), 0.0f);
+    for (int ch = 1; ch <= tag::kMpeMemberChannels; ++ch)
+        applyParameterAt(context_.clock, tag::mpeCc74(ch), 0.0f);
 }
 
 float Instrument::storeLive(int index, float value) {
@@ -317,7 +323,7 @@ float Instrument::storeLive(int index, float value) {
 // coalesces repeated changes, so no queue is shared across threads.
 void Instrument::setParameter(int32_t index, float value) {
     if (index < 0 || index >= kNumEngineValues) return;
-    if (index != kPresetNameValue)
+    if (index != tag::kPresetName)
         value = storeLive(index, value);
     else if (!std::isfinite(value))
         return;
@@ -340,12 +346,12 @@ void Instrument::drainPendingParameters() {
 
 void Instrument::applyParameterAt(uint64_t time, int32_t index, float value) {
     if (index < 0 || index >= kNumEngineValues) return;
-    if (index != kPresetNameValue) value = storeLive(index, value);
+    if (index != tag::kPresetName) value = storeLive(index, value);
     applyEngineSide(time, index, value);
 }
 
 void Instrument::applyEngineSide(uint64_t time, int index, float value, int tag) {
-    if (index == kPresetNameValue) {
+    if (index == tag::kPresetName) {
         float v = std::isfinite(value) ? value : 0.0f;
         sendEngineValue(time, index, tag,
                         static_cast<int32_t>(std::fmax(-2e9f, std::fmin(2e9f, v))), v);

@@ -39,6 +39,10 @@ class MidiProgramChange {
     ~MidiProgramChange() = default;
 };
 
+// The program change's fade: the old program fades out, the new one is loaded at silence and
+// fades in.
+enum class ProgramFade { None, FadingOut, FadingIn };
+
 class Instrument final : public ModuleHost {
   public:
     Instrument(const SharedTables& shared, int sampleRate);
@@ -65,7 +69,8 @@ class Instrument final : public ModuleHost {
     }
     void process(float** inputs, float** outputs, int32_t frames);
     void processEvents(const vst::VstEvents* events);
-    // Every parameter learned to `code` (a controller 0..127 or 200 + NRPN) follows `value`.
+    // Every parameter learned to `code` (a controller 0..127 or kLearnFirstNrpn + NRPN) follows
+    // `value`.
     void applyMidiLearn(uint64_t time, int code, float value);
 
     // ---- parameters (any thread) ----
@@ -128,7 +133,7 @@ class Instrument final : public ModuleHost {
     uint32_t ringPosition() const { return ringPosition_; }
     int running() const { return running_.load(); }
     int busy() const { return busy_.load(); }
-    int fadeState() const { return fadeState_.load(); }
+    ProgramFade fadeState() const { return fadeState_.load(); }
     float fadeLevel() const { return fadeLevel_; }
     int midiChannel() const { return midiChannel_.load(std::memory_order_relaxed); }
     int lastController() const { return lastController_.load(std::memory_order_relaxed); }
@@ -217,12 +222,13 @@ class Instrument final : public ModuleHost {
     std::atomic<int> busy_{-1};
     std::atomic<int> lastController_{-1};
     float fadeLevel_ = 1.0f, fadeStep_ = 0.0f;
-    std::atomic<int> fadeState_{0};
+    std::atomic<ProgramFade> fadeState_{ProgramFade::None};
     std::atomic<int> mpeActive_{0};
     std::atomic<int> pressureSwap_{0};
-    std::atomic<int> midiChannel_{-1}; // 0..15, or omni
-    int pendingMidiProgram_ = -1;      // a MIDI program change waiting for the records
-    uint8_t nrpnMsb_ = 255, nrpnLsb_ = 255, dataMsb_ = 0, dataLsb_ = 0;
+    std::atomic<int> midiChannel_{-1};      // 0..15, or omni
+    int pendingMidiProgram_ = -1;           // a MIDI program change waiting for the records
+    static constexpr uint8_t kNoNrpn = 255; // no NRPN selected
+    uint8_t nrpnMsb_ = kNoNrpn, nrpnLsb_ = kNoNrpn, dataMsb_ = 0, dataLsb_ = 0;
     int mpeSeen_ = -1;
     std::atomic<uint64_t> guardTrips_{0};
     std::atomic<float> editorValue_[kNumEngineValues];

@@ -1,36 +1,34 @@
 // MIDI from the host: channel filtering, MPE member channels, bend, modulation and pressure
 // collapsed per block, program change, NRPN and MIDI learn. Notes and controllers go into the
-// graph as packed words on engine value 335 at their sample position. Runs on the audio
+// graph as packed words on the MIDI input engine value at their sample position. Runs on the audio
 // thread, before the block it belongs to.
 #include <cmath>
 
+#include "common/tags.h"
+#include "dsp/midi_word.h"
 #include "engine/instrument.h"
 
 namespace tarlix {
 
 namespace {
-constexpr int kMidiInputValue = 335;
-constexpr int kPressureValue = 338, kBendValue = 339, kModValue = 340;
-constexpr int kMpeBend = 403, kMpePressure = 418, kMpeCC74 = 433; // + member channel 1..15
-constexpr int kMidiChannelParam = 211, kMpeActiveParam = 232, kMpeSwapParam = 233;
 constexpr float k7Bit = 0.007874016f;
 constexpr float k14BitBend = 6.1035156e-5f;
 constexpr float k14BitNrpn = 6.103888e-5f;
 constexpr float kNone = -1.0f;
 
 bool isEqFrequency(int p) {
-    return p == 196 || p == 199 || p == 202; // "EQ n Freq Hz" follow value^4
+    return p == tag::kEq1Freq || p == tag::kEq2Freq || p == tag::kEq3Freq; // follow value^4
 }
 } // namespace
 
 void Instrument::noteEngineField(int index, int32_t intValue) {
-    if (index == kMidiChannelParam) {
+    if (index == tag::kMidiChannel) {
         int channel = intValue >= 0 && intValue <= 15 ? intValue : -1;
         // Keys held on the old channel would never hear their note-off: release them.
         if (midiChannel_.exchange(channel, std::memory_order_relaxed) != channel) postAllNotesOff();
-    } else if (index == kMpeActiveParam)
+    } else if (index == tag::kMpeActive)
         mpeActive_.store(intValue != 0, std::memory_order_relaxed);
-    else if (index == kMpeSwapParam)
+    else if (index == tag::kMpeA74)
         pressureSwap_.store(intValue != 0, std::memory_order_relaxed);
 }
 
@@ -51,9 +49,9 @@ void Instrument::processEvents(const vst::VstEvents* events) {
         handleMidiEvent(m, context_.clock + static_cast<uint64_t>(delta), bend, mod, pressure);
     }
     // One value per block for each, the last in the list, at the block start.
-    if (bend != kNone) applyParameterAt(context_.clock, kBendValue, bend);
-    if (mod != kNone) applyParameterAt(context_.clock, kModValue, mod);
-    if (pressure != kNone) applyParameterAt(context_.clock, kPressureValue, pressure);
+    if (bend != kNone) applyParameterAt(context_.clock, tag::kBend, bend);
+    if (mod != kNone) applyParameterAt(context_.clock, tag::kModWheel, mod);
+    if (pressure != kNone) applyParameterAt(context_.clock, tag::kPressure, pressure);
 }
 
 void Instrument::handleMidiEvent(const vst::VstMidiEvent& e, uint64_t time, float& bend, float& mod,
@@ -62,7 +60,7 @@ void Instrument::handleMidiEvent(const vst::VstMidiEvent& e, uint64_t time, floa
     const int d1 = e.midiData[1] & 127, d2 = e.midiData[2] & 127;
     if (status < 0x80 || status >= 0xF0) return; // no running status or system messages here
     const int type = status & 0xF0, ch = status & 15;
-    const bool note = type == 0x80 || type == 0x90;
+    const bool note = type == midiword::kNoteOff || type == midiword::kNoteOn;
     if (!mpeActive()) {
         int channel = midiChannel();
         if (channel < 0)
@@ -72,16 +70,17 @@ void Instrument::handleMidiEvent(const vst::VstMidiEvent& e, uint64_t time, floa
     } else if (ch != 0) {
         // A member channel: its own expression values, and its notes.
         const bool swap = pressureSwap_.load(std::memory_order_relaxed) != 0;
-        if (type == 0xE0) {
-            applyParameterAt(time, kMpeBend + ch, static_cast<float>(d2 * 128 + d1) * k14BitBend);
+        if (type == midiword::kPitchBend) {
+            applyParameterAt(time, tag::mpeBend(ch),
+                             static_cast<float>(d2 * 128 + d1) * k14BitBend);
             return;
         }
-        if (type == 0xD0) {
-            applyParameterAt(time, (swap ? kMpeCC74 : kMpePressure) + ch, d1 * k7Bit);
+        if (type == midiword::kChannelPressure) {
+            applyParameterAt(time, swap ? tag::mpeCc74(ch) : tag::mpeAft(ch), d1 * k7Bit);
             return;
         }
-        if (type == 0xB0 && d1 == 74) {
-            applyParameterAt(time, (swap ? kMpePressure : kMpeCC74) + ch, d2 * k7Bit);
+        if (type == midiword::kController && d1 == midiword::kCcBrightness) {
+            applyParameterAt(time, swap ? tag::mpeAft(ch) : tag::mpeCc74(ch), d2 * k7Bit);
             return;
         }
         if (!note) return;
@@ -89,47 +88,47 @@ void Instrument::handleMidiEvent(const vst::VstMidiEvent& e, uint64_t time, floa
         return; // the master channel carries no notes
     }
 
-    if (type == 0xC0) {
+    if (type == midiword::kProgramChange) {
         requestProgramFromMidi(d1);
         return;
     }
-    if (type == 0xE0) {
+    if (type == midiword::kPitchBend) {
         bend = static_cast<float>(d2 * 128 + d1) * k14BitBend;
         return;
     }
-    if (type == 0xB0 && d1 == 1) mod = d2 * k7Bit;
-    if (type == 0xD0) {
+    if (type == midiword::kController && d1 == midiword::kCcModWheel) mod = d2 * k7Bit;
+    if (type == midiword::kChannelPressure) {
         pressure = d1 * k7Bit;
         return;
     }
     const uint32_t packed = status | (static_cast<uint32_t>(d1) << 8) |
                             (static_cast<uint32_t>(d2) << 16) |
                             (static_cast<uint32_t>(static_cast<uint8_t>(e.midiData[3])) << 24);
-    sendEngineValue(time, kMidiInputValue, 0, static_cast<int32_t>(packed), 0.0f);
-    if (type == 0xB0) handleController(time, d1, d2);
+    sendEngineValue(time, tag::kMidiInput, 0, static_cast<int32_t>(packed), 0.0f);
+    if (type == midiword::kController) handleController(time, d1, d2);
 }
 
 void Instrument::handleController(uint64_t time, int number, int value) {
     switch (number) {
-    case 98:
+    case midiword::kCcNrpnFine:
         nrpnLsb_ = static_cast<uint8_t>(value);
         return;
-    case 99:
+    case midiword::kCcNrpnCoarse:
         nrpnMsb_ = static_cast<uint8_t>(value);
         return;
-    case 38:
+    case midiword::kCcDataEntryFine:
         dataLsb_ = static_cast<uint8_t>(value);
         return;
-    case 100:
-    case 101:
-        nrpnMsb_ = 255; // an RPN selection ends the NRPN one
+    case midiword::kCcRpnFine:
+    case midiword::kCcRpnCoarse:
+        nrpnMsb_ = kNoNrpn; // an RPN selection ends the NRPN one
         break;
-    case 6: {
+    case midiword::kCcDataEntry: {
         dataMsb_ = static_cast<uint8_t>(value);
         int selected = static_cast<int8_t>(nrpnMsb_) * 128 + static_cast<int8_t>(nrpnLsb_);
-        if (nrpnMsb_ != 255 && selected >= 0 && selected <= 16383) {
-            setLastController(selected + 200);
-            applyMidiLearn(time, selected + 200,
+        if (nrpnMsb_ != kNoNrpn && selected >= 0 && selected <= kLastNrpn) {
+            setLastController(kLearnFirstNrpn + selected);
+            applyMidiLearn(time, kLearnFirstNrpn + selected,
                            static_cast<float>(dataMsb_ * 128 + dataLsb_) * k14BitNrpn);
             return;
         }
@@ -143,7 +142,7 @@ void Instrument::handleController(uint64_t time, int number, int value) {
 }
 
 void Instrument::applyMidiLearn(uint64_t time, int code, float value) {
-    if (code < 0 || code > 65534) return;
+    if (code < 0 || code >= kNotLearned) return;
     for (int p = 0; p < kNumParams; ++p) {
         if (learnedCode(p) != code) continue;
         float v = isEqFrequency(p) ? value * value * value * value : value;

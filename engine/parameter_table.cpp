@@ -93,7 +93,7 @@ void ParameterLookup::build(const LayoutRecord* table, int rows) {
         row[t] = 0;
         steps[t] = 0;
         taper[t] = 0;
-        slot[t] = 255;
+        slot[t] = kNoSlot;
         slotFamily[t] = 0;
     }
     for (int r = 1; r < rows && table[r].kind != kLayoutEndKind; ++r) {
@@ -136,7 +136,8 @@ void ParameterLookup::build(const LayoutRecord* table, int rows) {
             slotFamily[t] = 0;
             continue;
         }
-        slot[t] = static_cast<uint8_t>(value | ((rec.tagWord & kLayoutGlobalBit) ? 128 : 0));
+        slot[t] =
+            static_cast<uint8_t>(value | ((rec.tagWord & kLayoutGlobalBit) ? kGlobalSlotBit : 0));
     }
 }
 

@@ -8,11 +8,17 @@
 
 namespace tarlix {
 
+// A text/data slot number: the slot in the low bits, kGlobalSlotBit for the global copy (kept in
+// record 0); kNoSlot where a tag has none.
+constexpr uint8_t kSlotIndexMask = 127;
+constexpr uint8_t kGlobalSlotBit = 128;
+constexpr uint8_t kNoSlot = 255;
+
 struct ParameterLookup {
     int16_t row[kNumEngineValues];        // defining layout row; 0 where none
     uint16_t steps[kNumEngineValues];     // option count of list parameters, else 0
     uint8_t taper[kNumEngineValues];      // curve code, bit 7 = mirror
-    uint8_t slot[kNumEngineValues];       // text/data slot, bit 7 = global; 255 = none
+    uint8_t slot[kNumEngineValues];       // text/data slot, see kGlobalSlotBit; or kNoSlot
     int16_t slotFamily[kNumEngineValues]; // kind family of the slot (kind::kTextEntry or a data
                                           // store kind), 0 none
 

@@ -35,6 +35,9 @@ constexpr int kFirstConstantSource = 5500;
 constexpr int kFirstModuleSource = 6000;
 // An entry's input kFirstBindingInput + n binds the module's parameter slot n.
 constexpr int kFirstBindingInput = 200;
+// A row reads at most kMaxRowEntries entries; an entry whose input is kEntriesEnd ends it early.
+constexpr int kMaxRowEntries = 64;
+constexpr uint8_t kEntriesEnd = 255;
 
 extern const PatchRow kPatchTable[kPatchRowCount + 1];
 extern const float kPatchConstants[kConstantCount];

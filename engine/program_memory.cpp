@@ -12,8 +12,6 @@ static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__,
               "records, chunks and files are little-endian and copied as they are");
 
 namespace {
-constexpr int kEchoLength = 168;
-
 // a <- a * f + c: an old option index re-expressed on a longer option list.
 void remap(uint8_t* rec, int param, float f, float c) {
     writeValue(rec, param, readValue(rec, param) * f + c);
@@ -25,11 +23,11 @@ void set(uint8_t* rec, int param, float v) {
 
 // "Echo Length" was a position in 1..5; now it spans its layout row's range through its taper.
 float remapEchoLength(float value, const ParameterLookup& lookup) {
-    const LayoutRecord& row = lookup.rowOf(kEchoLength);
+    const LayoutRecord& row = lookup.rowOf(tag::kEchoLength);
     float x = (value * (5.0f - 1.0f) + 1.0f - row.min) / (row.max - row.min);
     if (!(x > 0.0f)) x = 0.0f;
     if (x > 1.0f) x = 1.0f;
-    return taper_inverse(x, lookup.taper[kEchoLength]);
+    return taper_inverse(x, lookup.taper[tag::kEchoLength]);
 }
 } // namespace
 
@@ -46,55 +44,58 @@ float versionValue(int version) {
 void upgradeRecord(uint8_t* rec, const ParameterLookup& lookup) {
     const int v = recordVersion(rec);
     if (v < 2200) {
-        remap(rec, 10, 0.9444444f, 0.00055555557f);
-        remap(rec, 21, 0.9444444f, 0.00055555557f);
-        remap(rec, 32, 0.9411765f, 0.00058823527f);
-        remap(rec, 64, 0.8f, 0.0009999999f);
-        remap(rec, 65, 0.8f, 0.0009999999f);
-        remap(rec, 104, 0.5833333f, 0.0008333333f);
-        remap(rec, 113, 0.5833333f, 0.0008333333f);
-        remap(rec, 128, 0.5f, 0.50125f);
-        remap(rec, 133, 0.5f, 0.50125f);
+        remap(rec, tag::kLfo1Target, 0.9444444f, 0.00055555557f);
+        remap(rec, tag::kLfo2Target, 0.9444444f, 0.00055555557f);
+        remap(rec, tag::kLfo3Target, 0.9411765f, 0.00058823527f);
+        remap(rec, tag::kOsc1Wave, 0.8f, 0.0009999999f);
+        remap(rec, tag::kOsc2Wave, 0.8f, 0.0009999999f);
+        remap(rec, tag::kEnv1Target, 0.5833333f, 0.0008333333f);
+        remap(rec, tag::kEnv2Target, 0.5833333f, 0.0008333333f);
+        remap(rec, tag::kArpRate, 0.5f, 0.50125f);
+        remap(rec, tag::kSeqRate, 0.5f, 0.50125f);
         static const struct {
             int param;
             float value;
         } kNew2200[] = {
-            {186, 0.0f}, {187, 0.5f},      {188, 0.3f}, {190, 0.0f}, {191, 0.5f},      {193, 0.5f},
-            {195, 0.0f}, {196, 0.00391f},  {197, 0.5f}, {198, 0.5f}, {199, 0.047898f}, {200, 0.5f},
-            {201, 0.5f}, {202, 0.243401f}, {203, 0.5f}, {204, 0.5f}, {206, 0.0f}};
+            {tag::kChoMode, 0.0f},    {tag::kChorusDepth, 0.5f},  {tag::kChorusRate, 0.3f},
+            {tag::kChorusMelt, 0.0f}, {tag::kChorusMix, 0.5f},    {tag::kPanTracking, 0.5f},
+            {tag::kSeqHalf, 0.0f},    {tag::kEq1Freq, 0.00391f},  {tag::kEq1Gain, 0.5f},
+            {tag::kEq1Width, 0.5f},   {tag::kEq2Freq, 0.047898f}, {tag::kEq2Gain, 0.5f},
+            {tag::kEq2Width, 0.5f},   {tag::kEq3Freq, 0.243401f}, {tag::kEq3Gain, 0.5f},
+            {tag::kEq3Width, 0.5f},   {tag::kPrePostEq, 0.0f}};
         for (const auto& s : kNew2200)
             set(rec, s.param, s.value);
     }
     if (v < 2300) {
-        set(rec, 208, 0.0f);
-        set(rec, 209, 0.33333334f);
-        set(rec, 211, 0.0f);
-        for (int p = 212; p <= 221; ++p)
+        set(rec, tag::kFilterSaturation, 0.0f);
+        set(rec, tag::kFilterDrive, 0.33333334f);
+        set(rec, tag::kMidiChannel, 0.0f);
+        for (int p = tag::kOscRnd; p <= tag::kMeltARnd; ++p)
             set(rec, p, 0.0f);
-        set(rec, 222, 1.0f);
-        set(rec, 224, 0.5345f);
-        set(rec, 225, 0.5774f);
-        set(rec, 226, 0.5f);
-        set(rec, 227, 1.0f);
-        set(rec, 228, 0.5f);
-        set(rec, 230, 1.0f);
-        set(rec, kEchoLength, remapEchoLength(readValue(rec, kEchoLength), lookup));
-        remap(rec, 82, 0.375f, 0.00125f);
+        set(rec, tag::kMonoNoteMode, 1.0f);
+        set(rec, tag::kMeltBWow, 0.5345f);
+        set(rec, tag::kMeltBFlutter, 0.5774f);
+        set(rec, tag::kMeltBSpeedMix, 0.5f);
+        set(rec, tag::kMeltBToPitch, 1.0f);
+        set(rec, tag::kMeltBToAmp, 0.5f);
+        set(rec, tag::kOscHarmonics, 1.0f);
+        set(rec, tag::kEchoLength, remapEchoLength(readValue(rec, tag::kEchoLength), lookup));
+        remap(rec, tag::kLpfType, 0.375f, 0.00125f);
     }
     if (v < 2400) {
-        remap(rec, 64, 0.71428573f, 0.0007142857f);
-        remap(rec, 65, 0.71428573f, 0.0007142857f);
-        remap(rec, 82, 0.8888889f, 0.0011111111f);
-        remap(rec, 73, 0.33333334f, 0.0016666666f);
-        set(rec, 232, 0.0f);
-        set(rec, 233, 1.0f);
-        set(rec, 235, 0.0f);
-        set(rec, 237, 0.0f);
-        set(rec, 239, 0.5f);
-        set(rec, 240, 0.5f);
-        set(rec, 241, 0.5f);
+        remap(rec, tag::kOsc1Wave, 0.71428573f, 0.0007142857f);
+        remap(rec, tag::kOsc2Wave, 0.71428573f, 0.0007142857f);
+        remap(rec, tag::kLpfType, 0.8888889f, 0.0011111111f);
+        remap(rec, tag::kSubOscWave, 0.33333334f, 0.0016666666f);
+        set(rec, tag::kMpeActive, 0.0f);
+        set(rec, tag::kMpeA74, 1.0f);
+        set(rec, tag::kEnv1Shape, 0.0f);
+        set(rec, tag::kMeltACutoff, 0.0f);
+        set(rec, tag::kAftHfoRate, 0.5f);
+        set(rec, tag::kMpeLpfDepth, 0.5f);
+        set(rec, tag::kMpeAmpDepth, 0.5f);
     }
-    if (v < kCurrentVersion) remap(rec, 184, 0.23404256f, 0.00021276595f);
+    if (v < kCurrentVersion) remap(rec, tag::kBendDepth, 0.23404256f, 0.00021276595f);
     set(rec, kVersionParam, versionValue(kCurrentVersion));
 }
 
@@ -103,18 +104,20 @@ float upgradeSectionValue(int param, int fileVersion, float value, const Paramet
     // The same per-parameter chain as a whole record, so an old oscillator or sequencer file
     // lands on today's option lists.
     if (fileVersion < 2200) {
-        if (param == 64 || param == 65) value = value * 0.8f + 0.0009999999f;
-        if (param == 133) value = value * 0.5f + 0.50125f;
+        if (param == tag::kOsc1Wave || param == tag::kOsc2Wave)
+            value = value * 0.8f + 0.0009999999f;
+        if (param == tag::kSeqRate) value = value * 0.5f + 0.50125f;
     }
     if (fileVersion < 2300) {
-        if (param == 82) value = value * 0.375f + 0.00125f;
-        if (param == kEchoLength) value = remapEchoLength(value, lookup);
+        if (param == tag::kLpfType) value = value * 0.375f + 0.00125f;
+        if (param == tag::kEchoLength) value = remapEchoLength(value, lookup);
     }
     if (fileVersion < 2400) {
-        if (param == 64 || param == 65) value = value * 0.71428573f + 0.0007142857f;
-        if (param == 82) value = value * 0.8888889f + 0.0011111111f;
+        if (param == tag::kOsc1Wave || param == tag::kOsc2Wave)
+            value = value * 0.71428573f + 0.0007142857f;
+        if (param == tag::kLpfType) value = value * 0.8888889f + 0.0011111111f;
         // Old section files used this factor for the sub-oscillator; files rely on it.
-        if (param == 73) value = value * 0.4f + 0.002f;
+        if (param == tag::kSubOscWave) value = value * 0.4f + 0.002f;
     }
     return value;
 }

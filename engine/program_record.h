@@ -35,7 +35,12 @@ static_assert(kSize == kName + kNameSize);
 
 constexpr int kBankSize = kNumPrograms * record::kSize;
 static_assert(kBankSize == 752128);
+// MIDI-learn codes: a controller learns as its own number 0..127, NRPN n as
+// kLearnFirstNrpn + n (n = 0..16383); kNotLearned marks a parameter without one.
 constexpr uint16_t kNotLearned = 65535;
+constexpr int kLearnLastCc = 127;
+constexpr int kLearnFirstNrpn = 200;
+constexpr int kLastNrpn = 16383;
 constexpr int kVersionParam = tag::kVersion;
 
 // Little-endian field access (the build targets are little-endian; memcpy avoids aliasing).

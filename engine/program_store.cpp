@@ -13,8 +13,8 @@
 namespace tarlix {
 
 namespace {
-constexpr int kProgramLoadedSignal = 387;
-constexpr int kPresetNameValue = 401;
+// The bank picture's notice tells the editor a program was loaded or renamed.
+constexpr int kProgramLoadedNotice = tag::kBankPicture;
 } // namespace
 
 ProgramStore::ProgramStore(const SharedTables& shared, Instrument& instrument,
@@ -89,8 +89,8 @@ void ProgramStore::loadProgramLocked(int32_t program, bool keepEdits) {
         writeValue(home, i, values[i]);
     }
     instrument_.startProgram(values);
-    instrument_.notifyEditor(kProgramLoadedSignal, nullptr);
-    instrument_.notifyEditor(kPresetNameValue, programName(rec));
+    instrument_.notifyEditor(kProgramLoadedNotice, nullptr);
+    instrument_.notifyEditor(tag::kPresetName, programName(rec));
 }
 
 void ProgramStore::loadProgram(int32_t program) {
@@ -134,8 +134,8 @@ void ProgramStore::setProgramName(const char* text) {
     char* name = programName(recordOf(selectedProgram_.load()));
     std::memset(name, 0, record::kNameSize);
     vst::copyString(name, text, vst::kMaxProgNameLen);
-    instrument_.notifyEditor(kProgramLoadedSignal, nullptr);
-    instrument_.notifyEditor(kPresetNameValue, name);
+    instrument_.notifyEditor(kProgramLoadedNotice, nullptr);
+    instrument_.notifyEditor(tag::kPresetName, name);
 }
 
 bool ProgramStore::getProgramNameIndexed(int32_t index, char* text) {
@@ -205,15 +205,16 @@ int32_t ProgramStore::setChunk(const void* data, int32_t byteSize) {
 // ---- strings, blocks, MIDI learn ----------------------------------------------------------
 
 namespace {
-// Slot argument: low 7 bits pick the slot; bit 7 (or a negative value) means the global copy.
+// Slot argument: a slot number as the lookup keeps it; a negative value also means the global
+// copy.
 bool isGlobalSlot(int32_t slot) {
-    return (slot & 128) || slot < 0;
+    return (slot & kGlobalSlotBit) || slot < 0;
 }
 } // namespace
 
 void ProgramStore::setStringSlot(const char* text, int32_t slot) {
     if (!text || !bank_) return;
-    int index = slot & 127;
+    int index = slot & kSlotIndexMask;
     if (index >= record::kStringSlotCount) return;
     std::lock_guard<std::mutex> lock(bankMutex_);
     char* dest = stringSlot(isGlobalSlot(slot) ? bank_ : recordOf(liveProgram_), index);
@@ -223,7 +224,7 @@ void ProgramStore::setStringSlot(const char* text, int32_t slot) {
 
 void ProgramStore::getStringSlot(char* text, int32_t slot) {
     if (!text || !bank_) return;
-    int index = slot & 127;
+    int index = slot & kSlotIndexMask;
     if (index >= record::kStringSlotCount) {
         text[0] = 0;
         return;
@@ -236,8 +237,8 @@ void ProgramStore::getStringSlot(char* text, int32_t slot) {
 void ProgramStore::copySlotText(uint8_t slot, char* text, int maxLength) {
     if (!text || !bank_) return;
     std::lock_guard<std::mutex> lock(bankMutex_);
-    uint8_t* rec = (slot & 128) ? bank_ : recordOf(liveProgram_);
-    vst::copyString(text, stringSlot(rec, slot & 127), maxLength);
+    uint8_t* rec = (slot & kGlobalSlotBit) ? bank_ : recordOf(liveProgram_);
+    vst::copyString(text, stringSlot(rec, slot & kSlotIndexMask), maxLength);
 }
 
 uint8_t* ProgramStore::getDataBlock(int32_t blockIndex, int32_t size) {
@@ -381,7 +382,7 @@ int ProgramStore::loadSectionFile(int section, const char* path) {
         if (param >= kNumParams) continue;
         if (values->entries[k] & kSectionTextBit) {
             uint8_t slot = shared_.parameters.slot[param];
-            if (slot != 255) setStringSlot(values->texts[k], slot);
+            if (slot != kNoSlot) setStringSlot(values->texts[k], slot);
         } else {
             automate_(param, values->values[k]);
         }

@@ -137,12 +137,12 @@ void QX_DSP_VST::getParameterDisplay(int32_t index, char* text) {
         if (k >= 0 && k < n && optionItem(row.options, k, text, vst::kMaxParamStrLen)) return;
     } else if (isTextDisplayKind(row.kind)) {
         uint8_t slot = lookup.slot[index];
-        if (slot != 255) {
+        if (slot != kNoSlot) {
             store_->copySlotText(slot, text, vst::kMaxParamStrLen);
             return;
         }
-    } else if (row.kind == 55 || row.kind == 56) {
-        return;
+    } else if (row.kind == kind::kValueDisplay || row.kind == kind::kNameDisplay) {
+        return; // they show another parameter, not a value of their own
     }
     formatParameterNumber(row.min + (row.max - row.min) * tapered, text);
 }

@@ -155,17 +155,17 @@ TEST_F(Engine, ProgramFadeTakesTwentyOneMillisecondsEachWay) {
     fx.setProgram(3);
     EXPECT_EQ(fx.getProgram(), 3);
     run(64); // the audio thread takes the request at its next block
-    EXPECT_EQ(fx.instrument().fadeState(), 1);
+    EXPECT_EQ(fx.instrument().fadeState(), ProgramFade::FadingOut);
     EXPECT_EQ(l[63], 0.5f); // the first block passes unchanged
     int fadeOut = 0;
-    while (fx.instrument().fadeState() == 1 && fadeOut < 100000) {
+    while (fx.instrument().fadeState() == ProgramFade::FadingOut && fadeOut < 100000) {
         run(1);
         ++fadeOut;
     }
     EXPECT_NEAR(fadeOut, 927, 2);
     EXPECT_EQ(fx.getProgram(), 3);
     int fadeIn = 0;
-    while (fx.instrument().fadeState() == 2 && fadeIn < 100000) {
+    while (fx.instrument().fadeState() == ProgramFade::FadingIn && fadeIn < 100000) {
         run(1);
         ++fadeIn;
     }
@@ -176,7 +176,7 @@ TEST_F(Engine, ProgramFadeTakesTwentyOneMillisecondsEachWay) {
 
 TEST_F(Engine, ProgramChangeWhileStoppedIsImmediateAndBoundsAreKept) {
     fx.setProgram(5);
-    EXPECT_EQ(fx.instrument().fadeState(), 0);
+    EXPECT_EQ(fx.instrument().fadeState(), ProgramFade::None);
     EXPECT_EQ(fx.getProgram(), 5);
     fx.setProgram(-1);
     fx.setProgram(128);

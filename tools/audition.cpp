@@ -8,6 +8,7 @@
 #include <sndfile.h>
 
 #include "common/fft.h"
+#include "dsp/midi_word.h"
 #include "host/event_list.h"
 #include "platform/platform.h"
 
@@ -108,8 +109,9 @@ Stereo render(tools::LoadedPlugin& plugin, int program, int rate, int block, boo
     const Phrase phrase = phraseFor(categoryOf(program));
     std::vector<Timed> events;
     for (const Note& n : phrase.notes) {
-        events.push_back({std::llround(n.start * rate), 0x90, n.key});
-        events.push_back({std::llround((n.start + n.length) * rate), 0x80, n.key});
+        events.push_back({std::llround(n.start * rate), tarlix::midiword::kNoteOn, n.key});
+        events.push_back(
+            {std::llround((n.start + n.length) * rate), tarlix::midiword::kNoteOff, n.key});
     }
     std::stable_sort(events.begin(), events.end(),
                      [](const Timed& a, const Timed& b) { return a.at < b.at; });
@@ -128,7 +130,7 @@ Stereo render(tools::LoadedPlugin& plugin, int program, int rate, int block, boo
         midi.clear();
         for (; next < events.size() && events[next].at < pos + n; ++next)
             midi.add(static_cast<int>(events[next].at - pos), events[next].status, events[next].key,
-                     events[next].status == 0x90 ? 100 : 0);
+                     events[next].status == tarlix::midiword::kNoteOn ? 100 : 0);
         const double beats = static_cast<double>(pos) / rate * kTempo / 60.0;
         gTime = VstTimeInfo{};
         gTime.samplePos = static_cast<double>(pos);

@@ -17,9 +17,9 @@ namespace tarlix {
 
 namespace {
 
-constexpr int kBendDepth = 184;
+constexpr int kBendDepth = tag::kBendDepth;
 constexpr int kOldBendSteps = 12; // "Bend Depth" had 12 options before version 2410
-constexpr int kDataTags[3] = {3, 4, 5};
+constexpr int kDataTags[3] = {tag::kDataStorage1, tag::kDataStorage2, tag::kDataStore2k1};
 
 const char kInitialProgram[] =
     R"src(# The initial program: the starting point of every program source.
@@ -223,11 +223,11 @@ bool isSwitchKind(int k) {
 
 bool isDataParam(const ParameterLookup& lookup, int index) {
     int f = lookup.slotFamily[index];
-    return f >= 67 && f <= 72;
+    return f >= kind::kDataStore && f <= kind::kLastDataStore;
 }
 
 bool isTextParam(const ParameterLookup& lookup, int index) {
-    return lookup.slotFamily[index] == kind::kTextEntry && lookup.slot[index] != 255;
+    return lookup.slotFamily[index] == kind::kTextEntry && lookup.slot[index] != kNoSlot;
 }
 
 // Parameter names as the user sees them. A name several spare parameters share is not a
@@ -374,11 +374,11 @@ class Compiler {
         uint16_t code;
         if (kind == "none") {
             code = kNotLearned;
-        } else if (kind == "cc" && parseInt(c.word(), 0, 127, n)) {
+        } else if (kind == "cc" && parseInt(c.word(), 0, kLearnLastCc, n)) {
             code = static_cast<uint16_t>(n);
-        } else if (kind == "nrpn" && parseInt(c.word(), 0, 16383, n)) {
-            code = static_cast<uint16_t>(200 + n);
-        } else if (kind == "code" && parseInt(c.word(), 0, 65535, n)) {
+        } else if (kind == "nrpn" && parseInt(c.word(), 0, kLastNrpn, n)) {
+            code = static_cast<uint16_t>(kLearnFirstNrpn + n);
+        } else if (kind == "code" && parseInt(c.word(), 0, kNotLearned, n)) {
             code = static_cast<uint16_t>(n);
         } else {
             return fail(message, "learn takes cc 0..127, nrpn 0..16383, code N or none");
@@ -412,7 +412,7 @@ class Compiler {
             if (text.size() >= record::kStringSlotSize)
                 return fail(message, "text longer than 259 characters");
             if (hasControlCharacter(text)) return fail(message, "control character in the text");
-            char* slot = stringSlot(rec_, lookup_.slot[param] & 127);
+            char* slot = stringSlot(rec_, lookup_.slot[param] & kSlotIndexMask);
             std::memset(slot, 0, record::kStringSlotSize);
             std::memcpy(slot, text.data(), text.size());
             return true;
@@ -575,8 +575,9 @@ std::string hexBlock(const uint8_t* p, size_t n) {
 }
 
 std::string learnText(uint16_t code) {
-    if (code <= 127) return "cc " + std::to_string(code);
-    if (code >= 200 && code <= 200 + 16383) return "nrpn " + std::to_string(code - 200);
+    if (code <= kLearnLastCc) return "cc " + std::to_string(code);
+    if (code >= kLearnFirstNrpn && code <= kLearnFirstNrpn + kLastNrpn)
+        return "nrpn " + std::to_string(code - kLearnFirstNrpn);
     return "code " + std::to_string(code);
 }
 
@@ -628,7 +629,7 @@ std::string dumpProgramSource(const uint8_t* rec, const ParameterLookup& lookup,
             if (changed) out << "param " << i << " = " << formatRaw(v) << "\n";
             if (!named) continue;
             if (isTextParam(lookup, i)) {
-                int slot = lookup.slot[i] & 127;
+                int slot = lookup.slot[i] & kSlotIndexMask;
                 char text[record::kStringSlotSize] = {};
                 std::memcpy(text, stringSlot(u, slot), record::kStringSlotSize - 1);
                 char was[record::kStringSlotSize] = {};
