@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <thread>
 #include <vector>
 
 #include "engine/qx_dsp_vst.h"
@@ -221,23 +220,6 @@ TEST_F(Engine, StringSlotsAndDataBlocksStayInBounds) {
     fx.storeShortBlock(big.data(), 9, 5000);
     EXPECT_EQ(fx.getDataBlock(0, 2048)[2047], 7);
     EXPECT_EQ(std::strcmp(fx.getProgramNamePointer(-3), ""), 0);
-}
-
-TEST(SharedTablesThreads, ConcurrentInstancesBuildOnce) {
-    int before = sharedTablesBuildCount();
-    {
-        QX_DSP_VST keep(host);
-        std::vector<std::thread> threads;
-        for (int t = 0; t < 4; ++t)
-            threads.emplace_back([] {
-                for (int i = 0; i < 5; ++i)
-                    QX_DSP_VST fx(host);
-            });
-        for (auto& t : threads)
-            t.join();
-        EXPECT_EQ(sharedTablesBuildCount(), before + 1);
-    }
-    EXPECT_EQ(sharedTablesUsers(), 0);
 }
 
 namespace {

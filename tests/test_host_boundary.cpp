@@ -1,6 +1,5 @@
 #include <cmath>
 #include <cstring>
-#include <thread>
 
 #include "tests/host_fixture.h"
 
@@ -234,30 +233,4 @@ TEST(HostBoundary, SilenceBeforeResumeAndFiniteOutputAtEveryRateAndBlock) {
     p.call(effMainsChanged, 0, 1);
     p.process(l, r, 100);
     p.process(l, r, 0);
-}
-
-TEST(HostBoundary, InstancesInMixedOrderAndAcrossThreads) {
-    auto* a = new Instance;
-    auto* b = new Instance;
-    delete a;
-    auto* c = new Instance;
-    EXPECT_EQ(b->text(effGetParamName, 120), "Play Mode");
-    delete b;
-    EXPECT_EQ(c->text(effGetParamName, 72), "Portamento (ms)");
-    delete c;
-    std::vector<std::thread> threads;
-    for (int t = 0; t < 4; ++t)
-        threads.emplace_back([] {
-            for (int i = 0; i < 10; ++i) {
-                Instance p;
-                ASSERT_NE(p.fx, nullptr);
-                EXPECT_EQ(p.text(effGetParamName, 83), "LPF Cutoff");
-            }
-        });
-    for (auto& t : threads)
-        t.join();
-    for (int i = 0; i < 200; ++i) {
-        Instance p;
-        p.start();
-    }
 }

@@ -101,25 +101,13 @@ namespace {
 
 constexpr int kMasterVolumeParam = 123; // "Master Volume %"
 
-float peakOf(const std::vector<float>& v, size_t from, size_t to) {
-    float p = 0.0f;
-    for (size_t i = from; i < to && i < v.size(); ++i)
-        p = std::max(p, std::fabs(v[i]));
-    return p;
-}
-
 // Renders `seconds` in blocks of 256 with a chord struck in the first block; left channel.
 std::vector<float> strikeAndRender(Instance& p, double seconds) {
     MidiList m;
     for (int key : {60, 64, 67})
         m.add(0, 0x90, key, 100);
     m.send(p);
-    std::vector<float> out, l(256), r(256);
-    for (int n = 0; n < static_cast<int>(seconds * 48000 / 256); ++n) {
-        p.process(l, r, 256);
-        out.insert(out.end(), l.begin(), l.end());
-    }
-    return out;
+    return p.run(static_cast<int>(seconds * 48000 / 256), 256).left;
 }
 
 } // namespace

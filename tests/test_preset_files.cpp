@@ -1,7 +1,6 @@
 #include "tests/temp_folder.h"
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstring>
 #include <dirent.h>
 #include <fstream>
@@ -200,7 +199,6 @@ TEST(PresetFiles, RandomBytesNeverHurtTheReaders) {
     std::vector<uint8_t> bank(kBankSize), rec(record::kSize), learn(kMidiLearnBlockSize);
     const size_t lengths[] = {0,   3,   4,   5,    7,    8,    9,      12,     80,    108,
                               669, 670, 671, 5879, 5880, 5881, 752131, 752132, 752133};
-    auto start = std::chrono::steady_clock::now();
     for (int round = 0; round < 400; ++round) {
         size_t n = round < 19 ? lengths[round] : rng() % 6000;
         std::vector<uint8_t> bytes(n);
@@ -224,14 +222,15 @@ TEST(PresetFiles, RandomBytesNeverHurtTheReaders) {
             for (int k = 0; k < v.count; ++k)
                 ASSERT_TRUE(v.values[k] >= 0.0f && v.values[k] <= 1.0f);
         }
-        if (std::chrono::steady_clock::now() - start > std::chrono::seconds(5)) break;
     }
 }
 
 TEST(Platform, UserFolderFollowsTheEnvironment) {
-    const char* old = std::getenv("PUBLIC");
-    std::string saved = old ? old : "";
-    std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+    auto value = [](const char* name) {
+        return std::string(std::getenv(name) ? std::getenv(name) : "");
+    };
+    const std::string saved = value("PUBLIC"), documents = value("XDG_DOCUMENTS_DIR"),
+                      home = value("HOME");
     setenv("PUBLIC", "/srv/shared/", 1);
     EXPECT_EQ(platform::documentsFolder(), "/srv/shared");
     EXPECT_EQ(platform::userFolder(), "/srv/shared/Tarlix_2/");
@@ -249,5 +248,6 @@ TEST(Platform, UserFolderFollowsTheEnvironment) {
     setenv("HOME", "/home/u", 1);
     EXPECT_EQ(platform::userFolder(), "/home/u/Documents/Tarlix_2/");
     setenv("HOME", home.c_str(), 1);
-    if (old) setenv("PUBLIC", saved.c_str(), 1);
+    setenv("XDG_DOCUMENTS_DIR", documents.c_str(), 1);
+    setenv("PUBLIC", saved.c_str(), 1);
 }
