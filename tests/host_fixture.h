@@ -19,6 +19,8 @@
 
 namespace testhost {
 
+constexpr int kParameters = 333; // every parameter the host sees, automatable or not
+
 struct Library {
     void* handle = nullptr;
     vst::AEffect* (*entry)(vst::HostCallback) = nullptr;

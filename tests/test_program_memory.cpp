@@ -48,7 +48,7 @@ TEST(Migration, VersionIsReadAsARoundedInteger) {
 
 // Each old version goes through every step from its own onwards; a value of 0.25 everywhere
 // shows which parameters each step touches.
-TEST(Migration, EveryStepGivesThePartsValues) {
+TEST(Migration, EveryStepSetsItsParametersOnly) {
     struct Case {
         float version;
         float lfo1Target, osc1Wave, lpfType, subOsc, bend, arpRate, echoLength, set187, set222,
