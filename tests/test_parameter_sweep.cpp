@@ -440,7 +440,7 @@ void sweepRange(int first, int last) {
 } // namespace
 
 // Every automatable tag is either swept or silent by design, and no tag is swept twice.
-TEST(ParameterSweep, TheTableCoversEveryAutomatableParameter) {
+TEST(SweepTable, CoversEveryAutomatableParameter) {
     std::vector<int> count(242, 0);
     for (const Sweep& s : table()) {
         ASSERT_GE(s.tag, 0);
@@ -486,7 +486,7 @@ TEST(ParameterSweep, MonoNoteModeAndMeltB) {
 // A press of a section's randomise button changes parameters of that section and nothing
 // else. Whatever the generator draws: a press may happen to draw the values already set, so
 // the button is pressed until something changes (at most eight times).
-TEST(ParameterSweep, RandomiseButtonsChangeOnlyTheirSection) {
+TEST(Sections, RandomiseButtonsChangeOnlyTheirSection) {
     for (const RandomiseButton& button : kRandomiseButtons) {
         Instance p;
         p.start(kRate, kBlock);
