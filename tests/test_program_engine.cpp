@@ -40,21 +40,6 @@ struct Files : ::testing::Test {
 
 } // namespace
 
-TEST(ProgramEngine, ParametersLiveUntilTheBankIsAskedFor) {
-    QX_DSP_VST fx(host);
-    fx.setParameter(83, 0.3f);
-    EXPECT_FLOAT_EQ(fx.getParameter(83), 0.3f);
-    auto bank = bankOf(fx);
-    EXPECT_FLOAT_EQ(readValue(bank.data(), 83), 0.3f);
-    fx.setProgram(2); // program 0 keeps its edit
-    fx.setParameter(83, 0.9f);
-    bank = bankOf(fx);
-    EXPECT_FLOAT_EQ(readValue(bank.data(), 83), 0.3f);
-    EXPECT_FLOAT_EQ(readValue(bank.data() + 2 * record::kSize, 83), 0.9f);
-    fx.setProgram(0);
-    EXPECT_FLOAT_EQ(fx.getParameter(83), 0.3f);
-}
-
 TEST(ProgramEngine, ProgramChunkKeepsTheSlotOfTheRecordItReplaces) {
     QX_DSP_VST fx(host);
     fx.setStringSlot("/my/banks/Live.Bnk", 128);
