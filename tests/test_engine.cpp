@@ -49,24 +49,6 @@ struct Engine : ::testing::Test {
 
 } // namespace
 
-TEST_F(Engine, ParameterLookupSlotsStepsAndTapers) {
-    const ParameterLookup& p = fx.shared().parameters;
-    EXPECT_EQ(p.slot[0], 128);
-    EXPECT_EQ(p.slot[1], 1);
-    EXPECT_EQ(p.slot[2], 2);
-    EXPECT_EQ(p.slot[3], 0);
-    EXPECT_EQ(p.slot[4], 1);
-    EXPECT_EQ(p.slot[5], 2);
-    EXPECT_EQ(p.slot[6], 255);
-    EXPECT_EQ(p.steps[120], 3);
-    EXPECT_EQ(p.steps[184], 48);
-    EXPECT_EQ(p.steps[211], 17);
-    EXPECT_EQ(p.steps[83], 0);
-    EXPECT_EQ(p.taper[11], 3);
-    EXPECT_EQ(p.taper[72], 3);
-    EXPECT_EQ(p.taper[196], 0);
-}
-
 TEST_F(Engine, EngineUnitsOfTellingRows) {
     fx.setGraphBuilder(oneModuleGraph);
     fx.resume();
