@@ -1,11 +1,12 @@
 #!/bin/sh
 # Builds the libFuzzer targets (clang, ASan + UBSan) and runs each from its corpus in
-# fuzz/corpus/ for SECONDS (default 60, or $FUZZ_SECONDS), two at a time. A crash, a leak, an
+# fuzz/corpus/ for SECONDS (default 20, or $FUZZ_SECONDS), two at a time, and reports each
+# target's runs per minute. A crash, a leak, an
 # out-of-bounds access, undefined behaviour or a broken invariant (such as non-finite output)
 # fails the run; the input that found it is left in build-fuzz/artifacts/.
 set -eu
 cd "$(dirname "$0")/.."
-seconds="${1:-${FUZZ_SECONDS:-60}}"
+seconds="${1:-${FUZZ_SECONDS:-20}}"
 ./scripts/setup.sh
 jobs=$(nproc 2>/dev/null || echo 2)
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARLIX_FUZZ=ON \
@@ -20,7 +21,8 @@ run() {
     "build-fuzz/fuzz/fuzz_$name" -max_total_time="$seconds" -timeout=20 -rss_limit_mb=2048 \
     -print_final_stats=1 -artifact_prefix="build-fuzz/artifacts/$name-" "$work" \
     "fuzz/corpus/$name" >"build-fuzz/fuzz_$name.log" 2>&1; then
-    echo "fuzz $name: $(grep -o 'Done [0-9]* runs in [0-9]* second(s)' "build-fuzz/fuzz_$name.log" | tail -n 1)"
+    grep -o 'Done [0-9]* runs in [0-9]* second(s)' "build-fuzz/fuzz_$name.log" | tail -n 1 |
+      awk -v name="$name" '{ printf "fuzz %s: %d runs in %d s, %d runs a minute\n", name, $2, $5, $2 * 60 / ($5 > 0 ? $5 : 1) }'
   else
     echo "fuzz $name: FAILED, see build-fuzz/fuzz_$name.log and build-fuzz/artifacts/" >&2
     tail -n 40 "build-fuzz/fuzz_$name.log" >&2

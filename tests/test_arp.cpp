@@ -118,28 +118,6 @@ struct Arp : ::testing::Test {
 
 } // namespace
 
-// Every arpeggiated note-on lands within one sample of the ideal grid for five minutes.
-TEST_F(Arp, NotesStayOnTheTempoGridForFiveMinutes) {
-    for (double bpm : {60.0, 120.0, 177.3}) {
-        for (int rate : {44100, 96000}) {
-            SCOPED_TRACE(testing::Message() << bpm << " BPM at " << rate);
-            start(bpm, rate);
-            const uint64_t key = fx().instrument().clock() + 37;
-            midi.add(37, 0x90, 60, 100);
-            runSeconds(300.0, rate);
-            auto ons = noteOns();
-            const double step = 60.0 / bpm * rate;
-            ASSERT_GE(ons.size(), static_cast<size_t>(300.0 * bpm / 60.0) - 1);
-            double worst = 0.0;
-            for (size_t k = 0; k < ons.size(); ++k) {
-                double ideal = static_cast<double>(key) + static_cast<double>(k) * step;
-                worst = std::fmax(worst, std::fabs(static_cast<double>(ons[k].time) - ideal));
-            }
-            EXPECT_LE(worst, 1.0);
-        }
-    }
-}
-
 TEST_F(Arp, RatesTickAtTheirDivisions) {
     const struct {
         int option;
@@ -158,28 +136,9 @@ TEST_F(Arp, RatesTickAtTheirDivisions) {
     }
 }
 
-TEST_F(Arp, EachModePlaysThePatternsOrder) {
-    const struct {
-        int mode, range;
-        std::vector<int> order;
-    } cases[] = {
-        {0, 0, {60, 64, 67, 60, 64, 67, 60}},         // Cycle Up
-        {1, 0, {60, 67, 64, 60, 67, 64, 60}},         // Cycle Down
-        {2, 0, {60, 64, 67, 64, 60, 64, 67, 64, 60}}, // Cycle Up/Dn: the ends once
-        {3, 0, {60, 64, 67, 67, 64, 60, 60, 64, 67}}, // Cycle Up/Dn2: the ends twice
-        {0, 1, {60, 64, 67, 72, 76, 79, 60, 64}},     // two octaves up
-    };
-    for (const auto& c : cases) {
-        start(120.0, 44100);
-        fx().setParameter(126, option(c.mode, 5));
-        fx().setParameter(127, option(c.range, 4));
-        run(1);
-        midi.add(0, 0x90, 60, 100);
-        midi.add(0, 0x90, 64, 100);
-        midi.add(0, 0x90, 67, 100);
-        runSeconds(0.5 * c.order.size() - 0.25, 44100);
-        EXPECT_EQ(notes(), c.order) << "mode " << c.mode << " range " << c.range;
-    }
+// The note order of every mode over a chord is measured through the host; here the edges:
+// one key over two octaves, and "Random" staying on the held notes and their octaves.
+TEST_F(Arp, OneKeyOverTwoOctavesAndRandomStaysOnTheHeldNotes) {
     // One key, range 2, Cycle Up: the note and the note + 12 in turn.
     start(120.0, 44100);
     fx().setParameter(127, option(1, 4));

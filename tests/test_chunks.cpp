@@ -4,12 +4,15 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
+#include <pwd.h>
 #include <thread>
+#include <unistd.h>
 
 #include "platform/platform.h"
 #include "tests/host_fixture.h"
-#include "tests/temp_folder.h"
+#include "tests/user_folder.h"
 
 using namespace testhost;
 using namespace vst;
@@ -17,25 +20,6 @@ using namespace vst;
 namespace {
 
 constexpr int kRecord = 5876, kBank = 752128;
-
-// Every test process starts with an empty user folder of its own unless the test fills one.
-// Its name is not ASCII: the library's paths must stay UTF-8 down to the system's file calls.
-// Returns the instrument's folder inside it.
-std::string publicFolder() {
-    static const testfiles::TempFolder folder;
-    static const std::string user = [] {
-        platform::setEnvironmentVariable("PUBLIC", folder / "Öffentlich 音");
-        return platform::userFolder();
-    }();
-    return user;
-}
-
-std::vector<uint8_t> chunk(Instance& p, bool preset) {
-    void* data = nullptr;
-    intptr_t n = p.call(effGetChunk, preset ? 1 : 0, 0, &data);
-    auto* b = static_cast<uint8_t*>(data);
-    return n > 0 && b ? std::vector<uint8_t>(b, b + n) : std::vector<uint8_t>();
-}
 
 constexpr intptr_t kWhole = INTPTR_MIN;
 intptr_t setChunk(Instance& p, std::vector<uint8_t>& bytes, bool preset, intptr_t size = kWhole) {
@@ -70,7 +54,6 @@ const char* slotAt(const std::vector<uint8_t>& bank, int program, int slot) {
 } // namespace
 
 TEST(Chunks, FreshInstanceShowsTheFactoryBank) {
-    publicFolder();
     Instance p;
     ASSERT_NE(p.fx, nullptr);
     const char* headers[] = {"___ TARLIX TONES ___", "___ SYNTH BASS ___", "___ Ambient Pads ___",
@@ -87,7 +70,7 @@ TEST(Chunks, FreshInstanceShowsTheFactoryBank) {
     EXPECT_EQ(found, 8);
     EXPECT_EQ(p.call(effGetProgramNameIndexed, 128, -1, nullptr), 0);
     EXPECT_EQ(p.text(effGetProgramName), "___ TARLIX TONES ___");
-    auto bank = chunk(p, false);
+    auto bank = p.chunk();
     ASSERT_EQ(bank.size(), size_t(kBank));
     // Program 0 was loaded and so upgraded; the others keep the factory version.
     EXPECT_EQ(std::memcmp(bank.data() + 828, "\xb4\xc8\x76\x3e", 4), 0);
@@ -96,7 +79,6 @@ TEST(Chunks, FreshInstanceShowsTheFactoryBank) {
 }
 
 TEST(Chunks, BankAndProgramChunksRoundTripByteForByte) {
-    publicFolder();
     Instance a;
     a.fx->setParameter(a.fx, 83, 0.37f);
     a.fx->setParameter(a.fx, 120, 0.0f);
@@ -104,8 +86,8 @@ TEST(Chunks, BankAndProgramChunksRoundTripByteForByte) {
     EXPECT_EQ(a.text(effGetProgramName), "A name that is far too l");
     a.call(effSetProgram, 0, 17);
     a.fx->setParameter(a.fx, 84, 0.61f);
-    auto bank = chunk(a, false);
-    auto program = chunk(a, true);
+    auto bank = a.chunk();
+    auto program = a.chunk(true);
     ASSERT_EQ(program.size(), size_t(kRecord));
     EXPECT_EQ(std::memcmp(program.data(), bank.data() + 17 * kRecord, kRecord), 0);
     EXPECT_FLOAT_EQ(valueAt(bank, 17, 84), 0.61f);
@@ -113,8 +95,8 @@ TEST(Chunks, BankAndProgramChunksRoundTripByteForByte) {
     Instance b; // another host session: the bank first, then the program selection
     EXPECT_EQ(setChunk(b, bank, false), kBank);
     b.call(effSetProgram, 0, 17);
-    EXPECT_EQ(chunk(b, false), bank);
-    EXPECT_EQ(chunk(b, true), program);
+    EXPECT_EQ(b.chunk(), bank);
+    EXPECT_EQ(b.chunk(true), program);
     EXPECT_FLOAT_EQ(b.fx->getParameter(b.fx, 84), 0.61f);
     for (int i = 0; i < 128; ++i)
         EXPECT_EQ(b.text(effGetProgramNameIndexed, i, -1), a.text(effGetProgramNameIndexed, i, -1));
@@ -122,20 +104,19 @@ TEST(Chunks, BankAndProgramChunksRoundTripByteForByte) {
     Instance c; // the other order: program selected first, then the bank
     c.call(effSetProgram, 0, 17);
     setChunk(c, bank, false);
-    EXPECT_EQ(chunk(c, false), bank);
+    EXPECT_EQ(c.chunk(), bank);
 }
 
 TEST(Chunks, SizesDecideWhatIsReplaced) {
-    publicFolder();
     Instance p;
-    auto original = chunk(p, false);
+    auto original = p.chunk();
     std::vector<uint8_t> big(800000, 0);
     std::memcpy(big.data(), original.data(), kBank);
     std::strcpy(reinterpret_cast<char*>(big.data() + 3 * kRecord + 5850), "Third");
     std::strcpy(reinterpret_cast<char*>(big.data() + 1998), "/banks/Mine.Bnk");
     std::memset(big.data() + kBank, 0xEE, 800000 - kBank);
     EXPECT_EQ(setChunk(p, big, false), 800000);
-    auto bank = chunk(p, false);
+    auto bank = p.chunk();
     EXPECT_STREQ(nameAt(bank, 3), "Third");
     EXPECT_STREQ(slotAt(bank, 0, 0), "/banks/Mine.Bnk");
 
@@ -145,7 +126,7 @@ TEST(Chunks, SizesDecideWhatIsReplaced) {
     std::strcpy(reinterpret_cast<char*>(rec.data() + 1998), "/elsewhere.Bnk");
     std::strcpy(reinterpret_cast<char*>(rec.data() + 5850), "Copied");
     EXPECT_EQ(setChunk(p, rec, true), kRecord);
-    auto after = chunk(p, false);
+    auto after = p.chunk();
     EXPECT_STREQ(nameAt(after, 0), "Copied");
     EXPECT_STREQ(slotAt(after, 0, 0), "/banks/Mine.Bnk");
     EXPECT_EQ(std::memcmp(after.data() + kRecord, bank.data() + kRecord, kBank - kRecord), 0);
@@ -153,23 +134,22 @@ TEST(Chunks, SizesDecideWhatIsReplaced) {
     // A short chunk from an older version overwrites the start only.
     std::vector<uint8_t> start(100, 0);
     EXPECT_EQ(setChunk(p, start, false), 100);
-    auto shortened = chunk(p, false);
+    auto shortened = p.chunk();
     EXPECT_EQ(std::memcmp(shortened.data() + 100, after.data() + 100, 728), 0);
     EXPECT_EQ(std::memcmp(shortened.data() + kRecord, after.data() + kRecord, kBank - kRecord), 0);
 
     // Nothing, a null pointer or a negative size change nothing.
-    auto before = chunk(p, false);
+    auto before = p.chunk();
     EXPECT_EQ(setChunk(p, start, false, 0), 0);
     EXPECT_EQ(setChunk(p, start, false, -7), 0);
     EXPECT_EQ(p.call(effSetChunk, 0, kBank, nullptr), 0);
-    EXPECT_EQ(chunk(p, false), before);
+    EXPECT_EQ(p.chunk(), before);
     EXPECT_EQ(p.call(effGetChunk, 0, 0, nullptr), 0);
 }
 
 TEST(Chunks, IncomingRecordsAreCleanedUp) {
-    publicFolder();
     Instance p;
-    auto bank = chunk(p, false);
+    auto bank = p.chunk();
     for (int prog = 0; prog < 128; ++prog) {
         std::memset(bank.data() + prog * kRecord + 5850, 'N', 26);  // unterminated name
         std::memset(bank.data() + prog * kRecord + 1998, 'S', 780); // unterminated slots
@@ -179,7 +159,7 @@ TEST(Chunks, IncomingRecordsAreCleanedUp) {
     uint16_t code = 74;
     std::memcpy(bank.data() + 1332 + 2 * 83, &code, 2);
     setChunk(p, bank, false);
-    auto clean = chunk(p, false);
+    auto clean = p.chunk();
     for (int prog = 0; prog < 128; ++prog) {
         EXPECT_EQ(std::strlen(nameAt(clean, prog)), 24u);
         for (int s = 0; s < 3; ++s)
@@ -197,9 +177,8 @@ TEST(Chunks, IncomingRecordsAreCleanedUp) {
 }
 
 TEST(Chunks, OldRecordsAreMigratedOnceOnLoad) {
-    publicFolder();
     Instance p;
-    auto bank = chunk(p, false);
+    auto bank = p.chunk();
     const float versions[] = {0.21f, 0.22f, 0.23f, 0.24f};
     for (int k = 0; k < 4; ++k) {
         setValue(bank, 10 + k, 207, versions[k]);
@@ -209,10 +188,10 @@ TEST(Chunks, OldRecordsAreMigratedOnceOnLoad) {
     setChunk(p, bank, false);
     for (int k = 0; k < 4; ++k) {
         p.call(effSetProgram, 0, 10 + k);
-        auto once = chunk(p, true);
+        auto once = p.chunk(true);
         p.call(effSetProgram, 0, 3);
         p.call(effSetProgram, 0, 10 + k);
-        EXPECT_EQ(chunk(p, true), once) << "a second load changed program " << 10 + k;
+        EXPECT_EQ(p.chunk(true), once) << "a second load changed program " << 10 + k;
         float version, lfo, bend;
         std::memcpy(&version, once.data() + 828, 4);
         std::memcpy(&lfo, once.data() + 40, 4);
@@ -224,82 +203,61 @@ TEST(Chunks, OldRecordsAreMigratedOnceOnLoad) {
     }
 }
 
+// A user's "Default.Bnk" in the user folder, there only while this object lives.
+class UserDefaultBank {
+  public:
+    UserDefaultBank() { std::filesystem::create_directories(folder); }
+    ~UserDefaultBank() { std::filesystem::remove(path); }
+    void write(const std::vector<uint8_t>& bank, size_t bytes, const char* magic) {
+        std::ofstream f(path, std::ios::binary | std::ios::trunc);
+        f.write(magic, 4);
+        f.write(reinterpret_cast<const char*>(bank.data()), static_cast<long>(bytes));
+    }
+    const std::string folder = testenv::userFolder() + "/Banks";
+    const std::string path = folder + "/Default.Bnk";
+};
+
 TEST(Chunks, DefaultBankFileReplacesTheFactoryBank) {
-    std::string folder = publicFolder() + "Banks";
-    ASSERT_TRUE(platform::makeFolders(folder));
     std::vector<uint8_t> bank;
     {
         Instance p;
         p.call(effSetProgramName, 0, 0, const_cast<char*>("From Default"));
-        bank = chunk(p, false);
+        bank = p.chunk();
     }
-    auto write = [&](size_t bytes, const char* magic) {
-        platform::Span parts[2] = {{magic, 4}, {bank.data(), bytes}};
-        ASSERT_TRUE(platform::writeFileAtomically(folder + "/Default.Bnk", parts, 2));
-    };
-    write(kBank - 1, "TRLX"); // truncated: refused
     {
-        Instance p;
-        EXPECT_EQ(p.text(effGetProgramName), "___ TARLIX TONES ___");
-    }
-    write(kBank, "TRLY"); // wrong magic: refused
-    {
-        Instance p;
-        EXPECT_EQ(p.text(effGetProgramName), "___ TARLIX TONES ___");
-    }
-    write(kBank, "TRLX");
-    {
+        UserDefaultBank user;
+        user.write(bank, kBank - 1, "TRLX"); // truncated: refused
+        EXPECT_EQ(Instance().text(effGetProgramName), "___ TARLIX TONES ___");
+        user.write(bank, kBank, "TRLY"); // wrong magic: refused
+        EXPECT_EQ(Instance().text(effGetProgramName), "___ TARLIX TONES ___");
+        user.write(bank, kBank, "TRLX");
         Instance p;
         EXPECT_EQ(p.text(effGetProgramName), "From Default");
-        auto now = chunk(p, false);
-        EXPECT_EQ(std::string(slotAt(now, 0, 0)), folder + "/Default.Bnk");
+        EXPECT_EQ(std::string(slotAt(p.chunk(), 0, 0)), user.path);
     }
-    EXPECT_TRUE(platform::removeFile(folder + "/Default.Bnk"));
+    // Gone again: the next instance, like every other test, starts from the factory bank.
+    EXPECT_EQ(Instance().text(effGetProgramName), "___ TARLIX TONES ___");
 }
 
-// A host thread saves and restores state while the audio thread renders; each saved state is
-// one the host set, never a mixture.
-TEST(ChunksThreads, SetAndGetWhileProcessing) {
-    publicFolder();
-    Instance a, b;
-    a.call(effSetProgramName, 0, 0, const_cast<char*>("State A"));
-    a.fx->setParameter(a.fx, 83, 0.25f);
-    b.call(effSetProgramName, 0, 0, const_cast<char*>("State B"));
-    b.fx->setParameter(b.fx, 83, 0.75f);
-    auto bankA = chunk(a, false), bankB = chunk(b, false);
-    auto progA = chunk(a, true);
-    Instance p;
-    p.start(48000, 128);
-    std::atomic<bool> stop{false};
-    std::atomic<int> blocks{0};
-    std::thread audio([&] {
-        std::vector<float> l(128), r(128);
-        while (!stop.load()) {
-            p.process(l, r, 128);
-            ++blocks;
-        }
-    });
-    int mixed = 0;
-    for (int round = 0; round < 200; ++round) {
-        auto& next = round % 2 ? bankB : bankA;
-        setChunk(p, next, false);
-        if (chunk(p, false) != next) ++mixed;
-        setChunk(p, progA, true);
-        if (chunk(p, true) != progA) ++mixed;
-        p.call(effSetProgram, 0, round % 128);
-        p.text(effGetProgramName);
-        p.call(effSetProgram, 0, 0);
+// The tests run with an empty documents folder of their own, never the real home folder's.
+TEST(Chunks, TestsRunWithAnEmptyUserFolderOfTheirOwn) {
+    namespace fs = std::filesystem;
+    const std::string documents = testenv::documentsFolder();
+    EXPECT_EQ(std::getenv("PUBLIC"), documents);
+    for (const auto& entry : fs::recursive_directory_iterator(documents))
+        EXPECT_TRUE(entry.is_directory()) << entry.path(); // no user's file in sight
+    const passwd* user = getpwuid(getuid());
+    ASSERT_NE(user, nullptr);
+    const std::string realHome = user->pw_dir;
+    if (realHome.size() > 1) {
+        EXPECT_NE(documents.rfind(realHome, 0), 0u) << documents;
+        EXPECT_NE(std::string(std::getenv("HOME")), realHome);
     }
-    stop.store(true);
-    audio.join();
-    EXPECT_EQ(mixed, 0);
-    EXPECT_GT(blocks.load(), 0);
 }
 
 // Random chunks of random sizes: whatever arrives, the saved state is clean and restores to
 // the same bytes in a fresh instance, learn codes and names included, and audio stays finite.
 TEST(Chunks, RandomChunksAlwaysLeaveACleanRestorableState) {
-    publicFolder();
     Instance p;
     p.start(44100, 256);
     std::vector<float> l(256), r(256);
@@ -315,7 +273,7 @@ TEST(Chunks, RandomChunksAlwaysLeaveACleanRestorableState) {
         p.process(l, r, 256);
         for (float v : l)
             ASSERT_TRUE(std::isfinite(v));
-        auto bank = chunk(p, false);
+        auto bank = p.chunk();
         for (int prog = 0; prog < 128; ++prog) {
             ASSERT_LE(std::strlen(nameAt(bank, prog)), 24u);
             for (int i = 0; i < 333; ++i) {
@@ -326,6 +284,6 @@ TEST(Chunks, RandomChunksAlwaysLeaveACleanRestorableState) {
         }
         Instance fresh;
         setChunk(fresh, bank, false);
-        ASSERT_EQ(chunk(fresh, false), bank) << "round " << round;
+        ASSERT_EQ(fresh.chunk(), bank) << "round " << round;
     }
 }

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <thread>
 #include <vector>
 
 #include "engine/qx_dsp_vst.h"
@@ -49,24 +48,6 @@ struct Engine : ::testing::Test {
 };
 
 } // namespace
-
-TEST_F(Engine, ParameterLookupSlotsStepsAndTapers) {
-    const ParameterLookup& p = fx.instrument().shared().parameters;
-    EXPECT_EQ(p.slot[0], 128);
-    EXPECT_EQ(p.slot[1], 1);
-    EXPECT_EQ(p.slot[2], 2);
-    EXPECT_EQ(p.slot[3], 0);
-    EXPECT_EQ(p.slot[4], 1);
-    EXPECT_EQ(p.slot[5], 2);
-    EXPECT_EQ(p.slot[6], 255);
-    EXPECT_EQ(p.steps[120], 3);
-    EXPECT_EQ(p.steps[184], 48);
-    EXPECT_EQ(p.steps[211], 17);
-    EXPECT_EQ(p.steps[83], 0);
-    EXPECT_EQ(p.taper[11], 3);
-    EXPECT_EQ(p.taper[72], 3);
-    EXPECT_EQ(p.taper[196], 0);
-}
 
 TEST_F(Engine, EngineUnitsOfTellingRows) {
     fx.instrument().setGraphBuilder(oneModuleGraph);
@@ -240,23 +221,6 @@ TEST_F(Engine, StringSlotsAndDataBlocksStayInBounds) {
     fx.programStore().storeShortBlock(big.data(), 9, 5000);
     EXPECT_EQ(fx.programStore().getDataBlock(0, 2048)[2047], 7);
     EXPECT_EQ(std::strcmp(fx.programStore().getProgramNamePointer(-3), ""), 0);
-}
-
-TEST(SharedTablesThreads, ConcurrentInstancesBuildOnce) {
-    int before = sharedTablesBuildCount();
-    {
-        QX_DSP_VST keep(host);
-        std::vector<std::thread> threads;
-        for (int t = 0; t < 4; ++t)
-            threads.emplace_back([] {
-                for (int i = 0; i < 5; ++i)
-                    QX_DSP_VST fx(host);
-            });
-        for (auto& t : threads)
-            t.join();
-        EXPECT_EQ(sharedTablesBuildCount(), before + 1);
-    }
-    EXPECT_EQ(sharedTablesUsers(), 0);
 }
 
 namespace {

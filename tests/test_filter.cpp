@@ -3,7 +3,6 @@
 // stability and speed under the worst modulation; then the saturation and limiter curves.
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <vector>

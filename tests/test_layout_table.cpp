@@ -35,27 +35,11 @@ TEST(LayoutTable, ShapeAndControlRows) {
     EXPECT_EQ(globals, 14);
 }
 
-TEST(LayoutTable, RowsGivenInFull) {
-    EXPECT_EQ(kLayoutTable[6].kind, 151);
-    EXPECT_EQ(kLayoutTable[6].x, 87);
-    EXPECT_EQ(kLayoutTable[11].tagWord, 120u);
-    EXPECT_STREQ(kLayoutTable[11].tooltip, "Master Play Mode");
-    EXPECT_EQ(kLayoutTable[14].kind, 152);
-    EXPECT_EQ(kLayoutTable[15].tagWord, 72u);
-    EXPECT_STREQ(kLayoutTable[15].bitmap, "Knob.png");
-    EXPECT_EQ(kLayoutTable[25].kind, 158);
-    EXPECT_STREQ(kLayoutTable[25].bitmap, "Melt_Panel.png");
-    EXPECT_EQ(kLayoutTable[97].tagWord, 368u | kLayoutGlobalBit);
-    EXPECT_STREQ(kLayoutTable[97].name, "Copy P");
-}
-
 TEST(LayoutTable, EveryMenuHasAsManyOptionsAsSteps) {
     ParameterLookup p;
     p.build(kLayoutTable, kLayoutRowCount);
-    std::map<int, int> kinds;
     for (int t = 0; t < 242; ++t) {
         const LayoutRecord& r = p.rowOf(t);
-        ++kinds[r.kind];
         if (r.kind == 32) {
             int steps = p.steps[t];
             ASSERT_GT(steps, 1) << t;
@@ -67,12 +51,6 @@ TEST(LayoutTable, EveryMenuHasAsManyOptionsAsSteps) {
         }
         EXPECT_LE(std::strlen(r.name), 21u);
     }
-    EXPECT_EQ(kinds[0], 86);
-    EXPECT_EQ(kinds[3], 41);
-    EXPECT_EQ(kinds[6], 3);
-    EXPECT_EQ(kinds[26], 43);
-    EXPECT_EQ(kinds[27], 11);
-    EXPECT_EQ(kinds[32], 47);
 }
 
 // ------------------------------------------------------------------------------------------

@@ -67,7 +67,7 @@ TEST(MidiFile, RefusesMalformedFiles) {
         EXPECT_FALSE(error.empty());
     }
     auto truncated = smf(0, {good});
-    truncated.resize(truncated.size() - 3);
+    truncated.erase(truncated.end() - 3, truncated.end()); // the last three bytes missing
     midi::Song s;
     std::string error;
     EXPECT_FALSE(midi::parse(truncated.data(), truncated.size(), s, error));

@@ -32,49 +32,61 @@ void learn(Instance& p, std::initializer_list<std::pair<int, uint16_t>> codes) {
 
 } // namespace
 
+// Learned controllers move their parameters (two parameters may share a code; an equaliser
+// frequency follows value^4); an NRPN selection makes data entry set the NRPN's parameter until
+// an RPN selection ends it. None of it is reported to the host as automation.
 TEST(MidiHost, LearnedControllersAndNrpnsMoveParameters) {
     Instance p;
     learn(p, {{83, 7}, {84, 7}, {199, 7}, {85, 330}, {86, 6}});
-    std::vector<float> l(512), r(512);
     p.start(44100, 512);
     hostCalls().clear();
     MidiList m;
     m.add(0, 0xB0, 7, 64);
     m.add(1, 0xB0, 6, 127); // data entry before any NRPN: an ordinary controller 6
     m.send(p);
-    p.process(l, r, 512);
-    EXPECT_FLOAT_EQ(p.fx->getParameter(p.fx, 83), 64.0f / 127.0f);
-    EXPECT_FLOAT_EQ(p.fx->getParameter(p.fx, 84), 64.0f / 127.0f);
-    EXPECT_NEAR(p.fx->getParameter(p.fx, 199), std::pow(64.0f / 127.0f, 4.0f), 1e-6f);
-    EXPECT_FLOAT_EQ(p.fx->getParameter(p.fx, 86), 1.0f);
+    p.run(1, 512);
+    EXPECT_FLOAT_EQ(p.get(83), 64.0f / 127.0f);
+    EXPECT_FLOAT_EQ(p.get(84), 64.0f / 127.0f);
+    EXPECT_NEAR(p.get(199), std::pow(64.0f / 127.0f, 4.0f), 1e-6f);
+    EXPECT_FLOAT_EQ(p.get(86), 1.0f);
     m.add(0, 0xB0, 99, 1);
-    m.add(0, 0xB0, 98, 2);
-    m.add(0, 0xB0, 6, 64); // NRPN 130 = code 330
+    m.add(1, 0xB0, 98, 2);
+    m.add(2, 0xB0, 38, 0);
+    m.add(3, 0xB0, 6, 64);  // NRPN 130 = code 330
+    m.add(4, 0xB0, 7, 127); // and the list goes on after it
     m.send(p);
-    p.process(l, r, 512);
-    EXPECT_FLOAT_EQ(p.fx->getParameter(p.fx, 85), 64.0f * 128.0f / 16383.0f);
-    // Learned changes are not reported to the host as automation.
+    p.run(1, 512);
+    EXPECT_FLOAT_EQ(p.get(85), 64.0f * 128.0f / 16383.0f);
+    EXPECT_FLOAT_EQ(p.get(83), 1.0f);
+    m.add(0, 0xB0, 101, 0); // an RPN selection (bend range) ends the NRPN
+    m.add(1, 0xB0, 100, 0);
+    m.add(2, 0xB0, 6, 12);
+    m.send(p);
+    p.run(1, 512);
+    EXPECT_FLOAT_EQ(p.get(85), 64.0f * 128.0f / 16383.0f);
+    EXPECT_FLOAT_EQ(p.get(86), 12.0f / 127.0f);
     for (int32_t op : hostCalls())
         EXPECT_NE(op, audioMasterAutomate);
 }
 
+// Program changes select programs (the data byte masked to seven bits), at once while the
+// instrument is stopped; the channel setting filters them, and "All" takes every channel.
 TEST(MidiHost, ProgramChangeAndChannelFilter) {
     Instance p;
-    MidiList m;
-    m.add(0, 0xC0, 12, 0);
-    m.send(p); // suspended: at once
+    p.midi(0xC0, 12, 0); // stopped: at once
     EXPECT_EQ(p.call(effGetProgram), 12);
-    p.fx->setParameter(p.fx, 211, 5.0f / 16.0f); // "Channel: 5"
-    std::vector<float> l(256), r(256);
+    p.set(211, 5.0f / 16.0f); // "Channel: 5"
     p.start(44100, 256);
-    p.process(l, r, 256);
-    m.add(0, 0xC2, 30, 0); // channel 3: ignored
-    m.send(p);
-    p.process(l, r, 256);
+    p.run(1, 256);
+    p.midi(0xC2, 30, 0); // channel 3: ignored
+    p.run(1, 256);
     EXPECT_EQ(p.call(effGetProgram), 12);
-    m.add(0, 0xC4, 31, 0); // channel 5
-    m.send(p);
+    p.midi(0xC4, 31, 0); // channel 5
     EXPECT_EQ(p.call(effGetProgram), 31);
+    p.set(211, 0.0f); // "Channel: All"
+    p.run(1, 256);
+    p.midi(0xC9, 200 & 0xFF, 0);
+    EXPECT_EQ(p.call(effGetProgram), 72);
 }
 
 // Notes, controllers and garbage into the whole instrument for a while: it keeps producing
@@ -101,25 +113,13 @@ namespace {
 
 constexpr int kMasterVolumeParam = 123; // "Master Volume %"
 
-float peakOf(const std::vector<float>& v, size_t from, size_t to) {
-    float p = 0.0f;
-    for (size_t i = from; i < to && i < v.size(); ++i)
-        p = std::max(p, std::fabs(v[i]));
-    return p;
-}
-
 // Renders `seconds` in blocks of 256 with a chord struck in the first block; left channel.
 std::vector<float> strikeAndRender(Instance& p, double seconds) {
     MidiList m;
     for (int key : {60, 64, 67})
         m.add(0, 0x90, key, 100);
     m.send(p);
-    std::vector<float> out, l(256), r(256);
-    for (int n = 0; n < static_cast<int>(seconds * 48000 / 256); ++n) {
-        p.process(l, r, 256);
-        out.insert(out.end(), l.begin(), l.end());
-    }
-    return out;
+    return p.run(static_cast<int>(seconds * 48000 / 256), 256).left;
 }
 
 } // namespace

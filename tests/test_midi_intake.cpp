@@ -119,26 +119,6 @@ TEST_F(Midi, BendModulationAndPressureOncePerBlockWithTheLastValue) {
                     engineUnits(p.rowOf(338), p.taper[338], 64.0f / 127.0f));
 }
 
-TEST_F(Midi, ChannelFilterAndOmni) {
-    fx.setParameter(211, 5.0f / 16.0f); // "Channel: 5" (field 4)
-    block();
-    EXPECT_EQ(fx.instrument().midiChannel(), 4);
-    listener().seen.clear();
-    add(0, 0x92, 60, 100); // channel 3: ignored
-    add(1, 0x94, 61, 100); // channel 5: taken
-    block();
-    auto midi = listener().on(0);
-    ASSERT_EQ(midi.size(), 1u);
-    EXPECT_EQ(midi[0].intValue & 0xFFFF, 0x94 | (61 << 8));
-    fx.setParameter(211, 0.0f); // "Channel: All"
-    block();
-    listener().seen.clear();
-    add(0, 0x99, 62, 100); // channel 10 plays as channel 1
-    block();
-    ASSERT_EQ(listener().on(0).size(), 1u);
-    EXPECT_EQ(listener().on(0)[0].intValue & 0xFF, 0x90);
-}
-
 TEST_F(Midi, MpeMemberChannelsCarryTheirOwnExpression) {
     fx.setParameter(232, 1.0f); // "MPE Active"
     fx.setParameter(233, 0.0f); // no pressure swap
@@ -165,50 +145,6 @@ TEST_F(Midi, MpeMemberChannelsCarryTheirOwnExpression) {
     block();
     EXPECT_EQ(listener().on(8).size(), 1u); // now to 434
     EXPECT_TRUE(listener().on(6).empty());
-}
-
-TEST_F(Midi, LearnedControllersAndNrpns) {
-    fx.programStore().setMidiLearn(83, 7);
-    fx.programStore().setMidiLearn(84, 7);  // two parameters on one code, set in index order
-    fx.programStore().setMidiLearn(196, 7); // an EQ frequency follows value^4
-    fx.programStore().setMidiLearn(85, 330);
-    fx.programStore().setMidiLearn(86, 6);
-    add(0, 0xB0, 7, 64);
-    block();
-    EXPECT_FLOAT_EQ(fx.getParameter(83), 64.0f / 127.0f);
-    EXPECT_FLOAT_EQ(fx.getParameter(84), 64.0f / 127.0f);
-    EXPECT_NEAR(fx.getParameter(196), std::pow(64.0f / 127.0f, 4.0f), 1e-6f);
-    EXPECT_EQ(fx.instrument().lastController(), 7);
-    // Data entry before any NRPN selection is an ordinary controller 6.
-    add(0, 0xB0, 6, 127);
-    block();
-    EXPECT_FLOAT_EQ(fx.getParameter(86), 1.0f);
-    // NRPN 130: MSB 1, LSB 2, then data entry.
-    add(0, 0xB0, 99, 1);
-    add(1, 0xB0, 98, 2);
-    add(2, 0xB0, 38, 0);
-    add(3, 0xB0, 6, 64);
-    add(4, 0xB0, 7, 127); // and the list goes on after it
-    block();
-    EXPECT_FLOAT_EQ(fx.getParameter(85), 64.0f * 128.0f / 16383.0f);
-    EXPECT_EQ(fx.getParameter(83), 1.0f);
-    EXPECT_EQ(fx.instrument().lastController(), 7);
-    // An RPN selection (bend range) ends the NRPN: data entry is controller 6 again.
-    add(0, 0xB0, 101, 0);
-    add(1, 0xB0, 100, 0);
-    add(2, 0xB0, 6, 12);
-    block();
-    EXPECT_FLOAT_EQ(fx.getParameter(85), 64.0f * 128.0f / 16383.0f);
-    EXPECT_FLOAT_EQ(fx.getParameter(86), 12.0f / 127.0f);
-}
-
-TEST_F(Midi, ProgramChangeSelectsAProgram) {
-    add(0, 0xC0, 9, 0);
-    block();
-    EXPECT_EQ(fx.getProgram(), 9);
-    add(0, 0xC0, 200 & 0xFF, 0); // data masked to 7 bits: 72
-    block();
-    EXPECT_EQ(fx.getProgram(), 72);
 }
 
 TEST_F(Midi, MalformedListsAreHandledSafely) {

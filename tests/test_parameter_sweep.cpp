@@ -3,6 +3,7 @@
 // table below), and each setting must sound different from the first. A parameter that changes
 // nothing is a wiring fault. Renders are deterministic: the first setting is rendered twice and
 // must come out the same, so a difference is the parameter's doing.
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <initializer_list>
@@ -288,17 +289,6 @@ std::vector<Sweep> table() {
         {209, {{208, 1.0f}}},
         {210, kEcho, {0.0f, 1.0f}},
         {211, {}, {opt(0, 17), opt(2, 17)}},
-        // Section randomise buttons
-        {212, {}, {0.0f, 1.0f}},
-        {213, {}, {0.0f, 1.0f}},
-        {214, kSeq, {0.0f, 1.0f}},
-        {215, kLfo1, {0.0f, 1.0f}},
-        {216, kLfo2, {0.0f, 1.0f}},
-        {217, kLfo3, {0.0f, 1.0f}},
-        {218, kHfo, {0.0f, 1.0f}},
-        {219, kEnv1 + kEnv2, {0.0f, 1.0f}},
-        {220, kAft, {0.0f, 1.0f}, kPressure},
-        {221, kMeltA, {0.0f, 1.0f}},
         {222, {{120, 0.0f}}, {0.0f, 1.0f}, kStaggered},
         // Melt B
         {223, kMeltA, {0.0f, 1.0f}},
@@ -309,7 +299,6 @@ std::vector<Sweep> table() {
         {228, kMeltB},
         {229, kMeltB + kHfo},
         {230, {}, {1.0f, opt(10, 38), opt(0, 38)}},
-        {231, kMeltB, {0.0f, 1.0f}},
         // MPE
         {232, {}, {0.0f, 1.0f}, kMpe},
         {233, kMpeOn, {0.0f, 1.0f}, kMpe},
@@ -330,6 +319,27 @@ std::vector<Sweep> table() {
 // Storage and identity values that carry no sound: the bank file name, the two preset texts,
 // the editor's data stores and the preset format version.
 constexpr int kSilentByDesign[] = {0, 1, 2, 3, 4, 5, 207};
+
+// The section randomise buttons and the parameters of their sections.
+struct RandomiseButton {
+    int tag;
+    std::vector<int> section;
+};
+const RandomiseButton kRandomiseButtons[] = {
+    {212, {64, 65, 73, 66, 71}},                  // "OSC Rnd"
+    {213, {83, 84, 85, 82, 88, 89, 90, 91, 178}}, // "Filter Rnd"
+    {214,
+     {135, 136, 137, 138, 139, 140, 141, 142, // "SEQ Rnd"
+      144, 145, 146, 147, 148, 149, 150, 151}},
+    {215, {8, 10, 11, 12, 14}},                                                // "LFO1 Rnd"
+    {216, {19, 21, 22, 23, 25}},                                               // "LFO2 Rnd"
+    {217, {30, 32, 33, 34, 36, 39}},                                           // "LFO3 Rnd"
+    {218, {41, 42, 44, 45, 46, 47, 48, 49, 50, 53}},                           // "HFO Rnd"
+    {219, {104, 103, 96, 97, 98, 99, 102, 113, 112, 105, 106, 107, 108, 111}}, // "Env Rnd"
+    {220, {55, 56, 57, 58, 59, 60, 61, 62, 63}},                               // "AFT Rnd"
+    {221, {156, 158, 160, 157, 159, 161}},                                     // "Melt:A Rnd"
+    {231, {224, 225, 226, 227, 228, 229}},                                     // "Melt:B Rnd"
+};
 
 // The phrase: A2, A3 and E4 entering 0.15 s apart, held to 0.7 s, then released; 1 s in all.
 std::vector<float> render(const Settings& settings, unsigned extra) {
@@ -430,7 +440,7 @@ void sweepRange(int first, int last) {
 } // namespace
 
 // Every automatable tag is either swept or silent by design, and no tag is swept twice.
-TEST(ParameterSweep, TheTableCoversEveryAutomatableParameter) {
+TEST(SweepTable, CoversEveryAutomatableParameter) {
     std::vector<int> count(242, 0);
     for (const Sweep& s : table()) {
         ASSERT_GE(s.tag, 0);
@@ -439,6 +449,8 @@ TEST(ParameterSweep, TheTableCoversEveryAutomatableParameter) {
     }
     for (int tag : kSilentByDesign)
         ++count[static_cast<size_t>(tag)];
+    for (const RandomiseButton& button : kRandomiseButtons)
+        ++count[static_cast<size_t>(button.tag)];
     for (int tag = 0; tag < 242; ++tag)
         EXPECT_EQ(count[static_cast<size_t>(tag)], 1) << "tag " << tag;
 }
@@ -467,8 +479,37 @@ TEST(ParameterSweep, MeltAAndEcho) {
 TEST(ParameterSweep, ModesChorusAndEqualiser) {
     sweepRange(174, 211);
 }
-TEST(ParameterSweep, RandomiseButtonsAndMeltB) {
+TEST(ParameterSweep, MonoNoteModeAndMeltB) {
     sweepRange(212, 231);
+}
+
+// A press of a section's randomise button changes parameters of that section and nothing
+// else. Whatever the generator draws: a press may happen to draw the values already set, so
+// the button is pressed until something changes (at most eight times).
+TEST(Sections, RandomiseButtonsChangeOnlyTheirSection) {
+    for (const RandomiseButton& button : kRandomiseButtons) {
+        Instance p;
+        p.start(kRate, kBlock);
+        p.run(1, kBlock);
+        std::vector<float> before(kParameters);
+        for (int i = 0; i < kParameters; ++i)
+            before[static_cast<size_t>(i)] = p.get(i);
+        int changedInSection = 0;
+        for (int press = 0; press < 8 && changedInSection == 0; ++press) {
+            p.set(button.tag, 1.0f); // down: the section is drawn at the next block
+            p.run(1, kBlock);
+            p.set(button.tag, 0.0f);
+            p.run(1, kBlock);
+            for (int i = 0; i < kParameters; ++i) {
+                if (i == button.tag || p.get(i) == before[static_cast<size_t>(i)]) continue;
+                const bool inSection = std::find(button.section.begin(), button.section.end(), i) !=
+                                       button.section.end();
+                ASSERT_TRUE(inSection) << "button " << button.tag << " changed parameter " << i;
+                ++changedInSection;
+            }
+        }
+        EXPECT_GT(changedInSection, 0) << "button " << button.tag << " changed nothing";
+    }
 }
 TEST(ParameterSweep, MpeAndShapes) {
     sweepRange(232, 241);

@@ -3,10 +3,8 @@
 #include "tests/temp_folder.h"
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <cmath>
 #include <cstring>
-#include <thread>
 #include <vector>
 
 #include "engine/preset_files.h"
@@ -17,43 +15,8 @@ using namespace tarlix;
 
 namespace {
 
-// No user bank from the machine running the tests: the user folder is an empty temp folder.
-const bool kIsolated = [] {
-    std::string folder = ::testing::TempDir() + "tarlix_public_empty";
-    platform::makeFolders(folder);
-    platform::setEnvironmentVariable("PUBLIC", folder);
-    return true;
-}();
-
 intptr_t host(vst::AEffect*, int32_t op, int32_t, intptr_t, void*, float) {
     return op == vst::audioMasterVersion ? 2400 : 0;
-}
-
-constexpr int kWatched[] = {83, 84, 120, 123, 184};
-
-// The last module: silent, and remembers the last value each watched parameter sent it.
-class Watcher : public QX_ModuleBase {
-  public:
-    explicit Watcher(ModuleContext* c) : QX_ModuleBase(c, false) {
-        allocateOutputs(2);
-        c->modules[moduleIndex] = this;
-        ++c->buildCount;
-    }
-    void Render(int offset, int count) override {
-        for (int i = 0; i < count; ++i)
-            outputs[0][offset + i] = outputs[1][offset + i] = 0.25f;
-    }
-    void HandleEvent(const EventRecord& e, int) override {
-        if (e.port < 5) last[e.port] = e.floatValue;
-    }
-    float last[5] = {};
-};
-
-int watcherGraph(Instrument& engine) {
-    auto* m = new Watcher(&engine.context());
-    for (int k = 0; k < 5; ++k)
-        engine.addParameterRoute(m, 0, kWatched[k], k, 0, 0, 0);
-    return 1;
 }
 
 std::vector<uint8_t> bankOf(QX_DSP_VST& fx) {
@@ -61,19 +24,6 @@ std::vector<uint8_t> bankOf(QX_DSP_VST& fx) {
     int32_t n = fx.getChunk(&data, false);
     auto* p = static_cast<uint8_t*>(data);
     return std::vector<uint8_t>(p, p + n);
-}
-
-// Two banks that differ in every watched value of program 0, both already loaded once (so
-// loading them again changes no byte).
-std::vector<uint8_t> distinctBank(float cutoff, const char* name) {
-    QX_DSP_VST fx(host);
-    fx.setParameter(83, cutoff);
-    fx.setParameter(84, cutoff * 0.5f);
-    fx.setParameter(120, cutoff > 0.5f ? 1.0f : 0.0f);
-    fx.setParameter(123, 1.0f - cutoff);
-    fx.setParameter(184, cutoff);
-    fx.setProgramName(name);
-    return bankOf(fx);
 }
 
 struct Files : ::testing::Test {
@@ -89,69 +39,6 @@ struct Files : ::testing::Test {
 };
 
 } // namespace
-
-TEST(ProgramEngine, ParametersLiveUntilTheBankIsAskedFor) {
-    QX_DSP_VST fx(host);
-    fx.setParameter(83, 0.3f);
-    EXPECT_FLOAT_EQ(fx.getParameter(83), 0.3f);
-    auto bank = bankOf(fx);
-    EXPECT_FLOAT_EQ(readValue(bank.data(), 83), 0.3f);
-    fx.setProgram(2); // program 0 keeps its edit
-    fx.setParameter(83, 0.9f);
-    bank = bankOf(fx);
-    EXPECT_FLOAT_EQ(readValue(bank.data(), 83), 0.3f);
-    EXPECT_FLOAT_EQ(readValue(bank.data() + 2 * record::kSize, 83), 0.9f);
-    fx.setProgram(0);
-    EXPECT_FLOAT_EQ(fx.getParameter(83), 0.3f);
-}
-
-// A host thread sets bank and program chunks and switches programs while the audio thread
-// processes. Every snapshot the host gets is one of the two states, never a mixture, and once
-// the audio settles the modules hold exactly the last state's values.
-TEST(ProgramEngineThreads, ChunksSetWhileAudioRunsNeverTear) {
-    const auto a = distinctBank(0.2f, "Bank A");
-    const auto b = distinctBank(0.8f, "Bank B");
-    ASSERT_NE(a, b);
-    QX_DSP_VST fx(host);
-    fx.instrument().setGraphBuilder(watcherGraph);
-    fx.setSampleRate(48000);
-    fx.setBlockSize(64);
-    fx.resume();
-    std::atomic<bool> stop{false};
-    std::thread audio([&] {
-        std::vector<float> l(64), r(64);
-        float* outs[2] = {l.data(), r.data()};
-        while (!stop.load()) {
-            fx.processReplacing(nullptr, outs, 64);
-            for (int i = 0; i < 64; ++i)
-                ASSERT_TRUE(std::isfinite(l[i]) && l[i] >= 0.0f && l[i] <= 0.25f);
-        }
-    });
-    int torn = 0;
-    for (int round = 0; round < 300; ++round) {
-        const auto& next = (round % 2) ? b : a;
-        if (round % 3 == 0) {
-            fx.setChunk(const_cast<uint8_t*>(next.data()), kBankSize, false);
-        } else {
-            std::vector<uint8_t> rec(next.begin(), next.begin() + record::kSize);
-            fx.setChunk(rec.data(), record::kSize, true);
-        }
-        auto now = bankOf(fx);
-        if (std::memcmp(now.data(), next.data(), record::kSize) != 0) ++torn;
-        fx.setProgram(round % 128);
-        fx.setProgram(0);
-    }
-    fx.setChunk(const_cast<uint8_t*>(b.data()), kBankSize, false);
-    std::this_thread::sleep_for(std::chrono::milliseconds(100)); // two fades' worth of audio
-    stop.store(true);
-    audio.join();
-    EXPECT_EQ(torn, 0);
-    EXPECT_EQ(bankOf(fx), b);
-    auto* w = static_cast<Watcher*>(fx.instrument().context().modules[0]);
-    for (int k = 0; k < 5; ++k)
-        EXPECT_FLOAT_EQ(w->last[k], fx.instrument().engineValue(kWatched[k])) << kWatched[k];
-    EXPECT_FLOAT_EQ(fx.getParameter(83), readValue(b.data(), 83));
-}
 
 TEST(ProgramEngine, ProgramChunkKeepsTheSlotOfTheRecordItReplaces) {
     QX_DSP_VST fx(host);

@@ -46,67 +46,79 @@ TEST(Migration, VersionIsReadAsARoundedInteger) {
     EXPECT_EQ(recordVersion(rec.data()), 2410);
 }
 
-// Each old version goes through every step from its own onwards; a value of 0.25 everywhere
-// shows which parameters each step touches.
-TEST(Migration, EveryStepGivesThePartsValues) {
-    struct Case {
-        float version;
-        float lfo1Target, osc1Wave, lpfType, subOsc, bend, arpRate, echoLength, set187, set222,
-            set233;
-    };
-    const float echoFrom2300 = [] {
-        const LayoutRecord& row = lookup().rowOf(168);
-        float x = (0.25f * 4.0f + 1.0f - row.min) / (row.max - row.min);
-        return taper_inverse(x, lookup().taper[168]);
-    }();
-    const float wave2400 = 0.25f * 0.71428573f + 0.0007142857f;
-    const float type2300 = (0.25f * 0.375f + 0.00125f) * 0.8888889f + 0.0011111111f;
-    const float bend = 0.25f * 0.23404256f + 0.00021276595f;
-    const Case cases[] = {
-        {0.21f, 0.25f * 0.9444444f + 0.00055555557f,
-         (0.25f * 0.8f + 0.0009999999f) * 0.71428573f + 0.0007142857f, type2300,
-         0.25f * 0.33333334f + 0.0016666666f, bend, 0.25f * 0.5f + 0.50125f, echoFrom2300, 0.5f,
-         1.0f, 1.0f},
-        {0.22f, 0.25f, wave2400, type2300, 0.25f * 0.33333334f + 0.0016666666f, bend, 0.25f,
-         echoFrom2300, 0.25f, 1.0f, 1.0f},
-        {0.23f, 0.25f, wave2400, 0.25f * 0.8888889f + 0.0011111111f,
-         0.25f * 0.33333334f + 0.0016666666f, bend, 0.25f, 0.25f, 0.25f, 0.25f, 1.0f},
-        {0.24f, 0.25f, 0.25f, 0.25f, 0.25f, bend, 0.25f, 0.25f, 0.25f, 0.25f, 0.25f},
-        {0.241f, 0.25f, 0.25f, 0.25f, 0.25f, 0.25f, 0.25f, 0.25f, 0.25f, 0.25f, 0.25f},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.version);
-        auto rec = recordAtVersion(c.version);
-        upgradeRecord(rec.data(), lookup());
-        EXPECT_FLOAT_EQ(at(rec, 10), c.lfo1Target);
-        EXPECT_FLOAT_EQ(at(rec, 64), c.osc1Wave);
-        EXPECT_FLOAT_EQ(at(rec, 65), c.osc1Wave);
-        EXPECT_FLOAT_EQ(at(rec, 82), c.lpfType);
-        EXPECT_FLOAT_EQ(at(rec, 73), c.subOsc);
-        EXPECT_FLOAT_EQ(at(rec, 184), c.bend);
-        EXPECT_FLOAT_EQ(at(rec, 128), c.arpRate);
-        EXPECT_FLOAT_EQ(at(rec, 168), c.echoLength);
-        EXPECT_FLOAT_EQ(at(rec, 187), c.set187);
-        EXPECT_FLOAT_EQ(at(rec, 222), c.set222);
-        EXPECT_FLOAT_EQ(at(rec, 233), c.set233);
-        EXPECT_EQ(at(rec, kVersionParam), 0.241f);
-        // A second load changes nothing: no step runs twice.
-        auto again = rec;
-        upgradeRecord(again.data(), lookup());
-        EXPECT_EQ(again, rec);
+namespace {
+
+// The option lists that grew over the versions, as they were before each change.
+struct OldList {
+    int param;
+    int lastVersionWithIt; // records of this version or older stored the old list
+    const char* options;
+};
+const OldList kOldLists[] = {
+    {64, 2100, "Sine,Saw,Soft Ramp,Triangle,Peak,Cluster,Organ,Square,Pulse,"},
+    {64, 2300, "Sine,Saw,Soft Ramp,Triangle,Peak,Cluster,Organ,Square,Pulse,Inv.Saw,Bell,"},
+    {65, 2300, "Sine,Saw,Soft Ramp,Triangle,Peak,Cluster,Organ,Square,Pulse,Inv.Saw,Bell,"},
+    {73, 2300, "Sine,Square,Triangle,"},
+    {82, 2200, "A,B,C,D,"},
+    {82, 2300, "A,B,C,D,E,F,G,H,Acid,"},
+    {128, 2100, "2,4,8,16,32,"},
+    {184, 2400, "1,2,3,4,5,6,7,8,9,10,11,12,"},
+};
+
+std::string optionText(const char* options, int k) {
+    char text[64] = {};
+    return optionItem(options, k, text, 63) ? text : "?";
+}
+
+// The text today's list shows for a stored value.
+std::string shownOption(int param, float value) {
+    const int steps = lookup().steps[param];
+    const int k = static_cast<int>(quantiseNormalised(value, steps) * (steps - 1) + 0.5f);
+    return optionText(lookup().rowOf(param).options, k);
+}
+
+} // namespace
+
+// An old record's option keeps its meaning: loaded today, it shows the option it showed then.
+TEST(Migration, AnOldOptionKeepsItsMeaning) {
+    for (const OldList& old : kOldLists) {
+        const int count = countOptions(old.options);
+        for (int k = 0; k < count; ++k) {
+            auto rec = recordAtVersion(old.lastVersionWithIt / 10000.0f);
+            writeValue(rec.data(), old.param, count > 1 ? k / (count - 1.0f) : 0.0f);
+            upgradeRecord(rec.data(), lookup());
+            EXPECT_EQ(shownOption(old.param, at(rec, old.param)), optionText(old.options, k))
+                << "parameter " << old.param << " from version " << old.lastVersionWithIt;
+        }
     }
 }
 
-TEST(Migration, SectionFilesFollowTheRecordChain) {
-    EXPECT_EQ(upgradeSectionValue(64, 2410, 0.3f, lookup()), 0.3f);
+// Every version is brought to the current one exactly once: a second load changes nothing,
+// and a current record only keeps its stamp. An old section file's value goes through the
+// same chain as the same value in an old record.
+TEST(Migration, EachStepRunsOnceAndSectionFilesFollowTheRecordChain) {
+    for (int version : {2100, 2200, 2300, 2400, 2410}) {
+        SCOPED_TRACE(version);
+        auto rec = recordAtVersion(version / 10000.0f);
+        upgradeRecord(rec.data(), lookup());
+        EXPECT_EQ(at(rec, kVersionParam), 0.241f);
+        auto again = rec;
+        upgradeRecord(again.data(), lookup());
+        EXPECT_EQ(again, rec);
+        if (version == 2410) {
+            EXPECT_EQ(rec, recordAtVersion(0.241f));
+        }
+        for (int param : {64, 65, 82, 133}) { // list parameters that section files carry
+            auto one = recordAtVersion(version / 10000.0f);
+            writeValue(one.data(), param, 0.6f);
+            upgradeRecord(one.data(), lookup());
+            EXPECT_FLOAT_EQ(upgradeSectionValue(param, version, 0.6f, lookup()), at(one, param))
+                << param;
+        }
+    }
+    // The oscillator files before 2400 kept the sub-oscillator on a scale of their own.
     EXPECT_FLOAT_EQ(upgradeSectionValue(73, 2300, 1.0f, lookup()), 0.402f);
-    EXPECT_FLOAT_EQ(upgradeSectionValue(82, 2200, 1.0f, lookup()),
-                    (0.375f + 0.00125f) * 0.8888889f + 0.0011111111f);
-    // Before 2200 the waves had a shorter list still; the whole chain applies.
-    EXPECT_FLOAT_EQ(upgradeSectionValue(64, 2100, 1.0f, lookup()),
-                    (0.8f + 0.0009999999f) * 0.71428573f + 0.0007142857f);
-    EXPECT_FLOAT_EQ(upgradeSectionValue(133, 2100, 0.0f, lookup()), 0.50125f);
-    EXPECT_EQ(upgradeSectionValue(133, 2200, 0.0f, lookup()), 0.0f);
+    EXPECT_EQ(upgradeSectionValue(64, 2410, 0.3f, lookup()), 0.3f);
 }
 
 TEST(Records, SanitisingClampsValuesAndTerminatesTexts) {
@@ -128,12 +140,6 @@ TEST(Records, SanitisingClampsValuesAndTerminatesTexts) {
         EXPECT_EQ(std::strlen(stringSlot(rec.data(), s)), 259u);
     EXPECT_EQ(std::strlen(programName(rec.data())), 24u);
     EXPECT_EQ(programName(rec.data())[25], 0);
-}
-
-TEST(Records, SectionListsMatchTheFileSizes) {
-    const size_t expected[] = {108, 80, 104, 56};
-    for (int s = 0; s < kSectionCount; ++s)
-        EXPECT_EQ(8u + 4u * kSections[s].count, expected[s]) << kSections[s].extension;
 }
 
 // ---- program source ---------------------------------------------------------------------

@@ -55,33 +55,16 @@ struct Voice {
         p.start(rate, kBlock);
         render(0.05); // the program is applied at the first block
     }
-    void set(int index, float v) { p.fx->setParameter(p.fx, index, v); }
-    void midi(int status, int d1, int d2) {
-        vst::EventList m;
-        m.add(0, status, d1, d2);
-        p.call(effProcessEvents, 0, 0, m.list());
-    }
+    void set(int index, float v) { p.set(index, v); }
+    void midi(int status, int d1, int d2) { p.midi(status, d1, d2); }
+    // The left output of the next seconds.
     std::vector<float> render(double seconds) {
-        std::vector<float> l(kBlock), r(kBlock), out;
-        const int blocks = static_cast<int>(seconds * rate / kBlock);
-        for (int b = 0; b < blocks; ++b) {
-            p.process(l, r, kBlock);
-            out.insert(out.end(), l.begin(), l.end());
-        }
-        return out;
+        return p.run(static_cast<int>(seconds * rate / kBlock), kBlock).left;
     }
     // Peak levels of the left and right outputs over the next seconds.
     std::pair<float, float> peaks(double seconds) {
-        std::vector<float> l(kBlock), r(kBlock);
-        float pl = 0.0f, pr = 0.0f;
-        for (int b = 0; b < static_cast<int>(seconds * rate / kBlock); ++b) {
-            p.process(l, r, kBlock);
-            for (int i = 0; i < kBlock; ++i) {
-                pl = std::fmax(pl, std::fabs(l[static_cast<size_t>(i)]));
-                pr = std::fmax(pr, std::fabs(r[static_cast<size_t>(i)]));
-            }
-        }
-        return {pl, pr};
+        Stereo out = p.run(static_cast<int>(seconds * rate / kBlock), kBlock);
+        return {peakOf(out.left), peakOf(out.right)};
     }
     // Frequency of the held note from its rising zero crossings (linearly interpolated).
     double frequency(int note) {
@@ -139,10 +122,7 @@ TEST(SoundHost, ANoteSoundsAndEndsInSilence) {
     for (float x : quiet)
         ASSERT_EQ(x, 0.0f);
     v.midi(0x90, 60, 100);
-    std::vector<float> held = v.render(0.5);
-    float peak = 0.0f;
-    for (float x : held)
-        peak = std::fmax(peak, std::fabs(x));
+    const float peak = peakOf(v.render(0.5));
     EXPECT_GT(peak, 0.1f);
     EXPECT_LT(peak, 1.0f);
     v.midi(0x80, 60, 0);
@@ -294,6 +274,43 @@ std::vector<size_t> onsets(const std::vector<float>& s) {
 }
 } // namespace
 
+namespace {
+// A transport playing at `bpm`, the arpeggiator on over the plain sound with the shortest
+// release (each note ends in silence), "Arp Rate" 1 (a note a beat), gate 50 %, a C major
+// chord held from the second block; the left output of the next `seconds`.
+std::vector<float> arpeggiate(double bpm, float rate, double seconds, int mode, int range,
+                              float wave) {
+    gTime = {};
+    gTime.tempo = bpm;
+    gTime.sampleRate = rate;
+    gTime.flags = vst::kVstTempoValid | vst::kVstTransportPlaying;
+    Instance p(tempoHost);
+    loadPlainProgram(p, 14, 5);
+    p.set(kOsc1Wave, wave);
+    p.set(kOsc1Mix, 1.0f);
+    p.set(117, 0.0f); // "Amp Release (s)" at its minimum
+    p.set(164, 1.0f); // "Osc Retrig": every note starts at phase 0
+    p.set(124, 1.0f); // "Arp OnOff"
+    p.set(126, mode / 4.0f);
+    p.set(127, range / 3.0f);
+    p.set(128, 3.0f / 8.0f); // "Arp Rate" 1
+    p.set(130, 0.5f);        // "Arp Gate %" 50
+    p.start(rate, kBlock);
+    p.run(1, kBlock);
+    vst::EventList m;
+    for (int note : {60, 64, 67})
+        m.add(0, 0x90, note, 100);
+    p.send(m);
+    std::vector<float> s;
+    for (int b = 0; b < static_cast<int>(seconds * rate / kBlock); ++b) {
+        gTime.samplePos += kBlock;
+        std::vector<float> block = p.run(1, kBlock).left;
+        s.insert(s.end(), block.begin(), block.end());
+    }
+    return s;
+}
+} // namespace
+
 // The arpeggiator through the library: a held chord, "Arp Rate" 1 (a note every beat), gate
 // 50 %, the shortest release so each note ends in silence; over five minutes every onset lies
 // on the tempo grid within one sample.
@@ -303,33 +320,8 @@ TEST(SoundHost, ArpeggiatedNotesLandOnTheTempoGrid) {
         float rate;
     } cases[] = {{60.0, 44100.0f}, {120.0, 96000.0f}, {177.3, 44100.0f}};
     for (const Case& c : cases) {
-        gTime = {};
-        gTime.tempo = c.bpm;
-        gTime.sampleRate = c.rate;
-        gTime.flags = vst::kVstTempoValid | vst::kVstTransportPlaying;
-        Instance p(tempoHost);
-        loadPlainProgram(p, 14, 5);
-        auto set = [&](int i, float v) { p.fx->setParameter(p.fx, i, v); };
-        set(kOsc1Wave, 1.0f / 14.0f); // Saw
-        set(kOsc1Mix, 1.0f);
-        set(117, 0.0f);        // "Amp Release (s)" at its minimum
-        set(164, 1.0f);        // "Osc Retrig": every note starts at phase 0
-        set(124, 1.0f);        // "Arp OnOff"
-        set(128, 3.0f / 8.0f); // "Arp Rate" 1
-        set(130, 0.5f);        // "Arp Gate %" 50
-        p.start(c.rate, kBlock);
-        std::vector<float> l(kBlock), r(kBlock), s;
-        p.process(l, r, kBlock);
-        vst::EventList m;
-        for (int note : {60, 64, 67})
-            m.add(0, 0x90, note, 100);
-        p.call(effProcessEvents, 0, 0, m.list());
         const double seconds = 300.0; // five minutes: no drift
-        for (int b = 0; b < static_cast<int>(seconds * c.rate / kBlock); ++b) {
-            gTime.samplePos += kBlock;
-            p.process(l, r, kBlock);
-            s.insert(s.end(), l.begin(), l.end());
-        }
+        const std::vector<float> s = arpeggiate(c.bpm, c.rate, seconds, 0, 0, 1.0f / 14.0f);
         std::vector<size_t> at = onsets(s);
         ASSERT_GE(static_cast<double>(at.size()), seconds * c.bpm / 60.0 - 2.0) << c.bpm;
         // "Arp Rate" 1 at 120 BPM ticks every 0.5 s: the period scales with 120 / tempo.
@@ -356,32 +348,8 @@ TEST(SoundHost, ArpeggiatorModesPlayTheirNoteOrder) {
     };
     const float rate = 48000.0f;
     for (const Case& c : cases) {
-        gTime = {};
-        gTime.tempo = 120.0;
-        gTime.flags = vst::kVstTempoValid | vst::kVstTransportPlaying;
-        Instance p(tempoHost);
-        loadPlainProgram(p, 14, 5);
-        auto set = [&](int i, float v) { p.fx->setParameter(p.fx, i, v); };
-        set(kOsc1Wave, 0.0f); // Sine
-        set(kOsc1Mix, 1.0f);
-        set(117, 0.0f);
-        set(124, 1.0f);
-        set(126, c.mode / 4.0f);
-        set(127, c.range / 3.0f);
-        set(128, 3.0f / 8.0f);
-        set(130, 0.5f);
-        p.start(rate, kBlock);
-        std::vector<float> l(kBlock), r(kBlock), s;
-        p.process(l, r, kBlock);
-        vst::EventList m;
-        for (int note : {60, 64, 67})
-            m.add(0, 0x90, note, 100);
-        p.call(effProcessEvents, 0, 0, m.list());
         const double seconds = 0.5 * static_cast<double>(c.order.size()) + 0.1;
-        for (int b = 0; b < static_cast<int>(seconds * rate / kBlock); ++b) {
-            p.process(l, r, kBlock);
-            s.insert(s.end(), l.begin(), l.end());
-        }
+        const std::vector<float> s = arpeggiate(120.0, rate, seconds, c.mode, c.range, 0.0f);
         std::vector<int> heard;
         for (size_t at : onsets(s)) {
             const double f = crossingFrequency(s, at + 1000, at + 11000, rate);
