@@ -268,16 +268,16 @@ const LayoutRecord kLayoutTable[kLayoutRowCount] = {
     /* 252 */ {8, 32, -1, 154, 15, nullptr, 0.0f, 11.0f, 0.0f, 11.0f, "Lfo1 Shape", "Sine,Triangle,Pulse,Saw 1,Saw 2,Saw 3,Ramp 1,Ramp 2,Ramp 3,Peak,Dip,Random,", "LFO 1 Shape"},
     /* 253 */ {0, 151, 0, 54, 24, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // text style 0, box 54 x 24
     /* 254 */ {12, 32, -1, 247, 15, nullptr, 0.0f, 10.0f, 0.0f, 10.0f, "Lfo1 Beat", "16b,8b,4b,2b,1b,2/1,1/1,1/2,1/4,1/8,1/16,", "LFO 1 Beat\nRate when synced to the host"},
-    /* 255 */ {9, 0, -1, 74, 52, "Knob.png", 0.0f, 10.0f, 0.0f, 10000.0f, "Lfo1 Intro (s)", nullptr, "LFO 1 Intro (s)\nFades the LFO in after each note"},
-    /* 256 */ {15, 0, -1, 122, 52, "Knob.png", 0.0f, 10.0f, 0.0f, 10.0f, "Lfo1 Depth", nullptr, "LFO 1 Depth"},
-    /* 257 */ {14, 0, -1, 170, 52, "Knob.png", -50.0f, 50.0f, -5.0f, 5.0f, "Lfo1 Phase %", nullptr, "LFO 1 Phase %"},
-    /* 258 */ {7, 26, -1, 230, 68, "Switch.png", 0.0f, 10.0f, 0.0f, 10.0f, "Lfo1 Retrig", nullptr, "LFO 1 Retrigger\nRestart with every note"},
-    /* 259 */ {16, 26, -1, 280, 68, "Switch.png", 10.0f, 1.0f, 10.0f, 1.0f, "Lfo1 Subtle", nullptr, "LFO 1 Subtle\nA tenth of the depth"},
+    /* 255 */ {9, 0, -1, 74, 92, "Knob.png", 0.0f, 10.0f, 0.0f, 10000.0f, "Lfo1 Intro (s)", nullptr, "LFO 1 Intro (s)\nFades the LFO in after each note"},
+    /* 256 */ {15, 0, -1, 122, 92, "Knob.png", 0.0f, 10.0f, 0.0f, 10.0f, "Lfo1 Depth", nullptr, "LFO 1 Depth"},
+    /* 257 */ {14, 0, -1, 170, 92, "Knob.png", -50.0f, 50.0f, -5.0f, 5.0f, "Lfo1 Phase %", nullptr, "LFO 1 Phase %"},
+    /* 258 */ {7, 26, -1, 270, 104, "Switch.png", 0.0f, 10.0f, 0.0f, 10.0f, "Lfo1 Retrig", nullptr, "LFO 1 Retrigger\nRestart with every note"},
+    /* 259 */ {16, 26, -1, 344, 104, "Switch.png", 10.0f, 1.0f, 10.0f, 1.0f, "Lfo1 Subtle", nullptr, "LFO 1 Subtle\nA tenth of the depth"},
     /* 260 */ {13, 30, -1, 309, 19, "Btn_Sync.png", 0.0f, 10.0f, 0.0f, 10.0f, "Lfo1 Sync", nullptr, "LFO 1 Sync\nFollow the host tempo"},
     /* 261 */ {215 | G, 27, -1, 388, 2, "Btn_Rnd.png", 0.0f, 10.0f, 0.0f, 10.0f, "LFO1 Rnd", nullptr, "Randomise LFO 1 Controls"},
     /* 262 */ {344, 135, -1, -2000, -2000, nullptr, 0.0f, 1.0f, 0.0f, 1.0f, nullptr, nullptr, "LFO 1 section object"},
-    /* 263 */ {0, 155, 0, 8, 48, nullptr, 1.0f, 1.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // no slide: always shown inside its page
-    /* 264 */ {10, 158, -1, 8, 48, "Lfo_Rate_Manual.png", 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // panel 10
+    /* 263 */ {0, 155, 0, 8, 88, nullptr, 1.0f, 1.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // no slide: always shown inside its page
+    /* 264 */ {10, 158, -1, 8, 88, "Lfo_Rate_Manual.png", 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // panel 10
     /* 265 */ {11, 3, -1, 7, 4, "Knob.png", 0.02f, 20.0f, 0.02f, 20.0f, "Lfo1 Rate(Hz)", nullptr, "LFO 1 Rate (Hz)"},
     /* 266 */ {0, 160, -1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // end of panel 10
     /* 267 */ {0, 160, -1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // end of panel 9
@@ -289,16 +289,16 @@ const LayoutRecord kLayoutTable[kLayoutRowCount] = {
     /* 273 */ {19, 32, -1, 154, 15, nullptr, 0.0f, 11.0f, 0.0f, 11.0f, "Lfo2 Shape", "Sine,Triangle,Pulse,Saw 1,Saw 2,Saw 3,Ramp 1,Ramp 2,Ramp 3,Peak,Dip,Random,", "LFO 2 Shape"},
     /* 274 */ {0, 151, 0, 54, 24, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // text style 0, box 54 x 24
     /* 275 */ {23, 32, -1, 247, 15, nullptr, 0.0f, 10.0f, 0.0f, 10.0f, "Lfo2 Beat", "16b,8b,4b,2b,1b,2/1,1/1,1/2,1/4,1/8,1/16,", "LFO 2 Beat\nRate when synced to the host"},
-    /* 276 */ {20, 0, -1, 74, 52, "Knob.png", 0.0f, 10.0f, 0.0f, 10000.0f, "Lfo2 Intro (s)", nullptr, "LFO 2 Intro (s)\nFades the LFO in after each note"},
-    /* 277 */ {26, 0, -1, 122, 52, "Knob.png", 0.0f, 10.0f, 0.0f, 10.0f, "Lfo2 Depth", nullptr, "LFO 2 Depth"},
-    /* 278 */ {25, 0, -1, 170, 52, "Knob.png", -50.0f, 50.0f, -5.0f, 5.0f, "Lfo2 Phase %", nullptr, "LFO 2 Phase %"},
-    /* 279 */ {18, 26, -1, 230, 68, "Switch.png", 0.0f, 10.0f, 0.0f, 10.0f, "Lfo2 Retrig", nullptr, "LFO 2 Retrigger\nRestart with every note"},
-    /* 280 */ {27, 26, -1, 280, 68, "Switch.png", 10.0f, 1.0f, 10.0f, 1.0f, "Lfo2 Subtle", nullptr, "LFO 2 Subtle\nA tenth of the depth"},
+    /* 276 */ {20, 0, -1, 74, 92, "Knob.png", 0.0f, 10.0f, 0.0f, 10000.0f, "Lfo2 Intro (s)", nullptr, "LFO 2 Intro (s)\nFades the LFO in after each note"},
+    /* 277 */ {26, 0, -1, 122, 92, "Knob.png", 0.0f, 10.0f, 0.0f, 10.0f, "Lfo2 Depth", nullptr, "LFO 2 Depth"},
+    /* 278 */ {25, 0, -1, 170, 92, "Knob.png", -50.0f, 50.0f, -5.0f, 5.0f, "Lfo2 Phase %", nullptr, "LFO 2 Phase %"},
+    /* 279 */ {18, 26, -1, 270, 104, "Switch.png", 0.0f, 10.0f, 0.0f, 10.0f, "Lfo2 Retrig", nullptr, "LFO 2 Retrigger\nRestart with every note"},
+    /* 280 */ {27, 26, -1, 344, 104, "Switch.png", 10.0f, 1.0f, 10.0f, 1.0f, "Lfo2 Subtle", nullptr, "LFO 2 Subtle\nA tenth of the depth"},
     /* 281 */ {24, 30, -1, 309, 19, "Btn_Sync.png", 0.0f, 10.0f, 0.0f, 10.0f, "Lfo2 Sync", nullptr, "LFO 2 Sync\nFollow the host tempo"},
     /* 282 */ {216 | G, 27, -1, 388, 2, "Btn_Rnd.png", 0.0f, 10.0f, 0.0f, 10.0f, "LFO2 Rnd", nullptr, "Randomise LFO 2 Controls"},
     /* 283 */ {345, 135, -1, -2000, -2000, nullptr, 0.0f, 1.0f, 0.0f, 1.0f, nullptr, nullptr, "LFO 2 section object"},
-    /* 284 */ {0, 155, 0, 8, 48, nullptr, 1.0f, 1.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // no slide: always shown inside its page
-    /* 285 */ {12, 158, -1, 8, 48, "Lfo_Rate_Manual.png", 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // panel 12
+    /* 284 */ {0, 155, 0, 8, 88, nullptr, 1.0f, 1.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // no slide: always shown inside its page
+    /* 285 */ {12, 158, -1, 8, 88, "Lfo_Rate_Manual.png", 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // panel 12
     /* 286 */ {22, 3, -1, 7, 4, "Knob.png", 0.02f, 20.0f, 0.02f, 20.0f, "Lfo2 Rate", nullptr, "LFO 2 Rate (Hz)"},
     /* 287 */ {0, 160, -1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // end of panel 12
     /* 288 */ {0, 160, -1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // end of panel 11
@@ -310,18 +310,18 @@ const LayoutRecord kLayoutTable[kLayoutRowCount] = {
     /* 294 */ {30, 32, -1, 154, 15, nullptr, 0.0f, 11.0f, 0.0f, 11.0f, "Lfo3 Shape", "Sine,Triangle,Pulse,Saw 1,Saw 2,Saw 3,Ramp 1,Ramp 2,Ramp 3,Peak,Dip,Random,", "LFO 3 Shape"},
     /* 295 */ {0, 151, 0, 54, 24, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // text style 0, box 54 x 24
     /* 296 */ {34, 32, -1, 247, 15, nullptr, 0.0f, 10.0f, 0.0f, 10.0f, "Lfo3 Beat", "16b,8b,4b,2b,1b,2/1,1/1,1/2,1/4,1/8,1/16,", "LFO 3 Beat\nRate when synced to the host"},
-    /* 297 */ {31, 0, -1, 74, 52, "Knob.png", 0.0f, 10.0f, 0.0f, 10000.0f, "Lfo3 Intro (s)", nullptr, "LFO 3 Intro (s)\nFades the LFO in after each note"},
-    /* 298 */ {37, 0, -1, 122, 52, "Knob.png", 0.0f, 10.0f, 0.0f, 10.0f, "Lfo3 Depth", nullptr, "LFO 3 Depth"},
-    /* 299 */ {36, 0, -1, 170, 52, "Knob.png", -50.0f, 50.0f, -5.0f, 5.0f, "Lfo3 Phase %", nullptr, "LFO 3 Phase %"},
-    /* 300 */ {29, 26, -1, 230, 68, "Switch.png", 0.0f, 10.0f, 0.0f, 10.0f, "Lfo3 Retrig", nullptr, "LFO 3 Retrigger\nRestart with every note"},
-    /* 301 */ {38, 26, -1, 280, 68, "Switch.png", 10.0f, 1.0f, 10.0f, 1.0f, "Lfo3 Subtle", nullptr, "LFO 3 Subtle\nA tenth of the depth"},
+    /* 297 */ {31, 0, -1, 74, 92, "Knob.png", 0.0f, 10.0f, 0.0f, 10000.0f, "Lfo3 Intro (s)", nullptr, "LFO 3 Intro (s)\nFades the LFO in after each note"},
+    /* 298 */ {37, 0, -1, 122, 92, "Knob.png", 0.0f, 10.0f, 0.0f, 10.0f, "Lfo3 Depth", nullptr, "LFO 3 Depth"},
+    /* 299 */ {36, 0, -1, 170, 92, "Knob.png", -50.0f, 50.0f, -5.0f, 5.0f, "Lfo3 Phase %", nullptr, "LFO 3 Phase %"},
+    /* 300 */ {29, 26, -1, 270, 104, "Switch.png", 0.0f, 10.0f, 0.0f, 10.0f, "Lfo3 Retrig", nullptr, "LFO 3 Retrigger\nRestart with every note"},
+    /* 301 */ {38, 26, -1, 344, 104, "Switch.png", 10.0f, 1.0f, 10.0f, 1.0f, "Lfo3 Subtle", nullptr, "LFO 3 Subtle\nA tenth of the depth"},
     /* 302 */ {35, 30, -1, 309, 19, "Btn_Sync.png", 0.0f, 10.0f, 0.0f, 10.0f, "Lfo3 Sync", nullptr, "LFO 3 Sync\nFollow the host tempo"},
     /* 303 */ {217 | G, 27, -1, 388, 2, "Btn_Rnd.png", 0.0f, 10.0f, 0.0f, 10.0f, "LFO3 Rnd", nullptr, "Randomise LFO 3 Controls"},
     /* 304 */ {346, 135, -1, -2000, -2000, nullptr, 0.0f, 1.0f, 0.0f, 1.0f, nullptr, nullptr, "LFO 3 section object"},
-    /* 305 */ {0, 155, 0, 8, 48, nullptr, 1.0f, 1.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // no slide: always shown inside its page
-    /* 306 */ {14, 158, -1, 8, 48, "Lfo_Rate_Manual.png", 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // panel 14
+    /* 305 */ {0, 155, 0, 8, 88, nullptr, 1.0f, 1.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // no slide: always shown inside its page
+    /* 306 */ {14, 158, -1, 8, 88, "Lfo_Rate_Manual.png", 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // panel 14
     /* 307 */ {33, 3, -1, 7, 4, "Knob.png", 0.02f, 20.0f, 0.02f, 20.0f, "Lfo3 Rate", nullptr, "LFO 3 Rate (Hz)"},
-    /* 308 */ {39, 26, -1, 8, 64, "Btn_Track.png", 0.0f, 10.0f, 0.0f, 10.0f, "Lfo3 Track", nullptr, "LFO 3 Key Tracking\nRate follows the played note"},
+    /* 308 */ {39, 26, -1, 8, 62, "Btn_Track.png", 0.0f, 10.0f, 0.0f, 10.0f, "Lfo3 Track", nullptr, "LFO 3 Key Tracking\nRate follows the played note"},
     /* 309 */ {0, 160, -1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // end of panel 14
     /* 310 */ {0, 160, -1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // end of panel 13
     /* 311 */ {358, 31, -1, 222, 466, "Tab_Hfo.png", 0.0f, 1.0f, 0.0f, 1.0f, nullptr, nullptr, "Hfo Panel"},
@@ -333,15 +333,15 @@ const LayoutRecord kLayoutTable[kLayoutRowCount] = {
     /* 317 */ {0, 151, 0, 54, 24, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // text style 0, box 54 x 24
     /* 318 */ {44, 32, -1, 247, 15, nullptr, -3.0f, 3.0f, -3.0f, 3.0f, "HFO Oct", "-3,-2,-1,0,1,2,3,", "HFO Octave"},
     /* 319 */ {45, 32, -1, 307, 15, nullptr, -12.0f, 12.0f, -1.0f, 1.0f, "HFO Semi", "-12,-11,-10,-9,-8,-7,-6,-5,-4,-3,-2,-1,0,1,2,3,4,5,6,7,8,9,10,11,12,", "HFO Semitones"},
-    /* 320 */ {43, 3, -1, 8, 56, "Knob.png", 0.0f, 100.0f, 0.0f, 10.0f, "HFO Depth", nullptr, "HFO Depth"},
-    /* 321 */ {46, 0, -1, 56, 56, "Knob.png", -100.0f, 100.0f, -0.0833333f, 0.0833333f, "HFO Tune (cents)", nullptr, "HFO Fine Tune (cents)"},
-    /* 322 */ {47, 3, -1, 170, 60, "Knob_sm.png", 0.0f, 10.0f, 0.0f, 10.0f, "HFO Attack (s)", nullptr, "HFO Attack (s)"},
-    /* 323 */ {48, 3, -1, 208, 60, "Knob_sm.png", 0.0f, 10.0f, 0.0f, 10.0f, "HFO Decay (s)", nullptr, "HFO Decay (s)"},
-    /* 324 */ {49, 3, -1, 246, 60, "Knob_sm.png", 0.0f, 100.0f, 0.0f, 10.0f, "HFO Sustain %", nullptr, "HFO Sustain %"},
-    /* 325 */ {50, 3, -1, 284, 60, "Knob_sm.png", 0.001f, 10.0f, 0.001f, 10.0f, "HFO Release (s)", nullptr, "HFO Release (s)"},
-    /* 326 */ {51, 3, -1, 322, 60, "Knob_sm.png", 25.0f, 400.0f, 0.25f, 4.0f, "HFO Time Scale %", nullptr, "HFO Time Scale %"},
-    /* 327 */ {52, 0, -1, 360, 60, "Knob_sm.png", 0.0f, 100.0f, 0.0f, 10.0f, "HFO Velocity %", nullptr, "HFO Velocity %"},
-    /* 328 */ {53, 3, -1, 104, 56, "Knob.png", 0.0f, 100.0f, 0.0f, 10.0f, "HFO Level", nullptr, "HFO Level"},
+    /* 320 */ {43, 3, -1, 8, 92, "Knob.png", 0.0f, 100.0f, 0.0f, 10.0f, "HFO Depth", nullptr, "HFO Depth"},
+    /* 321 */ {46, 0, -1, 56, 92, "Knob.png", -100.0f, 100.0f, -0.0833333f, 0.0833333f, "HFO Tune (cents)", nullptr, "HFO Fine Tune (cents)"},
+    /* 322 */ {47, 3, -1, 170, 97, "Knob_sm.png", 0.0f, 10.0f, 0.0f, 10.0f, "HFO Attack (s)", nullptr, "HFO Attack (s)"},
+    /* 323 */ {48, 3, -1, 208, 97, "Knob_sm.png", 0.0f, 10.0f, 0.0f, 10.0f, "HFO Decay (s)", nullptr, "HFO Decay (s)"},
+    /* 324 */ {49, 3, -1, 246, 97, "Knob_sm.png", 0.0f, 100.0f, 0.0f, 10.0f, "HFO Sustain %", nullptr, "HFO Sustain %"},
+    /* 325 */ {50, 3, -1, 284, 97, "Knob_sm.png", 0.001f, 10.0f, 0.001f, 10.0f, "HFO Release (s)", nullptr, "HFO Release (s)"},
+    /* 326 */ {51, 3, -1, 322, 97, "Knob_sm.png", 25.0f, 400.0f, 0.25f, 4.0f, "HFO Time Scale %", nullptr, "HFO Time Scale %"},
+    /* 327 */ {52, 0, -1, 360, 97, "Knob_sm.png", 0.0f, 100.0f, 0.0f, 10.0f, "HFO Velocity %", nullptr, "HFO Velocity %"},
+    /* 328 */ {53, 3, -1, 104, 92, "Knob.png", 0.0f, 100.0f, 0.0f, 10.0f, "HFO Level", nullptr, "HFO Level"},
     /* 329 */ {218 | G, 27, -1, 388, 2, "Btn_Rnd.png", 0.0f, 10.0f, 0.0f, 10.0f, "HFO Rnd", nullptr, "Randomise HFO Controls"},
     /* 330 */ {347, 135, -1, -2000, -2000, nullptr, 0.0f, 1.0f, 0.0f, 1.0f, nullptr, nullptr, "HFO section object"},
     /* 331 */ {0, 160, -1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // end of panel 15
@@ -374,16 +374,16 @@ const LayoutRecord kLayoutTable[kLayoutRowCount] = {
     /* 358 */ {0, 160, -1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // end of panel 16
     /* 359 */ {360, 31, -1, 362, 466, "Tab_Aft.png", 0.0f, 1.0f, 0.0f, 1.0f, nullptr, nullptr, "Aftertouch Panel"},
     /* 360 */ {17, 159, -1, 10, 512, "Aft_Panel.png", 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // panel 17 (hidden until shown)
-    /* 361 */ {55, 0, -1, 8, 20, "Knob.png", 0.0f, 100.0f, 0.0f, 0.0416667f, "Aft to Tune", nullptr, "Aft to Tune"},
-    /* 362 */ {56, 0, -1, 78, 20, "Knob.png", 0.0f, 100.0f, 0.0f, 10.0f, "Aft to Width", nullptr, "Aft to Width"},
-    /* 363 */ {57, 0, -1, 148, 20, "Knob.png", 0.0f, 100.0f, 0.0f, 10.0f, "Aft to Cut", nullptr, "Aft to Cut"},
-    /* 364 */ {58, 0, -1, 218, 20, "Knob.png", 0.0f, 100.0f, 0.0f, 10.0f, "Aft to Noise", nullptr, "Aft to Noise"},
-    /* 365 */ {59, 0, -1, 288, 20, "Knob.png", 0.0f, 100.0f, 0.0f, 60.0f, "Aft to Gain", nullptr, "Aft to Gain"},
-    /* 366 */ {60, 0, -1, 8, 86, "Knob.png", 0.0f, 100.0f, 0.0f, 10.0f, "Aft to Melt", nullptr, "Aft to Melt"},
-    /* 367 */ {61, 0, -1, 78, 86, "Knob.png", 0.0f, 100.0f, 0.0f, 10.0f, "Aft Lfo3 Depth", nullptr, "Aft Lfo3 Depth"},
-    /* 368 */ {62, 0, -1, 148, 86, "Knob.png", 0.0f, 100.0f, 0.0f, 10.0f, "Aft Lfo3 Rate", nullptr, "Aft Lfo3 Rate"},
-    /* 369 */ {63, 0, -1, 218, 86, "Knob.png", 0.0f, 100.0f, 0.0f, 10.0f, "Aft HFO Depth", nullptr, "Aft HFO Depth"},
-    /* 370 */ {239, 0, -1, 288, 86, "Knob.png", -3.0f, 3.0f, -3.0f, 3.0f, "Aft HFO Rate", nullptr, "Aft HFO Rate"},
+    /* 361 */ {55, 0, -1, 28, 34, "Knob.png", 0.0f, 100.0f, 0.0f, 0.0416667f, "Aft to Tune", nullptr, "Aft to Tune"},
+    /* 362 */ {56, 0, -1, 110, 34, "Knob.png", 0.0f, 100.0f, 0.0f, 10.0f, "Aft to Width", nullptr, "Aft to Width"},
+    /* 363 */ {57, 0, -1, 192, 34, "Knob.png", 0.0f, 100.0f, 0.0f, 10.0f, "Aft to Cut", nullptr, "Aft to Cut"},
+    /* 364 */ {58, 0, -1, 274, 34, "Knob.png", 0.0f, 100.0f, 0.0f, 10.0f, "Aft to Noise", nullptr, "Aft to Noise"},
+    /* 365 */ {59, 0, -1, 356, 34, "Knob.png", 0.0f, 100.0f, 0.0f, 60.0f, "Aft to Gain", nullptr, "Aft to Gain"},
+    /* 366 */ {60, 0, -1, 28, 106, "Knob.png", 0.0f, 100.0f, 0.0f, 10.0f, "Aft to Melt", nullptr, "Aft to Melt"},
+    /* 367 */ {61, 0, -1, 110, 106, "Knob.png", 0.0f, 100.0f, 0.0f, 10.0f, "Aft Lfo3 Depth", nullptr, "Aft Lfo3 Depth"},
+    /* 368 */ {62, 0, -1, 192, 106, "Knob.png", 0.0f, 100.0f, 0.0f, 10.0f, "Aft Lfo3 Rate", nullptr, "Aft Lfo3 Rate"},
+    /* 369 */ {63, 0, -1, 274, 106, "Knob.png", 0.0f, 100.0f, 0.0f, 10.0f, "Aft HFO Depth", nullptr, "Aft HFO Depth"},
+    /* 370 */ {239, 0, -1, 356, 106, "Knob.png", -3.0f, 3.0f, -3.0f, 3.0f, "Aft HFO Rate", nullptr, "Aft HFO Rate"},
     /* 371 */ {220 | G, 27, -1, 388, 2, "Btn_Rnd.png", 0.0f, 10.0f, 0.0f, 10.0f, "AFT Rnd", nullptr, "Randomise Aftertouch Controls"},
     /* 372 */ {349, 135, -1, -2000, -2000, nullptr, 0.0f, 1.0f, 0.0f, 1.0f, nullptr, nullptr, "aftertouch section object"},
     /* 373 */ {0, 160, -1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // end of panel 17
