@@ -75,7 +75,7 @@ const std::vector<Entry>& entries() {
         {"Seq_A.png", 133, 18, 1, Look::Screen, "", kSeq},
         {"Seq_B.png", 133, 51, 1, Look::Screen, "", kSeq},
         {"AsnMidiCC.png", 346, 174, 1, Look::Picture, "MIDI LEARN", kProgram},
-        {"Melt_Panel.png", 145, 267, 1, Look::Picture, "MELT", kFx},
+        {"Melt_Panel.png", 145, 267, 1, Look::Picture, "MELT CONTROLS", kFx},
         {"Melt_PanelB.png", 145, 136, 1, Look::Picture, "", kFx},
         {"Cho_Panel.png", 72, 142, 1, Look::Picture, "", kFx},
         {"Logic_Panel.png", 60, 58, 1, Look::Picture, "", kOsc},
@@ -405,9 +405,11 @@ void drawWindow(cairo_t* cr, const Fonts& f, const LayoutWalk& walk) {
     drawDrawerBay(cr, kChorusBay);
     drawDrawerBay(cr, kMeltBay);
     drawText(cr, f.bold(), 8, colours::kProgram, "PRESET", 730, 578, Align::Centre);
-    drawText(cr, f.regular(), 8, colours::kDimLabel, "an image beside", 942, 606, Align::Centre);
-    drawText(cr, f.regular(), 8, colours::kDimLabel, "the bank file", 942, 617, Align::Centre);
-    drawText(cr, f.regular(), 8, colours::kDimLabel, "shows here", 942, 628, Align::Centre);
+    // The bank picture's caption, aligned with the picture's left edge.
+    drawText(cr, f.bold(), 8, colours::kDimLabel, "BANK PICTURE", 903, 533, Align::Left);
+    drawText(cr, f.regular(), 8, colours::kDimLabel, "An image beside", 903, 606, Align::Left);
+    drawText(cr, f.regular(), 8, colours::kDimLabel, "the bank file", 903, 617, Align::Left);
+    drawText(cr, f.regular(), 8, colours::kDimLabel, "shows here.", 903, 628, Align::Left);
     drawText(cr, f.bold(), 9, colours::kDimLabel, "SYSTEM", 927, 394, Align::Centre);
     drawControlsOn(cr, f, walk, -1);
 }
@@ -555,7 +557,10 @@ void drawPanel(cairo_t* cr, const Entry& e, const BitmapSpec& s, const Fonts& f,
         cairo_move_to(cr, 40, kReelY + kReelR);
         cairo_line_to(cr, 105, kReelY + kReelR);
         cairo_stroke(cr);
-        drawText(cr, f.bold(), 8, colours::kDimLabel, "TAPE", 72, kReelY + 3, Align::Centre);
+        // The tape head the tape runs across between the reels.
+        setColour(cr, hex(0x5A626C));
+        roundRect(cr, {66, kReelY + kReelR - 7, 13, 7}, 1.5);
+        cairo_fill(cr);
     } else if (s.name == "Melt_PanelB.png") {
         drawText(cr, f.bold(), 9, colours::kFx, "SYSTEM B", 72, 10, Align::Centre);
     } else if (s.name == "Cho_Panel.png") {
@@ -567,13 +572,13 @@ void drawPanel(cairo_t* cr, const Entry& e, const BitmapSpec& s, const Fonts& f,
         cairo_rectangle(cr, 1, 11, w - 2, 1.5);
         cairo_rectangle(cr, 1, 1, 4, 11);
         cairo_fill(cr);
-        drawText(cr, f.bold(), 9, e.accent, "CHORUS", 10, 10, Align::Left);
+        drawText(cr, f.bold(), 8, e.accent, "CHORUS", 8, 9.5, Align::Left);
     } else if (s.name == "Env_Panel.png") {
         setColour(cr, hex(0x3A3F46));
         cairo_rectangle(cr, 8, 92, 410, 1);
         cairo_fill(cr);
-        drawEnvelopeSketch(cr, f, {292, 22, 124, 62}, "ENV 1");
-        drawEnvelopeSketch(cr, f, {292, 108, 124, 62}, "ENV 2");
+        drawEnvelopeSketch(cr, f, {292, 22, 124, 60}, "ENV 1");
+        drawEnvelopeSketch(cr, f, {292, 110, 124, 60}, "ENV 2");
     } else if (s.name == "EQ_Panel.png") {
         setColour(cr, hex(0x0E1012));
         cairo_rectangle(cr, 1, 59, 329, 105);
