@@ -224,7 +224,9 @@ void drawGroupFrame(cairo_t* cr, const Fonts& f, Rect r, const std::string& titl
     roundRect(cr, {r.x + 1.5, r.y + 1.5, r.w - 3, r.h - 3}, 3.5);
     cairo_stroke(cr);
     cairo_restore(cr);
-    if (titleW > 0) drawText(cr, f.bold(), 8, mix(accent, colours::kLabel, 0.35), title, r.x + 14, r.y + 3, Align::Left);
+    if (titleW > 0)
+        drawText(cr, f.bold(), 8, mix(accent, colours::kLabel, 0.35), title, r.x + 14, r.y + 3,
+                 Align::Left);
 }
 
 void drawDisplayStrip(cairo_t* cr, Rect r) {
