@@ -117,7 +117,8 @@ const std::vector<Plate>& windowPlates() {
     return kPlates;
 }
 
-enum class Side { None, Below, Above, Right, Left };
+// Header: a caption in the title bar of the control's section, on the title's baseline.
+enum class Side { None, Below, Above, Right, Left, Header };
 
 struct Label {
     const char* text;
@@ -215,7 +216,7 @@ const std::map<int, Label>& labels() {
         {72, {"GLIDE", Side::Right}},
         {186, {"CHORUS"}},
         {205, {"EQ"}},
-        {155, {"DEPTH", Side::Above}},
+        {155, {"DEPTH", Side::Header}},
         {156, {"PITCH"}},
         {158, {"JUMP"}},
         {160, {"AMP"}},
@@ -356,6 +357,9 @@ void drawLabel(cairo_t* cr, const Fonts& f, const PlacedControl& c, double x, do
     case Side::Left:
         drawText(cr, f.bold(), size, ink, text, x - 8, y + c.h / 2 + 3.5, Align::Right);
         break;
+    case Side::Header:
+        drawText(cr, f.bold(), size, colours::kDimLabel, text, x + c.w / 2, y - 6, Align::Centre);
+        break;
     case Side::None:
         break;
     }
@@ -410,7 +414,7 @@ void drawWindow(cairo_t* cr, const Fonts& f, const LayoutWalk& walk) {
     drawText(cr, f.regular(), 8, colours::kDimLabel, "An image beside", 903, 606, Align::Left);
     drawText(cr, f.regular(), 8, colours::kDimLabel, "the bank file", 903, 617, Align::Left);
     drawText(cr, f.regular(), 8, colours::kDimLabel, "shows here.", 903, 628, Align::Left);
-    drawText(cr, f.bold(), 9, colours::kDimLabel, "SYSTEM", 927, 394, Align::Centre);
+    drawText(cr, f.bold(), 9, colours::kDimLabel, "SYSTEM", 915, 391, Align::Centre);
     drawControlsOn(cr, f, walk, -1);
 }
 
