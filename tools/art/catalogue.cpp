@@ -395,6 +395,21 @@ void drawHeader(cairo_t* cr, const Fonts& f) {
     drawText(cr, f.bold(), 9, colours::kDimLabel, "PARAMETER", 700, 25, Align::Right);
 }
 
+// The narrow column of the preset clipboard buttons: its title runs up the column, in the
+// accent of the program controls, with a rule in line with the buttons below it.
+void drawPresetColumnTitle(cairo_t* cr, const Fonts& f) {
+    constexpr double kColumnX = 729, kTitleFoot = 566, kColumnTop = 378, kMargin = 8;
+    cairo_save(cr);
+    cairo_translate(cr, kColumnX + 4, kTitleFoot);
+    cairo_rotate(cr, -M_PI / 2);
+    drawText(cr, f.bold(), 11, colours::kProgram, "PRESET", 0, 0, Align::Left);
+    const double w = textWidth(cr, f.bold(), 11, "PRESET");
+    setColour(cr, colours::kProgram, 0.35);
+    cairo_rectangle(cr, w + kMargin, -4.5, kTitleFoot - kColumnTop - 2 * kMargin - w, 1);
+    cairo_fill(cr);
+    cairo_restore(cr);
+}
+
 // Where the drawers' bays lie on the face: above the resting drawers, below their open tops.
 constexpr Rect kChorusBay{638, 382, 64, 119};
 constexpr Rect kMeltBay{753, 436, 141, 66};
@@ -408,7 +423,7 @@ void drawWindow(cairo_t* cr, const Fonts& f, const LayoutWalk& walk) {
     // just below its bay.
     drawDrawerBay(cr, kChorusBay);
     drawDrawerBay(cr, kMeltBay);
-    drawText(cr, f.bold(), 8, colours::kProgram, "PRESET", 730, 578, Align::Centre);
+    drawPresetColumnTitle(cr, f);
     // The bank picture's caption, aligned with the picture's left edge.
     drawText(cr, f.bold(), 8, colours::kDimLabel, "BANK PICTURE", 903, 533, Align::Left);
     drawText(cr, f.regular(), 8, colours::kDimLabel, "An image beside", 903, 606, Align::Left);
