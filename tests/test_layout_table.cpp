@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <map>
 #include <set>
+#include <vector>
 
 #include "editor/layout_table.h"
 #include "engine/parameter_table.h"
@@ -368,4 +370,63 @@ TEST(LayoutDesign, EveryControlOnScreenHasATooltip) {
         const char* tip = c.record->tooltip;
         EXPECT_TRUE(tip && std::strlen(tip) > 2) << "tag " << c.tag << " row " << c.row;
     }
+}
+
+namespace {
+
+struct Box {
+    double x, y, w, h;
+    bool inside(const Box& o) const {
+        return x >= o.x && y >= o.y && x + w <= o.x + o.w && y + h <= o.y + o.h;
+    }
+    bool meets(const Box& o) const {
+        return x < o.x + o.w && o.x < x + w && y < o.y + o.h && o.y < y + h;
+    }
+};
+
+// True when panel index `p` is `drawer` or lies inside it.
+bool within(int p, int drawer) {
+    for (; p >= 0; p = designedLayout().panels[p].parent)
+        if (p == drawer) return true;
+    return false;
+}
+
+} // namespace
+
+// A drawer that stays on screen while it rests (slide mode 0) must look finished in both
+// places: every control of it either shows whole or hides whole, behind a control the window
+// draws later (over the drawer) or below the window's edge; half a knob is never shown. Its
+// own toggle must show whole at rest, or the drawer could not be opened.
+TEST(LayoutDesign, DrawersShowWholeControlsOpenAndAtRest) {
+    const art::LayoutWalk& w = designedLayout();
+    const Box window{0, 0, kWindowW, kWindowH};
+    int drawers = 0;
+    for (int d = 0; d < static_cast<int>(w.panels.size()); ++d) {
+        const art::PlacedPanel& p = w.panels[d];
+        if (p.kind != 158 || p.slideMode != 0 || p.parent >= 0) continue;
+        ++drawers;
+        std::vector<Box> over; // window controls drawn after the drawer, so over it
+        for (const art::PlacedControl& c : w.controls)
+            if (c.panel < 0 && c.visible() && c.row > p.row) over.push_back({c.ax, c.ay, c.w, c.h});
+        bool toggleShows = false;
+        for (const art::PlacedControl& c : w.controls) {
+            if (!c.visible() || !within(c.panel, d)) continue;
+            for (bool resting : {false, true}) {
+                const double dx = resting ? p.restX - p.x : 0, dy = resting ? p.restY - p.y : 0;
+                const Box at{c.ax + dx, c.ay + dy, c.w, c.h};
+                bool covered = at.y >= kWindowH;
+                bool clear = at.inside(window);
+                for (const Box& o : over) {
+                    covered = covered || at.inside(o);
+                    clear = clear && !at.meets(o);
+                }
+                EXPECT_TRUE(covered || clear)
+                    << "tag " << c.tag << " of drawer " << p.tag << (resting ? " at rest" : " open")
+                    << " shows in part";
+                if (resting && c.kind == 30 && c.panel == d && clear) toggleShows = true;
+            }
+        }
+        EXPECT_TRUE(toggleShows) << "drawer " << p.tag << " hides its toggle at rest";
+    }
+    EXPECT_EQ(drawers, 2); // Melt and chorus
 }

@@ -71,11 +71,11 @@ const std::vector<Entry>& entries() {
         {"XT_Logo.png", 120, 40, 2, Look::Logo, "PROJECT PAGE", kFx},
         {"QX_Logo.png", 120, 40, 2, Look::Logo, "CONTACT", kProgram},
         {"DefBankImg.png", 50, 50, 1, Look::Picture, "", kProgram},
-        {"Melt_SubD.png", 72, 184, 1, Look::Picture, "", kFx},
+        {"Melt_SubD.png", 72, 178, 1, Look::Picture, "TAPE", kFx},
         {"Seq_A.png", 133, 18, 1, Look::Screen, "", kSeq},
         {"Seq_B.png", 133, 51, 1, Look::Screen, "", kSeq},
         {"AsnMidiCC.png", 346, 174, 1, Look::Picture, "MIDI LEARN", kProgram},
-        {"Melt_Panel.png", 145, 267, 1, Look::Picture, "MELT", kFx},
+        {"Melt_Panel.png", 145, 267, 1, Look::Picture, "MELT CONTROLS", kFx},
         {"Melt_PanelB.png", 145, 136, 1, Look::Picture, "", kFx},
         {"Cho_Panel.png", 72, 142, 1, Look::Picture, "", kFx},
         {"Logic_Panel.png", 60, 58, 1, Look::Picture, "", kOsc},
@@ -109,15 +109,16 @@ const std::vector<Plate>& windowPlates() {
         {{6, 46, 240, 208}, "OSC", kOsc},          {{252, 46, 138, 208}, "MIXER", kOsc},
         {{396, 46, 356, 208}, "FILTER", kFilter},  {{758, 46, 227, 208}, "AMP & OUTPUT", kAmp},
         {{6, 258, 214, 182}, "ARPEGGIATOR", kSeq}, {{226, 258, 402, 182}, "SEQUENCER", kSeq},
-        {{634, 258, 351, 116}, "VOICE", kVoice},   {{634, 378, 72, 127}, "CHORUS", kFx},
-        {{709, 378, 42, 317}, "", kProgram},       {{757, 378, 228, 54}, "MELT", kFx},
+        {{634, 258, 351, 116}, "VOICE", kVoice},   {{634, 378, 72, 127}, "", kFx},
+        {{709, 378, 40, 317}, "", kProgram},       {{751, 378, 234, 54}, "MELT", kFx},
         {{6, 444, 434, 251}, "MODULATION", kMod},  {{446, 444, 182, 251}, "ECHO", kFx},
         {{900, 436, 85, 259}, "BANK", kProgram},
     };
     return kPlates;
 }
 
-enum class Side { None, Below, Above, Right, Left };
+// Header: a caption in the title bar of the control's section, on the title's baseline.
+enum class Side { None, Below, Above, Right, Left, Header };
 
 struct Label {
     const char* text;
@@ -215,7 +216,7 @@ const std::map<int, Label>& labels() {
         {72, {"GLIDE", Side::Right}},
         {186, {"CHORUS"}},
         {205, {"EQ"}},
-        {155, {"DEPTH", Side::Above}},
+        {155, {"DEPTH", Side::Header}},
         {156, {"PITCH"}},
         {158, {"JUMP"}},
         {160, {"AMP"}},
@@ -356,6 +357,9 @@ void drawLabel(cairo_t* cr, const Fonts& f, const PlacedControl& c, double x, do
     case Side::Left:
         drawText(cr, f.bold(), size, ink, text, x - 8, y + c.h / 2 + 3.5, Align::Right);
         break;
+    case Side::Header:
+        drawText(cr, f.bold(), size, colours::kDimLabel, text, x + c.w / 2, y - 6, Align::Centre);
+        break;
     case Side::None:
         break;
     }
@@ -391,24 +395,41 @@ void drawHeader(cairo_t* cr, const Fonts& f) {
     drawText(cr, f.bold(), 9, colours::kDimLabel, "PARAMETER", 700, 25, Align::Right);
 }
 
+// The narrow column of the preset clipboard buttons: its title runs up the column, in the
+// accent of the program controls, with a rule in line with the buttons below it.
+void drawPresetColumnTitle(cairo_t* cr, const Fonts& f) {
+    constexpr double kColumnX = 729, kTitleFoot = 566, kColumnTop = 378, kMargin = 8;
+    cairo_save(cr);
+    cairo_translate(cr, kColumnX + 4, kTitleFoot);
+    cairo_rotate(cr, -M_PI / 2);
+    drawText(cr, f.bold(), 11, colours::kProgram, "PRESET", 0, 0, Align::Left);
+    const double w = textWidth(cr, f.bold(), 11, "PRESET");
+    setColour(cr, colours::kProgram, 0.35);
+    cairo_rectangle(cr, w + kMargin, -4.5, kTitleFoot - kColumnTop - 2 * kMargin - w, 1);
+    cairo_fill(cr);
+    cairo_restore(cr);
+}
+
+// Where the drawers' bays lie on the face: above the resting drawers, below their open tops.
+constexpr Rect kChorusBay{638, 382, 64, 119};
+constexpr Rect kMeltBay{753, 436, 141, 66};
+
 void drawWindow(cairo_t* cr, const Fonts& f, const LayoutWalk& walk) {
     drawFace(cr, 991, 701);
     drawHeader(cr, f);
     for (const Plate& p : windowPlates())
         drawPlate(cr, f, p.r, p.title, p.accent);
-    // The slot the Melt drawer rises from, and a hint where the chorus drawer opens.
-    setColour(cr, hex(0x111315));
-    roundRect(cr, {753, 436, 141, 70}, 4);
-    cairo_fill(cr);
-    drawText(cr, f.bold(), 9, colours::kDimLabel, "MELT PANEL", 823, 474, Align::Centre);
-    drawText(cr, f.regular(), 9, colours::kDimLabel, "open with", 670, 436, Align::Centre);
-    drawText(cr, f.regular(), 9, colours::kDimLabel, "the arrow", 670, 448, Align::Centre);
-    drawText(cr, f.regular(), 9, colours::kDimLabel, "below", 670, 460, Align::Centre);
-    drawText(cr, f.bold(), 8, colours::kProgram, "PRESET", 730, 578, Align::Centre);
-    drawText(cr, f.regular(), 8, colours::kDimLabel, "an image beside", 942, 606, Align::Centre);
-    drawText(cr, f.regular(), 8, colours::kDimLabel, "the bank file", 942, 617, Align::Centre);
-    drawText(cr, f.regular(), 8, colours::kDimLabel, "shows here", 942, 628, Align::Centre);
-    drawText(cr, f.bold(), 9, colours::kDimLabel, "SYSTEM", 927, 394, Align::Centre);
+    // The bays the chorus and Melt drawers rise into; each closed drawer shows its handle
+    // just below its bay.
+    drawDrawerBay(cr, kChorusBay);
+    drawDrawerBay(cr, kMeltBay);
+    drawPresetColumnTitle(cr, f);
+    // The bank picture's caption, aligned with the picture's left edge.
+    drawText(cr, f.bold(), 8, colours::kDimLabel, "BANK PICTURE", 903, 533, Align::Left);
+    drawText(cr, f.regular(), 8, colours::kDimLabel, "An image beside", 903, 606, Align::Left);
+    drawText(cr, f.regular(), 8, colours::kDimLabel, "the bank file", 903, 617, Align::Left);
+    drawText(cr, f.regular(), 8, colours::kDimLabel, "shows here.", 903, 628, Align::Left);
+    drawText(cr, f.bold(), 9, colours::kDimLabel, "SYSTEM", 915, 391, Align::Centre);
     drawControlsOn(cr, f, walk, -1);
 }
 
@@ -440,6 +461,62 @@ void drawReel(cairo_t* cr, double cx, double cy, double r) {
     cairo_fill(cr);
 }
 
+// The Melt drawer rests 70 rows lower than it opens: 197 of its rows show while it rests.
+constexpr double kMeltFold = 186;
+// The gap between the chorus drawer's handle and the sub-division picture's plate.
+constexpr double kSubDGap = 4;
+
+// Draws picture `under` as it shows below a bitmap placed at (x, y), so the bitmap blends in.
+void drawUnder(cairo_t* cr, const std::string& under, double x, double y, const Fonts& f,
+               const LayoutWalk& walk) {
+    const BitmapSpec* u = findSpec(under);
+    if (!u) return;
+    cairo_save(cr);
+    cairo_translate(cr, -x, -y);
+    drawBitmapFrame(cr, *u, 0, f, walk);
+    cairo_restore(cr);
+}
+
+// Engraved frames that group the controls of the modulation pages.
+struct Group {
+    const char* bitmap;
+    Rect r;
+    const char* title;
+};
+
+const std::vector<Group>& groups() {
+    static const std::vector<Group> kGroups = {
+        {"Lfo_Mono_Panel.png", {4, 62, 218, 112}, "MOTION"},
+        {"Lfo_Mono_Panel.png", {228, 62, 190, 112}, "TRIGGER"},
+        {"Hfo_Panel.png", {4, 62, 150, 112}, "OSCILLATOR"},
+        {"Hfo_Panel.png", {160, 62, 258, 112}, "ENVELOPE"},
+        {"Aft_Panel.png", {4, 20, 414, 154}, "PRESSURE TO"},
+    };
+    return kGroups;
+}
+
+// A generic attack-decay-sustain-release outline: what the knobs beside it shape.
+void drawEnvelopeSketch(cairo_t* cr, const Fonts& f, Rect r, const std::string& title) {
+    setColour(cr, hex(0x0E1012));
+    roundRect(cr, r, 3);
+    cairo_fill(cr);
+    setColour(cr, colours::kMod, 0.12);
+    for (int i = 1; i < 4; ++i)
+        cairo_rectangle(cr, r.x + 2, std::round(r.y + r.h * i / 4.0) + 0.5, r.w - 4, 1);
+    cairo_fill(cr);
+    const double left = r.x + 8, base = r.y + r.h - 10, top = r.y + 14;
+    const double sus = base - (base - top) * 0.55;
+    cairo_move_to(cr, left, base);
+    cairo_line_to(cr, left + 18, top);
+    cairo_curve_to(cr, left + 26, top + 20, left + 36, sus, left + 48, sus);
+    cairo_line_to(cr, left + 78, sus);
+    cairo_curve_to(cr, left + 86, sus + 12, left + 96, base - 2, left + 106, base);
+    cairo_set_line_width(cr, 1.5);
+    setColour(cr, colours::kMod);
+    cairo_stroke(cr);
+    drawText(cr, f.bold(), 8, colours::kDimLabel, title, r.x + r.w - 6, r.y + 11, Align::Right);
+}
+
 void drawPanel(cairo_t* cr, const Entry& e, const BitmapSpec& s, const Fonts& f,
                const LayoutWalk& walk) {
     int panel = -1;
@@ -466,6 +543,15 @@ void drawPanel(cairo_t* cr, const Entry& e, const BitmapSpec& s, const Fonts& f,
             drawBitmapFrame(cr, *u, 0, f, walk);
             cairo_restore(cr);
         }
+    } else if (s.name == "Melt_SubD.png") {
+        // A plate set below the chorus drawer's handle, ending where its neighbours end.
+        for (const PlacedControl& c : walk.controls)
+            if (c.bitmap == s.name) {
+                drawUnder(cr, "BG.png", c.x, c.y, f, walk);
+                break;
+            }
+        drawPlate(cr, f, {0.5, kSubDGap + 0.5, w - 1, h - kSubDGap - 1}, "", e.accent);
+        drawText(cr, f.bold(), 9, e.accent, e.text, w / 2, kSubDGap + 16, Align::Centre);
     } else if (inset) {
         drawInset(cr, w, h); // the modulation pages and small inner panels
     } else {
@@ -474,13 +560,26 @@ void drawPanel(cairo_t* cr, const Entry& e, const BitmapSpec& s, const Fonts& f,
     }
     if (s.name == "Melt_Panel.png") {
         drawText(cr, f.bold(), 9, colours::kFx, "SYSTEM A", 72, 32, Align::Centre);
-        drawReel(cr, 40, 215, 26);
-        drawReel(cr, 105, 215, 26);
+        // While the drawer rests only its top kMeltDrawerShown rows are on screen: everything
+        // above the fold is complete there; the tape transport below it shows once it is open.
+        setColour(cr, hex(0x15171A));
+        cairo_rectangle(cr, 6, kMeltFold, w - 12, 1);
+        cairo_fill(cr);
+        setColour(cr, hex(0xFFFFFF), 0.06);
+        cairo_rectangle(cr, 6, kMeltFold + 1, w - 12, 1);
+        cairo_fill(cr);
+        constexpr double kReelY = kMeltFold + 38, kReelR = 23;
+        drawReel(cr, 40, kReelY, kReelR);
+        drawReel(cr, 105, kReelY, kReelR);
         setColour(cr, hex(0x6B5A3A));
         cairo_set_line_width(cr, 2);
-        cairo_move_to(cr, 40, 241);
-        cairo_line_to(cr, 105, 241);
+        cairo_move_to(cr, 40, kReelY + kReelR);
+        cairo_line_to(cr, 105, kReelY + kReelR);
         cairo_stroke(cr);
+        // The tape head the tape runs across between the reels.
+        setColour(cr, hex(0x5A626C));
+        roundRect(cr, {66, kReelY + kReelR - 7, 13, 7}, 1.5);
+        cairo_fill(cr);
     } else if (s.name == "Melt_PanelB.png") {
         drawText(cr, f.bold(), 9, colours::kFx, "SYSTEM B", 72, 10, Align::Centre);
     } else if (s.name == "Cho_Panel.png") {
@@ -492,11 +591,13 @@ void drawPanel(cairo_t* cr, const Entry& e, const BitmapSpec& s, const Fonts& f,
         cairo_rectangle(cr, 1, 11, w - 2, 1.5);
         cairo_rectangle(cr, 1, 1, 4, 11);
         cairo_fill(cr);
-        drawText(cr, f.bold(), 9, e.accent, "CHORUS", 10, 10, Align::Left);
+        drawText(cr, f.bold(), 8, e.accent, "CHORUS", 8, 9.5, Align::Left);
     } else if (s.name == "Env_Panel.png") {
         setColour(cr, hex(0x3A3F46));
         cairo_rectangle(cr, 8, 92, 410, 1);
         cairo_fill(cr);
+        drawEnvelopeSketch(cr, f, {292, 22, 124, 60}, "ENV 1");
+        drawEnvelopeSketch(cr, f, {292, 110, 124, 60}, "ENV 2");
     } else if (s.name == "EQ_Panel.png") {
         setColour(cr, hex(0x0E1012));
         cairo_rectangle(cr, 1, 59, 329, 105);
@@ -537,16 +638,18 @@ void drawPanel(cairo_t* cr, const Entry& e, const BitmapSpec& s, const Fonts& f,
                  17, 164, Align::Left);
     } else if (s.name == "Melt_SubD.png") {
         // The sub-division emblem under the resting chorus drawer: two tape reels.
-        drawText(cr, f.bold(), 9, colours::kFx, "MELT", 36, 30, Align::Centre);
-        drawText(cr, f.regular(), 8, colours::kDimLabel, "TAPE", 36, 42, Align::Centre);
-        drawReel(cr, 36, 80, 24);
-        drawReel(cr, 36, 140, 24);
+        drawReel(cr, 36, 66, 23);
+        drawReel(cr, 36, 126, 23);
         setColour(cr, hex(0x6B5A3A));
         cairo_set_line_width(cr, 2);
-        cairo_move_to(cr, 12, 80);
-        cairo_line_to(cr, 12, 140);
+        cairo_move_to(cr, 13, 66);
+        cairo_line_to(cr, 13, 126);
         cairo_stroke(cr);
+        drawText(cr, f.bold(), 8, colours::kDimLabel, "WOW", 36, 162, Align::Centre);
+        drawText(cr, f.bold(), 8, colours::kDimLabel, "& FLUTTER", 36, 172, Align::Centre);
     }
+    for (const Group& g : groups())
+        if (s.name == g.bitmap) drawGroupFrame(cr, f, g.r, g.title, e.accent);
     if (panel >= 0) drawControlsOn(cr, f, walk, panel);
 }
 

@@ -168,6 +168,67 @@ void drawPlate(cairo_t* cr, const Fonts& f, Rect r, const std::string& title, Rg
     drawText(cr, f.bold(), 11, accent, title, r.x + 10, r.y + 13, Align::Left);
 }
 
+void drawDrawerBay(cairo_t* cr, Rect r) {
+    setColour(cr, hex(0x15181B));
+    roundRect(cr, r, 4);
+    cairo_fill(cr);
+    // Inner shadow along the top: the bay lies below the face.
+    cairo_pattern_t* p = cairo_pattern_create_linear(0, r.y, 0, r.y + 8);
+    cairo_pattern_add_color_stop_rgba(p, 0, 0, 0, 0, 0.55);
+    cairo_pattern_add_color_stop_rgba(p, 1, 0, 0, 0, 0);
+    cairo_set_source(cr, p);
+    roundRect(cr, r, 4);
+    cairo_fill(cr);
+    cairo_pattern_destroy(p);
+    // Vent slots: short rounded bars in staggered rows.
+    constexpr double kPitchY = 7, kSlotW = 16, kSlotH = 3, kGap = 6;
+    const int columns = static_cast<int>((r.w - 12 + kGap) / (kSlotW + kGap));
+    const double used = columns * (kSlotW + kGap) - kGap;
+    for (double y = r.y + 10; y + kSlotH <= r.y + r.h - 7; y += kPitchY) {
+        const bool odd = static_cast<int>((y - r.y) / kPitchY) % 2 != 0;
+        const int n = odd ? columns - 1 : columns;
+        double x = r.x + (r.w - used) / 2 + (odd ? (kSlotW + kGap) / 2 : 0);
+        for (int i = 0; i < n; ++i, x += kSlotW + kGap) {
+            setColour(cr, hex(0x0A0B0D));
+            roundRect(cr, {x, y, kSlotW, kSlotH}, 1.5);
+            cairo_fill(cr);
+            setColour(cr, hex(0xFFFFFF), 0.05);
+            cairo_rectangle(cr, x + 1, y + kSlotH, kSlotW - 2, 1);
+            cairo_fill(cr);
+        }
+    }
+    setColour(cr, hex(0x0B0C0E));
+    cairo_set_line_width(cr, 1);
+    roundRect(cr, {r.x + 0.5, r.y + 0.5, r.w - 1, r.h - 1}, 4);
+    cairo_stroke(cr);
+}
+
+void drawGroupFrame(cairo_t* cr, const Fonts& f, Rect r, const std::string& title, Rgb accent) {
+    setColour(cr, hex(0xFFFFFF), 0.025);
+    roundRect(cr, r, 4);
+    cairo_fill(cr);
+    // An engraved line: dark above light, broken where the title sits.
+    const double titleW = title.empty() ? 0 : textWidth(cr, f.bold(), 8, title) + 8;
+    cairo_save(cr);
+    cairo_rectangle(cr, r.x - 2, r.y - 2, r.w + 4, r.h + 4);
+    if (titleW > 0) {
+        cairo_rectangle(cr, r.x + 10 + titleW, r.y - 6, -titleW, 12);
+        cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+    }
+    cairo_clip(cr);
+    cairo_set_line_width(cr, 1);
+    setColour(cr, hex(0x15171A), 0.9);
+    roundRect(cr, {r.x + 0.5, r.y + 0.5, r.w - 1, r.h - 1}, 4);
+    cairo_stroke(cr);
+    setColour(cr, hex(0xFFFFFF), 0.06);
+    roundRect(cr, {r.x + 1.5, r.y + 1.5, r.w - 3, r.h - 3}, 3.5);
+    cairo_stroke(cr);
+    cairo_restore(cr);
+    if (titleW > 0)
+        drawText(cr, f.bold(), 8, mix(accent, colours::kLabel, 0.35), title, r.x + 14, r.y + 3,
+                 Align::Left);
+}
+
 void drawDisplayStrip(cairo_t* cr, Rect r) {
     setColour(cr, hex(0x101214));
     roundRect(cr, {r.x - 1, r.y - 1, r.w + 2, r.h + 2}, 3.5);

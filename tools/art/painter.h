@@ -71,6 +71,10 @@ void roundRect(cairo_t* cr, Rect r, double radius);
 void drawFace(cairo_t* cr, double w, double h);
 // A raised section plate with a title bar in the section's accent colour.
 void drawPlate(cairo_t* cr, const Fonts& f, Rect r, const std::string& title, Rgb accent);
+// A recessed bay a drawer slides into, with a vent grille so the empty slot reads as made.
+void drawDrawerBay(cairo_t* cr, Rect r);
+// A thin engraved frame that groups controls inside a page, with a small title.
+void drawGroupFrame(cairo_t* cr, const Fonts& f, Rect r, const std::string& title, Rgb accent);
 // A recessed light strip behind dark display text.
 void drawDisplayStrip(cairo_t* cr, Rect r);
 void drawText(cairo_t* cr, cairo_font_face_t* face, double size, Rgb c, const std::string& text,
