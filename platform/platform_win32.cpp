@@ -92,26 +92,6 @@ std::string documentsFolder() {
     return base + "/Documents";
 }
 
-std::string userFolder() {
-    std::string docs = documentsFolder();
-    return docs.empty() ? std::string() : docs + "/Tarlix_2/";
-}
-
-bool expandPublicPath(const std::string& pattern, std::string& out, size_t maxBytes) {
-    std::string result = withSlashes(pattern);
-    const std::string key = "%Public%/Documents";
-    for (size_t at = result.find(key); at != std::string::npos; at = result.find(key, at)) {
-        std::string base = documentsFolder();
-        if (base.empty()) return false;
-        result.replace(at, key.size(), base);
-        at += base.size();
-    }
-    if (result.find('%') != std::string::npos) return false; // an unknown variable stays unknown
-    if (result.size() + 1 > maxBytes) return false;
-    out = result;
-    return true;
-}
-
 long readFileHead(const std::string& path, uint8_t* dest, size_t capacity) {
     ReadHandle f(withSlashes(path));
     if (!f.ok()) return -1;
