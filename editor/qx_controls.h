@@ -57,6 +57,10 @@ class QX_Control {
     void idleDone() { idleQueued_ = false; }
 
   protected:
+    template <typename F> void forEachLink(F f) const {
+        for (const Link& l : links_)
+            f(l.target, l.code);
+    }
     // Sends the value to every link target whose code carries values; a control that is
     // already sending ignores what comes back.
     void propagate(float value);
@@ -73,27 +77,46 @@ class QX_Control {
 };
 
 // Knobs and sliders of every style: a strip of frames; the picture follows the value
-// smoothly (0.2 of the way per tick).
+// smoothly (0.2 of the way per tick). A drag of 140 pixels up or right covers the range
+// (style 6: 420), three times finer with Shift, four times with Control.
 class QX_Knob : public tk::CAnimKnob, public QX_Control {
   public:
+    static constexpr int kSpringStyle = 1;
+    static constexpr int kFourthRootStyle = 6;
+    static constexpr int kDetentMoves = 21;
+
     QX_Knob(const tk::CRect& size, tk::CControlListener* listener, int32_t tag,
-            std::shared_ptr<tk::CBitmap> strip, int frames, int style);
+            std::shared_ptr<tk::CBitmap> strip, int frames, int style, bool detent = false);
     void setFromHost(float value) override;
     void setValue(float v) override;
     bool onIdleTick() override;
+    void onLink(const LinkMessage& message) override;
+    bool onMouseDown(tk::CPoint p, int buttons) override;
+    void onMouseMoved(tk::CPoint p, int buttons) override;
+    void onMouseUp(tk::CPoint p, int buttons) override;
     float shownValue() const { return drawn_; }
     // Shows the value at once (a freshly opened window does not animate).
     void showValueNow() {
         drawn_ = value_;
         setDirty();
     }
+    // Where the program's value as loaded is kept (for the double-click); null for none.
+    void setLoadedValue(const float* loaded) { loaded_ = loaded; }
 
   protected:
-    float drawnValue() const override { return drawn_; }
+    float drawnValue() const override;
 
   private:
+    float dragScale(float v) const;
     float drawn_ = 0.0f;
     float lastHost_ = 1.0e24f; // so the first value always counts as new
+    const float* loaded_ = nullptr;
+    bool spring_ = false, fourthRoot_ = false, detent_ = false;
+    bool dragging_ = false, locked_ = false, hold_ = false;
+    int detentLeft_ = 0;
+    int dragState_ = 0; // buttons and modifiers at the last move
+    tk::CPoint dragFrom_, lastAt_;
+    float dragFromValue_ = 0.0f;
 };
 
 // On/off switches (style 0) and command buttons that are on while held (styles 1 and 2).
@@ -102,6 +125,28 @@ class QX_COnOffButton : public tk::COnOffButton, public QX_Control {
     QX_COnOffButton(const tk::CRect& size, tk::CControlListener* listener, int32_t tag,
                     std::shared_ptr<tk::CBitmap> bitmap, int style);
     void setFromHost(float value) override;
+    // Style 0 toggles; styles 1 and 2 press to 1; style 1 goes back to 0 on release.
+    bool onMouseDown(tk::CPoint p, int buttons) override;
+    void onMouseUp(tk::CPoint p, int buttons) override;
+
+  private:
+    int style_;
+    bool pressed_ = false;
+};
+
+// Holds a multi-state parameter and drives its buttons: a link whose code (bit 15 clear) is
+// 40 or less is the button of state `code`; bit 15 set marks a button that mirrors the value;
+// codes above 40 are observers that receive the value.
+class QX_GUI_Multi_Button_Hub : public tk::CControl, public QX_Control {
+  public:
+    static constexpr int32_t kMaxStateCode = 40;
+    static constexpr int32_t kMirrorBit = 1 << 15;
+    QX_GUI_Multi_Button_Hub(tk::CControlListener* listener, int32_t tag);
+    void setFromHost(float value) override;
+    void onLink(const LinkMessage& message) override;
+    bool wantsMouse() const override { return false; }
+    int states() const;
+    int state() const;
 };
 
 // Tab and panel buttons. Mode 0 (tabs): a press turns the button on and its radio fellows

@@ -15,6 +15,8 @@ constexpr int kZoom = 1;
 constexpr int kMaxNesting = 16;
 constexpr int kBuildStart = 1;
 constexpr int kPresetNameTag = 401;
+// The engine's notice after every program load.
+constexpr int kProgramLoadedTag = 387;
 constexpr int kFirstTabTag = 355; // lights first: its modulation page is the one shown
 constexpr int kMidiBackdropPanel = 80;
 constexpr int kMidiLearnPanel = 81;
@@ -92,7 +94,9 @@ constexpr tk::CColor kStandInPanel{62, 66, 72, 255};
 constexpr double kFontPixels[] = {14.0, 11.0, 18.0};
 
 static_assert(static_cast<int>(tk::Key::Character) ==
-              static_cast<int>(platform::KeyName::Character));
+                  static_cast<int>(platform::KeyName::Character) &&
+              static_cast<int>(tk::Key::Up) == static_cast<int>(platform::KeyName::Up));
+static_assert(static_cast<int>(tk::kDoubleClick) == static_cast<int>(platform::kDoubleClick));
 
 bool isKnob(int k) {
     return k >= kKnobFirst && k <= kKnobLast;
@@ -116,8 +120,12 @@ int vstKeyToKey(int32_t virtualKey) {
         return static_cast<int>(tk::Key::Home);
     case 11:
         return static_cast<int>(tk::Key::Left);
+    case 12:
+        return static_cast<int>(tk::Key::Up);
     case 13:
         return static_cast<int>(tk::Key::Right);
+    case 14:
+        return static_cast<int>(tk::Key::Down);
     case 22:
         return static_cast<int>(tk::Key::Delete);
     default:
@@ -224,7 +232,7 @@ bool QX_GUI_Editor::openWith(void* parentWindow) {
 
     // Every control shows the current program, without animating towards it.
     for (int tag = 0; tag < kHostParameters; ++tag) {
-        shown_[tag] = engine_->parameter(tag);
+        shown_[tag] = loaded_[tag] = engine_->parameter(tag);
         setParameter(tag, shown_[tag]);
     }
     for (int tag = 0; tag < kTags; ++tag) {
@@ -302,8 +310,11 @@ void QX_GUI_Editor::buildControl(tk::CViewContainer& container, const LayoutReco
         if (s.width <= 0) s = {nullptr, kStandInKnobSide, kStandInKnobSide * kStandInKnobFrames};
         int frames = knobFrames_ > 0 ? knobFrames_ : s.height / s.width;
         frames = std::clamp(frames, 1, std::max(1, s.height));
-        made = std::make_unique<QX_Knob>(rectOf(s.width, s.height / frames), this, tag, s.bitmap,
-                                         frames, kind);
+        auto knob =
+            std::make_unique<QX_Knob>(rectOf(s.width, s.height / frames), this, tag, s.bitmap,
+                                      frames, kind, (r.tagWord & kLayoutDetentBit) != 0);
+        if (tag < kHostParameters) knob->setLoadedValue(&loaded_[tag]);
+        made = std::move(knob);
     } else if ((kind >= kOnOffFirst && kind <= kOnOffLast) || kind == kPanelButton ||
                kind == kTabButton) {
         Sized s = loadBitmap(r.bitmap);
@@ -328,7 +339,9 @@ void QX_GUI_Editor::buildControl(tk::CViewContainer& container, const LayoutReco
             }
         }
         made = std::move(menu);
-    } else if (kind == kHub || kind == kFloatStore || kind == kDataStore || kind == kImagePopUp ||
+    } else if (kind == kHub) {
+        made = std::make_unique<QX_GUI_Multi_Button_Hub>(this, tag);
+    } else if (kind == kFloatStore || kind == kDataStore || kind == kImagePopUp ||
                (kind >= kSectionFirst && kind <= kSectionLast)) {
         made = std::make_unique<QX_Store>(this, tag);
     } else if (kind == kValueDisplay || kind == kNameDisplay || kind == kTextOnly) {
@@ -498,12 +511,17 @@ void QX_GUI_Editor::drainEngine() {
         shown_[tag] = v;
         setParameter(tag, v);
     }
+    // After a program load its values are what a double-click on a knob returns to.
+    const bool loaded = engine_->takeNotice(kProgramLoadedTag);
+    if (loaded)
+        for (int tag = 0; tag < kHostParameters; ++tag)
+            loaded_[tag] = shown_[tag];
     // Host parameters were read above; the editor's own tags come through the mailbox.
     for (int tag : mailboxTags_) {
         Entry& e = controls_[tag];
         float v;
         if (engine_->takeValue(tag, v)) e.qx->setFromHost(v);
-        if (engine_->takeNotice(tag))
+        if (tag == kProgramLoadedTag ? loaded : engine_->takeNotice(tag))
             e.qx->onNotice(tag == kPresetNameTag ? engine_->programName() : std::string());
     }
 }

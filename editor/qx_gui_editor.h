@@ -123,6 +123,7 @@ class QX_GUI_Editor : public vst::GuiEditor,
     int controlRow_[kTags];
     tk::CViewContainer* panels_[kPanels] = {};
     float shown_[kHostParameters] = {};
+    float loaded_[kHostParameters] = {};           // as the current program was loaded
     std::vector<int> mailboxTags_;                 // tags 333 and above that have a control
     std::vector<QX_Control*> animating_, ticking_; // controls that asked for the next tick
     QX_Multi_Lev* lastMultiLevel_ = nullptr;

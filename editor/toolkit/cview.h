@@ -15,9 +15,30 @@ namespace tk {
 class CFrame;
 class CViewContainer;
 
-enum MouseButtons : int { kLButton = 1, kRButton = 2, kMButton = 4, kShift = 8, kControl = 16 };
+enum MouseButtons : int {
+    kLButton = 1,
+    kRButton = 2,
+    kMButton = 4,
+    kShift = 8,
+    kControl = 16,
+    kDoubleClick = 32
+};
 
-enum class Key { None, Back, Tab, Return, Escape, Left, Right, Home, End, Delete, Character };
+enum class Key {
+    None,
+    Back,
+    Tab,
+    Return,
+    Escape,
+    Left,
+    Right,
+    Home,
+    End,
+    Delete,
+    Up,
+    Down,
+    Character
+};
 
 struct CKeyEvent {
     Key key = Key::None;
