@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+
+#include "common/curves.h"
 
 namespace tarlix {
 
@@ -19,6 +22,7 @@ constexpr double kShiftFiner = 3.0;
 constexpr double kControlFiner = 4.0;
 constexpr float kCentre = 0.5f;
 constexpr int kMomentaryStyle = 1;
+constexpr size_t kMaxNameChars = 255;
 // What restarts a drag when it changes between two moves.
 constexpr int kDragState = tk::kLButton | tk::kShift | tk::kControl;
 // Knob smoothing per tick, and the distance below which the picture snaps to the value.
@@ -326,6 +330,14 @@ void QX_ExclusiveButton::setFromHost(float value) {
     propagate(value_);
 }
 
+bool QX_ExclusiveButton::hitTest(tk::CPoint p) const {
+    if (!bitmap_) return true;
+    constexpr uint32_t kLeastOpaque = 31; // alpha at or below this lets the click through
+    int half = bitmap_->height() / 2;
+    uint32_t argb = bitmap_->pixel(p.x, p.y + (isOn() ? half : 0));
+    return (argb >> 24) > kLeastOpaque;
+}
+
 bool QX_ExclusiveButton::onMouseDown(tk::CPoint, int buttons) {
     if (!(buttons & tk::kLButton)) return false;
     if (mode_ == 0) {
@@ -351,6 +363,21 @@ void QX_COptionsText::setFromHost(float value) {
 void QX_COptionsText::choose(int index) {
     tk::COptionMenu::choose(index);
     applyPanels();
+}
+
+void QX_COptionsText::onLink(const LinkMessage& message) {
+    constexpr int32_t kNextItem = 100, kPreviousItem = 101, kNoAction = 54;
+    if (propagating_ || message.type == kLinkRegister || message.code == kNoAction) return;
+    int n = entryCount();
+    if (n == 0) return;
+    int i = selectedIndex();
+    if (message.code == kNextItem || message.code == kPreviousItem) {
+        if (message.value == 0.0f) return;
+        i = message.code == kNextItem ? (i + 1) % n : (i + n - 1) % n;
+    } else {
+        i = indexFor(message.value); // rounded half up, as the engine stores options
+    }
+    choose(i);
 }
 
 void QX_COptionsText::addPanelLink(tk::CViewContainer* panel, int item) {
@@ -388,6 +415,85 @@ QX_TextDisplay::QX_TextDisplay(const CRect& size, int32_t tag, const tk::CTextSt
 
 void QX_TextDisplay::setFromHost(float value) {
     setValue(value);
+}
+
+QX_GlobalNumberDisplay::QX_GlobalNumberDisplay(const CRect& size, int32_t tag,
+                                               const tk::CTextStyle& style)
+    : tk::CTextEdit(size, nullptr, tag, style) {
+    onCommit = [this](const std::string& text) { typed(text); };
+}
+
+void QX_GlobalNumberDisplay::setFromHost(float value) {
+    setValue(value);
+}
+
+void QX_GlobalNumberDisplay::showText(const std::string& text) {
+    if (!editing()) setText(text);
+}
+
+void QX_GlobalNumberDisplay::show(const Shown& shown, float value) {
+    if (editing()) return; // the user is typing
+    shown_ = shown;
+    char text[48];
+    float units = shown.min + (shown.max - shown.min) * taper_forward(limit(value), shown.taper);
+    std::snprintf(text, sizeof text, "%4.3f", units);
+    setText(text);
+}
+
+bool QX_GlobalNumberDisplay::onMouseDown(tk::CPoint p, int buttons) {
+    if (shown_.tag < 0 || !(buttons & tk::kLButton)) return false;
+    if (!(buttons & tk::kDoubleClick) && !editing()) return true;
+    return tk::CTextEdit::onMouseDown(p, buttons);
+}
+
+void QX_GlobalNumberDisplay::typed(const std::string& typedText) {
+    auto restore = [this] { setText(before_); };
+    size_t first = typedText.find_first_not_of(" \t");
+    size_t last = typedText.find_last_not_of(" \t");
+    std::string trimmed =
+        first == std::string::npos ? std::string() : typedText.substr(first, last - first + 1);
+    float number = parse_number(trimmed.c_str());
+    if (shown_.tag < 0 || !(number < kParseFailure) || std::isnan(number)) return restore();
+    float span = shown_.max - shown_.min;
+    float p = span == 0.0f ? 0.0f : (number - shown_.min) / span;
+    if (!(p >= 0.0f && p <= 1.0f)) return restore(); // outside the parameter's range
+    float v = limit(taper_inverse(p, shown_.taper));
+    if (onTyped) onTyped(shown_.tag, v);
+    show(shown_, v);
+}
+
+QX_GUI_TextOnly::QX_GUI_TextOnly(const CRect& size, int32_t tag, const tk::CTextStyle& style,
+                                 Programs programs)
+    : tk::CTextEdit(size, nullptr, tag, style), programs_(std::move(programs)) {
+    onCommit = [this](const std::string& text) {
+        if (programs_.rename) programs_.rename(text.substr(0, kMaxNameChars));
+        if (programs_.current) propagate(static_cast<float>(programs_.current()));
+    };
+}
+
+void QX_GUI_TextOnly::setFromHost(float value) {
+    setValue(value);
+}
+
+void QX_GUI_TextOnly::onNotice(const std::string& text) {
+    if (!editing()) setText(text);
+}
+
+bool QX_GUI_TextOnly::onMouseDown(tk::CPoint, int buttons) {
+    if (buttons & tk::kRButton) {
+        startEditing();
+        return true;
+    }
+    if (!(buttons & tk::kLButton) || !programs_.names) return false;
+    if (editing()) return true;
+    std::vector<std::string> names = programs_.names();
+    int current = programs_.current ? programs_.current() : -1;
+    tk::openPopupList(getFrame(), frameRect(), names, current, [this, names](int i) {
+        setText(names[static_cast<size_t>(i)]); // shown at once
+        if (programs_.select) programs_.select(i);
+        propagate(static_cast<float>(i));
+    });
+    return false; // the menu takes the following input
 }
 
 QX_CTextEntry::QX_CTextEntry(const CRect& size, tk::CControlListener* listener, int32_t tag,

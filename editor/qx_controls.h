@@ -2,6 +2,7 @@
 // values from the engine (set-from-host), link messages between controls, an idle hook per
 // timer tick, and the panels that tab and panel buttons and menus show.
 #pragma once
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -160,6 +161,8 @@ class QX_ExclusiveButton : public tk::COnOffButton, public QX_Control {
                        std::shared_ptr<tk::CBitmap> bitmap, int mode);
     void setFromHost(float value) override;
     bool onMouseDown(tk::CPoint p, int buttons) override;
+    // Only where the bitmap of the current state is not (nearly) transparent.
+    bool hitTest(tk::CPoint p) const override;
     void addFellow(QX_ExclusiveButton* other);
     void addPanel(tk::CViewContainer* panel);
     void setOn(bool on, bool report);
@@ -177,6 +180,9 @@ class QX_COptionsText : public tk::COptionMenu, public QX_Control {
                     std::shared_ptr<tk::CBitmap> bitmap, const tk::CTextStyle& style);
     void setFromHost(float value) override;
     void choose(int index) override;
+    // Code 100: the next item (after the last the first); 101: the previous one; 54 nothing;
+    // any other code selects the item nearest the value.
+    void onLink(const LinkMessage& message) override;
     void addPanelLink(tk::CViewContainer* panel, int item);
 
   private:
@@ -203,6 +209,51 @@ class QX_TextDisplay : public tk::CParamDisplay, public QX_Control {
                    std::shared_ptr<tk::CBitmap> bitmap);
     void setFromHost(float value) override;
     void onNotice(const std::string& text) override { setText(text); }
+};
+
+// The value of the parameter last touched, in its own units ("%4.3f"); a double-click types a
+// new value, which reaches the parameter through its taper.
+class QX_GlobalNumberDisplay : public tk::CTextEdit, public QX_Control {
+  public:
+    struct Shown {
+        int tag = -1;
+        float min = 0.0f, max = 1.0f;
+        int taper = 0;
+    };
+    // What a typed value does: begin, automate, end for the tag.
+    std::function<void(int tag, float value)> onTyped;
+
+    QX_GlobalNumberDisplay(const tk::CRect& size, int32_t tag, const tk::CTextStyle& style);
+    void setFromHost(float value) override;
+    bool onMouseDown(tk::CPoint p, int buttons) override;
+    // Shows a parameter's value (not while the user types).
+    void show(const Shown& shown, float value);
+    void showText(const std::string& text);
+    int shownTag() const { return shown_.tag; }
+
+  private:
+    void typed(const std::string& text);
+    Shown shown_;
+};
+
+// The preset name: a press opens the menu of the 128 programs, a right-click renames the
+// current program in place.
+class QX_GUI_TextOnly : public tk::CTextEdit, public QX_Control {
+  public:
+    struct Programs {
+        std::function<std::vector<std::string>()> names;
+        std::function<int()> current;
+        std::function<void(int)> select;
+        std::function<void(const std::string&)> rename;
+    };
+    QX_GUI_TextOnly(const tk::CRect& size, int32_t tag, const tk::CTextStyle& style,
+                    Programs programs);
+    void setFromHost(float value) override;
+    void onNotice(const std::string& text) override;
+    bool onMouseDown(tk::CPoint p, int buttons) override;
+
+  private:
+    Programs programs_;
 };
 
 // A text field that holds one of the program's texts.

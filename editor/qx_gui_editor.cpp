@@ -266,7 +266,8 @@ void QX_GUI_Editor::close() {
     std::fill(std::begin(controlRow_), std::end(controlRow_), -1);
     std::fill(std::begin(panels_), std::end(panels_), nullptr);
     lastMultiLevel_ = nullptr;
-    valueDisplay_ = nameDisplay_ = nullptr;
+    valueDisplay_ = nullptr;
+    nameDisplay_ = nullptr;
     mailboxTags_.clear();
     animating_.clear();
     ticking_.clear();
@@ -344,11 +345,27 @@ void QX_GUI_Editor::buildControl(tk::CViewContainer& container, const LayoutReco
     } else if (kind == kFloatStore || kind == kDataStore || kind == kImagePopUp ||
                (kind >= kSectionFirst && kind <= kSectionLast)) {
         made = std::make_unique<QX_Store>(this, tag);
-    } else if (kind == kValueDisplay || kind == kNameDisplay || kind == kTextOnly) {
+    } else if (kind == kValueDisplay) {
+        auto display = std::make_unique<QX_GlobalNumberDisplay>(textBox({}), tag, style);
+        display->onTyped = [this](int t, float v) {
+            engine_->beginEdit(t);
+            engine_->setParameterAutomated(t, v);
+            engine_->endEdit(t);
+        };
+        valueDisplay_ = display.get();
+        made = std::move(display);
+    } else if (kind == kTextOnly) {
+        QX_GUI_TextOnly::Programs programs;
+        programs.names = [this] { return engine_->programNames(); };
+        programs.current = [this] { return engine_->currentProgram(); };
+        programs.select = [this](int i) { engine_->selectProgram(i); };
+        programs.rename = [this](const std::string& text) { engine_->renameProgram(text); };
+        made = std::make_unique<QX_GUI_TextOnly>(textBox(loadBitmap(r.bitmap)), tag, style,
+                                                 std::move(programs));
+    } else if (kind == kNameDisplay) {
         Sized s = loadBitmap(r.bitmap);
         auto display = std::make_unique<QX_TextDisplay>(textBox(s), tag, style, s.bitmap);
-        if (kind == kValueDisplay) valueDisplay_ = display.get();
-        if (kind == kNameDisplay) nameDisplay_ = display.get();
+        nameDisplay_ = display.get();
         made = std::move(display);
     } else if (kind >= kTextEntryFirst && kind <= kTextEntryLast) {
         made = std::make_unique<QX_CTextEntry>(textBox({}), this, tag, style);
@@ -558,12 +575,11 @@ void QX_GUI_Editor::showTouched(int tag, float value) {
     if (!valueDisplay_) return;
     if (auto* menu = dynamic_cast<QX_COptionsText*>(controls_[tag].view);
         menu && menu->entryCount() > 0) {
-        valueDisplay_->setText(menu->entry(menu->selectedIndex()));
+        valueDisplay_->showText(menu->entry(menu->selectedIndex()));
         return;
     }
-    char text[32];
-    std::snprintf(text, sizeof text, "%.2f", r.min + tk::CControl::limit(value) * (r.max - r.min));
-    valueDisplay_->setText(text);
+    if (tag >= kHostParameters) return; // only parameters have units and a taper
+    valueDisplay_->show({tag, r.min, r.max, engine_->taperCode(tag)}, value);
 }
 
 void QX_GUI_Editor::valueChanged(tk::CControl* control) {
@@ -583,6 +599,7 @@ bool QX_GUI_Editor::pressed(tk::CView* view, tk::CPoint where, int buttons) {
         return true;
     }
     if (!(buttons & tk::kRButton)) return false;
+    if (dynamic_cast<QX_GUI_TextOnly*>(view)) return false; // renames the program instead
     for (; view; view = view->getParentView())
         if (auto* c = dynamic_cast<QX_Control*>(view)) return rightClickRequest(c, where);
     return false;

@@ -128,7 +128,7 @@ class QX_GUI_Editor : public vst::GuiEditor,
     std::vector<QX_Control*> animating_, ticking_; // controls that asked for the next tick
     QX_Multi_Lev* lastMultiLevel_ = nullptr;
     // The displays of the last touched parameter's value and name.
-    QX_TextDisplay* valueDisplay_ = nullptr;
+    QX_GlobalNumberDisplay* valueDisplay_ = nullptr;
     QX_TextDisplay* nameDisplay_ = nullptr;
 
     // Builder state.

@@ -72,6 +72,9 @@ class CView {
     virtual bool onKeyDown(const CKeyEvent&) { return false; }
     virtual void onFocusLost() {}
     virtual bool wantsMouse() const { return true; }
+    // Whether a point inside the rectangle (in the view's own coordinates) hits the view; a
+    // view with transparent parts lets clicks there through to what lies behind.
+    virtual bool hitTest(CPoint) const { return true; }
     // The view as a container, without a dynamic_cast (null for other views).
     virtual CViewContainer* asContainer() { return nullptr; }
     virtual class CControl* asControl() { return nullptr; }
