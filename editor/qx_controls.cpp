@@ -420,6 +420,7 @@ void QX_TextDisplay::setFromHost(float value) {
 QX_GlobalNumberDisplay::QX_GlobalNumberDisplay(const CRect& size, int32_t tag,
                                                const tk::CTextStyle& style)
     : tk::CTextEdit(size, nullptr, tag, style) {
+    setSelectAllOnEdit(true);
     onCommit = [this](const std::string& text) { typed(text); };
 }
 
@@ -465,6 +466,7 @@ void QX_GlobalNumberDisplay::typed(const std::string& typedText) {
 QX_GUI_TextOnly::QX_GUI_TextOnly(const CRect& size, int32_t tag, const tk::CTextStyle& style,
                                  Programs programs)
     : tk::CTextEdit(size, nullptr, tag, style), programs_(std::move(programs)) {
+    setSelectAllOnEdit(true);
     onCommit = [this](const std::string& text) {
         if (programs_.rename) programs_.rename(text.substr(0, kMaxNameChars));
         if (programs_.current) propagate(static_cast<float>(programs_.current()));

@@ -690,6 +690,11 @@ void QX_GUI_Editor::onExpose(int x, int y, int w, int h) {
     if (frame_ && window_) window_->present(frame_->backBuffer().surface(), x, y, w, h);
 }
 
+void QX_GUI_Editor::onFocusOut() {
+    // A field being typed into cancels; it takes no keys without the focus.
+    if (frame_) frame_->setFocusView(nullptr);
+}
+
 vst::GuiEditor* createEditor(vst::AudioEffect* effect, std::unique_ptr<EditorEngine> engine) {
     return new QX_GUI_Editor(effect, std::move(engine));
 }

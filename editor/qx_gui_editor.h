@@ -106,6 +106,7 @@ class QX_GUI_Editor : public vst::GuiEditor,
     void onPointer(const platform::PointerEvent& e) override;
     bool onKey(const platform::KeyEvent& e) override;
     void onExpose(int x, int y, int w, int h) override;
+    void onFocusOut() override;
     platform::PointerShape pointerFor(tk::CPoint p) const;
 
     std::unique_ptr<EditorEngine> engine_;

@@ -59,6 +59,8 @@ class WindowListener {
     virtual bool onKey(const KeyEvent& e) = 0;
     // Part of the window must be shown again (x, y, width, height).
     virtual void onExpose(int x, int y, int w, int h) = 0;
+    // The keyboard went to another window.
+    virtual void onFocusOut() {}
 };
 
 enum class PointerShape { Arrow, Hand, VerticalDrag, Text };

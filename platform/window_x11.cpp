@@ -312,6 +312,12 @@ class X11Window final : public Window {
         case KeyPress:
             handleKey(e.xkey);
             break;
+        case FocusOut:
+            // Only a real move of the focus elsewhere; grabs and moves inside do not count.
+            if (e.xfocus.mode == NotifyNormal && e.xfocus.detail != NotifyInferior &&
+                e.xfocus.detail != NotifyPointer)
+                listener_->onFocusOut();
+            break;
         case DestroyNotify:
             if (e.xdestroywindow.window == window_) lost_ = true; // the parent took it along
             break;

@@ -300,6 +300,11 @@ void CTextEdit::draw(CDrawContext& c, const CRect&) {
     if (style_.frameColour.a || editing_)
         c.frameRect(box, editing_ ? CColor{70, 110, 160, 255} : style_.frameColour);
     CColor ink = editing_ ? CColor{10, 10, 10, 255} : style_.fontColour;
+    if (editing_ && replaceAll_ && !text_.empty())
+        c.fillRect(CRect{box.left + 2, box.top + 3,
+                         box.left + 2 + static_cast<int>(c.textWidth(text_, style_.font)),
+                         box.bottom - 3},
+                   CColor{170, 200, 240, 255}); // all of it is selected
     c.drawText(text_, box, style_.font, ink, editing_ ? TextAlign::Left : TextAlign::Center);
     if (editing_) {
         int x = box.left + 2 + static_cast<int>(c.textWidth(text_.substr(0, caret_), style_.font));
@@ -316,6 +321,7 @@ bool CTextEdit::onMouseDown(CPoint, int buttons) {
 void CTextEdit::startEditing() {
     if (!editing_) {
         editing_ = true;
+        replaceAll_ = selectAllOnEdit_; // the first key typed replaces the old text
         before_ = text_;
         caret_ = text_.size();
         if (CFrame* f = getFrame()) f->setFocusView(this);
@@ -325,6 +331,17 @@ void CTextEdit::startEditing() {
 
 bool CTextEdit::onKeyDown(const CKeyEvent& key) {
     if (!editing_) return false;
+    if (replaceAll_ &&
+        (key.key == Key::Character || key.key == Key::Back || key.key == Key::Delete)) {
+        text_.clear();
+        caret_ = 0;
+        if (key.key != Key::Character) {
+            replaceAll_ = false;
+            setDirty();
+            return true; // the deletion was the whole text
+        }
+    }
+    if (key.key != Key::Return && key.key != Key::Escape) replaceAll_ = false;
     switch (key.key) {
     case Key::Return:
         finish(true);

@@ -102,6 +102,8 @@ class CTextEdit : public CControl {
     bool editing() const { return editing_; }
     // Takes the keys until Return, Escape or a click elsewhere.
     void startEditing();
+    // Whether editing starts with the whole text selected, so typing replaces it.
+    void setSelectAllOnEdit(bool on) { selectAllOnEdit_ = on; }
     void draw(CDrawContext& c, const CRect& dirty) override;
     bool onMouseDown(CPoint p, int buttons) override;
     bool onKeyDown(const CKeyEvent& key) override;
@@ -115,6 +117,8 @@ class CTextEdit : public CControl {
     std::string text_, before_;
     size_t caret_ = 0;
     bool editing_ = false;
+    bool replaceAll_ = false;
+    bool selectAllOnEdit_ = false;
 };
 
 // Shows a text in a style; takes no input.

@@ -173,7 +173,9 @@ void CFrame::setModalView(std::unique_ptr<CView> view) {
     closeModalView();
     captured_ = nullptr;
     modal_ = std::move(view);
-    if (modal_) invalidRect(modal_->getViewSize());
+    if (!modal_) return;
+    invalidRect(modal_->getViewSize());
+    if (window_) window_->takeFocus(); // an open menu takes the arrows, Return and Escape
 }
 
 void CFrame::closeModalView() {

@@ -117,6 +117,22 @@ class Controls : public ::testing::Test {
         }
         return false;
     }
+    // Idles the editor until `done` holds (or a bounded number of calls).
+    template <typename F> bool pumpUntil(Instance& p, F done) {
+        XSync(host->display, False);
+        for (int i = 0; i < kMaxIdleCalls; ++i) {
+            p.call(vst::effEditIdle);
+            if (done()) return true;
+            XSync(host->display, False);
+        }
+        return false;
+    }
+    void type(const std::vector<KeySym>& keys) {
+        for (KeySym k : keys) {
+            host->key(k, true);
+            host->key(k, false);
+        }
+    }
     // A left drag from (x, y) by `right` and `up` pixels in steps of at most 8 pixels, with
     // the given modifier keys held; returns the parameter afterwards.
     float drag(Instance& p, int tag, int x, int y, int right, int up,
@@ -329,4 +345,96 @@ TEST_F(Controls, ARandomStormOfMouseAndKeysLeavesEveryParameterInRangeAndNoGrab)
     EXPECT_TRUE(host->nothingGrabbed());
     p.call(vst::effEditClose);
     EXPECT_TRUE(host->nothingGrabbed());
+}
+
+// The value display: a double-click types a value in the parameter's units, which reaches the
+// parameter through its taper; a value outside the range changes nothing. Keys come from the
+// X server (the field takes the focus) or from the host (effEditKeyDown).
+TEST_F(Controls, TypedValuesReachTheParameterThroughItsTaperAndOutOfRangeOnesDoNothing) {
+    constexpr int kValueDisplay = 336;
+    constexpr int32_t kVstReturn = 19; // the host's virtual key for Return
+    int kx, ky, dx, dy;
+    ASSERT_TRUE(tarlix::restingPlace(kPortamento, kx, ky));
+    ASSERT_TRUE(tarlix::restingPlace(kValueDisplay, dx, dy));
+    Instance p(recordingHost);
+    p.fx->setParameter(p.fx, kPortamento, 0.1f);
+    open(p);
+    host->click(kx + 20, ky + 20); // touched: the display shows "Portamento (ms)"
+    host->click(dx + 10, dy + 10);
+    host->click(dx + 10, dy + 10); // a double-click types
+    type({XK_5, XK_0, XK_0, XK_Return});
+    recorded().clear();
+    ASSERT_TRUE(pumpUntil(p, vst::audioMasterEndEdit, kPortamento));
+    // 500 of 0..1000 ms through the square taper.
+    EXPECT_NEAR(p.fx->getParameter(p.fx, kPortamento), std::sqrt(0.5f), 1e-5f);
+
+    const float before = p.fx->getParameter(p.fx, kPortamento);
+    host->move(dx + 30, dy + 12);
+    host->click(dx + 10, dy + 10);
+    host->click(dx + 10, dy + 10);
+    ASSERT_TRUE(pumpUntil(p, [&] { return p.call(vst::effEditKeyDown, '5', 0) == 1; }));
+    for (char c : std::string("000"))
+        EXPECT_EQ(p.call(vst::effEditKeyDown, c, 0), 1);
+    recorded().clear();
+    EXPECT_EQ(p.call(vst::effEditKeyDown, 0, kVstReturn), 1);
+    EXPECT_EQ(p.call(vst::effEditKeyDown, 'x', 0), 0) << "a field that is done takes no keys";
+    p.call(vst::effEditIdle);
+    EXPECT_EQ(p.fx->getParameter(p.fx, kPortamento), before); // 5000 ms is out of range
+    EXPECT_TRUE(recorded().empty());
+    p.call(vst::effEditClose);
+}
+
+TEST_F(Controls, ThePresetNameMenuLoadsAProgramAndRenamingChangesTheNameTheHostReads) {
+    constexpr int kPresetName = 401;
+    int x, y;
+    ASSERT_TRUE(tarlix::restingPlace(kPresetName, x, y));
+    Instance p(recordingHost);
+    open(p);
+    ASSERT_EQ(p.call(vst::effGetProgram), 0);
+    const std::string fifth = p.text(vst::effGetProgramNameIndexed, 5);
+    host->click(x + 10, y + 8);
+    XSync(host->display, False);
+    p.call(vst::effEditIdle); // the menu is open and has the keyboard
+    type({XK_Down, XK_Down, XK_Down, XK_Down, XK_Down, XK_Return});
+    ASSERT_TRUE(pumpUntil(p, [&] { return p.call(vst::effGetProgram) == 5; }));
+    EXPECT_EQ(p.text(vst::effGetProgramName), fifth);
+
+    host->click(x + 10, y + 8, 3); // a right-click renames in place
+    host->key(XK_Shift_L, true);
+    type({XK_w});
+    host->key(XK_Shift_L, false);
+    type({XK_a, XK_r, XK_m, XK_space, XK_p, XK_a, XK_d, XK_Return});
+    ASSERT_TRUE(pumpUntil(p, [&] { return p.text(vst::effGetProgramName) == "Warm pad"; }))
+        << p.text(vst::effGetProgramName);
+    EXPECT_EQ(p.text(vst::effGetProgramNameIndexed, 5), "Warm pad");
+    EXPECT_TRUE(host->nothingGrabbed());
+    p.call(vst::effEditClose);
+}
+
+// Item i of n gives i / (n - 1): the fifth step down the 48 items of "Bend Depth" is 5/47. A
+// click outside an open menu closes it without a choice and the window answers again.
+TEST_F(Controls, AMenuChoosesItsItemByKeysAndAClickOutsideClosesIt) {
+    constexpr int kBendDepth = 184;
+    int x, y, kx, ky;
+    ASSERT_TRUE(tarlix::restingPlace(kBendDepth, x, y));
+    ASSERT_TRUE(tarlix::restingPlace(kPortamento, kx, ky));
+    Instance p(recordingHost);
+    p.fx->setParameter(p.fx, kBendDepth, 0.0f);
+    p.fx->setParameter(p.fx, kPortamento, 0.5f);
+    open(p);
+    host->click(x + 10, y + 8);
+    XSync(host->display, False);
+    p.call(vst::effEditIdle);
+    type({XK_Down, XK_Down, XK_Down, XK_Down, XK_Down, XK_Return});
+    recorded().clear();
+    ASSERT_TRUE(pumpUntil(p, vst::audioMasterEndEdit, kBendDepth));
+    EXPECT_FLOAT_EQ(p.fx->getParameter(p.fx, kBendDepth), 5.0f / 47.0f);
+
+    host->click(x + 10, y + 8);
+    host->click(kWidth - 3, kHeight - 3); // outside the list
+    float v = drag(p, kPortamento, kx + 20, ky + 20, 0, 14);
+    EXPECT_NEAR(v, 0.6f, 1e-4f) << "the drag after the menu closed";
+    EXPECT_FLOAT_EQ(p.fx->getParameter(p.fx, kBendDepth), 5.0f / 47.0f);
+    EXPECT_TRUE(host->nothingGrabbed());
+    p.call(vst::effEditClose);
 }
