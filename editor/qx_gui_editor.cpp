@@ -586,8 +586,12 @@ void QX_GUI_Editor::valueChanged(tk::CControl* control) {
     if (!control || building_) return;
     int tag = control->getTag();
     if (tag < 0 || tag >= kTags) return;
-    engine_->setParameterAutomated(tag, control->getValue());
-    showTouched(tag, control->getValue());
+    const float value = control->getValue();
+    engine_->setParameterAutomated(tag, value);
+    showTouched(tag, value);
+    // Host parameters come back through the next tick; the engine does not echo the editor's
+    // own values, so they reach their links here.
+    if (tag >= kHostParameters && controls_[tag].qx) controls_[tag].qx->setFromHost(value);
 }
 
 bool QX_GUI_Editor::pressed(tk::CView* view, tk::CPoint where, int buttons) {
