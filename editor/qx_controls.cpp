@@ -230,8 +230,9 @@ QX_GUI_Multi_Button_Hub::QX_GUI_Multi_Button_Hub(tk::CControlListener* listener,
 }
 
 namespace {
+// Codes come from 16-bit table fields: only their low 16 bits count.
 bool isStateCode(int32_t code) {
-    return code >= 0 && (code & 0x7FFF) <= QX_GUI_Multi_Button_Hub::kMaxStateCode;
+    return (code & 0x7FFF) <= QX_GUI_Multi_Button_Hub::kMaxStateCode;
 }
 bool isMirrorCode(int32_t code) {
     return (code & QX_GUI_Multi_Button_Hub::kMirrorBit) != 0;
@@ -261,7 +262,7 @@ void QX_GUI_Multi_Button_Hub::setFromHost(float value) {
         LinkMessage m;
         m.type = kLinkValue;
         if (isStateCode(code)) {
-            m.code = code & 0x7FFF;
+            m.code = code & 0x7FFF; // the button's own code, without the mirror bit
             m.value = isMirrorCode(code) ? value_ : (m.code == current ? 1.0f : 0.0f);
         } else {
             m.code = code;
@@ -278,7 +279,7 @@ void QX_GUI_Multi_Button_Hub::onLink(const LinkMessage& message) {
     // goes dark (the hub switched it off) changes nothing.
     if (!isStateCode(message.code) || isMirrorCode(message.code) || message.value < 0.5f) return;
     int n = states();
-    float v = n <= 1 ? 0.0f : static_cast<float>(std::min(message.code, n - 1)) / (n - 1);
+    float v = n <= 1 ? 0.0f : static_cast<float>(std::min(message.code & 0x7FFF, n - 1)) / (n - 1);
     beginEdit();
     setValue(v);
     valueChanged();

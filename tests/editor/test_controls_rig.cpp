@@ -9,6 +9,8 @@
 #include <X11/keysym.h>
 
 #include <cmath>
+
+#include "editor/toolkit/cvstguitimer.h"
 #include <thread>
 
 using editortest::Rig;
@@ -332,4 +334,74 @@ TEST_F(ControlsInAWindow, AHostValueGlidesByAFifthPerTickAndSettles) {
     EXPECT_EQ(knob->shownValue(), 1.0f);
     EXPECT_GE(ticks, 20);
     EXPECT_LE(ticks, 30);
+}
+
+// A tooltip shows after 3.5 s (in 16 ms ticks) without motion of the server's pointer; a
+// motion on the same control starts the wait again.
+TEST_F(ControlsInAWindow, ATooltipShowsAfterThreeAndAHalfSecondsWithoutMotion) {
+    open();
+    tk::CPoint at = inside(kKnobTag, 10, 10);
+    move(at.x, at.y);
+    ASSERT_TRUE(pumpUntil([&] { return rig->editor->frame()->overlay() == nullptr; }));
+    const int needed = static_cast<int>(std::ceil(3500.0 / tk::CVSTGUITimer::kPeriodMs));
+    rig->ticks(needed / 2);
+    move(at.x + 2, at.y + 1); // still on the knob
+    XSync(display, False);
+    // Motion reaches the editor only through idle, which also runs its timer: count from here.
+    ASSERT_TRUE(pumpUntil([&] { return true; }));
+    // That idle may have run a tick or two of its own after the motion.
+    rig->ticks(needed - 3);
+    EXPECT_EQ(rig->editor->frame()->overlay(), nullptr);
+    rig->ticks(3);
+    EXPECT_NE(rig->editor->frame()->overlay(), nullptr);
+}
+
+// Options are rounded half up everywhere, as the engine stores them: a link value of 0.49 of
+// three items is item 1 in the menu and in the engine.
+TEST_F(ControlsInAWindow, ALinkedMenuRoundsAsTheEngineDoes) {
+    open();
+    auto* menu = dynamic_cast<tarlix::QX_COptionsText*>(rig->editor->control(120)); // 3 items
+    ASSERT_NE(menu, nullptr);
+    tarlix::LinkMessage m;
+    m.code = 7;
+    m.value = 0.49f;
+    menu->onLink(m);
+    EXPECT_EQ(menu->selectedIndex(), 1);
+    EXPECT_FLOAT_EQ(rig->engine->getParameter(120), 0.5f);
+    m.code = 100; // next, after the last the first
+    m.value = 1.0f;
+    menu->onLink(m);
+    menu->onLink(m);
+    EXPECT_EQ(menu->selectedIndex(), 0);
+    m.code = 101;
+    menu->onLink(m);
+    EXPECT_EQ(menu->selectedIndex(), 2);
+}
+
+// A mirroring button never chooses a state (its code has bit 15 set and would count as an
+// observer by the plain rule).
+TEST_F(ControlsInAWindow, AHubTakesStatesOnlyFromItsStateButtons) {
+    std::vector<LayoutRecord> table{row(0, 150, -1, 0, 0, "BG.png"),
+                                    row(223, kHubKind, -1, -2000, -2000),
+                                    row(382, kLatchKind, -1, 100, 100),
+                                    row(383, kLatchKind, -1, 200, 100),
+                                    row(384, kLatchKind, -1, 300, 100),
+                                    row(223, 149, 0, 382),
+                                    row(223, 149, 1, 383),
+                                    row(223, 149, 0x8001, 384), // mirrors the value
+                                    row(0, 161)};
+    open(&table);
+    auto* hub = dynamic_cast<tarlix::QX_GUI_Multi_Button_Hub*>(rig->editor->control(223));
+    ASSERT_NE(hub, nullptr);
+    EXPECT_EQ(hub->states(), 2);
+    tk::CPoint mirror = inside(384);
+    click(mirror.x, mirror.y);
+    XSync(display, False);
+    for (int i = 0; i < 5; ++i)
+        rig->editor->idle();
+    EXPECT_EQ(automated(223), std::vector<float>{}) << "a mirror chose a state";
+    tk::CPoint second = inside(383);
+    click(second.x, second.y);
+    ASSERT_TRUE(pumpUntilEnd(223));
+    EXPECT_EQ(automated(223), std::vector<float>{1.0f});
 }
