@@ -341,11 +341,13 @@ bool QX_ExclusiveButton::hitTest(tk::CPoint p) const {
 
 bool QX_ExclusiveButton::onMouseDown(tk::CPoint, int buttons) {
     if (!(buttons & tk::kLButton)) return false;
+    beginEdit();
     if (mode_ == 0) {
         if (!isOn()) setOn(true, true); // a tab that is on stays on
     } else {
         setOn(!isOn(), true);
     }
+    endEdit();
     return true;
 }
 
