@@ -405,3 +405,21 @@ TEST_F(ControlsInAWindow, AHubTakesStatesOnlyFromItsStateButtons) {
     ASSERT_TRUE(pumpUntilEnd(223));
     EXPECT_EQ(automated(223), std::vector<float>{1.0f});
 }
+
+// A panel button that holds a host parameter ("Lfo1 Sync") reports begin, value, end.
+TEST_F(ControlsInAWindow, APanelButtonOnAParameterBracketsItsChangeForTheHost) {
+    open();
+    constexpr int kLfo1Sync = 13;
+    auto* button = rig->editor->control(kLfo1Sync);
+    ASSERT_TRUE(button && button->isShown());
+    tk::CRect r = button->frameRect();
+    const float before = button->getValue();
+    click(r.left + r.width() / 2, r.top + r.height() / 2);
+    ASSERT_TRUE(pumpUntilEnd(kLfo1Sync));
+    std::vector<int32_t> ops;
+    for (const Call& c : recorded())
+        if (c.index == kLfo1Sync) ops.push_back(c.op);
+    EXPECT_EQ(ops, (std::vector<int32_t>{vst::audioMasterBeginEdit, vst::audioMasterAutomate,
+                                         vst::audioMasterEndEdit}));
+    EXPECT_NE(rig->engine->getParameter(kLfo1Sync) > 0.5f, before > 0.5f);
+}
