@@ -439,3 +439,20 @@ TEST_F(Controls, AMenuChoosesItsItemByKeysAndAClickOutsideClosesIt) {
     EXPECT_TRUE(host->nothingGrabbed());
     p.call(vst::effEditClose);
 }
+
+// When the host takes the keyboard back, a field being typed into cancels and lets go of the
+// host's keys.
+TEST_F(Controls, AFieldThatLosesTheXFocusCancelsAndTakesNoMoreKeys) {
+    constexpr int kPresetName = 401;
+    int x, y;
+    ASSERT_TRUE(tarlix::restingPlace(kPresetName, x, y));
+    Instance p(recordingHost);
+    open(p);
+    const std::string name = p.text(vst::effGetProgramName);
+    host->click(x + 10, y + 8, 3); // renaming starts and the field takes the focus
+    ASSERT_TRUE(pumpUntil(p, [&] { return p.call(vst::effEditKeyDown, 'q', 0) == 1; }));
+    XSetInputFocus(host->display, host->window, RevertToParent, CurrentTime);
+    ASSERT_TRUE(pumpUntil(p, [&] { return p.call(vst::effEditKeyDown, 'z', 0) == 0; }));
+    EXPECT_EQ(p.text(vst::effGetProgramName), name);
+    p.call(vst::effEditClose);
+}
