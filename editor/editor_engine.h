@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 class QX_DSP_VST;
 
@@ -23,6 +24,13 @@ class EditorEngine {
     // Sets an engine value in engine units without telling the host (editor-only tags).
     virtual void setEngineValue(int tag, float engineUnits) = 0;
     virtual std::string programName() = 0;
+    // The names of all programs, the current one, choosing one and renaming the current one.
+    virtual std::vector<std::string> programNames() = 0;
+    virtual int currentProgram() = 0;
+    virtual void selectProgram(int program) = 0;
+    virtual void renameProgram(const std::string& name) = 0;
+    // The taper code of a host parameter (0..332).
+    virtual int taperCode(int tag) = 0;
     // The MIDI-learn code of a host parameter (0xFFFFFFFF: none).
     virtual uint32_t midiLearn(int tag) = 0;
     // The newest value posted for a tag since the last call (true), or nothing (false).

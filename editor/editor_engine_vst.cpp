@@ -2,6 +2,7 @@
 // engine's class.
 #include "editor/editor_engine.h"
 #include "engine/instrument.h"
+#include "engine/parameter_table.h"
 #include "engine/program_store.h"
 #include "engine/qx_dsp_vst.h"
 
@@ -35,10 +36,30 @@ class VstEditorEngine final : public EditorEngine {
         engine_.getProgramName(name);
         return name;
     }
-    uint32_t midiLearn(int tag) override {
-        return tag >= 0 && tag < kHostParameters ? engine_.programStore().getMidiLearn(tag) : 0xFFFFFFFFu;
+    std::vector<std::string> programNames() override {
+        std::vector<std::string> names;
+        for (int i = 0; i < kNumPrograms; ++i) {
+            char name[64] = {};
+            engine_.programStore().getProgramNameIndexed(i, name);
+            names.emplace_back(name);
+        }
+        return names;
     }
-    bool takeValue(int tag, float& value) override { return engine_.instrument().takeEditorValue(tag, value); }
+    int currentProgram() override { return engine_.getProgram(); }
+    void selectProgram(int program) override {
+        if (program >= 0 && program < kNumPrograms) engine_.setProgram(program);
+    }
+    void renameProgram(const std::string& name) override { engine_.setProgramName(name.c_str()); }
+    int taperCode(int tag) override {
+        return tag >= 0 && tag < kHostParameters ? instrumentParameterLookup().taper[tag] : 0;
+    }
+    uint32_t midiLearn(int tag) override {
+        return tag >= 0 && tag < kHostParameters ? engine_.programStore().getMidiLearn(tag)
+                                                 : 0xFFFFFFFFu;
+    }
+    bool takeValue(int tag, float& value) override {
+        return engine_.instrument().takeEditorValue(tag, value);
+    }
     bool takeNotice(int tag) override { return engine_.instrument().takeEditorNotice(tag); }
     void setBuilding(bool) override {} // the engine reports no displays into the editor
 

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+
+#include "common/curves.h"
 
 namespace tarlix {
 
@@ -15,7 +18,13 @@ CRect localBox(const tk::CView& v) {
 // Drag sensitivity: pixels of vertical motion for the whole range.
 constexpr double kKnobDragPixels = 140.0;
 constexpr double kFineKnobDragPixels = 420.0;
-constexpr int kFineKnobStyle = 6;
+constexpr double kShiftFiner = 3.0;
+constexpr double kControlFiner = 4.0;
+constexpr float kCentre = 0.5f;
+constexpr int kMomentaryStyle = 1;
+constexpr size_t kMaxNameChars = 255;
+// What restarts a drag when it changes between two moves.
+constexpr int kDragState = tk::kLButton | tk::kShift | tk::kControl;
 // Knob smoothing per tick, and the distance below which the picture snaps to the value.
 constexpr float kSmoothing = 0.2f;
 constexpr float kSnapDistance = 0.005f;
@@ -65,9 +74,100 @@ void QX_Control::onLink(const LinkMessage& message) {
 // ---- knob ------------------------------------------------------------------------------
 
 QX_Knob::QX_Knob(const CRect& size, tk::CControlListener* listener, int32_t tag,
-                 std::shared_ptr<tk::CBitmap> strip, int frames, int style)
-    : tk::CAnimKnob(size, listener, tag, std::move(strip), frames) {
-    dragRange_ = style == kFineKnobStyle ? kFineKnobDragPixels : kKnobDragPixels;
+                 std::shared_ptr<tk::CBitmap> strip, int frames, int style, bool detent)
+    : tk::CAnimKnob(size, listener, tag, std::move(strip), frames), detent_(detent) {
+    fourthRoot_ = style == kFourthRootStyle;
+    spring_ = style == kSpringStyle;
+    dragRange_ = fourthRoot_ ? kFineKnobDragPixels : kKnobDragPixels;
+    if (spring_) drawn_ = value_ = kCentre;
+}
+
+float QX_Knob::dragScale(float v) const {
+    return fourthRoot_ ? std::sqrt(std::sqrt(limit(v))) : v;
+}
+
+float QX_Knob::drawnValue() const {
+    return dragScale(drawn_);
+}
+
+bool QX_Knob::onMouseDown(tk::CPoint p, int buttons) {
+    if (!(buttons & tk::kLButton)) return false;
+    beginEdit();
+    float v = drawn_;
+    locked_ = false;
+    if ((buttons & tk::kDoubleClick) && loaded_) {
+        v = limit(*loaded_);
+        locked_ = true; // the rest of this press does not drag
+    }
+    dragging_ = true;
+    detentLeft_ = 0;
+    dragFrom_ = lastAt_ = p;
+    dragState_ = buttons & kDragState;
+    dragFromValue_ = dragScale(v);
+    drawn_ = v;
+    tk::CAnimKnob::setValue(v);
+    valueChanged();
+    return true;
+}
+
+void QX_Knob::onMouseMoved(tk::CPoint p, int buttons) {
+    if (!dragging_ || locked_ || !(buttons & tk::kLButton)) return;
+    if (p.x == lastAt_.x && p.y == lastAt_.y) return;
+    lastAt_ = p;
+    int state = buttons & kDragState;
+    if (state != dragState_) {
+        // A modifier pressed or let go: the drag goes on from here at the new rate.
+        dragState_ = state;
+        dragFrom_ = p;
+        dragFromValue_ = dragScale(value_);
+    }
+    double pixels = dragRange_;
+    if (buttons & tk::kShift) pixels *= kShiftFiner;
+    if (buttons & tk::kControl) pixels *= kControlFiner;
+    double moved = (dragFrom_.y - p.y) + (p.x - dragFrom_.x); // up and right both increase
+    float v = limit(static_cast<float>(dragFromValue_ + moved / pixels));
+    if (fourthRoot_) v = v * v * v * v;
+    if (detent_) {
+        float before = value_;
+        bool crossed = (before < kCentre && v >= kCentre) || (before > kCentre && v <= kCentre);
+        if (crossed && detentLeft_ == 0) detentLeft_ = kDetentMoves;
+        if (detentLeft_ > 0) {
+            --detentLeft_;
+            dragFrom_ = p;
+            dragFromValue_ = dragScale(kCentre);
+            v = kCentre;
+        }
+    }
+    drawn_ = v;
+    if (v != value_) {
+        tk::CAnimKnob::setValue(v);
+        valueChanged();
+    }
+    setDirty();
+}
+
+void QX_Knob::onMouseUp(tk::CPoint, int) {
+    if (!dragging_) return;
+    dragging_ = locked_ = false;
+    detentLeft_ = 0;
+    if (spring_ && !hold_) {
+        drawn_ = kCentre;
+        tk::CAnimKnob::setValue(kCentre);
+        valueChanged();
+    }
+    endEdit();
+}
+
+void QX_Knob::onLink(const LinkMessage& message) {
+    if (propagating_ || message.type == kLinkRegister) return;
+    if (message.type == kLinkTouched) return; // the editor shows touched controls itself
+    if (message.code == kLinkCodeQuiet) {
+        hold_ = std::lround(message.value) == 1;
+        if (hold_) return;
+        setFromHost(kCentre);
+        return;
+    }
+    setFromHost(message.value);
 }
 
 void QX_Knob::setFromHost(float value) {
@@ -101,7 +201,90 @@ bool QX_Knob::onIdleTick() {
 QX_COnOffButton::QX_COnOffButton(const CRect& size, tk::CControlListener* listener, int32_t tag,
                                  std::shared_ptr<tk::CBitmap> bitmap, int style)
     : tk::COnOffButton(size, listener, tag, std::move(bitmap),
-                       style == 0 ? Behaviour::Toggle : Behaviour::Momentary) {}
+                       style == 0 ? Behaviour::Toggle : Behaviour::Momentary),
+      style_(style) {}
+
+bool QX_COnOffButton::onMouseDown(tk::CPoint, int buttons) {
+    if (!(buttons & tk::kLButton)) return false;
+    beginEdit();
+    pressed_ = true;
+    // A lit style-2 button sends 1 again and so repeats its command.
+    setValue(style_ == 0 && isOn() ? 0.0f : 1.0f);
+    valueChanged();
+    return true;
+}
+
+void QX_COnOffButton::onMouseUp(tk::CPoint, int) {
+    if (!pressed_) return;
+    pressed_ = false;
+    if (style_ == kMomentaryStyle) {
+        setValue(0.0f);
+        valueChanged();
+    }
+    endEdit();
+}
+
+QX_GUI_Multi_Button_Hub::QX_GUI_Multi_Button_Hub(tk::CControlListener* listener, int32_t tag)
+    : tk::CControl(CRect{}, listener, tag) {
+    visible_ = false;
+}
+
+namespace {
+// Codes come from 16-bit table fields: only their low 16 bits count.
+bool isStateCode(int32_t code) {
+    return (code & 0x7FFF) <= QX_GUI_Multi_Button_Hub::kMaxStateCode;
+}
+bool isMirrorCode(int32_t code) {
+    return (code & QX_GUI_Multi_Button_Hub::kMirrorBit) != 0;
+}
+} // namespace
+
+int QX_GUI_Multi_Button_Hub::states() const {
+    int n = 0;
+    forEachLink([&](QX_Control*, int32_t code) {
+        if (isStateCode(code) && !isMirrorCode(code)) ++n;
+    });
+    return n;
+}
+
+int QX_GUI_Multi_Button_Hub::state() const {
+    int n = states();
+    // Rounded half up, as the engine rounds its option values; one state is state 0.
+    return n <= 1 ? 0 : std::clamp(static_cast<int>(std::floor((n - 1) * value_ + 0.5f)), 0, n - 1);
+}
+
+void QX_GUI_Multi_Button_Hub::setFromHost(float value) {
+    if (propagating_) return;
+    setValue(value);
+    const int current = state();
+    propagating_ = true;
+    forEachLink([&](QX_Control* target, int32_t code) {
+        LinkMessage m;
+        m.type = kLinkValue;
+        if (isStateCode(code)) {
+            m.code = code & 0x7FFF; // the button's own code, without the mirror bit
+            m.value = isMirrorCode(code) ? value_ : (m.code == current ? 1.0f : 0.0f);
+        } else {
+            m.code = code;
+            m.value = value_;
+        }
+        target->onLink(m);
+    });
+    propagating_ = false;
+}
+
+void QX_GUI_Multi_Button_Hub::onLink(const LinkMessage& message) {
+    if (propagating_ || message.type == kLinkRegister) return;
+    // Only a state button that lights chooses its state; a mirror never does, and one that
+    // goes dark (the hub switched it off) changes nothing.
+    if (!isStateCode(message.code) || isMirrorCode(message.code) || message.value < 0.5f) return;
+    int n = states();
+    float v = n <= 1 ? 0.0f : static_cast<float>(std::min(message.code & 0x7FFF, n - 1)) / (n - 1);
+    beginEdit();
+    setValue(v);
+    valueChanged();
+    endEdit();
+}
 
 void QX_COnOffButton::setFromHost(float value) {
     setValue(limit(value) > 0.5f ? 1.0f : 0.0f);
@@ -148,13 +331,23 @@ void QX_ExclusiveButton::setFromHost(float value) {
     propagate(value_);
 }
 
+bool QX_ExclusiveButton::hitTest(tk::CPoint p) const {
+    if (!bitmap_) return true;
+    constexpr uint32_t kLeastOpaque = 31; // alpha at or below this lets the click through
+    int half = bitmap_->height() / 2;
+    uint32_t argb = bitmap_->pixel(p.x, p.y + (isOn() ? half : 0));
+    return (argb >> 24) > kLeastOpaque;
+}
+
 bool QX_ExclusiveButton::onMouseDown(tk::CPoint, int buttons) {
     if (!(buttons & tk::kLButton)) return false;
+    beginEdit();
     if (mode_ == 0) {
         if (!isOn()) setOn(true, true); // a tab that is on stays on
     } else {
         setOn(!isOn(), true);
     }
+    endEdit();
     return true;
 }
 
@@ -173,6 +366,21 @@ void QX_COptionsText::setFromHost(float value) {
 void QX_COptionsText::choose(int index) {
     tk::COptionMenu::choose(index);
     applyPanels();
+}
+
+void QX_COptionsText::onLink(const LinkMessage& message) {
+    constexpr int32_t kNextItem = 100, kPreviousItem = 101, kNoAction = 54;
+    if (propagating_ || message.type == kLinkRegister || message.code == kNoAction) return;
+    int n = entryCount();
+    if (n == 0) return;
+    int i = selectedIndex();
+    if (message.code == kNextItem || message.code == kPreviousItem) {
+        if (message.value == 0.0f) return;
+        i = message.code == kNextItem ? (i + 1) % n : (i + n - 1) % n;
+    } else {
+        i = indexFor(message.value); // rounded half up, as the engine stores options
+    }
+    choose(i);
 }
 
 void QX_COptionsText::addPanelLink(tk::CViewContainer* panel, int item) {
@@ -210,6 +418,87 @@ QX_TextDisplay::QX_TextDisplay(const CRect& size, int32_t tag, const tk::CTextSt
 
 void QX_TextDisplay::setFromHost(float value) {
     setValue(value);
+}
+
+QX_GlobalNumberDisplay::QX_GlobalNumberDisplay(const CRect& size, int32_t tag,
+                                               const tk::CTextStyle& style)
+    : tk::CTextEdit(size, nullptr, tag, style) {
+    setSelectAllOnEdit(true);
+    onCommit = [this](const std::string& text) { typed(text); };
+}
+
+void QX_GlobalNumberDisplay::setFromHost(float value) {
+    setValue(value);
+}
+
+void QX_GlobalNumberDisplay::showText(const std::string& text) {
+    if (!editing()) setText(text);
+}
+
+void QX_GlobalNumberDisplay::show(const Shown& shown, float value) {
+    if (editing()) return; // the user is typing
+    shown_ = shown;
+    char text[48];
+    float units = shown.min + (shown.max - shown.min) * taper_forward(limit(value), shown.taper);
+    std::snprintf(text, sizeof text, "%4.3f", units);
+    setText(text);
+}
+
+bool QX_GlobalNumberDisplay::onMouseDown(tk::CPoint p, int buttons) {
+    if (shown_.tag < 0 || !(buttons & tk::kLButton)) return false;
+    if (!(buttons & tk::kDoubleClick) && !editing()) return true;
+    return tk::CTextEdit::onMouseDown(p, buttons);
+}
+
+void QX_GlobalNumberDisplay::typed(const std::string& typedText) {
+    auto restore = [this] { setText(before_); };
+    size_t first = typedText.find_first_not_of(" \t");
+    size_t last = typedText.find_last_not_of(" \t");
+    std::string trimmed =
+        first == std::string::npos ? std::string() : typedText.substr(first, last - first + 1);
+    float number = parse_number(trimmed.c_str());
+    if (shown_.tag < 0 || !(number < kParseFailure) || std::isnan(number)) return restore();
+    float span = shown_.max - shown_.min;
+    float p = span == 0.0f ? 0.0f : (number - shown_.min) / span;
+    if (!(p >= 0.0f && p <= 1.0f)) return restore(); // outside the parameter's range
+    float v = limit(taper_inverse(p, shown_.taper));
+    if (onTyped) onTyped(shown_.tag, v);
+    show(shown_, v);
+}
+
+QX_GUI_TextOnly::QX_GUI_TextOnly(const CRect& size, int32_t tag, const tk::CTextStyle& style,
+                                 Programs programs)
+    : tk::CTextEdit(size, nullptr, tag, style), programs_(std::move(programs)) {
+    setSelectAllOnEdit(true);
+    onCommit = [this](const std::string& text) {
+        if (programs_.rename) programs_.rename(text.substr(0, kMaxNameChars));
+        if (programs_.current) propagate(static_cast<float>(programs_.current()));
+    };
+}
+
+void QX_GUI_TextOnly::setFromHost(float value) {
+    setValue(value);
+}
+
+void QX_GUI_TextOnly::onNotice(const std::string& text) {
+    if (!editing()) setText(text);
+}
+
+bool QX_GUI_TextOnly::onMouseDown(tk::CPoint, int buttons) {
+    if (buttons & tk::kRButton) {
+        startEditing();
+        return true;
+    }
+    if (!(buttons & tk::kLButton) || !programs_.names) return false;
+    if (editing()) return true;
+    std::vector<std::string> names = programs_.names();
+    int current = programs_.current ? programs_.current() : -1;
+    tk::openPopupList(getFrame(), frameRect(), names, current, [this, names](int i) {
+        setText(names[static_cast<size_t>(i)]); // shown at once
+        if (programs_.select) programs_.select(i);
+        propagate(static_cast<float>(i));
+    });
+    return false; // the menu takes the following input
 }
 
 QX_CTextEntry::QX_CTextEntry(const CRect& size, tk::CControlListener* listener, int32_t tag,

@@ -2,6 +2,7 @@
 // values from the engine (set-from-host), link messages between controls, an idle hook per
 // timer tick, and the panels that tab and panel buttons and menus show.
 #pragma once
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -57,6 +58,10 @@ class QX_Control {
     void idleDone() { idleQueued_ = false; }
 
   protected:
+    template <typename F> void forEachLink(F f) const {
+        for (const Link& l : links_)
+            f(l.target, l.code);
+    }
     // Sends the value to every link target whose code carries values; a control that is
     // already sending ignores what comes back.
     void propagate(float value);
@@ -73,27 +78,46 @@ class QX_Control {
 };
 
 // Knobs and sliders of every style: a strip of frames; the picture follows the value
-// smoothly (0.2 of the way per tick).
+// smoothly (0.2 of the way per tick). A drag of 140 pixels up or right covers the range
+// (style 6: 420), three times finer with Shift, four times with Control.
 class QX_Knob : public tk::CAnimKnob, public QX_Control {
   public:
+    static constexpr int kSpringStyle = 1;
+    static constexpr int kFourthRootStyle = 6;
+    static constexpr int kDetentMoves = 21;
+
     QX_Knob(const tk::CRect& size, tk::CControlListener* listener, int32_t tag,
-            std::shared_ptr<tk::CBitmap> strip, int frames, int style);
+            std::shared_ptr<tk::CBitmap> strip, int frames, int style, bool detent = false);
     void setFromHost(float value) override;
     void setValue(float v) override;
     bool onIdleTick() override;
+    void onLink(const LinkMessage& message) override;
+    bool onMouseDown(tk::CPoint p, int buttons) override;
+    void onMouseMoved(tk::CPoint p, int buttons) override;
+    void onMouseUp(tk::CPoint p, int buttons) override;
     float shownValue() const { return drawn_; }
     // Shows the value at once (a freshly opened window does not animate).
     void showValueNow() {
         drawn_ = value_;
         setDirty();
     }
+    // Where the program's value as loaded is kept (for the double-click); null for none.
+    void setLoadedValue(const float* loaded) { loaded_ = loaded; }
 
   protected:
-    float drawnValue() const override { return drawn_; }
+    float drawnValue() const override;
 
   private:
+    float dragScale(float v) const;
     float drawn_ = 0.0f;
     float lastHost_ = 1.0e24f; // so the first value always counts as new
+    const float* loaded_ = nullptr;
+    bool spring_ = false, fourthRoot_ = false, detent_ = false;
+    bool dragging_ = false, locked_ = false, hold_ = false;
+    int detentLeft_ = 0;
+    int dragState_ = 0; // buttons and modifiers at the last move
+    tk::CPoint dragFrom_, lastAt_;
+    float dragFromValue_ = 0.0f;
 };
 
 // On/off switches (style 0) and command buttons that are on while held (styles 1 and 2).
@@ -102,6 +126,28 @@ class QX_COnOffButton : public tk::COnOffButton, public QX_Control {
     QX_COnOffButton(const tk::CRect& size, tk::CControlListener* listener, int32_t tag,
                     std::shared_ptr<tk::CBitmap> bitmap, int style);
     void setFromHost(float value) override;
+    // Style 0 toggles; styles 1 and 2 press to 1; style 1 goes back to 0 on release.
+    bool onMouseDown(tk::CPoint p, int buttons) override;
+    void onMouseUp(tk::CPoint p, int buttons) override;
+
+  private:
+    int style_;
+    bool pressed_ = false;
+};
+
+// Holds a multi-state parameter and drives its buttons: a link whose code (bit 15 clear) is
+// 40 or less is the button of state `code`; bit 15 set marks a button that mirrors the value;
+// codes above 40 are observers that receive the value.
+class QX_GUI_Multi_Button_Hub : public tk::CControl, public QX_Control {
+  public:
+    static constexpr int32_t kMaxStateCode = 40;
+    static constexpr int32_t kMirrorBit = 1 << 15;
+    QX_GUI_Multi_Button_Hub(tk::CControlListener* listener, int32_t tag);
+    void setFromHost(float value) override;
+    void onLink(const LinkMessage& message) override;
+    bool wantsMouse() const override { return false; }
+    int states() const;
+    int state() const;
 };
 
 // Tab and panel buttons. Mode 0 (tabs): a press turns the button on and its radio fellows
@@ -115,6 +161,8 @@ class QX_ExclusiveButton : public tk::COnOffButton, public QX_Control {
                        std::shared_ptr<tk::CBitmap> bitmap, int mode);
     void setFromHost(float value) override;
     bool onMouseDown(tk::CPoint p, int buttons) override;
+    // Only where the bitmap of the current state is not (nearly) transparent.
+    bool hitTest(tk::CPoint p) const override;
     void addFellow(QX_ExclusiveButton* other);
     void addPanel(tk::CViewContainer* panel);
     void setOn(bool on, bool report);
@@ -132,6 +180,9 @@ class QX_COptionsText : public tk::COptionMenu, public QX_Control {
                     std::shared_ptr<tk::CBitmap> bitmap, const tk::CTextStyle& style);
     void setFromHost(float value) override;
     void choose(int index) override;
+    // Code 100: the next item (after the last the first); 101: the previous one; 54 nothing;
+    // any other code selects the item nearest the value.
+    void onLink(const LinkMessage& message) override;
     void addPanelLink(tk::CViewContainer* panel, int item);
 
   private:
@@ -158,6 +209,51 @@ class QX_TextDisplay : public tk::CParamDisplay, public QX_Control {
                    std::shared_ptr<tk::CBitmap> bitmap);
     void setFromHost(float value) override;
     void onNotice(const std::string& text) override { setText(text); }
+};
+
+// The value of the parameter last touched, in its own units ("%4.3f"); a double-click types a
+// new value, which reaches the parameter through its taper.
+class QX_GlobalNumberDisplay : public tk::CTextEdit, public QX_Control {
+  public:
+    struct Shown {
+        int tag = -1;
+        float min = 0.0f, max = 1.0f;
+        int taper = 0;
+    };
+    // What a typed value does: begin, automate, end for the tag.
+    std::function<void(int tag, float value)> onTyped;
+
+    QX_GlobalNumberDisplay(const tk::CRect& size, int32_t tag, const tk::CTextStyle& style);
+    void setFromHost(float value) override;
+    bool onMouseDown(tk::CPoint p, int buttons) override;
+    // Shows a parameter's value (not while the user types).
+    void show(const Shown& shown, float value);
+    void showText(const std::string& text);
+    int shownTag() const { return shown_.tag; }
+
+  private:
+    void typed(const std::string& text);
+    Shown shown_;
+};
+
+// The preset name: a press opens the menu of the 128 programs, a right-click renames the
+// current program in place.
+class QX_GUI_TextOnly : public tk::CTextEdit, public QX_Control {
+  public:
+    struct Programs {
+        std::function<std::vector<std::string>()> names;
+        std::function<int()> current;
+        std::function<void(int)> select;
+        std::function<void(const std::string&)> rename;
+    };
+    QX_GUI_TextOnly(const tk::CRect& size, int32_t tag, const tk::CTextStyle& style,
+                    Programs programs);
+    void setFromHost(float value) override;
+    void onNotice(const std::string& text) override;
+    bool onMouseDown(tk::CPoint p, int buttons) override;
+
+  private:
+    Programs programs_;
 };
 
 // A text field that holds one of the program's texts.

@@ -15,6 +15,8 @@ constexpr int kZoom = 1;
 constexpr int kMaxNesting = 16;
 constexpr int kBuildStart = 1;
 constexpr int kPresetNameTag = 401;
+// The engine's notice after every program load.
+constexpr int kProgramLoadedTag = 387;
 constexpr int kFirstTabTag = 355; // lights first: its modulation page is the one shown
 constexpr int kMidiBackdropPanel = 80;
 constexpr int kMidiLearnPanel = 81;
@@ -92,7 +94,9 @@ constexpr tk::CColor kStandInPanel{62, 66, 72, 255};
 constexpr double kFontPixels[] = {14.0, 11.0, 18.0};
 
 static_assert(static_cast<int>(tk::Key::Character) ==
-              static_cast<int>(platform::KeyName::Character));
+                  static_cast<int>(platform::KeyName::Character) &&
+              static_cast<int>(tk::Key::Up) == static_cast<int>(platform::KeyName::Up));
+static_assert(static_cast<int>(tk::kDoubleClick) == static_cast<int>(platform::kDoubleClick));
 
 bool isKnob(int k) {
     return k >= kKnobFirst && k <= kKnobLast;
@@ -116,8 +120,12 @@ int vstKeyToKey(int32_t virtualKey) {
         return static_cast<int>(tk::Key::Home);
     case 11:
         return static_cast<int>(tk::Key::Left);
+    case 12:
+        return static_cast<int>(tk::Key::Up);
     case 13:
         return static_cast<int>(tk::Key::Right);
+    case 14:
+        return static_cast<int>(tk::Key::Down);
     case 22:
         return static_cast<int>(tk::Key::Delete);
     default:
@@ -224,7 +232,7 @@ bool QX_GUI_Editor::openWith(void* parentWindow) {
 
     // Every control shows the current program, without animating towards it.
     for (int tag = 0; tag < kHostParameters; ++tag) {
-        shown_[tag] = engine_->parameter(tag);
+        shown_[tag] = loaded_[tag] = engine_->parameter(tag);
         setParameter(tag, shown_[tag]);
     }
     for (int tag = 0; tag < kTags; ++tag) {
@@ -258,7 +266,8 @@ void QX_GUI_Editor::close() {
     std::fill(std::begin(controlRow_), std::end(controlRow_), -1);
     std::fill(std::begin(panels_), std::end(panels_), nullptr);
     lastMultiLevel_ = nullptr;
-    valueDisplay_ = nameDisplay_ = nullptr;
+    valueDisplay_ = nullptr;
+    nameDisplay_ = nullptr;
     mailboxTags_.clear();
     animating_.clear();
     ticking_.clear();
@@ -302,8 +311,11 @@ void QX_GUI_Editor::buildControl(tk::CViewContainer& container, const LayoutReco
         if (s.width <= 0) s = {nullptr, kStandInKnobSide, kStandInKnobSide * kStandInKnobFrames};
         int frames = knobFrames_ > 0 ? knobFrames_ : s.height / s.width;
         frames = std::clamp(frames, 1, std::max(1, s.height));
-        made = std::make_unique<QX_Knob>(rectOf(s.width, s.height / frames), this, tag, s.bitmap,
-                                         frames, kind);
+        auto knob =
+            std::make_unique<QX_Knob>(rectOf(s.width, s.height / frames), this, tag, s.bitmap,
+                                      frames, kind, (r.tagWord & kLayoutDetentBit) != 0);
+        if (tag < kHostParameters) knob->setLoadedValue(&loaded_[tag]);
+        made = std::move(knob);
     } else if ((kind >= kOnOffFirst && kind <= kOnOffLast) || kind == kPanelButton ||
                kind == kTabButton) {
         Sized s = loadBitmap(r.bitmap);
@@ -328,14 +340,32 @@ void QX_GUI_Editor::buildControl(tk::CViewContainer& container, const LayoutReco
             }
         }
         made = std::move(menu);
-    } else if (kind == kHub || kind == kFloatStore || kind == kDataStore || kind == kImagePopUp ||
+    } else if (kind == kHub) {
+        made = std::make_unique<QX_GUI_Multi_Button_Hub>(this, tag);
+    } else if (kind == kFloatStore || kind == kDataStore || kind == kImagePopUp ||
                (kind >= kSectionFirst && kind <= kSectionLast)) {
         made = std::make_unique<QX_Store>(this, tag);
-    } else if (kind == kValueDisplay || kind == kNameDisplay || kind == kTextOnly) {
+    } else if (kind == kValueDisplay) {
+        auto display = std::make_unique<QX_GlobalNumberDisplay>(textBox({}), tag, style);
+        display->onTyped = [this](int t, float v) {
+            engine_->beginEdit(t);
+            engine_->setParameterAutomated(t, v);
+            engine_->endEdit(t);
+        };
+        valueDisplay_ = display.get();
+        made = std::move(display);
+    } else if (kind == kTextOnly) {
+        QX_GUI_TextOnly::Programs programs;
+        programs.names = [this] { return engine_->programNames(); };
+        programs.current = [this] { return engine_->currentProgram(); };
+        programs.select = [this](int i) { engine_->selectProgram(i); };
+        programs.rename = [this](const std::string& text) { engine_->renameProgram(text); };
+        made = std::make_unique<QX_GUI_TextOnly>(textBox(loadBitmap(r.bitmap)), tag, style,
+                                                 std::move(programs));
+    } else if (kind == kNameDisplay) {
         Sized s = loadBitmap(r.bitmap);
         auto display = std::make_unique<QX_TextDisplay>(textBox(s), tag, style, s.bitmap);
-        if (kind == kValueDisplay) valueDisplay_ = display.get();
-        if (kind == kNameDisplay) nameDisplay_ = display.get();
+        nameDisplay_ = display.get();
         made = std::move(display);
     } else if (kind >= kTextEntryFirst && kind <= kTextEntryLast) {
         made = std::make_unique<QX_CTextEntry>(textBox({}), this, tag, style);
@@ -498,12 +528,17 @@ void QX_GUI_Editor::drainEngine() {
         shown_[tag] = v;
         setParameter(tag, v);
     }
+    // After a program load its values are what a double-click on a knob returns to.
+    const bool loaded = engine_->takeNotice(kProgramLoadedTag);
+    if (loaded)
+        for (int tag = 0; tag < kHostParameters; ++tag)
+            loaded_[tag] = shown_[tag];
     // Host parameters were read above; the editor's own tags come through the mailbox.
     for (int tag : mailboxTags_) {
         Entry& e = controls_[tag];
         float v;
         if (engine_->takeValue(tag, v)) e.qx->setFromHost(v);
-        if (engine_->takeNotice(tag))
+        if (tag == kProgramLoadedTag ? loaded : engine_->takeNotice(tag))
             e.qx->onNotice(tag == kPresetNameTag ? engine_->programName() : std::string());
     }
 }
@@ -540,20 +575,23 @@ void QX_GUI_Editor::showTouched(int tag, float value) {
     if (!valueDisplay_) return;
     if (auto* menu = dynamic_cast<QX_COptionsText*>(controls_[tag].view);
         menu && menu->entryCount() > 0) {
-        valueDisplay_->setText(menu->entry(menu->selectedIndex()));
+        valueDisplay_->showText(menu->entry(menu->selectedIndex()));
         return;
     }
-    char text[32];
-    std::snprintf(text, sizeof text, "%.2f", r.min + tk::CControl::limit(value) * (r.max - r.min));
-    valueDisplay_->setText(text);
+    if (tag >= kHostParameters) return; // only parameters have units and a taper
+    valueDisplay_->show({tag, r.min, r.max, engine_->taperCode(tag)}, value);
 }
 
 void QX_GUI_Editor::valueChanged(tk::CControl* control) {
     if (!control || building_) return;
     int tag = control->getTag();
     if (tag < 0 || tag >= kTags) return;
-    engine_->setParameterAutomated(tag, control->getValue());
-    showTouched(tag, control->getValue());
+    const float value = control->getValue();
+    engine_->setParameterAutomated(tag, value);
+    showTouched(tag, value);
+    // Host parameters come back through the next tick; the engine does not echo the editor's
+    // own values, so they reach their links here.
+    if (tag >= kHostParameters && controls_[tag].qx) controls_[tag].qx->setFromHost(value);
 }
 
 bool QX_GUI_Editor::pressed(tk::CView* view, tk::CPoint where, int buttons) {
@@ -565,6 +603,7 @@ bool QX_GUI_Editor::pressed(tk::CView* view, tk::CPoint where, int buttons) {
         return true;
     }
     if (!(buttons & tk::kRButton)) return false;
+    if (dynamic_cast<QX_GUI_TextOnly*>(view)) return false; // renames the program instead
     for (; view; view = view->getParentView())
         if (auto* c = dynamic_cast<QX_Control*>(view)) return rightClickRequest(c, where);
     return false;
@@ -653,6 +692,11 @@ bool QX_GUI_Editor::onKey(const platform::KeyEvent& e) {
 void QX_GUI_Editor::onExpose(int x, int y, int w, int h) {
     // The back buffer holds the whole picture: show that part again.
     if (frame_ && window_) window_->present(frame_->backBuffer().surface(), x, y, w, h);
+}
+
+void QX_GUI_Editor::onFocusOut() {
+    // A field being typed into cancels; it takes no keys without the focus.
+    if (frame_) frame_->setFocusView(nullptr);
 }
 
 vst::GuiEditor* createEditor(vst::AudioEffect* effect, std::unique_ptr<EditorEngine> engine) {

@@ -106,6 +106,7 @@ class QX_GUI_Editor : public vst::GuiEditor,
     void onPointer(const platform::PointerEvent& e) override;
     bool onKey(const platform::KeyEvent& e) override;
     void onExpose(int x, int y, int w, int h) override;
+    void onFocusOut() override;
     platform::PointerShape pointerFor(tk::CPoint p) const;
 
     std::unique_ptr<EditorEngine> engine_;
@@ -123,11 +124,12 @@ class QX_GUI_Editor : public vst::GuiEditor,
     int controlRow_[kTags];
     tk::CViewContainer* panels_[kPanels] = {};
     float shown_[kHostParameters] = {};
+    float loaded_[kHostParameters] = {};           // as the current program was loaded
     std::vector<int> mailboxTags_;                 // tags 333 and above that have a control
     std::vector<QX_Control*> animating_, ticking_; // controls that asked for the next tick
     QX_Multi_Lev* lastMultiLevel_ = nullptr;
     // The displays of the last touched parameter's value and name.
-    QX_TextDisplay* valueDisplay_ = nullptr;
+    QX_GlobalNumberDisplay* valueDisplay_ = nullptr;
     QX_TextDisplay* nameDisplay_ = nullptr;
 
     // Builder state.

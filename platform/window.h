@@ -16,7 +16,8 @@ enum PointerBits : int {
     kButtonRight = 2,
     kButtonMiddle = 4,
     kModShift = 8,
-    kModControl = 16
+    kModControl = 16,
+    kDoubleClick = 32 // a second left press soon after the first, without a drag between
 };
 
 enum class PointerAction { Down, Move, Up, Leave, Wheel };
@@ -39,6 +40,8 @@ enum class KeyName {
     Home,
     End,
     Delete,
+    Up,
+    Down,
     Character
 };
 
@@ -56,6 +59,8 @@ class WindowListener {
     virtual bool onKey(const KeyEvent& e) = 0;
     // Part of the window must be shown again (x, y, width, height).
     virtual void onExpose(int x, int y, int w, int h) = 0;
+    // The keyboard went to another window.
+    virtual void onFocusOut() {}
 };
 
 enum class PointerShape { Arrow, Hand, VerticalDrag, Text };

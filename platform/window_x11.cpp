@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstdlib>
 #include <ctime>
 #include <mutex>
 
@@ -256,7 +257,23 @@ class X11Window final : public Window {
         p.x = m.x;
         p.y = m.y;
         p.buttons = modifiersOf(m.state);
+        // A drag between two presses makes the second a press of its own.
+        if (std::abs(m.x - lastPressX_) > kDoubleClickSlop ||
+            std::abs(m.y - lastPressY_) > kDoubleClickSlop)
+            lastPressTime_ = kNoPress;
         listener_->onPointer(p);
+    }
+
+    // Whether a left press at this time and place completes a double-click.
+    bool doubleClick(const XButtonEvent& b) {
+        bool twice = lastPressTime_ != kNoPress && b.time - lastPressTime_ <= kDoubleClickMs &&
+                     std::abs(b.x - lastPressX_) <= kDoubleClickSlop &&
+                     std::abs(b.y - lastPressY_) <= kDoubleClickSlop;
+        // A third press starts a new pair.
+        lastPressTime_ = twice ? kNoPress : b.time;
+        lastPressX_ = b.x;
+        lastPressY_ = b.y;
+        return twice;
     }
 
     void handle(XEvent& e) {
@@ -280,6 +297,8 @@ class X11Window final : public Window {
                              : b == Button3 ? kButtonRight
                                             : kButtonMiddle) |
                             (modifiersOf(e.xbutton.state) & (kModShift | kModControl));
+                if (e.type == ButtonPress && b == Button1 && doubleClick(e.xbutton))
+                    p.buttons |= kDoubleClick;
             }
             listener_->onPointer(p);
             break;
@@ -292,6 +311,12 @@ class X11Window final : public Window {
         }
         case KeyPress:
             handleKey(e.xkey);
+            break;
+        case FocusOut:
+            // Only a real move of the focus elsewhere; grabs and moves inside do not count.
+            if (e.xfocus.mode == NotifyNormal && e.xfocus.detail != NotifyInferior &&
+                e.xfocus.detail != NotifyPointer)
+                listener_->onFocusOut();
             break;
         case DestroyNotify:
             if (e.xdestroywindow.window == window_) lost_ = true; // the parent took it along
@@ -342,6 +367,14 @@ class X11Window final : public Window {
         case XK_Delete:
             key.key = KeyName::Delete;
             break;
+        case XK_Up:
+        case XK_KP_Up:
+            key.key = KeyName::Up;
+            break;
+        case XK_Down:
+        case XK_KP_Down:
+            key.key = KeyName::Down;
+            break;
         default:
             if (n == 1 && static_cast<unsigned char>(text[0]) >= 32) {
                 key.key = KeyName::Character;
@@ -385,6 +418,12 @@ class X11Window final : public Window {
     Cursor cursor_ = 0;
     PointerShape shape_ = PointerShape::Arrow;
     bool lost_ = false;
+    // Double-click: the server's time and place of the last left press.
+    static constexpr Time kNoPress = 0;
+    static constexpr Time kDoubleClickMs = 400;
+    static constexpr int kDoubleClickSlop = 4; // pixels
+    Time lastPressTime_ = kNoPress;
+    int lastPressX_ = 0, lastPressY_ = 0;
     std::string clipboard_;
     bool ownsClipboard_ = false;
     Atom clipboardAtom_ = 0, utf8Atom_ = 0, targetsAtom_ = 0;

@@ -12,77 +12,113 @@ constexpr CColor kPlaceholderFill{92, 96, 104, 255};
 constexpr CColor kPlaceholderEdge{150, 155, 165, 255};
 constexpr size_t kMaxEntryChars = 127;
 
-// The list of a menu, a modal layer over the whole frame; a click outside closes it.
+// The list of a menu, a modal layer over the whole frame: the checked item marked, columns
+// when it is taller than the frame; arrows, Return and Escape; a click outside closes it.
 class MenuList : public CView {
   public:
     static constexpr int kRowHeight = 18;
-    static constexpr int kMaxRows = 30;
+    static constexpr int kMinColumnWidth = 90;
+    static constexpr int kCheckWidth = 14;
 
-    MenuList(const CRect& frameSize, COptionMenu* owner, const CRect& anchor, CFontDesc font)
-        : CView(frameSize), owner_(owner), font_(font) {
-        int n = owner->entryCount();
-        columns_ = std::max(1, (n + kMaxRows - 1) / kMaxRows);
-        rows_ = std::min(n, kMaxRows);
-        colWidth_ = std::max(anchor.width(), 90);
-        int w = columns_ * colWidth_, h = std::max(1, rows_) * kRowHeight + 4;
-        int x = std::clamp(anchor.left, 0, std::max(0, frameSize.width() - w));
+    MenuList(CFrame* frame, const CRect& anchor, std::vector<std::string> items, int checked,
+             std::function<void(int)> chosen, CFontDesc font)
+        : CView(frame->getViewSize()), frame_(frame), items_(std::move(items)),
+          chosen_(std::move(chosen)), font_(font), checked_(checked) {
+        const CRect& bounds = frame->getViewSize();
+        int n = static_cast<int>(items_.size());
+        rowsPerColumn_ = std::max(1, std::min(n, (bounds.height() - 4) / kRowHeight));
+        int columns = std::max(1, (n + rowsPerColumn_ - 1) / rowsPerColumn_);
+        colWidth_ = std::max(anchor.width(), kMinColumnWidth);
+        colWidth_ = std::max(1, std::min(colWidth_, bounds.width() / columns));
+        int w = columns * colWidth_, h = rowsPerColumn_ * kRowHeight + 4;
+        int x = std::clamp(anchor.left, 0, std::max(0, bounds.width() - w));
         int y = anchor.bottom;
-        if (y + h > frameSize.height()) y = std::max(0, anchor.top - h);
-        if (y + h > frameSize.height()) y = std::max(0, frameSize.height() - h);
+        if (y + h > bounds.height()) y = std::max(0, anchor.top - h);
+        if (y + h > bounds.height()) y = std::max(0, bounds.height() - h);
         box_ = CRect::fromSize(x, y, w, h);
-        hot_ = owner->selectedIndex();
+        hot_ = checked >= 0 && checked < n ? checked : 0;
     }
     void draw(CDrawContext& c, const CRect&) override {
         c.fillRect(box_, CColor{36, 38, 42, 245});
         c.frameRect(box_, CColor{150, 150, 150, 255});
-        for (int i = 0; i < owner_->entryCount(); ++i) {
+        for (int i = 0; i < static_cast<int>(items_.size()); ++i) {
             CRect row = rowRect(i);
             if (i == hot_) c.fillRect(row, CColor{70, 110, 160, 255});
-            c.drawText(owner_->entry(i), row.offset(4, 0), font_, CColor{235, 235, 235, 255},
-                       TextAlign::Left);
+            if (i == checked_) {
+                // The checked item: a small square in front of its text.
+                CPoint m{row.left + kCheckWidth / 2, row.top + kRowHeight / 2};
+                c.fillRect(CRect{m.x - 3, m.y - 3, m.x + 3, m.y + 3}, CColor{240, 170, 50, 255});
+            }
+            c.drawText(items_[i], CRect{row.left + kCheckWidth, row.top, row.right, row.bottom},
+                       font_, CColor{235, 235, 235, 255}, TextAlign::Left);
         }
     }
     bool onMouseDown(CPoint p, int) override {
-        int i = itemAt(p);
-        CFrame* frame = owner_->getFrame();
-        COptionMenu* owner = owner_;
-        if (frame) frame->closeModalView(); // this view lives until the frame's next idle
-        if (i >= 0) owner->choose(i);
+        close(itemAt(p)); // outside every item: closes without a choice
         return true;
     }
     void onMouseMoved(CPoint p, int) override {
         int i = itemAt(p);
-        if (i != hot_) {
-            hot_ = i;
-            if (CFrame* f = owner_->getFrame()) f->invalidRect(box_);
-        }
+        if (i >= 0) setHot(i);
     }
     bool onKeyDown(const CKeyEvent& key) override {
-        if (key.key != Key::Escape && key.key != Key::Return) return false;
-        CFrame* frame = owner_->getFrame();
-        COptionMenu* owner = owner_;
-        int chosen = hot_;
-        if (frame) frame->closeModalView();
-        if (key.key == Key::Return && chosen >= 0) owner->choose(chosen);
-        return true;
+        int n = static_cast<int>(items_.size());
+        switch (key.key) {
+        case Key::Escape:
+            close(-1);
+            return true;
+        case Key::Return:
+            close(hot_);
+            return true;
+        case Key::Up:
+            setHot((hot_ + n - 1) % n);
+            return true;
+        case Key::Down:
+            setHot((hot_ + 1) % n);
+            return true;
+        case Key::Left:
+            setHot(std::max(0, hot_ - rowsPerColumn_));
+            return true;
+        case Key::Right:
+            setHot(std::min(n - 1, hot_ + rowsPerColumn_));
+            return true;
+        default:
+            return true; // a menu that is open takes every key
+        }
     }
     const CRect& box() const { return box_; }
 
   private:
+    void setHot(int i) {
+        if (i == hot_) return;
+        frame_->invalidRect(rowRect(hot_));
+        hot_ = i;
+        frame_->invalidRect(rowRect(hot_));
+    }
+    void close(int choice) {
+        // The frame keeps this view alive until its next tick: the callback may run after.
+        auto chosen = std::move(chosen_);
+        frame_->closeModalView();
+        if (choice >= 0 && chosen) chosen(choice);
+    }
     CRect rowRect(int i) const {
-        return CRect::fromSize(box_.left + (i / kMaxRows) * colWidth_,
-                               box_.top + 2 + (i % kMaxRows) * kRowHeight, colWidth_, kRowHeight);
+        return CRect::fromSize(box_.left + (i / rowsPerColumn_) * colWidth_,
+                               box_.top + 2 + (i % rowsPerColumn_) * kRowHeight, colWidth_,
+                               kRowHeight);
     }
     int itemAt(CPoint p) const {
-        for (int i = 0; i < owner_->entryCount(); ++i)
+        if (!box_.contains(p)) return -1;
+        for (int i = 0; i < static_cast<int>(items_.size()); ++i)
             if (rowRect(i).contains(p)) return i;
         return -1;
     }
-    COptionMenu* owner_;
+    CFrame* frame_;
+    std::vector<std::string> items_;
+    std::function<void(int)> chosen_;
     CFontDesc font_;
     CRect box_;
-    int columns_, rows_, colWidth_;
-    int hot_;
+    int rowsPerColumn_ = 1, colWidth_ = kMinColumnWidth;
+    int checked_, hot_ = 0;
 };
 
 CRect local(const CView& v) {
@@ -226,11 +262,16 @@ bool COptionMenu::onMouseDown(CPoint, int buttons) {
     return false; // the list takes the following input
 }
 
-void COptionMenu::openList() {
-    CFrame* frame = getFrame();
-    if (!frame || entries_.empty()) return;
+void openPopupList(CFrame* frame, const CRect& anchor, std::vector<std::string> items, int checked,
+                   std::function<void(int)> chosen) {
+    if (!frame || items.empty()) return;
     CFontDesc font{FontWeight::Regular, 13.0};
-    frame->setModalView(std::make_unique<MenuList>(frame->getViewSize(), this, frameRect(), font));
+    frame->setModalView(std::make_unique<MenuList>(frame, anchor, std::move(items), checked,
+                                                   std::move(chosen), font));
+}
+
+void COptionMenu::openList() {
+    openPopupList(getFrame(), frameRect(), entries_, selectedIndex(), [this](int i) { choose(i); });
 }
 
 void COptionMenu::choose(int index) {
@@ -259,6 +300,11 @@ void CTextEdit::draw(CDrawContext& c, const CRect&) {
     if (style_.frameColour.a || editing_)
         c.frameRect(box, editing_ ? CColor{70, 110, 160, 255} : style_.frameColour);
     CColor ink = editing_ ? CColor{10, 10, 10, 255} : style_.fontColour;
+    if (editing_ && replaceAll_ && !text_.empty())
+        c.fillRect(CRect{box.left + 2, box.top + 3,
+                         box.left + 2 + static_cast<int>(c.textWidth(text_, style_.font)),
+                         box.bottom - 3},
+                   CColor{170, 200, 240, 255}); // all of it is selected
     c.drawText(text_, box, style_.font, ink, editing_ ? TextAlign::Left : TextAlign::Center);
     if (editing_) {
         int x = box.left + 2 + static_cast<int>(c.textWidth(text_.substr(0, caret_), style_.font));
@@ -268,18 +314,34 @@ void CTextEdit::draw(CDrawContext& c, const CRect&) {
 
 bool CTextEdit::onMouseDown(CPoint, int buttons) {
     if (!(buttons & kLButton)) return false;
+    startEditing();
+    return true;
+}
+
+void CTextEdit::startEditing() {
     if (!editing_) {
         editing_ = true;
+        replaceAll_ = selectAllOnEdit_; // the first key typed replaces the old text
         before_ = text_;
         caret_ = text_.size();
         if (CFrame* f = getFrame()) f->setFocusView(this);
         setDirty();
     }
-    return true;
 }
 
 bool CTextEdit::onKeyDown(const CKeyEvent& key) {
     if (!editing_) return false;
+    if (replaceAll_ &&
+        (key.key == Key::Character || key.key == Key::Back || key.key == Key::Delete)) {
+        text_.clear();
+        caret_ = 0;
+        if (key.key != Key::Character) {
+            replaceAll_ = false;
+            setDirty();
+            return true; // the deletion was the whole text
+        }
+    }
+    if (key.key != Key::Return && key.key != Key::Escape) replaceAll_ = false;
     switch (key.key) {
     case Key::Return:
         finish(true);
@@ -318,7 +380,7 @@ bool CTextEdit::onKeyDown(const CKeyEvent& key) {
 }
 
 void CTextEdit::onFocusLost() {
-    if (editing_) finish(true);
+    if (editing_) finish(false); // a click elsewhere cancels
 }
 
 void CTextEdit::finish(bool commit) {

@@ -62,6 +62,12 @@ class COnOffButton : public CControl {
     Behaviour behaviour_;
 };
 
+// Opens a list of items inside the frame below `anchor` (frame coordinates), the checked
+// item marked; `chosen` receives the index picked, and is not called when the list closes
+// without a choice.
+void openPopupList(CFrame* frame, const CRect& anchor, std::vector<std::string> items, int checked,
+                   std::function<void(int)> chosen);
+
 // A menu: shows its selected item; a press opens the item list inside the frame.
 class COptionMenu : public CControl {
   public:
@@ -86,14 +92,18 @@ class COptionMenu : public CControl {
     CTextStyle style_;
 };
 
-// A one-line text field, edited inside the frame; Return or a click elsewhere commits,
-// Escape restores the old text.
+// A one-line text field, edited inside the frame; Return commits, Escape or a click elsewhere
+// restores the old text.
 class CTextEdit : public CControl {
   public:
     CTextEdit(const CRect& size, CControlListener* listener, int32_t tag, const CTextStyle& style);
     void setText(const std::string& text);
     const std::string& text() const { return text_; }
     bool editing() const { return editing_; }
+    // Takes the keys until Return, Escape or a click elsewhere.
+    void startEditing();
+    // Whether editing starts with the whole text selected, so typing replaces it.
+    void setSelectAllOnEdit(bool on) { selectAllOnEdit_ = on; }
     void draw(CDrawContext& c, const CRect& dirty) override;
     bool onMouseDown(CPoint p, int buttons) override;
     bool onKeyDown(const CKeyEvent& key) override;
@@ -107,6 +117,8 @@ class CTextEdit : public CControl {
     std::string text_, before_;
     size_t caret_ = 0;
     bool editing_ = false;
+    bool replaceAll_ = false;
+    bool selectAllOnEdit_ = false;
 };
 
 // Shows a text in a style; takes no input.

@@ -173,7 +173,9 @@ void CFrame::setModalView(std::unique_ptr<CView> view) {
     closeModalView();
     captured_ = nullptr;
     modal_ = std::move(view);
-    if (modal_) invalidRect(modal_->getViewSize());
+    if (!modal_) return;
+    invalidRect(modal_->getViewSize());
+    if (window_) window_->takeFocus(); // an open menu takes the arrows, Return and Escape
 }
 
 void CFrame::closeModalView() {
@@ -243,8 +245,14 @@ void CTooltipSupport::hideTip() {
 }
 
 void CTooltipSupport::onHover(CView* view, CPoint framePoint) {
+    if (view == view_) {
+        // Motion on the same view starts the wait again until the tip shows.
+        if (!shown_ && (framePoint.x != at_.x || framePoint.y != at_.y))
+            sinceMs_ = frame_->clockMs();
+        at_ = framePoint;
+        return;
+    }
     at_ = framePoint;
-    if (view == view_) return;
     hideTip();
     view_ = view;
     suppressed_ = false;

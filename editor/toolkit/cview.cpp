@@ -114,6 +114,7 @@ CView* CViewContainer::viewAt(CPoint p) {
         CView* child = it->get();
         if (!child->isVisible() || !child->getViewSize().contains(p)) continue;
         CPoint local{p.x - child->getViewSize().left, p.y - child->getViewSize().top};
+        if (!child->hitTest(local)) continue;
         if (CViewContainer* c = child->asContainer()) {
             if (CView* inner = c->viewAt(local)) return inner;
             if (c->wantsMouse()) return c;

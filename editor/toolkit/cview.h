@@ -15,9 +15,30 @@ namespace tk {
 class CFrame;
 class CViewContainer;
 
-enum MouseButtons : int { kLButton = 1, kRButton = 2, kMButton = 4, kShift = 8, kControl = 16 };
+enum MouseButtons : int {
+    kLButton = 1,
+    kRButton = 2,
+    kMButton = 4,
+    kShift = 8,
+    kControl = 16,
+    kDoubleClick = 32
+};
 
-enum class Key { None, Back, Tab, Return, Escape, Left, Right, Home, End, Delete, Character };
+enum class Key {
+    None,
+    Back,
+    Tab,
+    Return,
+    Escape,
+    Left,
+    Right,
+    Home,
+    End,
+    Delete,
+    Up,
+    Down,
+    Character
+};
 
 struct CKeyEvent {
     Key key = Key::None;
@@ -51,6 +72,9 @@ class CView {
     virtual bool onKeyDown(const CKeyEvent&) { return false; }
     virtual void onFocusLost() {}
     virtual bool wantsMouse() const { return true; }
+    // Whether a point inside the rectangle (in the view's own coordinates) hits the view; a
+    // view with transparent parts lets clicks there through to what lies behind.
+    virtual bool hitTest(CPoint) const { return true; }
     // The view as a container, without a dynamic_cast (null for other views).
     virtual CViewContainer* asContainer() { return nullptr; }
     virtual class CControl* asControl() { return nullptr; }

@@ -24,9 +24,9 @@ struct Rig {
     std::unique_ptr<tarlix::QX_GUI_Editor> editor;
 
     explicit Rig(const tarlix::LayoutRecord* table = tarlix::kLayoutTable,
-                 int rows = tarlix::kLayoutRowCount) {
+                 int rows = tarlix::kLayoutRowCount, vst::HostCallback host = quietHost) {
         setenv("PUBLIC", home.path.c_str(), 1);
-        engine = std::make_unique<QX_DSP_VST>(quietHost);
+        engine = std::make_unique<QX_DSP_VST>(host);
         editor = std::make_unique<tarlix::QX_GUI_Editor>(
             engine.get(), tarlix::makeEditorEngine(*engine), table, rows);
     }
