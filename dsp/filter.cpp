@@ -346,7 +346,11 @@ void QX_DSP_Multi_Filter::runBiquad(Section* st, const float* in, float* out, in
                                     int count) const {
     const int step = perSampleCoefficients_ ? 1 : 0;
     const auto coefficient = [&](int i, int k) { return coef_[k][(i - offset) * step]; };
-    for (int k = 0; k < sections_; ++k)
+    int k = 0;
+    for (; k + 1 < sections_; k += 2)
+        BiquadSection::runPair(st[k].biquad, st[k + 1].biquad, k == 0 ? in : out, out, offset,
+                               offset + count, coefficient);
+    if (k < sections_)
         st[k].biquad.run(k == 0 ? in : out, out, offset, offset + count, coefficient);
 }
 

@@ -193,9 +193,17 @@ void QX_DSP_OSC_Multi_Out_x8::pitchIncrements(const float* pitch, int count) {
     }
     const LookupTables& tables = context->host->tables();
     const float tune = tune_;
-    for (int i = 0; i < count; ++i)
-        increment_[i] =
-            static_cast<double>(tables.pitchIncrement(finiteOr(pitch[i], 0.0f) * tune)) * drift;
+    // A pitch buffer mostly holds runs of one value (a held key, a stepped source): look each
+    // run up once. A non-finite value never equals the last one and is looked up as before.
+    float last = pitch[0];
+    double inc = static_cast<double>(tables.pitchIncrement(finiteOr(last, 0.0f) * tune)) * drift;
+    for (int i = 0; i < count; ++i) {
+        if (pitch[i] != last) {
+            last = pitch[i];
+            inc = static_cast<double>(tables.pitchIncrement(finiteOr(last, 0.0f) * tune)) * drift;
+        }
+        increment_[i] = inc;
+    }
 }
 
 // Slow random detuning: every interval a new target above 1, reached in equal steps per block.
