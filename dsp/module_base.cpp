@@ -70,7 +70,7 @@ void freeAlignedFloats(float* p) {
 }
 
 QX_ModuleBase::QX_ModuleBase(ModuleContext* ctx, bool createdHeld)
-    : context(ctx), now(ctx->clock), blockSize(ctx->blockSize), moduleIndex(ctx->buildCount) {
+    : context(ctx), now(ctx->clock), moduleIndex(ctx->buildCount), blockSize(ctx->blockSize) {
     if (moduleIndex >= 0 && moduleIndex < kMaxModules) {
         ctx->setStatus(moduleIndex, createdHeld ? kStatusHeld : 0);
         ctx->setPending(moduleIndex, false);
