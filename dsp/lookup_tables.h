@@ -31,10 +31,12 @@ struct LookupTables {
 
     // Cycles per sample of a pitch in volts (0.1 V per octave, 0 V = 13.75 Hz), through the
     // octave and fraction tables; pitches are kept within -3..+3 V.
+    static constexpr float kPitchOffset = 3.0f, kPitchScale = 2560.0f,
+                           kPitchTop = 60.0f * 256.0f - 1.0f;
     float pitchIncrement(float pitch) const {
-        float x = (pitch + 3.0f) * 2560.0f;
+        float x = (pitch + kPitchOffset) * kPitchScale;
         if (!(x > 0.0f)) x = 0.0f;
-        if (x > 60.0f * 256.0f - 1.0f) x = 60.0f * 256.0f - 1.0f;
+        if (x > kPitchTop) x = kPitchTop;
         int i = static_cast<int>(x);
         int f = i & 255;
         return (finePitch[f] + finePitchDiff[f] * (x - static_cast<float>(i))) * pow2[i >> 8];
