@@ -41,6 +41,9 @@ struct LookupTables {
         int f = i & 255;
         return (finePitch[f] + finePitchDiff[f] * (x - static_cast<float>(i))) * pow2[i >> 8];
     }
+    // pitchIncrement(p * tune) of each of `count` pitches, a non-finite pitch read as 0 V; the
+    // same single-precision steps four at a time, so the results are bit-identical.
+    void pitchIncrements(const float* pitch, float tune, float* out, int count) const;
     // 0.5 sin(2 pi p) for p in 0..1, interpolated.
     float sineAt(float p) const {
         float x = p * 512.0f;

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <emmintrin.h>
 
 #include "common/curves.h"
 #include "common/portable_math.h"
@@ -195,37 +194,10 @@ void QX_DSP_OSC_Multi_Out_x8::pitchIncrements(const float* pitch, int count) {
         std::fill(increment_, increment_ + count, inc);
         return;
     }
-    // Four at a time through the same single-precision steps as LookupTables::pitchIncrement
-    // (bit-identical); only the table reads are one by one.
-    const __m128 zero = _mm_setzero_ps(), tune4 = _mm_set1_ps(tune),
-                 offset = _mm_set1_ps(LookupTables::kPitchOffset),
-                 scale = _mm_set1_ps(LookupTables::kPitchScale),
-                 top = _mm_set1_ps(LookupTables::kPitchTop);
-    int i = 0;
-    for (; i + 4 <= count; i += 4) {
-        __m128 v = _mm_loadu_ps(pitch + i);
-        v = _mm_and_ps(v, _mm_cmpeq_ps(_mm_sub_ps(v, v), zero)); // not finite: 0
-        __m128 x = _mm_mul_ps(_mm_add_ps(_mm_mul_ps(v, tune4), offset), scale);
-        x = _mm_min_ps(_mm_max_ps(x, zero), top); // max gives 0 for NaN, as the scalar test
-        const __m128i whole = _mm_cvttps_epi32(x);
-        const __m128 fraction = _mm_sub_ps(x, _mm_cvtepi32_ps(whole));
-        alignas(16) int32_t w[4];
-        _mm_store_si128(reinterpret_cast<__m128i*>(w), whole);
-        const __m128 fine = _mm_setr_ps(tables.finePitch[w[0] & 255], tables.finePitch[w[1] & 255],
-                                        tables.finePitch[w[2] & 255], tables.finePitch[w[3] & 255]);
-        const __m128 diff =
-            _mm_setr_ps(tables.finePitchDiff[w[0] & 255], tables.finePitchDiff[w[1] & 255],
-                        tables.finePitchDiff[w[2] & 255], tables.finePitchDiff[w[3] & 255]);
-        const __m128 octave = _mm_setr_ps(tables.pow2[w[0] >> 8], tables.pow2[w[1] >> 8],
-                                          tables.pow2[w[2] >> 8], tables.pow2[w[3] >> 8]);
-        const __m128 r = _mm_mul_ps(_mm_add_ps(fine, _mm_mul_ps(diff, fraction)), octave);
-        const __m128d d = _mm_set1_pd(drift);
-        _mm_storeu_pd(increment_ + i, _mm_mul_pd(_mm_cvtps_pd(r), d));
-        _mm_storeu_pd(increment_ + i + 2, _mm_mul_pd(_mm_cvtps_pd(_mm_movehl_ps(r, r)), d));
-    }
-    for (; i < count; ++i)
-        increment_[i] =
-            static_cast<double>(tables.pitchIncrement(finiteOr(pitch[i], 0.0f) * tune)) * drift;
+    float looked[kMaxChunk];
+    tables.pitchIncrements(pitch, tune, looked, count);
+    for (int i = 0; i < count; ++i)
+        increment_[i] = static_cast<double>(looked[i]) * drift;
 }
 
 // Slow random detuning: every interval a new target above 1, reached in equal steps per block.
