@@ -162,6 +162,8 @@ class QX_DSP_Multi_Filter : public QX_ModuleBase {
     void keepStatesBounded(int channels);
 
     float twoPoleFactor(float cutoff) const; // 2 fc / rate, within (0, 1]
+    // twoPoleFactor of `count` cutoffs (`step` 0: one value), the table reads four at a time.
+    void twoPoleFactors(const float* cut, int step, float* factor, int count) const;
 
     const LookupTables* tables_ = nullptr;
     Section state_[2][kMaxSections] = {};

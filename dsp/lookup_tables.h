@@ -42,7 +42,8 @@ struct LookupTables {
         return (finePitch[f] + finePitchDiff[f] * (x - static_cast<float>(i))) * pow2[i >> 8];
     }
     // pitchIncrement(p * tune) of each of `count` pitches, a non-finite pitch read as 0 V; the
-    // same single-precision steps four at a time, so the results are bit-identical.
+    // same single-precision steps four at a time, so the results are bit-identical. `out` may
+    // be `pitch` itself.
     void pitchIncrements(const float* pitch, float tune, float* out, int count) const;
     // 0.5 sin(2 pi p) for p in 0..1, interpolated.
     float sineAt(float p) const {
