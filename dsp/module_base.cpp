@@ -447,7 +447,7 @@ void processChunk(ModuleContext& context, int moduleCount, int offset, int frame
         // The modules are kilobytes apart: fetch the likely next one's visit fields while this
         // one runs (a module woken during the pass is simply not fetched ahead).
         const int ahead = context.nextToVisit(m + 1, n);
-        if (ahead < n) {
+        if (ahead < n && context.modules[ahead]) {
             const char* next = reinterpret_cast<const char*>(context.modules[ahead]);
             __builtin_prefetch(next);
             __builtin_prefetch(next + 64);
