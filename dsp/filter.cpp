@@ -1,10 +1,11 @@
 #include "dsp/filter.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
-#include "dsp/module_host.h"
 #include "common/portable_math.h"
+#include "dsp/module_host.h"
 
 namespace tarlix {
 
@@ -207,17 +208,40 @@ bool biquadDesign(int type, int sections, bool exponential, const LookupTables& 
     }
 }
 
-float QX_DSP_Multi_Filter::twoPoleFactor(float cutoff) const {
-    float p;
-    if (exponential_) {
-        float x = cutoff > -1.0f ? (cutoff < 1.3f ? cutoff : 1.3f) : -1.0f;
-        p = 2.0f * tables_->pitchIncrement(x);
-    } else {
-        p = cutoff * 20.0f / static_cast<float>(tables_->rate);
-    }
-    // At least w = pi p = 1e-4, so the four-pole design never divides by nearly zero.
+namespace {
+// Exponential cutoffs are held within -1..1.3 V (a NaN to -1) before the pitch lookup.
+inline float heldCutoff(float cutoff) {
+    return cutoff > -1.0f ? (cutoff < 1.3f ? cutoff : 1.3f) : -1.0f;
+}
+// At least w = pi p = 1e-4, so the four-pole design never divides by nearly zero.
+inline float heldFactor(float p) {
     constexpr float kMinimum = 1e-4f / 3.14159265f;
     return p > kMinimum ? (p < 1.0f ? p : 1.0f) : kMinimum;
+}
+} // namespace
+
+float QX_DSP_Multi_Filter::twoPoleFactor(float cutoff) const {
+    const float p = exponential_ ? 2.0f * tables_->pitchIncrement(heldCutoff(cutoff))
+                                 : cutoff * 20.0f / static_cast<float>(tables_->rate);
+    return heldFactor(p);
+}
+
+void QX_DSP_Multi_Filter::twoPoleFactors(const float* cut, int step, float* factor,
+                                         int count) const {
+    if (step == 0) {
+        std::fill(factor, factor + count, twoPoleFactor(cut[0]));
+        return;
+    }
+    if (!exponential_) {
+        for (int i = 0; i < count; ++i)
+            factor[i] = twoPoleFactor(cut[i]);
+        return;
+    }
+    for (int i = 0; i < count; ++i)
+        factor[i] = heldCutoff(cut[i]);
+    tables_->pitchIncrements(factor, 1.0f, factor, count);
+    for (int i = 0; i < count; ++i)
+        factor[i] = heldFactor(2.0f * factor[i]);
 }
 
 // Two-pole stages: cutoff factor f and feedback k per stage, from p = 2 fc / rate.
@@ -244,8 +268,10 @@ template <int type> void QX_DSP_Multi_Filter::twoPoleSet(int j, float p, float r
 template <int type>
 void QX_DSP_Multi_Filter::twoPoleSets(const float* cut, int cutStep, const float* res, int resStep,
                                       int count) {
+    float factor[kMaxChunk];
+    twoPoleFactors(cut, cutStep, factor, count);
     for (int i = 0; i < count; ++i)
-        twoPoleSet<type>(i, twoPoleFactor(cut[i * cutStep]), clampResonance(res[i * resStep]));
+        twoPoleSet<type>(i, factor[i], clampResonance(res[i * resStep]));
 }
 
 void QX_DSP_Multi_Filter::coefficientsAt(int j, float cutoff, float resonance) {
@@ -346,7 +372,11 @@ void QX_DSP_Multi_Filter::runBiquad(Section* st, const float* in, float* out, in
                                     int count) const {
     const int step = perSampleCoefficients_ ? 1 : 0;
     const auto coefficient = [&](int i, int k) { return coef_[k][(i - offset) * step]; };
-    for (int k = 0; k < sections_; ++k)
+    int k = 0;
+    for (; k + 1 < sections_; k += 2)
+        BiquadSection::runPair(st[k].biquad, st[k + 1].biquad, k == 0 ? in : out, out, offset,
+                               offset + count, coefficient);
+    if (k < sections_)
         st[k].biquad.run(k == 0 ? in : out, out, offset, offset + count, coefficient);
 }
 

@@ -42,6 +42,41 @@ struct BiquadSection {
         y1 = py1;
         y2 = py2;
     }
+    // Two sections in a row, sample by sample: each recursion waits on its own last output, so
+    // running them side by side overlaps the two chains. The same sums as two run() calls.
+    template <typename Coefficients>
+    static void runPair(BiquadSection& first, BiquadSection& second, const float* in, float* out,
+                        int from, int to, const Coefficients& coefficient) {
+        float ax1 = first.x1, ax2 = first.x2, bx1 = second.x1, bx2 = second.x2;
+        double ay1 = first.y1, ay2 = first.y2, by1 = second.y1, by2 = second.y2;
+        for (int i = from; i < to; ++i) {
+            const float b0 = coefficient(i, 0), b1 = coefficient(i, 1), b2 = coefficient(i, 2);
+            const double a1 = coefficient(i, 3), a2 = coefficient(i, 4);
+            const float x = in[i];
+            const double ya = static_cast<double>(b0 * x) + static_cast<double>(b1 * ax1) +
+                              static_cast<double>(b2 * ax2) - a1 * ay1 - a2 * ay2;
+            ax2 = ax1;
+            ax1 = x;
+            ay2 = ay1;
+            ay1 = ya;
+            const float xb = static_cast<float>(ya);
+            const double yb = static_cast<double>(b0 * xb) + static_cast<double>(b1 * bx1) +
+                              static_cast<double>(b2 * bx2) - a1 * by1 - a2 * by2;
+            bx2 = bx1;
+            bx1 = xb;
+            by2 = by1;
+            by1 = yb;
+            out[i] = static_cast<float>(yb);
+        }
+        first.x1 = ax1;
+        first.x2 = ax2;
+        first.y1 = ay1;
+        first.y2 = ay2;
+        second.x1 = bx1;
+        second.x2 = bx2;
+        second.y1 = by1;
+        second.y2 = by2;
+    }
     void settle() {
         constexpr double kBound = 20.0;
         y1 = y1 > kBound ? kBound : (y1 < -kBound ? -kBound : y1);
@@ -127,6 +162,8 @@ class QX_DSP_Multi_Filter : public QX_ModuleBase {
     void keepStatesBounded(int channels);
 
     float twoPoleFactor(float cutoff) const; // 2 fc / rate, within (0, 1]
+    // twoPoleFactor of `count` cutoffs (`step` 0: one value), the table reads four at a time.
+    void twoPoleFactors(const float* cut, int step, float* factor, int count) const;
 
     const LookupTables* tables_ = nullptr;
     Section state_[2][kMaxSections] = {};

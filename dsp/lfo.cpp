@@ -126,7 +126,9 @@ template <class Shape> void QX_DSP_LFO::loop(Shape w, int offset, int count) {
     const float levelNow = level ? level[inputSource[kInLevel] ? offset : 0] : 1.0f;
     // A moving rate: the increments first, in a pass of their own.
     float increments[kMaxChunk];
-    if (varyingRate)
+    if (varyingRate && !linear_ && context->host)
+        context->host->tables().pitchIncrements(inputs[kInRate] + offset, 1.0f, increments, count);
+    else if (varyingRate)
         for (int i = 0; i < count; ++i)
             increments[i] = increment(offset + i);
     double p = phase_;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <emmintrin.h>
 
 #include "common/portable_math.h"
 
@@ -47,6 +49,32 @@ void LookupTables::build(int sampleRate) {
         filterSin[i] = static_cast<float>(pmath::sin(2 * x));
         filterCos[i] = static_cast<float>(pmath::cos(2 * x));
     }
+}
+
+void LookupTables::pitchIncrements(const float* pitch, float tune, float* out, int count) const {
+    const __m128 zero = _mm_setzero_ps(), tune4 = _mm_set1_ps(tune),
+                 offset = _mm_set1_ps(kPitchOffset), scale = _mm_set1_ps(kPitchScale),
+                 top = _mm_set1_ps(kPitchTop);
+    int i = 0;
+    for (; i + 4 <= count; i += 4) {
+        __m128 v = _mm_loadu_ps(pitch + i);
+        v = _mm_and_ps(v, _mm_cmpeq_ps(_mm_sub_ps(v, v), zero)); // not finite: 0
+        __m128 x = _mm_mul_ps(_mm_add_ps(_mm_mul_ps(v, tune4), offset), scale);
+        x = _mm_min_ps(_mm_max_ps(x, zero), top); // max gives 0 for NaN, as the scalar test
+        const __m128i whole = _mm_cvttps_epi32(x);
+        const __m128 fraction = _mm_sub_ps(x, _mm_cvtepi32_ps(whole));
+        alignas(16) int32_t w[4];
+        _mm_store_si128(reinterpret_cast<__m128i*>(w), whole);
+        const __m128 fine = _mm_setr_ps(finePitch[w[0] & 255], finePitch[w[1] & 255],
+                                        finePitch[w[2] & 255], finePitch[w[3] & 255]);
+        const __m128 diff = _mm_setr_ps(finePitchDiff[w[0] & 255], finePitchDiff[w[1] & 255],
+                                        finePitchDiff[w[2] & 255], finePitchDiff[w[3] & 255]);
+        const __m128 octave =
+            _mm_setr_ps(pow2[w[0] >> 8], pow2[w[1] >> 8], pow2[w[2] >> 8], pow2[w[3] >> 8]);
+        _mm_storeu_ps(out + i, _mm_mul_ps(_mm_add_ps(fine, _mm_mul_ps(diff, fraction)), octave));
+    }
+    for (; i < count; ++i)
+        out[i] = pitchIncrement((std::isfinite(pitch[i]) ? pitch[i] : 0.0f) * tune);
 }
 
 } // namespace tarlix

@@ -31,14 +31,20 @@ struct LookupTables {
 
     // Cycles per sample of a pitch in volts (0.1 V per octave, 0 V = 13.75 Hz), through the
     // octave and fraction tables; pitches are kept within -3..+3 V.
+    static constexpr float kPitchOffset = 3.0f, kPitchScale = 2560.0f,
+                           kPitchTop = 60.0f * 256.0f - 1.0f;
     float pitchIncrement(float pitch) const {
-        float x = (pitch + 3.0f) * 2560.0f;
+        float x = (pitch + kPitchOffset) * kPitchScale;
         if (!(x > 0.0f)) x = 0.0f;
-        if (x > 60.0f * 256.0f - 1.0f) x = 60.0f * 256.0f - 1.0f;
+        if (x > kPitchTop) x = kPitchTop;
         int i = static_cast<int>(x);
         int f = i & 255;
         return (finePitch[f] + finePitchDiff[f] * (x - static_cast<float>(i))) * pow2[i >> 8];
     }
+    // pitchIncrement(p * tune) of each of `count` pitches, a non-finite pitch read as 0 V; the
+    // same single-precision steps four at a time, so the results are bit-identical. `out` may
+    // be `pitch` itself.
+    void pitchIncrements(const float* pitch, float tune, float* out, int count) const;
     // 0.5 sin(2 pi p) for p in 0..1, interpolated.
     float sineAt(float p) const {
         float x = p * 512.0f;

@@ -210,21 +210,42 @@ class QX_ModuleBase {
     bool hasPendingEvents() const;
     int routeCount(int output) const;
 
+    // The state every visit reads comes first, beside the vtable pointer: the engine touches
+    // each awake or watching module every chunk, and the port arrays below span kilobytes.
+    ModuleContext* context;
+    uint64_t now;
+
+  private:
+    uint64_t sleptAt_ = 0; // clock of the chunk in which a watching sleep began
+
+  public:
+    int moduleIndex;
+    int blockSize;
+
+  private:
+    int chunkStart_ = 0, chunkEnd_ = -1; // the chunk the engine is processing
+    int watchedCount_ = 0;               // -1: too many sources to watch
+    bool quietSleep_ = false;
+    bool eventAhead_ = false;
+
+  public:
+    int moduleCode = -1;
+    int voice = 0;
+    Routine renderRoutine = &QX_ModuleBase::Render;
+    Routine idleRoutine = &QX_ModuleBase::Sleep;
+    EventRecord* eventList = nullptr; // newest first
+
+  private:
+    static constexpr int kMaxWatched = 24;
+    uint16_t watched_[kMaxWatched] = {};
+
+  public:
     float* outputs[kModulePorts] = {};
     const float* inputs[kModulePorts] = {};
     uint16_t paramSlot[kBindingSlots] = {};
     uint8_t paramTag[kBindingSlots] = {};
     QX_ModuleBase* inputSource[kModulePorts] = {};
     RouteRecord* routes[kModulePorts] = {};
-    EventRecord* eventList = nullptr; // newest first
-    ModuleContext* context;
-    uint64_t now;
-    int blockSize;
-    int moduleCode = -1;
-    int moduleIndex;
-    int voice = 0;
-    Routine idleRoutine = &QX_ModuleBase::Sleep;
-    Routine renderRoutine = &QX_ModuleBase::Render;
 
   protected:
     // Output buffers as one aligned block, output after output; freed by the base.
@@ -273,15 +294,8 @@ class QX_ModuleBase {
     float* outputBlock_ = nullptr;
     int outputCount_ = 0;
     bool outputsMissing_ = false;
-    bool eventAhead_ = false;
-    int chunkStart_ = 0, chunkEnd_ = -1; // the chunk the engine is processing
-    uint64_t sleptAt_ = 0;               // clock of the chunk in which a watching sleep began
-    bool quietSleep_ = false;
-    int64_t quietRun_ = 0;  // samples in a row with quiet inputs and outputs
-    int64_t silentRun_ = 0; // samples in a row with silent (all zero) inputs and outputs
-    static constexpr int kMaxWatched = 24;
-    uint16_t watched_[kMaxWatched] = {};
-    int watchedCount_ = 0;   // -1: too many sources to watch
+    int64_t quietRun_ = 0;   // samples in a row with quiet inputs and outputs
+    int64_t silentRun_ = 0;  // samples in a row with silent (all zero) inputs and outputs
     bool watchStale_ = true; // the wiring changed since the list was gathered
     void collectWatched();
     InputKind inputKinds_[kModulePorts] = {};

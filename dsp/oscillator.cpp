@@ -5,8 +5,8 @@
 #include <cstring>
 
 #include "common/curves.h"
-#include "dsp/module_host.h"
 #include "common/portable_math.h"
+#include "dsp/module_host.h"
 
 namespace tarlix {
 
@@ -27,18 +27,12 @@ inline void locate(double cycles, int& index, float& fraction) {
     fraction = static_cast<float>(x - static_cast<double>(whole));
 }
 
-inline float readLinear(const float* t, double cycles) {
-    int i;
-    float f;
-    locate(cycles, i, f);
+inline float readLinear(const float* t, int i, float f) {
     return t[i] + (t[i + 1] - t[i]) * f;
 }
 
 // Four-point (Catmull-Rom) read: the table's guard points make i - 1 and i + 2 valid.
-inline float readCubic(const float* t, double cycles) {
-    int i;
-    float f;
-    locate(cycles, i, f);
+inline float readCubic(const float* t, int i, float f) {
     const float y0 = t[i - 1], y1 = t[i], y2 = t[i + 1], y3 = t[i + 2];
     const float c1 = 0.5f * (y2 - y0);
     const float c2 = y0 - 2.5f * y1 + 2.0f * y2 - 0.5f * y3;
@@ -46,8 +40,8 @@ inline float readCubic(const float* t, double cycles) {
     return ((c3 * f + c2) * f + c1) * f + y1;
 }
 
-template <bool cubic> inline float readTable(const float* t, double cycles) {
-    return cubic ? readCubic(t, cycles) : readLinear(t, cycles);
+template <bool cubic> inline float readAt(const float* t, int i, float f) {
+    return cubic ? readCubic(t, i, f) : readLinear(t, i, f);
 }
 } // namespace
 
@@ -193,9 +187,17 @@ void QX_DSP_OSC_Multi_Out_x8::pitchIncrements(const float* pitch, int count) {
     }
     const LookupTables& tables = context->host->tables();
     const float tune = tune_;
+    // A held key gives a buffer of one value: look it up once.
+    if (std::all_of(pitch + 1, pitch + count, [&](float v) { return v == pitch[0]; })) {
+        const double inc =
+            static_cast<double>(tables.pitchIncrement(finiteOr(pitch[0], 0.0f) * tune)) * drift;
+        std::fill(increment_, increment_ + count, inc);
+        return;
+    }
+    float looked[kMaxChunk];
+    tables.pitchIncrements(pitch, tune, looked, count);
     for (int i = 0; i < count; ++i)
-        increment_[i] =
-            static_cast<double>(tables.pitchIncrement(finiteOr(pitch[i], 0.0f) * tune)) * drift;
+        increment_[i] = static_cast<double>(looked[i]) * drift;
 }
 
 // Slow random detuning: every interval a new target above 1, reached in equal steps per block.
@@ -243,24 +245,34 @@ void QX_DSP_OSC_Multi_Out_x8::renderOutput(int k, const float* table, int offset
     const Stream level = stream(kInLevel + k, &kZero), ratio = stream(kInRatio + k, &kRatioOne),
                  modulation = stream(kInPhaseModulation + k, &kZero),
                  width = stream(kInPulseWidth, &kZero), source = stream(kInSyncSource, &kZero);
+    // Two passes: the phase walk (one chain through p) finds every table position first, then
+    // the reads, which depend on nothing but their position, run free of that chain.
+    int at[kMaxChunk], atPulse[pulse ? kMaxChunk : 1];
+    float frac[kMaxChunk], fracPulse[pulse ? kMaxChunk : 1];
     double p = phase_[k];
     float previous = syncPrevious_[k];
-    for (int i = offset; i < offset + count; ++i) {
-        const double inc = increment_[i - offset] * (finiteOr(ratio[i], 0.1f) * 10.0f);
+    for (int j = 0; j < count; ++j) {
+        const int i = offset + j;
+        const double inc = increment_[j] * (finiteOr(ratio[i], 0.1f) * 10.0f);
         if (sync) {
             const float s = source[i];
             if (previous <= 0.0f && s > 0.0f) p = s / (s - previous) * inc;
             previous = s;
         }
-        const double at = p + modulation[i];
-        float v = readTable<cubic>(table, at);
-        if (pulse) v = readTable<cubic>(table, at + width[i]) - v;
-        out[i] = v * level[i];
+        const double position = p + modulation[i];
+        locate(position, at[j], frac[j]);
+        if (pulse) locate(position + width[i], atPulse[j], fracPulse[j]);
         p += inc;
         if (p >= 1.0 || p < 0.0) p -= std::floor(p);
     }
     phase_[k] = p;
     syncPrevious_[k] = previous;
+    for (int j = 0; j < count; ++j) {
+        const int i = offset + j;
+        float v = readAt<cubic>(table, at[j], frac[j]);
+        if (pulse) v = readAt<cubic>(table, atPulse[j], fracPulse[j]) - v;
+        out[i] = v * level[i];
+    }
 }
 
 void QX_DSP_OSC_Multi_Out_x8::Render(int offset, int count) {

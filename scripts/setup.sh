@@ -34,6 +34,18 @@ if [ -n "$win_missing" ]; then
   fi
 fi
 
+# A peer instrument for the speed comparison (build/bench/tarlix_peer): Debian's amsynth, whose
+# VST 2 build it loads through the same dlopen host. Optional: without it the peer run measures
+# only this instrument.
+if ! dpkg-query -W -f='${Status}' amsynth 2>/dev/null | grep -q "install ok installed"; then
+  SUDO=""
+  [ "$(id -u)" -eq 0 ] || SUDO="sudo"
+  export DEBIAN_FRONTEND=noninteractive
+  if ! $SUDO apt-get install -y -qq --no-install-recommends amsynth >/dev/null 2>&1; then
+    echo "setup: amsynth could not be installed; the peer benchmark will measure Tarlix_2 alone" >&2
+  fi
+fi
+
 # A real host's plug-in scanner for the conformance tests: Ardour's VST2 scanner, unpacked from
 # the Debian package into .cache/ (the whole application is not installed). Best effort: the
 # test is skipped when it cannot be had.
