@@ -6,9 +6,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <pwd.h>
 #include <thread>
-#include <unistd.h>
 
 #include "platform/platform.h"
 #include "tests/host_fixture.h"
@@ -237,22 +235,6 @@ TEST(Chunks, DefaultBankFileReplacesTheFactoryBank) {
     }
     // Gone again: the next instance, like every other test, starts from the factory bank.
     EXPECT_EQ(Instance().text(effGetProgramName), "___ TARLIX TONES ___");
-}
-
-// The tests run with an empty documents folder of their own, never the real home folder's.
-TEST(Chunks, TestsRunWithAnEmptyUserFolderOfTheirOwn) {
-    namespace fs = std::filesystem;
-    const std::string documents = testenv::documentsFolder();
-    EXPECT_EQ(std::getenv("PUBLIC"), documents);
-    for (const auto& entry : fs::recursive_directory_iterator(documents))
-        EXPECT_TRUE(entry.is_directory()) << entry.path(); // no user's file in sight
-    const passwd* user = getpwuid(getuid());
-    ASSERT_NE(user, nullptr);
-    const std::string realHome = user->pw_dir;
-    if (realHome.size() > 1) {
-        EXPECT_NE(documents.rfind(realHome, 0), 0u) << documents;
-        EXPECT_NE(std::string(std::getenv("HOME")), realHome);
-    }
 }
 
 // Random chunks of random sizes: whatever arrives, the saved state is clean and restores to

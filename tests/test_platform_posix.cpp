@@ -1,16 +1,19 @@
 // Where the user folder lives on POSIX systems.
 #include <gtest/gtest.h>
 
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "engine/preset_files.h"
 #include "engine/program_record.h"
 #include "platform/platform.h"
 #include "tests/temp_folder.h"
+#include "tests/user_folder.h"
 
 namespace {
 std::string env(const char* name) {
@@ -50,4 +53,20 @@ TEST(Platform, SavesIntoAReadOnlyFolderFailCleanly) {
     std::vector<uint8_t> bank(tarlix::kBankSize);
     EXPECT_FALSE(tarlix::writeProgramFile(dir / "ReadOnly/New.pst", bank.data()));
     EXPECT_TRUE(platform::listFolder(dir / "ReadOnly").empty());
+}
+
+// The tests run with an empty documents folder of their own, never the real home folder's.
+TEST(Platform, TestsRunWithAnEmptyUserFolderOfTheirOwn) {
+    namespace fs = std::filesystem;
+    const std::string documents = testenv::documentsFolder();
+    EXPECT_EQ(std::getenv("PUBLIC"), documents);
+    for (const auto& entry : fs::recursive_directory_iterator(documents))
+        EXPECT_TRUE(entry.is_directory()) << entry.path(); // no user's file in sight
+    const passwd* user = getpwuid(getuid());
+    ASSERT_NE(user, nullptr);
+    const std::string realHome = user->pw_dir;
+    if (realHome.size() > 1) {
+        EXPECT_NE(documents.rfind(realHome, 0), 0u) << documents;
+        EXPECT_NE(std::string(std::getenv("HOME")), realHome);
+    }
 }
