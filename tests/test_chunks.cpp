@@ -201,15 +201,16 @@ TEST(Chunks, OldRecordsAreMigratedOnceOnLoad) {
     }
 }
 
-// A user's "Default.Bnk" in the user folder, there only while this object lives.
+// A user's "Default.Bnk" in the user folder, there only while this object lives. Written
+// through the platform layer: the folder's name is not ASCII, and only the platform layer
+// hands UTF-8 paths to every system's file calls.
 class UserDefaultBank {
   public:
-    UserDefaultBank() { std::filesystem::create_directories(folder); }
-    ~UserDefaultBank() { std::filesystem::remove(path); }
+    UserDefaultBank() { platform::makeFolders(folder); }
+    ~UserDefaultBank() { platform::removeFile(path); }
     void write(const std::vector<uint8_t>& bank, size_t bytes, const char* magic) {
-        std::ofstream f(path, std::ios::binary | std::ios::trunc);
-        f.write(magic, 4);
-        f.write(reinterpret_cast<const char*>(bank.data()), static_cast<long>(bytes));
+        const platform::Span parts[2] = {{magic, 4}, {bank.data(), bytes}};
+        ASSERT_TRUE(platform::writeFileAtomically(path, parts, 2));
     }
     const std::string folder = testenv::userFolder() + "/Banks";
     const std::string path = folder + "/Default.Bnk";

@@ -3,13 +3,19 @@
 #pragma once
 #include <string>
 
+#include "platform/platform.h"
+
 namespace testenv {
 
-// What $PUBLIC points at; the instrument's user folder is its "Tarlix_2/" subfolder.
+// What $PUBLIC points at.
 const std::string& documentsFolder();
 
+// The instrument's own folder as the library finds it (on Windows "%Public%/Documents/Tarlix_2",
+// elsewhere "$PUBLIC/Tarlix_2"), without the trailing slash.
 inline std::string userFolder() {
-    return documentsFolder() + "/Tarlix_2";
+    std::string folder = platform::userFolder();
+    if (!folder.empty() && folder.back() == '/') folder.pop_back();
+    return folder;
 }
 
 } // namespace testenv
