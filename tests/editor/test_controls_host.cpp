@@ -5,6 +5,8 @@
 #include "editor/layout_place.h"
 #include "tests/editor/xvfb.h"
 #include "tests/host_fixture.h"
+// After gtest: Xlib's macros would break gtest's names.
+#include "tests/editor/host_window.h"
 #include "tests/temp_folder.h"
 
 #include <X11/Xlib.h>
@@ -47,47 +49,7 @@ intptr_t recordingHost(vst::AEffect*, int32_t op, int32_t index, intptr_t, void*
     return 0;
 }
 
-// The host's window, with the server's pointer and keyboard driven through XTest.
-struct HostWindow {
-    Display* display = nullptr;
-    Window window = 0;
-    explicit HostWindow(const std::string& name) {
-        display = XOpenDisplay(name.c_str());
-        if (!display) return;
-        window = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, kWidth, kHeight, 0,
-                                     0, 0);
-        XMapWindow(display, window);
-        XSync(display, False);
-    }
-    ~HostWindow() {
-        if (!display) return;
-        if (window) XDestroyWindow(display, window);
-        XCloseDisplay(display);
-    }
-    void* handle() const { return reinterpret_cast<void*>(static_cast<uintptr_t>(window)); }
-    // The window sits at the root's origin: its coordinates are the screen's.
-    void move(int x, int y) { XTestFakeMotionEvent(display, -1, x, y, CurrentTime); }
-    void button(unsigned b, bool down) { XTestFakeButtonEvent(display, b, down, CurrentTime); }
-    void key(KeySym sym, bool down) {
-        XTestFakeKeyEvent(display, XKeysymToKeycode(display, sym), down, CurrentTime);
-    }
-    void click(int x, int y, unsigned b = 1) {
-        move(x, y);
-        button(b, true);
-        button(b, false);
-    }
-    // True when no client holds a grab of the pointer or the keyboard.
-    bool nothingGrabbed() {
-        bool pointer = XGrabPointer(display, window, False, ButtonPressMask, GrabModeAsync,
-                                    GrabModeAsync, 0, 0, CurrentTime) == GrabSuccess;
-        if (pointer) XUngrabPointer(display, CurrentTime);
-        bool keyboard = XGrabKeyboard(display, window, False, GrabModeAsync, GrabModeAsync,
-                                      CurrentTime) == GrabSuccess;
-        if (keyboard) XUngrabKeyboard(display, CurrentTime);
-        XSync(display, False);
-        return pointer && keyboard;
-    }
-};
+using x11test::HostWindow;
 
 class Controls : public ::testing::Test {
   protected:

@@ -5,6 +5,8 @@
 #include "editor/layout_place.h"
 #include "tests/editor/xvfb.h"
 #include "tests/host_fixture.h"
+// After gtest: Xlib's macros would break gtest's names.
+#include "tests/editor/host_window.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -21,33 +23,7 @@ namespace {
 
 constexpr int kWidth = 991, kHeight = 701;
 
-// The host's side: its own connection and a top-level window to embed the editor in.
-struct HostWindow {
-    Display* display = nullptr;
-    Window window = 0;
-    explicit HostWindow(const std::string& name) {
-        display = XOpenDisplay(name.c_str());
-        if (!display) return;
-        window = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, kWidth, kHeight, 0,
-                                     0, 0);
-        XMapWindow(display, window);
-        XSync(display, False);
-    }
-    ~HostWindow() {
-        if (!display) return;
-        if (window) XDestroyWindow(display, window);
-        XCloseDisplay(display);
-    }
-    void* handle() const { return reinterpret_cast<void*>(static_cast<uintptr_t>(window)); }
-    std::vector<Window> children() {
-        Window root, parent, *list = nullptr;
-        unsigned n = 0;
-        std::vector<Window> out;
-        if (XQueryTree(display, window, &root, &parent, &list, &n)) out.assign(list, list + n);
-        if (list) XFree(list);
-        return out;
-    }
-};
+using x11test::HostWindow;
 
 int openFiles() {
     int n = 0;
