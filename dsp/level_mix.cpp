@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <cstring>
 
-#include "dsp/module_host.h"
 #include "common/portable_math.h"
+#include "dsp/module_host.h"
 
 namespace tarlix {
 

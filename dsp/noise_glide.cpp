@@ -287,7 +287,8 @@ void QX_DSP_GUItoV_Glide::HandleEvent(const EventRecord& e, int) {
 
 float QX_DSP_GUItoV_Glide::convert(float v) const {
     if (mode_ == kFrequencyFactor)
-        return static_cast<float>(pmath::exp2((v * scale_ + offset_) * 1.6666666f)); // a frequency factor
+        return static_cast<float>(
+            pmath::exp2((v * scale_ + offset_) * 1.6666666f)); // a frequency factor
     if (mode_ == kPitchOfHz) {
         double f = static_cast<double>(v) * 10.0 * scale_;
         return f > 0.0 ? static_cast<float>(pmath::log2(f / 440.0) / 10.0 + 0.5) : 0.0f;
