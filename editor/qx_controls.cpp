@@ -334,16 +334,13 @@ void QX_ExclusiveButton::addPanel(tk::CViewContainer* panel) {
 }
 
 void QX_ExclusiveButton::showPanels(bool on) {
-    bool changed = false;
-    for (tk::CViewContainer* p : panels_) {
-        if (p->isVisible() == on) continue;
-        changed = true;
+    // Always told: a sliding panel may rest in sight while closed.
+    for (tk::CViewContainer* p : panels_)
         if (on)
             p->show();
         else
             p->hide();
-    }
-    if (changed) {
+    if (!panels_.empty()) {
         redrawAll_ = true; // panels overlap other controls: the whole frame, next tick
         wantIdle();
     }
