@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "common/curves.h"
+#include "editor/toolkit/cframe.h"
 
 namespace tarlix {
 
@@ -160,14 +161,23 @@ void QX_Knob::onMouseUp(tk::CPoint, int) {
 
 void QX_Knob::onLink(const LinkMessage& message) {
     if (propagating_ || message.type == kLinkRegister) return;
-    if (message.type == kLinkTouched) return; // the editor shows touched controls itself
-    if (message.code == kLinkCodeQuiet) {
-        hold_ = std::lround(message.value) == 1;
-        if (hold_) return;
-        setFromHost(kCentre);
-        return;
+    if (message.type == kLinkTouched) {
+        // Shown in the displays of the last touched parameter (once: they already show it
+        // when it was the last one), then applied like any value.
+        if (context_ && context_->lastShownTag() != getTag())
+            context_->showTouched(getTag(), limit(message.value));
     }
-    setFromHost(message.value);
+    float v = message.value;
+    if (message.code == kLinkCodeQuiet) {
+        hold_ = std::lround(limit(message.value)) == 1;
+        if (hold_) return;
+        v = kCentre; // let go: the spring returns
+    }
+    // The knob moves its own parameter, as a user would (randomise, copy and paste).
+    if (context_)
+        context_->automate(getTag(), limit(v));
+    else
+        setFromHost(v);
 }
 
 void QX_Knob::setFromHost(float value) {
@@ -287,8 +297,19 @@ void QX_GUI_Multi_Button_Hub::onLink(const LinkMessage& message) {
 }
 
 void QX_COnOffButton::setFromHost(float value) {
-    setValue(limit(value) > 0.5f ? 1.0f : 0.0f);
+    setValue(limit(value) >= 0.5f ? 1.0f : 0.0f);
     propagate(value_);
+}
+
+void QX_COnOffButton::onLink(const LinkMessage& message) {
+    if (propagating_ || message.type == kLinkRegister) return;
+    const bool was = isOn();
+    const bool on = message.type == kLinkTouched ? !was : message.value >= 0.5f;
+    setValue(on ? 1.0f : 0.0f);
+    if (on == was) return;
+    beginEdit();
+    valueChanged();
+    endEdit();
 }
 
 QX_ExclusiveButton::QX_ExclusiveButton(const CRect& size, tk::CControlListener* listener,
@@ -312,23 +333,63 @@ void QX_ExclusiveButton::addPanel(tk::CViewContainer* panel) {
     if (panel && static_cast<int>(panels_.size()) < kMaxPanels) panels_.push_back(panel);
 }
 
-void QX_ExclusiveButton::setOn(bool on, bool report) {
-    bool was = isOn();
-    setValue(on ? 1.0f : 0.0f);
+void QX_ExclusiveButton::showPanels(bool on) {
+    // Always told: a sliding panel may rest in sight while closed.
     for (tk::CViewContainer* p : panels_)
         if (on)
             p->show();
         else
             p->hide();
-    if (report && on != was) valueChanged();
-    if (!on) return;
-    for (QX_ExclusiveButton* b : *group_)
-        if (b != this && b->isOn()) b->setOn(false, report);
+    if (!panels_.empty()) {
+        redrawAll_ = true; // panels overlap other controls: the whole frame, next tick
+        wantIdle();
+    }
 }
 
 void QX_ExclusiveButton::setFromHost(float value) {
-    setOn(limit(value) > 0.5f, false);
+    bool on = limit(value) > 0.5f;
+    setValue(on ? 1.0f : 0.0f);
     propagate(value_);
+    const bool enforce = group_->size() > 1 && context_ && !context_->building() &&
+                         !context_->radioGroupsSuspended();
+    if (enforce && !on && mode_ == 0) {
+        // A radio group never ends up with nothing selected: the last one lights again.
+        bool anyLit = std::any_of(group_->begin(), group_->end(),
+                                  [](const QX_ExclusiveButton* b) { return b->isOn(); });
+        if (!anyLit) {
+            on = true;
+            setValue(1.0f);
+            valueChanged();
+        }
+    } else if (enforce && on) {
+        for (QX_ExclusiveButton* b : *group_)
+            if (b != this && b->isOn()) {
+                b->setFromHost(0.0f);
+                b->valueChanged();
+            }
+    }
+    showPanels(isOn());
+}
+
+void QX_ExclusiveButton::onLink(const LinkMessage& message) {
+    if (message.code != kLinkCodeQuiet && (propagating_ || message.type == kLinkRegister)) return;
+    // Applied on the next tick, so a chain of links settles before panels move.
+    pending_ = true;
+    pendingValue_ = message.value;
+    wantIdle();
+}
+
+bool QX_ExclusiveButton::onIdleTick() {
+    if (pending_ && isShown()) {
+        pending_ = false;
+        setFromHost(pendingValue_);
+    }
+    if (redrawAll_) {
+        redrawAll_ = false;
+        if (tk::CFrame* frame = getFrame()) frame->invalidAll();
+    }
+    // A value for a hidden button waits until its panel opens.
+    return pending_ || redrawAll_;
 }
 
 bool QX_ExclusiveButton::hitTest(tk::CPoint p) const {
@@ -342,10 +403,10 @@ bool QX_ExclusiveButton::hitTest(tk::CPoint p) const {
 bool QX_ExclusiveButton::onMouseDown(tk::CPoint, int buttons) {
     if (!(buttons & tk::kLButton)) return false;
     beginEdit();
-    if (mode_ == 0) {
-        if (!isOn()) setOn(true, true); // a tab that is on stays on
-    } else {
-        setOn(!isOn(), true);
+    // A tab that is on stays on; a panel button toggles.
+    if (mode_ != 0 || !isOn()) {
+        setFromHost(isOn() ? 0.0f : 1.0f);
+        valueChanged();
     }
     endEdit();
     return true;

@@ -24,6 +24,22 @@ constexpr int32_t kLinkTouched = -65536;
 // Link entries with this code carry no values.
 constexpr int32_t kLinkCodeQuiet = 255;
 
+// What controls ask of the window they live in.
+class ControlContext {
+  public:
+    virtual ~ControlContext() = default;
+    // Set while the window is being built: nothing is reported or enforced then.
+    virtual bool building() const = 0;
+    // Set while radio groups must not switch their members (a whole state is being restored).
+    virtual bool radioGroupsSuspended() const = 0;
+    // The tag the value display shows (-1: none).
+    virtual int lastShownTag() const = 0;
+    // Shows a control's value and name in the displays of the parameter last touched.
+    virtual void showTouched(int tag, float value) = 0;
+    // A user's change to a parameter: begin, automate, end.
+    virtual void automate(int tag, float value) = 0;
+};
+
 // What every editor control adds to its toolkit class.
 class QX_Control {
   public:
@@ -56,6 +72,7 @@ class QX_Control {
         }
     }
     void idleDone() { idleQueued_ = false; }
+    void setContext(ControlContext* context) { context_ = context; }
 
   protected:
     template <typename F> void forEachLink(F f) const {
@@ -66,6 +83,7 @@ class QX_Control {
     // already sending ignores what comes back.
     void propagate(float value);
     bool propagating_ = false;
+    ControlContext* context_ = nullptr;
 
   private:
     struct Link {
@@ -126,6 +144,8 @@ class QX_COnOffButton : public tk::COnOffButton, public QX_Control {
     QX_COnOffButton(const tk::CRect& size, tk::CControlListener* listener, int32_t tag,
                     std::shared_ptr<tk::CBitmap> bitmap, int style);
     void setFromHost(float value) override;
+    // A value from a linked control, or a touch that toggles; a change goes to the engine.
+    void onLink(const LinkMessage& message) override;
     // Style 0 toggles; styles 1 and 2 press to 1; style 1 goes back to 0 on release.
     bool onMouseDown(tk::CPoint p, int buttons) override;
     void onMouseUp(tk::CPoint p, int buttons) override;
@@ -152,6 +172,7 @@ class QX_GUI_Multi_Button_Hub : public tk::CControl, public QX_Control {
 
 // Tab and panel buttons. Mode 0 (tabs): a press turns the button on and its radio fellows
 // off. Mode -1 (panel buttons): a press toggles. On shows the button's panels, off hides them.
+// Values from linked controls wait for the next tick and for the button to be visible.
 class QX_ExclusiveButton : public tk::COnOffButton, public QX_Control {
   public:
     static constexpr int kMaxGroup = 32;
@@ -160,15 +181,20 @@ class QX_ExclusiveButton : public tk::COnOffButton, public QX_Control {
     QX_ExclusiveButton(const tk::CRect& size, tk::CControlListener* listener, int32_t tag,
                        std::shared_ptr<tk::CBitmap> bitmap, int mode);
     void setFromHost(float value) override;
+    void onLink(const LinkMessage& message) override;
+    bool onIdleTick() override;
+    bool hasPending() const { return pending_; }
     bool onMouseDown(tk::CPoint p, int buttons) override;
     // Only where the bitmap of the current state is not (nearly) transparent.
     bool hitTest(tk::CPoint p) const override;
     void addFellow(QX_ExclusiveButton* other);
     void addPanel(tk::CViewContainer* panel);
-    void setOn(bool on, bool report);
 
   private:
+    void showPanels(bool on);
     int mode_;
+    bool pending_ = false, redrawAll_ = false;
+    float pendingValue_ = 0.0f;
     std::shared_ptr<std::vector<QX_ExclusiveButton*>> group_;
     std::vector<tk::CViewContainer*> panels_;
 };

@@ -393,7 +393,10 @@ void QX_GUI_Editor::buildControl(tk::CViewContainer& container, const LayoutReco
 
     if (r.tooltip && *r.tooltip) made->setTooltipText(r.tooltip);
     controls_[tag] = {made.get(), dynamic_cast<QX_Control*>(made.get())};
-    if (controls_[tag].qx) controls_[tag].qx->setIdleList(&animating_);
+    if (QX_Control* qx = controls_[tag].qx) {
+        qx->setIdleList(&animating_);
+        qx->setContext(this);
+    }
     if (tag >= kHostParameters && controlRow_[tag] < 0) mailboxTags_.push_back(tag);
     controlRow_[tag] = row;
     container.addView(std::move(made));
@@ -580,6 +583,19 @@ void QX_GUI_Editor::showTouched(int tag, float value) {
     }
     if (tag >= kHostParameters) return; // only parameters have units and a taper
     valueDisplay_->show({tag, r.min, r.max, engine_->taperCode(tag)}, value);
+}
+
+int QX_GUI_Editor::lastShownTag() const {
+    return valueDisplay_ ? valueDisplay_->shownTag() : -1;
+}
+
+void QX_GUI_Editor::automate(int tag, float value) {
+    tk::CControl* c = control(tag);
+    if (!c || building_) return;
+    c->beginEdit();
+    c->setValue(value);
+    valueChanged(c);
+    c->endEdit();
 }
 
 void QX_GUI_Editor::valueChanged(tk::CControl* control) {

@@ -20,6 +20,7 @@ namespace tarlix {
 
 class QX_GUI_Editor : public vst::GuiEditor,
                       public tk::CControlListener,
+                      private ControlContext,
                       private platform::WindowListener {
   public:
     static constexpr int kWidth = 991;
@@ -70,7 +71,9 @@ class QX_GUI_Editor : public vst::GuiEditor,
     tk::CFrame* frame() const { return frame_.get(); }
     tk::CControl* control(int tag) const;
     tk::CViewContainer* panel(int tag) const;
-    bool building() const { return building_; }
+    bool building() const override { return building_; }
+    // While set, radio groups leave their members as they are given (a whole state at once).
+    void suspendRadioGroups(bool suspended) { radioSuspended_ = suspended; }
     int rowOfControl(int tag) const { return tag >= 0 && tag < kTags ? controlRow_[tag] : -1; }
 
   private:
@@ -101,7 +104,11 @@ class QX_GUI_Editor : public vst::GuiEditor,
     tk::CTextStyle textStyle() const;
     void drainEngine();
     bool pressed(tk::CView* view, tk::CPoint where, int buttons);
-    void showTouched(int tag, float value);
+    // ControlContext
+    bool radioGroupsSuspended() const override { return radioSuspended_; }
+    int lastShownTag() const override;
+    void showTouched(int tag, float value) override;
+    void automate(int tag, float value) override;
     // WindowListener
     void onPointer(const platform::PointerEvent& e) override;
     bool onKey(const platform::KeyEvent& e) override;
@@ -138,6 +145,7 @@ class QX_GUI_Editor : public vst::GuiEditor,
     std::optional<SlideSettings> slide_;
     LearnRequest learn_;
     bool building_ = false;
+    bool radioSuspended_ = false;
     int buildDepth_ = 0;
     bool inIdle_ = false;
     bool inTick_ = false;

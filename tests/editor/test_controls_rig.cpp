@@ -423,3 +423,120 @@ TEST_F(ControlsInAWindow, APanelButtonOnAParameterBracketsItsChangeForTheHost) {
                                          vst::audioMasterEndEdit}));
     EXPECT_NE(rig->engine->getParameter(kLfo1Sync) > 0.5f, before > 0.5f);
 }
+
+// A value linked to a panel button waits for the next tick, and for the button to be
+// visible: system B chosen while the page button is hidden opens the Melt B page only once
+// the button shows again.
+TEST_F(ControlsInAWindow, APanelButtonTakesALinkedValueOnTheNextTickOnceVisible) {
+    open();
+    constexpr int kSystemB = 383, kPageB = 384, kMeltBPanel = 20;
+    auto* pageB = dynamic_cast<tarlix::QX_ExclusiveButton*>(rig->editor->control(kPageB));
+    ASSERT_NE(pageB, nullptr);
+    ASSERT_TRUE(pageB->isShown());
+    pageB->setVisible(false); // as inside a closed panel
+    tk::CPoint b = inside(kSystemB);
+    click(b.x, b.y);
+    ASSERT_TRUE(pumpUntil([&] { return rig->editor->control(223)->getValue() == 1.0f; }));
+    rig->ticks(3);
+    EXPECT_EQ(rig->editor->control(kSystemB)->getValue(), 1.0f);
+    EXPECT_EQ(pageB->getValue(), 0.0f);
+    EXPECT_TRUE(pageB->hasPending());
+    EXPECT_FALSE(rig->editor->panel(kMeltBPanel)->isVisible());
+
+    pageB->setVisible(true);
+    rig->ticks(1);
+    EXPECT_EQ(pageB->getValue(), 1.0f);
+    EXPECT_TRUE(rig->editor->panel(kMeltBPanel)->isVisible());
+
+    // Visible now: a linked value still waits for the tick.
+    tarlix::LinkMessage off;
+    off.value = 0.0f;
+    pageB->onLink(off);
+    EXPECT_EQ(pageB->getValue(), 1.0f);
+    EXPECT_TRUE(rig->editor->panel(kMeltBPanel)->isVisible());
+    rig->ticks(1);
+    EXPECT_EQ(pageB->getValue(), 0.0f);
+    EXPECT_FALSE(rig->editor->panel(kMeltBPanel)->isVisible());
+    EXPECT_FALSE(pageB->hasPending());
+}
+
+// While radio groups are suspended, tabs take the values they are given (a whole state
+// arriving at once); afterwards a click selects exactly one again.
+TEST_F(ControlsInAWindow, SuspendedRadioGroupsLeaveTheirMembersAsGiven) {
+    open();
+    constexpr int kFirstTab = 355, kTabs = 6;
+    auto lit = [&] {
+        std::vector<int> on;
+        for (int t = kFirstTab; t < kFirstTab + kTabs; ++t)
+            if (rig->editor->control(t)->getValue() > 0.5f) on.push_back(t);
+        return on;
+    };
+    ASSERT_EQ(lit(), std::vector<int>{kFirstTab});
+    rig->editor->suspendRadioGroups(true);
+    rig->editor->setParameter(kFirstTab + 2, 1.0f);
+    EXPECT_EQ(lit(), (std::vector<int>{kFirstTab, kFirstTab + 2}));
+    rig->editor->setParameter(kFirstTab, 0.0f);
+    rig->editor->setParameter(kFirstTab + 2, 0.0f);
+    EXPECT_EQ(lit(), std::vector<int>{}) << "nothing relights while suspended";
+    rig->editor->suspendRadioGroups(false);
+
+    tk::CPoint fourth = inside(kFirstTab + 3, 10, 8);
+    click(fourth.x, fourth.y);
+    ASSERT_TRUE(pumpUntil([&] { return lit() == std::vector<int>{kFirstTab + 3}; }));
+    rig->editor->setParameter(kFirstTab + 3, 0.0f); // the last lit tab relights
+    EXPECT_EQ(lit(), std::vector<int>{kFirstTab + 3});
+}
+
+// A touched knob shows in the value and name displays and takes the value as its own automated
+// change.
+TEST_F(ControlsInAWindow, ATouchedKnobShowsItselfAndAutomatesItsValue) {
+    open();
+    auto* knob = dynamic_cast<tarlix::QX_Knob*>(rig->editor->control(kKnobTag));
+    auto* name = dynamic_cast<tk::CParamDisplay*>(rig->editor->control(337));
+    auto* number = dynamic_cast<tk::CTextEdit*>(rig->editor->control(336));
+    ASSERT_TRUE(knob && name && number);
+    tarlix::LinkMessage touched;
+    touched.type = tarlix::kLinkTouched;
+    touched.value = 0.25f;
+    knob->onLink(touched);
+    EXPECT_EQ(name->text(), "Portamento (ms)");
+    EXPECT_FALSE(number->text().empty());
+    EXPECT_FLOAT_EQ(rig->engine->getParameter(kKnobTag), 0.25f);
+    std::vector<int32_t> ops;
+    for (const Call& c : recorded())
+        if (c.index == kKnobTag) ops.push_back(c.op);
+    EXPECT_EQ(ops, (std::vector<int32_t>{vst::audioMasterBeginEdit, vst::audioMasterAutomate,
+                                         vst::audioMasterEndEdit}));
+    touched.value = 0.75f;
+    knob->onLink(touched);
+    EXPECT_FLOAT_EQ(rig->engine->getParameter(kKnobTag), 0.75f);
+    rig->ticks(1);
+    EXPECT_EQ(knob->getValue(), 0.75f);
+}
+
+// A click on one switch reaches the switch linked to it, which reports its own change to the
+// engine, bracketed for the host; what comes back changes nothing more.
+TEST_F(ControlsInAWindow, ALinkedSwitchReportsItsChangeToTheEngine) {
+    constexpr int kOnOffKind = 26, kFrom = 6, kTo = 7;
+    std::vector<LayoutRecord> table{
+        row(0, 150, -1, 0, 0, "BG.png"), row(kFrom, kOnOffKind, -1, 100, 100),
+        row(kTo, kOnOffKind, -1, 200, 100), row(kFrom, 149, 3, kTo), // linked both ways, code 3
+        row(0, 161)};
+    open(&table);
+    tk::CPoint at = inside(kFrom);
+    click(at.x, at.y);
+    ASSERT_TRUE(pumpUntilEnd(kFrom));
+    rig->ticks(3); // the engine's echo reaches the first switch's links on a tick
+    EXPECT_EQ(rig->engine->getParameter(kTo), 1.0f);
+    EXPECT_EQ(rig->editor->control(kTo)->getValue(), 1.0f);
+    EXPECT_EQ(automated(kTo), std::vector<float>{1.0f});
+    EXPECT_EQ(automated(kFrom), std::vector<float>{1.0f});
+
+    // A touch toggles.
+    auto* to = dynamic_cast<tarlix::QX_COnOffButton*>(rig->editor->control(kTo));
+    tarlix::LinkMessage touched;
+    touched.type = tarlix::kLinkTouched;
+    to->onLink(touched);
+    EXPECT_EQ(rig->engine->getParameter(kTo), 0.0f);
+    EXPECT_EQ(automated(kTo), (std::vector<float>{1.0f, 0.0f}));
+}
