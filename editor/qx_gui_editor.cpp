@@ -93,43 +93,38 @@ constexpr tk::CColor kStandInPanel{62, 66, 72, 255};
 // Font sizes in pixels for the table's font ids (18, 14 and 24 point faces).
 constexpr double kFontPixels[] = {14.0, 11.0, 18.0};
 
-static_assert(static_cast<int>(tk::Key::Character) ==
-                  static_cast<int>(platform::KeyName::Character) &&
-              static_cast<int>(tk::Key::Up) == static_cast<int>(platform::KeyName::Up));
-static_assert(static_cast<int>(tk::kDoubleClick) == static_cast<int>(platform::kDoubleClick));
-
 bool isKnob(int k) {
     return k >= kKnobFirst && k <= kKnobLast;
 }
 
-int vstKeyToKey(int32_t virtualKey) {
+tk::Key vstKeyToKey(int32_t virtualKey) {
     // The host's virtual key numbers.
     switch (virtualKey) {
     case 1:
-        return static_cast<int>(tk::Key::Back);
+        return tk::Key::Back;
     case 2:
-        return static_cast<int>(tk::Key::Tab);
+        return tk::Key::Tab;
     case 4:
     case 19:
-        return static_cast<int>(tk::Key::Return);
+        return tk::Key::Return;
     case 6:
-        return static_cast<int>(tk::Key::Escape);
+        return tk::Key::Escape;
     case 9:
-        return static_cast<int>(tk::Key::End);
+        return tk::Key::End;
     case 10:
-        return static_cast<int>(tk::Key::Home);
+        return tk::Key::Home;
     case 11:
-        return static_cast<int>(tk::Key::Left);
+        return tk::Key::Left;
     case 12:
-        return static_cast<int>(tk::Key::Up);
+        return tk::Key::Up;
     case 13:
-        return static_cast<int>(tk::Key::Right);
+        return tk::Key::Right;
     case 14:
-        return static_cast<int>(tk::Key::Down);
+        return tk::Key::Down;
     case 22:
-        return static_cast<int>(tk::Key::Delete);
+        return tk::Key::Delete;
     default:
-        return static_cast<int>(tk::Key::None);
+        return tk::Key::Unknown;
     }
 }
 
@@ -648,13 +643,13 @@ void QX_GUI_Editor::endEdit(int32_t tag) {
 int32_t QX_GUI_Editor::onKeyDown(int32_t character, int32_t virtualKey, int32_t modifiers) {
     if (!frame_) return 0;
     tk::CKeyEvent key;
-    key.key = static_cast<tk::Key>(vstKeyToKey(virtualKey));
+    key.key = vstKeyToKey(virtualKey);
     key.modifiers = modifiers;
-    if (key.key == tk::Key::None && virtualKey == 0 && character >= 32 && character < 127) {
+    if (key.key == tk::Key::Unknown && virtualKey == 0 && character >= 32 && character < 127) {
         key.key = tk::Key::Character;
         key.character = static_cast<uint32_t>(character);
     }
-    if (key.key == tk::Key::None) return 0;
+    if (key.key == tk::Key::Unknown) return 0;
     return frame_->handleKey(key) ? 1 : 0;
 }
 
@@ -698,11 +693,7 @@ platform::PointerShape QX_GUI_Editor::pointerFor(tk::CPoint p) const {
 
 bool QX_GUI_Editor::onKey(const platform::KeyEvent& e) {
     if (!frame_) return false;
-    tk::CKeyEvent key;
-    key.key = static_cast<tk::Key>(static_cast<int>(e.key));
-    key.character = e.character;
-    key.modifiers = e.modifiers;
-    return frame_->handleKey(key);
+    return frame_->handleKey(e);
 }
 
 void QX_GUI_Editor::onExpose(int x, int y, int w, int h) {

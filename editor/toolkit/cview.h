@@ -9,42 +9,24 @@
 #include "editor/toolkit/cbitmap.h"
 #include "editor/toolkit/cdrawcontext.h"
 #include "editor/toolkit/geometry.h"
+#include "platform/window.h"
 
 namespace tk {
 
 class CFrame;
 class CViewContainer;
 
+// The toolkit takes the window layer's pointer bits, key names and key events as they are.
 enum MouseButtons : int {
-    kLButton = 1,
-    kRButton = 2,
-    kMButton = 4,
-    kShift = 8,
-    kControl = 16,
-    kDoubleClick = 32
+    kLButton = platform::kButtonLeft,
+    kRButton = platform::kButtonRight,
+    kMButton = platform::kButtonMiddle,
+    kShift = platform::kModShift,
+    kControl = platform::kModControl,
+    kDoubleClick = platform::kDoubleClick
 };
-
-enum class Key {
-    None,
-    Back,
-    Tab,
-    Return,
-    Escape,
-    Left,
-    Right,
-    Home,
-    End,
-    Delete,
-    Up,
-    Down,
-    Character
-};
-
-struct CKeyEvent {
-    Key key = Key::None;
-    uint32_t character = 0; // Unicode code point for Key::Character
-    int modifiers = 0;
-};
+using Key = platform::KeyName;
+using CKeyEvent = platform::KeyEvent;
 
 class CView {
   public:
