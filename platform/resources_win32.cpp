@@ -19,6 +19,10 @@ TARLIX_EMBED(tarlix_factory_bank, TARLIX_FACTORY_BANK_FILE);
 extern "C" const uint8_t tarlix_factory_bank[];
 extern "C" const uint8_t tarlix_factory_bank_end[];
 
+TARLIX_EMBED(tarlix_manual, TARLIX_MANUAL_FILE);
+extern "C" const uint8_t tarlix_manual[];
+extern "C" const uint8_t tarlix_manual_end[];
+
 namespace platform {
 
 namespace {
@@ -33,6 +37,7 @@ struct Entry {
 Resource findResource(const char* name, const char* type) {
     static const Entry kResources[] = {
         {"VST_PatchMemoryBanks.mem", "DATA", tarlix_factory_bank, tarlix_factory_bank_end},
+        {"manual.html", "HTML", tarlix_manual, tarlix_manual_end},
     };
     if (!name || !type) return {};
     for (const Entry& e : kResources)
