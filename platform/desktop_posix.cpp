@@ -294,6 +294,7 @@ constexpr const char* kRequestInterface = "org.freedesktop.portal.Request";
 // Polls without an answer to the call itself before the portal counts as absent (a portal
 // that is being started answers within a few ticks).
 constexpr int kMaxPollsForReply = 600;
+constexpr int kRoundsPerExchange = 8;
 
 std::string percentDecoded(std::string_view s) {
     auto hex = [](char c) {
@@ -472,18 +473,18 @@ class PortalChooser final : public FileChooser {
             dbus_message_iter_close_container(&args, &dict);
         }
         sent = send(call, &callSerial_) && sent;
-        return sent;
+        return sent && exchange(); // the handshake starts now
     }
 
     State poll() override {
         if (state_ != State::Running) return state_;
-        if (!dbus_connection_read_write(bus_, 0))
-            return finish(answered_ ? State::Cancelled : State::Failed);
+        if (!exchange()) return finish(answered_ ? State::Cancelled : State::Failed);
         while (DBusMessage* m = dbus_connection_pop_message(bus_)) {
             take(m);
             dbus_message_unref(m);
             if (state_ != State::Running) return state_;
         }
+        if (!exchange()) return finish(answered_ ? State::Cancelled : State::Failed);
         if (!answered_ && ++pollsWithoutReply_ > kMaxPollsForReply) {
             closeRequest();
             return finish(State::Failed);
@@ -502,6 +503,16 @@ class PortalChooser final : public FileChooser {
     }
 
   private:
+    // Reads and writes what the socket takes now. The handshake goes in several steps that
+    // each need a round; rounds go on while something waits to go out, so that what is left
+    // to wait for is always the other side. False when the connection is gone.
+    bool exchange() {
+        for (int round = 0; round < kRoundsPerExchange; ++round) {
+            if (!dbus_connection_read_write(bus_, 0)) return false;
+            if (!dbus_connection_has_messages_to_send(bus_)) break;
+        }
+        return true;
+    }
     bool send(DBusMessage* m, dbus_uint32_t* serial) {
         if (!m) return false;
         bool ok = dbus_connection_send(bus_, m, serial);
