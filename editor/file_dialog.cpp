@@ -56,6 +56,14 @@ bool isContinuation(char c) {
     return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
 }
 
+// Where the character after the one starting at `at` starts (the end at most).
+size_t nextStart(const std::string& s, size_t at) {
+    at = std::min(at + 1, s.size());
+    while (at < s.size() && isContinuation(s[at]))
+        ++at;
+    return at;
+}
+
 // What the path field leaves for idle().
 struct FieldAnswer {
     bool done = false;
@@ -103,9 +111,7 @@ class PathFieldPanel : public tk::CView {
         size_t first = 0;
         while (first < caret_ &&
                c.textWidth(text_.substr(first, caret_ - first), kFont) > inner.width() - 2)
-            do
-                ++first;
-            while (first < caret_ && isContinuation(text_[first]));
+            first = nextStart(text_, first);
         c.drawText(text_.substr(first), inner, kFont, tk::CColor{10, 10, 10, 255},
                    tk::TextAlign::Left);
         const int x =
@@ -204,12 +210,7 @@ class PathFieldPanel : public tk::CView {
         c.frameRect(r, tk::CColor{160, 160, 160, 255});
         c.drawText(label, r, kFont, tk::CColor{235, 235, 235, 255});
     }
-    size_t nextBoundary() const {
-        size_t at = std::min(caret_ + 1, text_.size());
-        while (at < text_.size() && isContinuation(text_[at]))
-            ++at;
-        return at;
-    }
+    size_t nextBoundary() const { return nextStart(text_, caret_); }
     void confirm() {
         std::string path = resolve_(text_);
         complaint_ = check_(path);
