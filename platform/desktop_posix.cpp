@@ -295,6 +295,8 @@ constexpr const char* kRequestInterface = "org.freedesktop.portal.Request";
 // that is being started answers within a few ticks).
 constexpr int kMaxPollsForReply = 600;
 constexpr int kRoundsPerExchange = 8;
+// The codes of a request's Response.
+constexpr dbus_uint32_t kResponseSuccess = 0, kResponseCancelled = 1;
 
 std::string percentDecoded(std::string_view s) {
     auto hex = [](char c) {
@@ -549,9 +551,12 @@ class PortalChooser final : public FileChooser {
                 dbus_message_iter_get_basic(&args, &response);
                 dbus_message_iter_next(&args);
             }
-            path_ = response == 0 ? pathOfUri(firstUri(&args)) : std::string();
+            path_ = response == kResponseSuccess ? pathOfUri(firstUri(&args)) : std::string();
             handle_.clear(); // the request object is gone
-            finish(path_.empty() ? State::Cancelled : State::Chosen);
+            if (response == kResponseCancelled || response == kResponseSuccess)
+                finish(path_.empty() ? State::Cancelled : State::Chosen);
+            else
+                finish(State::Failed); // a portal without a working chooser ends so at once
         } else if (dbus_message_is_signal(m, DBUS_INTERFACE_LOCAL, "Disconnected")) {
             finish(answered_ ? State::Cancelled : State::Failed);
         }

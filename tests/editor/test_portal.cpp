@@ -354,3 +354,16 @@ TEST_F(FileDialogPortal, ABusThatCannotBeReachedCountsAsNoPortal) {
     ASSERT_TRUE(tickUntil(nullptr, [&] { return !dialog.busy(); }));
     EXPECT_EQ(chosen, "/z/Z.Bnk");
 }
+
+// A portal whose chooser cannot show itself ends the request "in some other way" (code 2):
+// zenity is asked instead.
+TEST_F(FileDialogPortal, APortalThatCannotShowADialogHandsOverToZenity) {
+    StandInPortal portal(bus.address());
+    std::string chosen;
+    ASSERT_TRUE(dialog.open(request(false), [&](const std::string& p) { chosen = p; }));
+    ASSERT_TRUE(tickUntil(&portal, [&] { return !portal.handle.empty(); }));
+    portal.respond(2);
+    ASSERT_TRUE(tickUntil(&portal, [&] { return !dialog.busy(); }));
+    EXPECT_EQ(chosen, "/z/Z.Bnk");
+    EXPECT_TRUE(zenityRan());
+}
