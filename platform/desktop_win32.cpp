@@ -3,9 +3,11 @@
 // portal here.
 #include "platform/desktop.h"
 
+// windows.h first: the other two need its types.
+#include <windows.h>
+
 #include <commdlg.h>
 #include <shellapi.h>
-#include <windows.h>
 
 #include <algorithm>
 #include <atomic>
