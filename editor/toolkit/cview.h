@@ -112,6 +112,11 @@ class CViewContainer : public CView {
     void setSlide(const CRect& closed, int mode, float speed, float initialFade);
     void show();
     void hide();
+    // Moves the panel at once to `r`, where it then opens and rests; a slide or a hide under
+    // way is dropped (a panel reopened while it leaves stays in sight).
+    void moveTo(const CRect& r);
+    // Hides the panel by sliding it to `away` while it fades; it rests there, hidden.
+    void hideTowards(const CRect& away);
     // One 16 ms tick of this container's slide and fade; true when it moved or faded.
     bool advanceSlide();
     float fade() const { return fade_; }
