@@ -138,16 +138,19 @@ void QX_AssignMidiCC::open(int parameter, std::string name, int64_t storedCode, 
 
 bool QX_AssignMidiCC::onIdleTick() {
     if (!listening_) return false;
+    hear();
+    return true;
+}
+
+void QX_AssignMidiCC::hear() {
     // The last controller moved wins; -1 (nothing since the reset) never becomes a code.
     int heard = engine_.lastController();
-    if (heard >= 0) {
-        int code = learncode::fromStored(heard);
-        if (code != learncode::kNone && code != code_) {
-            code_ = code;
-            setDirty();
-        }
+    if (heard < 0) return;
+    int code = learncode::fromStored(heard);
+    if (code != learncode::kNone && code != code_) {
+        code_ = code;
+        setDirty();
     }
-    return true;
 }
 
 void QX_AssignMidiCC::draw(tk::CDrawContext& c, const CRect&) {
@@ -199,6 +202,7 @@ void QX_AssignMidiCC::openMenu(CPoint framePoint) {
 
 void QX_AssignMidiCC::assign() {
     if (parameter_ < 0 || !listening_) return;
+    hear(); // a controller moved since the last tick counts too
     engine_.setMidiLearn(parameter_, learncode::toStored(code_));
     close(true);
 }

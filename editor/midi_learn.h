@@ -78,6 +78,8 @@ class QX_AssignMidiCC : public tk::CControl, public QX_Control {
 
   private:
     tk::CRect scaled(int left, int top, int right, int bottom) const;
+    // Takes the engine's last controller as the code, when one arrived.
+    void hear();
     void openMenu(tk::CPoint framePoint);
     void close(bool stored);
 

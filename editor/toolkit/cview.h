@@ -101,6 +101,8 @@ class CViewContainer : public CView {
     void setBackgroundColour(CColor c) { backColour_ = c; }
 
     CViewContainer* asContainer() override { return this; }
+    // A panel on its way out takes no clicks: they reach what it is leaving in sight.
+    bool hitTest(CPoint) const override { return !pendingHide_; }
     void draw(CDrawContext& context, const CRect& dirty) override;
     void setVisible(bool on) override;
     // The deepest shown view under a point (local coordinates) that takes the mouse.
