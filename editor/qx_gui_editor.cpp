@@ -370,8 +370,8 @@ void QX_GUI_Editor::buildControl(tk::CViewContainer& container, const LayoutReco
     } else if (kind == kMidiLearnDialog) {
         Sized s = loadBitmap(r.bitmap);
         if (s.width <= 0) s = {nullptr, QX_AssignMidiCC::kArtWidth, QX_AssignMidiCC::kArtHeight};
-        auto dialog = std::make_unique<QX_AssignMidiCC>(rectOf(s.width, s.height), tag, s.bitmap,
-                                                        *engine_);
+        auto dialog =
+            std::make_unique<QX_AssignMidiCC>(rectOf(s.width, s.height), tag, s.bitmap, *engine_);
         dialog->onClosed = [this] {
             if (panels_[kMidiBackdropPanel]) panels_[kMidiBackdropPanel]->hide();
         };
@@ -621,8 +621,8 @@ bool QX_GUI_Editor::pressed(tk::CView* view, tk::CPoint where, int buttons) {
     // While the MIDI-learn dialog is open, a right-click elsewhere opens it for that control
     // instead, and a left click outside it closes it without storing anything.
     tk::CViewContainer* learn = panels_[kMidiLearnPanel];
-    if (learnDialog_ && learnDialog_->listening() && learn &&
-        !learn->frameRect().contains(where) && !(buttons & tk::kRButton)) {
+    if (learnDialog_ && learnDialog_->listening() && learn && !learn->frameRect().contains(where) &&
+        !(buttons & tk::kRButton)) {
         learnDialog_->cancel();
         return true;
     }

@@ -11,6 +11,7 @@
 #include <png.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -30,6 +31,7 @@ constexpr int kTickMs = 16;
 // The MIDI-learn picture: the dialog open on "LPF Cutoff" after controller 74 moved.
 constexpr int kLearnPictureKnob = 83;
 constexpr int kLearnPictureController = 74;
+constexpr int kLearnDialogWidth = 346, kLearnDialogHeight = 174;
 
 intptr_t hostAnswer(vst::AEffect*, int32_t op, int32_t, intptr_t, void*, float) {
     return op == vst::audioMasterVersion ? 2400 : 0;
@@ -115,8 +117,9 @@ struct Picture {
     std::vector<int> clicks; // tags of the buttons to press, in order
     int parameter = -1;      // or a host parameter to set
     float value = 0.0f;
-    int learn = -1;      // a control to right-click: the MIDI-learn dialog opens for it
-    int controller = -1; // then a controller moved on the MIDI input
+    int learn = -1;         // a control to right-click: the MIDI-learn dialog opens for it
+    int controller = -1;    // then a controller moved on the MIDI input
+    bool learnMenu = false; // then its controller menu opened
 };
 
 int pictures(const std::string& plugin, const std::string& folder) {
@@ -145,6 +148,13 @@ int pictures(const std::string& plugin, const std::string& folder) {
         {"editor-logic.png", {}, 66, 1.0f / 3.0f},
         {"editor-credits.png", {352}},
         {"editor-midi-learn.png", {}, -1, 0.0f, kLearnPictureKnob, kLearnPictureController},
+        {"editor-midi-learn-menu.png",
+         {},
+         -1,
+         0.0f,
+         kLearnPictureKnob,
+         kLearnPictureController,
+         true},
     };
     int failures = 0;
     for (const Picture& pic : list) {
@@ -166,7 +176,7 @@ int pictures(const std::string& plugin, const std::string& folder) {
             idleFor(p, 800); // slides settle in about half a second
         }
         if (pic.learn >= 0) {
-            int x, y;
+            int x = 0, y = 0;
             if (tarlix::restingPlace(pic.learn, x, y)) {
                 host.click(x + 10, y + 10, 3);
                 idleFor(p, 100);
@@ -177,6 +187,16 @@ int pictures(const std::string& plugin, const std::string& folder) {
                 p.call(vst::effProcessEvents, 0, 0, events.list());
             }
             idleFor(p, 300); // the dialog fades in over ten ticks
+            if (pic.learnMenu) {
+                // The dialog is centred on the click inside the window; its controller field
+                // is 221 pixels right and 107 down from its corner.
+                int left =
+                    std::clamp(x + 10 - kLearnDialogWidth / 2, 0, kWidth - kLearnDialogWidth);
+                int top =
+                    std::clamp(y + 10 - kLearnDialogHeight / 2, 0, kHeight - kLearnDialogHeight);
+                host.click(left + 221, top + 107);
+                idleFor(p, 100);
+            }
         }
         idleFor(p, 100);
         std::string path = folder + "/" + pic.file;
