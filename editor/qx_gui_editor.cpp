@@ -669,7 +669,23 @@ int32_t QX_GUI_Editor::onKeyDown(int32_t character, int32_t virtualKey, int32_t 
         key.character = static_cast<uint32_t>(character);
     }
     if (key.key == tk::Key::Unknown) return 0;
+    if (learnKey(key)) return 1;
     return frame_->handleKey(key) ? 1 : 0;
+}
+
+bool QX_GUI_Editor::learnKey(const tk::CKeyEvent& key) {
+    // An open menu or a field being typed into comes first.
+    if (!learnDialog_ || !learnDialog_->listening() || frame_->modalView() || frame_->focusView())
+        return false;
+    if (key.key == tk::Key::Escape) {
+        learnDialog_->cancel();
+        return true;
+    }
+    if (key.key == tk::Key::Return) {
+        learnDialog_->assign();
+        return true;
+    }
+    return false;
 }
 
 int32_t QX_GUI_Editor::onKeyUp(int32_t, int32_t, int32_t) {
@@ -712,7 +728,7 @@ platform::PointerShape QX_GUI_Editor::pointerFor(tk::CPoint p) const {
 
 bool QX_GUI_Editor::onKey(const platform::KeyEvent& e) {
     if (!frame_) return false;
-    return frame_->handleKey(e);
+    return learnKey(e) || frame_->handleKey(e);
 }
 
 void QX_GUI_Editor::onExpose(int x, int y, int w, int h) {

@@ -108,6 +108,8 @@ class QX_GUI_Editor : public vst::GuiEditor,
     tk::CTextStyle textStyle() const;
     void drainEngine();
     bool pressed(tk::CView* view, tk::CPoint where, int buttons);
+    // Return assigns and Escape closes the open MIDI-learn dialog.
+    bool learnKey(const tk::CKeyEvent& key);
     // ControlContext
     bool radioGroupsSuspended() const override { return radioSuspended_; }
     int lastShownTag() const override;

@@ -269,6 +269,25 @@ TEST_F(MidiLearn, AClickOutsideClosesWithoutStoringAndARightClickMovesTheDialog)
     EXPECT_EQ(storedCodes(kRightmost), all(learncode::kStoredNone));
 }
 
+// The host's keys: Return assigns what the dialog shows, Escape closes it unchanged.
+TEST_F(MidiLearn, ReturnAssignsAndEscapeCloses) {
+    constexpr int kHostReturn = 19, kHostEscape = 6; // the host's virtual key numbers
+    rightClick(kCutoff);
+    controllers({{74, 3}});
+    EXPECT_EQ(rig->editor->onKeyDown(0, kHostReturn, 0), 1);
+    EXPECT_FALSE(dialog->listening());
+    EXPECT_EQ(storedCodes(kCutoff), all(74));
+
+    rig->ticks(kLeaveTicks);
+    rightClick(kCutoff);
+    controllers({{75, 3}});
+    EXPECT_EQ(rig->editor->onKeyDown(0, kHostEscape, 0), 1);
+    EXPECT_FALSE(dialog->listening());
+    EXPECT_EQ(storedCodes(kCutoff), all(74));
+    // Closed, the dialog takes no keys.
+    EXPECT_EQ(rig->editor->onKeyDown(0, kHostEscape, 0), 0);
+}
+
 // Codes that are neither a controller nor an NRPN never index the 129-entry menu, and read
 // as unbound; the stored forms round-trip.
 TEST(MidiLearnCodes, OnlyControllersHaveMenuEntriesAndGarbageReadsAsNone) {
