@@ -89,6 +89,8 @@ constexpr CColor kPlate{40, 43, 48, 255};
 constexpr CColor kPlateEdge{150, 155, 165, 255};
 constexpr CColor kField{14, 16, 18, 255};
 constexpr CColor kAssignFace{70, 110, 160, 255};
+constexpr CColor kHeard{224, 192, 96, 255};         // the panel's gold
+constexpr double kQuarter = 1.57079632679489661923; // a quarter turn in radians
 
 // The largest size up to `pixels` at which the text fits the width.
 tk::CFontDesc fitted(tk::CDrawContext& c, const std::string& text, double pixels, int width) {
@@ -123,6 +125,7 @@ void QX_AssignMidiCC::open(int parameter, std::string name, int64_t storedCode, 
     parameter_ = parameter;
     name_ = std::move(name);
     code_ = learncode::fromStored(storedCode);
+    flash_ = 0;
     engine_.resetLastController(); // only what arrives from now on is learned
     listening_ = true;
     wantIdle();
@@ -139,6 +142,10 @@ void QX_AssignMidiCC::open(int parameter, std::string name, int64_t storedCode, 
 bool QX_AssignMidiCC::onIdleTick() {
     if (!listening_) return false;
     hear();
+    if (flash_ > 0) {
+        --flash_;
+        invalid();
+    }
     return true;
 }
 
@@ -149,6 +156,7 @@ void QX_AssignMidiCC::hear() {
     int code = learncode::fromStored(heard);
     if (code != learncode::kNone && code != code_) {
         code_ = code;
+        flash_ = kFlashTicks; // the field lights up: the controller was heard
         setDirty();
     }
 }
@@ -172,6 +180,22 @@ void QX_AssignMidiCC::draw(tk::CDrawContext& c, const CRect&) {
     c.drawText(name_, nameBox, fitted(c, name_, pixels, nameBox.width()), kWhite);
     const std::string code = codeText();
     c.drawText(code, codeBox, fitted(c, code, pixels, codeBox.width()), kWhite);
+    if (flash_ > 0) {
+        // A rounded ring that follows the field's corners and fades out.
+        cairo_t* cr = c.cairo();
+        const double r = 3.0, x = codeBox.left + 1, y = codeBox.top + 1;
+        const double w = codeBox.width() - 2, h = codeBox.height() - 2;
+        cairo_new_sub_path(cr);
+        cairo_arc(cr, x + w - r, y + r, r, -kQuarter, 0);
+        cairo_arc(cr, x + w - r, y + h - r, r, 0, kQuarter);
+        cairo_arc(cr, x + r, y + h - r, r, kQuarter, 2 * kQuarter);
+        cairo_arc(cr, x + r, y + r, r, 2 * kQuarter, 3 * kQuarter);
+        cairo_close_path(cr);
+        cairo_set_source_rgba(cr, kHeard.r / 255.0, kHeard.g / 255.0, kHeard.b / 255.0,
+                              static_cast<double>(flash_) / kFlashTicks);
+        cairo_set_line_width(cr, 2.0);
+        cairo_stroke(cr);
+    }
 }
 
 bool QX_AssignMidiCC::onMouseDown(CPoint p, int buttons) {

@@ -88,6 +88,8 @@ class QX_AssignMidiCC : public tk::CControl, public QX_Control {
     int code_ = learncode::kNone;
     std::string name_;
     bool listening_ = false;
+    static constexpr int kFlashTicks = 24; // about 0.4 s
+    int flash_ = 0;
 };
 
 } // namespace tarlix
