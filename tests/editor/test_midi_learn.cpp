@@ -186,6 +186,22 @@ TEST_F(MidiLearn, AnNrpnIsShownByItsNumberAndStoredAsTwoHundredPlusIt) {
     EXPECT_EQ(dialog->codeText(), "nrpn: 5"); // no choice keeps it
 }
 
+// A map file can hold any 16-bit code: one that is neither a controller nor an NRPN opens as
+// unbound, and its menu opens with nothing checked.
+TEST_F(MidiLearn, AGarbageCodeReadsAsNoneAndItsMenuOpensSafely) {
+    rig->engine->programStore().setMidiLearn(kCutoff, 40000);
+    rightClick(kCutoff);
+    EXPECT_EQ(dialog->codeText(), " None ");
+    click(inDialog(dialog->codeField()));
+    ASSERT_TRUE(pumpUntil([&] { return rig->editor->frame()->modalView() != nullptr; }));
+    rig->editor->frame()->idle();
+    click({2, 695}); // outside the list: closes it without a choice
+    ASSERT_TRUE(pumpUntil([&] { return rig->editor->frame()->modalView() == nullptr; }));
+    EXPECT_TRUE(dialog->listening());
+    pressAssign();
+    EXPECT_EQ(storedCodes(kCutoff), all(learncode::kStoredNone));
+}
+
 TEST_F(MidiLearn, TheMenuListsControllersInColumnsOfTwentySixAndNoneUnbinds) {
     rig->engine->programStore().setMidiLearn(kCutoff, 74);
     rightClick(kCutoff);
