@@ -39,6 +39,14 @@ class EditorEngine {
     virtual bool takeNotice(int tag) = 0;
     // Set while the window is being built: the engine reports no displays then.
     virtual void setBuilding(bool building) = 0;
+
+    // MIDI learn. The code of the controller or NRPN the MIDI input received last, in the
+    // stored encoding (controller n: n, NRPN n: 200 + n), or -1 when none arrived since the
+    // reset; the reset starts listening afresh.
+    virtual int lastController() = 0;
+    virtual void resetLastController() = 0;
+    // Binds a host parameter (0..332) to a code in every program (65535: unbound).
+    virtual void setMidiLearn(int tag, uint16_t code) = 0;
 };
 
 // The adapter over the engine object.

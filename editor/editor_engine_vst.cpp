@@ -63,6 +63,12 @@ class VstEditorEngine final : public EditorEngine {
     bool takeNotice(int tag) override { return engine_.instrument().takeEditorNotice(tag); }
     void setBuilding(bool) override {} // the engine reports no displays into the editor
 
+    int lastController() override { return engine_.instrument().lastController(); }
+    void resetLastController() override { engine_.instrument().setLastController(-1); }
+    void setMidiLearn(int tag, uint16_t code) override {
+        if (tag >= 0 && tag < kHostParameters) engine_.programStore().setMidiLearn(tag, code);
+    }
+
   private:
     QX_DSP_VST& engine_;
 };

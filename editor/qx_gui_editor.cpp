@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "editor/midi_learn.h"
+
 namespace tarlix {
 
 using tk::CRect;
@@ -263,6 +265,7 @@ void QX_GUI_Editor::close() {
     lastMultiLevel_ = nullptr;
     valueDisplay_ = nullptr;
     nameDisplay_ = nullptr;
+    learnDialog_ = nullptr;
     mailboxTags_.clear();
     animating_.clear();
     ticking_.clear();
@@ -364,8 +367,17 @@ void QX_GUI_Editor::buildControl(tk::CViewContainer& container, const LayoutReco
         made = std::move(display);
     } else if (kind >= kTextEntryFirst && kind <= kTextEntryLast) {
         made = std::make_unique<QX_CTextEntry>(textBox({}), this, tag, style);
-    } else if (kind == kMidiLearnDialog || kind == kWebLinks ||
-               (kind >= kImageFirst && kind <= kImageLast)) {
+    } else if (kind == kMidiLearnDialog) {
+        Sized s = loadBitmap(r.bitmap);
+        if (s.width <= 0) s = {nullptr, QX_AssignMidiCC::kArtWidth, QX_AssignMidiCC::kArtHeight};
+        auto dialog =
+            std::make_unique<QX_AssignMidiCC>(rectOf(s.width, s.height), tag, s.bitmap, *engine_);
+        dialog->onClosed = [this] {
+            if (panels_[kMidiBackdropPanel]) panels_[kMidiBackdropPanel]->hide();
+        };
+        learnDialog_ = dialog.get();
+        made = std::move(dialog);
+    } else if (kind == kWebLinks || (kind >= kImageFirst && kind <= kImageLast)) {
         Sized s = loadBitmap(r.bitmap);
         int frames = kind >= kImageFirst && kind <= kImageLast && r.aux > 0 ? r.aux : 1;
         int w = s.width, h = s.height / frames;
@@ -606,11 +618,12 @@ void QX_GUI_Editor::valueChanged(tk::CControl* control) {
 }
 
 bool QX_GUI_Editor::pressed(tk::CView* view, tk::CPoint where, int buttons) {
-    // While the MIDI-learn panel is open, a press outside it closes it.
+    // While the MIDI-learn dialog is open, a right-click elsewhere opens it for that control
+    // instead, and a left click outside it closes it without storing anything.
     tk::CViewContainer* learn = panels_[kMidiLearnPanel];
-    if (learn && learn->isVisible() && !learn->frameRect().contains(where)) {
-        for (int p : {kMidiBackdropPanel, kMidiLearnPanel})
-            if (panels_[p]) panels_[p]->hide();
+    if (learnDialog_ && learnDialog_->listening() && learn && !learn->frameRect().contains(where) &&
+        !(buttons & tk::kRButton)) {
+        learnDialog_->cancel();
         return true;
     }
     if (!(buttons & tk::kRButton)) return false;
@@ -624,8 +637,14 @@ bool QX_GUI_Editor::rightClickRequest(QX_Control* control, tk::CPoint where) {
     int tag = control ? control->learnTag() : -1;
     if (tag < 0 || !frame_) return false;
     learn_ = {tag, engine_->midiLearn(tag), where};
-    for (int p : {kMidiBackdropPanel, kMidiLearnPanel})
-        if (tk::CViewContainer* panel = panels_[p]; panel && !panel->isVisible()) panel->show();
+    if (tk::CViewContainer* backdrop = panels_[kMidiBackdropPanel]) backdrop->show();
+    if (learnDialog_) {
+        int row = rowOfControl(tag);
+        const char* name = row >= 0 ? table_[row].name : nullptr;
+        learnDialog_->open(tag, name ? name : "", learn_.code, where);
+    } else if (tk::CViewContainer* panel = panels_[kMidiLearnPanel]) {
+        panel->show();
+    }
     frame_->invalidAll();
     return true;
 }
@@ -650,7 +669,23 @@ int32_t QX_GUI_Editor::onKeyDown(int32_t character, int32_t virtualKey, int32_t 
         key.character = static_cast<uint32_t>(character);
     }
     if (key.key == tk::Key::Unknown) return 0;
+    if (learnKey(key)) return 1;
     return frame_->handleKey(key) ? 1 : 0;
+}
+
+bool QX_GUI_Editor::learnKey(const tk::CKeyEvent& key) {
+    // An open menu or a field being typed into comes first.
+    if (!learnDialog_ || !learnDialog_->listening() || frame_->modalView() || frame_->focusView())
+        return false;
+    if (key.key == tk::Key::Escape) {
+        learnDialog_->cancel();
+        return true;
+    }
+    if (key.key == tk::Key::Return) {
+        learnDialog_->assign();
+        return true;
+    }
+    return false;
 }
 
 int32_t QX_GUI_Editor::onKeyUp(int32_t, int32_t, int32_t) {
@@ -693,7 +728,7 @@ platform::PointerShape QX_GUI_Editor::pointerFor(tk::CPoint p) const {
 
 bool QX_GUI_Editor::onKey(const platform::KeyEvent& e) {
     if (!frame_) return false;
-    return frame_->handleKey(e);
+    return learnKey(e) || frame_->handleKey(e);
 }
 
 void QX_GUI_Editor::onExpose(int x, int y, int w, int h) {

@@ -18,6 +18,8 @@
 
 namespace tarlix {
 
+class QX_AssignMidiCC;
+
 class QX_GUI_Editor : public vst::GuiEditor,
                       public tk::CControlListener,
                       private ControlContext,
@@ -64,6 +66,8 @@ class QX_GUI_Editor : public vst::GuiEditor,
     };
     // The last request, for the MIDI-learn dialog.
     const LearnRequest& learnRequest() const { return learn_; }
+    // The MIDI-learn dialog (null while closed, or when the table has none).
+    QX_AssignMidiCC* learnDialog() const { return learnDialog_; }
     void beginEdit(int32_t tag) override;
     void endEdit(int32_t tag) override;
 
@@ -104,6 +108,8 @@ class QX_GUI_Editor : public vst::GuiEditor,
     tk::CTextStyle textStyle() const;
     void drainEngine();
     bool pressed(tk::CView* view, tk::CPoint where, int buttons);
+    // Return assigns and Escape closes the open MIDI-learn dialog.
+    bool learnKey(const tk::CKeyEvent& key);
     // ControlContext
     bool radioGroupsSuspended() const override { return radioSuspended_; }
     int lastShownTag() const override;
@@ -138,6 +144,7 @@ class QX_GUI_Editor : public vst::GuiEditor,
     // The displays of the last touched parameter's value and name.
     QX_GlobalNumberDisplay* valueDisplay_ = nullptr;
     QX_TextDisplay* nameDisplay_ = nullptr;
+    QX_AssignMidiCC* learnDialog_ = nullptr;
 
     // Builder state.
     TextStyleState style_;

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Pictures of the editor as a Linux host shows it: builds the library and the editor host
 # tool, starts a private X server (Xvfb, no TCP), opens the editor in a window of its own and
-# writes docs/editor.png plus one picture per modulation page and panel.
+# writes docs/editor.png plus one picture per modulation page and panel, and the MIDI-learn
+# dialog open after a controller moved (with its controller menu).
 # Usage: scripts/screenshots.sh [build folder, default build]
 set -eu
 cd "$(dirname "$0")/.."

@@ -11,6 +11,7 @@
 #include <png.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -20,12 +21,17 @@
 #include <vector>
 
 #include "editor/layout_place.h"
+#include "host/event_list.h"
 #include "tools/plugin_host.h"
 
 namespace {
 
 constexpr int kWidth = 991, kHeight = 701;
 constexpr int kTickMs = 16;
+// The MIDI-learn picture: the dialog open on "LPF Cutoff" after controller 74 moved.
+constexpr int kLearnPictureKnob = 83;
+constexpr int kLearnPictureController = 74;
+constexpr int kLearnDialogWidth = 346, kLearnDialogHeight = 174;
 
 intptr_t hostAnswer(vst::AEffect*, int32_t op, int32_t, intptr_t, void*, float) {
     return op == vst::audioMasterVersion ? 2400 : 0;
@@ -69,10 +75,10 @@ class Host {
         XCloseDisplay(display);
     }
     void* handle() const { return reinterpret_cast<void*>(static_cast<uintptr_t>(window)); }
-    void click(int x, int y) {
+    void click(int x, int y, unsigned button = 1) {
         XTestFakeMotionEvent(display, -1, x, y, CurrentTime);
-        XTestFakeButtonEvent(display, 1, True, CurrentTime);
-        XTestFakeButtonEvent(display, 1, False, CurrentTime);
+        XTestFakeButtonEvent(display, button, True, CurrentTime);
+        XTestFakeButtonEvent(display, button, False, CurrentTime);
         XSync(display, False);
     }
     bool save(const std::string& path) {
@@ -111,6 +117,9 @@ struct Picture {
     std::vector<int> clicks; // tags of the buttons to press, in order
     int parameter = -1;      // or a host parameter to set
     float value = 0.0f;
+    int learn = -1;         // a control to right-click: the MIDI-learn dialog opens for it
+    int controller = -1;    // then a controller moved on the MIDI input
+    bool learnMenu = false; // then its controller menu opened
 };
 
 int pictures(const std::string& plugin, const std::string& folder) {
@@ -138,6 +147,14 @@ int pictures(const std::string& plugin, const std::string& folder) {
         {"editor-eq.png", {363}},
         {"editor-logic.png", {}, 66, 1.0f / 3.0f},
         {"editor-credits.png", {352}},
+        {"editor-midi-learn.png", {}, -1, 0.0f, kLearnPictureKnob, kLearnPictureController},
+        {"editor-midi-learn-menu.png",
+         {},
+         -1,
+         0.0f,
+         kLearnPictureKnob,
+         kLearnPictureController,
+         true},
     };
     int failures = 0;
     for (const Picture& pic : list) {
@@ -157,6 +174,29 @@ int pictures(const std::string& plugin, const std::string& folder) {
             }
             host.click(x + 4, y + 4);
             idleFor(p, 800); // slides settle in about half a second
+        }
+        if (pic.learn >= 0) {
+            int x = 0, y = 0;
+            if (tarlix::restingPlace(pic.learn, x, y)) {
+                host.click(x + 10, y + 10, 3);
+                idleFor(p, 100);
+            }
+            if (pic.controller >= 0) {
+                vst::EventList events;
+                events.add(0, 0xB0, pic.controller, 64);
+                p.call(vst::effProcessEvents, 0, 0, events.list());
+            }
+            idleFor(p, 300); // the dialog fades in over ten ticks
+            if (pic.learnMenu) {
+                // The dialog is centred on the click inside the window; its controller field
+                // is 221 pixels right and 107 down from its corner.
+                int left =
+                    std::clamp(x + 10 - kLearnDialogWidth / 2, 0, kWidth - kLearnDialogWidth);
+                int top =
+                    std::clamp(y + 10 - kLearnDialogHeight / 2, 0, kHeight - kLearnDialogHeight);
+                host.click(left + 221, top + 107);
+                idleFor(p, 100);
+            }
         }
         idleFor(p, 100);
         std::string path = folder + "/" + pic.file;
