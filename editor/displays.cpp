@@ -368,7 +368,9 @@ void QX_GUI_EQ_Window::drawHandles(tk::CDrawContext& c) {
     for (int i = 0; i < bands_; ++i) {
         const Band& b = band_[i];
         if (!b.enabled) continue;
-        const double cx = b.handle.left + kHandleSide / 2.0, cy = b.handle.top + kHandleSide / 2.0;
+        // Centred on the middle of the band's column and row, like the curve's points.
+        const double cx = b.handle.left + kHandleSide / 2 + 0.5;
+        const double cy = b.handle.top + kHandleSide / 2 + 0.5;
         const bool selected = i == selected_;
         if (selected) {
             cairo_arc(cr, cx, cy, kHandleSide / 2.0, 0, 2 * M_PI);
@@ -376,15 +378,15 @@ void QX_GUI_EQ_Window::drawHandles(tk::CDrawContext& c) {
             cairo_fill(cr);
         }
         cairo_arc(cr, cx, cy, 6.0, 0, 2 * M_PI);
-        setSource(cr, kBandColours[i], selected ? 1.0 : 0.9);
+        setSource(cr, kBandColours[i], 1.0);
         cairo_fill_preserve(cr);
         setSource(cr, selected ? kWhite : kScreen, 0.9);
         cairo_set_line_width(cr, 1.2);
         cairo_stroke(cr);
         char text[4];
         std::snprintf(text, sizeof text, "%d", i + 1);
-        c.drawText(text, CRect::fromSize(static_cast<int>(cx) - 6, static_cast<int>(cy) - 6, 12, 12),
-                   font, CColor{0x15, 0x17, 0x1A, 255});
+        c.drawText(text, CRect::fromSize(b.handle.left + 2, b.handle.top + 2, 13, 13), font,
+                   CColor{0x15, 0x17, 0x1A, 255});
     }
 }
 
