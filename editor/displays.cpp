@@ -44,7 +44,7 @@ constexpr uint32_t kEqAccent = 0x4FA3F7;
 constexpr uint32_t kSeqAccent = 0xF0725A;
 constexpr uint32_t kWhite = 0xFFFFFF;
 constexpr uint32_t kBandColours[QX_GUI_EQ_Window::kMaxBands] = {0xF0725A, 0xE0C060, 0x4FA3F7,
-                                                                 0xA58BF0, 0x7CD67C};
+                                                                0xA58BF0, 0x7CD67C};
 
 } // namespace
 
@@ -171,7 +171,8 @@ void QX_GUI_EQ_Window::addShelf(int x0, double d, bool low) {
     for (int x = 0; x < w; ++x)
         if (low ? x <= x0 : x >= x0) curve_[static_cast<size_t>(x)] += d;
     const double columns = kBellColumns * w;
-    const double grow = (std::pow(0.5, 5.0) * kBellWidthScale + kBellNarrowest) / (columns * columns);
+    const double grow =
+        (std::pow(0.5, 5.0) * kBellWidthScale + kBellNarrowest) / (columns * columns);
     double a = 0.0, v = d;
     for (int k = 1; k < w; ++k) {
         v -= a * v;
@@ -189,11 +190,12 @@ void QX_GUI_EQ_Window::computeCurve() {
     for (int i = 0; i < bands_; ++i) {
         Band& b = band_[i];
         // A position a hair above 1 (or NaN) stays inside the columns.
-        const int x0 = std::clamp(static_cast<int>(std::lround((w - 1) * unit(b.position))), 0, w - 1);
+        const int x0 =
+            std::clamp(static_cast<int>(std::lround((w - 1) * unit(b.position))), 0, w - 1);
         const double d = -(unit(b.gain) - kFlat) * h; // up for a boost
         const int cy = static_cast<int>(std::lround(centre + d));
-        b.handle = CRect::fromSize(x0 - kHandleSide / 2, cy - kHandleSide / 2, kHandleSide,
-                                   kHandleSide);
+        b.handle =
+            CRect::fromSize(x0 - kHandleSide / 2, cy - kHandleSide / 2, kHandleSide, kHandleSide);
         if (!b.enabled || crossoverMode_) continue;
         if (b.type == BandType::Peak)
             addBell(x0, d, b.width);
@@ -218,7 +220,8 @@ int QX_GUI_EQ_Window::curveAt(int column) {
 }
 
 void QX_GUI_EQ_Window::send(int32_t code, float value) {
-    QX_Control* target = code >= 0 && code < kLinkSlots ? slots_[static_cast<size_t>(code)] : nullptr;
+    QX_Control* target =
+        code >= 0 && code < kLinkSlots ? slots_[static_cast<size_t>(code)] : nullptr;
     if (!target) return;
     // The control shows itself in the displays of the parameter last touched and moves its
     // parameter as a user's change.
@@ -372,6 +375,7 @@ void QX_GUI_EQ_Window::drawHandles(tk::CDrawContext& c) {
         const double cx = b.handle.left + kHandleSide / 2 + 0.5;
         const double cy = b.handle.top + kHandleSide / 2 + 0.5;
         const bool selected = i == selected_;
+        cairo_new_path(cr); // the band number's text leaves a current point behind
         if (selected) {
             cairo_arc(cr, cx, cy, kHandleSide / 2.0, 0, 2 * M_PI);
             setSource(cr, kWhite, 0.25);
@@ -498,8 +502,9 @@ CRect QX_Multi_Lev::barRect(int i) const {
 int QX_Multi_Lev::barAt(CPoint p) const {
     const int along = stacked() ? p.y : p.x;
     const int length = std::max(1, stacked() ? size_.height() : size_.width());
-    const int j = std::clamp(static_cast<int>(std::floor(static_cast<double>(along) * visibleBars_ / length)),
-                             0, visibleBars_ - 1);
+    const int j =
+        std::clamp(static_cast<int>(std::floor(static_cast<double>(along) * visibleBars_ / length)),
+                   0, visibleBars_ - 1);
     return std::min(first_ + j, bars_ - 1);
 }
 
@@ -644,8 +649,10 @@ void QX_Multi_Lev::draw(tk::CDrawContext& c, const CRect&) {
             if (barH > 0.5) {
                 cairo_pattern_t* fill = cairo_pattern_create_linear(0, top, 0, top + full);
                 double k = lit ? 1.0 : 0.85;
-                cairo_pattern_add_color_stop_rgba(fill, 0.0, 0xF0 / 255.0, 0x72 / 255.0, 0x5A / 255.0, k);
-                cairo_pattern_add_color_stop_rgba(fill, 1.0, 0xF0 / 255.0, 0x72 / 255.0, 0x5A / 255.0, k * 0.45);
+                cairo_pattern_add_color_stop_rgba(fill, 0.0, 0xF0 / 255.0, 0x72 / 255.0,
+                                                  0x5A / 255.0, k);
+                cairo_pattern_add_color_stop_rgba(fill, 1.0, 0xF0 / 255.0, 0x72 / 255.0,
+                                                  0x5A / 255.0, k * 0.45);
                 roundedPath(cr, x, top + full - barH, w, barH, 1.5);
                 cairo_set_source(cr, fill);
                 cairo_fill(cr);
@@ -657,7 +664,8 @@ void QX_Multi_Lev::draw(tk::CDrawContext& c, const CRect&) {
             }
         } else {
             const double barW = v * (r.width() - 5.0);
-            roundedPath(cr, r.left + 2.5, r.top + 1.5, std::max(1.0, barW), std::max(1.0, r.height() - 3.0), 1.5);
+            roundedPath(cr, r.left + 2.5, r.top + 1.5, std::max(1.0, barW),
+                        std::max(1.0, r.height() - 3.0), 1.5);
             setSource(cr, kSeqAccent, lit ? 1.0 : 0.8);
             cairo_fill(cr);
         }

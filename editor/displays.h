@@ -80,7 +80,9 @@ class QX_GUI_EQ_Window : public tk::CControl, public QX_Control {
         bool enabled = true;
         tk::CRect handle;
     };
-    static int clampBand(int band) { return band < 0 ? 0 : (band >= kMaxBands ? kMaxBands - 1 : band); }
+    static int clampBand(int band) {
+        return band < 0 ? 0 : (band >= kMaxBands ? kMaxBands - 1 : band);
+    }
     void changed();
     void computeCurve();
     void addBell(int x0, double d, float width);

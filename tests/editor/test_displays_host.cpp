@@ -100,8 +100,8 @@ class Displays : public ::testing::Test {
         std::vector<Point> out;
         auto kids = host->children();
         if (kids.size() != 1) return out;
-        XImage* image = XGetImage(host->display, kids[0], eqX, eqY, kEqWidth, kEqHeight, AllPlanes,
-                                  ZPixmap);
+        XImage* image =
+            XGetImage(host->display, kids[0], eqX, eqY, kEqWidth, kEqHeight, AllPlanes, ZPixmap);
         if (!image) return out;
         for (int y = 0; y < kEqHeight; ++y)
             for (int x = 0; x < kEqWidth; ++x)
@@ -295,11 +295,13 @@ TEST_F(Displays, DraggingAcrossSeqBSetsEveryStepCrossedToTheMouseHeight) {
     ASSERT_TRUE(tarlix::restingPlace(kSeqB, x, y));
     drag(x + 3, y + 13, kSeqWidth - 6, 0);
     const float height = 1.0f - 13.0f / kSeqBHeight;
-    ASSERT_TRUE(pumpUntil(p, [&] {
-        for (int i = 0; i < kSteps; ++i)
-            if (std::fabs(p.get(kSeqB1 + i) - height) > 1e-3f) return false;
-        return true;
-    })) << p.get(kSeqB1) << " " << p.get(kSeqB1 + 7);
+    ASSERT_TRUE(pumpUntil(p,
+                          [&] {
+                              for (int i = 0; i < kSteps; ++i)
+                                  if (std::fabs(p.get(kSeqB1 + i) - height) > 1e-3f) return false;
+                              return true;
+                          }))
+        << p.get(kSeqB1) << " " << p.get(kSeqB1 + 7);
 
     const int fifth = x + (4 * kSeqWidth / kSteps + 5 * kSeqWidth / kSteps) / 2;
     host->click(fifth, y + 30, 3);

@@ -71,8 +71,8 @@ class DisplaysInAWindow : public ::testing::Test {
         const tk::CRect at = bars->frameRect();
         for (int i = 0; i < bars->barCount(); ++i) {
             tk::CRect r = bars->barRect(i);
-            uint32_t argb = rig->editor->frame()->backBuffer().pixel(at.left + (r.left + r.right) / 2,
-                                                                      at.top + r.top);
+            uint32_t argb = rig->editor->frame()->backBuffer().pixel(
+                at.left + (r.left + r.right) / 2, at.top + r.top);
             int brightness = std::min({(argb >> 16) & 255, (argb >> 8) & 255, argb & 255});
             if (brightness > 200) lit = lit == -1 ? i : -2;
         }
