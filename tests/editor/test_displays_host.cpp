@@ -14,7 +14,9 @@
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
+#include <atomic>
 #include <cmath>
+#include <thread>
 
 using testhost::Instance;
 
@@ -308,5 +310,52 @@ TEST_F(Displays, DraggingAcrossSeqBSetsEveryStepCrossedToTheMouseHeight) {
     ASSERT_TRUE(pumpUntilValue(p, kSeqB1 + 4, 0.0f));
     EXPECT_NEAR(p.get(kSeqB1 + 3), height, 1e-3f);
     EXPECT_NEAR(p.get(kSeqB1 + 5), height, 1e-3f);
+    p.call(vst::effEditClose);
+}
+
+// The sequencer plays on an audio thread of its own while the host idles the editor on this
+// one; the editor only takes the step the audio thread left in the engine's mailbox. After
+// 3.5 steps of audio (counted in blocks) the fourth step is the one lit in the window.
+TEST_F(Displays, TheLitStepReachesTheWindowWhileAudioRunsOnItsOwnThread) {
+    constexpr int kBlock = 441, kBlocksPerStep = 50; // 120 BPM, a step per beat
+    constexpr int kArpOnOff = 124, kSeqOnOff = 131, kSeqRate = 133, kSeqLength = 134;
+    Instance p(recordingHost);
+    p.set(kArpOnOff, 0.0f);
+    p.set(kSeqOnOff, 1.0f);
+    p.set(kSeqRate, 3.0f / 8.0f); // one step per beat
+    p.set(kSeqLength, 1.0f);      // eight steps
+    p.start(44100, kBlock);
+    open(p);
+    std::vector<float> l(kBlock), r(kBlock);
+    p.process(l, r, kBlock);
+    p.midi(0x90, 60, 100);
+    std::atomic<bool> done{false};
+    std::thread audio([&] {
+        std::vector<float> al(kBlock), ar(kBlock);
+        for (int b = 0; b < kBlocksPerStep * 7 / 2; ++b)
+            p.process(al, ar, kBlock);
+        done = true;
+    });
+    while (!done.load())
+        p.call(vst::effEditIdle);
+    audio.join();
+    int x, y;
+    ASSERT_TRUE(tarlix::restingPlace(kSeqA, x, y));
+    // The bar whose top edge is drawn white.
+    auto lit = [&] {
+        auto kids = host->children();
+        if (kids.size() != 1) return -1;
+        XImage* image = XGetImage(host->display, kids[0], x, y, kSeqWidth, 1, AllPlanes, ZPixmap);
+        if (!image) return -1;
+        int found = -1;
+        for (int i = 0; i < kSteps; ++i) {
+            unsigned long px = XGetPixel(image, (2 * i + 1) * kSeqWidth / (2 * kSteps), 0);
+            if (((px >> 16) & 255) > 200 && ((px >> 8) & 255) > 200 && (px & 255) > 200)
+                found = found == -1 ? i : -2;
+        }
+        XDestroyImage(image);
+        return found;
+    };
+    EXPECT_TRUE(pumpUntil(p, [&] { return lit() == 3; })) << lit();
     p.call(vst::effEditClose);
 }
