@@ -326,7 +326,7 @@ void QX_GUI_EQ_Window::drawGrid(tk::CDrawContext& c, int w, int h) {
         }
         for (double db : {-12.0, 12.0}) {
             int y = static_cast<int>(std::lround(centre - db / kGainSpanDb * h));
-            char text[8];
+            char text[12];
             std::snprintf(text, sizeof text, "%+d", static_cast<int>(db));
             c.drawText(text, CRect{2, y - 11, 30, y}, font, label, tk::TextAlign::Left);
         }
@@ -387,7 +387,7 @@ void QX_GUI_EQ_Window::drawHandles(tk::CDrawContext& c) {
         setSource(cr, selected ? kWhite : kScreen, 0.9);
         cairo_set_line_width(cr, 1.2);
         cairo_stroke(cr);
-        char text[4];
+        char text[12];
         std::snprintf(text, sizeof text, "%d", i + 1);
         c.drawText(text, CRect::fromSize(b.handle.left + 2, b.handle.top + 2, 13, 13), font,
                    CColor{0x15, 0x17, 0x1A, 255});
