@@ -340,7 +340,12 @@ void QX_GUI_Editor::buildControl(tk::CViewContainer& container, const LayoutReco
         made = std::move(menu);
     } else if (kind == kHub) {
         made = std::make_unique<QX_GUI_Multi_Button_Hub>(this, tag);
-    } else if (kind == kFloatStore || kind == kDataStore || kind == kImagePopUp ||
+    } else if (kind == kImagePopUp) {
+        auto popUp = std::make_unique<QX_ImagePopUp>(this, tag);
+        popUp->automate = [this](int t, float v) { automate(t, v); };
+        popUp->restore = [this](int t, float v) { setParameter(t, v); }; // the engine kept it
+        made = std::move(popUp);
+    } else if (kind == kFloatStore || kind == kDataStore ||
                (kind >= kSectionFirst && kind <= kSectionLast)) {
         made = std::make_unique<QX_Store>(this, tag);
     } else if (kind == kValueDisplay) {
@@ -386,12 +391,15 @@ void QX_GUI_Editor::buildControl(tk::CViewContainer& container, const LayoutReco
             w = h = kind == kWebLinks && !named ? 1 : kStandInImageSide;
         }
         made = std::make_unique<QX_GUI_Image>(rectOf(w, h), this, tag, s.bitmap, frames);
+        // A picture whose row has a min of 0 starts hidden.
+        if (kind >= kImageFirst && kind <= kImageLast && r.min == 0.0f) made->setVisible(false);
     } else if (kind >= kEqFirst && kind <= kEqLast) {
         made = std::make_unique<QX_GUI_EQ_Window>(
-            rectOf(static_cast<int>(r.min) * kZoom, static_cast<int>(r.max) * kZoom), tag);
+            rectOf(static_cast<int>(r.min) * kZoom, static_cast<int>(r.max) * kZoom), tag, r.aux,
+            loadBitmap(r.bitmap).bitmap);
     } else if (kind >= kMultiLevFirst && kind <= kMultiLevLast) {
         Sized s = loadBitmap(r.bitmap);
-        auto bars = std::make_unique<QX_Multi_Lev>(textBox(s), tag, s.bitmap);
+        auto bars = std::make_unique<QX_Multi_Lev>(textBox(s), tag, r.aux, s.bitmap);
         lastMultiLevel_ = bars.get();
         made = std::move(bars);
     } else {
@@ -482,9 +490,13 @@ void QX_GUI_Editor::applyDirective(const LayoutRecord& r) {
                 if (t != -1) b->addPanel(panelAt(t));
         break;
     case kMultiLevLink:
+        // Step controls tag, tag + 1, ... and the bars of the last step display, both ways.
         if (lastMultiLevel_)
-            for (int i = 0; i < QX_Multi_Lev::kBars; ++i)
-                if (QX_Control* step = controlAt(tag + i).qx) step->addLink(lastMultiLevel_, i);
+            for (int i = 0; i < lastMultiLevel_->barCount(); ++i)
+                if (QX_Control* step = controlAt(tag + i).qx) {
+                    step->addLink(lastMultiLevel_, i);
+                    lastMultiLevel_->addLink(step, i);
+                }
         break;
     case kOneWayLink:
     case kTwoWayLink: {
@@ -628,6 +640,8 @@ bool QX_GUI_Editor::pressed(tk::CView* view, tk::CPoint where, int buttons) {
     }
     if (!(buttons & tk::kRButton)) return false;
     if (dynamic_cast<QX_GUI_TextOnly*>(view)) return false; // renames the program instead
+    // The displays use the right button themselves (band width, a step to zero).
+    if (dynamic_cast<QX_GUI_EQ_Window*>(view) || dynamic_cast<QX_Multi_Lev*>(view)) return false;
     for (; view; view = view->getParentView())
         if (auto* c = dynamic_cast<QX_Control*>(view)) return rightClickRequest(c, where);
     return false;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/displays.h"
 #include "editor/editor_engine.h"
 #include "editor/layout_table.h"
 #include "editor/qx_controls.h"

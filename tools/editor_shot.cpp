@@ -120,7 +120,42 @@ struct Picture {
     int learn = -1;         // a control to right-click: the MIDI-learn dialog opens for it
     int controller = -1;    // then a controller moved on the MIDI input
     bool learnMenu = false; // then its controller menu opened
+    bool sequencer = false; // a step pattern, played until a step lights
 };
+
+// A pattern in both step rows, then a key and 3.5 steps of audio (120 BPM, a step per beat):
+// the fourth step is the one playing.
+void playSteps(tools::LoadedPlugin& p) {
+    constexpr int kArpOnOff = 124, kSeqOnOff = 131, kSeqRate = 133, kSeqLength = 134;
+    constexpr int kSeqA1 = 135, kSeqB1 = 144, kEqFreq1 = 196, kEqGain1 = 197, kEqGain2 = 200;
+    constexpr int kBlock = 441, kBlocksPerStep = 50;
+    const float gates[] = {1, 0, 1, 1, 0, 1, 0, 1};
+    const float levels[] = {0.9f, 0.3f, 0.6f, 1.0f, 0.45f, 0.75f, 0.2f, 0.55f};
+    auto* fx = p.fx();
+    fx->setParameter(fx, kArpOnOff, 0.0f);
+    fx->setParameter(fx, kSeqOnOff, 1.0f);
+    fx->setParameter(fx, kSeqRate, 3.0f / 8.0f);
+    fx->setParameter(fx, kSeqLength, 1.0f);
+    for (int i = 0; i < 8; ++i) {
+        fx->setParameter(fx, kSeqA1 + i, gates[i]);
+        fx->setParameter(fx, kSeqB1 + i, levels[i]);
+    }
+    // A shaped equaliser for its picture as well.
+    fx->setParameter(fx, kEqFreq1, (120.0f - 20.0f) / 20460.0f);
+    fx->setParameter(fx, kEqGain1, 0.72f);
+    fx->setParameter(fx, kEqGain2, 0.36f);
+    p.call(vst::effSetSampleRate, 0, 0, nullptr, 44100.0f);
+    p.call(vst::effSetBlockSize, 0, kBlock);
+    p.call(vst::effMainsChanged, 0, 1);
+    std::vector<float> left(kBlock), right(kBlock);
+    float* outs[2] = {left.data(), right.data()};
+    fx->processReplacing(fx, nullptr, outs, kBlock);
+    vst::EventList keys;
+    keys.add(0, 0x90, 48, 100);
+    p.call(vst::effProcessEvents, 0, 0, keys.list());
+    for (int b = 0; b < kBlocksPerStep * 7 / 2; ++b)
+        fx->processReplacing(fx, nullptr, outs, kBlock);
+}
 
 int pictures(const std::string& plugin, const std::string& folder) {
     Host host;
@@ -144,7 +179,8 @@ int pictures(const std::string& plugin, const std::string& folder) {
         {"editor-melt-a.png", {361}},
         {"editor-melt-b.png", {361, 384}},
         {"editor-chorus.png", {362}},
-        {"editor-eq.png", {363}},
+        {"editor-sequencer.png", {}, -1, 0.0f, -1, -1, false, true},
+        {"editor-eq.png", {363}}, // shaped by the picture before
         {"editor-logic.png", {}, 66, 1.0f / 3.0f},
         {"editor-credits.png", {352}},
         {"editor-midi-learn.png", {}, -1, 0.0f, kLearnPictureKnob, kLearnPictureController},
@@ -162,6 +198,7 @@ int pictures(const std::string& plugin, const std::string& folder) {
             std::fprintf(stderr, "editor_shot: the editor did not open\n");
             return 1;
         }
+        if (pic.sequencer) playSteps(p);
         idleFor(p, 100);
         float before = pic.parameter >= 0 ? p.fx()->getParameter(p.fx(), pic.parameter) : 0.0f;
         if (pic.parameter >= 0) p.fx()->setParameter(p.fx(), pic.parameter, pic.value);
