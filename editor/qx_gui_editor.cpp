@@ -1,5 +1,8 @@
 #include "editor/qx_gui_editor.h"
 
+#include "editor/command_centre.h"
+#include "editor/section_memory.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -87,6 +90,7 @@ constexpr int kStandInKnobSide = 41;
 constexpr int kStandInKnobFrames = 29;
 constexpr int kStandInButtonWidth = 24, kStandInButtonHeight = 32; // off above on
 constexpr int kStandInImageSide = 32;
+constexpr int kBankPictureSide = 50;
 constexpr tk::CColor kStandInFace{46, 49, 54, 255};
 constexpr tk::CColor kStandInPanel{62, 66, 72, 255};
 
@@ -209,6 +213,8 @@ bool QX_GUI_Editor::openWith(void* parentWindow) {
     else
         frame_->setBackgroundColour(kStandInFace);
     frame_->attach(window_.get());
+    fileDialog_ = std::make_unique<FileDialog>(frame_.get());
+    picker_ = std::make_unique<FilePicker>(frame_.get(), fileDialog_.get());
 
     building_ = true;
     engine_->setBuilding(true);
@@ -250,9 +256,12 @@ bool QX_GUI_Editor::openWith(void* parentWindow) {
 
 void QX_GUI_Editor::close() {
     timer_.stop();
+    if (fileDialog_) fileDialog_->cancel(); // no answer reaches a closed window
     if (frame_) frame_->setTooltipSupport(nullptr);
     tooltips_.reset();
     frame_.reset();  // every control and panel
+    picker_.reset();
+    fileDialog_.reset();
     window_.reset(); // then the window and its connection
     bitmaps_.clear();
     fonts_.reset();
@@ -337,8 +346,14 @@ void QX_GUI_Editor::buildControl(tk::CViewContainer& container, const LayoutReco
         made = std::move(menu);
     } else if (kind == kHub) {
         made = std::make_unique<QX_GUI_Multi_Button_Hub>(this, tag);
-    } else if (kind == kFloatStore || kind == kDataStore || kind == kImagePopUp ||
-               (kind >= kSectionFirst && kind <= kSectionLast)) {
+    } else if (kind >= kSectionFirst && kind <= kSectionLast) {
+        made = std::make_unique<QX_GUI_Memory_Banks>(this, tag);
+    } else if (kind == kWebLinks && picker_) {
+        Sized s = loadBitmap(r.bitmap);
+        int side = s.width > 0 ? s.width : kBankPictureSide;
+        made = std::make_unique<QX_WebLinks>(
+            rectOf(side, s.height > 0 ? s.height : kBankPictureSide), tag, *engine_, *picker_);
+    } else if (kind == kFloatStore || kind == kDataStore || kind == kImagePopUp) {
         made = std::make_unique<QX_Store>(this, tag);
     } else if (kind == kValueDisplay) {
         auto display = std::make_unique<QX_GlobalNumberDisplay>(textBox({}), tag, style);
@@ -545,6 +560,11 @@ void QX_GUI_Editor::tick() {
     if (!frame_ || inTick_) return;
     inTick_ = true;
     drainEngine();
+    if (fileDialog_) fileDialog_->idle(); // a dialog's answer runs its command here
+    if (!frame_) {
+        inTick_ = false;
+        return;
+    }
     // Controls that animate; a control may ask again while the list is walked.
     animating_.swap(ticking_);
     for (QX_Control* c : ticking_) {
