@@ -259,7 +259,7 @@ void QX_GUI_Editor::close() {
     if (fileDialog_) fileDialog_->cancel(); // no answer reaches a closed window
     if (frame_) frame_->setTooltipSupport(nullptr);
     tooltips_.reset();
-    frame_.reset();  // every control and panel
+    frame_.reset(); // every control and panel
     picker_.reset();
     fileDialog_.reset();
     window_.reset(); // then the window and its connection
