@@ -68,7 +68,15 @@ bool endsWithNoCase(const std::string& s, const std::string& tail) {
 
 QX_WebLinks::QX_WebLinks(const tk::CRect& size, int32_t tag, EditorEngine& engine,
                          FilePicker& picker)
-    : tk::CControl(size, nullptr, tag), engine_(engine), picker_(picker) {}
+    : tk::CControl(size, nullptr, tag), engine_(engine), picker_(picker) {
+    picker_.onNoDialog = [this](const PickerRequest& r) {
+        report("No file dialog could be opened for " + r.folder);
+    };
+}
+
+QX_WebLinks::~QX_WebLinks() {
+    picker_.onNoDialog = nullptr;
+}
 
 void QX_WebLinks::onLink(const LinkMessage& message) {
     if (message.type != kLinkValue || (context_ && context_->building())) return;
@@ -97,7 +105,8 @@ void QX_WebLinks::command(int code, float value) {
         if (!openManual()) report("The manual could not be opened");
         break;
     case command::kBankMenu:
-        openBankMenu();
+        pending_ = code;
+        wantIdle();
         break;
     case command::kSelectProgram: {
         // The name menu selected the program itself; a value naming another one selects it.
@@ -117,23 +126,35 @@ void QX_WebLinks::command(int code, float value) {
     case command::kPasteProgram:
         if (hasCopy() && engine_.pasteProgram(clipboard_)) onNotice({});
         break;
-    case command::kLoadBank:
-    case command::kLoadPreset:
-    case command::kLoadMidiMap:
-        loadFile(code);
-        break;
-    case command::kSaveBank:
-    case command::kSavePreset:
-    case command::kSaveMidiMap:
-        saveFile(code);
-        break;
-    default:
-        if (code >= command::kLoadSection && code < command::kLoadSection + kSections)
-            loadFile(code);
-        else if (code >= command::kSaveSection && code < command::kSaveSection + kSections)
-            saveFile(code);
+    default: {
+        PickerRequest r;
+        if (pickerFor(code, r)) {
+            pending_ = code;
+            wantIdle();
+        }
         break;
     }
+    }
+}
+
+bool QX_WebLinks::onIdleTick() {
+    const int code = pending_;
+    pending_ = -1;
+    if (code >= 0) openMenuFor(code);
+    return false;
+}
+
+void QX_WebLinks::openMenuFor(int code) {
+    if (code == command::kBankMenu) {
+        openBankMenu();
+        return;
+    }
+    PickerRequest r;
+    if (!pickerFor(code, r)) return;
+    if (r.save)
+        saveFile(code);
+    else
+        loadFile(code);
 }
 
 bool QX_WebLinks::pickerFor(int code, PickerRequest& r) const {

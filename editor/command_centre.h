@@ -53,6 +53,7 @@ class QX_WebLinks : public tk::CControl, public QX_Control {
     static constexpr uintmax_t kMaxPictureBytes = 8u << 20;
 
     QX_WebLinks(const tk::CRect& size, int32_t tag, EditorEngine& engine, FilePicker& picker);
+    ~QX_WebLinks() override;
 
     void setFromHost(float) override {}
     void onLink(const LinkMessage& message) override;
@@ -60,6 +61,9 @@ class QX_WebLinks : public tk::CControl, public QX_Control {
     void onNotice(const std::string&) override;
     void draw(tk::CDrawContext& c, const tk::CRect& dirty) override;
     bool wantsMouse() const override { return false; }
+    // A command that opens a menu waits for this tick: the button that sent it has had its
+    // release by then, so it does not stay lit under the menu.
+    bool onIdleTick() override;
 
     // Runs a command as a button would send it.
     void command(int code, float value);
@@ -76,6 +80,7 @@ class QX_WebLinks : public tk::CControl, public QX_Control {
     bool pickerFor(int code, PickerRequest& request) const;
     bool load(int code, const std::string& path);
     bool save(int code, const std::string& path);
+    void openMenuFor(int code);
     void openBankMenu();
     void report(const std::string& text);
     void confirm(const std::string& question, std::function<void()> yes);
@@ -87,6 +92,7 @@ class QX_WebLinks : public tk::CControl, public QX_Control {
     Picture picture_ = Picture::Reload;
     std::shared_ptr<tk::CBitmap> image_;
     std::string lastReport_;
+    int pending_ = -1; // a command waiting for the next tick
 };
 
 } // namespace tarlix

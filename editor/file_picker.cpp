@@ -145,7 +145,8 @@ bool FilePicker::open(const PickerRequest& request,
                           if (i < 0 || i >= static_cast<int>(menu.size())) return;
                           const Line& l = menu[static_cast<size_t>(i)];
                           if (l.kind == Line::Dialog) {
-                              openDialog(request, chosen);
+                              if (!openDialog(request, chosen) && !busy() && onNoDialog)
+                                  onNoDialog(request);
                           } else if (l.kind == Line::Folder) {
                               PickerRequest deeper = request;
                               deeper.folder += l.name + "/";

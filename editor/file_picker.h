@@ -53,6 +53,9 @@ class FilePicker {
 
     FilePicker(tk::CFrame* frame, FileDialog* dialog);
 
+    // Told when the user asked for the system dialog and none could be opened.
+    std::function<void(const PickerRequest&)> onNoDialog;
+
     // Lists the folder and opens the menu; with no files, the system dialog at once. `chosen`
     // gets the full path of the file picked (later, from idle, when the dialog answers). False
     // when nothing could be opened: a dialog is already open, or there is no file to list and

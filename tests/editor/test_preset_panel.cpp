@@ -231,6 +231,9 @@ TEST(PresetPanel, AnOldSectionPresetConvertsEachValueAndAShortOneChangesOnlyWhat
     osc[9] = 1.0f; // SubOsc Wave (73)
     writeBytes(panel.base + "Presets/Old.OSp", sectionFile(2300, osc));
     panel.press(kLoadOsc);
+    // The menu opened after the button's release: the button is not left lit under it.
+    EXPECT_TRUE(panel.menuOpen());
+    EXPECT_EQ(panel.editor->control(kLoadOsc)->getValue(), 0.0f);
     panel.choose(3);
     // The same values put in by hand through the conversion land on the same steps.
     QX_DSP_VST reference(editortest::quietHost);

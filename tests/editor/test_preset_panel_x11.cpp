@@ -87,6 +87,16 @@ class PresetPanelX11 : public ::testing::Test {
             if (c.index == index && c.value == value) return true;
         return false;
     }
+    // One pixel of the editor's window as the X server shows it.
+    unsigned long pixel(int x, int y) {
+        auto kids = host->children();
+        if (kids.empty()) return 0;
+        XImage* image = XGetImage(host->display, kids[0], x, y, 1, 1, AllPlanes, ZPixmap);
+        if (!image) return 0;
+        unsigned long v = XGetPixel(image, 0, 0);
+        XDestroyImage(image);
+        return v;
+    }
     std::vector<float> values(Instance& p) {
         std::vector<float> v(kParameters);
         for (int i = 0; i < kParameters; ++i)
@@ -169,11 +179,12 @@ TEST_F(PresetPanelX11, ASinglePresetPickedWithThePointerGivesEveryProgramItsMap)
     open(p);
     int x, y;
     ASSERT_TRUE(tarlix::restingPlace(kLoadPreset, x, y));
-    host->click(x + 8, y + 8);
     // "LOAD PRESET", "File Selector", a separator, "Picked"; lifted 16 pixels for its file.
     int px, py;
     menuLine(770, 500 - 16, 4, 3, px, py);
-    ASSERT_TRUE(pumpUntil(p, [] { return true; }));
+    const unsigned long closed = pixel(px, py);
+    host->click(x + 8, y + 8);
+    ASSERT_TRUE(pumpUntil(p, [&] { return pixel(px, py) != closed; })) << "no menu opened";
     host->click(px, py);
     ASSERT_TRUE(pumpUntil(p, [&] { return p.text(vst::effGetProgramName) == "Picked"; }));
     auto bank = p.chunk(false);
