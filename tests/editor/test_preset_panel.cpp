@@ -81,6 +81,8 @@ struct Panel : Rig {
         ASSERT_TRUE(menuOpen());
         for (int i = highlighted; i < line; ++i)
             frame()->handleKey({tk::Key::Down, 0, 0});
+        for (int i = line; i < highlighted; ++i)
+            frame()->handleKey({tk::Key::Up, 0, 0});
         frame()->handleKey({tk::Key::Return, 0, 0});
         ticks(2);
     }
@@ -496,4 +498,32 @@ TEST(BankPicture, ThePictureSitsBesideTheBankFile) {
     EXPECT_EQ(QX_WebLinks::picturePath("ab"), base + "Banks/ab.png");
     EXPECT_EQ(QX_WebLinks::picturePath(""), "");
     EXPECT_LE(QX_WebLinks::picturePath(std::string(300, 'x')).size(), 260u + base.size() + 10u);
+}
+
+// ---- the credits panel's global MIDI settings -------------------------------------------------
+
+TEST(CreditsPanel, ItsMidiChannelMenuAndMpeSwitchReachTheEngine) {
+    constexpr int kCredits = 352, kMidiChannel = 211, kMonoMode = 222;
+    Panel panel;
+    panel.press(kCredits);
+    panel.ticks(120); // the panel rises into its place
+    auto* channel = dynamic_cast<tk::COptionMenu*>(panel.editor->control(kMidiChannel));
+    ASSERT_NE(channel, nullptr);
+    ASSERT_EQ(channel->entryCount(), 17);
+    const int was = channel->selectedIndex();
+    panel.press(kMidiChannel);
+    panel.choose(5, was); // "Channel: 5"
+    EXPECT_FLOAT_EQ(panel.engine->getParameter(kMidiChannel), 5.0f / 16.0f);
+    EXPECT_EQ(channel->entry(channel->selectedIndex()), "Channel: 5");
+
+    const float mono = panel.engine->getParameter(kMonoMode);
+    auto* monoMenu = dynamic_cast<tk::COptionMenu*>(panel.editor->control(kMonoMode));
+    ASSERT_NE(monoMenu, nullptr);
+    panel.press(kMonoMode);
+    panel.choose(mono > 0.5f ? 0 : 1, monoMenu->selectedIndex());
+    EXPECT_NE(panel.engine->getParameter(kMonoMode), mono);
+
+    const float mpe = panel.engine->getParameter(kMpeActive);
+    panel.press(kMpeActive);
+    EXPECT_NE(panel.engine->getParameter(kMpeActive), mpe);
 }
