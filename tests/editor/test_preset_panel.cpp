@@ -306,16 +306,6 @@ TEST(FilePicker, ListsAtMost500FilesOfItsKindLiftsLongMenusAndSaysSaveAs) {
     EXPECT_EQ(FilePicker::text(save, {FilePicker::Line::Dialog, {}}), "File Selector (Save as)...");
 }
 
-TEST(FilePicker, WithNoDialogAndNoFilesALoadSaysSoAndChangesNothing) {
-    Panel panel;
-    auto before = panel.bank();
-    panel.press(kLoadPreset);
-    EXPECT_NE(panel.centre()->lastReport().find("No .pst files"), std::string::npos);
-    panel.choose(1); // "OK"
-    EXPECT_FALSE(panel.menuOpen());
-    EXPECT_EQ(panel.bank(), before);
-}
-
 // ---- refused files and saves ---------------------------------------------------------------
 
 TEST(PresetPanel, ARefusedFileChangesNothingAndIsReported) {
@@ -366,6 +356,28 @@ TEST(PresetPanel, SavingOverAnExistingFileAsksFirst) {
     ASSERT_EQ(saved.size(), 5880u);
     EXPECT_EQ(std::memcmp(saved.data(), "TRLX", 4), 0);
     EXPECT_TRUE(panel.centre()->lastReport().empty());
+}
+
+TEST(PresetPanel, ASectionSaveWritesTheSectionsValuesInListOrder) {
+    constexpr int kSaveOsc = 377;
+    Panel panel;
+    const std::string file = panel.base + "Presets/Mine.OSp";
+    writeBytes(file, {0});
+    panel.press(kSaveOsc);
+    panel.choose(3); // "Mine"
+    panel.choose(1); // "Replace"
+    auto bytes = readBytes(file);
+    ASSERT_EQ(bytes.size(), 8u + 4u * 18u);
+    EXPECT_EQ(std::memcmp(bytes.data(), "TRLX", 4), 0);
+    int32_t version;
+    std::memcpy(&version, bytes.data() + 4, 4);
+    EXPECT_EQ(version, 2410);
+    const int order[] = {64, 65, 66, 67, 68, 69, 70, 71, 72, 73, 75, 76, 77, 78, 79, 80, 164, 177};
+    for (int k = 0; k < 18; ++k) {
+        float v;
+        std::memcpy(&v, bytes.data() + 8 + 4 * k, 4);
+        EXPECT_EQ(v, panel.engine->getParameter(order[k])) << order[k];
+    }
 }
 
 TEST(PresetPanel, AFailedSaveIsReportedAndKeepsTheBankPath) {
