@@ -340,6 +340,50 @@ TEST(PresetPanel, ARefusedFileChangesNothingAndIsReported) {
     EXPECT_EQ(panel.bankPath(), path);
 }
 
+// A program file is checked before it is taken: values that are not numbers or lie outside
+// 0..1 arrive limited, and the texts arrive terminated.
+TEST(PresetPanel, APresetsValuesAreLimitedBeforeTheyReachTheEngine) {
+    Panel panel;
+    std::vector<uint8_t> rec(static_cast<size_t>(record::kSize));
+    std::memcpy(rec.data(), panel.bank().data() + 3 * record::kSize, rec.size());
+    tarlix::writeValue(rec.data(), 66, std::nanf(""));
+    tarlix::writeValue(rec.data(), 67, 7.0f);
+    tarlix::writeValue(rec.data(), 68, -3.0f);
+    std::memset(tarlix::programName(rec.data()), 'N', record::kNameSize);
+    writeBytes(panel.base + "Presets/Wild.pst", withMagic(rec));
+    panel.store().selectProgram(6);
+    panel.press(kLoadPreset);
+    panel.choose(3);
+    EXPECT_EQ(panel.name(6), std::string(24, 'N'));
+    for (int p : {66, 67, 68}) {
+        float v = panel.engine->getParameter(p);
+        EXPECT_TRUE(v >= 0.0f && v <= 1.0f) << p << " " << v;
+    }
+    EXPECT_EQ(panel.engine->getParameter(67), 1.0f);
+}
+
+// The window binds no data block: the long block of every record comes through opening the
+// window, program loads and closing byte for byte.
+TEST(PresetPanel, TheWindowLeavesTheRecordsDataBlocksAlone) {
+    Rig rig;
+    auto before = std::vector<uint8_t>(static_cast<size_t>(tarlix::kBankSize));
+    rig.engine->programStore().copyBank(before.data());
+    ASSERT_TRUE(rig.editor->openOffscreen());
+    for (int p : {5, 0, 127}) {
+        rig.engine->programStore().selectProgram(p);
+        rig.ticks(3);
+    }
+    rig.editor->close();
+    rig.engine->programStore().selectProgram(0);
+    auto after = std::vector<uint8_t>(static_cast<size_t>(tarlix::kBankSize));
+    rig.engine->programStore().copyBank(after.data());
+    for (int p = 0; p < 128; ++p) {
+        const size_t at = static_cast<size_t>(p) * record::kSize + record::kShortBlocks;
+        const size_t size = record::kName - record::kShortBlocks;
+        ASSERT_EQ(std::memcmp(before.data() + at, after.data() + at, size), 0) << p;
+    }
+}
+
 TEST(PresetPanel, SavingOverAnExistingFileAsksFirst) {
     Panel panel;
     const std::string mine = panel.base + "Presets/Mine.pst";
