@@ -256,12 +256,14 @@ bool QX_GUI_Editor::openWith(void* parentWindow) {
 
 void QX_GUI_Editor::close() {
     timer_.stop();
-    if (fileDialog_) fileDialog_->cancel(); // no answer reaches a closed window
+    // The dialog ends before the frame that may host its path field; no answer reaches a
+    // closed window. The picker outlives the controls that use it.
+    if (fileDialog_) fileDialog_->cancel();
+    fileDialog_.reset();
     if (frame_) frame_->setTooltipSupport(nullptr);
     tooltips_.reset();
     frame_.reset(); // every control and panel
     picker_.reset();
-    fileDialog_.reset();
     window_.reset(); // then the window and its connection
     bitmaps_.clear();
     fonts_.reset();
