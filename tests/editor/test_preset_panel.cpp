@@ -583,3 +583,27 @@ TEST(CreditsPanel, ItsMidiChannelMenuAndMpeSwitchReachTheEngine) {
     panel.press(kMpeActive);
     EXPECT_NE(panel.engine->getParameter(kMpeActive), mpe);
 }
+
+// ---- section objects ------------------------------------------------------------------------
+
+TEST(SectionObjects, EachDiceButtonReachesItsSectionOncePerPressAndRelease) {
+    constexpr int kOscDice = 212, kOscSection = 341, kFilterSection = 342;
+    Panel panel;
+    auto* osc = dynamic_cast<tarlix::QX_GUI_Memory_Banks*>(panel.editor->control(kOscSection));
+    auto* filter =
+        dynamic_cast<tarlix::QX_GUI_Memory_Banks*>(panel.editor->control(kFilterSection));
+    ASSERT_NE(osc, nullptr);
+    ASSERT_NE(filter, nullptr);
+    tk::CRect r = panel.editor->control(kOscDice)->frameRect();
+    tk::CPoint at{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    for (int press = 1; press <= 3; ++press) {
+        panel.frame()->handleMouseDown(at, tk::kLButton);
+        panel.ticks(3); // held: the engine's value of the button reaches its section
+        EXPECT_EQ(osc->presses(), press);
+        panel.frame()->handleMouseUp(at, 0);
+        panel.ticks(3);
+        EXPECT_EQ(osc->presses(), press);
+    }
+    EXPECT_EQ(filter->presses(), 0);
+    EXPECT_EQ(panel.engine->getParameter(kOscDice), 0.0f); // released
+}
