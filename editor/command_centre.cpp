@@ -299,28 +299,42 @@ std::string QX_WebLinks::picturePath(const std::string& bankPath) {
     std::string path = bankPath.substr(0, std::min<size_t>(bankPath.size(), FilePicker::kMaxPath));
     std::replace(path.begin(), path.end(), '\\', '/');
     if (path.empty()) return {};
-    if (path.find('/') == std::string::npos) path = FilePicker::baseFolder() + "Banks/" + path;
+    if (path.find('/') == std::string::npos) {
+        const std::string base = FilePicker::baseFolder();
+        if (base.empty()) return {}; // no user folder: no picture
+        path = base + "Banks/" + path;
+    }
     if (endsWithNoCase(path, kBankExtension))
         path.resize(path.size() - std::strlen(kBankExtension));
     return path + kPictureExtension;
 }
 
-void QX_WebLinks::draw(tk::CDrawContext& c, const tk::CRect&) {
-    if (picture_ == Picture::Reload) {
-        // Built in a local string: the bank path slot itself is never written here.
-        picture_ = Picture::Failed;
-        image_.reset();
-        const std::string path = picturePath(engine_.bankPath());
-        std::error_code ec;
-        const auto bytes = std::filesystem::file_size(
-            std::filesystem::path(std::u8string(path.begin(), path.end())), ec);
-        std::string data;
-        if (!path.empty() && !ec && bytes > 0 && bytes <= kMaxPictureBytes &&
-            platform::readWholeFile(path, data))
-            image_ =
-                tk::CBitmap::decodePng(reinterpret_cast<const uint8_t*>(data.data()), data.size());
-        if (image_) picture_ = Picture::Ready;
+void QX_WebLinks::reloadPicture() {
+    // Built in a local string: the bank path slot itself is never written here.
+    const std::string path = picturePath(engine_.bankPath());
+    std::error_code sizeError, timeError;
+    const std::filesystem::path file(std::u8string(path.begin(), path.end()));
+    const auto bytes = std::filesystem::file_size(file, sizeError);
+    const auto written = std::filesystem::last_write_time(file, timeError);
+    // Program changes come often: the same file, unchanged, is not decoded again.
+    const PictureFile seen{path, sizeError ? 0 : bytes,
+                           timeError ? std::filesystem::file_time_type{} : written};
+    if (seen == shownFile_ && picture_ == Picture::Reload && image_) {
+        picture_ = Picture::Ready;
+        return;
     }
+    shownFile_ = seen;
+    picture_ = Picture::Failed;
+    image_.reset();
+    std::string data;
+    if (!path.empty() && !sizeError && bytes > 0 && bytes <= kMaxPictureBytes &&
+        platform::readWholeFile(path, data))
+        image_ = tk::CBitmap::decodePng(reinterpret_cast<const uint8_t*>(data.data()), data.size());
+    if (image_) picture_ = Picture::Ready;
+}
+
+void QX_WebLinks::draw(tk::CDrawContext& c, const tk::CRect&) {
+    if (picture_ == Picture::Reload) reloadPicture();
     if (picture_ != Picture::Ready || !image_) return;
     const tk::CRect& own = getViewSize();
     const double scale = static_cast<double>(own.width()) / image_->width();

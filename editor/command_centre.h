@@ -4,6 +4,7 @@
 // beside the current bank file. Every command runs on the user-interface thread.
 #pragma once
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -85,12 +86,21 @@ class QX_WebLinks : public tk::CControl, public QX_Control {
     void report(const std::string& text);
     void confirm(const std::string& question, std::function<void()> yes);
     tk::CPoint anchor() const;
+    void reloadPicture();
 
     EditorEngine& engine_;
     FilePicker& picker_;
     std::vector<uint8_t> clipboard_;
     Picture picture_ = Picture::Reload;
     std::shared_ptr<tk::CBitmap> image_;
+    // The picture file last read, to know it again.
+    struct PictureFile {
+        std::string path;
+        uintmax_t bytes = 0;
+        std::filesystem::file_time_type written{};
+        bool operator==(const PictureFile&) const = default;
+    };
+    PictureFile shownFile_;
     std::string lastReport_;
     int pending_ = -1; // a command waiting for the next tick
 };
