@@ -1,5 +1,8 @@
 #include "editor/qx_gui_editor.h"
 
+#include "editor/command_centre.h"
+#include "editor/section_memory.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -89,6 +92,7 @@ constexpr int kStandInKnobSide = 41;
 constexpr int kStandInKnobFrames = 29;
 constexpr int kStandInButtonWidth = 24, kStandInButtonHeight = 32; // off above on
 constexpr int kStandInImageSide = 32;
+constexpr int kBankPictureSide = 50;
 constexpr tk::CColor kStandInFace{46, 49, 54, 255};
 constexpr tk::CColor kStandInPanel{62, 66, 72, 255};
 
@@ -211,6 +215,8 @@ bool QX_GUI_Editor::openWith(void* parentWindow) {
     else
         frame_->setBackgroundColour(kStandInFace);
     frame_->attach(window_.get());
+    fileDialog_ = std::make_unique<FileDialog>(frame_.get());
+    picker_ = std::make_unique<FilePicker>(frame_.get(), fileDialog_.get());
 
     building_ = true;
     engine_->setBuilding(true);
@@ -252,9 +258,14 @@ bool QX_GUI_Editor::openWith(void* parentWindow) {
 
 void QX_GUI_Editor::close() {
     timer_.stop();
+    // The dialog ends before the frame that may host its path field; no answer reaches a
+    // closed window. The picker outlives the controls that use it.
+    if (fileDialog_) fileDialog_->cancel();
+    fileDialog_.reset();
     if (frame_) frame_->setTooltipSupport(nullptr);
     tooltips_.reset();
-    frame_.reset();  // every control and panel
+    frame_.reset(); // every control and panel
+    picker_.reset();
     window_.reset(); // then the window and its connection
     bitmaps_.clear();
     fonts_.reset();
@@ -345,8 +356,14 @@ void QX_GUI_Editor::buildControl(tk::CViewContainer& container, const LayoutReco
         popUp->automate = [this](int t, float v) { automate(t, v); };
         popUp->restore = [this](int t, float v) { setParameter(t, v); }; // the engine kept it
         made = std::move(popUp);
-    } else if (kind == kFloatStore || kind == kDataStore ||
-               (kind >= kSectionFirst && kind <= kSectionLast)) {
+    } else if (kind >= kSectionFirst && kind <= kSectionLast) {
+        made = std::make_unique<QX_GUI_Memory_Banks>(this, tag);
+    } else if (kind == kWebLinks && picker_) {
+        Sized s = loadBitmap(r.bitmap);
+        int side = s.width > 0 ? s.width : kBankPictureSide;
+        made = std::make_unique<QX_WebLinks>(
+            rectOf(side, s.height > 0 ? s.height : kBankPictureSide), tag, *engine_, *picker_);
+    } else if (kind == kFloatStore || kind == kDataStore) {
         made = std::make_unique<QX_Store>(this, tag);
     } else if (kind == kValueDisplay) {
         auto display = std::make_unique<QX_GlobalNumberDisplay>(textBox({}), tag, style);
@@ -569,6 +586,11 @@ void QX_GUI_Editor::tick() {
     if (!frame_ || inTick_) return;
     inTick_ = true;
     drainEngine();
+    if (fileDialog_) fileDialog_->idle(); // a dialog's answer runs its command here
+    if (!frame_) {
+        inTick_ = false;
+        return;
+    }
     // Controls that animate; a control may ask again while the list is walked.
     animating_.swap(ticking_);
     for (QX_Control* c : ticking_) {

@@ -10,6 +10,8 @@
 
 #include "editor/displays.h"
 #include "editor/editor_engine.h"
+#include "editor/file_dialog.h"
+#include "editor/file_picker.h"
 #include "editor/layout_table.h"
 #include "editor/qx_controls.h"
 #include "editor/toolkit/cframe.h"
@@ -131,6 +133,9 @@ class QX_GUI_Editor : public vst::GuiEditor,
     std::unique_ptr<platform::Window> window_;
     std::unique_ptr<tk::CFrame> frame_;
     std::unique_ptr<tk::CTooltipSupport> tooltips_;
+    // The system file dialog and the preset panel's picker, while the window is open.
+    std::unique_ptr<FileDialog> fileDialog_;
+    std::unique_ptr<FilePicker> picker_;
     tk::CVSTGUITimer timer_;
     std::map<std::string, std::shared_ptr<tk::CBitmap>> bitmaps_; // by name, while open
 
