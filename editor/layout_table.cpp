@@ -503,7 +503,7 @@ const LayoutRecord kLayoutTable[kLayoutRowCount] = {
     /* 487 */ {328, 53, -1, -2000, -2000, nullptr, 0.0f, 10.0f, 0.0f, 10.0f, "zFuture", nullptr, "Spares"},
     /* 488 */ {329, 53, -1, -2000, -2000, nullptr, 0.0f, 10.0f, 0.0f, 10.0f, "zFuture", nullptr, "Spares"},
     /* 489 */ {330, 53, -1, -2000, -2000, nullptr, 0.0f, 10.0f, 0.0f, 10.0f, "zFuture", nullptr, "Spares"},
-    /* 490 */ {331, 53, -1, -2000, -2000, nullptr, 0.0f, 10.0f, 0.0f, 10.0f, "zFuture", nullptr, "Spares"},
+    /* 490 */ {0, 154, -1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // filler: spare 331 is the zoom, in the credits panel
     /* 491 */ {332, 53, -1, -2000, -2000, nullptr, 0.0f, 10.0f, 0.0f, 10.0f, "zFuture", nullptr, "Spares"},
     /* 492 */ {404, 53, -1, -2000, -2000, nullptr, -100.0f, 100.0f, -0.1f, 0.1f, "MPE:Bend#1", nullptr, nullptr},
     /* 493 */ {405, 53, -1, -2000, -2000, nullptr, -100.0f, 100.0f, -0.1f, 0.1f, "MPE:Bend#2", nullptr, nullptr},
@@ -560,19 +560,19 @@ const LayoutRecord kLayoutTable[kLayoutRowCount] = {
     /* 544 */ {0, 154, -1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // filler
     /* 545 */ {0, 154, -1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // filler
     /* 546 */ {0, 154, -1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // filler
-    /* 547 */ {0, 154, -1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // filler
-    /* 548 */ {0, 156, 1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // font: Liberation Sans 14
-    /* 549 */ {352, 30, -1, 952, 11, "Btn_Info.png", 0.0f, 1.0f, 0.0f, 1.0f, nullptr, nullptr, "Click to Open Credits and Links Panel"},
-    /* 550 */ {0, 155, 1, 262, 701, nullptr, 0.20f, 1.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // slide: credits rise from below the window
-    /* 551 */ {19, 158, -1, 262, 448, "Credits_Panel.png", 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // panel 19
-    /* 552 */ {353, 27, -1, 662, 10, "Btn_Close.png", 0.0f, 10.0f, 0.0f, 10.0f, nullptr, nullptr, "Close Panel"},
-    /* 553 */ {388, 27, -1, 24, 176, "XT_Logo.png", 0.0f, 10.0f, 0.0f, 10.0f, "WLink", nullptr, "Visit the project page"},
-    /* 554 */ {389, 27, -1, 160, 176, "QX_Logo.png", 0.0f, 10.0f, 0.0f, 10.0f, "WLink", nullptr, "Write to the makers"},
-    /* 555 */ {0, 151, 27, 120, 20, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // text style 27, box 120 x 20
-    /* 556 */ {211, 32, -1, 470, 62, nullptr, -1.0f, 15.0f, -1.0f, 15.0f, "Midi Channel", "Channel: All,Channel: 1,Channel: 2,Channel: 3,Channel: 4,Channel: 5,Channel: 6,Channel: 7,Channel: 8,Channel: 9,Channel: 10,Channel: 11,Channel: 12,Channel: 13,Channel: 14,Channel: 15,Channel: 16,", "MIDI Channel the instrument listens to"},
-    /* 557 */ {222, 32, -1, 470, 96, nullptr, 0.0f, 1.0f, 0.0f, 1.0f, "Mono Note Mode", "OFF,Last Note,", "Mono Note Priority"},
-    /* 558 */ {0, 151, 27, 60, 20, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // text style 27, box 60 x 20
-    /* 559 */ {230, 32, -1, 470, 130, nullptr, 0.0f, 37.0f, 0.0f, 37.0f, "Osc Harmonics", "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25,26,27,28,29,30,31,32,48,64,96,128,512,1024,", "Oscillator Harmonics\nPartials of the additive waves"},
+    /* 547 */ {0, 156, 1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // font: Liberation Sans 14
+    /* 548 */ {352, 30, -1, 952, 11, "Btn_Info.png", 0.0f, 1.0f, 0.0f, 1.0f, nullptr, nullptr, "Click to Open Credits and Links Panel"},
+    /* 549 */ {0, 155, 1, 262, 701, nullptr, 0.20f, 1.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // slide: credits rise from below the window
+    /* 550 */ {19, 158, -1, 262, 448, "Credits_Panel.png", 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // panel 19
+    /* 551 */ {353, 27, -1, 662, 10, "Btn_Close.png", 0.0f, 10.0f, 0.0f, 10.0f, nullptr, nullptr, "Close Panel"},
+    /* 552 */ {388, 27, -1, 24, 176, "XT_Logo.png", 0.0f, 10.0f, 0.0f, 10.0f, "WLink", nullptr, "Visit the project page"},
+    /* 553 */ {389, 27, -1, 160, 176, "QX_Logo.png", 0.0f, 10.0f, 0.0f, 10.0f, "WLink", nullptr, "Write to the makers"},
+    /* 554 */ {0, 151, 27, 120, 20, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // text style 27, box 120 x 20
+    /* 555 */ {211, 32, -1, 470, 62, nullptr, -1.0f, 15.0f, -1.0f, 15.0f, "Midi Channel", "Channel: All,Channel: 1,Channel: 2,Channel: 3,Channel: 4,Channel: 5,Channel: 6,Channel: 7,Channel: 8,Channel: 9,Channel: 10,Channel: 11,Channel: 12,Channel: 13,Channel: 14,Channel: 15,Channel: 16,", "MIDI Channel the instrument listens to"},
+    /* 556 */ {222, 32, -1, 470, 96, nullptr, 0.0f, 1.0f, 0.0f, 1.0f, "Mono Note Mode", "OFF,Last Note,", "Mono Note Priority"},
+    /* 557 */ {0, 151, 27, 60, 20, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // text style 27, box 60 x 20
+    /* 558 */ {230, 32, -1, 470, 130, nullptr, 0.0f, 37.0f, 0.0f, 37.0f, "Osc Harmonics", "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25,26,27,28,29,30,31,32,48,64,96,128,512,1024,", "Oscillator Harmonics\nPartials of the additive waves"},
+    /* 559 */ {331 | G, 32, -1, 470, 164, nullptr, 0.0f, 2.0f, 0.0f, 2.0f, "Zoom", "100 %,150 %,200 %,", "Window Size\nThe whole window at 100, 150 or 200 %"},
     /* 560 */ {232 | G, 26, -1, 620, 64, "Switch.png", 0.0f, 1.0f, 0.0f, 1.0f, "MPE Active", nullptr, "MPE On/Off\nPer-note bend, pressure and slide"},
     /* 561 */ {233 | G, 26, -1, 620, 98, "Switch.png", 0.0f, 1.0f, 0.0f, 1.0f, "MPE A:74", nullptr, "MPE Slide as CC74"},
     /* 562 */ {240, 0, -1, 570, 150, "Knob.png", 0.0f, 100.0f, 0.0f, 10.0f, "MPE: LPF Depth", nullptr, "MPE Slide to Filter Cutoff"},

@@ -55,6 +55,7 @@ class Host {
   public:
     Display* display = nullptr;
     Window window = 0;
+    int width = kWidth, height = kHeight;
     Host() {
         display = XOpenDisplay(nullptr);
         if (!display) return;
@@ -69,6 +70,13 @@ class Host {
         XCloseDisplay(display);
     }
     void* handle() const { return reinterpret_cast<void*>(static_cast<uintptr_t>(window)); }
+    // Makes room for the editor's window as a host does before opening it.
+    void resize(int w, int h) {
+        width = w;
+        height = h;
+        XResizeWindow(display, window, static_cast<unsigned>(w), static_cast<unsigned>(h));
+        XSync(display, False);
+    }
     void click(int x, int y) {
         XTestFakeMotionEvent(display, -1, x, y, CurrentTime);
         XTestFakeButtonEvent(display, 1, True, CurrentTime);
@@ -76,13 +84,14 @@ class Host {
         XSync(display, False);
     }
     bool save(const std::string& path) {
-        XImage* image = XGetImage(display, window, 0, 0, kWidth, kHeight, AllPlanes, ZPixmap);
+        XImage* image = XGetImage(display, window, 0, 0, static_cast<unsigned>(width),
+                                  static_cast<unsigned>(height), AllPlanes, ZPixmap);
         if (!image) return false;
-        std::vector<uint8_t> rgb(static_cast<size_t>(kWidth) * kHeight * 3);
-        for (int y = 0; y < kHeight; ++y)
-            for (int x = 0; x < kWidth; ++x) {
+        std::vector<uint8_t> rgb(static_cast<size_t>(width) * height * 3);
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x) {
                 unsigned long p = XGetPixel(image, x, y);
-                uint8_t* o = &rgb[(static_cast<size_t>(y) * kWidth + x) * 3];
+                uint8_t* o = &rgb[(static_cast<size_t>(y) * width + x) * 3];
                 o[0] = static_cast<uint8_t>(p >> 16);
                 o[1] = static_cast<uint8_t>(p >> 8);
                 o[2] = static_cast<uint8_t>(p);
@@ -91,8 +100,8 @@ class Host {
         png_image out;
         std::memset(&out, 0, sizeof out);
         out.version = PNG_IMAGE_VERSION;
-        out.width = kWidth;
-        out.height = kHeight;
+        out.width = static_cast<png_uint_32>(width);
+        out.height = static_cast<png_uint_32>(height);
         out.format = PNG_FORMAT_RGB;
         return png_image_write_to_file(&out, path.c_str(), 0, rgb.data(), 0, nullptr) != 0;
     }
@@ -111,7 +120,14 @@ struct Picture {
     std::vector<int> clicks; // tags of the buttons to press, in order
     int parameter = -1;      // or a host parameter to set
     float value = 0.0f;
+    int zoom = 100; // percent
 };
+
+constexpr int kZoomTag = 331; // the global parameter that keeps the window's zoom
+
+float zoomValue(int percent) {
+    return percent == 200 ? 1.0f : percent == 150 ? 0.5f : 0.0f;
+}
 
 int pictures(const std::string& plugin, const std::string& folder) {
     Host host;
@@ -138,9 +154,18 @@ int pictures(const std::string& plugin, const std::string& folder) {
         {"editor-eq.png", {363}},
         {"editor-logic.png", {}, 66, 1.0f / 3.0f},
         {"editor-credits.png", {352}},
+        {"editor-150.png", {}, -1, 0.0f, 150},
+        {"editor-200.png", {}, -1, 0.0f, 200},
     };
     int failures = 0;
     for (const Picture& pic : list) {
+        p.fx()->setParameter(p.fx(), kZoomTag, zoomValue(pic.zoom));
+        vst::ERect* rect = nullptr;
+        if (p.call(vst::effEditGetRect, 0, 0, &rect) != 1 || !rect) {
+            std::fprintf(stderr, "editor_shot: the editor has no size\n");
+            return 1;
+        }
+        host.resize(rect->right - rect->left, rect->bottom - rect->top);
         if (p.call(vst::effEditOpen, 0, 0, host.handle()) != 1) {
             std::fprintf(stderr, "editor_shot: the editor did not open\n");
             return 1;
@@ -155,7 +180,7 @@ int pictures(const std::string& plugin, const std::string& folder) {
                 ++failures;
                 continue;
             }
-            host.click(x + 4, y + 4);
+            host.click((x + 4) * pic.zoom / 100, (y + 4) * pic.zoom / 100);
             idleFor(p, 800); // slides settle in about half a second
         }
         idleFor(p, 100);
@@ -169,6 +194,7 @@ int pictures(const std::string& plugin, const std::string& folder) {
         if (pic.parameter >= 0) p.fx()->setParameter(p.fx(), pic.parameter, before);
         p.call(vst::effEditClose);
     }
+    p.fx()->setParameter(p.fx(), kZoomTag, zoomValue(100));
     return failures ? 1 : 0;
 }
 
