@@ -553,14 +553,20 @@ void QX_GUI_Editor::applyZoom(int percent) {
     if (window_) {
         const int w = zoomedLength(kWidth, percent), h = zoomedLength(kHeight, percent);
         zoom_ = percent; // the host may ask for the rectangle while it makes room
-        if (!effect_ || !effect_->sizeWindow(w, h)) {
+        bool resized = effect_ && effect_->sizeWindow(w, h);
+        if (resized && !window_->resize(w, h)) {
+            // The host made room but the window cannot follow: give the room back.
+            zoom_ = previous;
+            effect_->sizeWindow(zoomedLength(kWidth, previous), zoomedLength(kHeight, previous));
+            resized = false;
+        }
+        if (!resized) {
             // Drawing a zoomed window clipped to the old size would hide most of it (the zoom
             // menu too): the window stays whole and the stored zoom goes back.
             zoom_ = previous;
             engine_->setParameterAutomated(kZoomTag, zoomNormalisedOf(previous));
             return;
         }
-        window_->resize(w, h);
     }
     zoom_ = percent;
     frame_->setScale(zoomScaleOf(percent));

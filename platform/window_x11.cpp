@@ -181,13 +181,14 @@ class X11Window final : public Window {
         XFlush(display_);
     }
 
-    void resize(int width, int height) override {
-        if (lost_ || width <= 0 || height <= 0) return;
+    bool resize(int width, int height) override {
+        if (lost_ || width <= 0 || height <= 0) return false;
         ErrorTrap trap(display_);
         XResizeWindow(display_, window_, static_cast<unsigned>(width),
                       static_cast<unsigned>(height));
         if (surface_) cairo_xlib_surface_set_size(surface_, width, height);
-        XFlush(display_);
+        XSync(display_, False);
+        return !trap.failed();
     }
 
     void setCursor(PointerShape shape) override {
