@@ -13,7 +13,7 @@ cmake --build "$build" --target editor_shot tarlix2
 mkdir -p docs
 fifo="$(mktemp -u)"
 mkfifo "$fifo"
-Xvfb -displayfd 3 -nolisten tcp -screen 0 2048x1536x24 -dpi 96 3>"$fifo" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -nolisten tcp -screen 0 2048x1536x24 -dpi 96 -noreset 3>"$fifo" >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null; rm -f "$fifo"' EXIT INT TERM
 read -r display <"$fifo"
