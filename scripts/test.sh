@@ -39,7 +39,7 @@ sanitized() {
     -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="$sanitizerFlags" -DCMAKE_C_FLAGS_RELWITHDEBINFO="$sanitizerFlags" >/dev/null
   cmake --build build-asan -j "$jobs" --target tarlix_tests tarlix_host_tests tarlix_thread_tests \
     tarlix_editor_tests tarlix_editor_x11_tests tarlix_controls_x11_tests \
-    tarlix_controls_rig_tests tarlix_art_tests
+    tarlix_controls_rig_tests tarlix_art_tests tarlix_zoom_tests
   ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build-asan --output-on-failure -j "$jobs" -LE slow
 }
