@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <png.h>
 
+#include <cmath>
 #include <cstring>
 #include <vector>
 
@@ -114,25 +115,31 @@ TEST(Bitmap, ADenseBitmapKeepsTheLogicalSizeOfItsPlainTwin) {
     EXPECT_EQ(tk::CBitmap::decodePng(odd.data(), odd.size(), 2), nullptr);
 }
 
-// The second frame of a dense strip drawn at 100, 150 and 200 %: every device pixel of the
-// frame's place is the frame's colour (no bleeding in from its neighbour through the filter)
-// and nothing is drawn outside that place.
+// The second frame of a dense strip drawn at 100, 150 and 200 %, one logical pixel in from the
+// corner (half a device pixel at 150 %): no red of the frame above bleeds in through the filter,
+// the pixels it covers are its blue, and nothing is drawn outside its place.
 TEST(Bitmap, AStripFrameDrawsAloneAtEveryZoom) {
-    constexpr int kSide = 8;
+    constexpr int kSide = 8, kAt = 1;
     auto png = encode(2 * kSide, 4 * kSide, twoFrameStrip(2 * kSide));
     auto dense = tk::CBitmap::decodePng(png.data(), png.size(), 2);
     ASSERT_NE(dense, nullptr);
     for (double scale : {1.0, 1.5, 2.0}) {
-        const int place = static_cast<int>(kSide * scale), around = place + 4;
+        const double from = kAt * scale, to = (kAt + kSide) * scale;
+        const int around = static_cast<int>(to) + 4;
         tk::COffscreenContext c(around, around, nullptr);
         c.push(0, 0, tk::CRect{0, 0, around, around});
         c.scale(scale);
-        c.drawBitmap(*dense, tk::CRect{0, 0, kSide, kSide}, 0, kSide);
+        c.drawBitmap(*dense, tk::CRect::fromSize(kAt, kAt, kSide, kSide), 0, kSide);
         c.pop();
+        auto inside = [&](int v) { return v >= std::ceil(from) && v + 1 <= std::floor(to); };
+        auto outside = [&](int v) { return v + 1 <= std::floor(from) || v >= std::ceil(to); };
         for (int y = 0; y < around; ++y)
             for (int x = 0; x < around; ++x) {
-                const uint32_t want = x < place && y < place ? 0xFF0000FFu : 0u;
-                ASSERT_EQ(c.pixel(x, y), want) << scale << " at " << x << ", " << y;
+                const uint32_t p = c.pixel(x, y);
+                ASSERT_EQ(p & 0x00FFFF00u, 0u) << scale << ": red or green at " << x << ", " << y;
+                if (inside(x) && inside(y))
+                    ASSERT_EQ(p, 0xFF0000FFu) << scale << " at " << x << ", " << y;
+                if (outside(x) || outside(y)) ASSERT_EQ(p, 0u) << scale << " at " << x << ", " << y;
             }
     }
 }
