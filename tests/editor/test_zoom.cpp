@@ -10,11 +10,14 @@
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
+#include <cstdio>
 #include <cstring>
 #include <map>
 
 #include "editor/zoom.h"
+#include "engine/preset_files.h"
 #include "engine/program_record.h"
+#include "engine/program_store.h"
 
 using editortest::Rig;
 
@@ -337,6 +340,40 @@ TEST_F(Zoom, TheZoomTravelsWithTheBankChunkAndAnOldChunkOpensAtOneHundredPercent
     const float zero = 0.0f;
     std::memcpy(old.data() + 4 * tarlix::kZoomTag, &zero, 4);
     ASSERT_EQ(fx->dispatcher(fx, vst::effSetChunk, 0, kBankBytes, old.data(), 0), kBankBytes);
+    EXPECT_FLOAT_EQ(fx->getParameter(fx, tarlix::kZoomTag), 0.0f);
+    EXPECT_EQ(sizeOf(other), std::make_pair(kWidth, kHeight));
+}
+
+// A bank file carries the zoom as it carries every global setting; one from before the zoom
+// existed opens the window at 100 %.
+TEST_F(Zoom, ABankFileKeepsTheZoomAndAnOldOneOpensAtOneHundredPercent) {
+    setZoomParameter(1.0f);
+    const std::string path = rig->home.path + "/Zoomed.Bnk";
+    ASSERT_TRUE(rig->engine->programStore().saveBankFile(path.c_str()));
+
+    Rig other(tarlix::kLayoutTable, tarlix::kLayoutRowCount, resizingHost);
+    ASSERT_EQ(other.engine->programStore().loadBankFile(path.c_str()), tarlix::kFileRead);
+    vst::AEffect* fx = other.engine->getAeffect();
+    EXPECT_FLOAT_EQ(fx->getParameter(fx, tarlix::kZoomTag), 1.0f);
+    EXPECT_EQ(sizeOf(other), std::make_pair(2 * kWidth, 2 * kHeight));
+
+    // The same file as an older version wrote it: 0 in the spare.
+    std::vector<uint8_t> bytes;
+    {
+        FILE* f = std::fopen(path.c_str(), "rb");
+        ASSERT_NE(f, nullptr);
+        bytes.resize(4 + kBankBytes);
+        ASSERT_EQ(std::fread(bytes.data(), 1, bytes.size(), f), bytes.size());
+        std::fclose(f);
+    }
+    const float zero = 0.0f;
+    std::memcpy(bytes.data() + 4 + 4 * tarlix::kZoomTag, &zero, 4); // after the magic
+    const std::string old = rig->home.path + "/Old.Bnk";
+    FILE* f = std::fopen(old.c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    ASSERT_EQ(std::fwrite(bytes.data(), 1, bytes.size(), f), bytes.size());
+    std::fclose(f);
+    ASSERT_EQ(other.engine->programStore().loadBankFile(old.c_str()), tarlix::kFileRead);
     EXPECT_FLOAT_EQ(fx->getParameter(fx, tarlix::kZoomTag), 0.0f);
     EXPECT_EQ(sizeOf(other), std::make_pair(kWidth, kHeight));
 }
