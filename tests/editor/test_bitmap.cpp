@@ -137,9 +137,12 @@ TEST(Bitmap, AStripFrameDrawsAloneAtEveryZoom) {
             for (int x = 0; x < around; ++x) {
                 const uint32_t p = c.pixel(x, y);
                 ASSERT_EQ(p & 0x00FFFF00u, 0u) << scale << ": red or green at " << x << ", " << y;
-                if (inside(x) && inside(y))
+                if (inside(x) && inside(y)) {
                     ASSERT_EQ(p, 0xFF0000FFu) << scale << " at " << x << ", " << y;
-                if (outside(x) || outside(y)) ASSERT_EQ(p, 0u) << scale << " at " << x << ", " << y;
+                }
+                if (outside(x) || outside(y)) {
+                    ASSERT_EQ(p, 0u) << scale << " at " << x << ", " << y;
+                }
             }
     }
 }
