@@ -14,6 +14,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <thread>
@@ -198,7 +199,7 @@ int pictures(const std::string& plugin, const std::string& folder) {
     return failures ? 1 : 0;
 }
 
-int measure(const std::string& plugin) {
+int measure(const std::string& plugin, int zoom) {
     Host hostA, hostB;
     if (!hostA.display) {
         std::fprintf(stderr, "editor_shot: no X display\n");
@@ -208,6 +209,13 @@ int measure(const std::string& plugin) {
     if (!a.ok() || !b.ok()) {
         std::fprintf(stderr, "editor_shot: cannot load %s\n", plugin.c_str());
         return 1;
+    }
+    // Both windows at the zoom asked for, as a host that makes room for them.
+    for (auto [fx, host] : {std::pair{&a, &hostA}, std::pair{&b, &hostB}}) {
+        fx->fx()->setParameter(fx->fx(), kZoomTag, zoomValue(zoom));
+        vst::ERect* rect = nullptr;
+        if (fx->call(vst::effEditGetRect, 0, 0, &rect) == 1 && rect)
+            host->resize(rect->right - rect->left, rect->bottom - rect->top);
     }
     a.call(vst::effSetSampleRate, 0, 0, nullptr, 44100.0f);
     a.call(vst::effSetBlockSize, 0, 441);
@@ -248,6 +256,7 @@ int measure(const std::string& plugin) {
     stop.store(true);
     audio.join();
 
+    std::printf("window at %d %%\n", zoom);
     std::printf("open, first instance:            %.1f ms\n", firstOpen);
     std::printf("open, second instance (shared):  %.1f ms\n", secondOpen);
     std::printf("idle at 60 Hz, nothing moving:   %.3f %% of one core (host loop alone %.3f %%, "
@@ -264,6 +273,7 @@ int main(int argc, char** argv) {
     std::string plugin = tools::pluginBesideExecutable(argv[0]);
     std::string out;
     bool measuring = false;
+    int zoom = 100;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
         if (a == "--plugin" && i + 1 < argc)
@@ -272,14 +282,19 @@ int main(int argc, char** argv) {
             out = argv[++i];
         else if (a == "--measure")
             measuring = true;
+        else if (a == "--zoom" && i + 1 < argc)
+            zoom = std::atoi(argv[++i]);
         else {
-            std::fprintf(stderr, "usage: editor_shot [--plugin PATH] (--out FOLDER | --measure)\n");
+            std::fprintf(stderr, "usage: editor_shot [--plugin PATH] (--out FOLDER | --measure "
+                                 "[--zoom 100|150|200])\n");
             return 2;
         }
     }
-    if (measuring) return measure(plugin);
+    if (measuring) return measure(plugin, zoom);
     if (out.empty()) {
-        std::fprintf(stderr, "usage: editor_shot [--plugin PATH] (--out FOLDER | --measure)\n");
+        std::fprintf(
+            stderr,
+            "usage: editor_shot [--plugin PATH] (--out FOLDER | --measure [--zoom 100|150|200])\n");
         return 2;
     }
     return pictures(plugin, out);
