@@ -377,3 +377,28 @@ TEST_F(Zoom, ABankFileKeepsTheZoomAndAnOldOneOpensAtOneHundredPercent) {
     EXPECT_FLOAT_EQ(fx->getParameter(fx, tarlix::kZoomTag), 0.0f);
     EXPECT_EQ(sizeOf(other), std::make_pair(kWidth, kHeight));
 }
+
+// A right-click at 200 % asks for MIDI learn with the logical place of the click, so the
+// dialog opens beside the knob as it does at 100 %; a press elsewhere closes it again.
+TEST_F(Zoom, TheMidiLearnDialogOpensWhereTheKnobIsAtTwiceTheSize) {
+    constexpr int kLearnPanel = 81;
+    setZoomParameter(1.0f);
+    XResizeWindow(display, window, 2 * kWidth, 2 * kHeight);
+    open();
+    const tk::CRect r = rectOf(kPortamento);
+    const tk::CPoint at{r.left + 10, r.top + 12};
+    tk::CPoint d = device(at.x, at.y);
+    move(d.x, d.y);
+    button(3, true);
+    button(3, false);
+    ASSERT_TRUE(pumpUntil([&] { return rig->editor->learnRequest().tag == kPortamento; }));
+    EXPECT_EQ(rig->editor->learnRequest().where.x, at.x);
+    EXPECT_EQ(rig->editor->learnRequest().where.y, at.y);
+    EXPECT_TRUE(rig->editor->panel(kLearnPanel)->isVisible());
+    rig->ticks(kSlideTicks);
+    clickLogical(5, kHeight - 5);
+    EXPECT_TRUE(pumpUntil([&] {
+        rig->ticks(1); // the dialog fades out tick by tick
+        return !rig->editor->panel(kLearnPanel)->isVisible();
+    }));
+}
