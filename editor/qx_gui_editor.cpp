@@ -150,7 +150,10 @@ QX_GUI_Editor::~QX_GUI_Editor() {
 
 bool QX_GUI_Editor::getRect(vst::ERect** rect) {
     if (!rect) return false;
-    rect_ = {0, 0, kHeight, kWidth};
+    // Closed, the next window opens at the stored zoom.
+    const int zoom = frame_ ? zoom_ : zoomPercentOf(engine_->parameter(kZoomTag));
+    rect_ = {0, 0, static_cast<int16_t>(zoomedLength(kHeight, zoom)),
+             static_cast<int16_t>(zoomedLength(kWidth, zoom))};
     *rect = &rect_;
     return true;
 }
@@ -201,14 +204,17 @@ tk::CTextStyle QX_GUI_Editor::textStyle() const {
 
 bool QX_GUI_Editor::openWith(void* parentWindow) {
     fonts_ = std::make_unique<tk::CFontSet>();
+    zoom_ = zoomPercentOf(engine_->parameter(kZoomTag));
     if (parentWindow) {
-        window_ = platform::Window::createChild(parentWindow, kWidth, kHeight, this);
+        window_ = platform::Window::createChild(parentWindow, zoomedLength(kWidth, zoom_),
+                                                zoomedLength(kHeight, zoom_), this);
         if (!window_) {
             fonts_.reset();
             return false;
         }
     }
     frame_ = std::make_unique<tk::CFrame>(CRect{0, 0, kWidth, kHeight}, fonts_.get());
+    frame_->setScale(zoomScaleOf(zoom_));
     Sized background = loadBitmap(rowCount_ > 0 ? table_[0].bitmap : nullptr);
     if (background.bitmap)
         frame_->setBackground(background.bitmap);
@@ -572,6 +578,7 @@ void QX_GUI_Editor::drainEngine() {
     if (loaded)
         for (int tag = 0; tag < kHostParameters; ++tag)
             loaded_[tag] = shown_[tag];
+    if (int wanted = zoomPercentOf(shown_[kZoomTag]); wanted != zoom_) applyZoom(wanted);
     // Host parameters were read above; the editor's own tags come through the mailbox.
     for (int tag : mailboxTags_) {
         Entry& e = controls_[tag];
@@ -580,6 +587,31 @@ void QX_GUI_Editor::drainEngine() {
         if (tag == kProgramLoadedTag ? loaded : engine_->takeNotice(tag))
             e.qx->onNotice(tag == kPresetNameTag ? engine_->programName() : std::string());
     }
+}
+
+void QX_GUI_Editor::applyZoom(int percent) {
+    const int previous = zoom_;
+    if (window_) {
+        const int w = zoomedLength(kWidth, percent), h = zoomedLength(kHeight, percent);
+        zoom_ = percent; // the host may ask for the rectangle while it makes room
+        bool resized = effect_ && effect_->sizeWindow(w, h);
+        if (resized && !window_->resize(w, h)) {
+            // The host made room but the window cannot follow: give the room back.
+            zoom_ = previous;
+            effect_->sizeWindow(zoomedLength(kWidth, previous), zoomedLength(kHeight, previous));
+            resized = false;
+        }
+        if (!resized) {
+            // Drawing a zoomed window clipped to the old size would hide most of it (the zoom
+            // menu too): the window stays whole and the stored zoom goes back.
+            zoom_ = previous;
+            engine_->setParameterAutomated(kZoomTag, zoomNormalisedOf(previous));
+            return;
+        }
+    }
+    zoom_ = percent;
+    frame_->setScale(zoomScaleOf(percent));
+    if (tooltips_) tooltips_->onMouseDown(); // a tip placed for the old size goes
 }
 
 void QX_GUI_Editor::tick() {
@@ -731,7 +763,7 @@ int32_t QX_GUI_Editor::onKeyUp(int32_t, int32_t, int32_t) {
 
 void QX_GUI_Editor::onPointer(const platform::PointerEvent& e) {
     if (!frame_) return;
-    tk::CPoint p{e.x, e.y};
+    const tk::CPoint p = frame_->fromDevice(e.x, e.y);
     switch (e.action) {
     case platform::PointerAction::Down:
         frame_->handleMouseDown(p, e.buttons);

@@ -16,6 +16,7 @@
 #include "editor/qx_controls.h"
 #include "editor/toolkit/cframe.h"
 #include "editor/toolkit/cvstguitimer.h"
+#include "editor/zoom.h"
 #include "host/audio_effect.h"
 #include "platform/window.h"
 
@@ -51,6 +52,8 @@ class QX_GUI_Editor : public vst::GuiEditor,
     // Builds the editor on a frame without a window (tests, pictures).
     bool openOffscreen();
     bool isOpen() const { return frame_ != nullptr; }
+    // The zoom the window is shown at, in percent.
+    int zoomPercent() const { return zoom_; }
 
     // A value for the control with that tag, on this thread; nothing without one.
     void setParameter(int tag, float value);
@@ -110,6 +113,9 @@ class QX_GUI_Editor : public vst::GuiEditor,
     Sized loadBitmap(const char* name);
     tk::CTextStyle textStyle() const;
     void drainEngine();
+    // Shows the window at another zoom once the host has made room for it; a host that
+    // refuses keeps the window as it is and the stored zoom goes back to match it.
+    void applyZoom(int percent);
     bool pressed(tk::CView* view, tk::CPoint where, int buttons);
     // Return assigns and Escape closes the open MIDI-learn dialog.
     bool learnKey(const tk::CKeyEvent& key);
@@ -158,6 +164,7 @@ class QX_GUI_Editor : public vst::GuiEditor,
     std::optional<SlideSettings> slide_;
     LearnRequest learn_;
     bool building_ = false;
+    int zoom_ = kZoomLevels[0];
     bool radioSuspended_ = false;
     int buildDepth_ = 0;
     bool inIdle_ = false;

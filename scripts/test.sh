@@ -41,7 +41,7 @@ sanitized() {
     tarlix_editor_tests tarlix_editor_x11_tests tarlix_controls_x11_tests \
     tarlix_controls_rig_tests tarlix_art_tests tarlix_desktop_tests tarlix_midi_learn_tests \
     tarlix_midi_learn_x11_tests tarlix_displays_rig_tests tarlix_displays_x11_tests \
-    tarlix_preset_panel_tests tarlix_preset_panel_x11_tests
+    tarlix_preset_panel_tests tarlix_preset_panel_x11_tests tarlix_zoom_tests
   ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build-asan --output-on-failure -j "$jobs" -LE slow
 }

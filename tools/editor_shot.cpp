@@ -15,6 +15,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <thread>
@@ -61,6 +62,7 @@ class Host {
   public:
     Display* display = nullptr;
     Window window = 0;
+    int width = kWidth, height = kHeight;
     Host() {
         display = XOpenDisplay(nullptr);
         if (!display) return;
@@ -75,6 +77,13 @@ class Host {
         XCloseDisplay(display);
     }
     void* handle() const { return reinterpret_cast<void*>(static_cast<uintptr_t>(window)); }
+    // Makes room for the editor's window as a host does before opening it.
+    void resize(int w, int h) {
+        width = w;
+        height = h;
+        XResizeWindow(display, window, static_cast<unsigned>(w), static_cast<unsigned>(h));
+        XSync(display, False);
+    }
     void click(int x, int y, unsigned button = 1) {
         XTestFakeMotionEvent(display, -1, x, y, CurrentTime);
         XTestFakeButtonEvent(display, button, True, CurrentTime);
@@ -82,13 +91,14 @@ class Host {
         XSync(display, False);
     }
     bool save(const std::string& path) {
-        XImage* image = XGetImage(display, window, 0, 0, kWidth, kHeight, AllPlanes, ZPixmap);
+        XImage* image = XGetImage(display, window, 0, 0, static_cast<unsigned>(width),
+                                  static_cast<unsigned>(height), AllPlanes, ZPixmap);
         if (!image) return false;
-        std::vector<uint8_t> rgb(static_cast<size_t>(kWidth) * kHeight * 3);
-        for (int y = 0; y < kHeight; ++y)
-            for (int x = 0; x < kWidth; ++x) {
+        std::vector<uint8_t> rgb(static_cast<size_t>(width) * height * 3);
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x) {
                 unsigned long p = XGetPixel(image, x, y);
-                uint8_t* o = &rgb[(static_cast<size_t>(y) * kWidth + x) * 3];
+                uint8_t* o = &rgb[(static_cast<size_t>(y) * width + x) * 3];
                 o[0] = static_cast<uint8_t>(p >> 16);
                 o[1] = static_cast<uint8_t>(p >> 8);
                 o[2] = static_cast<uint8_t>(p);
@@ -97,8 +107,8 @@ class Host {
         png_image out;
         std::memset(&out, 0, sizeof out);
         out.version = PNG_IMAGE_VERSION;
-        out.width = kWidth;
-        out.height = kHeight;
+        out.width = static_cast<png_uint_32>(width);
+        out.height = static_cast<png_uint_32>(height);
         out.format = PNG_FORMAT_RGB;
         return png_image_write_to_file(&out, path.c_str(), 0, rgb.data(), 0, nullptr) != 0;
     }
@@ -121,6 +131,7 @@ struct Picture {
     int controller = -1;    // then a controller moved on the MIDI input
     bool learnMenu = false; // then its controller menu opened
     bool sequencer = false; // a step pattern, played until a step lights
+    int zoom = 100;         // percent
 };
 
 // A pattern in both step rows, then a key and 3.5 steps of audio (120 BPM, a step per beat):
@@ -157,6 +168,12 @@ void playSteps(tools::LoadedPlugin& p) {
         fx->processReplacing(fx, nullptr, outs, kBlock);
 }
 
+constexpr int kZoomTag = 331; // the global parameter that keeps the window's zoom
+
+float zoomValue(int percent) {
+    return percent == 200 ? 1.0f : percent == 150 ? 0.5f : 0.0f;
+}
+
 int pictures(const std::string& plugin, const std::string& folder) {
     Host host;
     if (!host.display) {
@@ -191,9 +208,18 @@ int pictures(const std::string& plugin, const std::string& folder) {
          kLearnPictureKnob,
          kLearnPictureController,
          true},
+        {"editor-150.png", {}, -1, 0.0f, -1, -1, false, false, 150},
+        {"editor-200.png", {}, -1, 0.0f, -1, -1, false, false, 200},
     };
     int failures = 0;
     for (const Picture& pic : list) {
+        p.fx()->setParameter(p.fx(), kZoomTag, zoomValue(pic.zoom));
+        vst::ERect* rect = nullptr;
+        if (p.call(vst::effEditGetRect, 0, 0, &rect) != 1 || !rect) {
+            std::fprintf(stderr, "editor_shot: the editor has no size\n");
+            return 1;
+        }
+        host.resize(rect->right - rect->left, rect->bottom - rect->top);
         if (p.call(vst::effEditOpen, 0, 0, host.handle()) != 1) {
             std::fprintf(stderr, "editor_shot: the editor did not open\n");
             return 1;
@@ -209,7 +235,7 @@ int pictures(const std::string& plugin, const std::string& folder) {
                 ++failures;
                 continue;
             }
-            host.click(x + 4, y + 4);
+            host.click((x + 4) * pic.zoom / 100, (y + 4) * pic.zoom / 100);
             idleFor(p, 800); // slides settle in about half a second
         }
         if (pic.learn >= 0) {
@@ -246,10 +272,11 @@ int pictures(const std::string& plugin, const std::string& folder) {
         if (pic.parameter >= 0) p.fx()->setParameter(p.fx(), pic.parameter, before);
         p.call(vst::effEditClose);
     }
+    p.fx()->setParameter(p.fx(), kZoomTag, zoomValue(100));
     return failures ? 1 : 0;
 }
 
-int measure(const std::string& plugin) {
+int measure(const std::string& plugin, int zoom) {
     Host hostA, hostB;
     if (!hostA.display) {
         std::fprintf(stderr, "editor_shot: no X display\n");
@@ -259,6 +286,13 @@ int measure(const std::string& plugin) {
     if (!a.ok() || !b.ok()) {
         std::fprintf(stderr, "editor_shot: cannot load %s\n", plugin.c_str());
         return 1;
+    }
+    // Both windows at the zoom asked for, as a host that makes room for them.
+    for (auto [fx, host] : {std::pair{&a, &hostA}, std::pair{&b, &hostB}}) {
+        fx->fx()->setParameter(fx->fx(), kZoomTag, zoomValue(zoom));
+        vst::ERect* rect = nullptr;
+        if (fx->call(vst::effEditGetRect, 0, 0, &rect) == 1 && rect)
+            host->resize(rect->right - rect->left, rect->bottom - rect->top);
     }
     a.call(vst::effSetSampleRate, 0, 0, nullptr, 44100.0f);
     a.call(vst::effSetBlockSize, 0, 441);
@@ -299,6 +333,7 @@ int measure(const std::string& plugin) {
     stop.store(true);
     audio.join();
 
+    std::printf("window at %d %%\n", zoom);
     std::printf("open, first instance:            %.1f ms\n", firstOpen);
     std::printf("open, second instance (shared):  %.1f ms\n", secondOpen);
     std::printf("idle at 60 Hz, nothing moving:   %.3f %% of one core (host loop alone %.3f %%, "
@@ -315,6 +350,7 @@ int main(int argc, char** argv) {
     std::string plugin = tools::pluginBesideExecutable(argv[0]);
     std::string out;
     bool measuring = false;
+    int zoom = 100;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
         if (a == "--plugin" && i + 1 < argc)
@@ -323,14 +359,19 @@ int main(int argc, char** argv) {
             out = argv[++i];
         else if (a == "--measure")
             measuring = true;
+        else if (a == "--zoom" && i + 1 < argc)
+            zoom = std::atoi(argv[++i]);
         else {
-            std::fprintf(stderr, "usage: editor_shot [--plugin PATH] (--out FOLDER | --measure)\n");
+            std::fprintf(stderr, "usage: editor_shot [--plugin PATH] (--out FOLDER | --measure "
+                                 "[--zoom 100|150|200])\n");
             return 2;
         }
     }
-    if (measuring) return measure(plugin);
+    if (measuring) return measure(plugin, zoom);
     if (out.empty()) {
-        std::fprintf(stderr, "usage: editor_shot [--plugin PATH] (--out FOLDER | --measure)\n");
+        std::fprintf(
+            stderr,
+            "usage: editor_shot [--plugin PATH] (--out FOLDER | --measure [--zoom 100|150|200])\n");
         return 2;
     }
     return pictures(plugin, out);

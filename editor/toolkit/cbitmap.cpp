@@ -31,16 +31,17 @@ uint8_t premultiply(uint8_t c, uint8_t a) {
 
 } // namespace
 
-CBitmap::CBitmap(cairo_surface_t* surface)
-    : surface_(surface), width_(cairo_image_surface_get_width(surface)),
-      height_(cairo_image_surface_get_height(surface)) {}
+CBitmap::CBitmap(cairo_surface_t* surface, int density)
+    : surface_(surface), density_(density),
+      width_(cairo_image_surface_get_width(surface) / density),
+      height_(cairo_image_surface_get_height(surface) / density) {}
 
 CBitmap::~CBitmap() {
     cairo_surface_destroy(surface_);
 }
 
-std::shared_ptr<CBitmap> CBitmap::decodePng(const uint8_t* data, size_t size) {
-    if (!data || size < 8) return nullptr;
+std::shared_ptr<CBitmap> CBitmap::decodePng(const uint8_t* data, size_t size, int density) {
+    if (!data || size < 8 || density < 1 || density > kHighDensity) return nullptr;
     // The simplified API keeps libpng's error recovery inside libpng's own C frames.
     png_image image;
     std::memset(&image, 0, sizeof image);
@@ -49,8 +50,9 @@ std::shared_ptr<CBitmap> CBitmap::decodePng(const uint8_t* data, size_t size) {
         png_image_free(&image);
         return nullptr;
     }
-    if (image.width == 0 || image.height == 0 || image.width > kMaxSide ||
-        image.height > kMaxSide) {
+    const uint32_t maxSide = static_cast<uint32_t>(kMaxSide * density);
+    if (image.width == 0 || image.height == 0 || image.width > maxSide || image.height > maxSide ||
+        image.width % density != 0 || image.height % density != 0) {
         png_image_free(&image);
         return nullptr;
     }
@@ -83,7 +85,7 @@ std::shared_ptr<CBitmap> CBitmap::decodePng(const uint8_t* data, size_t size) {
         }
     }
     cairo_surface_mark_dirty(s);
-    return std::shared_ptr<CBitmap>(new CBitmap(s));
+    return std::shared_ptr<CBitmap>(new CBitmap(s, density));
 }
 
 std::shared_ptr<CBitmap> CBitmap::fromResource(const std::string& name) {
@@ -95,9 +97,10 @@ std::shared_ptr<CBitmap> CBitmap::fromResource(const std::string& name) {
         if (auto live = it->second.lock()) return live;
     platform::Resource r = platform::findResource(name.c_str(), "PNG");
     std::shared_ptr<CBitmap> bitmap = decodePng(r.data, r.size);
-    if (bitmap)
+    if (bitmap) {
+        bitmap->resourceName_ = name;
         cache.byName[name] = bitmap;
-    else if (it != cache.byName.end())
+    } else if (it != cache.byName.end())
         cache.byName.erase(it);
     return bitmap;
 }
@@ -114,11 +117,37 @@ std::shared_ptr<CBitmap> CBitmap::solid(int width, int height, uint32_t argb) {
             row[x] = argb;
     }
     cairo_surface_mark_dirty(s);
-    return std::shared_ptr<CBitmap>(new CBitmap(s));
+    return std::shared_ptr<CBitmap>(new CBitmap(s, 1));
+}
+
+namespace {
+// "Knob.png" -> "Knob@2x.png".
+std::string companionName(const std::string& name, int density) {
+    size_t dot = name.rfind('.');
+    std::string suffix = "@";
+    suffix += std::to_string(density);
+    suffix += 'x';
+    return dot == std::string::npos ? name + suffix
+                                    : name.substr(0, dot) + suffix + name.substr(dot);
+}
+} // namespace
+
+const CBitmap& CBitmap::forScale(double deviceScale) const {
+    if (deviceScale <= 1.0 || density_ >= kHighDensity || resourceName_.empty()) return *this;
+    std::call_once(companionLooked_, [this] {
+        std::string name = companionName(resourceName_, kHighDensity);
+        platform::Resource r = platform::findResource(name.c_str(), "PNG");
+        std::shared_ptr<CBitmap> dense = decodePng(r.data, r.size, kHighDensity);
+        // A companion of another logical size would put frames and hit areas elsewhere.
+        if (dense && dense->width_ == width_ && dense->height_ == height_) companion_ = dense;
+    });
+    return companion_ ? *companion_ : *this;
 }
 
 uint32_t CBitmap::pixel(int x, int y) const {
     if (x < 0 || y < 0 || x >= width_ || y >= height_) return 0;
+    x *= density_;
+    y *= density_;
     cairo_surface_flush(surface_);
     const uint8_t* row = cairo_image_surface_get_data(surface_) +
                          static_cast<size_t>(y) * cairo_image_surface_get_stride(surface_);

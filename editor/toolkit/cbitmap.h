@@ -1,11 +1,15 @@
 // Decoded PNG bitmaps. A bitmap is decoded once per process and shared by name between every
-// editor that uses it; it is freed when the last user lets it go.
+// editor that uses it; it is freed when the last user lets it go. Sizes and pixel positions are
+// logical (the window at 100 %); a bitmap drawn at twice the detail has a density of 2, and an
+// embedded bitmap finds its denser companion ("Knob@2x.png" for "Knob.png") when the window is
+// zoomed.
 #pragma once
 #include <cairo.h>
 
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <string>
 
 namespace tk {
@@ -16,8 +20,12 @@ class CBitmap {
     // chosen by the user must not exhaust memory.
     static constexpr int kMaxSide = 4096;
 
-    // Decodes PNG bytes; null for anything that is not a valid PNG within the size limit.
-    static std::shared_ptr<CBitmap> decodePng(const uint8_t* data, size_t size);
+    // The densest companion looked for: drawn at twice the detail.
+    static constexpr int kHighDensity = 2;
+
+    // Decodes PNG bytes; null for anything that is not a valid PNG within the size limit, or
+    // whose pixel size is not a whole multiple of `density` (1 to kHighDensity).
+    static std::shared_ptr<CBitmap> decodePng(const uint8_t* data, size_t size, int density = 1);
     // The embedded bitmap of that name (resource type "PNG"), shared; null when absent or bad.
     static std::shared_ptr<CBitmap> fromResource(const std::string& name);
     // A bitmap of the given size, filled with one premultiplied colour (for placeholders).
@@ -27,17 +35,28 @@ class CBitmap {
     CBitmap(const CBitmap&) = delete;
     CBitmap& operator=(const CBitmap&) = delete;
 
+    // Logical size.
     int width() const { return width_; }
     int height() const { return height_; }
+    // Surface pixels per logical pixel.
+    int density() const { return density_; }
     cairo_surface_t* surface() const { return surface_; }
-    // Premultiplied ARGB of one pixel (0 outside).
+    // Premultiplied ARGB of the pixel at a logical position (0 outside).
     uint32_t pixel(int x, int y) const;
+    // The version of this bitmap to draw where one logical pixel covers `deviceScale` device
+    // pixels: the denser companion when the window is zoomed and one is embedded, else this.
+    const CBitmap& forScale(double deviceScale) const;
 
   private:
-    explicit CBitmap(cairo_surface_t* surface);
+    CBitmap(cairo_surface_t* surface, int density);
     cairo_surface_t* surface_;
+    int density_;
     int width_;
     int height_;
+    // Companion lookup, once, on first zoomed use (embedded bitmaps only).
+    std::string resourceName_;
+    mutable std::once_flag companionLooked_;
+    mutable std::shared_ptr<CBitmap> companion_;
 };
 
 } // namespace tk

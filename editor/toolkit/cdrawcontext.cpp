@@ -1,5 +1,6 @@
 #include "editor/toolkit/cdrawcontext.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -22,6 +23,10 @@ void CDrawContext::push(int dx, int dy, const CRect& clip) {
 
 void CDrawContext::pop() {
     cairo_restore(cr_);
+}
+
+void CDrawContext::scale(double factor) {
+    if (factor > 0.0 && std::isfinite(factor)) cairo_scale(cr_, factor, factor);
 }
 
 void CDrawContext::fillRect(const CRect& r, CColor c) {
@@ -61,17 +66,46 @@ void CDrawContext::drawLine(CPoint a, CPoint b, CColor c, double lineWidth) {
 
 void CDrawContext::drawBitmap(const CBitmap& bitmap, const CRect& dest, int srcX, int srcY,
                               double alpha) {
+    // Device pixels per logical pixel here (the frame's zoom; views never rotate).
+    double dx = 1.0, dy = 0.0;
+    cairo_user_to_device_distance(cr_, &dx, &dy);
+    const double deviceScale = std::hypot(dx, dy);
+    const CBitmap& shown = bitmap.forScale(deviceScale);
+    const int density = shown.density();
+    const bool oneToOne = std::fabs(deviceScale - density) < 1e-6;
     cairo_save(cr_);
     cairo_rectangle(cr_, dest.left, dest.top, dest.width(), dest.height());
     cairo_clip(cr_);
-    cairo_set_source_surface(cr_, bitmap.surface(), dest.left - srcX, dest.top - srcY);
-    // Whole-pixel copies: no filtering at the edges of a strip's frames.
-    cairo_pattern_set_filter(cairo_get_source(cr_), CAIRO_FILTER_NEAREST);
+    const int partW = std::min(dest.width(), shown.width() - srcX);
+    const int partH = std::min(dest.height(), shown.height() - srcY);
+    cairo_surface_t* part = nullptr;
+    if (oneToOne || srcX < 0 || srcY < 0 || partW <= 0 || partH <= 0) {
+        cairo_translate(cr_, dest.left - srcX, dest.top - srcY);
+        cairo_scale(cr_, 1.0 / density, 1.0 / density);
+        cairo_set_source_surface(cr_, shown.surface(), 0, 0);
+        // Whole-pixel copies: no filtering at the edges of a strip's frames.
+        cairo_pattern_set_filter(cairo_get_source(cr_),
+                                 oneToOne ? CAIRO_FILTER_NEAREST : CAIRO_FILTER_GOOD);
+    } else {
+        // Filtered from the frame alone, so a strip's neighbouring frames never bleed in.
+        // Beyond its edges is transparent (repeating the edges costs three times the time).
+        part = cairo_surface_create_for_rectangle(shown.surface(), double(srcX) * density,
+                                                  double(srcY) * density, double(partW) * density,
+                                                  double(partH) * density);
+        cairo_rectangle(cr_, dest.left, dest.top, partW, partH);
+        cairo_clip(cr_);
+        cairo_translate(cr_, dest.left, dest.top);
+        cairo_scale(cr_, 1.0 / density, 1.0 / density);
+        cairo_set_source_surface(cr_, part, 0, 0);
+        cairo_pattern_set_extend(cairo_get_source(cr_), CAIRO_EXTEND_NONE);
+        cairo_pattern_set_filter(cairo_get_source(cr_), CAIRO_FILTER_GOOD);
+    }
     if (alpha >= 1.0)
         cairo_paint(cr_);
     else
         cairo_paint_with_alpha(cr_, alpha);
     cairo_restore(cr_);
+    if (part) cairo_surface_destroy(part);
 }
 
 bool CDrawContext::selectFont(const CFontDesc& font) {

@@ -26,12 +26,17 @@ class CDrawContext {
     // Saves the state, moves the origin by (dx, dy) and clips to `clip` (in the new origin).
     void push(int dx, int dy, const CRect& clip);
     void pop();
+    // Multiplies every coordinate drawn after it by `factor` until the matching pop: views draw
+    // in logical pixels, the frame scales them to the device's.
+    void scale(double factor);
 
     void fillRect(const CRect& r, CColor c);
     void frameRect(const CRect& r, CColor c, double lineWidth = 1.0);
     void fillRoundRect(const CRect& r, double radius, CColor c);
     void drawLine(CPoint a, CPoint b, CColor c, double lineWidth = 1.0);
-    // Copies the part of `bitmap` that starts at (srcX, srcY) into `dest`, with an alpha.
+    // Copies the part of `bitmap` that starts at (srcX, srcY) into `dest`, with an alpha; under
+    // a scale the bitmap's densest fitting version is used, filtered only where its pixels do
+    // not fall one to one on the device's.
     void drawBitmap(const CBitmap& bitmap, const CRect& dest, int srcX = 0, int srcY = 0,
                     double alpha = 1.0);
     // One line of text inside `box`, vertically centred; clipped to the box.

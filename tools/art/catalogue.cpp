@@ -316,6 +316,7 @@ const std::map<int, Label>& labels() {
         {211, {"MIDI CHANNEL", Side::Left}},
         {222, {"MONO NOTES", Side::Left}},
         {230, {"HARMONICS", Side::Left}},
+        {331, {"ZOOM", Side::Left}},
         {232, {"MPE", Side::Right}},
         {233, {"SLIDE AS CC74", Side::Right}},
         {240, {"SLIDE>CUT"}},
