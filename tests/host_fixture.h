@@ -55,6 +55,15 @@ inline intptr_t tempoHost(vst::AEffect*, int32_t op, int32_t, intptr_t, void*, f
     if (op == vst::audioMasterGetTime) return reinterpret_cast<intptr_t>(&hostTime());
     return 0;
 }
+// Starts tempoHost's transport at sample 0, playing at `bpm`; the test moves samplePos on.
+inline vst::VstTimeInfo& playTransport(double bpm, double rate) {
+    vst::VstTimeInfo& t = hostTime();
+    t = {};
+    t.tempo = bpm;
+    t.sampleRate = rate;
+    t.flags = vst::kVstTempoValid | vst::kVstTransportPlaying;
+    return t;
+}
 
 // Stereo output of some blocks, left and right.
 struct Stereo {

@@ -1,6 +1,6 @@
 // Shared pieces of the module tests: a host that answers only the version, a small module host
-// that runs a hand-built graph without a plug-in instance, and a module that plays prepared
-// signals into the module under test.
+// that runs a hand-built graph without a plug-in instance, a module that plays prepared
+// signals into the module under test, and a rig that runs one module alone.
 #pragma once
 #include <cmath>
 #include <cstddef>
@@ -104,7 +104,6 @@ class Bench : public tarlix::ModuleHost {
     tarlix::ModuleContext& context() { return context_; }
     uint64_t clock() const { return context_.clock; }
     uint32_t ringPosition() const { return static_cast<uint32_t>(ringPosition_); }
-    int editorPosts() const { return editorPosts_; }
 
     // The module host.
     int sampleRateInt() const override { return rate_; }
@@ -120,7 +119,7 @@ class Bench : public tarlix::ModuleHost {
     void applyParameterAt(uint64_t, int32_t index, float value) override {
         if (index >= 0 && index < kParameters) parameters[index] = value;
     }
-    void postEditorValue(int32_t, float) override { ++editorPosts_; }
+    void postEditorValue(int32_t, float) override {}
     tarlix::RandomSequence& random() override { return random_; }
 
     double tempo = 120.0;
@@ -145,7 +144,41 @@ class Bench : public tarlix::ModuleHost {
     std::vector<float> rings_[2];
     Builder builder_ = nullptr;
     int rate_ = 44100, block_ = tarlix::kMaxChunk, ringPosition_ = 0, count_ = 0;
-    int editorPosts_ = 0;
+};
+
+template <class M> int oneModule(Bench& e) {
+    tarlix::ModuleContext& c = e.context();
+    c.modules[0] = new M(&c, false);
+    ++c.buildCount;
+    return 1;
+}
+
+// Runs one module alone in blocks of 64 and collects its output 0, sample by sample.
+template <class M> struct Solo {
+    Bench fx;
+    std::vector<float> out;
+    explicit Solo(float rate = 44100) { start(rate); }
+    // (Re)builds the module at `rate` and forgets what was collected.
+    void start(float rate) {
+        fx.setGraphBuilder(oneModule<M>);
+        fx.setSampleRate(rate);
+        fx.setBlockSize(64);
+        fx.resume();
+        out.clear();
+    }
+    M& m() { return *static_cast<M*>(fx.context().modules[0]); }
+    void post(int port, int i, float f) { m().PostEvent(fx.clock(), port, 0, i, f, nullptr); }
+    void run(int blocks) {
+        std::vector<float> l(64), r(64);
+        float* outs[2] = {l.data(), r.data()};
+        for (int b = 0; b < blocks; ++b) {
+            uint32_t at = fx.ringPosition();
+            fx.processReplacing(nullptr, outs, 64);
+            const float* o = m().GetOutput(0);
+            out.insert(out.end(), o + at, o + at + 64);
+        }
+    }
+    bool asleep() { return (fx.context().status[0] & tarlix::kStatusAsleep) != 0; }
 };
 
 } // namespace moduletest

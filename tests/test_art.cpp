@@ -120,23 +120,9 @@ TEST(Art, EveryBitmapTheTableNamesIsEmbeddedAndDecodes) {
     }
     EXPECT_EQ(picture("BG.png").w, 991);
     EXPECT_EQ(picture("BG.png").h, 701);
-    EXPECT_EQ(platform::findResource("Knob.png", "FONT").data, nullptr);
-    EXPECT_EQ(platform::findResource("NoSuch.png", "PNG").data, nullptr);
-    EXPECT_EQ(platform::findResource(nullptr, "PNG").data, nullptr);
 }
 
 TEST(Art, StripsHaveTheFramesTheirControlsExpect) {
-    struct Strip {
-        const char* name;
-        int w, frameH, frames;
-    };
-    for (const Strip& s :
-         {Strip{"Knob.png", 41, 41, 29}, Strip{"Knob_sm.png", 31, 31, 29},
-          Strip{"Melt_Slider.png", 50, 16, 31}, Strip{"Melt_Slider_Mix.png", 50, 16, 31},
-          Strip{"Slider_V.png", 24, 60, 31}}) {
-        EXPECT_EQ(picture(s.name).w, s.w) << s.name;
-        EXPECT_EQ(picture(s.name).h, s.frameH * s.frames) << s.name;
-    }
     // Each control divides its bitmap by the frame count in force where it is built.
     for (const art::PlacedControl& c : layout().controls) {
         if (c.bitmap.empty()) continue;
@@ -244,17 +230,6 @@ TEST(Art, DisplayTextIsReadableOnItsBackground) {
         ++checked;
     }
     EXPECT_GT(checked, 40);
-}
-
-TEST(Art, FontsAreEmbeddedForPrivateLoading) {
-    for (const char* name : {"LiberationSans-Regular.ttf", "LiberationSans-Bold.ttf"}) {
-        platform::Resource r = platform::findResource(name, "FONT");
-        ASSERT_NE(r.data, nullptr) << name;
-        EXPECT_GT(r.size, 100000u) << name;
-        const uint8_t kTrueType[4] = {0, 1, 0, 0};
-        EXPECT_EQ(std::memcmp(r.data, kTrueType, 4), 0) << name;
-    }
-    EXPECT_EQ(platform::findResource("LiberationSans-Regular.ttf", "PNG").data, nullptr);
 }
 
 TEST(Art, TheArtProgramDrawsTheSameArtAgainAndAtTwiceTheScale) {

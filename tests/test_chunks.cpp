@@ -6,6 +6,8 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <set>
+#include <string>
 #include <thread>
 
 #include "platform/platform.h"
@@ -51,21 +53,24 @@ const char* slotAt(const std::vector<uint8_t>& bank, int program, int slot) {
 
 } // namespace
 
+// A header opens each category of sixteen programs; every name is its own.
 TEST(Chunks, FreshInstanceShowsTheFactoryBank) {
     Instance p;
     ASSERT_NE(p.fx, nullptr);
     const char* headers[] = {"___ TARLIX TONES ___", "___ SYNTH BASS ___", "___ Ambient Pads ___",
                              "___ ORGANIC KEYS ___", "___ PATTERNS ___",   "___ EXPERIMENTS ___",
                              "___ NOISE FX ___",     "___ INITIALS ___"};
-    int found = 0;
+    std::set<std::string> names;
     for (int i = 0; i < 128; ++i) {
         std::string name = p.text(effGetProgramNameIndexed, i, -1);
         EXPECT_FALSE(name.empty()) << i;
         EXPECT_LE(name.size(), 24u);
-        for (const char* h : headers)
-            found += name == h;
+        EXPECT_TRUE(names.insert(name).second) << "two programs are called " << name;
+        if (i % 16 == 0)
+            EXPECT_EQ(name, headers[i / 16]);
+        else
+            EXPECT_NE(name.rfind("___", 0), 0u) << name << " looks like a header";
     }
-    EXPECT_EQ(found, 8);
     EXPECT_EQ(p.call(effGetProgramNameIndexed, 128, -1, nullptr), 0);
     EXPECT_EQ(p.text(effGetProgramName), "___ TARLIX TONES ___");
     auto bank = p.chunk();
@@ -98,11 +103,6 @@ TEST(Chunks, BankAndProgramChunksRoundTripByteForByte) {
     EXPECT_FLOAT_EQ(b.fx->getParameter(b.fx, 84), 0.61f);
     for (int i = 0; i < 128; ++i)
         EXPECT_EQ(b.text(effGetProgramNameIndexed, i, -1), a.text(effGetProgramNameIndexed, i, -1));
-
-    Instance c; // the other order: program selected first, then the bank
-    c.call(effSetProgram, 0, 17);
-    setChunk(c, bank, false);
-    EXPECT_EQ(c.chunk(), bank);
 }
 
 TEST(Chunks, SizesDecideWhatIsReplaced) {
@@ -153,6 +153,9 @@ TEST(Chunks, IncomingRecordsAreCleanedUp) {
         std::memset(bank.data() + prog * kRecord + 1998, 'S', 780); // unterminated slots
         setValue(bank, prog, 83, NAN);
         setValue(bank, prog, 84, 5.0f);
+        setValue(bank, prog, 85, -INFINITY);
+        setValue(bank, prog, 86, INFINITY);
+        setValue(bank, prog, 87, -0.5f);
     }
     uint16_t code = 74;
     std::memcpy(bank.data() + 1332 + 2 * 83, &code, 2);
@@ -164,6 +167,9 @@ TEST(Chunks, IncomingRecordsAreCleanedUp) {
             EXPECT_EQ(std::strlen(slotAt(clean, prog, s)), 259u);
         EXPECT_EQ(valueAt(clean, prog, 83), 0.0f);
         EXPECT_EQ(valueAt(clean, prog, 84), 1.0f);
+        EXPECT_EQ(valueAt(clean, prog, 85), 0.0f);
+        EXPECT_EQ(valueAt(clean, prog, 86), 1.0f);
+        EXPECT_EQ(valueAt(clean, prog, 87), 0.0f);
         EXPECT_EQ(learnAt(clean, prog, 83), 74) << prog;
     }
     EXPECT_EQ(p.text(effGetProgramName).size(), 24u);

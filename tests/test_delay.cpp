@@ -85,6 +85,13 @@ std::vector<float> click(size_t n, size_t at = 0) {
     return x;
 }
 
+size_t loudest(const std::vector<float>& s) {
+    size_t at = 0;
+    for (size_t i = 0; i < s.size(); ++i)
+        if (std::fabs(s[i]) > std::fabs(s[at])) at = i;
+    return at;
+}
+
 } // namespace
 
 // A click comes back after the set time: 1 V is 10 ms (480 samples at 48 kHz); a fractional
@@ -179,8 +186,6 @@ TEST(Delay, StereoBlockDelayAndSwap) {
     EXPECT_EQ(l[5 + 864], 0.0f);
 }
 
-// The static filters' low-pass (design 1) and high-pass (design 5) are the voice filter's A and
-// high-pass, sample for sample, at a fixed cutoff; resonance 0 as in the echo.
 // The line owns its buffer: copies would free it twice, so there are none; a move hands the
 // samples over and leaves the source empty, and each buffer is freed once (the sanitizer build
 // sees a second free).
@@ -206,6 +211,8 @@ TEST(Delay, RingMovesItsBufferAndNeverCopiesIt) {
     EXPECT_EQ(c.at(1), 2.0f);
 }
 
+// The static filters' low-pass (design 1) and high-pass (design 5) are the voice filter's A and
+// high-pass, sample for sample, at a fixed cutoff; resonance 0 as in the echo.
 TEST(StaticFilter, DesignsMatchTheVoiceFilter) {
     std::vector<float> noise(8192);
     uint32_t seed = 3;
@@ -247,10 +254,7 @@ TEST(PitchShifter, RestDelaysAndIncrement) {
         ASSERT_EQ(static_cast<QX_DSP_PitchShifter&>(rig.module()).window(), 1323);
         std::vector<float> out = rig.run(click(4096, 100)).first;
         const size_t expected = 100 + (mode == 1 ? 1323 : 1323 / 2);
-        size_t peak = 0;
-        for (size_t i = 0; i < out.size(); ++i)
-            if (std::fabs(out[i]) > std::fabs(out[peak])) peak = i;
-        EXPECT_NEAR(static_cast<double>(peak), static_cast<double>(expected), 1.0) << mode;
+        EXPECT_NEAR(static_cast<double>(loudest(out)), static_cast<double>(expected), 1.0) << mode;
     }
     EXPECT_NEAR(QX_DSP_PitchShifter::incrementFor(1.0, 1323), -3.2464e6, 1e3);
     EXPECT_EQ(QX_DSP_PitchShifter::incrementFor(1e9, 1323), -2147483647);
@@ -283,17 +287,8 @@ namespace {
 QX_ModuleBase* makeChorus(ModuleContext* c) {
     return new QX_DSP_Chorus3v(c, false);
 }
-size_t loudest(const std::vector<float>& s) {
-    size_t at = 0;
-    for (size_t i = 0; i < s.size(); ++i)
-        if (std::fabs(s[i]) > std::fabs(s[at])) at = i;
-    return at;
-}
 } // namespace
 
-// A chorus voice's delay runs from its tap (modulation -0.5) to tap + depth (+0.5): with the
-// graph's base of one sample and a 2 ms depth, a click returns 1 sample and 97 samples later
-// at 48 kHz; depth 0 leaves the base alone.
 // Line lengths by size index, doubled above 48, 96 and 192 kHz: the chorus's default index 4
 // holds 32768 samples at 44.1 and 48 kHz, 65536 at 96 kHz.
 TEST(Chorus, BufferLengthsPerRate) {
@@ -308,6 +303,9 @@ TEST(Chorus, BufferLengthsPerRate) {
     EXPECT_EQ(delayBufferLength(40, 48000.0), 256);
 }
 
+// A chorus voice's delay runs from its tap (modulation -0.5) to tap + depth (+0.5): with the
+// graph's base of one sample and a 2 ms depth, a click returns 1 sample and 97 samples later
+// at 48 kHz; depth 0 leaves the base alone.
 TEST(Chorus, TapsAndDepths) {
     Rig rig(makeChorus);
     float depth = 0.2f, low = -0.5f, high = 0.5f; // 2 ms

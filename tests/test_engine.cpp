@@ -4,8 +4,10 @@
 #include <vector>
 
 #include "engine/qx_dsp_vst.h"
+#include "tests/module_rig.h"
 
 using namespace tarlix;
+using moduletest::host;
 
 namespace {
 
@@ -32,10 +34,6 @@ int oneModuleGraph(Instrument& engine) {
     auto* m = new ConstantOut(&engine.context());
     engine.addParameterRoute(m, 0, 120, 5, 0, 0, 0);
     return 1;
-}
-
-intptr_t host(vst::AEffect*, int32_t op, int32_t, intptr_t, void*, float) {
-    return op == vst::audioMasterVersion ? 2400 : 0;
 }
 
 struct Engine : ::testing::Test {
@@ -114,19 +112,6 @@ TEST_F(Engine, ParameterChangesArriveAsEventsAtTheNextBlock) {
     ASSERT_EQ(m->events.size(), 1u);
     EXPECT_EQ(m->events[0], 5);
     EXPECT_EQ(fx.instrument().engineValue(120), 0.0f);
-}
-
-TEST_F(Engine, PerInstanceTables) {
-    const LookupTables& t = fx.instrument().tables();
-    EXPECT_FLOAT_EQ(t.sine[128], 0.5f);
-    EXPECT_NEAR(t.sine[512], 0.0f, 1e-6f);
-    EXPECT_FLOAT_EQ(t.sineScale, 2560.0f);
-    EXPECT_FLOAT_EQ(t.pow2[30], 1.0f);
-    EXPECT_FLOAT_EQ(t.pow2Pitch[30 + 5], 44.0f);
-    EXPECT_NEAR(t.finePitch[256], 27.5f / 44100.0f, 1e-9f);
-    EXPECT_LE(t.filterRel[2048], 0.99f + 1e-6f);
-    EXPECT_NEAR(fx.instrument().shared().semitoneRatio[12], 0.2f, 1e-6f);
-    EXPECT_NEAR(fx.instrument().shared().semitoneRatio[244], 0.05f, 1e-6f);
 }
 
 TEST_F(Engine, ProgramFadeTakesTwentyOneMillisecondsEachWay) {

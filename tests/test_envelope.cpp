@@ -11,41 +11,18 @@ using namespace tarlix;
 
 namespace {
 
-int envelopeGraph(moduletest::Bench& e) {
-    ModuleContext& c = e.context();
-    c.modules[0] = new QX_DSP_HAHDSR_Env(&c, false);
-    ++c.buildCount;
-    return 1;
-}
-
-struct Envelope : ::testing::Test {
-    moduletest::Bench fx;
+struct Envelope : ::testing::Test, moduletest::Solo<QX_DSP_HAHDSR_Env> {
     float attack = 0.01f, decay = 0.01f, sustain = 0.5f, release = 0.01f; // 0.1 s each
-    std::vector<float> out;
     void SetUp() override { start(44100); }
     void start(float rate) {
-        fx.setGraphBuilder(envelopeGraph);
-        fx.setSampleRate(rate);
-        fx.setBlockSize(64);
-        fx.resume();
-        env().SetInput(2, &attack);
-        env().SetInput(4, &decay);
-        env().SetInput(5, &sustain);
-        env().SetInput(6, &release);
+        Solo::start(rate);
+        m().SetInput(2, &attack);
+        m().SetInput(4, &decay);
+        m().SetInput(5, &sustain);
+        m().SetInput(6, &release);
         post(3, 0, 0.0f); // no hold, as in the instrument (unset, the hold is endless)
         run(4);
         out.clear();
-    }
-    QX_DSP_HAHDSR_Env& env() { return *static_cast<QX_DSP_HAHDSR_Env*>(fx.context().modules[0]); }
-    void post(int port, int i, float f) { env().PostEvent(fx.clock(), port, 0, i, f, nullptr); }
-    void run(int blocks) {
-        std::vector<float> l(64), r(64);
-        float* outs[2] = {l.data(), r.data()};
-        for (int b = 0; b < blocks; ++b) {
-            fx.processReplacing(nullptr, outs, 64);
-            const float* o = env().GetOutput(0);
-            out.insert(out.end(), o, o + 64);
-        }
     }
 };
 
@@ -58,14 +35,14 @@ TEST_F(Envelope, AttackDecaySustainRelease) {
     EXPECT_NEAR(out[4409], 1.0f, 0.001f); // the top after 0.1 s
     EXPECT_NEAR(out[4410 + 2205], 0.75f, 0.01f); // half way down to the sustain
     EXPECT_FLOAT_EQ(out[12000], 0.5f);
-    EXPECT_EQ(env().stage(), QX_DSP_HAHDSR_Env::Stage::Sustain);
+    EXPECT_EQ(m().stage(), QX_DSP_HAHDSR_Env::Stage::Sustain);
     out.clear();
     post(0, 0, 0.0f);
     run(80); // release from 0.5 takes the whole release time
     EXPECT_NEAR(out[2205], 0.25f, 0.001f);
     EXPECT_GT(out[4400], 0.0f);
     EXPECT_EQ(out[4420], 0.0f);
-    EXPECT_EQ(env().stage(), QX_DSP_HAHDSR_Env::Stage::End);
+    EXPECT_EQ(m().stage(), QX_DSP_HAHDSR_Env::Stage::End);
 }
 
 TEST_F(Envelope, MinimumAttackShapesInversionAndRetrigger) {
@@ -146,5 +123,5 @@ TEST_F(Envelope, EventsDoNotHoldAnEndedEnvelope) {
         post(6, 0, 0.01f); // a release-time automation event every block
         run(1);
     }
-    EXPECT_NE(env().status() & kStatusAsleep, 0u);
+    EXPECT_TRUE(asleep());
 }

@@ -17,10 +17,6 @@ using namespace vst;
 
 namespace {
 
-const char* const kHeaders[8] = {
-    "___ TARLIX TONES ___", "___ SYNTH BASS ___",  "___ Ambient Pads ___", "___ ORGANIC KEYS ___",
-    "___ PATTERNS ___",     "___ EXPERIMENTS ___", "___ NOISE FX ___",     "___ INITIALS ___"};
-
 // Programs closer than this sound alike. A 5 % nudge of the cutoff on a plain program
 // measures about 1.5 to 6 (see DistanceNoticesASmallCutoffMove); two factory programs must
 // differ by more than the smaller of those.
@@ -68,23 +64,6 @@ bool on(int parameter) {
 }
 
 } // namespace
-
-TEST(FactoryBank, HeadersNamesAndCategories) {
-    Bank& b = bank();
-    ASSERT_TRUE(b.plugin.ok()) << b.plugin.error();
-    ASSERT_EQ(b.names.size(), 128u);
-    std::set<std::string> unique;
-    for (int p = 0; p < 128; ++p) {
-        const std::string& n = b.names[p];
-        EXPECT_FALSE(n.empty()) << p;
-        EXPECT_LE(n.size(), 24u) << n;
-        EXPECT_TRUE(unique.insert(n).second) << "two programs are called " << n;
-        if (audition::isHeader(p))
-            EXPECT_EQ(n, kHeaders[p / 16]) << p;
-        else
-            EXPECT_EQ(n.rfind("___", 0), std::string::npos) << n << " looks like a header";
-    }
-}
 
 TEST(FactoryBank, EveryProgramSoundsWithinTheLoudnessWindow) {
     Bank& b = bank();

@@ -137,26 +137,10 @@ TEST(HostBoundary, ParameterNamesValuesAndDisplays) {
     struct {
         int index;
         const char* name;
-    } names[] = {{0, "BankFile"},
-                 {1, "text1"},
-                 {2, "text2"},
-                 {3, "zDataStorage1"},
-                 {5, "zDataStore2k1"},
-                 {9, "Lfo1 Intro (s)"},
-                 {11, "Lfo1 Rate(Hz)"},
-                 {46, "HFO Tune (cents)"},
-                 {72, "Portamento (ms)"},
-                 {83, "LPF Cutoff"},
-                 {120, "Play Mode"},
-                 {178, "Filter2 Offset (Semi"},
-                 {184, "Bend Depth"},
-                 {196, "EQ 1 Freq Hz"},
-                 {207, "Version"},
-                 {211, "Midi Channel"},
-                 {232, "MPE Active"},
-                 {233, "MPE A:74"},
-                 {242, "zFuture"},
-                 {332, "zFuture"}};
+    } names[] = {{0, "BankFile"},          {3, "zDataStorage1"},
+                 {46, "HFO Tune (cents)"}, {178, "Filter2 Offset (Semi"},
+                 {207, "Version"},         {242, "zFuture"},
+                 {332, "zFuture"}}; // the others as their layout rows name them
     for (auto& n : names)
         EXPECT_EQ(p.text(effGetParamName, n.index), n.name);
     AEffect* fx = p.fx;

@@ -29,10 +29,7 @@ struct Player {
     int block = 0;
 
     Player() {
-        hostTime() = VstTimeInfo{};
-        hostTime().sampleRate = 44100;
-        hostTime().tempo = 120;
-        hostTime().flags = kVstTempoValid | kVstTransportPlaying;
+        playTransport(120.0, 44100.0);
         p.start(44100, kBlock);
         loadPlainProgram(p, 1, 1);
         p.fx->setParameter(p.fx, kOscDrift, 1.0f);

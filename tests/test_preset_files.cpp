@@ -131,20 +131,6 @@ TEST(PresetFiles, IncompleteOrForeignFilesAreRefusedWithNothingChanged) {
     EXPECT_EQ(readSectionFile(dir / "Magic.pst", 9, lookup(), values), kFileRefused);
 }
 
-TEST(PresetFiles, ReadValuesAreClampedAndTextsTerminated) {
-    Folder dir;
-    std::vector<uint8_t> rec(record::kSize, 'A');
-    writeValue(rec.data(), 10, NAN);
-    writeValue(rec.data(), 11, 7.0f);
-    ASSERT_TRUE(writeProgramFile(dir / "Odd.pst", rec.data()));
-    std::vector<uint8_t> back(record::kSize);
-    ASSERT_EQ(readProgramFile(dir / "Odd.pst", back.data()), kFileRead);
-    EXPECT_EQ(readValue(back.data(), 10), 0.0f);
-    EXPECT_EQ(readValue(back.data(), 11), 1.0f);
-    EXPECT_EQ(std::strlen(programName(back.data())), 24u);
-    EXPECT_EQ(std::strlen(stringSlot(back.data(), 2)), 259u);
-}
-
 TEST(PresetFiles, ShortAndOldSectionFiles) {
     Folder dir;
     // An oscillator file of version 2300 holding only its first three fields.

@@ -121,27 +121,6 @@ TEST(Migration, EachStepRunsOnceAndSectionFilesFollowTheRecordChain) {
     EXPECT_EQ(upgradeSectionValue(64, 2410, 0.3f, lookup()), 0.3f);
 }
 
-TEST(Records, SanitisingClampsValuesAndTerminatesTexts) {
-    std::vector<uint8_t> rec(record::kSize, 'x');
-    writeValue(rec.data(), 0, NAN);
-    writeValue(rec.data(), 1, INFINITY);
-    writeValue(rec.data(), 2, -INFINITY);
-    writeValue(rec.data(), 3, -0.5f);
-    writeValue(rec.data(), 4, 1.5f);
-    writeValue(rec.data(), 5, 0.75f);
-    sanitiseRecord(rec.data());
-    EXPECT_EQ(at(rec, 0), 0.0f);
-    EXPECT_EQ(at(rec, 1), 1.0f);
-    EXPECT_EQ(at(rec, 2), 0.0f);
-    EXPECT_EQ(at(rec, 3), 0.0f);
-    EXPECT_EQ(at(rec, 4), 1.0f);
-    EXPECT_EQ(at(rec, 5), 0.75f);
-    for (int s = 0; s < 3; ++s)
-        EXPECT_EQ(std::strlen(stringSlot(rec.data(), s)), 259u);
-    EXPECT_EQ(std::strlen(programName(rec.data())), 24u);
-    EXPECT_EQ(programName(rec.data())[25], 0);
-}
-
 // ---- program source ---------------------------------------------------------------------
 
 namespace {
@@ -282,41 +261,18 @@ TEST(ProgramSource, ParameterNamesInUseAreUnique) {
 
 // ---- the factory bank -------------------------------------------------------------------
 
-TEST(FactoryBank, EmbeddedBankHasTheCategoriesAndFactoryVersion) {
+// The embedded image: the factory version in every record, no learned controllers. (Names and
+// categories are checked through the library, the sources' round trip by the bank tool.)
+TEST(FactoryBank, EmbeddedBankHasTheFactoryVersionAndNoLearnedControllers) {
     platform::Resource r = platform::findResource("VST_PatchMemoryBanks.mem", "DATA");
     ASSERT_EQ(r.size, 4u + kBankSize);
     EXPECT_EQ(std::memcmp(r.data, "TRLX", 4), 0);
     EXPECT_EQ(platform::findResource("VST_PatchMemoryBanks.mem", "PNG").data, nullptr);
-    const char* headers[] = {"___ TARLIX TONES ___", "___ SYNTH BASS ___", "___ Ambient Pads ___",
-                             "___ ORGANIC KEYS ___", "___ PATTERNS ___",   "___ EXPERIMENTS ___",
-                             "___ NOISE FX ___",     "___ INITIALS ___"};
-    std::set<std::string> names;
-    int found = 0;
     for (int p = 0; p < kNumPrograms; ++p) {
         const uint8_t* rec = r.data + 4 + static_cast<size_t>(p) * record::kSize;
         EXPECT_EQ(readValue(rec, kVersionParam), 0.24f) << p;
-        const char* name = reinterpret_cast<const char*>(rec + record::kName);
-        ASSERT_LE(std::strlen(name), 24u);
-        EXPECT_TRUE(names.insert(name).second) << name;
-        for (int h = 0; h < 8; ++h)
-            if (std::strcmp(name, headers[h]) == 0) {
-                EXPECT_EQ(p, 16 * h) << name;
-                ++found;
-            }
         for (int i = 0; i < kNumParams; ++i)
             ASSERT_EQ(readLearn(rec, i), kNotLearned);
-    }
-    EXPECT_EQ(found, 8);
-    EXPECT_STREQ(reinterpret_cast<const char*>(r.data + 4 + record::kStringSlots), "---");
-    // The sources read back from the image compile to the same bytes.
-    for (int p = 0; p < kNumPrograms; ++p) {
-        const uint8_t* rec = r.data + 4 + static_cast<size_t>(p) * record::kSize;
-        std::string text = dumpProgramSource(rec, lookup(), true);
-        uint8_t back[record::kSize];
-        std::string error;
-        ASSERT_TRUE(compileProgramSource(text, "p.tlx", lookup(), SourceOptions{}, back, error))
-            << error;
-        ASSERT_EQ(std::memcmp(rec, back, record::kSize), 0) << text;
     }
 }
 

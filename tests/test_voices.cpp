@@ -12,14 +12,12 @@
 #include "engine/patch_table.h"
 #include "engine/qx_dsp_vst.h"
 #include "host/event_list.h"
+#include "tests/module_rig.h"
 
 using namespace tarlix;
+using moduletest::host;
 
 namespace {
-
-intptr_t host(vst::AEffect*, int32_t op, int32_t, intptr_t, void*, float) {
-    return op == vst::audioMasterVersion ? 2400 : 0;
-}
 
 constexpr float kLevel = 0.05f;
 constexpr int kAllocatorIndex = 3;
