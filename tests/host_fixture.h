@@ -142,11 +142,43 @@ struct Instance {
         auto* b = static_cast<uint8_t*>(data);
         return n > 0 && b ? std::vector<uint8_t>(b, b + n) : std::vector<uint8_t>();
     }
-    intptr_t setChunk(std::vector<uint8_t>& bytes, bool preset = false) {
-        return call(vst::effSetChunk, preset ? 1 : 0, static_cast<intptr_t>(bytes.size()),
-                    bytes.data());
+    // `size` other than the vector's own: what a host that lies about the length sends.
+    intptr_t setChunk(std::vector<uint8_t>& bytes, bool preset = false, intptr_t size = -1) {
+        return call(vst::effSetChunk, preset ? 1 : 0,
+                    size == -1 ? static_cast<intptr_t>(bytes.size()) : size, bytes.data());
     }
 };
+
+// The saved state as a host stores it: 128 records of values (floats), learned controller
+// codes (16 bits), three text slots and the name.
+constexpr int kRecordBytes = 5876, kBankBytes = 128 * kRecordBytes;
+constexpr int kLearnAt = 1332, kSlotsAt = 1998, kSlotBytes = 260, kNameAt = 5850;
+
+inline size_t recordAt(int program) {
+    return static_cast<size_t>(program) * kRecordBytes;
+}
+inline float valueAt(const std::vector<uint8_t>& bank, int program, int param) {
+    float v;
+    std::memcpy(&v, bank.data() + recordAt(program) + 4 * param, 4);
+    return v;
+}
+inline void setValue(std::vector<uint8_t>& bank, int program, int param, float v) {
+    std::memcpy(bank.data() + recordAt(program) + 4 * param, &v, 4);
+}
+inline uint16_t learnAt(const std::vector<uint8_t>& bank, int program, int param) {
+    uint16_t c;
+    std::memcpy(&c, bank.data() + recordAt(program) + kLearnAt + 2 * param, 2);
+    return c;
+}
+inline void setLearn(std::vector<uint8_t>& bank, int program, int param, uint16_t code) {
+    std::memcpy(bank.data() + recordAt(program) + kLearnAt + 2 * param, &code, 2);
+}
+inline char* nameAt(std::vector<uint8_t>& bank, int program) {
+    return reinterpret_cast<char*>(bank.data() + recordAt(program) + kNameAt);
+}
+inline char* slotAt(std::vector<uint8_t>& bank, int program, int slot) {
+    return reinterpret_cast<char*>(bank.data() + recordAt(program) + kSlotsAt + kSlotBytes * slot);
+}
 
 // The plain sound the sound tests start from: the initial program (the "___ INITIALS ___"
 // header, which carries the bank's level) at the initial master volume, with oscillator 1's

@@ -19,37 +19,7 @@ using namespace vst;
 
 namespace {
 
-constexpr int kRecord = 5876, kBank = 752128;
-
-constexpr intptr_t kWhole = INTPTR_MIN;
-intptr_t setChunk(Instance& p, std::vector<uint8_t>& bytes, bool preset, intptr_t size = kWhole) {
-    return p.call(effSetChunk, preset ? 1 : 0,
-                  size == kWhole ? static_cast<intptr_t>(bytes.size()) : size, bytes.data());
-}
-
-float valueAt(const std::vector<uint8_t>& bank, int program, int param) {
-    float v;
-    std::memcpy(&v, bank.data() + program * kRecord + 4 * param, 4);
-    return v;
-}
-
-void setValue(std::vector<uint8_t>& bank, int program, int param, float v) {
-    std::memcpy(bank.data() + program * kRecord + 4 * param, &v, 4);
-}
-
-uint16_t learnAt(const std::vector<uint8_t>& bank, int program, int param) {
-    uint16_t c;
-    std::memcpy(&c, bank.data() + program * kRecord + 1332 + 2 * param, 2);
-    return c;
-}
-
-const char* nameAt(const std::vector<uint8_t>& bank, int program) {
-    return reinterpret_cast<const char*>(bank.data() + program * kRecord + 5850);
-}
-
-const char* slotAt(const std::vector<uint8_t>& bank, int program, int slot) {
-    return reinterpret_cast<const char*>(bank.data() + program * kRecord + 1998 + 260 * slot);
-}
+constexpr int kRecord = kRecordBytes, kBank = kBankBytes;
 
 } // namespace
 
@@ -96,7 +66,7 @@ TEST(Chunks, BankAndProgramChunksRoundTripByteForByte) {
     EXPECT_FLOAT_EQ(valueAt(bank, 17, 84), 0.61f);
 
     Instance b; // another host session: the bank first, then the program selection
-    EXPECT_EQ(setChunk(b, bank, false), kBank);
+    EXPECT_EQ(b.setChunk(bank), kBank);
     b.call(effSetProgram, 0, 17);
     EXPECT_EQ(b.chunk(), bank);
     EXPECT_EQ(b.chunk(true), program);
@@ -110,10 +80,10 @@ TEST(Chunks, SizesDecideWhatIsReplaced) {
     auto original = p.chunk();
     std::vector<uint8_t> big(800000, 0);
     std::memcpy(big.data(), original.data(), kBank);
-    std::strcpy(reinterpret_cast<char*>(big.data() + 3 * kRecord + 5850), "Third");
-    std::strcpy(reinterpret_cast<char*>(big.data() + 1998), "/banks/Mine.Bnk");
+    std::strcpy(nameAt(big, 3), "Third");
+    std::strcpy(slotAt(big, 0, 0), "/banks/Mine.Bnk");
     std::memset(big.data() + kBank, 0xEE, 800000 - kBank);
-    EXPECT_EQ(setChunk(p, big, false), 800000);
+    EXPECT_EQ(p.setChunk(big), 800000);
     auto bank = p.chunk();
     EXPECT_STREQ(nameAt(bank, 3), "Third");
     EXPECT_STREQ(slotAt(bank, 0, 0), "/banks/Mine.Bnk");
@@ -121,9 +91,9 @@ TEST(Chunks, SizesDecideWhatIsReplaced) {
     // One record: only the selected program, and the bank path stays.
     p.call(effSetProgram, 0, 0);
     std::vector<uint8_t> rec(bank.begin() + 5 * kRecord, bank.begin() + 6 * kRecord);
-    std::strcpy(reinterpret_cast<char*>(rec.data() + 1998), "/elsewhere.Bnk");
-    std::strcpy(reinterpret_cast<char*>(rec.data() + 5850), "Copied");
-    EXPECT_EQ(setChunk(p, rec, true), kRecord);
+    std::strcpy(slotAt(rec, 0, 0), "/elsewhere.Bnk");
+    std::strcpy(nameAt(rec, 0), "Copied");
+    EXPECT_EQ(p.setChunk(rec, true), kRecord);
     auto after = p.chunk();
     EXPECT_STREQ(nameAt(after, 0), "Copied");
     EXPECT_STREQ(slotAt(after, 0, 0), "/banks/Mine.Bnk");
@@ -131,15 +101,15 @@ TEST(Chunks, SizesDecideWhatIsReplaced) {
 
     // A short chunk from an older version overwrites the start only.
     std::vector<uint8_t> start(100, 0);
-    EXPECT_EQ(setChunk(p, start, false), 100);
+    EXPECT_EQ(p.setChunk(start), 100);
     auto shortened = p.chunk();
     EXPECT_EQ(std::memcmp(shortened.data() + 100, after.data() + 100, 728), 0);
     EXPECT_EQ(std::memcmp(shortened.data() + kRecord, after.data() + kRecord, kBank - kRecord), 0);
 
     // Nothing, a null pointer or a negative size change nothing.
     auto before = p.chunk();
-    EXPECT_EQ(setChunk(p, start, false, 0), 0);
-    EXPECT_EQ(setChunk(p, start, false, -7), 0);
+    EXPECT_EQ(p.setChunk(start, false, 0), 0);
+    EXPECT_EQ(p.setChunk(start, false, -7), 0);
     EXPECT_EQ(p.call(effSetChunk, 0, kBank, nullptr), 0);
     EXPECT_EQ(p.chunk(), before);
     EXPECT_EQ(p.call(effGetChunk, 0, 0, nullptr), 0);
@@ -149,17 +119,16 @@ TEST(Chunks, IncomingRecordsAreCleanedUp) {
     Instance p;
     auto bank = p.chunk();
     for (int prog = 0; prog < 128; ++prog) {
-        std::memset(bank.data() + prog * kRecord + 5850, 'N', 26);  // unterminated name
-        std::memset(bank.data() + prog * kRecord + 1998, 'S', 780); // unterminated slots
+        std::memset(nameAt(bank, prog), 'N', 26);                // unterminated name
+        std::memset(slotAt(bank, prog, 0), 'S', 3 * kSlotBytes); // unterminated slots
         setValue(bank, prog, 83, NAN);
         setValue(bank, prog, 84, 5.0f);
         setValue(bank, prog, 85, -INFINITY);
         setValue(bank, prog, 86, INFINITY);
         setValue(bank, prog, 87, -0.5f);
     }
-    uint16_t code = 74;
-    std::memcpy(bank.data() + 1332 + 2 * 83, &code, 2);
-    setChunk(p, bank, false);
+    setLearn(bank, 0, 83, 74);
+    p.setChunk(bank);
     auto clean = p.chunk();
     for (int prog = 0; prog < 128; ++prog) {
         EXPECT_EQ(std::strlen(nameAt(clean, prog)), 24u);
@@ -189,7 +158,7 @@ TEST(Chunks, OldRecordsAreMigratedOnceOnLoad) {
         setValue(bank, 10 + k, 10, 16.0f / 17.0f); // "Lfo1 Target", old option 16 of 0..17
         setValue(bank, 10 + k, 184, 1.0f);         // "Bend Depth"
     }
-    setChunk(p, bank, false);
+    p.setChunk(bank);
     for (int k = 0; k < 4; ++k) {
         p.call(effSetProgram, 0, 10 + k);
         auto once = p.chunk(true);
@@ -238,7 +207,8 @@ TEST(Chunks, DefaultBankFileReplacesTheFactoryBank) {
         user.write(bank, kBank, "TRLX");
         Instance p;
         EXPECT_EQ(p.text(effGetProgramName), "From Default");
-        EXPECT_EQ(std::string(slotAt(p.chunk(), 0, 0)), user.path);
+        auto bank = p.chunk();
+        EXPECT_EQ(std::string(slotAt(bank, 0, 0)), user.path);
     }
     // Gone again: the next instance, like every other test, starts from the factory bank.
     EXPECT_EQ(Instance().text(effGetProgramName), "___ TARLIX TONES ___");
@@ -258,7 +228,7 @@ TEST(Chunks, RandomChunksAlwaysLeaveACleanRestorableState) {
         std::vector<uint8_t> bytes(static_cast<size_t>(size));
         for (auto& b : bytes)
             b = static_cast<uint8_t>(next() >> 24);
-        EXPECT_EQ(setChunk(p, bytes, round % 2), size);
+        EXPECT_EQ(p.setChunk(bytes, round % 2), size);
         p.process(l, r, 256);
         for (float v : l)
             ASSERT_TRUE(std::isfinite(v));
@@ -272,7 +242,7 @@ TEST(Chunks, RandomChunksAlwaysLeaveACleanRestorableState) {
             }
         }
         Instance fresh;
-        setChunk(fresh, bank, false);
+        fresh.setChunk(bank);
         ASSERT_EQ(fresh.chunk(), bank) << "round " << round;
     }
 }

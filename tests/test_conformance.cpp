@@ -54,8 +54,7 @@ std::vector<uint8_t> editedState(int& selected) {
         a.fx->setParameter(a.fx, i, unit(rng));
     a.call(effSetProgram, 0, 9);
     auto bank = a.chunk();
-    uint16_t cc = 21;
-    std::memcpy(bank.data() + 1332 + 2 * 83, &cc, 2); // "LPF Cutoff" on controller 21
+    setLearn(bank, 0, 83, 21); // "LPF Cutoff" on controller 21
     restore(a, bank);
     selected = 9;
     return a.chunk();
@@ -257,7 +256,7 @@ TEST(Conformance, RandomiseThenRestoreAndNoAutomationFlood) {
     EXPECT_FLOAT_EQ(p.fx->getParameter(p.fx, 83), 0.123f);
     // Program 0 is byte for byte what was saved (the programs visited were upgraded on load).
     auto now = p.chunk();
-    EXPECT_TRUE(std::equal(saved.begin(), saved.begin() + 5876, now.begin()));
+    EXPECT_TRUE(std::equal(saved.begin(), saved.begin() + kRecordBytes, now.begin()));
 }
 
 // A section's "Rnd" button randomises once per press: held down it does nothing more, and a

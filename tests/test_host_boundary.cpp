@@ -177,13 +177,10 @@ TEST(HostBoundary, GlobalParametersFollowEveryProgram) {
     p.call(effSetProgram, 0, 9);
     EXPECT_FLOAT_EQ(fx->getParameter(fx, 232), 1.0f);
     EXPECT_FLOAT_EQ(fx->getParameter(fx, 211), 0.0f); // per program
-    void* bank = nullptr;
-    ASSERT_EQ(p.call(effGetChunk, 0, 0, &bank), 752128);
-    float stored;
-    std::memcpy(&stored, static_cast<uint8_t*>(bank) + 928, 4);
-    EXPECT_FLOAT_EQ(stored, 1.0f);
-    void* prog = nullptr;
-    EXPECT_EQ(p.call(effGetChunk, 1, 0, &prog), 5876);
+    std::vector<uint8_t> bank = p.chunk();
+    ASSERT_EQ(bank.size(), size_t(kBankBytes));
+    EXPECT_FLOAT_EQ(valueAt(bank, 0, 232), 1.0f); // program 0 holds the global values
+    EXPECT_EQ(p.chunk(true).size(), size_t(kRecordBytes));
 }
 
 // Before the host switches it on the instrument is silent and writes only the frames asked

@@ -22,12 +22,10 @@ struct MidiList : vst::EventList {
 
 // A bank whose record 0 learns parameters to codes, as a host restores it.
 void learn(Instance& p, std::initializer_list<std::pair<int, uint16_t>> codes) {
-    void* data = nullptr;
-    intptr_t n = p.call(effGetChunk, 0, 0, &data);
-    std::vector<uint8_t> bank(static_cast<uint8_t*>(data), static_cast<uint8_t*>(data) + n);
+    std::vector<uint8_t> bank = p.chunk();
     for (auto [param, code] : codes)
-        std::memcpy(bank.data() + 1332 + 2 * param, &code, 2);
-    p.call(effSetChunk, 0, n, bank.data());
+        setLearn(bank, 0, param, code);
+    p.setChunk(bank);
 }
 
 } // namespace

@@ -27,7 +27,7 @@ std::vector<uint8_t> editedBank(const char* name, float cutoff) {
 TEST(ChunksThreads, SetAndGetWhileProcessing) {
     auto bankA = editedBank("State A", 0.25f), bankB = editedBank("State B", 0.75f);
     auto progA = editedBank("State A", 0.25f);
-    progA.resize(5876); // the first record: a program chunk
+    progA.resize(kRecordBytes); // the first record: a program chunk
     Instance p;
     p.start(48000, kBlock);
     int mixed = 0;
