@@ -145,8 +145,7 @@ TEST(Chunks, IncomingRecordsAreCleanedUp) {
     std::vector<float> l(256), r(256);
     p.start();
     p.process(l, r, 256);
-    for (float v : l)
-        EXPECT_TRUE(std::isfinite(v));
+    EXPECT_TRUE(allFinite(l) && allFinite(r));
 }
 
 TEST(Chunks, OldRecordsAreMigratedOnceOnLoad) {
@@ -230,8 +229,7 @@ TEST(Chunks, RandomChunksAlwaysLeaveACleanRestorableState) {
             b = static_cast<uint8_t>(next() >> 24);
         EXPECT_EQ(p.setChunk(bytes, round % 2), size);
         p.process(l, r, 256);
-        for (float v : l)
-            ASSERT_TRUE(std::isfinite(v));
+        ASSERT_TRUE(allFinite(l) && allFinite(r));
         auto bank = p.chunk();
         for (int prog = 0; prog < 128; ++prog) {
             ASSERT_LE(std::strlen(nameAt(bank, prog)), 24u);
