@@ -1,6 +1,7 @@
 // Shared pieces of the module tests: a host that answers only the version, a small module host
 // that runs a hand-built graph without a plug-in instance, a module that plays prepared
-// signals into the module under test, and a rig that runs one module alone.
+// signals into the module under test, one that records the events it is sent, and a rig that
+// runs one module alone.
 #pragma once
 #include <cmath>
 #include <cstddef>
@@ -37,6 +38,32 @@ class Feeder : public tarlix::QX_ModuleBase {
     std::vector<float> signal[2];
     float after[2] = {};
     size_t at = 0;
+};
+
+// Records every event sent to it: the input, the time and both values.
+class EventRecorder : public tarlix::QX_ModuleBase {
+  public:
+    struct Heard {
+        int port;
+        uint64_t time;
+        int32_t value;
+        float floatValue;
+    };
+    EventRecorder(tarlix::ModuleContext* c, bool held) : QX_ModuleBase(c, held) {
+        allocateOutputs(2);
+    }
+    void HandleEvent(const tarlix::EventRecord& e, int) override {
+        heard.push_back({e.port, e.time, e.intValue, e.floatValue});
+    }
+    void Render(int, int) override {}
+    // What arrived on one input, in order.
+    std::vector<Heard> on(int port) const {
+        std::vector<Heard> r;
+        for (const Heard& h : heard)
+            if (h.port == port) r.push_back(h);
+        return r;
+    }
+    std::vector<Heard> heard;
 };
 
 // Runs a graph that a test builds by hand, the way the instrument runs its own: one engine

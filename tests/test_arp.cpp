@@ -11,6 +11,7 @@
 #include "engine/patch_table.h"
 #include "engine/qx_dsp_vst.h"
 #include "host/event_list.h"
+#include "tests/module_rig.h"
 
 using namespace tarlix;
 
@@ -22,24 +23,11 @@ intptr_t timeHost(vst::AEffect*, int32_t op, int32_t, intptr_t, void*, float) {
     return op == vst::audioMasterVersion ? 2400 : 0;
 }
 
-struct Heard {
-    int port;
-    uint64_t time;
-    int32_t value;
-};
-
-class Recorder : public QX_ModuleBase {
-  public:
-    Recorder(ModuleContext* c, bool held) : QX_ModuleBase(c, held) { allocateOutputs(2); }
-    void HandleEvent(const EventRecord& e, int) override {
-        heard.push_back({e.port, e.time, e.intValue});
-    }
-    void Render(int, int) override {}
-    std::vector<Heard> heard;
-};
+using moduletest::EventRecorder;
+using Heard = EventRecorder::Heard;
 
 QX_ModuleBase* recorders(int code, ModuleContext* c, bool held) {
-    return code == 6100 ? new Recorder(c, held) : nullptr;
+    return code == 6100 ? new EventRecorder(c, held) : nullptr;
 }
 
 constexpr PatchEntry kAdder[] = {{0, 0, 335}};
@@ -90,7 +78,9 @@ struct Arp : ::testing::Test {
         run(2);
         recorder().heard.clear();
     }
-    Recorder& recorder() { return *static_cast<Recorder*>(fx().instrument().context().modules[5]); }
+    EventRecorder& recorder() {
+        return *static_cast<EventRecorder*>(fx().instrument().context().modules[5]);
+    }
     void run(int blocks) {
         std::vector<float> l(static_cast<size_t>(block)), r(static_cast<size_t>(block));
         float* outs[2] = {l.data(), r.data()};

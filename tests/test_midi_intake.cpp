@@ -14,39 +14,16 @@ using moduletest::host;
 
 namespace {
 
-struct Seen {
-    int input;
-    uint64_t time;
-    int32_t intValue;
-    float floatValue;
-};
-
-// Listens to the MIDI input (input 0), bend (1), modulation (2), pressure (3) and the first
-// MPE channels' values (4..9).
-class MidiListener : public QX_ModuleBase {
-  public:
-    explicit MidiListener(ModuleContext* c) : QX_ModuleBase(c, false) {
-        allocateOutputs(2);
-        c->modules[moduleIndex] = this;
-        ++c->buildCount;
-    }
-    void HandleEvent(const EventRecord& e, int) override {
-        seen.push_back({e.port, e.time, e.intValue, e.floatValue});
-    }
-    void Render(int, int) override {}
-    std::vector<Seen> seen;
-    std::vector<Seen> on(int input) const {
-        std::vector<Seen> r;
-        for (const Seen& s : seen)
-            if (s.input == input) r.push_back(s);
-        return r;
-    }
-};
+using Seen = moduletest::EventRecorder::Heard;
 
 constexpr int kListened[] = {335, 339, 340, 338, 404, 405, 419, 420, 434, 435};
 
+// Listens to the MIDI input (input 0), bend (1), modulation (2), pressure (3) and the first
+// MPE channels' values (4..9).
 int listenerGraph(Instrument& e) {
-    auto* m = new MidiListener(&e.context());
+    ModuleContext& c = e.context();
+    auto* m = new moduletest::EventRecorder(&c, false);
+    c.modules[c.buildCount++] = m;
     for (int k = 0; k < 10; ++k)
         e.addParameterRoute(m, 0, kListened[k], k, 0, 0, 0);
     return 1;
@@ -63,10 +40,10 @@ struct Midi : ::testing::Test {
         fx.resume();
         block();
         block(); // the engine's own start-up messages (all notes off) are through
-        listener().seen.clear();
+        listener().heard.clear();
     }
-    MidiListener& listener() {
-        return *static_cast<MidiListener*>(fx.instrument().context().modules[0]);
+    moduletest::EventRecorder& listener() {
+        return *static_cast<moduletest::EventRecorder*>(fx.instrument().context().modules[0]);
     }
     void add(int delta, int status, int d1, int d2) { list.add(delta, status, d1, d2); }
     // Sends the list, then processes one block.
@@ -90,9 +67,9 @@ TEST_F(Midi, NotesAndControllersArriveAtTheirSamplePositions) {
     auto midi = listener().on(0);
     ASSERT_EQ(midi.size(), 4u);
     EXPECT_EQ(midi[0].time, start + 3); // in time order, whatever the list order
-    EXPECT_EQ(midi[0].intValue, 0xB0 | (7 << 8) | (90 << 16));
+    EXPECT_EQ(midi[0].value, 0xB0 | (7 << 8) | (90 << 16));
     EXPECT_EQ(midi[1].time, start + 10);
-    EXPECT_EQ(midi[1].intValue, 0x90 | (60 << 8) | (100 << 16));
+    EXPECT_EQ(midi[1].value, 0x90 | (60 << 8) | (100 << 16));
     EXPECT_EQ(midi[2].time, start + 50);
     EXPECT_EQ(midi[3].time, start + 200);
 }
@@ -122,7 +99,7 @@ TEST_F(Midi, MpeMemberChannelsCarryTheirOwnExpression) {
     fx.setParameter(233, 0.0f); // no pressure swap
     block();
     block(); // the MPE switch sends all notes off
-    listener().seen.clear();
+    listener().heard.clear();
     add(0, 0x90, 60, 100); // master channel: no notes
     add(1, 0x91, 62, 100); // member channel 2: a note
     add(2, 0xE1, 0, 96);   // its bend
@@ -132,13 +109,13 @@ TEST_F(Midi, MpeMemberChannelsCarryTheirOwnExpression) {
     block();
     auto midi = listener().on(0);
     ASSERT_EQ(midi.size(), 1u);
-    EXPECT_EQ(midi[0].intValue & 0xFF, 0x91);
+    EXPECT_EQ(midi[0].value & 0xFF, 0x91);
     ASSERT_EQ(listener().on(4).size(), 1u); // engine value 404: channel 2's bend
     EXPECT_EQ(listener().on(6).size(), 1u); // 419: channel 2's pressure
     EXPECT_EQ(listener().on(9).size(), 1u); // 435: channel 3's CC74
     fx.setParameter(233, 1.0f);             // swap pressure and CC74
     block();
-    listener().seen.clear();
+    listener().heard.clear();
     add(0, 0xD1, 127, 0);
     block();
     EXPECT_EQ(listener().on(8).size(), 1u); // now to 434
@@ -159,8 +136,8 @@ TEST_F(Midi, MalformedListsAreHandledSafely) {
     EXPECT_EQ(midi[0].time, start);
     EXPECT_EQ(midi[2].time, start + 255);
     for (const Seen& s : midi) {
-        EXPECT_EQ((s.intValue >> 8) & 0x80, 0);
-        EXPECT_EQ((s.intValue >> 16) & 0x80, 0);
+        EXPECT_EQ((s.value >> 8) & 0x80, 0);
+        EXPECT_EQ((s.value >> 16) & 0x80, 0);
     }
     // Null lists and null entries.
     EXPECT_EQ(fx.processEvents(nullptr), 1);

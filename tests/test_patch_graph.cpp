@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <map>
 #include <vector>
 
 #include "dsp/tarlix2_control.h"
@@ -161,27 +160,13 @@ TEST(PatchBuilder, BadRowsAndEntriesAreRefusedSafely) {
 // ---- the control module -----------------------------------------------------------------
 
 namespace {
-// Records what arrives on its inputs, by input number.
-class Listener : public QX_ModuleBase {
-  public:
-    explicit Listener(ModuleContext* c) : QX_ModuleBase(c, false) {
-        allocateOutputs(2);
-        c->modules[moduleIndex] = this;
-        ++c->buildCount;
-    }
-    void HandleEvent(const EventRecord& e, int) override {
-        got[e.port].push_back({e.intValue, e.floatValue});
-    }
-    void Render(int, int) override {}
-    std::map<int, std::vector<std::pair<int, float>>> got;
-};
-
 int controlGraph(Instrument& e) {
     ModuleContext& c = e.context();
     auto* control = new QX_DSP_Tarlix2_Control(&c, false);
     c.modules[0] = control;
     ++c.buildCount;
-    auto* l = new Listener(&c);
+    auto* l = new moduletest::EventRecorder(&c, false);
+    c.modules[c.buildCount++] = l;
     for (int out = 0; out < 51; ++out)
         control->Connect(l, 1, out, out, 0, 0, 0);
     return 2;
@@ -196,9 +181,11 @@ struct Control : ::testing::Test {
         fx.setBlockSize(64);
         fx.resume();
         run();
-        listener().got.clear();
+        listener().heard.clear();
     }
-    Listener& listener() { return *static_cast<Listener*>(fx.instrument().context().modules[1]); }
+    moduletest::EventRecorder& listener() {
+        return *static_cast<moduletest::EventRecorder*>(fx.instrument().context().modules[1]);
+    }
     void post(int input, int i, float f) {
         fx.instrument().context().modules[0]->PostEvent(fx.instrument().clock(), input, 0, i, f,
                                                         nullptr);
@@ -208,8 +195,9 @@ struct Control : ::testing::Test {
         fx.processReplacing(nullptr, outs, 64);
     }
     std::pair<int, float> last(int output) {
-        auto& v = listener().got[output];
-        return v.empty() ? std::pair<int, float>{-99, -99.0f} : v.back();
+        const auto v = listener().on(output);
+        return v.empty() ? std::pair<int, float>{-99, -99.0f}
+                         : std::pair<int, float>{v.back().value, v.back().floatValue};
     }
 };
 } // namespace
@@ -226,9 +214,9 @@ TEST_F(Control, EchoTimeFollowsTempoRateLengthStepAndDot) {
     post(26, 1, 1.0f); // dotted: 3
     run();
     EXPECT_NEAR(last(4).second, 600.0f / 12 * 4 * 3 * 0.25f - 1.8000001f, 1e-4f);
-    listener().got.clear();
+    listener().heard.clear();
     run();
-    EXPECT_TRUE(listener().got[4].empty()); // recomputed only after a change
+    EXPECT_TRUE(listener().on(4).empty()); // recomputed only after a change
     post(0, 240, 24.0f); // tempo 240 BPM: echo and LFO rates follow in the next chunk
     post(7, 4, 0.0f);    // LFO 1 beat "1b"
     run();
@@ -280,7 +268,6 @@ TEST_F(Control, OutOfRangeInputsStaySafe) {
         run();
     EXPECT_EQ(last(1).first, 11);
     EXPECT_EQ(last(2).first, 0);
-    for (auto& [output, events] : listener().got)
-        for (auto& e : events)
-            EXPECT_TRUE(std::isfinite(e.second)) << output;
+    for (const auto& h : listener().heard)
+        EXPECT_TRUE(std::isfinite(h.floatValue)) << h.port;
 }
