@@ -21,13 +21,21 @@ void QX_DSP_Saturation::Prepare() {
         s.reset();
     lastIn_[0] = lastIn_[1] = 0.0f;
     stillFor_ = 0;
+    wasShaping_ = false;
 }
 
 void QX_DSP_Saturation::Render(int offset, int count) {
-    if (!shaping()) {
+    const bool wasShaping = wasShaping_;
+    wasShaping_ = shaping();
+    if (!wasShaping_) {
         QX_DSP_Level_Base::Render(offset, count);
         return;
     }
+    if (!wasShaping) // from a plain copy: the filters start settled on the signal as it stands
+        for (int c = 0; c < (inputs[kInRight] ? 2 : 1); ++c) {
+            const float x = finiteOr(in(kInLeft + c, offset), 0.0f);
+            shaper_[c].settle(x, curve(x, gain(kInDrive, offset), in(amountInput_, offset)));
+        }
     compute(offset, count);
     stillFor_ = anyVarying() ? 0 : stillFor_ + count;
     if (stillFor_ < OversampledShaper::kSettle) return;
@@ -44,7 +52,6 @@ void QX_DSP_Saturation::Render(int offset, int count) {
 void QX_DSP_Saturation::HandleEvent(const EventRecord& e, int offset) {
     QX_DSP_Level_Base::HandleEvent(e, offset);
     stillFor_ = 0;
-    const bool wasShaping = shaping();
     switch (e.port) {
     case kInCurve:
         curve_ = e.intValue;
@@ -61,9 +68,6 @@ void QX_DSP_Saturation::HandleEvent(const EventRecord& e, int offset) {
     default:
         break;
     }
-    if (shaping() && !wasShaping) // its memory is from before it last copied
-        for (OversampledShaper& s : shaper_)
-            s.reset();
 }
 
 float QX_DSP_Saturation::curve(float x, float g, float a) {
@@ -95,7 +99,7 @@ void QX_DSP_Saturation::compute(int offset, int count) {
                 std::memset(out + offset, 0, bytes);
             continue;
         }
-        if (curve_ != kQuarticCurve) { // other curves pass the signal
+        if (curve_ != kQuarticCurve || dry()) { // other curves pass the signal, as does amount 0
             for (int i = offset; i < offset + count; ++i)
                 out[i] = in(kInLeft + c, i);
             continue;

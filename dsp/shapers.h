@@ -78,7 +78,13 @@ class QX_DSP_Saturation : public QX_DSP_Level_Base {
 
   private:
     void compute(int offset, int count) override;
-    bool shaping() const { return enabled_ && curve_ == kQuarticCurve; }
+    // An amount of exactly 0 that no module moves leaves the dry signal: the stage copies it,
+    // without the oversampling's delay, as with any setting that is not a curve.
+    bool dry() const {
+        return !varies(amountInput_) && !(inputs[amountInput_] && in(amountInput_, 0) != 0.0f);
+    }
+    bool shaping() const { return enabled_ && curve_ == kQuarticCurve && !dry(); }
+    bool wasShaping_ = false;
     OversampledShaper shaper_[2];
     float lastIn_[2] = {}, lastDrive_ = 1.0f, lastAmount_ = 0.0f; // where the inputs rest
     int stillFor_ = 0; // samples since an input last varied
