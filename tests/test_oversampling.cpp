@@ -93,13 +93,13 @@ TEST(Oversampling, BelowTheKneeTheStagePassesTheSignal) {
         const std::complex<double> ratio = amplitudeAt(y, 4800, hz) / amplitudeAt(x, 4800, hz);
         EXPECT_NEAR(20.0 * std::log10(std::abs(ratio)), 0.0, 0.02) << hz;
         const double delay = -std::arg(ratio) / (2.0 * M_PI * hz / kRate);
-        EXPECT_NEAR(delay, 4.3, 0.1) << hz;
+        EXPECT_NEAR(delay, 4.5, 0.1) << hz;
     }
 }
 
 // Driven into their curves at low frequencies, the stages keep the static shape: the
 // fundamental of a sine through the knee (0.5 to 4 times the threshold) and through the quartic
-// saturation matches the plain curve's within 0.01 dB at 100 Hz and 1 kHz.
+// saturation matches the plain curve's within 0.02 dB at 100 Hz and 1 kHz.
 TEST(Oversampling, CurvesKeepTheirStaticShape) {
     Params p;
     const KneeShape knee{p.threshold.data(), 0.1};
@@ -121,14 +121,15 @@ TEST(Oversampling, CurvesKeepTheirStaticShape) {
             const double quartic_dB =
                 20.0 * std::log10(std::abs(amplitudeAt(shaped(xs, quartic), 4800, hz)) /
                                   std::abs(amplitudeAt(saturated, 4800, hz)));
-            EXPECT_NEAR(knee_dB, 0.0, 0.01) << hz << " Hz, knee, drive " << drive;
-            EXPECT_NEAR(quartic_dB, 0.0, 0.01) << hz << " Hz, quartic, drive " << drive;
+            EXPECT_NEAR(knee_dB, 0.0, 0.02) << hz << " Hz, knee, drive " << drive;
+            EXPECT_NEAR(quartic_dB, 0.0, 0.02) << hz << " Hz, quartic, drive " << drive;
         }
     }
 }
 
 // A bright saw pushed into the knee: the plain curve folds harmonics far above Nyquist back
-// into the band (-35 dBc and worse at 3.5 kHz); the oversampled stage keeps them near -90.
+// into the band (-35 dBc and worse at 3.5 kHz); the oversampled stage keeps them below -88,
+// lightly or hard driven.
 TEST(Oversampling, KneeOfABrightSawStaysClean) {
     Params p;
     const KneeShape knee{p.threshold.data(), 0.1};
@@ -144,7 +145,7 @@ TEST(Oversampling, KneeOfABrightSawStaysClean) {
             const double clean = aliasmeter::measure(a, kRate, hz).worstDbc,
                          folded = aliasmeter::measure(b, kRate, hz).worstDbc;
             EXPECT_GT(folded, -60.0) << hz << " Hz at " << level << ": the plain curve folds";
-            EXPECT_LT(clean, level < 2.0 ? -88.0 : -60.0) << hz << " Hz at " << level;
+            EXPECT_LT(clean, -88.0) << hz << " Hz at " << level;
         }
     }
 }
