@@ -139,6 +139,12 @@ void QX_DSP_Soft_Limiter::Render(int offset, int count) {
         QX_DSP_Level_Base::Render(offset, count);
         return;
     }
+    if (entering_) { // from another mode: the filters start settled on the signal as it stands
+        entering_ = false;
+        const float k = gain(kInKnee, offset), g = gain(kInGain, offset) * in(kInSignal, offset);
+        const float y = finiteOr(g, 0.0f);
+        shaper_.settle(y, limit(y, gain(kInThreshold, offset), k * k * 0.1f));
+    }
     compute(offset, count);
     stillFor_ = anyVarying() ? 0 : stillFor_ + count;
     if (stillFor_ < OversampledShaper::kSettle) return;
@@ -156,7 +162,10 @@ void QX_DSP_Soft_Limiter::Render(int offset, int count) {
 void QX_DSP_Soft_Limiter::HandleEvent(const EventRecord& e, int offset) {
     QX_DSP_Level_Base::HandleEvent(e, offset);
     stillFor_ = 0;
-    if (e.port == kInMode) mode_ = e.intValue;
+    if (e.port == kInMode) {
+        if (e.intValue == kLimit && mode_ != kLimit) entering_ = true;
+        mode_ = e.intValue;
+    }
     if (e.port == kInMakeUpBlend) blend_ = finiteOr(e.floatValue, 0.75f);
 }
 

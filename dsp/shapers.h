@@ -121,8 +121,9 @@ class QX_DSP_Soft_Limiter : public QX_DSP_Level_Base {
     void compute(int offset, int count) override;
     OversampledShaper shaper_;
     float lastIn_ = 0.0f, lastThreshold_ = 1.0f, lastKnee_ = 0.1f, lastMakeUp_ = 1.0f;
-    bool silent_ = true; // the last call wrote silence
-    int stillFor_ = 0;   // samples since an input last varied
+    bool silent_ = true;    // the last call wrote silence
+    bool entering_ = false; // limiting starts from another mode
+    int stillFor_ = 0;      // samples since an input last varied
     int mode_ = kLimit;
     float blend_ = 0.75f;
     bool makeUpOn_ = false;
