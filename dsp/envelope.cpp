@@ -230,11 +230,17 @@ void QX_DSP_HAHDSR_Env::Render(int offset, int count) {
             y_ = 1.0f;
             if (--countdown_ <= 0) stage_ = Stage::Decay;
             break;
-        case Stage::Decay:
+        case Stage::Decay: {
+            const float s = in(kInSustain, i);
             y_ -= decayStep;
-            if (!(y_ <= in(kInSustain, i))) break;
-            stage_ = Stage::Sustain; // and on to the sustain level
-            [[fallthrough]];
+            if (y_ <= s) {
+                stage_ = Stage::Sustain;
+                // Reached within this step; or the sustain was raised above the falling level,
+                // and the level glides up to it.
+                y_ = s - y_ <= std::fmax(decayStep, sustainStep_) ? s : y_ + sustainStep_;
+            }
+            break;
+        }
         case Stage::Sustain: {
             // A sustain level that jumps (or one raised above the decaying level) is reached
             // over a short glide, not in one sample.
