@@ -36,6 +36,8 @@ void QX_DSP_HAHDSR_Env::Prepare() {
     eventLevel_ = 1.0f;
     // A constant on the minimum-attack input sends no event: take it now.
     setMinimumAttack(hasConstant(kInMinimumAttack) ? in(kInMinimumAttack, 0) : 0.0f);
+    const double glide = samplesPerMs() * kSustainGlideMs;
+    sustainStep_ = glide > 1.0 ? static_cast<float>(1.0 / glide) : 1.0f;
 }
 
 void QX_DSP_HAHDSR_Env::setMinimumAttack(float volts) {
@@ -189,8 +191,8 @@ void QX_DSP_HAHDSR_Env::Render(int offset, int count) {
     }
     // Holding a steady sustain: one value until an event (gate off, a new note) or a moving
     // sustain or level source wakes the envelope.
-    if (stage_ == Stage::Sustain && !sourceVaries(kInSustain) && !sourceVaries(kInLevel)) {
-        y_ = in(kInSustain, offset);
+    if (stage_ == Stage::Sustain && !sourceVaries(kInSustain) && !sourceVaries(kInLevel) &&
+        y_ == in(kInSustain, offset)) {
         const float v = shaped(y_, offset);
         if (std::isfinite(v)) {
             std::fill(out, out + bufferFloats(blockSize), v);
@@ -229,17 +231,24 @@ void QX_DSP_HAHDSR_Env::Render(int offset, int count) {
             if (--countdown_ <= 0) stage_ = Stage::Decay;
             break;
         case Stage::Decay: {
-            float s = in(kInSustain, i);
+            const float s = in(kInSustain, i);
             y_ -= decayStep;
             if (y_ <= s) {
-                y_ = s;
                 stage_ = Stage::Sustain;
+                // Reached within this step; or the sustain was raised above the falling level,
+                // and the level glides up to it.
+                y_ = s - y_ <= std::fmax(decayStep, sustainStep_) ? s : y_ + sustainStep_;
             }
             break;
         }
-        case Stage::Sustain:
-            y_ = in(kInSustain, i);
+        case Stage::Sustain: {
+            // A sustain level that jumps (or one raised above the decaying level) is reached
+            // over a short glide, not in one sample.
+            const float s = in(kInSustain, i), d = s - y_;
+            y_ =
+                !(std::fabs(d) > sustainStep_) ? s : y_ + (d > 0.0f ? sustainStep_ : -sustainStep_);
             break;
+        }
         case Stage::Release:
             y_ -= static_cast<float>(releaseStart_ / release);
             if (!(y_ > 0.0f)) { // also ends a value gone bad, so the voice is freed

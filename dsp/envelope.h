@@ -61,6 +61,10 @@ class QX_DSP_HAHDSR_Env : public QX_ModuleBase {
     float eventLevel_ = 1.0f, timeScale_ = 1.0f, rate_ = 44100.0f, fastStep_ = 0.0f,
           fastValue_ = 0.0f;
     int64_t delay_ = 0, hold_ = 0, minimumAttack_ = 1, countdown_ = 0, fastCountdown_ = 0;
+    // A jump of the sustain level is spread over this long: a loud voice through the
+    // oversampled shapers would ring on a sudden change of level.
+    static constexpr double kSustainGlideMs = 2.0;
+    float sustainStep_ = 1.0f; // the most the level moves per sample while sustaining
     int64_t endCountdown_ = 0;
     int shape_ = 0, invert_ = 0;
     bool enabled_ = true, gateHeld_ = false, noRetrigger_ = false, announceEnd_ = false;

@@ -281,6 +281,24 @@ bool QX_ModuleBase::sourcesChanged(int offset, int count) const {
     return false;
 }
 
+int QX_ModuleBase::wakeSkip(int count) const {
+    if (quietSleep_) return 0;
+    const uint64_t start = context->clock;
+    uint64_t first = start + static_cast<uint64_t>(count);
+    for (int w = 0; w < watchedCount_; ++w) {
+        const int j = watched_[w];
+        const bool awake = !(context->status[j] & kStatusAsleep);
+        if (!awake && context->processed[j] < sleptAt_) continue; // unchanged since
+        // A source that ran and slept again, or has run since before this chunk: from the start.
+        if (!awake || context->awakeFrom[j] <= start) return 0;
+        first = context->awakeFrom[j] < first ? context->awakeFrom[j] : first;
+    }
+    // Events of its own are due no later than they were stamped.
+    if (const EventRecord* e = context->oldest[moduleIndex]; e && e->time < first)
+        first = e->time > start ? e->time : start;
+    return first > start ? static_cast<int>(first - start) : 0;
+}
+
 int QX_ModuleBase::wholeInput(int k, int fallback) const {
     const float* p = inputs[k];
     if (!p || inputSource[k]) return fallback;
@@ -397,10 +415,15 @@ int QX_ModuleBase::routeCount(int output) const {
     return n;
 }
 
-void QX_ModuleBase::Process(int offset, int count) {
+void QX_ModuleBase::Process(int offset, int count, int skip) {
     now = context->clock;
     chunkStart_ = offset;
     chunkEnd_ = offset + count;
+    if (skip > 0 && skip < count) {
+        now += static_cast<uint64_t>(skip);
+        offset += skip;
+        count -= skip;
+    }
     EventRecord*& oldest = context->oldest[moduleIndex];
     while (oldest) {
         EventRecord* e = oldest;
@@ -426,8 +449,10 @@ void QX_ModuleBase::Process(int offset, int count) {
         }
         // An event wakes the module, except from a quiet sleep: silence in gives silence out
         // whatever the event sets, and the engine wakes it when sound arrives.
-        if (!(quietSleep_ && (status() & kStatusWatching)))
+        if (!(quietSleep_ && (status() & kStatusWatching))) {
+            if (status() & kStatusAsleep) context->awakeFrom[moduleIndex] = now;
             setStatus(status() & ~(kStatusAsleep | kStatusWatching));
+        }
         context->processed[moduleIndex] = context->clock;
         HandleEvent(*e, offset);
         context->pool->give(e);
@@ -452,10 +477,14 @@ void processChunk(ModuleContext& context, int moduleCount, int offset, int frame
             __builtin_prefetch(next);
             __builtin_prefetch(next + 64);
         }
+        int skip = 0;
         if (context.status[m] == (kStatusAsleep | kStatusWatching) &&
-            mod->sourcesChanged(offset, frames))
+            mod->sourcesChanged(offset, frames)) {
+            skip = mod->wakeSkip(frames);
+            context.awakeFrom[m] = context.clock + static_cast<uint64_t>(skip);
             context.setStatus(m, 0);
-        if (context.status[m] == 0 || context.oldest[m]) mod->Process(offset, frames);
+        }
+        if (context.status[m] == 0 || context.oldest[m]) mod->Process(offset, frames, skip);
     }
 }
 

@@ -77,6 +77,7 @@ struct ModuleContext {
     uint32_t status[kMaxModules]; // read freely, written through setStatus
     EventRecord* oldest[kMaxModules] = {};
     uint64_t processed[kMaxModules] = {}; // clock of the last chunk each module was processed in
+    uint64_t awakeFrom[kMaxModules] = {}; // sample clock at which each module last woke
     int buildCount = 0;                   // modules constructed so far in the current build
     uint64_t clock = 1;                   // engine sample clock at the start of the current chunk
     bool programSettling = false;         // the first chunk after a program load is running
@@ -175,7 +176,8 @@ class QX_ModuleBase {
     bool eventAhead() const { return eventAhead_; }
     virtual void FastRelease() {}
     virtual void SetBlockSize(int n) { blockSize = n; }
-    virtual void Process(int offset, int count);
+    // `skip` samples of the chunk pass before the module starts (it wakes within the chunk).
+    virtual void Process(int offset, int count, int skip = 0);
     virtual void HandleEvent(const EventRecord&, int) {}
     virtual float* GetOutput(int index) const;
     virtual void PostEvent(uint64_t time, int port, int tag, int32_t intValue, float floatValue,
@@ -207,6 +209,10 @@ class QX_ModuleBase {
     // For a module asleep while watching: whether this chunk must wake it (a source ran since it
     // slept, or, in a quiet sleep, an audio input carries sound).
     bool sourcesChanged(int offset, int count) const;
+    // Woken by its sources in the chunk at `offset`: how many of the chunk's samples pass before
+    // the first of them woke (0 when one ran from the chunk's start or the sleep was quiet), so
+    // the module starts with them on the engine's clock, not where the host cut the chunk.
+    int wakeSkip(int count) const;
     bool hasPendingEvents() const;
     int routeCount(int output) const;
 

@@ -76,7 +76,7 @@ void QX_DSP_OSC_Multi_Out_x8::Prepare() {
     driftInterval_ = static_cast<int>(4.0 * rate / (blockSize > 0 ? blockSize : 1));
     if (driftInterval_ < 1) driftInterval_ = 1;
     driftCountdown_ = 0;
-    blockSamples_ = 0;
+    renderedTo_ = wokeAt_ = 0;
 }
 
 void QX_DSP_OSC_Multi_Out_x8::clearPhases() {
@@ -87,12 +87,21 @@ void QX_DSP_OSC_Multi_Out_x8::clearPhases() {
 }
 
 void QX_DSP_OSC_Multi_Out_x8::HandleEvent(const EventRecord& e, int) {
+    chooseTable_ = true;
     const int32_t i = e.intValue;
     const float f = finiteOr(e.floatValue, 0.0f);
     const int port = e.port;
     switch (port) {
     case kInGate:
-        if (i != 0 && retrigger_) clearPhases();
+        if (i != 0 && retrigger_) {
+            clearPhases();
+        } else if (i != 0 && wokeAt_ <= now && now < wokeAt_ + kMaxChunk) {
+            // Woken for this note: what ran before it in the chunk was never heard.
+            for (int k = 0; k < kOutputs; ++k) {
+                phase_[k] = wakePhase_[k];
+                syncPrevious_[k] = wakeSync_[k];
+            }
+        }
         return;
     case kInOutputsInUse:
         outputsInUse_ = i < 0 ? 0 : (i > kOutputs ? kOutputs : i);
@@ -201,10 +210,9 @@ void QX_DSP_OSC_Multi_Out_x8::pitchIncrements(const float* pitch, int count) {
 }
 
 // Slow random detuning: every interval a new target above 1, reached in equal steps per block.
-void QX_DSP_OSC_Multi_Out_x8::advanceDrift(int count) {
-    blockSamples_ += count;
-    if (blockSamples_ < blockSize) return;
-    blockSamples_ = 0;
+void QX_DSP_OSC_Multi_Out_x8::advanceDrift(int offset) {
+    if (offset != 0) return; // once per chunk of the engine's grid, wherever the host cuts
+
     const float amount = finiteOr(in(kInDrift, 0), 0.0f);
     if (amount == 0.0f) {
         drift_ = 1.0;
@@ -281,7 +289,17 @@ void QX_DSP_OSC_Multi_Out_x8::Render(int offset, int count) {
         if ((stopLeft_ -= count) <= 0) Sleep(offset, count);
         return;
     }
-    advanceDrift(count);
+    if (now != renderedTo_) { // it slept: from here the phases run again
+        wokeAt_ = now;
+        for (int k = 0; k < kOutputs; ++k) {
+            wakePhase_[k] = phase_[k];
+            wakeSync_[k] = syncPrevious_[k];
+        }
+    }
+    const bool choose = chooseTable_ || offset == 0 || now != renderedTo_;
+    chooseTable_ = false;
+    renderedTo_ = now + static_cast<uint64_t>(count);
+    advanceDrift(offset);
     const bool perSample = perSampleAllowed_ && inputs[kInPitch] && inputSource[kInPitch];
     const double first = pitchIncrement(in(kInPitch, offset)) * drift_;
     if (perSample)
@@ -306,13 +324,16 @@ void QX_DSP_OSC_Multi_Out_x8::Render(int offset, int count) {
             }
             continue;
         }
-        if (!active_[k]) {
+        const bool starting = !active_[k];
+        if (starting) {
             active_[k] = true;
             SendEvent(now, k, 1, 0, 0.0f, nullptr);
         }
         const float ratio =
             inputs[kInRatio + k] ? finiteOr(in(kInRatio + k, offset), 0.1f) * 10.0f : 1.0f;
-        harmonics_[k] = harmonicsFor(first * ratio, k);
+        // The table is chosen on the engine's grid, at a wake and after an event, never where the
+        // host happened to cut the chunk.
+        if (choose || starting) harmonics_[k] = harmonicsFor(first * ratio, k);
         const int wave = wave_[k];
         const float* table = tables_.table(wave, harmonics_[k]);
         const bool cubic = read_ == Read::Cubic, pulse = wave == WaveTables::kPulse;

@@ -62,7 +62,7 @@ class QX_DSP_OSC_Multi_Out_x8 : public QX_ModuleBase {
     double pitchIncrement(float pitch) const;
     void pitchIncrements(const float* pitch, int count);
     void clearPhases();
-    void advanceDrift(int count);
+    void advanceDrift(int offset);
     int harmonicsFor(double cyclesPerSample, int k) const;
     void silence(int offset, int count);
     template <bool cubic, bool pulse, bool sync>
@@ -81,7 +81,14 @@ class QX_DSP_OSC_Multi_Out_x8 : public QX_ModuleBase {
     float tune_ = 1.0f, top_ = 20000.0f;
     double linearScale_ = 10.0 / 44100.0;
     double drift_ = 1.0, driftStep_ = 0.0;
-    int driftInterval_ = 1, driftCountdown_ = 0, blockSamples_ = 0;
+    int driftInterval_ = 1, driftCountdown_ = 0;
+    // Waking: the engine may run the oscillator from the start of the chunk in which the note
+    // that woke it begins. The phases it slept with are kept, and a note starting within a chunk
+    // of the wake starts from them, wherever the host cut its blocks.
+    uint64_t renderedTo_ = 0, wokeAt_ = 0;
+    bool chooseTable_ = true;
+    double wakePhase_[kOutputs] = {};
+    float wakeSync_[kOutputs] = {};
     Read read_ = Read::Cubic;
 };
 

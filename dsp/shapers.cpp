@@ -1,5 +1,6 @@
 #include "dsp/shapers.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -16,10 +17,41 @@ void QX_DSP_Saturation::Prepare() {
     amountInput_ = wholeInput(kInUseAmountB, 0) != 0 ? kInAmountB : kInAmount;
     enabled_ = wholeInput(kInOn, 1) != 0;
     copyWhenOff_ = wholeInput(kInCopyWhenOff, 0) != 0;
+    for (OversampledShaper& s : shaper_)
+        s.reset();
+    lastIn_[0] = lastIn_[1] = 0.0f;
+    stillFor_ = 0;
+    wasShaping_ = false;
+}
+
+void QX_DSP_Saturation::Render(int offset, int count) {
+    const bool wasShaping = wasShaping_;
+    wasShaping_ = shaping();
+    if (!wasShaping_) {
+        QX_DSP_Level_Base::Render(offset, count);
+        return;
+    }
+    if (!wasShaping) // from a plain copy: the filters start settled on the signal as it stands
+        for (int c = 0; c < (inputs[kInRight] ? 2 : 1); ++c) {
+            const float x = finiteOr(in(kInLeft + c, offset), 0.0f);
+            shaper_[c].settle(x, curve(x, gain(kInDrive, offset), in(amountInput_, offset)));
+        }
+    compute(offset, count);
+    stillFor_ = anyVarying() ? 0 : stillFor_ + count;
+    if (stillFor_ < OversampledShaper::kSettle) return;
+    // Asleep, the output holds exactly the curve's value of the resting input.
+    const bool stereo = inputs[kInRight] != nullptr;
+    for (int c = 0; c < (stereo ? 2 : 1); ++c) {
+        const float y = curve(lastIn_[c], lastDrive_, lastAmount_);
+        shaper_[c].settle(lastIn_[c], y);
+        std::fill(outputs[c], outputs[c] + bufferFloats(blockSize), y);
+    }
+    sleepWatching(offset, count);
 }
 
 void QX_DSP_Saturation::HandleEvent(const EventRecord& e, int offset) {
     QX_DSP_Level_Base::HandleEvent(e, offset);
+    stillFor_ = 0;
     switch (e.port) {
     case kInCurve:
         curve_ = e.intValue;
@@ -67,7 +99,7 @@ void QX_DSP_Saturation::compute(int offset, int count) {
                 std::memset(out + offset, 0, bytes);
             continue;
         }
-        if (curve_ != kQuarticCurve) { // other curves pass the signal
+        if (curve_ != kQuarticCurve || dry()) { // other curves pass the signal, as does amount 0
             for (int i = offset; i < offset + count; ++i)
                 out[i] = in(kInLeft + c, i);
             continue;
@@ -76,8 +108,12 @@ void QX_DSP_Saturation::compute(int offset, int count) {
         const float *x = span(kInLeft + c, 0.0f, sx, offset, count),
                     *drive = span(kInDrive, 1.0f, sg, offset, count),
                     *amount = span(amountInput_, 0.0f, sa, offset, count);
-        for (int i = 0; i < count; ++i)
-            out[offset + i] = curve(x[i], drive[i], amount[i]);
+        shaper_[c].process(x, out + offset, count, QuarticShape{drive, amount});
+        if (count > 0) {
+            lastIn_[c] = finiteOr(x[count - 1], 0.0f);
+            lastDrive_ = drive[count - 1];
+            lastAmount_ = amount[count - 1];
+        }
     }
 }
 
@@ -92,11 +128,44 @@ void QX_DSP_Soft_Limiter::Prepare() {
     makeUpOn_ = inputs[kInMakeUp] != nullptr || inputSource[kInMakeUp] != nullptr;
     // The blend is a plain number on its input (a constant), not an option.
     blend_ = hasConstant(kInMakeUpBlend) ? finiteOr(inputs[kInMakeUpBlend][0], 0.75f) : 0.75f;
+    shaper_.reset();
+    lastIn_ = 0.0f;
+    silent_ = true;
+    stillFor_ = 0;
+}
+
+void QX_DSP_Soft_Limiter::Render(int offset, int count) {
+    if (mode_ != kLimit) {
+        QX_DSP_Level_Base::Render(offset, count);
+        return;
+    }
+    if (entering_) { // from another mode: the filters start settled on the signal as it stands
+        entering_ = false;
+        const float k = gain(kInKnee, offset), g = gain(kInGain, offset) * in(kInSignal, offset);
+        const float y = finiteOr(g, 0.0f);
+        shaper_.settle(y, limit(y, gain(kInThreshold, offset), k * k * 0.1f));
+    }
+    compute(offset, count);
+    stillFor_ = anyVarying() ? 0 : stillFor_ + count;
+    if (stillFor_ < OversampledShaper::kSettle) return;
+    // Asleep, the output holds exactly the knee's value of the resting input.
+    float y = 0.0f;
+    if (!silent_) {
+        const float knee = limit(lastIn_, lastThreshold_, lastKnee_);
+        shaper_.settle(lastIn_, knee);
+        y = knee * lastMakeUp_;
+    }
+    std::fill(outputs[kOut], outputs[kOut] + bufferFloats(blockSize), y);
+    sleepWatching(offset, count);
 }
 
 void QX_DSP_Soft_Limiter::HandleEvent(const EventRecord& e, int offset) {
     QX_DSP_Level_Base::HandleEvent(e, offset);
-    if (e.port == kInMode) mode_ = e.intValue;
+    stillFor_ = 0;
+    if (e.port == kInMode) {
+        if (e.intValue == kLimit && mode_ != kLimit) entering_ = true;
+        mode_ = e.intValue;
+    }
     if (e.port == kInMakeUpBlend) blend_ = finiteOr(e.floatValue, 0.75f);
 }
 
@@ -119,6 +188,8 @@ void QX_DSP_Soft_Limiter::compute(int offset, int count) {
     const bool silent = mode_ == kSilence || (inputs[kInOn] && in(kInOn, offset) == 0.0f);
     if (silent || (mode_ != kPassThrough && mode_ != kLimit)) {
         std::memset(out + offset, 0, sizeof(float) * static_cast<size_t>(count));
+        if (!silent_) shaper_.reset(); // the knee starts again from silence
+        silent_ = true;
         return;
     }
     if (mode_ == kPassThrough) {
@@ -126,6 +197,7 @@ void QX_DSP_Soft_Limiter::compute(int offset, int count) {
             out[i] = in(kInSignal, i);
         return;
     }
+    silent_ = false;
     const float k = gain(kInKnee, offset); // 1 V when unwired
     const float knee = k * k * 0.1f;
     float lastGain = gain(kInGain, offset), m = makeUpOn_ ? makeUp(lastGain, blend_) : 1.0f;
@@ -133,9 +205,23 @@ void QX_DSP_Soft_Limiter::compute(int offset, int count) {
     const float *x = span(kInSignal, 0.0f, sx, offset, count),
                 *threshold = span(kInThreshold, 1.0f, st, offset, count),
                 *level = span(kInGain, 1.0f, sg, offset, count);
+    // The knee runs oversampled on the gained signal. Its output is band-limited: where the
+    // knee cuts a sharp corner (the ears of a saw's jump, a hard-driven edge) the result rings
+    // past the curve's ceiling for a sample or two, as any band-limited corner does. A clamp
+    // there would fold the cut-off harmonics back into the audible band.
+    out += offset;
+    for (int i = 0; i < count; ++i)
+        out[i] = level[i] * x[i]; // shaped in place
+    shaper_.process(out, out, count, KneeShape{threshold, knee});
+    if (count > 0) {
+        lastIn_ = finiteOr(level[count - 1] * x[count - 1], 0.0f);
+        lastThreshold_ = threshold[count - 1];
+        lastKnee_ = knee;
+    }
     if (!makeUpOn_ || !varies(kInGain)) {
         for (int i = 0; i < count; ++i)
-            out[offset + i] = limit(level[i] * x[i], threshold[i], knee) * m;
+            out[i] *= m;
+        lastMakeUp_ = m;
         return;
     }
     for (int i = 0; i < count; ++i) {
@@ -144,8 +230,9 @@ void QX_DSP_Soft_Limiter::compute(int offset, int count) {
             lastGain = g;
             m = makeUp(g, blend_);
         }
-        out[offset + i] = limit(g * x[i], threshold[i], knee) * m;
+        out[i] *= m;
     }
+    lastMakeUp_ = m;
 }
 
 } // namespace tarlix

@@ -6,8 +6,52 @@
 
 #include "common/portable_math.h"
 #include "dsp/level_mix.h"
+#include "dsp/oversampled_shaper.h"
 
 namespace tarlix {
+
+// The quartic curve's shaped part s u(x g) and its antiderivative, for the oversampled stage;
+// the dry share (1 - a) x is its linear part. Drive, amount and the ceiling s are read per
+// base sample.
+struct QuarticShape {
+    const float *drive, *amount;
+    static double ceiling(double g, double a) { return a / (0.333 * g + 0.667); }
+    float linear(float x, int i) const { return (1.0f - amount[i]) * x; }
+    double residual(double u, int i) const {
+        if (amount[i] == 0.0f) return 0.0; // the dry signal alone
+        const double g = drive[i] > 0.0f ? drive[i] : 0.0;
+        const double t = std::fabs(u) * g, s = ceiling(g, amount[i]);
+        const double d = t < 1.0 ? 1.0 - t : 0.0, v = s * (1.0 - d * d * d * d);
+        return u < 0.0 ? -v : v; // odd in u, whatever the sign of s
+    }
+    double antiderivative(double u, int i) const {
+        const double g = drive[i] > 0.0f ? drive[i] : 0.0;
+        if (amount[i] == 0.0f || g < 1e-9) return 0.0; // no shaped part
+        const double x = std::fabs(u), t = x * g, s = ceiling(g, amount[i]);
+        if (t >= 1.0) return s * (x - 0.2 / g);
+        const double d = 1.0 - t, d5 = d * d * d * d * d;
+        return s * (x - (1.0 - d5) / (5.0 * g));
+    }
+};
+
+// The limiter's knee as what it takes from a plain gain: zero up to the threshold. Its input is
+// the signal already multiplied by the gain.
+struct KneeShape {
+    const float* threshold;
+    double knee;
+    float linear(float y, int) const { return y; }
+    double residual(double y, int i) const {
+        const double o = std::fabs(y) - threshold[i];
+        if (!(o > 0.0)) return 0.0;
+        const double v = knee * o / (o + 1.0) - o;
+        return y < 0.0 ? -v : v;
+    }
+    double antiderivative(double y, int i) const {
+        const double o = std::fabs(y) - threshold[i];
+        if (!(o > 0.0)) return 0.0;
+        return knee * (o - std::log1p(o)) - 0.5 * o * o;
+    }
+};
 
 class QX_DSP_Saturation : public QX_DSP_Level_Base {
   public:
@@ -30,9 +74,20 @@ class QX_DSP_Saturation : public QX_DSP_Level_Base {
 
     // Curve 5 at input x, drive g and amount a.
     static float curve(float x, float g, float a);
+    void Render(int offset, int count) override;
 
   private:
     void compute(int offset, int count) override;
+    // An amount of exactly 0 that no module moves leaves the dry signal: the stage copies it,
+    // without the oversampling's delay, as with any setting that is not a curve.
+    bool dry() const {
+        return !varies(amountInput_) && !(inputs[amountInput_] && in(amountInput_, 0) != 0.0f);
+    }
+    bool shaping() const { return enabled_ && curve_ == kQuarticCurve && !dry(); }
+    bool wasShaping_ = false;
+    OversampledShaper shaper_[2];
+    float lastIn_[2] = {}, lastDrive_ = 1.0f, lastAmount_ = 0.0f; // where the inputs rest
+    int stillFor_ = 0; // samples since an input last varied
     int curve_ = kQuarticCurve;
     int amountInput_ = kInAmount;
     bool enabled_ = true, copyWhenOff_ = false;
@@ -60,9 +115,15 @@ class QX_DSP_Soft_Limiter : public QX_DSP_Level_Base {
     static float limit(float y, float threshold, float knee);
     // Make-up gain 1 / (sqrt(G) (1 - m) + m).
     static float makeUp(float gain, float blend);
+    void Render(int offset, int count) override;
 
   private:
     void compute(int offset, int count) override;
+    OversampledShaper shaper_;
+    float lastIn_ = 0.0f, lastThreshold_ = 1.0f, lastKnee_ = 0.1f, lastMakeUp_ = 1.0f;
+    bool silent_ = true;    // the last call wrote silence
+    bool entering_ = false; // limiting starts from another mode
+    int stillFor_ = 0;      // samples since an input last varied
     int mode_ = kLimit;
     float blend_ = 0.75f;
     bool makeUpOn_ = false;

@@ -539,6 +539,8 @@ void QX_DSP_Poly_to_Mono::Prepare() {
     float perMs = static_cast<float>(samplesPerMs());
     fadeLength_ = static_cast<int>(perMs * 10.0f);
     if (fadeLength_ <= 0) fadeLength_ = 220;
+    riseLength_ = static_cast<int>(perMs * 2.0f);
+    if (riseLength_ <= 0) riseLength_ = 96;
 }
 
 void QX_DSP_Poly_to_Mono::Render(int offset, int count) {
@@ -555,6 +557,7 @@ void QX_DSP_Poly_to_Mono::Render(int offset, int count) {
         if (allocator_->beginFade(v)) {
             gain_[v] = 1.0f;
             countdown_[v] = fadeLength_;
+            rising_[v] = 0;
             s = State::Fading;
         }
         any = true;
@@ -568,6 +571,13 @@ void QX_DSP_Poly_to_Mono::Render(int offset, int count) {
                     g = g > step ? g - step : 0.0f;
                     out[i] += src[i] * g;
                 }
+            } else if (rising_[v] > 0) {
+                const float per = 1.0f / static_cast<float>(riseLength_);
+                int left = rising_[v];
+                for (int i = offset; i < end; ++i) {
+                    out[i] += src[i] * (1.0f - static_cast<float>(left) * per);
+                    left = left > 0 ? left - 1 : 0;
+                }
             } else {
                 for (int i = offset; i < end; ++i)
                     out[i] += src[i];
@@ -576,7 +586,12 @@ void QX_DSP_Poly_to_Mono::Render(int offset, int count) {
         if (s == State::Fading) {
             gain_[v] = gain_[v] - step * count > 0.0f ? gain_[v] - step * count : 0.0f;
             countdown_[v] -= count;
-            if (countdown_[v] < 1) allocator_->FinishFade(v, now + count);
+            if (countdown_[v] < 1) {
+                allocator_->FinishFade(v, now + count);
+                if (allocator_->state(v) != State::Free) rising_[v] = riseLength_; // restarted
+            }
+        } else if (rising_[v] > 0) {
+            rising_[v] = rising_[v] > count ? rising_[v] - count : 0;
         }
     }
     if (any != active_) {

@@ -175,6 +175,10 @@ class QX_DSP_Poly_to_Mono : public QX_ModuleBase {
     float gain_[QX_DSP_Midi_to_Poly_Gen2::kMaxVoices] = {};
     int countdown_[QX_DSP_Midi_to_Poly_Gen2::kMaxVoices] = {};
     int fadeLength_ = 441;
+    // A stolen voice's new note comes in over a short rise: the voice's oversampled shapers
+    // still hold the faded note's last samples and ring on the jump from it to the new note.
+    int rising_[QX_DSP_Midi_to_Poly_Gen2::kMaxVoices] = {}; // samples of the rise left
+    int riseLength_ = 96;
     bool active_ = false;
     int silentSamples_ = 0;
 };

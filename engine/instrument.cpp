@@ -145,7 +145,9 @@ void Instrument::resume() {
         tables_.build(rate_);
         tablesPendingRebuild_ = false;
     }
-    int block = block_ < 1 ? 1 : block_;
+    // The graph always runs on the engine's own 128-sample grid: the host's block size only
+    // decides where a chunk is cut, so every timing counted in blocks is the same at any size.
+    const int block = kMaxChunk;
     if (graphBuilt_ && block == graphBlock_ && rate_ == graphRate_) {
         for (int i = 0; i < moduleCount(); ++i)
             if (QX_ModuleBase* m = context_.modules[i]) m->Resume();

@@ -38,6 +38,7 @@ void Instrument::processEvents(const vst::VstEvents* events) {
     // Deltas stay inside the host block, whatever the host sends.
     const int64_t lastFrame = (hostBlock_ > 1 ? hostBlock_ : 1) - 1;
     float bend = kNone, mod = kNone, pressure = kNone;
+    uint64_t bendAt = context_.clock, modAt = context_.clock, pressureAt = context_.clock;
     // The list holds numEvents pointers, more than the declared two.
     vst::VstEvent* const* entries = events->events;
     for (int32_t n = 0; n < events->numEvents; ++n) {
@@ -46,12 +47,18 @@ void Instrument::processEvents(const vst::VstEvents* events) {
         const auto& m = *reinterpret_cast<const vst::VstMidiEvent*>(e);
         int64_t delta =
             m.deltaFrames < 0 ? 0 : (m.deltaFrames > lastFrame ? lastFrame : m.deltaFrames);
-        handleMidiEvent(m, context_.clock + static_cast<uint64_t>(delta), bend, mod, pressure);
+        const uint64_t time = context_.clock + static_cast<uint64_t>(delta);
+        const float b = bend, w = mod, a = pressure;
+        handleMidiEvent(m, time, bend, mod, pressure);
+        bendAt = bend != b ? time : bendAt;
+        modAt = mod != w ? time : modAt;
+        pressureAt = pressure != a ? time : pressureAt;
     }
-    // One value per block for each, the last in the list, at the block start.
-    if (bend != kNone) applyParameterAt(context_.clock, tag::kBend, bend);
-    if (mod != kNone) applyParameterAt(context_.clock, tag::kModWheel, mod);
-    if (pressure != kNone) applyParameterAt(context_.clock, tag::kPressure, pressure);
+    // One value per block for each, the last in the list, at its own sample: the sound does not
+    // depend on where the host cut its blocks.
+    if (bend != kNone) applyParameterAt(bendAt, tag::kBend, bend);
+    if (mod != kNone) applyParameterAt(modAt, tag::kModWheel, mod);
+    if (pressure != kNone) applyParameterAt(pressureAt, tag::kPressure, pressure);
 }
 
 void Instrument::handleMidiEvent(const vst::VstMidiEvent& e, uint64_t time, float& bend, float& mod,
