@@ -1,12 +1,12 @@
 // Decoded PNG bitmaps. A bitmap is decoded once per process and shared by name between every
-// editor that uses it; it is freed when the last user lets it go.
+// editor that uses it; it is freed when the last user lets it go. The pixels are kept in
+// memory as premultiplied ARGB words; the drawing backend wraps them in its own image.
 #pragma once
-#include <cairo.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace tk {
 
@@ -29,15 +29,26 @@ class CBitmap {
 
     int width() const { return width_; }
     int height() const { return height_; }
-    cairo_surface_t* surface() const { return surface_; }
     // Premultiplied ARGB of one pixel (0 outside).
     uint32_t pixel(int x, int y) const;
 
+    // The drawing backend's image over the pixels.
+    struct Native;
+    Native* native() const { return native_.get(); }
+
   private:
-    explicit CBitmap(cairo_surface_t* surface);
-    cairo_surface_t* surface_;
+    // Takes width * height premultiplied words, top row first.
+    CBitmap(int width, int height, std::vector<uint32_t> pixels);
+    // From 0xAARRGGBB words of straight (not premultiplied) alpha, as the decoders give them.
+    static std::shared_ptr<CBitmap> fromStraightAlpha(int width, int height,
+                                                      std::vector<uint32_t> argb);
+    struct NativeDeleter {
+        void operator()(Native* n) const;
+    };
     int width_;
     int height_;
+    std::vector<uint32_t> pixels_;
+    std::unique_ptr<Native, NativeDeleter> native_;
 };
 
 } // namespace tk

@@ -71,9 +71,7 @@ int CFrame::idle() {
     rects.swap(dirty_);
     for (const CRect& r : rects) {
         back_.push(0, 0, r);
-        cairo_set_operator(back_.cairo(), CAIRO_OPERATOR_SOURCE);
-        back_.fillRect(r, CColor{0, 0, 0, 255});
-        cairo_set_operator(back_.cairo(), CAIRO_OPERATOR_OVER);
+        back_.clearRect(r, CColor{0, 0, 0, 255});
         draw(back_, r);
         for (CView* top : {modal_.get(), overlay_.get()}) {
             if (!top || !top->isVisible()) continue;
@@ -85,7 +83,7 @@ int CFrame::idle() {
             back_.pop();
         }
         back_.pop();
-        if (window_) window_->present(back_.surface(), r.left, r.top, r.width(), r.height());
+        if (window_) window_->present(back_.image(), r.left, r.top, r.width(), r.height());
         lastRedrawn_.push_back(r);
     }
     // Controls drawn now are clean until they change again.

@@ -1,0 +1,394 @@
+// The draw context over GDI+. Settings chosen to match the Cairo backend's pixels: pixel
+// centres at half coordinates, antialiased shapes, nearest-neighbour bitmap copies.
+#include <cmath>
+
+#include "editor/toolkit/cdrawcontext.h"
+#include "editor/toolkit/gdiplus_backend.h"
+#include "platform/utf16_win32.h"
+
+namespace tk {
+
+namespace {
+
+using Gdiplus::GpGraphics;
+
+Gdiplus::ARGB argbOf(CColor c) {
+    return static_cast<Gdiplus::ARGB>(c.a) << 24 | static_cast<Gdiplus::ARGB>(c.r) << 16 |
+           static_cast<Gdiplus::ARGB>(c.g) << 8 | c.b;
+}
+
+void configure(GpGraphics* g) {
+    gp::GdipSetSmoothingMode(g, Gdiplus::SmoothingModeAntiAlias);
+    gp::GdipSetPixelOffsetMode(g, Gdiplus::PixelOffsetModeHalf);
+    gp::GdipSetInterpolationMode(g, Gdiplus::InterpolationModeNearestNeighbor);
+    gp::GdipSetTextRenderingHint(g, Gdiplus::TextRenderingHintAntiAlias);
+    gp::GdipSetCompositingMode(g, Gdiplus::CompositingModeSourceOver);
+}
+
+// A drawing surface: a GDI+ bitmap over premultiplied words, and a graphics drawing on it.
+struct Surface {
+    int width = 0, height = 0;
+    std::vector<uint32_t> ownPixels; // layers only; the offscreen context keeps its own
+    Gdiplus::GpBitmap* bitmap = nullptr;
+    GpGraphics* graphics = nullptr;
+
+    bool open(int w, int h, uint32_t* pixels) {
+        width = w;
+        height = h;
+        if (gp::GdipCreateBitmapFromScan0(w, h, w * 4, PixelFormat32bppPARGB,
+                                          reinterpret_cast<BYTE*>(pixels),
+                                          &bitmap) != Gdiplus::Ok)
+            return false;
+        if (gp::GdipGetImageGraphicsContext(bitmap, &graphics) != Gdiplus::Ok) return false;
+        configure(graphics);
+        return true;
+    }
+    void close() {
+        if (graphics) gp::GdipDeleteGraphics(graphics);
+        if (bitmap) gp::GdipDisposeImage(bitmap);
+        graphics = nullptr;
+        bitmap = nullptr;
+    }
+};
+
+// Image attributes for whole-pixel copies with an alpha: edges repeat inwards instead of
+// blending with what lies beyond the source rectangle.
+class CopyAttributes {
+  public:
+    explicit CopyAttributes(double alpha) {
+        if (gp::GdipCreateImageAttributes(&attributes_) != Gdiplus::Ok) return;
+        gp::GdipSetImageAttributesWrapMode(attributes_, Gdiplus::WrapModeTileFlipXY, 0, FALSE);
+        if (alpha < 1.0) {
+            Gdiplus::ColorMatrix m{};
+            for (int i = 0; i < 5; ++i)
+                m.m[i][i] = 1.0f;
+            m.m[3][3] = static_cast<Gdiplus::REAL>(alpha);
+            gp::GdipSetImageAttributesColorMatrix(attributes_, Gdiplus::ColorAdjustTypeDefault,
+                                                  TRUE, &m, nullptr,
+                                                  Gdiplus::ColorMatrixFlagsDefault);
+        }
+    }
+    ~CopyAttributes() {
+        if (attributes_) gp::GdipDisposeImageAttributes(attributes_);
+    }
+    CopyAttributes(const CopyAttributes&) = delete;
+    CopyAttributes& operator=(const CopyAttributes&) = delete;
+    Gdiplus::GpImageAttributes* get() const { return attributes_; }
+
+  private:
+    Gdiplus::GpImageAttributes* attributes_ = nullptr;
+};
+
+} // namespace
+
+struct CDrawContext::Backend {
+    GdiplusSession session;
+    // [0] draws on the context's target; each open layer adds one.
+    std::vector<Surface> surfaces;
+    // push() states, each with the graphics it was saved on.
+    struct Saved {
+        GpGraphics* graphics;
+        Gdiplus::GraphicsState state;
+    };
+    std::vector<Saved> saved;
+
+    GpGraphics* g() const { return surfaces.empty() ? nullptr : surfaces.back().graphics; }
+    ~Backend() {
+        for (Surface& s : surfaces)
+            s.close();
+    }
+};
+
+CDrawContext::CDrawContext(const CFontSet* fonts) : fonts_(fonts) {}
+CDrawContext::~CDrawContext() = default;
+
+void CDrawContext::push(int dx, int dy, const CRect& clip) {
+    GpGraphics* g = backend_->g();
+    if (!g) return;
+    Gdiplus::GraphicsState state = 0;
+    gp::GdipSaveGraphics(g, &state);
+    backend_->saved.push_back({g, state});
+    gp::GdipTranslateWorldTransform(g, static_cast<Gdiplus::REAL>(dx),
+                                    static_cast<Gdiplus::REAL>(dy), Gdiplus::MatrixOrderPrepend);
+    gp::GdipSetClipRectI(g, clip.left, clip.top, clip.width(), clip.height(),
+                         Gdiplus::CombineModeIntersect);
+}
+
+void CDrawContext::pop() {
+    if (backend_->saved.empty()) return;
+    Backend::Saved s = backend_->saved.back();
+    backend_->saved.pop_back();
+    gp::GdipRestoreGraphics(s.graphics, s.state);
+}
+
+void CDrawContext::scale(double factor) {
+    if (GpGraphics* g = backend_->g(); g && factor > 0.0 && std::isfinite(factor))
+        gp::GdipScaleWorldTransform(g, static_cast<Gdiplus::REAL>(factor),
+                                    static_cast<Gdiplus::REAL>(factor),
+                                    Gdiplus::MatrixOrderPrepend);
+}
+
+void CDrawContext::fillRect(const CRect& r, CColor c) {
+    GpGraphics* g = backend_->g();
+    if (!g || r.empty()) return;
+    Gdiplus::GpSolidFill* brush = nullptr;
+    if (gp::GdipCreateSolidFill(argbOf(c), &brush) != Gdiplus::Ok) return;
+    gp::GdipFillRectangleI(g, brush, r.left, r.top, r.width(), r.height());
+    gp::GdipDeleteBrush(brush);
+}
+
+void CDrawContext::clearRect(const CRect& r, CColor c) {
+    GpGraphics* g = backend_->g();
+    if (!g) return;
+    gp::GdipSetCompositingMode(g, Gdiplus::CompositingModeSourceCopy);
+    fillRect(r, c);
+    gp::GdipSetCompositingMode(g, Gdiplus::CompositingModeSourceOver);
+}
+
+void CDrawContext::frameRect(const CRect& r, CColor c, double lineWidth) {
+    GpGraphics* g = backend_->g();
+    if (!g) return;
+    Gdiplus::GpPen* pen = nullptr;
+    if (gp::GdipCreatePen1(argbOf(c), static_cast<Gdiplus::REAL>(lineWidth), Gdiplus::UnitPixel,
+                           &pen) != Gdiplus::Ok)
+        return;
+    double h = lineWidth / 2;
+    gp::GdipDrawRectangle(g, pen, static_cast<Gdiplus::REAL>(r.left + h),
+                          static_cast<Gdiplus::REAL>(r.top + h),
+                          static_cast<Gdiplus::REAL>(r.width() - lineWidth),
+                          static_cast<Gdiplus::REAL>(r.height() - lineWidth));
+    gp::GdipDeletePen(pen);
+}
+
+void CDrawContext::fillRoundRect(const CRect& r, double radius, CColor c) {
+    GpGraphics* g = backend_->g();
+    if (!g || r.empty()) return;
+    auto x = static_cast<Gdiplus::REAL>(r.left), y = static_cast<Gdiplus::REAL>(r.top);
+    auto w = static_cast<Gdiplus::REAL>(r.width()), h = static_cast<Gdiplus::REAL>(r.height());
+    auto d = static_cast<Gdiplus::REAL>(2 * std::fmin(radius, std::fmin(w, h) / 2));
+    if (d <= 0) {
+        fillRect(r, c);
+        return;
+    }
+    Gdiplus::GpPath* path = nullptr;
+    if (gp::GdipCreatePath(Gdiplus::FillModeAlternate, &path) != Gdiplus::Ok) return;
+    // Corners clockwise from the top right; angles in degrees, clockwise from +x.
+    gp::GdipAddPathArc(path, x + w - d, y, d, d, 270, 90);
+    gp::GdipAddPathArc(path, x + w - d, y + h - d, d, d, 0, 90);
+    gp::GdipAddPathArc(path, x, y + h - d, d, d, 90, 90);
+    gp::GdipAddPathArc(path, x, y, d, d, 180, 90);
+    gp::GdipClosePathFigure(path);
+    Gdiplus::GpSolidFill* brush = nullptr;
+    if (gp::GdipCreateSolidFill(argbOf(c), &brush) == Gdiplus::Ok) {
+        gp::GdipFillPath(g, brush, path);
+        gp::GdipDeleteBrush(brush);
+    }
+    gp::GdipDeletePath(path);
+}
+
+void CDrawContext::drawLine(CPoint a, CPoint b, CColor c, double lineWidth) {
+    drawPolyline({a, b}, c, lineWidth);
+}
+
+void CDrawContext::drawPolyline(const std::vector<CPoint>& points, CColor c, double lineWidth) {
+    GpGraphics* g = backend_->g();
+    if (!g || points.size() < 2) return;
+    Gdiplus::GpPen* pen = nullptr;
+    if (gp::GdipCreatePen1(argbOf(c), static_cast<Gdiplus::REAL>(lineWidth), Gdiplus::UnitPixel,
+                           &pen) != Gdiplus::Ok)
+        return;
+    // Flat ends, as Cairo's default butt caps.
+    gp::GdipSetPenLineCap197819(pen, Gdiplus::LineCapFlat, Gdiplus::LineCapFlat,
+                                Gdiplus::DashCapFlat);
+    std::vector<Gdiplus::PointF> through(points.size());
+    for (size_t i = 0; i < points.size(); ++i)
+        through[i] = Gdiplus::PointF(static_cast<Gdiplus::REAL>(points[i].x + 0.5),
+                                     static_cast<Gdiplus::REAL>(points[i].y + 0.5));
+    gp::GdipDrawLines(g, pen, through.data(), static_cast<INT>(through.size()));
+    gp::GdipDeletePen(pen);
+}
+
+void CDrawContext::drawBitmap(const CBitmap& bitmap, const CRect& dest, int srcX, int srcY,
+                              double alpha) {
+    GpGraphics* g = backend_->g();
+    const CBitmap::Native* n = bitmap.native();
+    if (!g || !n || !n->bitmap || dest.empty() || alpha <= 0.0) return;
+    // Only the part of the source that exists is copied, as Cairo leaves the rest untouched.
+    CRect source = CRect::fromSize(srcX, srcY, dest.width(), dest.height())
+                       .intersection(CRect{0, 0, bitmap.width(), bitmap.height()});
+    if (source.empty()) return;
+    CRect to = source.offset(dest.left - srcX, dest.top - srcY);
+    CopyAttributes attributes(alpha);
+    gp::GdipDrawImageRectRectI(g, n->bitmap, to.left, to.top, to.width(), to.height(),
+                               source.left, source.top, source.width(), source.height(),
+                               Gdiplus::UnitPixel, attributes.get(), nullptr, nullptr);
+}
+
+namespace {
+
+// A font of the set at a size in pixels, released with the object.
+class SizedFont {
+  public:
+    SizedFont(const CFontSet* fonts, const CFontDesc& desc) {
+        face_ = fonts ? fonts->face(desc.weight) : nullptr;
+        if (!face_ || !(desc.size > 0.0)) return;
+        gp::GdipCreateFont(face_->family, static_cast<Gdiplus::REAL>(desc.size), face_->style,
+                           Gdiplus::UnitPixel, &font_);
+        UINT16 em = 0, ascent = 0, descent = 0;
+        gp::GdipGetEmHeight(face_->family, face_->style, &em);
+        gp::GdipGetCellAscent(face_->family, face_->style, &ascent);
+        gp::GdipGetCellDescent(face_->family, face_->style, &descent);
+        if (em > 0) {
+            ascent_ = desc.size * ascent / em;
+            descent_ = desc.size * descent / em;
+        }
+        // Typographic layout: no padding around the text, trailing spaces measured.
+        Gdiplus::GpStringFormat* typographic = nullptr;
+        if (gp::GdipStringFormatGetGenericTypographic(&typographic) == Gdiplus::Ok)
+            gp::GdipCloneStringFormat(typographic, &format_);
+        if (format_)
+            gp::GdipSetStringFormatFlags(format_, Gdiplus::StringFormatFlagsNoWrap |
+                                                      Gdiplus::StringFormatFlagsMeasureTrailingSpaces |
+                                                      Gdiplus::StringFormatFlagsNoClip);
+    }
+    ~SizedFont() {
+        if (font_) gp::GdipDeleteFont(font_);
+        if (format_) gp::GdipDeleteStringFormat(format_);
+    }
+    SizedFont(const SizedFont&) = delete;
+    SizedFont& operator=(const SizedFont&) = delete;
+
+    bool ok() const { return font_ && format_; }
+    double ascent() const { return ascent_; }
+    double descent() const { return descent_; }
+
+    double width(GpGraphics* g, const std::wstring& text) const {
+        Gdiplus::RectF layout(0, 0, 100000.0f, 100000.0f), box;
+        if (gp::GdipMeasureString(g, text.c_str(), static_cast<INT>(text.size()), font_, &layout,
+                                  format_, &box, nullptr, nullptr) != Gdiplus::Ok)
+            return 0.0;
+        return box.Width;
+    }
+    void draw(GpGraphics* g, const std::wstring& text, double x, double top,
+              Gdiplus::GpBrush* brush) const {
+        Gdiplus::RectF layout(static_cast<Gdiplus::REAL>(x), static_cast<Gdiplus::REAL>(top),
+                              100000.0f, 100000.0f);
+        gp::GdipDrawString(g, text.c_str(), static_cast<INT>(text.size()), font_, &layout,
+                           format_, brush);
+    }
+
+  private:
+    const CFontSet::Face* face_ = nullptr;
+    Gdiplus::GpFont* font_ = nullptr;
+    Gdiplus::GpStringFormat* format_ = nullptr;
+    double ascent_ = 0.0, descent_ = 0.0;
+};
+
+} // namespace
+
+double CDrawContext::textWidth(const std::string& text, const CFontDesc& font) {
+    GpGraphics* g = backend_->g();
+    if (!g || text.empty()) return 0.0;
+    SizedFont sized(fonts_, font);
+    if (!sized.ok()) return 0.0;
+    return sized.width(g, platform::toUtf16(text));
+}
+
+void CDrawContext::drawText(const std::string& text, const CRect& box, const CFontDesc& font,
+                            CColor c, TextAlign align) {
+    GpGraphics* g = backend_->g();
+    if (!g || text.empty() || box.empty()) return;
+    SizedFont sized(fonts_, font);
+    std::wstring wide = platform::toUtf16(text);
+    if (!sized.ok() || wide.empty()) return;
+    double advance = sized.width(g, wide);
+    double x = box.left + 2;
+    if (align == TextAlign::Center)
+        x = box.left + (box.width() - advance) / 2;
+    else if (align == TextAlign::Right)
+        x = box.right - 2 - advance;
+    double baseline = std::round(box.top + (box.height() + sized.ascent() - sized.descent()) / 2);
+    Gdiplus::GraphicsState state = 0;
+    gp::GdipSaveGraphics(g, &state);
+    gp::GdipSetClipRectI(g, box.left, box.top, box.width(), box.height(),
+                         Gdiplus::CombineModeIntersect);
+    Gdiplus::GpSolidFill* brush = nullptr;
+    if (gp::GdipCreateSolidFill(argbOf(c), &brush) == Gdiplus::Ok) {
+        sized.draw(g, wide, std::round(x), baseline - sized.ascent(), brush);
+        gp::GdipDeleteBrush(brush);
+    }
+    gp::GdipRestoreGraphics(g, state);
+}
+
+void CDrawContext::beginLayer() {
+    GpGraphics* g = backend_->g();
+    if (!g) return;
+    const Surface& below = backend_->surfaces.back();
+    Surface layer;
+    layer.ownPixels.assign(static_cast<size_t>(below.width) * below.height, 0u);
+    if (!layer.open(below.width, below.height, layer.ownPixels.data())) {
+        layer.close();
+        return;
+    }
+    // The layer starts with the same origin, scale and clip as the picture below.
+    Gdiplus::GpMatrix* m = nullptr;
+    if (gp::GdipCreateMatrix(&m) == Gdiplus::Ok) {
+        gp::GdipGetWorldTransform(g, m);
+        gp::GdipSetWorldTransform(layer.graphics, m);
+        gp::GdipDeleteMatrix(m);
+    }
+    Gdiplus::GpRegion* clip = nullptr;
+    if (gp::GdipCreateRegion(&clip) == Gdiplus::Ok) {
+        gp::GdipGetClip(g, clip);
+        gp::GdipSetClipRegion(layer.graphics, clip, Gdiplus::CombineModeReplace);
+        gp::GdipDeleteRegion(clip);
+    }
+    backend_->surfaces.push_back(std::move(layer));
+}
+
+void CDrawContext::endLayer(double alpha) {
+    if (backend_->surfaces.size() < 2) return;
+    Surface layer = std::move(backend_->surfaces.back());
+    backend_->surfaces.pop_back();
+    gp::GdipFlush(layer.graphics, Gdiplus::FlushIntentionSync);
+    GpGraphics* g = backend_->g();
+    // The layer is laid on in device pixels; the clip below stays where it is.
+    Gdiplus::GraphicsState state = 0;
+    gp::GdipSaveGraphics(g, &state);
+    gp::GdipResetWorldTransform(g);
+    CopyAttributes attributes(alpha);
+    gp::GdipDrawImageRectRectI(g, layer.bitmap, 0, 0, layer.width, layer.height, 0, 0,
+                               layer.width, layer.height, Gdiplus::UnitPixel, attributes.get(),
+                               nullptr, nullptr);
+    gp::GdipRestoreGraphics(g, state);
+    layer.close();
+}
+
+COffscreenContext::COffscreenContext(int width, int height, const CFontSet* fonts)
+    : CDrawContext(fonts), width_(width > 0 ? width : 1), height_(height > 0 ? height : 1),
+      pixels_(static_cast<size_t>(width_) * height_) {
+    backend_ = std::make_unique<Backend>();
+    if (!backend_->session.ok()) return;
+    Surface target;
+    if (target.open(width_, height_, pixels_.data()))
+        backend_->surfaces.push_back(target);
+    else
+        target.close();
+}
+
+COffscreenContext::~COffscreenContext() {
+    backend_.reset(); // before the pixels it draws on
+}
+
+uint32_t COffscreenContext::pixel(int x, int y) const {
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) return 0;
+    if (GpGraphics* g = backend_->g()) gp::GdipFlush(g, Gdiplus::FlushIntentionSync);
+    return pixels_[static_cast<size_t>(y) * width_ + x];
+}
+
+platform::PixelImage COffscreenContext::image() const {
+    if (GpGraphics* g = backend_->g()) gp::GdipFlush(g, Gdiplus::FlushIntentionSync);
+    return {reinterpret_cast<const uint8_t*>(pixels_.data()), width_, height_, width_ * 4};
+}
+
+} // namespace tk
