@@ -116,8 +116,7 @@ class WindowClass {
     // Unique per loaded copy of the library: two builds in one host do not share a class.
     static const wchar_t* name() {
         static wchar_t text[64] = {};
-        if (!text[0])
-            wsprintfW(text, L"Tarlix2Editor%p", static_cast<void*>(thisModule()));
+        if (!text[0]) wsprintfW(text, L"Tarlix2Editor%p", static_cast<void*>(thisModule()));
         return text;
     }
     static inline std::mutex lock_;
@@ -131,8 +130,8 @@ class Win32Window final : public Window {
         const wchar_t* windowClass = WindowClass::acquire(&Win32Window::procedure);
         if (!windowClass) return;
         registered_ = true;
-        window_ = CreateWindowExW(0, windowClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
-                                  0, 0, width, height, parent, nullptr, thisModule(), this);
+        window_ = CreateWindowExW(0, windowClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0,
+                                  0, width, height, parent, nullptr, thisModule(), this);
         if (window_) SetTimer(window_, kFrameTimer, kFramePeriodMs, nullptr);
     }
 
@@ -229,6 +228,7 @@ class Win32Window final : public Window {
     }
 
     void pointer(PointerAction action, LPARAM lp, int buttons, float wheel = 0.0f) {
+        if (action != PointerAction::Leave && action != PointerAction::Wheel) lastPointer_ = lp;
         PointerEvent p;
         p.action = action;
         p.x = GET_X_LPARAM(lp);
@@ -241,14 +241,25 @@ class Win32Window final : public Window {
     // A press captures the pointer, so a drag keeps its events outside the window; the last
     // release lets go.
     void press(LPARAM lp, WPARAM keys, int button, bool twice) {
+        pressed_ |= button;
         if (GetCapture() != window_) SetCapture(window_);
         int mods = modifiersOf(keys) & (kModShift | kModControl);
         pointer(PointerAction::Down, lp, button | mods | (twice ? kDoubleClick : 0));
     }
     void release(LPARAM lp, WPARAM keys, int button) {
-        int held = modifiersOf(keys) & (kButtonLeft | kButtonRight | kButtonMiddle);
-        if (!held && GetCapture() == window_) ReleaseCapture();
+        if (!(pressed_ & button)) return; // pressed elsewhere, or already ended
+        pressed_ &= ~button;
+        if (!pressed_ && GetCapture() == window_) ReleaseCapture();
         pointer(PointerAction::Up, lp, button | (modifiersOf(keys) & (kModShift | kModControl)));
+    }
+    // Another window took the pointer mid-drag (a system dialog, a task switch): the drag
+    // ends where the pointer was last seen.
+    void captureLost() {
+        for (int button : {kButtonLeft, kButtonRight, kButtonMiddle})
+            if (pressed_ & button) {
+                pressed_ &= ~button;
+                pointer(PointerAction::Up, lastPointer_, button);
+            }
     }
 
     LRESULT handle(HWND hwnd, UINT message, WPARAM wp, LPARAM lp) {
@@ -348,6 +359,7 @@ class Win32Window final : public Window {
             listener_->onFocusOut();
             return 0;
         case WM_CAPTURECHANGED:
+            if (reinterpret_cast<HWND>(lp) != hwnd) captureLost();
             return 0;
         case WM_DESTROY:
             if (!closing_) lost_ = true; // the parent took it along
@@ -369,6 +381,8 @@ class Win32Window final : public Window {
     bool closing_ = false;
     bool lost_ = false;
     bool tracking_ = false;
+    int pressed_ = 0;        // buttons pressed in this window and not yet released
+    LPARAM lastPointer_ = 0; // where the pointer was last seen, as the messages give it
     wchar_t highSurrogate_ = 0;
     PointerShape shape_ = PointerShape::Arrow;
     std::string clipboard_;

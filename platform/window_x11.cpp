@@ -238,10 +238,10 @@ class X11Window final : public Window {
         x = std::max(x, 0);
         y = std::max(y, 0);
         if (w <= 0 || h <= 0) return;
-        XImage* xi = XCreateImage(display_, visual_, static_cast<unsigned>(depth_), ZPixmap, 0,
-                                  reinterpret_cast<char*>(const_cast<uint8_t*>(image.pixels)),
-                                  static_cast<unsigned>(iw), static_cast<unsigned>(ih), 32,
-                                  image.stride);
+        XImage* xi =
+            XCreateImage(display_, visual_, static_cast<unsigned>(depth_), ZPixmap, 0,
+                         reinterpret_cast<char*>(const_cast<uint8_t*>(image.pixels)),
+                         static_cast<unsigned>(iw), static_cast<unsigned>(ih), 32, image.stride);
         if (!xi) return;
         if (xi->bits_per_pixel == 32) {
             // The words are in this machine's order; Xlib swaps if the server's differs.

@@ -4,10 +4,7 @@
 // ROUNDS message-loop rounds of 16 ms each (default 60) pass before the picture is taken, so
 // the editor's timer has run and the window system has shown every part.
 #include <windows.h>
-// GDI+'s headers use min and max unqualified.
-#include <algorithm>
-using std::max;
-using std::min;
+// After windows.h, which it needs.
 #include <gdiplus.h>
 
 #include <cstdio>
@@ -68,9 +65,8 @@ bool capture(HWND window, const std::wstring& path) {
     CLSID png;
     Gdiplus::GpBitmap* image = nullptr;
     if (bits && pngEncoder(png) &&
-        Gdiplus::DllExports::GdipCreateBitmapFromScan0(w, h, w * 4, PixelFormat32bppRGB,
-                                                       static_cast<BYTE*>(bits),
-                                                       &image) == Gdiplus::Ok) {
+        Gdiplus::DllExports::GdipCreateBitmapFromScan0(
+            w, h, w * 4, PixelFormat32bppRGB, static_cast<BYTE*>(bits), &image) == Gdiplus::Ok) {
         saved = Gdiplus::DllExports::GdipSaveImageToFile(image, path.c_str(), &png, nullptr) ==
                 Gdiplus::Ok;
         Gdiplus::DllExports::GdipDisposeImage(image);
@@ -88,8 +84,8 @@ int main(int argc, char** argv) {
     }
     int rounds = argc > 3 ? std::atoi(argv[3]) : 60;
     platform::SharedLibrary library(platform::argumentUtf8(argc, argv, 1));
-    auto entry = reinterpret_cast<vst::AEffect* (*)(vst::HostCallback)>(
-        library.symbol("VSTPluginMain"));
+    auto entry =
+        reinterpret_cast<vst::AEffect* (*)(vst::HostCallback)>(library.symbol("VSTPluginMain"));
     if (!entry) {
         std::fprintf(stderr, "editor-shot-win: cannot load %s: %s\n", argv[1],
                      library.error().c_str());
@@ -116,9 +112,9 @@ int main(int argc, char** argv) {
     RECT frame{0, 0, size->right - size->left, size->bottom - size->top};
     DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
     AdjustWindowRect(&frame, style, FALSE);
-    HWND top = CreateWindowW(L"TarlixEditorShot", L"Tarlix_2", style, 0, 0,
-                             frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
-                             c.hInstance, nullptr);
+    HWND top =
+        CreateWindowW(L"TarlixEditorShot", L"Tarlix_2", style, 0, 0, frame.right - frame.left,
+                      frame.bottom - frame.top, nullptr, nullptr, c.hInstance, nullptr);
     ShowWindow(top, SW_SHOW);
     int status = 1;
     if (call(vst::effEditOpen, 0, top) == 1) {

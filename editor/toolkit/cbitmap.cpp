@@ -40,8 +40,8 @@ std::shared_ptr<CBitmap> CBitmap::fromStraightAlpha(int width, int height,
     for (uint32_t& p : argb) {
         uint32_t a = p >> 24;
         if (a == 255) continue;
-        p = a << 24 | premultiply((p >> 16) & 0xFF, a) << 16 | premultiply((p >> 8) & 0xFF, a) << 8 |
-            premultiply(p & 0xFF, a);
+        p = a << 24 | premultiply((p >> 16) & 0xFF, a) << 16 |
+            premultiply((p >> 8) & 0xFF, a) << 8 | premultiply(p & 0xFF, a);
     }
     return std::shared_ptr<CBitmap>(new CBitmap(width, height, std::move(argb)));
 }

@@ -13,9 +13,9 @@ namespace tk {
 CBitmap::CBitmap(int width, int height, std::vector<uint32_t> pixels)
     : width_(width), height_(height), pixels_(std::move(pixels)) {
     // ARGB32 rows of 4-byte words need no padding: the stride is the width in bytes.
-    native_.reset(new Native{cairo_image_surface_create_for_data(
-        reinterpret_cast<unsigned char*>(pixels_.data()), CAIRO_FORMAT_ARGB32, width, height,
-        width * 4)});
+    native_.reset(new Native{
+        cairo_image_surface_create_for_data(reinterpret_cast<unsigned char*>(pixels_.data()),
+                                            CAIRO_FORMAT_ARGB32, width, height, width * 4)});
 }
 
 void CBitmap::NativeDeleter::operator()(Native* n) const {

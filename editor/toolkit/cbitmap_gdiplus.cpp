@@ -56,8 +56,8 @@ std::shared_ptr<CBitmap> CBitmap::decodePng(const uint8_t* data, size_t size) {
                                    PixelFormat32bppARGB, &lock) == Gdiplus::Ok) {
             // A damaged image data stream shows up only now, as a failed unlock.
             if (gp::GdipBitmapUnlockBits(decoded, &lock) == Gdiplus::Ok)
-                result = fromStraightAlpha(static_cast<int>(w), static_cast<int>(h),
-                                           std::move(words));
+                result =
+                    fromStraightAlpha(static_cast<int>(w), static_cast<int>(h), std::move(words));
         }
     }
     gp::GdipDisposeImage(decoded);

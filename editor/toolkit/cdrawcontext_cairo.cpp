@@ -163,9 +163,9 @@ void CDrawContext::endLayer(double alpha) {
 COffscreenContext::COffscreenContext(int width, int height, const CFontSet* fonts)
     : CDrawContext(fonts), width_(width > 0 ? width : 1), height_(height > 0 ? height : 1),
       pixels_(static_cast<size_t>(width_) * height_) {
-    cairo_surface_t* surface = cairo_image_surface_create_for_data(
-        reinterpret_cast<unsigned char*>(pixels_.data()), CAIRO_FORMAT_ARGB32, width_, height_,
-        width_ * 4);
+    cairo_surface_t* surface =
+        cairo_image_surface_create_for_data(reinterpret_cast<unsigned char*>(pixels_.data()),
+                                            CAIRO_FORMAT_ARGB32, width_, height_, width_ * 4);
     backend_ = std::make_unique<Backend>();
     backend_->cr = cairo_create(surface); // the context keeps the surface alive
     cairo_surface_destroy(surface);

@@ -36,8 +36,7 @@ struct Surface {
         width = w;
         height = h;
         if (gp::GdipCreateBitmapFromScan0(w, h, w * 4, PixelFormat32bppPARGB,
-                                          reinterpret_cast<BYTE*>(pixels),
-                                          &bitmap) != Gdiplus::Ok)
+                                          reinterpret_cast<BYTE*>(pixels), &bitmap) != Gdiplus::Ok)
             return false;
         if (gp::GdipGetImageGraphicsContext(bitmap, &graphics) != Gdiplus::Ok) return false;
         configure(graphics);
@@ -219,9 +218,9 @@ void CDrawContext::drawBitmap(const CBitmap& bitmap, const CRect& dest, int srcX
     if (source.empty()) return;
     CRect to = source.offset(dest.left - srcX, dest.top - srcY);
     CopyAttributes attributes(alpha);
-    gp::GdipDrawImageRectRectI(g, n->bitmap, to.left, to.top, to.width(), to.height(),
-                               source.left, source.top, source.width(), source.height(),
-                               Gdiplus::UnitPixel, attributes.get(), nullptr, nullptr);
+    gp::GdipDrawImageRectRectI(g, n->bitmap, to.left, to.top, to.width(), to.height(), source.left,
+                               source.top, source.width(), source.height(), Gdiplus::UnitPixel,
+                               attributes.get(), nullptr, nullptr);
 }
 
 namespace {
@@ -247,9 +246,10 @@ class SizedFont {
         if (gp::GdipStringFormatGetGenericTypographic(&typographic) == Gdiplus::Ok)
             gp::GdipCloneStringFormat(typographic, &format_);
         if (format_)
-            gp::GdipSetStringFormatFlags(format_, Gdiplus::StringFormatFlagsNoWrap |
-                                                      Gdiplus::StringFormatFlagsMeasureTrailingSpaces |
-                                                      Gdiplus::StringFormatFlagsNoClip);
+            gp::GdipSetStringFormatFlags(format_,
+                                         Gdiplus::StringFormatFlagsNoWrap |
+                                             Gdiplus::StringFormatFlagsMeasureTrailingSpaces |
+                                             Gdiplus::StringFormatFlagsNoClip);
     }
     ~SizedFont() {
         if (font_) gp::GdipDeleteFont(font_);
@@ -273,8 +273,8 @@ class SizedFont {
               Gdiplus::GpBrush* brush) const {
         Gdiplus::RectF layout(static_cast<Gdiplus::REAL>(x), static_cast<Gdiplus::REAL>(top),
                               100000.0f, 100000.0f);
-        gp::GdipDrawString(g, text.c_str(), static_cast<INT>(text.size()), font_, &layout,
-                           format_, brush);
+        gp::GdipDrawString(g, text.c_str(), static_cast<INT>(text.size()), font_, &layout, format_,
+                           brush);
     }
 
   private:
@@ -357,9 +357,9 @@ void CDrawContext::endLayer(double alpha) {
     gp::GdipSaveGraphics(g, &state);
     gp::GdipResetWorldTransform(g);
     CopyAttributes attributes(alpha);
-    gp::GdipDrawImageRectRectI(g, layer.bitmap, 0, 0, layer.width, layer.height, 0, 0,
-                               layer.width, layer.height, Gdiplus::UnitPixel, attributes.get(),
-                               nullptr, nullptr);
+    gp::GdipDrawImageRectRectI(g, layer.bitmap, 0, 0, layer.width, layer.height, 0, 0, layer.width,
+                               layer.height, Gdiplus::UnitPixel, attributes.get(), nullptr,
+                               nullptr);
     gp::GdipRestoreGraphics(g, state);
     layer.close();
 }

@@ -1,14 +1,8 @@
 // What the GDI+ backend's files share: the GDI+ session, the flat API and the GDI+ objects
 // behind bitmaps and faces.
 #pragma once
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>
-// GDI+'s headers use min and max unqualified.
-#include <algorithm>
-using std::max;
-using std::min;
+// After windows.h, which it needs.
 #include <gdiplus.h>
 
 #include "editor/toolkit/cbitmap.h"

@@ -31,8 +31,8 @@ struct HostWindow {
             return RegisterClassW(&c) != 0;
         }();
         if (!registered) return;
-        hwnd = CreateWindowW(L"TarlixTestHost", L"host", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                             0, 0, kWidth + 40, kHeight + 60, nullptr, nullptr,
+        hwnd = CreateWindowW(L"TarlixTestHost", L"host", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0,
+                             0, kWidth + 40, kHeight + 60, nullptr, nullptr,
                              GetModuleHandleW(nullptr), nullptr);
         if (hwnd) ShowWindow(hwnd, SW_SHOW);
     }
@@ -127,9 +127,9 @@ TEST_F(EditorWin32, OpensAsAChildOfTheHostsWindowAndShowsTheLinuxPixels) {
         int x, y;
         uint32_t rgb;
     };
-    for (Probe probe : {Probe{500, 250, 0x2C3036}, Probe{425, 95, 0x464952},
-                        Probe{30, 470, 0xAC97E8}, Probe{915, 560, 0x3D351F},
-                        Probe{60, 20, 0xE9ECEF}})
+    for (Probe probe :
+         {Probe{500, 250, 0x2C3036}, Probe{425, 95, 0x464952}, Probe{30, 470, 0xAC97E8},
+          Probe{915, 560, 0x3D351F}, Probe{60, 20, 0xE9ECEF}})
         EXPECT_EQ(shown[probe.y * kWidth + probe.x], probe.rgb) << probe.x << "," << probe.y;
 
     p.call(vst::effEditClose);
@@ -190,4 +190,37 @@ TEST_F(EditorWin32, OpeningAndClosingTwentyTimesLeavesNoWindowBehind) {
     }
     EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdiObjects);
     EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), userObjects);
+}
+
+// Hosts on Windows need not call effEditIdle: the window's own timer shows what the host
+// automates. Only messages are dispatched here, counted, with no idle call.
+TEST_F(EditorWin32, TheWindowsTimerShowsAutomationWithoutIdleCalls) {
+    Instance p;
+    p.set(72, 0.1f);
+    ASSERT_EQ(p.call(vst::effEditOpen, 0, 0, host.hwnd), 1);
+    HWND editor = host.editor();
+    ASSERT_NE(editor, nullptr);
+    auto dispatchTicks = [&](int ticks) {
+        MSG m;
+        while (ticks > 0 && GetMessageW(&m, nullptr, 0, 0) > 0) {
+            if (m.message == WM_TIMER && m.hwnd == editor) --ticks;
+            TranslateMessage(&m);
+            DispatchMessageW(&m);
+        }
+    };
+    dispatchTicks(2);
+    int x, y;
+    ASSERT_TRUE(tarlix::restingPlace(72, x, y)); // "Portamento (ms)"
+    auto knob = [&](const std::vector<uint32_t>& shown) {
+        std::vector<uint32_t> part;
+        for (int row = y; row < y + 40; ++row)
+            part.insert(part.end(), shown.begin() + row * kWidth + x,
+                        shown.begin() + row * kWidth + x + 40);
+        return part;
+    };
+    std::vector<uint32_t> before = knob(capture(editor));
+    p.set(72, 0.9f);
+    dispatchTicks(30); // long enough for the knob's glide to its new value
+    EXPECT_NE(knob(capture(editor)), before);
+    p.call(vst::effEditClose);
 }
