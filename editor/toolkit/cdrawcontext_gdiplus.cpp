@@ -1,5 +1,6 @@
 // The draw context over GDI+. Settings chosen to match the Cairo backend's pixels: pixel
 // centres at half coordinates, antialiased shapes, nearest-neighbour bitmap copies.
+#include <algorithm>
 #include <cmath>
 
 #include "editor/toolkit/cdrawcontext.h"
@@ -144,19 +145,27 @@ void CDrawContext::clearRect(const CRect& r, CColor c) {
     gp::GdipSetCompositingMode(g, Gdiplus::CompositingModeSourceOver);
 }
 
+namespace {
+// Straight bands are filled, not stroked: GDI+ implementations place a pen's pixels on
+// either side of a half-pixel centre line, a fill lands on the same pixels everywhere.
+void fillBand(GpGraphics* g, Gdiplus::GpBrush* brush, double x0, double y0, double x1, double y1) {
+    if (x1 <= x0 || y1 <= y0) return;
+    gp::GdipFillRectangle(g, brush, static_cast<Gdiplus::REAL>(x0), static_cast<Gdiplus::REAL>(y0),
+                          static_cast<Gdiplus::REAL>(x1 - x0), static_cast<Gdiplus::REAL>(y1 - y0));
+}
+} // namespace
+
 void CDrawContext::frameRect(const CRect& r, CColor c, double lineWidth) {
     GpGraphics* g = backend_->g();
-    if (!g) return;
-    Gdiplus::GpPen* pen = nullptr;
-    if (gp::GdipCreatePen1(argbOf(c), static_cast<Gdiplus::REAL>(lineWidth), Gdiplus::UnitPixel,
-                           &pen) != Gdiplus::Ok)
-        return;
-    double h = lineWidth / 2;
-    gp::GdipDrawRectangle(g, pen, static_cast<Gdiplus::REAL>(r.left + h),
-                          static_cast<Gdiplus::REAL>(r.top + h),
-                          static_cast<Gdiplus::REAL>(r.width() - lineWidth),
-                          static_cast<Gdiplus::REAL>(r.height() - lineWidth));
-    gp::GdipDeletePen(pen);
+    if (!g || r.empty() || !(lineWidth > 0.0)) return;
+    Gdiplus::GpSolidFill* brush = nullptr;
+    if (gp::GdipCreateSolidFill(argbOf(c), &brush) != Gdiplus::Ok) return;
+    double w = std::fmin(lineWidth, std::fmin(r.width(), r.height()) / 2.0);
+    fillBand(g, brush, r.left, r.top, r.right, r.top + w);
+    fillBand(g, brush, r.left, r.bottom - w, r.right, r.bottom);
+    fillBand(g, brush, r.left, r.top + w, r.left + w, r.bottom - w);
+    fillBand(g, brush, r.right - w, r.top + w, r.right, r.bottom - w);
+    gp::GdipDeleteBrush(brush);
 }
 
 void CDrawContext::fillRoundRect(const CRect& r, double radius, CColor c) {
@@ -191,7 +200,27 @@ void CDrawContext::drawLine(CPoint a, CPoint b, CColor c, double lineWidth) {
 
 void CDrawContext::drawPolyline(const std::vector<CPoint>& points, CColor c, double lineWidth) {
     GpGraphics* g = backend_->g();
-    if (!g || points.size() < 2) return;
+    if (!g || points.size() < 2 || !(lineWidth > 0.0)) return;
+    bool straight = true;
+    for (size_t i = 1; i < points.size(); ++i)
+        straight = straight && (points[i].x == points[i - 1].x || points[i].y == points[i - 1].y);
+    if (straight) {
+        // Each segment as the band a butt-capped line through the pixel centres covers.
+        Gdiplus::GpSolidFill* brush = nullptr;
+        if (gp::GdipCreateSolidFill(argbOf(c), &brush) != Gdiplus::Ok) return;
+        double h = lineWidth / 2;
+        for (size_t i = 1; i < points.size(); ++i) {
+            CPoint a = points[i - 1], b = points[i];
+            double x0 = std::min(a.x, b.x) + 0.5, x1 = std::max(a.x, b.x) + 0.5;
+            double y0 = std::min(a.y, b.y) + 0.5, y1 = std::max(a.y, b.y) + 0.5;
+            if (a.y == b.y)
+                fillBand(g, brush, x0, y0 - h, x1, y0 + h);
+            else
+                fillBand(g, brush, x0 - h, y0, x0 + h, y1);
+        }
+        gp::GdipDeleteBrush(brush);
+        return;
+    }
     Gdiplus::GpPen* pen = nullptr;
     if (gp::GdipCreatePen1(argbOf(c), static_cast<Gdiplus::REAL>(lineWidth), Gdiplus::UnitPixel,
                            &pen) != Gdiplus::Ok)

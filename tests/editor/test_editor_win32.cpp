@@ -176,13 +176,13 @@ TEST_F(EditorWin32, TheHostDestroyingItsWindowBeforeCloseDoesNotEndTheHost) {
     SUCCEED();
 }
 
-TEST_F(EditorWin32, OpeningAndClosingTwentyTimesLeavesNoWindowBehind) {
+TEST_F(EditorWin32, OpeningAndClosingTenTimesLeavesNoWindowBehind) {
     Instance p;
     ASSERT_EQ(p.call(vst::effEditOpen, 0, 0, host.hwnd), 1);
     p.call(vst::effEditClose);
     DWORD gdiObjects = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
     DWORD userObjects = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
-    for (int i = 0; i < 20; ++i) {
+    for (int i = 0; i < 10; ++i) {
         ASSERT_EQ(p.call(vst::effEditOpen, 0, 0, host.hwnd), 1) << i;
         pump(p, 1);
         p.call(vst::effEditClose);

@@ -1,0 +1,118 @@
+// The draw context's contract, the same for every drawing backend (Cairo on Linux, GDI+ on
+// Windows): exact pixels for whole-pixel shapes and copies, blending within a level or two.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "editor/toolkit/cbitmap.h"
+#include "editor/toolkit/cdrawcontext.h"
+#include "editor/toolkit/cfont.h"
+
+namespace {
+
+constexpr tk::CColor kWhite{255, 255, 255, 255};
+constexpr tk::CColor kRed{255, 0, 0, 255};
+
+// Premultiplied words equal within `levels` in every channel.
+::testing::AssertionResult near(uint32_t got, uint32_t want, int levels = 2) {
+    for (int shift = 0; shift < 32; shift += 8) {
+        int a = static_cast<int>((got >> shift) & 0xFF),
+            b = static_cast<int>((want >> shift) & 0xFF);
+        if (std::abs(a - b) > levels)
+            return ::testing::AssertionFailure() << std::hex << got << " is not near " << want;
+    }
+    return ::testing::AssertionSuccess();
+}
+
+class Drawing : public ::testing::Test {
+  protected:
+    tk::CFontSet fonts;
+    tk::COffscreenContext c{64, 64, &fonts};
+};
+
+} // namespace
+
+TEST_F(Drawing, RectanglesCoverWholePixelsAndClearingReplaces) {
+    c.fillRect({2, 2, 6, 6}, kRed);
+    EXPECT_EQ(c.pixel(2, 2), 0xFFFF0000u);
+    EXPECT_EQ(c.pixel(5, 5), 0xFFFF0000u);
+    EXPECT_EQ(c.pixel(6, 6), 0u);
+    EXPECT_EQ(c.pixel(1, 1), 0u);
+    c.clearRect({3, 3, 5, 5}, tk::CColor{0, 0, 0, 0});
+    EXPECT_EQ(c.pixel(3, 3), 0u);
+    EXPECT_EQ(c.pixel(2, 2), 0xFFFF0000u);
+    c.fillRect({10, 0, 12, 2}, tk::CColor{0, 0, 255, 128});
+    EXPECT_TRUE(near(c.pixel(10, 0), 0x80000080u));
+
+    c.frameRect({40, 0, 50, 10}, kWhite);
+    EXPECT_EQ(c.pixel(40, 0), 0xFFFFFFFFu);
+    EXPECT_EQ(c.pixel(49, 9), 0xFFFFFFFFu);
+    EXPECT_EQ(c.pixel(45, 5), 0u);
+    c.drawLine({0, 45}, {9, 45}, kWhite);
+    EXPECT_EQ(c.pixel(5, 45), 0xFFFFFFFFu);
+    EXPECT_EQ(c.pixel(5, 44), 0u);
+    EXPECT_EQ(c.pixel(5, 46), 0u);
+}
+
+TEST_F(Drawing, PushMovesAndClipsAndScaleEnlarges) {
+    c.push(10, 10, {0, 0, 5, 5});
+    c.fillRect({0, 0, 20, 20}, kWhite);
+    c.pop();
+    EXPECT_EQ(c.pixel(10, 10), 0xFFFFFFFFu);
+    EXPECT_EQ(c.pixel(14, 14), 0xFFFFFFFFu);
+    EXPECT_EQ(c.pixel(15, 15), 0u);
+    EXPECT_EQ(c.pixel(9, 9), 0u);
+
+    c.push(30, 30, {0, 0, 30, 30});
+    c.scale(2.0);
+    c.fillRect({1, 1, 3, 3}, kWhite); // 2..6 after scaling
+    c.pop();
+    EXPECT_EQ(c.pixel(32, 32), 0xFFFFFFFFu);
+    EXPECT_EQ(c.pixel(35, 35), 0xFFFFFFFFu);
+    EXPECT_EQ(c.pixel(31, 31), 0u);
+    EXPECT_EQ(c.pixel(36, 36), 0u);
+}
+
+TEST_F(Drawing, BitmapsCopyOnlyTheirOwnPixelsWithAnAlpha) {
+    auto green = tk::CBitmap::solid(4, 4, 0xFF00FF00u);
+    ASSERT_NE(green, nullptr);
+    c.drawBitmap(*green, {20, 20, 24, 24});
+    EXPECT_EQ(c.pixel(20, 20), 0xFF00FF00u);
+    EXPECT_EQ(c.pixel(23, 23), 0xFF00FF00u);
+    EXPECT_EQ(c.pixel(24, 24), 0u);
+    // From column 2 on: two columns exist, the rest of the box stays as it was.
+    c.drawBitmap(*green, {30, 20, 34, 24}, 2, 0);
+    EXPECT_EQ(c.pixel(31, 20), 0xFF00FF00u);
+    EXPECT_EQ(c.pixel(32, 20), 0u);
+    c.drawBitmap(*green, {40, 20, 44, 24}, 0, 0, 0.5);
+    EXPECT_TRUE(near(c.pixel(41, 21), 0x80008000u));
+}
+
+TEST_F(Drawing, ALayerIsLaidOnWithItsAlpha) {
+    c.fillRect({0, 0, 64, 64}, tk::CColor{0, 0, 0, 255});
+    c.push(8, 8, {0, 0, 16, 16});
+    c.beginLayer();
+    c.fillRect({0, 0, 8, 8}, kWhite);
+    c.endLayer(0.5);
+    c.pop();
+    EXPECT_TRUE(near(c.pixel(10, 10), 0xFF808080u));
+    EXPECT_EQ(c.pixel(20, 20), 0xFF000000u); // outside the layer's drawing
+}
+
+TEST_F(Drawing, TheEmbeddedFacesMeasureAndDrawText) {
+    ASSERT_NE(fonts.face(tk::FontWeight::Regular), nullptr);
+    ASSERT_NE(fonts.face(tk::FontWeight::Bold), nullptr);
+    tk::CFontDesc font{tk::FontWeight::Regular, 14.0};
+    // Arial metrics: "Cutoff" is about 37 pixels wide at 14 pixels.
+    EXPECT_NEAR(c.textWidth("Cutoff", font), 37.0, 3.0);
+    EXPECT_GT(c.textWidth("Cutoff", {tk::FontWeight::Bold, 14.0}), c.textWidth("Cutoff", font));
+    c.drawText("Cutoff", tk::CRect{0, 0, 64, 20}, font, kWhite);
+    int lit = 0;
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x)
+            lit += c.pixel(x, y) != 0;
+    EXPECT_GT(lit, 40);
+    // Clipped to its box.
+    for (int x = 0; x < 64; ++x)
+        EXPECT_EQ(c.pixel(x, 25), 0u) << x;
+}
