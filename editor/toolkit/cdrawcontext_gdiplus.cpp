@@ -30,14 +30,16 @@ void configure(GpGraphics* g) {
 struct Surface {
     int width = 0, height = 0;
     std::vector<uint32_t> ownPixels; // layers only; the offscreen context keeps its own
+    uint32_t* pixels = nullptr;      // width words a row
     Gdiplus::GpBitmap* bitmap = nullptr;
     GpGraphics* graphics = nullptr;
 
-    bool open(int w, int h, uint32_t* pixels) {
+    bool open(int w, int h, uint32_t* words) {
         width = w;
         height = h;
+        pixels = words;
         if (gp::GdipCreateBitmapFromScan0(w, h, w * 4, PixelFormat32bppPARGB,
-                                          reinterpret_cast<BYTE*>(pixels), &bitmap) != Gdiplus::Ok)
+                                          reinterpret_cast<BYTE*>(words), &bitmap) != Gdiplus::Ok)
             return false;
         if (gp::GdipGetImageGraphicsContext(bitmap, &graphics) != Gdiplus::Ok) return false;
         configure(graphics);
@@ -79,6 +81,25 @@ class CopyAttributes {
     Gdiplus::GpImageAttributes* attributes_ = nullptr;
 };
 
+// x * y / 255, rounded as Cairo's pixel library does it.
+uint32_t multiply(uint32_t x, uint32_t y) {
+    uint32_t t = x * y + 0x80;
+    return ((t >> 8) + t) >> 8;
+}
+
+// One premultiplied pixel over another, with the same arithmetic as Cairo's, so bitmaps
+// composite to the same pixels on both backends.
+uint32_t over(uint32_t source, uint32_t dest) {
+    uint32_t inverse = 255 - (source >> 24);
+    if (inverse == 0) return source;
+    uint32_t out = 0;
+    for (int shift = 0; shift < 32; shift += 8) {
+        uint32_t c = ((source >> shift) & 0xFF) + multiply((dest >> shift) & 0xFF, inverse);
+        out |= std::min(c, 255u) << shift;
+    }
+    return out;
+}
+
 } // namespace
 
 struct CDrawContext::Backend {
@@ -91,6 +112,14 @@ struct CDrawContext::Backend {
         Gdiplus::GraphicsState state;
     };
     std::vector<Saved> saved;
+    // The origin and clip in device pixels, kept beside GDI+'s own for the copies done here;
+    // `whole` while no scale makes view pixels other than device pixels.
+    struct Place {
+        int dx = 0, dy = 0;
+        CRect clip;
+        bool whole = true;
+    };
+    std::vector<Place> places;
 
     GpGraphics* g() const { return surfaces.empty() ? nullptr : surfaces.back().graphics; }
     ~Backend() {
@@ -103,6 +132,11 @@ CDrawContext::CDrawContext(const CFontSet* fonts) : fonts_(fonts) {}
 CDrawContext::~CDrawContext() = default;
 
 void CDrawContext::push(int dx, int dy, const CRect& clip) {
+    Backend::Place place = backend_->places.back();
+    place.dx += dx;
+    place.dy += dy;
+    place.clip = place.clip.intersection(clip.offset(place.dx, place.dy));
+    backend_->places.push_back(place);
     GpGraphics* g = backend_->g();
     if (!g) return;
     Gdiplus::GraphicsState state = 0;
@@ -115,6 +149,7 @@ void CDrawContext::push(int dx, int dy, const CRect& clip) {
 }
 
 void CDrawContext::pop() {
+    if (backend_->places.size() > 1) backend_->places.pop_back();
     if (backend_->saved.empty()) return;
     Backend::Saved s = backend_->saved.back();
     backend_->saved.pop_back();
@@ -122,7 +157,9 @@ void CDrawContext::pop() {
 }
 
 void CDrawContext::scale(double factor) {
-    if (GpGraphics* g = backend_->g(); g && factor > 0.0 && std::isfinite(factor))
+    if (!(factor > 0.0) || !std::isfinite(factor)) return;
+    if (factor != 1.0) backend_->places.back().whole = false;
+    if (GpGraphics* g = backend_->g())
         gp::GdipScaleWorldTransform(g, static_cast<Gdiplus::REAL>(factor),
                                     static_cast<Gdiplus::REAL>(factor),
                                     Gdiplus::MatrixOrderPrepend);
@@ -246,6 +283,24 @@ void CDrawContext::drawBitmap(const CBitmap& bitmap, const CRect& dest, int srcX
                        .intersection(CRect{0, 0, bitmap.width(), bitmap.height()});
     if (source.empty()) return;
     CRect to = source.offset(dest.left - srcX, dest.top - srcY);
+    const Backend::Place& place = backend_->places.back();
+    if (place.whole && alpha >= 1.0) {
+        // Whole pixels at full strength: composited here, exactly as Cairo does.
+        Surface& target = backend_->surfaces.back();
+        gp::GdipFlush(target.graphics, Gdiplus::FlushIntentionSync);
+        CRect device = to.offset(place.dx, place.dy)
+                           .intersection(place.clip)
+                           .intersection(CRect{0, 0, target.width, target.height});
+        int shiftX = srcX - dest.left - place.dx, shiftY = srcY - dest.top - place.dy;
+        for (int y = device.top; y < device.bottom; ++y) {
+            uint32_t* row = target.pixels + static_cast<size_t>(y) * target.width;
+            for (int x = device.left; x < device.right; ++x) {
+                uint32_t s = bitmap.pixel(x + shiftX, y + shiftY);
+                if (s) row[x] = over(s, row[x]);
+            }
+        }
+        return;
+    }
     CopyAttributes attributes(alpha);
     gp::GdipDrawImageRectRectI(g, n->bitmap, to.left, to.top, to.width(), to.height(), source.left,
                                source.top, source.width(), source.height(), Gdiplus::UnitPixel,
@@ -397,6 +452,7 @@ COffscreenContext::COffscreenContext(int width, int height, const CFontSet* font
     : CDrawContext(fonts), width_(width > 0 ? width : 1), height_(height > 0 ? height : 1),
       pixels_(static_cast<size_t>(width_) * height_) {
     backend_ = std::make_unique<Backend>();
+    backend_->places.push_back({0, 0, CRect{0, 0, width_, height_}, true});
     if (!backend_->session.ok()) return;
     Surface target;
     if (target.open(width_, height_, pixels_.data()))
