@@ -121,15 +121,17 @@ TEST_F(EditorWin32, OpensAsAChildOfTheHostsWindowAndShowsTheLinuxPixels) {
     ASSERT_EQ(shown.size(), static_cast<size_t>(kWidth * kHeight));
     std::set<uint32_t> colours(shown.begin(), shown.end());
     EXPECT_GT(colours.size(), 100u) << "the window looks blank";
-    // Bitmap pixels are copied whole, so they match the Linux build's exactly (as the Linux
-    // build draws them): panel face, a knob's body, the first modulation tab, the bank picture.
+    // Bitmaps composite to the Linux build's pixels exactly (as the Linux build draws them):
+    // panel face, a knob's body, the first modulation tab, the bank picture, the logo, and two
+    // half-transparent pixels of a knob's edge over the face.
     struct Probe {
         int x, y;
         uint32_t rgb;
     };
     for (Probe probe :
          {Probe{500, 250, 0x2C3036}, Probe{425, 95, 0x464952}, Probe{30, 470, 0xAC97E8},
-          Probe{915, 560, 0x3D351F}, Probe{60, 20, 0xE9ECEF}})
+          Probe{915, 560, 0x3D351F}, Probe{60, 20, 0xE9ECEF}, Probe{424, 70, 0x41413E},
+          Probe{425, 70, 0x4F473C}})
         EXPECT_EQ(shown[probe.y * kWidth + probe.x], probe.rgb) << probe.x << "," << probe.y;
 
     p.call(vst::effEditClose);
