@@ -226,3 +226,51 @@ TEST_F(EditorWin32, TheWindowsTimerShowsAutomationWithoutIdleCalls) {
     EXPECT_NE(knob(capture(editor)), before);
     p.call(vst::effEditClose);
 }
+
+// Keys go where the system's keyboard focus is: a menu and a name field opened by the mouse
+// take it, and typed text (through the system's input queue) reaches the name the host reads.
+TEST_F(EditorWin32, TheKeyboardReachesMenusAndTheNameFieldThroughTheFocus) {
+    constexpr int kPresetName = 401;
+    int x, y;
+    ASSERT_TRUE(tarlix::restingPlace(kPresetName, x, y));
+    Instance p;
+    ASSERT_EQ(p.call(vst::effEditOpen, 0, 0, host.hwnd), 1);
+    HWND editor = host.editor();
+    ASSERT_NE(editor, nullptr);
+    SetForegroundWindow(host.hwnd);
+    pump(p, 2);
+    auto press = [](WORD key, wchar_t unicode = 0) {
+        INPUT in[2] = {};
+        for (INPUT& i : in) {
+            i.type = INPUT_KEYBOARD;
+            i.ki.wVk = unicode ? 0 : key;
+            i.ki.wScan = unicode;
+            i.ki.dwFlags = unicode ? KEYEVENTF_UNICODE : 0;
+        }
+        in[1].ki.dwFlags |= KEYEVENTF_KEYUP;
+        SendInput(2, in, sizeof(INPUT));
+    };
+
+    const std::string fifth = p.text(vst::effGetProgramNameIndexed, 5);
+    click(editor, x + 10, y + 8);
+    pump(p, 2); // the menu is open and has the keyboard
+    EXPECT_EQ(GetFocus(), editor);
+    for (int i = 0; i < 5; ++i)
+        press(VK_DOWN);
+    press(VK_RETURN);
+    pump(p, 3);
+    EXPECT_EQ(p.call(vst::effGetProgram), 5);
+    EXPECT_EQ(p.text(vst::effGetProgramName), fifth);
+
+    // A right-click renames in place.
+    PostMessageW(editor, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(x + 10, y + 8));
+    PostMessageW(editor, WM_RBUTTONUP, 0, MAKELPARAM(x + 10, y + 8));
+    pump(p, 2);
+    for (wchar_t c : std::wstring(L"Warm pad"))
+        press(0, c);
+    press(VK_RETURN);
+    pump(p, 3);
+    EXPECT_EQ(p.text(vst::effGetProgramName), "Warm pad");
+    EXPECT_EQ(p.text(vst::effGetProgramNameIndexed, 5), "Warm pad");
+    p.call(vst::effEditClose);
+}
