@@ -8,6 +8,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <mutex>
 
@@ -31,6 +32,7 @@ namespace {
 constexpr UINT_PTR kFrameTimer = 1;
 constexpr UINT kFramePeriodMs = 16;
 constexpr float kWheelNotch = WHEEL_DELTA; // one line
+constexpr int kDoubleClickSlop = 4;        // pixels the pointer may move between two presses
 
 // This library's instance, for its window class.
 HINSTANCE thisModule() {
@@ -241,6 +243,11 @@ class Win32Window final : public Window {
     // A press captures the pointer, so a drag keeps its events outside the window; the last
     // release lets go.
     void press(LPARAM lp, WPARAM keys, int button, bool twice) {
+        // The system pairs presses by place and time only; a drag between them makes the
+        // second a press of its own.
+        twice = twice && !draggedSincePress_;
+        draggedSincePress_ = false;
+        pressAt_ = lp;
         pressed_ |= button;
         if (GetCapture() != window_) SetCapture(window_);
         int mods = modifiersOf(keys) & (kModShift | kModControl);
@@ -283,6 +290,9 @@ class Win32Window final : public Window {
                 TRACKMOUSEEVENT t{sizeof t, TME_LEAVE, hwnd, 0};
                 tracking_ = TrackMouseEvent(&t) != FALSE;
             }
+            if (std::abs(GET_X_LPARAM(lp) - GET_X_LPARAM(pressAt_)) > kDoubleClickSlop ||
+                std::abs(GET_Y_LPARAM(lp) - GET_Y_LPARAM(pressAt_)) > kDoubleClickSlop)
+                draggedSincePress_ = true;
             pointer(PointerAction::Move, lp, modifiersOf(wp));
             return 0;
         case WM_MOUSELEAVE:
@@ -383,6 +393,8 @@ class Win32Window final : public Window {
     bool tracking_ = false;
     int pressed_ = 0;        // buttons pressed in this window and not yet released
     LPARAM lastPointer_ = 0; // where the pointer was last seen, as the messages give it
+    LPARAM pressAt_ = 0;     // where the last press was
+    bool draggedSincePress_ = false;
     wchar_t highSurrogate_ = 0;
     PointerShape shape_ = PointerShape::Arrow;
     std::string clipboard_;

@@ -274,3 +274,40 @@ TEST_F(EditorWin32, TheKeyboardReachesMenusAndTheNameFieldThroughTheFocus) {
     EXPECT_EQ(p.text(vst::effGetProgramNameIndexed, 5), "Warm pad");
     p.call(vst::effEditClose);
 }
+
+// The system's double-click message returns a knob to its loaded value; after a drag between
+// the two presses it is a press of its own.
+TEST_F(EditorWin32, ADoubleClickReturnsAKnobToItsLoadedValueUnlessADragCameBetween) {
+    constexpr int kPortamento = 72;
+    int x, y;
+    ASSERT_TRUE(tarlix::restingPlace(kPortamento, x, y));
+    Instance p;
+    p.call(vst::effSetProgram, 0, 3);
+    const float loaded = p.get(kPortamento);
+    ASSERT_EQ(p.call(vst::effEditOpen, 0, 0, host.hwnd), 1);
+    HWND editor = host.editor();
+    ASSERT_NE(editor, nullptr);
+    pump(p, 2);
+    const int cx = x + 20, cy = y + 20, away = loaded > 0.5f ? 40 : -40;
+    auto dragAway = [&] {
+        PostMessageW(editor, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(cx, cy));
+        for (int s = 1; s <= 5; ++s)
+            PostMessageW(editor, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(cx, cy + away * s / 5));
+        PostMessageW(editor, WM_LBUTTONUP, 0, MAKELPARAM(cx, cy + away));
+        pump(p, 2);
+    };
+    auto doubleClick = [&] {
+        PostMessageW(editor, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(cx, cy));
+        PostMessageW(editor, WM_LBUTTONUP, 0, MAKELPARAM(cx, cy));
+        pump(p, 2);
+    };
+    dragAway();
+    const float moved = p.get(kPortamento);
+    ASSERT_GT(std::fabs(moved - loaded), 0.2f);
+    doubleClick(); // its first press was the drag's: a drag came between
+    EXPECT_EQ(p.get(kPortamento), moved);
+    click(editor, cx, cy);
+    doubleClick();
+    EXPECT_FLOAT_EQ(p.get(kPortamento), loaded);
+    p.call(vst::effEditClose);
+}
