@@ -7,7 +7,8 @@ namespace tarlix {
 // Opens the user folder (created with Banks/ and Presets/ when missing). False when nothing
 // could be started.
 bool openUserFolder();
-// Opens the manual page (written into the user folder when missing or older).
+// Opens the manual page (written into the user folder when missing or different from the
+// one this build carries).
 bool openManual();
 
 } // namespace tarlix

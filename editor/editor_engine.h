@@ -39,6 +39,33 @@ class EditorEngine {
     virtual bool takeNotice(int tag) = 0;
     // Set while the window is being built: the engine reports no displays then.
     virtual void setBuilding(bool building) = 0;
+
+    // MIDI learn. The code of the controller or NRPN the MIDI input received last, in the
+    // stored encoding (controller n: n, NRPN n: 200 + n), or -1 when none arrived since the
+    // reset; the reset starts listening afresh.
+    virtual int lastController() = 0;
+    virtual void resetLastController() = 0;
+    // Binds a host parameter (0..332) to a code in every program (65535: unbound).
+    virtual void setMidiLearn(int tag, uint16_t code) = 0;
+
+    // ---- the preset and bank panel ----
+    // Loads are true when the file was taken (a refused file changes nothing); saves are true
+    // only when the whole file was written (through a temporary file and a rename).
+    virtual bool loadBank(const std::string& path) = 0;
+    virtual bool saveBank(const std::string& path) = 0;
+    virtual bool loadPreset(const std::string& path) = 0;
+    virtual bool savePreset(const std::string& path) = 0;
+    virtual bool loadMidiMap(const std::string& path) = 0;
+    virtual bool saveMidiMap(const std::string& path) = 0;
+    // Sections: 0 sequencer, 1 oscillators, 2 filter, 3 echo.
+    virtual bool loadSection(int section, const std::string& path) = 0;
+    virtual bool saveSection(int section, const std::string& path) = 0;
+    // The current program's whole record, and a copied record pasted over it (the name
+    // marked with "*"). False when nothing was pasted.
+    virtual std::vector<uint8_t> copyProgram() = 0;
+    virtual bool pasteProgram(const std::vector<uint8_t>& record) = 0;
+    // The text of the bank path slot (the current bank file).
+    virtual std::string bankPath() = 0;
 };
 
 // The adapter over the engine object.

@@ -3,6 +3,7 @@
 #include "editor/editor_engine.h"
 #include "engine/instrument.h"
 #include "engine/parameter_table.h"
+#include "engine/preset_files.h"
 #include "engine/program_store.h"
 #include "engine/qx_dsp_vst.h"
 
@@ -63,7 +64,54 @@ class VstEditorEngine final : public EditorEngine {
     bool takeNotice(int tag) override { return engine_.instrument().takeEditorNotice(tag); }
     void setBuilding(bool) override {} // the engine reports no displays into the editor
 
+    int lastController() override { return engine_.instrument().lastController(); }
+    void resetLastController() override { engine_.instrument().setLastController(-1); }
+    void setMidiLearn(int tag, uint16_t code) override {
+        if (tag >= 0 && tag < kHostParameters) engine_.programStore().setMidiLearn(tag, code);
+    }
+
+    // ---- the preset and bank panel ----
+    bool loadBank(const std::string& path) override {
+        return store().loadBankFile(path.c_str()) == kFileRead;
+    }
+    bool saveBank(const std::string& path) override { return store().saveBankFile(path.c_str()); }
+    bool loadPreset(const std::string& path) override {
+        return store().loadProgramFile(path.c_str()) == kFileRead;
+    }
+    bool savePreset(const std::string& path) override {
+        return store().saveProgramFile(path.c_str());
+    }
+    bool loadMidiMap(const std::string& path) override {
+        return store().loadMidiLearnFile(path.c_str()) == kFileRead;
+    }
+    bool saveMidiMap(const std::string& path) override {
+        return store().saveMidiLearnFile(path.c_str());
+    }
+    bool loadSection(int section, const std::string& path) override {
+        return store().loadSectionFile(section, path.c_str()) == kSectionRead;
+    }
+    bool saveSection(int section, const std::string& path) override {
+        return store().saveSectionFile(section, path.c_str());
+    }
+    std::vector<uint8_t> copyProgram() override {
+        std::vector<uint8_t> rec(static_cast<size_t>(record::kSize));
+        store().copyProgramRecord(rec.data());
+        return rec;
+    }
+    bool pasteProgram(const std::vector<uint8_t>& rec) override {
+        return rec.size() == static_cast<size_t>(record::kSize) &&
+               store().pasteProgramRecord(rec.data());
+    }
+    std::string bankPath() override {
+        char text[record::kStringSlotSize] = {};
+        store().getStringSlot(text, kBankPathSlot);
+        return text;
+    }
+
   private:
+    ProgramStore& store() { return engine_.programStore(); }
+    // "BankFile": string slot 0 of record 0 (the global copy).
+    static constexpr int32_t kBankPathSlot = kGlobalSlotBit;
     QX_DSP_VST& engine_;
 };
 

@@ -1,7 +1,8 @@
 // The system's file dialog, asked for without freezing the host: the dialog runs outside the
 // host's thread (a desktop portal request or a helper process) and its answer is picked up on
 // the editor's idle tick. Where no system dialog can be had, a path field drawn in the window
-// takes its place. One object per open editor; every call comes from the user-interface thread.
+// takes its place. One object per open editor, destroyed before its frame; every call comes
+// from the user-interface thread.
 #pragma once
 #include <functional>
 #include <memory>
@@ -39,6 +40,11 @@ class FileDialog {
     void idle();
     // The window closes: the open dialog is abandoned and its process or request ended.
     void cancel();
+    // A descriptor that becomes readable when idle() may find the answer (-1 when there is
+    // nothing outside the window to wait on): lets a caller wait instead of asking on a clock.
+    int waitHandle() const;
+    // Whether the path field drawn in the window is showing.
+    bool showingPathField() const;
 
   private:
     struct Impl;

@@ -503,7 +503,7 @@ const LayoutRecord kLayoutTable[kLayoutRowCount] = {
     /* 487 */ {328, 53, -1, -2000, -2000, nullptr, 0.0f, 10.0f, 0.0f, 10.0f, "zFuture", nullptr, "Spares"},
     /* 488 */ {329, 53, -1, -2000, -2000, nullptr, 0.0f, 10.0f, 0.0f, 10.0f, "zFuture", nullptr, "Spares"},
     /* 489 */ {330, 53, -1, -2000, -2000, nullptr, 0.0f, 10.0f, 0.0f, 10.0f, "zFuture", nullptr, "Spares"},
-    /* 490 */ {331, 53, -1, -2000, -2000, nullptr, 0.0f, 10.0f, 0.0f, 10.0f, "zFuture", nullptr, "Spares"},
+    /* 490 */ {0, 154, -1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // filler: spare 331 is the zoom, in the credits panel
     /* 491 */ {332, 53, -1, -2000, -2000, nullptr, 0.0f, 10.0f, 0.0f, 10.0f, "zFuture", nullptr, "Spares"},
     /* 492 */ {404, 53, -1, -2000, -2000, nullptr, -100.0f, 100.0f, -0.1f, 0.1f, "MPE:Bend#1", nullptr, nullptr},
     /* 493 */ {405, 53, -1, -2000, -2000, nullptr, -100.0f, 100.0f, -0.1f, 0.1f, "MPE:Bend#2", nullptr, nullptr},
@@ -573,139 +573,139 @@ const LayoutRecord kLayoutTable[kLayoutRowCount] = {
     /* 557 */ {222, 32, -1, 470, 96, nullptr, 0.0f, 1.0f, 0.0f, 1.0f, "Mono Note Mode", "OFF,Last Note,", "Mono Note Priority"},
     /* 558 */ {0, 151, 27, 60, 20, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // text style 27, box 60 x 20
     /* 559 */ {230, 32, -1, 470, 130, nullptr, 0.0f, 37.0f, 0.0f, 37.0f, "Osc Harmonics", "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25,26,27,28,29,30,31,32,48,64,96,128,512,1024,", "Oscillator Harmonics\nPartials of the additive waves"},
-    /* 560 */ {232 | G, 26, -1, 620, 64, "Switch.png", 0.0f, 1.0f, 0.0f, 1.0f, "MPE Active", nullptr, "MPE On/Off\nPer-note bend, pressure and slide"},
-    /* 561 */ {233 | G, 26, -1, 620, 98, "Switch.png", 0.0f, 1.0f, 0.0f, 1.0f, "MPE A:74", nullptr, "MPE Slide as CC74"},
-    /* 562 */ {240, 0, -1, 570, 150, "Knob.png", 0.0f, 100.0f, 0.0f, 10.0f, "MPE: LPF Depth", nullptr, "MPE Slide to Filter Cutoff"},
-    /* 563 */ {241, 0, -1, 640, 150, "Knob.png", 0.0f, 100.0f, 0.0f, 50.0f, "MPE: AMP Depth", nullptr, "MPE Pressure to Amp"},
-    /* 564 */ {0, 160, -1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // end of panel 19
-    /* 565 */ {352, 144, 19, -1, -1, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 352 shows panel 19
-    /* 566 */ {353, 148, 0, 352, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 353 links to 352, code 0
-    /* 567 */ {0, 151, 0, 87, 24, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // text style 0, box 87 x 24
-    /* 568 */ {0, 155, 1, 322, 263, nullptr, 0.10f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // slide: MIDI-learn dialog fades in where it opens
-    /* 569 */ {81, 158, -1, 322, 263, "AsnMidiCC.png", 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // panel 81
-    /* 570 */ {450, 76, -1, 0, 0, "AsnMidiCC.png", 0.0f, 1.0f, 0.0f, 1.0f, nullptr, nullptr, "Midi Learn:\nMove External Controller\nSupports NRPN"},
-    /* 571 */ {0, 160, -1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // end of panel 81
-    /* 572 */ {388, 148, 0, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 388 links to 387, code 0
-    /* 573 */ {389, 148, 3, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 389 links to 387, code 3
-    /* 574 */ {398, 148, 55, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 398 links to 387, code 55
-    /* 575 */ {399, 148, 56, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 399 links to 387, code 56
-    /* 576 */ {400, 148, 59, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 400 links to 387, code 59
-    /* 577 */ {401, 148, 60, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 401 links to 387, code 60
-    /* 578 */ {392, 148, 61, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 392 links to 387, code 61
-    /* 579 */ {393, 148, 62, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 393 links to 387, code 62
-    /* 580 */ {368, 148, 63, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 368 links to 387, code 63
-    /* 581 */ {369, 148, 64, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 369 links to 387, code 64
-    /* 582 */ {374, 148, 70, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 374 links to 387, code 70
-    /* 583 */ {376, 148, 71, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 376 links to 387, code 71
-    /* 584 */ {378, 148, 72, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 378 links to 387, code 72
-    /* 585 */ {380, 148, 73, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 380 links to 387, code 73
-    /* 586 */ {375, 148, 80, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 375 links to 387, code 80
-    /* 587 */ {377, 148, 81, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 377 links to 387, code 81
-    /* 588 */ {379, 148, 82, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 379 links to 387, code 82
-    /* 589 */ {381, 148, 83, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 381 links to 387, code 83
-    /* 590 */ {350, 149, 3, 221, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 350 and 221 linked, code 3
-    /* 591 */ {350, 148, 4, 156, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 350 links to 156, code 4
-    /* 592 */ {350, 148, 5, 158, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 350 links to 158, code 5
-    /* 593 */ {350, 148, 6, 160, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 350 links to 160, code 6
-    /* 594 */ {350, 148, 7, 157, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 350 links to 157, code 7
-    /* 595 */ {350, 148, 8, 159, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 350 links to 159, code 8
-    /* 596 */ {350, 148, 9, 161, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 350 links to 161, code 9
-    /* 597 */ {351, 149, 3, 231, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 351 and 231 linked, code 3
-    /* 598 */ {351, 148, 4, 224, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 351 links to 224, code 4
-    /* 599 */ {351, 148, 5, 225, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 351 links to 225, code 5
-    /* 600 */ {351, 148, 6, 226, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 351 links to 226, code 6
-    /* 601 */ {351, 148, 7, 227, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 351 links to 227, code 7
-    /* 602 */ {351, 148, 8, 228, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 351 links to 228, code 8
-    /* 603 */ {351, 148, 9, 229, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 351 links to 229, code 9
-    /* 604 */ {341, 149, 3, 212, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 341 and 212 linked, code 3
-    /* 605 */ {341, 148, 4, 64, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 341 links to 64, code 4
-    /* 606 */ {341, 148, 5, 65, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 341 links to 65, code 5
-    /* 607 */ {341, 148, 6, 73, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 341 links to 73, code 6
-    /* 608 */ {341, 148, 7, 66, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 341 links to 66, code 7
-    /* 609 */ {341, 148, 8, 71, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 341 links to 71, code 8
-    /* 610 */ {342, 149, 3, 213, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 342 and 213 linked, code 3
-    /* 611 */ {342, 148, 4, 83, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 342 links to 83, code 4
-    /* 612 */ {342, 148, 5, 84, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 342 links to 84, code 5
-    /* 613 */ {342, 148, 6, 85, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 342 links to 85, code 6
-    /* 614 */ {342, 148, 7, 82, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 342 links to 82, code 7
-    /* 615 */ {342, 148, 8, 88, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 342 links to 88, code 8
-    /* 616 */ {342, 148, 9, 89, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 342 links to 89, code 9
-    /* 617 */ {342, 148, 10, 90, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 342 links to 90, code 10
-    /* 618 */ {342, 148, 11, 91, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 342 links to 91, code 11
-    /* 619 */ {342, 148, 12, 178, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 342 links to 178, code 12
-    /* 620 */ {343, 149, 3, 214, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 343 and 214 linked, code 3
-    /* 621 */ {343, 148, 4, 135, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 343 links to 135, code 4
-    /* 622 */ {343, 148, 5, 136, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 343 links to 136, code 5
-    /* 623 */ {343, 148, 6, 137, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 343 links to 137, code 6
-    /* 624 */ {343, 148, 7, 138, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 343 links to 138, code 7
-    /* 625 */ {343, 148, 8, 139, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 343 links to 139, code 8
-    /* 626 */ {343, 148, 9, 140, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 343 links to 140, code 9
-    /* 627 */ {343, 148, 10, 141, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 343 links to 141, code 10
-    /* 628 */ {343, 148, 11, 142, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 343 links to 142, code 11
-    /* 629 */ {343, 148, 12, 144, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 343 links to 144, code 12
-    /* 630 */ {343, 148, 13, 145, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 343 links to 145, code 13
-    /* 631 */ {343, 148, 14, 146, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 343 links to 146, code 14
-    /* 632 */ {343, 148, 15, 147, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 343 links to 147, code 15
-    /* 633 */ {343, 148, 16, 148, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 343 links to 148, code 16
-    /* 634 */ {343, 148, 17, 149, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 343 links to 149, code 17
-    /* 635 */ {343, 148, 18, 150, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 343 links to 150, code 18
-    /* 636 */ {343, 148, 19, 151, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 343 links to 151, code 19
-    /* 637 */ {344, 149, 3, 215, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 344 and 215 linked, code 3
-    /* 638 */ {344, 148, 4, 8, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 344 links to 8, code 4
-    /* 639 */ {344, 148, 5, 10, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 344 links to 10, code 5
-    /* 640 */ {344, 148, 6, 11, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 344 links to 11, code 6
-    /* 641 */ {344, 148, 7, 12, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 344 links to 12, code 7
-    /* 642 */ {344, 148, 8, 14, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 344 links to 14, code 8
-    /* 643 */ {345, 149, 3, 216, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 345 and 216 linked, code 3
-    /* 644 */ {345, 148, 4, 19, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 345 links to 19, code 4
-    /* 645 */ {345, 148, 5, 21, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 345 links to 21, code 5
-    /* 646 */ {345, 148, 6, 22, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 345 links to 22, code 6
-    /* 647 */ {345, 148, 7, 23, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 345 links to 23, code 7
-    /* 648 */ {345, 148, 8, 25, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 345 links to 25, code 8
-    /* 649 */ {346, 149, 3, 217, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 346 and 217 linked, code 3
-    /* 650 */ {346, 148, 4, 30, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 346 links to 30, code 4
-    /* 651 */ {346, 148, 5, 32, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 346 links to 32, code 5
-    /* 652 */ {346, 148, 6, 33, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 346 links to 33, code 6
-    /* 653 */ {346, 148, 7, 34, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 346 links to 34, code 7
-    /* 654 */ {346, 148, 8, 36, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 346 links to 36, code 8
-    /* 655 */ {346, 148, 9, 39, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 346 links to 39, code 9
-    /* 656 */ {347, 149, 3, 218, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 347 and 218 linked, code 3
-    /* 657 */ {347, 148, 4, 41, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 347 links to 41, code 4
-    /* 658 */ {347, 148, 5, 42, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 347 links to 42, code 5
-    /* 659 */ {347, 148, 6, 44, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 347 links to 44, code 6
-    /* 660 */ {347, 148, 7, 45, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 347 links to 45, code 7
-    /* 661 */ {347, 148, 8, 46, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 347 links to 46, code 8
-    /* 662 */ {347, 148, 9, 47, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 347 links to 47, code 9
-    /* 663 */ {347, 148, 10, 48, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 347 links to 48, code 10
-    /* 664 */ {347, 148, 11, 49, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 347 links to 49, code 11
-    /* 665 */ {347, 148, 12, 50, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 347 links to 50, code 12
-    /* 666 */ {347, 148, 13, 53, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 347 links to 53, code 13
-    /* 667 */ {348, 149, 3, 219, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 348 and 219 linked, code 3
-    /* 668 */ {348, 148, 4, 104, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 348 links to 104, code 4
-    /* 669 */ {348, 148, 5, 103, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 348 links to 103, code 5
-    /* 670 */ {348, 148, 6, 96, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 348 links to 96, code 6
-    /* 671 */ {348, 148, 7, 97, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 348 links to 97, code 7
-    /* 672 */ {348, 148, 8, 98, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 348 links to 98, code 8
-    /* 673 */ {348, 148, 9, 99, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 348 links to 99, code 9
-    /* 674 */ {348, 148, 10, 102, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 348 links to 102, code 10
-    /* 675 */ {348, 148, 11, 113, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 348 links to 113, code 11
-    /* 676 */ {348, 148, 12, 112, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 348 links to 112, code 12
-    /* 677 */ {348, 148, 13, 105, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 348 links to 105, code 13
-    /* 678 */ {348, 148, 14, 106, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 348 links to 106, code 14
-    /* 679 */ {348, 148, 15, 107, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 348 links to 107, code 15
-    /* 680 */ {348, 148, 16, 108, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 348 links to 108, code 16
-    /* 681 */ {348, 148, 17, 111, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 348 links to 111, code 17
-    /* 682 */ {349, 149, 3, 220, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 349 and 220 linked, code 3
-    /* 683 */ {349, 148, 4, 55, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 349 links to 55, code 4
-    /* 684 */ {349, 148, 5, 56, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 349 links to 56, code 5
-    /* 685 */ {349, 148, 6, 57, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 349 links to 57, code 6
-    /* 686 */ {349, 148, 7, 58, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 349 links to 58, code 7
-    /* 687 */ {349, 148, 8, 59, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 349 links to 59, code 8
-    /* 688 */ {349, 148, 9, 60, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 349 links to 60, code 9
-    /* 689 */ {349, 148, 10, 61, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 349 links to 61, code 10
-    /* 690 */ {349, 148, 11, 62, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 349 links to 62, code 11
-    /* 691 */ {349, 148, 12, 63, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 349 links to 63, code 12
-    /* 692 */ {0, 154, -1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // filler
+    /* 560 */ {331 | G, 32, -1, 470, 164, nullptr, 0.0f, 2.0f, 0.0f, 2.0f, "Zoom", "100 %,150 %,200 %,", "Window Size\nThe whole window at 100, 150 or 200 %"},
+    /* 561 */ {232 | G, 26, -1, 620, 64, "Switch.png", 0.0f, 1.0f, 0.0f, 1.0f, "MPE Active", nullptr, "MPE On/Off\nPer-note bend, pressure and slide"},
+    /* 562 */ {233 | G, 26, -1, 620, 98, "Switch.png", 0.0f, 1.0f, 0.0f, 1.0f, "MPE A:74", nullptr, "MPE Slide as CC74"},
+    /* 563 */ {240, 0, -1, 570, 150, "Knob.png", 0.0f, 100.0f, 0.0f, 10.0f, "MPE: LPF Depth", nullptr, "MPE Slide to Filter Cutoff"},
+    /* 564 */ {241, 0, -1, 640, 150, "Knob.png", 0.0f, 100.0f, 0.0f, 50.0f, "MPE: AMP Depth", nullptr, "MPE Pressure to Amp"},
+    /* 565 */ {0, 160, -1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // end of panel 19
+    /* 566 */ {352, 144, 19, -1, -1, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 352 shows panel 19
+    /* 567 */ {353, 148, 0, 352, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 353 links to 352, code 0
+    /* 568 */ {0, 151, 0, 87, 24, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // text style 0, box 87 x 24
+    /* 569 */ {0, 155, 1, 322, 263, nullptr, 0.10f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // slide: MIDI-learn dialog fades in where it opens
+    /* 570 */ {81, 158, -1, 322, 263, "AsnMidiCC.png", 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // panel 81
+    /* 571 */ {450, 76, -1, 0, 0, "AsnMidiCC.png", 0.0f, 1.0f, 0.0f, 1.0f, nullptr, nullptr, "Midi Learn:\nMove External Controller\nSupports NRPN"},
+    /* 572 */ {0, 160, -1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // end of panel 81
+    /* 573 */ {388, 148, 0, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 388 links to 387, code 0
+    /* 574 */ {389, 148, 3, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 389 links to 387, code 3
+    /* 575 */ {398, 148, 55, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 398 links to 387, code 55
+    /* 576 */ {399, 148, 56, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 399 links to 387, code 56
+    /* 577 */ {400, 148, 59, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 400 links to 387, code 59
+    /* 578 */ {401, 148, 60, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 401 links to 387, code 60
+    /* 579 */ {392, 148, 61, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 392 links to 387, code 61
+    /* 580 */ {393, 148, 62, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 393 links to 387, code 62
+    /* 581 */ {368, 148, 63, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 368 links to 387, code 63
+    /* 582 */ {369, 148, 64, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 369 links to 387, code 64
+    /* 583 */ {374, 148, 70, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 374 links to 387, code 70
+    /* 584 */ {376, 148, 71, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 376 links to 387, code 71
+    /* 585 */ {378, 148, 72, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 378 links to 387, code 72
+    /* 586 */ {380, 148, 73, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 380 links to 387, code 73
+    /* 587 */ {375, 148, 80, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 375 links to 387, code 80
+    /* 588 */ {377, 148, 81, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 377 links to 387, code 81
+    /* 589 */ {379, 148, 82, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 379 links to 387, code 82
+    /* 590 */ {381, 148, 83, 387, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 381 links to 387, code 83
+    /* 591 */ {350, 149, 3, 221, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 350 and 221 linked, code 3
+    /* 592 */ {350, 148, 4, 156, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 350 links to 156, code 4
+    /* 593 */ {350, 148, 5, 158, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 350 links to 158, code 5
+    /* 594 */ {350, 148, 6, 160, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 350 links to 160, code 6
+    /* 595 */ {350, 148, 7, 157, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 350 links to 157, code 7
+    /* 596 */ {350, 148, 8, 159, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 350 links to 159, code 8
+    /* 597 */ {350, 148, 9, 161, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 350 links to 161, code 9
+    /* 598 */ {351, 149, 3, 231, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 351 and 231 linked, code 3
+    /* 599 */ {351, 148, 4, 224, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 351 links to 224, code 4
+    /* 600 */ {351, 148, 5, 225, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 351 links to 225, code 5
+    /* 601 */ {351, 148, 6, 226, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 351 links to 226, code 6
+    /* 602 */ {351, 148, 7, 227, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 351 links to 227, code 7
+    /* 603 */ {351, 148, 8, 228, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 351 links to 228, code 8
+    /* 604 */ {351, 148, 9, 229, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 351 links to 229, code 9
+    /* 605 */ {341, 149, 3, 212, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 341 and 212 linked, code 3
+    /* 606 */ {341, 148, 4, 64, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 341 links to 64, code 4
+    /* 607 */ {341, 148, 5, 65, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 341 links to 65, code 5
+    /* 608 */ {341, 148, 6, 73, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 341 links to 73, code 6
+    /* 609 */ {341, 148, 7, 66, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 341 links to 66, code 7
+    /* 610 */ {341, 148, 8, 71, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 341 links to 71, code 8
+    /* 611 */ {342, 149, 3, 213, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 342 and 213 linked, code 3
+    /* 612 */ {342, 148, 4, 83, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 342 links to 83, code 4
+    /* 613 */ {342, 148, 5, 84, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 342 links to 84, code 5
+    /* 614 */ {342, 148, 6, 85, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 342 links to 85, code 6
+    /* 615 */ {342, 148, 7, 82, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 342 links to 82, code 7
+    /* 616 */ {342, 148, 8, 88, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 342 links to 88, code 8
+    /* 617 */ {342, 148, 9, 89, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 342 links to 89, code 9
+    /* 618 */ {342, 148, 10, 90, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 342 links to 90, code 10
+    /* 619 */ {342, 148, 11, 91, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 342 links to 91, code 11
+    /* 620 */ {342, 148, 12, 178, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 342 links to 178, code 12
+    /* 621 */ {343, 149, 3, 214, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 343 and 214 linked, code 3
+    /* 622 */ {343, 148, 4, 135, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 343 links to 135, code 4
+    /* 623 */ {343, 148, 5, 136, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 343 links to 136, code 5
+    /* 624 */ {343, 148, 6, 137, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 343 links to 137, code 6
+    /* 625 */ {343, 148, 7, 138, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 343 links to 138, code 7
+    /* 626 */ {343, 148, 8, 139, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 343 links to 139, code 8
+    /* 627 */ {343, 148, 9, 140, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 343 links to 140, code 9
+    /* 628 */ {343, 148, 10, 141, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 343 links to 141, code 10
+    /* 629 */ {343, 148, 11, 142, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 343 links to 142, code 11
+    /* 630 */ {343, 148, 12, 144, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 343 links to 144, code 12
+    /* 631 */ {343, 148, 13, 145, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 343 links to 145, code 13
+    /* 632 */ {343, 148, 14, 146, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 343 links to 146, code 14
+    /* 633 */ {343, 148, 15, 147, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 343 links to 147, code 15
+    /* 634 */ {343, 148, 16, 148, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 343 links to 148, code 16
+    /* 635 */ {343, 148, 17, 149, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 343 links to 149, code 17
+    /* 636 */ {343, 148, 18, 150, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 343 links to 150, code 18
+    /* 637 */ {343, 148, 19, 151, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 343 links to 151, code 19
+    /* 638 */ {344, 149, 3, 215, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 344 and 215 linked, code 3
+    /* 639 */ {344, 148, 4, 8, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 344 links to 8, code 4
+    /* 640 */ {344, 148, 5, 10, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 344 links to 10, code 5
+    /* 641 */ {344, 148, 6, 11, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 344 links to 11, code 6
+    /* 642 */ {344, 148, 7, 12, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 344 links to 12, code 7
+    /* 643 */ {344, 148, 8, 14, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 344 links to 14, code 8
+    /* 644 */ {345, 149, 3, 216, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 345 and 216 linked, code 3
+    /* 645 */ {345, 148, 4, 19, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 345 links to 19, code 4
+    /* 646 */ {345, 148, 5, 21, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 345 links to 21, code 5
+    /* 647 */ {345, 148, 6, 22, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 345 links to 22, code 6
+    /* 648 */ {345, 148, 7, 23, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 345 links to 23, code 7
+    /* 649 */ {345, 148, 8, 25, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 345 links to 25, code 8
+    /* 650 */ {346, 149, 3, 217, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 346 and 217 linked, code 3
+    /* 651 */ {346, 148, 4, 30, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 346 links to 30, code 4
+    /* 652 */ {346, 148, 5, 32, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 346 links to 32, code 5
+    /* 653 */ {346, 148, 6, 33, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 346 links to 33, code 6
+    /* 654 */ {346, 148, 7, 34, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 346 links to 34, code 7
+    /* 655 */ {346, 148, 8, 36, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 346 links to 36, code 8
+    /* 656 */ {346, 148, 9, 39, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 346 links to 39, code 9
+    /* 657 */ {347, 149, 3, 218, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 347 and 218 linked, code 3
+    /* 658 */ {347, 148, 4, 41, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 347 links to 41, code 4
+    /* 659 */ {347, 148, 5, 42, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 347 links to 42, code 5
+    /* 660 */ {347, 148, 6, 44, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 347 links to 44, code 6
+    /* 661 */ {347, 148, 7, 45, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 347 links to 45, code 7
+    /* 662 */ {347, 148, 8, 46, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 347 links to 46, code 8
+    /* 663 */ {347, 148, 9, 47, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 347 links to 47, code 9
+    /* 664 */ {347, 148, 10, 48, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 347 links to 48, code 10
+    /* 665 */ {347, 148, 11, 49, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 347 links to 49, code 11
+    /* 666 */ {347, 148, 12, 50, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 347 links to 50, code 12
+    /* 667 */ {347, 148, 13, 53, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 347 links to 53, code 13
+    /* 668 */ {348, 149, 3, 219, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 348 and 219 linked, code 3
+    /* 669 */ {348, 148, 4, 104, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 348 links to 104, code 4
+    /* 670 */ {348, 148, 5, 103, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 348 links to 103, code 5
+    /* 671 */ {348, 148, 6, 96, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 348 links to 96, code 6
+    /* 672 */ {348, 148, 7, 97, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 348 links to 97, code 7
+    /* 673 */ {348, 148, 8, 98, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 348 links to 98, code 8
+    /* 674 */ {348, 148, 9, 99, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 348 links to 99, code 9
+    /* 675 */ {348, 148, 10, 102, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 348 links to 102, code 10
+    /* 676 */ {348, 148, 11, 113, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 348 links to 113, code 11
+    /* 677 */ {348, 148, 12, 112, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 348 links to 112, code 12
+    /* 678 */ {348, 148, 13, 105, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 348 links to 105, code 13
+    /* 679 */ {348, 148, 14, 106, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 348 links to 106, code 14
+    /* 680 */ {348, 148, 15, 107, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 348 links to 107, code 15
+    /* 681 */ {348, 148, 16, 108, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 348 links to 108, code 16
+    /* 682 */ {348, 148, 17, 111, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 348 links to 111, code 17
+    /* 683 */ {349, 149, 3, 220, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 349 and 220 linked, code 3
+    /* 684 */ {349, 148, 4, 55, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 349 links to 55, code 4
+    /* 685 */ {349, 148, 5, 56, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 349 links to 56, code 5
+    /* 686 */ {349, 148, 6, 57, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 349 links to 57, code 6
+    /* 687 */ {349, 148, 7, 58, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 349 links to 58, code 7
+    /* 688 */ {349, 148, 8, 59, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 349 links to 59, code 8
+    /* 689 */ {349, 148, 9, 60, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 349 links to 60, code 9
+    /* 690 */ {349, 148, 10, 61, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 349 links to 61, code 10
+    /* 691 */ {349, 148, 11, 62, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 349 links to 62, code 11
+    /* 692 */ {349, 148, 12, 63, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // 349 links to 63, code 12
     /* 693 */ {0, 154, -1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // filler
     /* 694 */ {0, 154, -1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // filler
     /* 695 */ {0, 154, -1, 0, 0, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // filler

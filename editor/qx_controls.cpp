@@ -9,13 +9,9 @@
 
 namespace tarlix {
 
-using tk::CColor;
 using tk::CRect;
 
 namespace {
-CRect localBox(const tk::CView& v) {
-    return {0, 0, v.getViewSize().width(), v.getViewSize().height()};
-}
 // Drag sensitivity: pixels of vertical motion for the whole range.
 constexpr double kKnobDragPixels = 140.0;
 constexpr double kFineKnobDragPixels = 420.0;
@@ -568,71 +564,6 @@ QX_CTextEntry::QX_CTextEntry(const CRect& size, tk::CControlListener* listener, 
 
 void QX_CTextEntry::setFromHost(float value) {
     setValue(value);
-}
-
-QX_GUI_Image::QX_GUI_Image(const CRect& size, tk::CControlListener* listener, int32_t tag,
-                           std::shared_ptr<tk::CBitmap> bitmap, int frames)
-    : tk::CControl(size, listener, tag, std::move(bitmap)), frames_(std::max(1, frames)) {}
-
-void QX_GUI_Image::setFromHost(float value) {
-    setValue(value);
-    propagate(value_);
-}
-
-void QX_GUI_Image::draw(tk::CDrawContext& c, const CRect&) {
-    CRect box = localBox(*this);
-    if (box.width() <= 1 && box.height() <= 1) return;
-    if (!bitmap_) {
-        tk::drawPlaceholder(c, box);
-        return;
-    }
-    int frame = std::clamp(static_cast<int>((frames_ - 1) * value_), 0, frames_ - 1);
-    c.drawBitmap(*bitmap_, box, 0, frame * (bitmap_->height() / frames_));
-}
-
-QX_GUI_EQ_Window::QX_GUI_EQ_Window(const CRect& size, int32_t tag)
-    : tk::CControl(size, nullptr, tag) {}
-
-void QX_GUI_EQ_Window::setFromHost(float value) {
-    setValue(value);
-}
-
-void QX_GUI_EQ_Window::draw(tk::CDrawContext& c, const CRect&) {
-    CRect box = localBox(*this);
-    c.fillRect(box, CColor{18, 22, 28, 255});
-    c.frameRect(box, CColor{70, 80, 95, 255});
-    int mid = box.height() / 2;
-    c.drawLine({box.left + 2, mid}, {box.right - 3, mid}, CColor{90, 200, 230, 255}, 1.5);
-}
-
-QX_Multi_Lev::QX_Multi_Lev(const CRect& size, int32_t tag, std::shared_ptr<tk::CBitmap> bitmap)
-    : tk::CControl(size, nullptr, tag, std::move(bitmap)) {}
-
-void QX_Multi_Lev::setFromHost(float value) {
-    setValue(value);
-}
-
-void QX_Multi_Lev::onLink(const LinkMessage& message) {
-    if (message.type != kLinkValue || message.code < 0 || message.code >= kBars) return;
-    float v = limit(message.value);
-    if (bars_[message.code] == v) return;
-    bars_[message.code] = v;
-    setDirty();
-}
-
-void QX_Multi_Lev::draw(tk::CDrawContext& c, const CRect&) {
-    CRect box = localBox(*this);
-    if (bitmap_)
-        c.drawBitmap(*bitmap_, box);
-    else
-        c.fillRect(box, CColor{20, 24, 30, 255});
-    int w = box.width() / kBars;
-    for (int i = 0; i < kBars; ++i) {
-        int h = static_cast<int>(std::lround(bars_[i] * (box.height() - 4)));
-        c.fillRect(CRect{box.left + i * w + 2, box.bottom - 2 - h, box.left + (i + 1) * w - 2,
-                         box.bottom - 2},
-                   CColor{230, 150, 40, 255});
-    }
 }
 
 } // namespace tarlix

@@ -56,7 +56,8 @@ class QX_Control {
     // A text the engine wrote for this control (program name) or a bare notice.
     virtual void onNotice(const std::string& text) { (void)text; }
 
-    void addLink(QX_Control* target, int32_t code);
+    // A link to a control that receives this one's values (a display keeps its own by code).
+    virtual void addLink(QX_Control* target, int32_t code);
     int linkCount() const { return static_cast<int>(links_.size()); }
     // The host parameter a right-click learns: the control's own tag when it is one, else
     // its first link target's; -1 for none.
@@ -289,42 +290,6 @@ class QX_CTextEntry : public tk::CTextEdit, public QX_Control {
                   const tk::CTextStyle& style);
     void setFromHost(float value) override;
     void onNotice(const std::string& text) override { setText(text); }
-};
-
-// A picture of `frames` frames chosen by the value, or a whole bitmap (the bank picture and
-// command centre, the MIDI-learn dialog until their own parts draw more).
-class QX_GUI_Image : public tk::CControl, public QX_Control {
-  public:
-    QX_GUI_Image(const tk::CRect& size, tk::CControlListener* listener, int32_t tag,
-                 std::shared_ptr<tk::CBitmap> bitmap, int frames);
-    void setFromHost(float value) override;
-    void draw(tk::CDrawContext& c, const tk::CRect& dirty) override;
-    void onNotice(const std::string&) override { setDirty(); }
-
-  private:
-    int frames_;
-};
-
-// The equaliser's response window: a dark display with the response line.
-class QX_GUI_EQ_Window : public tk::CControl, public QX_Control {
-  public:
-    QX_GUI_EQ_Window(const tk::CRect& size, int32_t tag);
-    void setFromHost(float value) override;
-    void draw(tk::CDrawContext& c, const tk::CRect& dirty) override;
-};
-
-// A row of step bars; bar i follows the control linked to it with code i.
-class QX_Multi_Lev : public tk::CControl, public QX_Control {
-  public:
-    static constexpr int kBars = 8;
-    QX_Multi_Lev(const tk::CRect& size, int32_t tag, std::shared_ptr<tk::CBitmap> bitmap);
-    void setFromHost(float value) override;
-    void onLink(const LinkMessage& message) override;
-    void draw(tk::CDrawContext& c, const tk::CRect& dirty) override;
-    float bar(int i) const { return bars_[i]; }
-
-  private:
-    float bars_[kBars] = {};
 };
 
 } // namespace tarlix

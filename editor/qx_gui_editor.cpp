@@ -1,9 +1,14 @@
 #include "editor/qx_gui_editor.h"
 
+#include "editor/command_centre.h"
+#include "editor/section_memory.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+
+#include "editor/midi_learn.h"
 
 namespace tarlix {
 
@@ -87,6 +92,7 @@ constexpr int kStandInKnobSide = 41;
 constexpr int kStandInKnobFrames = 29;
 constexpr int kStandInButtonWidth = 24, kStandInButtonHeight = 32; // off above on
 constexpr int kStandInImageSide = 32;
+constexpr int kBankPictureSide = 50;
 constexpr tk::CColor kStandInFace{46, 49, 54, 255};
 constexpr tk::CColor kStandInPanel{62, 66, 72, 255};
 
@@ -144,7 +150,10 @@ QX_GUI_Editor::~QX_GUI_Editor() {
 
 bool QX_GUI_Editor::getRect(vst::ERect** rect) {
     if (!rect) return false;
-    rect_ = {0, 0, kHeight, kWidth};
+    // Closed, the next window opens at the stored zoom.
+    const int zoom = frame_ ? zoom_ : zoomPercentOf(engine_->parameter(kZoomTag));
+    rect_ = {0, 0, static_cast<int16_t>(zoomedLength(kHeight, zoom)),
+             static_cast<int16_t>(zoomedLength(kWidth, zoom))};
     *rect = &rect_;
     return true;
 }
@@ -195,20 +204,25 @@ tk::CTextStyle QX_GUI_Editor::textStyle() const {
 
 bool QX_GUI_Editor::openWith(void* parentWindow) {
     fonts_ = std::make_unique<tk::CFontSet>();
+    zoom_ = zoomPercentOf(engine_->parameter(kZoomTag));
     if (parentWindow) {
-        window_ = platform::Window::createChild(parentWindow, kWidth, kHeight, this);
+        window_ = platform::Window::createChild(parentWindow, zoomedLength(kWidth, zoom_),
+                                                zoomedLength(kHeight, zoom_), this);
         if (!window_) {
             fonts_.reset();
             return false;
         }
     }
     frame_ = std::make_unique<tk::CFrame>(CRect{0, 0, kWidth, kHeight}, fonts_.get());
+    frame_->setScale(zoomScaleOf(zoom_));
     Sized background = loadBitmap(rowCount_ > 0 ? table_[0].bitmap : nullptr);
     if (background.bitmap)
         frame_->setBackground(background.bitmap);
     else
         frame_->setBackgroundColour(kStandInFace);
     frame_->attach(window_.get());
+    fileDialog_ = std::make_unique<FileDialog>(frame_.get());
+    picker_ = std::make_unique<FilePicker>(frame_.get(), fileDialog_.get());
 
     building_ = true;
     engine_->setBuilding(true);
@@ -250,9 +264,14 @@ bool QX_GUI_Editor::openWith(void* parentWindow) {
 
 void QX_GUI_Editor::close() {
     timer_.stop();
+    // The dialog ends before the frame that may host its path field; no answer reaches a
+    // closed window. The picker outlives the controls that use it.
+    if (fileDialog_) fileDialog_->cancel();
+    fileDialog_.reset();
     if (frame_) frame_->setTooltipSupport(nullptr);
     tooltips_.reset();
-    frame_.reset();  // every control and panel
+    frame_.reset(); // every control and panel
+    picker_.reset();
     window_.reset(); // then the window and its connection
     bitmaps_.clear();
     fonts_.reset();
@@ -263,6 +282,7 @@ void QX_GUI_Editor::close() {
     lastMultiLevel_ = nullptr;
     valueDisplay_ = nullptr;
     nameDisplay_ = nullptr;
+    learnDialog_ = nullptr;
     mailboxTags_.clear();
     animating_.clear();
     ticking_.clear();
@@ -337,8 +357,19 @@ void QX_GUI_Editor::buildControl(tk::CViewContainer& container, const LayoutReco
         made = std::move(menu);
     } else if (kind == kHub) {
         made = std::make_unique<QX_GUI_Multi_Button_Hub>(this, tag);
-    } else if (kind == kFloatStore || kind == kDataStore || kind == kImagePopUp ||
-               (kind >= kSectionFirst && kind <= kSectionLast)) {
+    } else if (kind == kImagePopUp) {
+        auto popUp = std::make_unique<QX_ImagePopUp>(this, tag);
+        popUp->automate = [this](int t, float v) { automate(t, v); };
+        popUp->restore = [this](int t, float v) { setParameter(t, v); }; // the engine kept it
+        made = std::move(popUp);
+    } else if (kind >= kSectionFirst && kind <= kSectionLast) {
+        made = std::make_unique<QX_GUI_Memory_Banks>(this, tag);
+    } else if (kind == kWebLinks && picker_) {
+        Sized s = loadBitmap(r.bitmap);
+        int side = s.width > 0 ? s.width : kBankPictureSide;
+        made = std::make_unique<QX_WebLinks>(
+            rectOf(side, s.height > 0 ? s.height : kBankPictureSide), tag, *engine_, *picker_);
+    } else if (kind == kFloatStore || kind == kDataStore) {
         made = std::make_unique<QX_Store>(this, tag);
     } else if (kind == kValueDisplay) {
         auto display = std::make_unique<QX_GlobalNumberDisplay>(textBox({}), tag, style);
@@ -364,8 +395,17 @@ void QX_GUI_Editor::buildControl(tk::CViewContainer& container, const LayoutReco
         made = std::move(display);
     } else if (kind >= kTextEntryFirst && kind <= kTextEntryLast) {
         made = std::make_unique<QX_CTextEntry>(textBox({}), this, tag, style);
-    } else if (kind == kMidiLearnDialog || kind == kWebLinks ||
-               (kind >= kImageFirst && kind <= kImageLast)) {
+    } else if (kind == kMidiLearnDialog) {
+        Sized s = loadBitmap(r.bitmap);
+        if (s.width <= 0) s = {nullptr, QX_AssignMidiCC::kArtWidth, QX_AssignMidiCC::kArtHeight};
+        auto dialog =
+            std::make_unique<QX_AssignMidiCC>(rectOf(s.width, s.height), tag, s.bitmap, *engine_);
+        dialog->onClosed = [this] {
+            if (panels_[kMidiBackdropPanel]) panels_[kMidiBackdropPanel]->hide();
+        };
+        learnDialog_ = dialog.get();
+        made = std::move(dialog);
+    } else if (kind == kWebLinks || (kind >= kImageFirst && kind <= kImageLast)) {
         Sized s = loadBitmap(r.bitmap);
         int frames = kind >= kImageFirst && kind <= kImageLast && r.aux > 0 ? r.aux : 1;
         int w = s.width, h = s.height / frames;
@@ -374,12 +414,15 @@ void QX_GUI_Editor::buildControl(tk::CViewContainer& container, const LayoutReco
             w = h = kind == kWebLinks && !named ? 1 : kStandInImageSide;
         }
         made = std::make_unique<QX_GUI_Image>(rectOf(w, h), this, tag, s.bitmap, frames);
+        // A picture whose row has a min of 0 starts hidden.
+        if (kind >= kImageFirst && kind <= kImageLast && r.min == 0.0f) made->setVisible(false);
     } else if (kind >= kEqFirst && kind <= kEqLast) {
         made = std::make_unique<QX_GUI_EQ_Window>(
-            rectOf(static_cast<int>(r.min) * kZoom, static_cast<int>(r.max) * kZoom), tag);
+            rectOf(static_cast<int>(r.min) * kZoom, static_cast<int>(r.max) * kZoom), tag, r.aux,
+            loadBitmap(r.bitmap).bitmap);
     } else if (kind >= kMultiLevFirst && kind <= kMultiLevLast) {
         Sized s = loadBitmap(r.bitmap);
-        auto bars = std::make_unique<QX_Multi_Lev>(textBox(s), tag, s.bitmap);
+        auto bars = std::make_unique<QX_Multi_Lev>(textBox(s), tag, r.aux, s.bitmap);
         lastMultiLevel_ = bars.get();
         made = std::move(bars);
     } else {
@@ -470,9 +513,13 @@ void QX_GUI_Editor::applyDirective(const LayoutRecord& r) {
                 if (t != -1) b->addPanel(panelAt(t));
         break;
     case kMultiLevLink:
+        // Step controls tag, tag + 1, ... and the bars of the last step display, both ways.
         if (lastMultiLevel_)
-            for (int i = 0; i < QX_Multi_Lev::kBars; ++i)
-                if (QX_Control* step = controlAt(tag + i).qx) step->addLink(lastMultiLevel_, i);
+            for (int i = 0; i < lastMultiLevel_->barCount(); ++i)
+                if (QX_Control* step = controlAt(tag + i).qx) {
+                    step->addLink(lastMultiLevel_, i);
+                    lastMultiLevel_->addLink(step, i);
+                }
         break;
     case kOneWayLink:
     case kTwoWayLink: {
@@ -531,6 +578,7 @@ void QX_GUI_Editor::drainEngine() {
     if (loaded)
         for (int tag = 0; tag < kHostParameters; ++tag)
             loaded_[tag] = shown_[tag];
+    if (int wanted = zoomPercentOf(shown_[kZoomTag]); wanted != zoom_) applyZoom(wanted);
     // Host parameters were read above; the editor's own tags come through the mailbox.
     for (int tag : mailboxTags_) {
         Entry& e = controls_[tag];
@@ -541,10 +589,40 @@ void QX_GUI_Editor::drainEngine() {
     }
 }
 
+void QX_GUI_Editor::applyZoom(int percent) {
+    const int previous = zoom_;
+    if (window_) {
+        const int w = zoomedLength(kWidth, percent), h = zoomedLength(kHeight, percent);
+        zoom_ = percent; // the host may ask for the rectangle while it makes room
+        bool resized = effect_ && effect_->sizeWindow(w, h);
+        if (resized && !window_->resize(w, h)) {
+            // The host made room but the window cannot follow: give the room back.
+            zoom_ = previous;
+            effect_->sizeWindow(zoomedLength(kWidth, previous), zoomedLength(kHeight, previous));
+            resized = false;
+        }
+        if (!resized) {
+            // Drawing a zoomed window clipped to the old size would hide most of it (the zoom
+            // menu too): the window stays whole and the stored zoom goes back.
+            zoom_ = previous;
+            engine_->setParameterAutomated(kZoomTag, zoomNormalisedOf(previous));
+            return;
+        }
+    }
+    zoom_ = percent;
+    frame_->setScale(zoomScaleOf(percent));
+    if (tooltips_) tooltips_->onMouseDown(); // a tip placed for the old size goes
+}
+
 void QX_GUI_Editor::tick() {
     if (!frame_ || inTick_) return;
     inTick_ = true;
     drainEngine();
+    if (fileDialog_) fileDialog_->idle(); // a dialog's answer runs its command here
+    if (!frame_) {
+        inTick_ = false;
+        return;
+    }
     // Controls that animate; a control may ask again while the list is walked.
     animating_.swap(ticking_);
     for (QX_Control* c : ticking_) {
@@ -606,15 +684,18 @@ void QX_GUI_Editor::valueChanged(tk::CControl* control) {
 }
 
 bool QX_GUI_Editor::pressed(tk::CView* view, tk::CPoint where, int buttons) {
-    // While the MIDI-learn panel is open, a press outside it closes it.
+    // While the MIDI-learn dialog is open, a right-click elsewhere opens it for that control
+    // instead, and a left click outside it closes it without storing anything.
     tk::CViewContainer* learn = panels_[kMidiLearnPanel];
-    if (learn && learn->isVisible() && !learn->frameRect().contains(where)) {
-        for (int p : {kMidiBackdropPanel, kMidiLearnPanel})
-            if (panels_[p]) panels_[p]->hide();
+    if (learnDialog_ && learnDialog_->listening() && learn && !learn->frameRect().contains(where) &&
+        !(buttons & tk::kRButton)) {
+        learnDialog_->cancel();
         return true;
     }
     if (!(buttons & tk::kRButton)) return false;
     if (dynamic_cast<QX_GUI_TextOnly*>(view)) return false; // renames the program instead
+    // The displays use the right button themselves (band width, a step to zero).
+    if (dynamic_cast<QX_GUI_EQ_Window*>(view) || dynamic_cast<QX_Multi_Lev*>(view)) return false;
     for (; view; view = view->getParentView())
         if (auto* c = dynamic_cast<QX_Control*>(view)) return rightClickRequest(c, where);
     return false;
@@ -624,8 +705,14 @@ bool QX_GUI_Editor::rightClickRequest(QX_Control* control, tk::CPoint where) {
     int tag = control ? control->learnTag() : -1;
     if (tag < 0 || !frame_) return false;
     learn_ = {tag, engine_->midiLearn(tag), where};
-    for (int p : {kMidiBackdropPanel, kMidiLearnPanel})
-        if (tk::CViewContainer* panel = panels_[p]; panel && !panel->isVisible()) panel->show();
+    if (tk::CViewContainer* backdrop = panels_[kMidiBackdropPanel]) backdrop->show();
+    if (learnDialog_) {
+        int row = rowOfControl(tag);
+        const char* name = row >= 0 ? table_[row].name : nullptr;
+        learnDialog_->open(tag, name ? name : "", learn_.code, where);
+    } else if (tk::CViewContainer* panel = panels_[kMidiLearnPanel]) {
+        panel->show();
+    }
     frame_->invalidAll();
     return true;
 }
@@ -650,7 +737,23 @@ int32_t QX_GUI_Editor::onKeyDown(int32_t character, int32_t virtualKey, int32_t 
         key.character = static_cast<uint32_t>(character);
     }
     if (key.key == tk::Key::Unknown) return 0;
+    if (learnKey(key)) return 1;
     return frame_->handleKey(key) ? 1 : 0;
+}
+
+bool QX_GUI_Editor::learnKey(const tk::CKeyEvent& key) {
+    // An open menu or a field being typed into comes first.
+    if (!learnDialog_ || !learnDialog_->listening() || frame_->modalView() || frame_->focusView())
+        return false;
+    if (key.key == tk::Key::Escape) {
+        learnDialog_->cancel();
+        return true;
+    }
+    if (key.key == tk::Key::Return) {
+        learnDialog_->assign();
+        return true;
+    }
+    return false;
 }
 
 int32_t QX_GUI_Editor::onKeyUp(int32_t, int32_t, int32_t) {
@@ -660,7 +763,7 @@ int32_t QX_GUI_Editor::onKeyUp(int32_t, int32_t, int32_t) {
 
 void QX_GUI_Editor::onPointer(const platform::PointerEvent& e) {
     if (!frame_) return;
-    tk::CPoint p{e.x, e.y};
+    const tk::CPoint p = frame_->fromDevice(e.x, e.y);
     switch (e.action) {
     case platform::PointerAction::Down:
         frame_->handleMouseDown(p, e.buttons);
@@ -693,7 +796,7 @@ platform::PointerShape QX_GUI_Editor::pointerFor(tk::CPoint p) const {
 
 bool QX_GUI_Editor::onKey(const platform::KeyEvent& e) {
     if (!frame_) return false;
-    return frame_->handleKey(e);
+    return learnKey(e) || frame_->handleKey(e);
 }
 
 void QX_GUI_Editor::onExpose(int x, int y, int w, int h) {

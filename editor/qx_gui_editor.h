@@ -8,15 +8,21 @@
 #include <string>
 #include <vector>
 
+#include "editor/displays.h"
 #include "editor/editor_engine.h"
+#include "editor/file_dialog.h"
+#include "editor/file_picker.h"
 #include "editor/layout_table.h"
 #include "editor/qx_controls.h"
 #include "editor/toolkit/cframe.h"
 #include "editor/toolkit/cvstguitimer.h"
+#include "editor/zoom.h"
 #include "host/audio_effect.h"
 #include "platform/window.h"
 
 namespace tarlix {
+
+class QX_AssignMidiCC;
 
 class QX_GUI_Editor : public vst::GuiEditor,
                       public tk::CControlListener,
@@ -46,6 +52,8 @@ class QX_GUI_Editor : public vst::GuiEditor,
     // Builds the editor on a frame without a window (tests, pictures).
     bool openOffscreen();
     bool isOpen() const { return frame_ != nullptr; }
+    // The zoom the window is shown at, in percent.
+    int zoomPercent() const { return zoom_; }
 
     // A value for the control with that tag, on this thread; nothing without one.
     void setParameter(int tag, float value);
@@ -64,6 +72,8 @@ class QX_GUI_Editor : public vst::GuiEditor,
     };
     // The last request, for the MIDI-learn dialog.
     const LearnRequest& learnRequest() const { return learn_; }
+    // The MIDI-learn dialog (null while closed, or when the table has none).
+    QX_AssignMidiCC* learnDialog() const { return learnDialog_; }
     void beginEdit(int32_t tag) override;
     void endEdit(int32_t tag) override;
 
@@ -103,7 +113,12 @@ class QX_GUI_Editor : public vst::GuiEditor,
     Sized loadBitmap(const char* name);
     tk::CTextStyle textStyle() const;
     void drainEngine();
+    // Shows the window at another zoom once the host has made room for it; a host that
+    // refuses keeps the window as it is and the stored zoom goes back to match it.
+    void applyZoom(int percent);
     bool pressed(tk::CView* view, tk::CPoint where, int buttons);
+    // Return assigns and Escape closes the open MIDI-learn dialog.
+    bool learnKey(const tk::CKeyEvent& key);
     // ControlContext
     bool radioGroupsSuspended() const override { return radioSuspended_; }
     int lastShownTag() const override;
@@ -125,6 +140,9 @@ class QX_GUI_Editor : public vst::GuiEditor,
     std::unique_ptr<platform::Window> window_;
     std::unique_ptr<tk::CFrame> frame_;
     std::unique_ptr<tk::CTooltipSupport> tooltips_;
+    // The system file dialog and the preset panel's picker, while the window is open.
+    std::unique_ptr<FileDialog> fileDialog_;
+    std::unique_ptr<FilePicker> picker_;
     tk::CVSTGUITimer timer_;
     std::map<std::string, std::shared_ptr<tk::CBitmap>> bitmaps_; // by name, while open
 
@@ -139,6 +157,7 @@ class QX_GUI_Editor : public vst::GuiEditor,
     // The displays of the last touched parameter's value and name.
     QX_GlobalNumberDisplay* valueDisplay_ = nullptr;
     QX_TextDisplay* nameDisplay_ = nullptr;
+    QX_AssignMidiCC* learnDialog_ = nullptr;
 
     // Builder state.
     TextStyleState style_;
@@ -146,6 +165,7 @@ class QX_GUI_Editor : public vst::GuiEditor,
     std::optional<SlideSettings> slide_;
     LearnRequest learn_;
     bool building_ = false;
+    int zoom_ = kZoomLevels[0];
     bool radioSuspended_ = false;
     int buildDepth_ = 0;
     bool inIdle_ = false;

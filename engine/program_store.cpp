@@ -398,4 +398,47 @@ bool ProgramStore::saveSectionFile(int section, const char* path) {
     return writeSectionFile(path, section, values);
 }
 
+// ---- the whole-program clipboard --------------------------------------------------------
+
+namespace {
+constexpr size_t kMaxNameChars = record::kNameSize - 2; // 24 characters, then two zeros
+// The paste mark: one "*" after the name, only while the name stays within its 24 characters
+// (so a full name is left alone and repeated pastes stop at the limit).
+void markPasted(uint8_t* rec) {
+    char* name = programName(rec);
+    size_t n = strnlen(name, kMaxNameChars);
+    if (n + 1 > kMaxNameChars) return;
+    name[n] = '*';
+    name[n + 1] = 0;
+}
+} // namespace
+
+void ProgramStore::copyProgramRecord(uint8_t* dest) {
+    if (!dest || !bank_) return;
+    std::lock_guard<std::mutex> lock(bankMutex_);
+    syncLiveValues();
+    std::memcpy(dest, recordOf(selectedProgram_.load()), record::kSize);
+}
+
+bool ProgramStore::pasteProgramRecord(const uint8_t* source) {
+    if (!source || !bank_) return false;
+    uint8_t staged[record::kSize];
+    std::memcpy(staged, source, record::kSize);
+    sanitiseRecord(staged);
+    std::lock_guard<std::mutex> lock(bankMutex_);
+    syncLiveValues();
+    const int selected = selectedProgram_.load();
+    uint8_t* rec = recordOf(selected);
+    std::memcpy(stringSlot(staged, 0), stringSlot(rec, 0), record::kStringSlotSize);
+    std::memcpy(staged + record::kMidiLearn, rec + record::kMidiLearn, kMidiLearnBlockSize);
+    // Record 0 holds the values every program uses for the global parameters.
+    if (selected == 0)
+        for (int i = 0; i < kNumParams; ++i)
+            if (shared_.parameters.isGlobal(i)) writeValue(staged, i, readValue(rec, i));
+    markPasted(staged);
+    std::memcpy(rec, staged, record::kSize);
+    loadProgramLocked(selected, false);
+    return true;
+}
+
 } // namespace tarlix

@@ -76,6 +76,15 @@ class ProgramStore final : public MidiProgramChange {
     int loadSectionFile(int section, const char* path);
     bool saveSectionFile(int section, const char* path);
 
+    // ---- the whole-program clipboard ----
+    // The current program's record with the edits folded in (record::kSize bytes).
+    void copyProgramRecord(uint8_t* dest);
+    // A copied record over the current program, then reloaded. The program keeps its own
+    // bank path slot and the one MIDI-learn map; pasted into program 0 the record keeps
+    // program 0's global parameters; the name gains a "*" while it stays within 24
+    // characters. False when nothing could be pasted.
+    bool pasteProgramRecord(const uint8_t* source);
+
   private:
     uint8_t* recordOf(int program) { return bank_ + static_cast<size_t>(program) * record::kSize; }
     uint8_t* storageRecord(int index); // record 0 for globals, else the live program's

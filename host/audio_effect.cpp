@@ -205,6 +205,11 @@ intptr_t AudioEffect::dispatcher(int32_t opcode, int32_t index, intptr_t value, 
     }
 }
 
+bool AudioEffect::sizeWindow(int32_t width, int32_t height) {
+    if (width <= 0 || height <= 0 || !host_) return false;
+    return callHost(audioMasterSizeWindow, width, height) != 0;
+}
+
 AudioEffectX::AudioEffectX(HostCallback host, int32_t numPrograms, int32_t numParams)
     : AudioEffect(host, numPrograms, numParams) {}
 

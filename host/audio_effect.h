@@ -54,6 +54,8 @@ class AudioEffect {
     float getSampleRate() const { return sampleRate_; }
     int32_t getBlockSize() const { return blockSize_; }
     GuiEditor* getEditor() { return editor_; }
+    // Asks the host to give the editor's window this size; false when it refuses or cannot.
+    bool sizeWindow(int32_t width, int32_t height);
     // Takes ownership; sets the has-editor flag the host reads.
     void setEditor(GuiEditor* editor);
 

@@ -1,7 +1,7 @@
-// Binary resources linked into the library: the factory bank and the editor's resource pack
-// (bitmaps and fonts, drawn by tools/art in the Linux build). The build compiles each one to a
-// file that the assembler includes byte for byte into the read-only data section; the .def
-// file keeps these symbols out of the export table.
+// Binary resources linked into the library: the factory bank, the manual page and the editor's
+// resource pack (bitmaps and fonts, drawn by tools/art in the Linux build). The build compiles each
+// one to a file that the assembler includes byte for byte into the read-only data section; the
+// .def file keeps these symbols out of the export table.
 #include <cstring>
 
 #include "platform/platform.h"
@@ -20,6 +20,10 @@ TARLIX_EMBED(tarlix_factory_bank, TARLIX_FACTORY_BANK_FILE);
 
 extern "C" const uint8_t tarlix_factory_bank[];
 extern "C" const uint8_t tarlix_factory_bank_end[];
+
+TARLIX_EMBED(tarlix_manual, TARLIX_MANUAL_FILE);
+extern "C" const uint8_t tarlix_manual[];
+extern "C" const uint8_t tarlix_manual_end[];
 
 #ifdef TARLIX_ART_PACK_FILE
 TARLIX_EMBED(tarlix_art_pack, TARLIX_ART_PACK_FILE);
@@ -41,6 +45,7 @@ struct Entry {
 Resource findResource(const char* name, const char* type) {
     static const Entry kResources[] = {
         {"VST_PatchMemoryBanks.mem", "DATA", tarlix_factory_bank, tarlix_factory_bank_end},
+        {"manual.html", "HTML", tarlix_manual, tarlix_manual_end},
     };
     if (!name || !type) return {};
     for (const Entry& e : kResources)

@@ -82,6 +82,9 @@ class Window {
     virtual void pumpEvents() = 0;
     // Copies the part (x, y, w, h) of an image of the window's size to the window.
     virtual void present(const PixelImage& image, int x, int y, int w, int h) = 0;
+    // Gives the window a new size in device pixels (the host has made room for it); false
+    // where the window cannot change its size.
+    virtual bool resize(int /*width*/, int /*height*/) { return false; }
     virtual void setCursor(PointerShape shape) = 0;
     virtual void setClipboardText(const std::string& text) = 0;
     // The clipboard text when this window owns the clipboard, else empty.

@@ -175,6 +175,13 @@ class Win32Window final : public Window {
         ReleaseDC(window_, dc);
     }
 
+    bool resize(int width, int height) override {
+        if (!window_ || lost_ || width <= 0 || height <= 0) return false;
+        // The host has made room in its own window; ours keeps its place.
+        return SetWindowPos(window_, nullptr, 0, 0, width, height,
+                            SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE) != FALSE;
+    }
+
     void setCursor(PointerShape shape) override {
         shape_ = shape;
         if (window_) SetCursor(cursorOf(shape));

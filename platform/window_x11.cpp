@@ -185,6 +185,16 @@ class X11Window final : public Window {
         XFlush(display_);
     }
 
+    bool resize(int width, int height) override {
+        if (lost_ || width <= 0 || height <= 0) return false;
+        ErrorTrap trap(display_);
+        XResizeWindow(display_, window_, static_cast<unsigned>(width),
+                      static_cast<unsigned>(height));
+        if (surface_) cairo_xlib_surface_set_size(surface_, width, height);
+        XSync(display_, False);
+        return !trap.failed();
+    }
+
     void setCursor(PointerShape shape) override {
         if (shape == shape_ || lost_) return;
         ErrorTrap trap(display_);

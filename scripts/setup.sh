@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs the Debian packages the build, the tools and the tests need, when missing.
 set -eu
-PKGS="cmake ninja-build g++ pkg-config libsndfile1-dev libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev libglibmm-2.4-1v5 libebur128-dev libpng-dev xvfb xauth libx11-dev libxtst-dev libcairo2-dev libfreetype-dev fonts-liberation2 xdotool imagemagick"
+PKGS="cmake ninja-build g++ pkg-config libsndfile1-dev libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev libglibmm-2.4-1v5 libebur128-dev libpng-dev xvfb xauth libx11-dev libxtst-dev libcairo2-dev libdbus-1-dev libfreetype-dev fonts-liberation2 xdotool imagemagick"
 missing=""
 for p in $PKGS; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -39,7 +39,9 @@ sanitized() {
     -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="$sanitizerFlags" -DCMAKE_C_FLAGS_RELWITHDEBINFO="$sanitizerFlags" >/dev/null
   cmake --build build-asan -j "$jobs" --target tarlix_tests tarlix_host_tests tarlix_thread_tests \
     tarlix_editor_tests tarlix_editor_x11_tests tarlix_controls_x11_tests \
-    tarlix_controls_rig_tests tarlix_art_tests
+    tarlix_controls_rig_tests tarlix_art_tests tarlix_desktop_tests tarlix_midi_learn_tests \
+    tarlix_midi_learn_x11_tests tarlix_displays_rig_tests tarlix_displays_x11_tests \
+    tarlix_preset_panel_tests tarlix_preset_panel_x11_tests tarlix_zoom_tests
   ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build-asan --output-on-failure -j "$jobs" -LE slow
 }
@@ -48,7 +50,8 @@ threads() {
   cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARLIX_TSAN=ON \
     -DTARLIX_BENCH=OFF -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
     -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="$sanitizerFlags" -DCMAKE_C_FLAGS_RELWITHDEBINFO="$sanitizerFlags" >/dev/null
-  cmake --build build-tsan -j "$jobs" --target tarlix_thread_tests tarlix_editor_x11_tests
+  cmake --build build-tsan -j "$jobs" --target tarlix_thread_tests tarlix_editor_x11_tests \
+    tarlix_displays_x11_tests
   TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
     ctest --test-dir build-tsan --output-on-failure -j "$jobs" -L threads
 }

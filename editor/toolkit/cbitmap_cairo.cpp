@@ -10,12 +10,13 @@
 
 namespace tk {
 
-CBitmap::CBitmap(int width, int height, std::vector<uint32_t> pixels)
-    : width_(width), height_(height), pixels_(std::move(pixels)) {
+CBitmap::CBitmap(int storedWidth, int storedHeight, std::vector<uint32_t> pixels, int density)
+    : storedWidth_(storedWidth), storedHeight_(storedHeight), density_(density),
+      width_(storedWidth / density), height_(storedHeight / density), pixels_(std::move(pixels)) {
     // ARGB32 rows of 4-byte words need no padding: the stride is the width in bytes.
-    native_.reset(new Native{
-        cairo_image_surface_create_for_data(reinterpret_cast<unsigned char*>(pixels_.data()),
-                                            CAIRO_FORMAT_ARGB32, width, height, width * 4)});
+    native_.reset(new Native{cairo_image_surface_create_for_data(
+        reinterpret_cast<unsigned char*>(pixels_.data()), CAIRO_FORMAT_ARGB32, storedWidth,
+        storedHeight, storedWidth * 4)});
 }
 
 void CBitmap::NativeDeleter::operator()(Native* n) const {
@@ -23,8 +24,8 @@ void CBitmap::NativeDeleter::operator()(Native* n) const {
     delete n;
 }
 
-std::shared_ptr<CBitmap> CBitmap::decodePng(const uint8_t* data, size_t size) {
-    if (!data || size < 8) return nullptr;
+std::shared_ptr<CBitmap> CBitmap::decodePng(const uint8_t* data, size_t size, int density) {
+    if (!data || size < 8 || density < 1 || density > kHighDensity) return nullptr;
     // The simplified API keeps libpng's error recovery inside libpng's own C frames.
     png_image image;
     std::memset(&image, 0, sizeof image);
@@ -33,8 +34,8 @@ std::shared_ptr<CBitmap> CBitmap::decodePng(const uint8_t* data, size_t size) {
         png_image_free(&image);
         return nullptr;
     }
-    if (image.width == 0 || image.height == 0 || image.width > kMaxSide ||
-        image.height > kMaxSide) {
+    const uint32_t maxSide = static_cast<uint32_t>(kMaxSide * density);
+    if (image.width == 0 || image.height == 0 || image.width > maxSide || image.height > maxSide) {
         png_image_free(&image);
         return nullptr;
     }
@@ -47,7 +48,7 @@ std::shared_ptr<CBitmap> CBitmap::decodePng(const uint8_t* data, size_t size) {
         return nullptr;
     }
     png_image_free(&image);
-    return fromStraightAlpha(w, h, std::move(words));
+    return fromStraightAlpha(w, h, std::move(words), density);
 }
 
 } // namespace tk

@@ -8,13 +8,14 @@
 
 namespace tk {
 
-CBitmap::CBitmap(int width, int height, std::vector<uint32_t> pixels)
-    : width_(width), height_(height), pixels_(std::move(pixels)) {
+CBitmap::CBitmap(int storedWidth, int storedHeight, std::vector<uint32_t> pixels, int density)
+    : storedWidth_(storedWidth), storedHeight_(storedHeight), density_(density),
+      width_(storedWidth / density), height_(storedHeight / density), pixels_(std::move(pixels)) {
     auto* n = new Native;
     native_.reset(n);
     if (!n->session.ok()) return;
     // GDI+ never writes to it: bitmaps are only drawn from.
-    gp::GdipCreateBitmapFromScan0(width, height, width * 4, PixelFormat32bppPARGB,
+    gp::GdipCreateBitmapFromScan0(storedWidth, storedHeight, storedWidth * 4, PixelFormat32bppPARGB,
                                   reinterpret_cast<BYTE*>(pixels_.data()), &n->bitmap);
 }
 
@@ -23,10 +24,11 @@ void CBitmap::NativeDeleter::operator()(Native* n) const {
     delete n;
 }
 
-std::shared_ptr<CBitmap> CBitmap::decodePng(const uint8_t* data, size_t size) {
+std::shared_ptr<CBitmap> CBitmap::decodePng(const uint8_t* data, size_t size, int density) {
     static constexpr uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     // GDI+ reads other formats too: only PNG is taken.
-    if (!data || size < sizeof kSignature || size > 0x7FFFFFFF ||
+    if (!data || size < sizeof kSignature || size > 0x7FFFFFFF || density < 1 ||
+        density > kHighDensity ||
         std::memcmp(data, kSignature, sizeof kSignature) != 0)
         return nullptr;
     GdiplusSession session;
@@ -41,7 +43,8 @@ std::shared_ptr<CBitmap> CBitmap::decodePng(const uint8_t* data, size_t size) {
     gp::GdipGetImageWidth(decoded, &w);
     gp::GdipGetImageHeight(decoded, &h);
     std::shared_ptr<CBitmap> result;
-    if (w > 0 && h > 0 && w <= static_cast<UINT>(kMaxSide) && h <= static_cast<UINT>(kMaxSide)) {
+    const UINT maxSide = static_cast<UINT>(kMaxSide * density);
+    if (w > 0 && h > 0 && w <= maxSide && h <= maxSide) {
         // Straight-alpha words, premultiplied by our own rounding so the pixels match libpng's.
         std::vector<uint32_t> words(static_cast<size_t>(w) * h);
         Gdiplus::BitmapData lock{};
@@ -57,7 +60,8 @@ std::shared_ptr<CBitmap> CBitmap::decodePng(const uint8_t* data, size_t size) {
             // A damaged image data stream shows up only now, as a failed unlock.
             if (gp::GdipBitmapUnlockBits(decoded, &lock) == Gdiplus::Ok)
                 result =
-                    fromStraightAlpha(static_cast<int>(w), static_cast<int>(h), std::move(words));
+                    fromStraightAlpha(static_cast<int>(w), static_cast<int>(h), std::move(words),
+                                      density);
         }
     }
     gp::GdipDisposeImage(decoded);

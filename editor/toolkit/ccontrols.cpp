@@ -21,12 +21,14 @@ class MenuList : public CView {
     static constexpr int kCheckWidth = 14;
 
     MenuList(CFrame* frame, const CRect& anchor, std::vector<std::string> items, int checked,
-             std::function<void(int)> chosen, CFontDesc font)
+             std::function<void(int)> chosen, CFontDesc font, int rowsPerColumn)
         : CView(frame->getViewSize()), frame_(frame), items_(std::move(items)),
           chosen_(std::move(chosen)), font_(font), checked_(checked) {
         const CRect& bounds = frame->getViewSize();
         int n = static_cast<int>(items_.size());
-        rowsPerColumn_ = std::max(1, std::min(n, (bounds.height() - 4) / kRowHeight));
+        int fit = (bounds.height() - 4) / kRowHeight;
+        if (rowsPerColumn > 0) fit = std::min(fit, rowsPerColumn);
+        rowsPerColumn_ = std::max(1, std::min(n, fit));
         int columns = std::max(1, (n + rowsPerColumn_ - 1) / rowsPerColumn_);
         colWidth_ = std::max(anchor.width(), kMinColumnWidth);
         colWidth_ = std::max(1, std::min(colWidth_, bounds.width() / columns));
@@ -263,11 +265,11 @@ bool COptionMenu::onMouseDown(CPoint, int buttons) {
 }
 
 void openPopupList(CFrame* frame, const CRect& anchor, std::vector<std::string> items, int checked,
-                   std::function<void(int)> chosen) {
+                   std::function<void(int)> chosen, int rowsPerColumn) {
     if (!frame || items.empty()) return;
     CFontDesc font{FontWeight::Regular, 13.0};
     frame->setModalView(std::make_unique<MenuList>(frame, anchor, std::move(items), checked,
-                                                   std::move(chosen), font));
+                                                   std::move(chosen), font, rowsPerColumn));
 }
 
 void COptionMenu::openList() {

@@ -63,10 +63,11 @@ class COnOffButton : public CControl {
 };
 
 // Opens a list of items inside the frame below `anchor` (frame coordinates), the checked
-// item marked; `chosen` receives the index picked, and is not called when the list closes
-// without a choice.
+// item marked (none when it is outside the list); `chosen` receives the index picked, and is
+// not called when the list closes without a choice. `rowsPerColumn` above 0 starts a new
+// column after that many rows (fewer when the frame is not tall enough).
 void openPopupList(CFrame* frame, const CRect& anchor, std::vector<std::string> items, int checked,
-                   std::function<void(int)> chosen);
+                   std::function<void(int)> chosen, int rowsPerColumn = 0);
 
 // A menu: shows its selected item; a press opens the item list inside the frame.
 class COptionMenu : public CControl {

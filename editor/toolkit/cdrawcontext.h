@@ -9,6 +9,7 @@
 
 #include "editor/toolkit/cbitmap.h"
 #include "editor/toolkit/cfont.h"
+#include "editor/toolkit/cpath.h"
 #include "editor/toolkit/geometry.h"
 #include "platform/pixel_image.h"
 
@@ -27,7 +28,8 @@ class CDrawContext {
     // Saves the state, moves the origin by (dx, dy) and clips to `clip` (in the new origin).
     void push(int dx, int dy, const CRect& clip);
     void pop();
-    // Scales what follows by `factor` about the current origin, until the enclosing pop().
+    // Multiplies every coordinate drawn after it by `factor` until the matching pop: views draw
+    // in logical pixels, the frame scales them to the device's.
     void scale(double factor);
 
     void fillRect(const CRect& r, CColor c);
@@ -38,9 +40,14 @@ class CDrawContext {
     void drawLine(CPoint a, CPoint b, CColor c, double lineWidth = 1.0);
     // Connected lines through the points, through pixel centres as drawLine.
     void drawPolyline(const std::vector<CPoint>& points, CColor c, double lineWidth = 1.0);
-    // Copies the part of `bitmap` that starts at (srcX, srcY) into `dest`, with an alpha.
+    // Copies the part of `bitmap` that starts at (srcX, srcY) into `dest`, with an alpha; under
+    // a scale the bitmap's densest fitting version is used, filtered only where its pixels do
+    // not fall one to one on the device's.
     void drawBitmap(const CBitmap& bitmap, const CRect& dest, int srcX = 0, int srcY = 0,
                     double alpha = 1.0);
+    // Shapes with edges anywhere between pixels, anti-aliased.
+    void fillPath(const CPath& path, const CPaint& paint);
+    void strokePath(const CPath& path, const CPaint& paint, const CPen& pen);
     // One line of text inside `box`, vertically centred; clipped to the box.
     void drawText(const std::string& text, const CRect& box, const CFontDesc& font, CColor c,
                   TextAlign align = TextAlign::Center);

@@ -1,4 +1,5 @@
 // The draw context over Cairo.
+#include <algorithm>
 #include <cmath>
 
 #include "editor/toolkit/cairo_backend.h"
@@ -94,17 +95,122 @@ void CDrawContext::drawPolyline(const std::vector<CPoint>& points, CColor c, dou
 void CDrawContext::drawBitmap(const CBitmap& bitmap, const CRect& dest, int srcX, int srcY,
                               double alpha) {
     cairo_t* cr = backend_->cr;
+    // Device pixels per logical pixel here (the frame's zoom; views never rotate).
+    double dx = 1.0, dy = 0.0;
+    cairo_user_to_device_distance(cr, &dx, &dy);
+    const double deviceScale = std::hypot(dx, dy);
+    const CBitmap& shown = bitmap.forScale(deviceScale);
+    const int density = shown.density();
+    const bool oneToOne = std::fabs(deviceScale - density) < 1e-6;
+    cairo_surface_t* surface = shown.native()->surface;
     cairo_save(cr);
     cairo_rectangle(cr, dest.left, dest.top, dest.width(), dest.height());
     cairo_clip(cr);
-    cairo_set_source_surface(cr, bitmap.native()->surface, dest.left - srcX, dest.top - srcY);
-    // Whole-pixel copies: no filtering at the edges of a strip's frames.
-    cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_NEAREST);
+    const int partW = std::min(dest.width(), shown.width() - srcX);
+    const int partH = std::min(dest.height(), shown.height() - srcY);
+    cairo_surface_t* part = nullptr;
+    if (oneToOne || srcX < 0 || srcY < 0 || partW <= 0 || partH <= 0) {
+        cairo_translate(cr, dest.left - srcX, dest.top - srcY);
+        cairo_scale(cr, 1.0 / density, 1.0 / density);
+        cairo_set_source_surface(cr, surface, 0, 0);
+        // Whole-pixel copies: no filtering at the edges of a strip's frames.
+        cairo_pattern_set_filter(cairo_get_source(cr),
+                                 oneToOne ? CAIRO_FILTER_NEAREST : CAIRO_FILTER_GOOD);
+    } else {
+        // Filtered from the frame alone, so a strip's neighbouring frames never bleed in.
+        // Beyond its edges is transparent (repeating the edges costs three times the time).
+        part = cairo_surface_create_for_rectangle(surface, double(srcX) * density,
+                                                  double(srcY) * density, double(partW) * density,
+                                                  double(partH) * density);
+        cairo_rectangle(cr, dest.left, dest.top, partW, partH);
+        cairo_clip(cr);
+        cairo_translate(cr, dest.left, dest.top);
+        cairo_scale(cr, 1.0 / density, 1.0 / density);
+        cairo_set_source_surface(cr, part, 0, 0);
+        cairo_pattern_set_extend(cairo_get_source(cr), CAIRO_EXTEND_NONE);
+        cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_GOOD);
+    }
     if (alpha >= 1.0)
         cairo_paint(cr);
     else
         cairo_paint_with_alpha(cr, alpha);
     cairo_restore(cr);
+    if (part) cairo_surface_destroy(part);
+}
+
+namespace {
+
+void addPath(cairo_t* cr, const CPath& path) {
+    cairo_new_path(cr);
+    for (const CPath::Element& e : path.elements()) {
+        switch (e.op) {
+        case CPath::Op::Move:
+            cairo_move_to(cr, e.a, e.b);
+            break;
+        case CPath::Op::Line:
+            cairo_line_to(cr, e.a, e.b);
+            break;
+        case CPath::Op::Arc:
+            cairo_arc(cr, e.a, e.b, e.c, e.d, e.e);
+            break;
+        case CPath::Op::Rect:
+            cairo_rectangle(cr, e.a, e.b, e.c, e.d);
+            break;
+        case CPath::Op::Close:
+            cairo_close_path(cr);
+            break;
+        case CPath::Op::NewFigure:
+            cairo_new_sub_path(cr);
+            break;
+        }
+    }
+}
+
+double channel(uint32_t rgb, int shift) {
+    return ((rgb >> shift) & 255) / 255.0;
+}
+
+// Sets the paint as the source; returns the gradient to release after drawing, if any.
+cairo_pattern_t* setPaint(cairo_t* cr, const CPaint& paint) {
+    if (paint.stops.empty()) {
+        cairo_set_source_rgba(cr, channel(paint.rgb, 16), channel(paint.rgb, 8),
+                              channel(paint.rgb, 0), paint.alpha);
+        return nullptr;
+    }
+    cairo_pattern_t* gradient = cairo_pattern_create_linear(paint.x0, paint.y0, paint.x1, paint.y1);
+    for (const CColourStop& s : paint.stops)
+        cairo_pattern_add_color_stop_rgba(gradient, s.offset, channel(s.rgb, 16),
+                                          channel(s.rgb, 8), channel(s.rgb, 0), s.alpha);
+    cairo_set_source(cr, gradient);
+    return gradient;
+}
+
+} // namespace
+
+void CDrawContext::fillPath(const CPath& path, const CPaint& paint) {
+    if (path.empty()) return;
+    cairo_t* cr = backend_->cr;
+    addPath(cr, path);
+    cairo_pattern_t* gradient = setPaint(cr, paint);
+    cairo_fill(cr);
+    if (gradient) cairo_pattern_destroy(gradient);
+}
+
+void CDrawContext::strokePath(const CPath& path, const CPaint& paint, const CPen& pen) {
+    if (path.empty() || !(pen.width > 0.0)) return;
+    cairo_t* cr = backend_->cr;
+    cairo_save(cr);
+    addPath(cr, path);
+    cairo_pattern_t* gradient = setPaint(cr, paint);
+    cairo_set_line_width(cr, pen.width);
+    cairo_set_line_cap(cr, pen.cap == CPen::Cap::Round ? CAIRO_LINE_CAP_ROUND : CAIRO_LINE_CAP_BUTT);
+    cairo_set_line_join(cr,
+                        pen.join == CPen::Join::Round ? CAIRO_LINE_JOIN_ROUND : CAIRO_LINE_JOIN_MITER);
+    if (!pen.dashes.empty())
+        cairo_set_dash(cr, pen.dashes.data(), static_cast<int>(pen.dashes.size()), 0.0);
+    cairo_stroke(cr);
+    cairo_restore(cr);
+    if (gradient) cairo_pattern_destroy(gradient);
 }
 
 namespace {

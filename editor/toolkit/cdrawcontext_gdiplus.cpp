@@ -2,6 +2,9 @@
 // centres at half coordinates, antialiased shapes, nearest-neighbour bitmap copies.
 #include <algorithm>
 #include <cmath>
+#include <numbers>
+#include <utility>
+#include <vector>
 
 #include "editor/toolkit/cdrawcontext.h"
 #include "editor/toolkit/gdiplus_backend.h"
@@ -57,9 +60,9 @@ struct Surface {
 // blending with what lies beyond the source rectangle.
 class CopyAttributes {
   public:
-    explicit CopyAttributes(double alpha) {
+    CopyAttributes(double alpha, Gdiplus::WrapMode wrap) {
         if (gp::GdipCreateImageAttributes(&attributes_) != Gdiplus::Ok) return;
-        gp::GdipSetImageAttributesWrapMode(attributes_, Gdiplus::WrapModeTileFlipXY, 0, FALSE);
+        gp::GdipSetImageAttributesWrapMode(attributes_, wrap, 0, FALSE);
         if (alpha < 1.0) {
             Gdiplus::ColorMatrix m{};
             for (int i = 0; i < 5; ++i)
@@ -112,12 +115,12 @@ struct CDrawContext::Backend {
         Gdiplus::GraphicsState state;
     };
     std::vector<Saved> saved;
-    // The origin and clip in device pixels, kept beside GDI+'s own for the copies done here;
-    // `whole` while no scale makes view pixels other than device pixels.
+    // The origin, scale and clip in device pixels, kept beside GDI+'s own for the copies
+    // done here.
     struct Place {
-        int dx = 0, dy = 0;
+        double dx = 0, dy = 0;
+        double scale = 1.0;
         CRect clip;
-        bool whole = true;
     };
     std::vector<Place> places;
 
@@ -133,9 +136,18 @@ CDrawContext::~CDrawContext() = default;
 
 void CDrawContext::push(int dx, int dy, const CRect& clip) {
     Backend::Place place = backend_->places.back();
-    place.dx += dx;
-    place.dy += dy;
-    place.clip = place.clip.intersection(clip.offset(place.dx, place.dy));
+    place.dx += dx * place.scale;
+    place.dy += dy * place.scale;
+    // The device pixels the clip touches (exact where the scale is whole).
+    constexpr double kSlack = 1e-9;
+    auto down = [&](double origin, int v) {
+        return static_cast<int>(std::floor(origin + v * place.scale + kSlack));
+    };
+    auto up = [&](double origin, int v) {
+        return static_cast<int>(std::ceil(origin + v * place.scale - kSlack));
+    };
+    place.clip = place.clip.intersection(CRect{down(place.dx, clip.left), down(place.dy, clip.top),
+                                               up(place.dx, clip.right), up(place.dy, clip.bottom)});
     backend_->places.push_back(place);
     GpGraphics* g = backend_->g();
     if (!g) return;
@@ -158,7 +170,7 @@ void CDrawContext::pop() {
 
 void CDrawContext::scale(double factor) {
     if (!(factor > 0.0) || !std::isfinite(factor)) return;
-    if (factor != 1.0) backend_->places.back().whole = false;
+    backend_->places.back().scale *= factor;
     if (GpGraphics* g = backend_->g())
         gp::GdipScaleWorldTransform(g, static_cast<Gdiplus::REAL>(factor),
                                     static_cast<Gdiplus::REAL>(factor),
@@ -259,7 +271,8 @@ void CDrawContext::drawPolyline(const std::vector<CPoint>& points, CColor c, dou
         return;
     }
     Gdiplus::GpPen* pen = nullptr;
-    if (gp::GdipCreatePen1(argbOf(c), static_cast<Gdiplus::REAL>(lineWidth), Gdiplus::UnitPixel,
+    // In view units: the width grows with the scale, as Cairo's.
+    if (gp::GdipCreatePen1(argbOf(c), static_cast<Gdiplus::REAL>(lineWidth), Gdiplus::UnitWorld,
                            &pen) != Gdiplus::Ok)
         return;
     // Flat ends, as Cairo's default butt caps.
@@ -276,35 +289,286 @@ void CDrawContext::drawPolyline(const std::vector<CPoint>& points, CColor c, dou
 void CDrawContext::drawBitmap(const CBitmap& bitmap, const CRect& dest, int srcX, int srcY,
                               double alpha) {
     GpGraphics* g = backend_->g();
-    const CBitmap::Native* n = bitmap.native();
-    if (!g || !n || !n->bitmap || dest.empty() || alpha <= 0.0) return;
+    if (!g || dest.empty() || alpha <= 0.0) return;
+    const Backend::Place& place = backend_->places.back();
+    const CBitmap& shown = bitmap.forScale(place.scale);
+    const CBitmap::Native* n = shown.native();
+    if (!n || !n->bitmap) return;
+    const int density = shown.density();
     // Only the part of the source that exists is copied, as Cairo leaves the rest untouched.
     CRect source = CRect::fromSize(srcX, srcY, dest.width(), dest.height())
-                       .intersection(CRect{0, 0, bitmap.width(), bitmap.height()});
+                       .intersection(CRect{0, 0, shown.width(), shown.height()});
     if (source.empty()) return;
     CRect to = source.offset(dest.left - srcX, dest.top - srcY);
-    const Backend::Place& place = backend_->places.back();
-    if (place.whole && alpha >= 1.0) {
-        // Whole pixels at full strength: composited here, exactly as Cairo does.
+    const bool oneToOne = std::fabs(place.scale - density) < 1e-6;
+    const bool wholeOrigin = place.dx == std::floor(place.dx) && place.dy == std::floor(place.dy);
+    if (oneToOne && wholeOrigin && alpha >= 1.0) {
+        // Stored pixels on device pixels at full strength: composited here, exactly as Cairo
+        // does.
         Surface& target = backend_->surfaces.back();
         gp::GdipFlush(target.graphics, Gdiplus::FlushIntentionSync);
-        CRect device = to.offset(place.dx, place.dy)
+        const int ox = static_cast<int>(place.dx), oy = static_cast<int>(place.dy);
+        CRect device = CRect{to.left * density, to.top * density, to.right * density,
+                             to.bottom * density}
+                           .offset(ox, oy)
                            .intersection(place.clip)
                            .intersection(CRect{0, 0, target.width, target.height});
-        int shiftX = srcX - dest.left - place.dx, shiftY = srcY - dest.top - place.dy;
+        // The stored pixel under device pixel (x, y) is (x - baseX, y - baseY).
+        const int baseX = ox + (dest.left - srcX) * density;
+        const int baseY = oy + (dest.top - srcY) * density;
         for (int y = device.top; y < device.bottom; ++y) {
             uint32_t* row = target.pixels + static_cast<size_t>(y) * target.width;
             for (int x = device.left; x < device.right; ++x) {
-                uint32_t s = bitmap.pixel(x + shiftX, y + shiftY);
-                if (s) row[x] = over(s, row[x]);
+                uint32_t p = shown.storedPixel(x - baseX, y - baseY);
+                if (p) row[x] = over(p, row[x]);
             }
         }
         return;
     }
-    CopyAttributes attributes(alpha);
-    gp::GdipDrawImageRectRectI(g, n->bitmap, to.left, to.top, to.width(), to.height(), source.left,
-                               source.top, source.width(), source.height(), Gdiplus::UnitPixel,
+    const CRect stored{source.left * density, source.top * density, source.right * density,
+                       source.bottom * density};
+    if (oneToOne) {
+        CopyAttributes attributes(alpha, Gdiplus::WrapModeTileFlipXY);
+        gp::GdipDrawImageRectRectI(g, n->bitmap, to.left, to.top, to.width(), to.height(),
+                                   stored.left, stored.top, stored.width(), stored.height(),
+                                   Gdiplus::UnitPixel, attributes.get(), nullptr, nullptr);
+        return;
+    }
+    // Filtered from a copy of the frame alone, so a strip's neighbouring frames never bleed
+    // in; beyond its edges is transparent.
+    Gdiplus::GpBitmap* part = nullptr;
+    if (gp::GdipCloneBitmapAreaI(stored.left, stored.top, stored.width(), stored.height(),
+                                 PixelFormat32bppPARGB, n->bitmap, &part) != Gdiplus::Ok)
+        return;
+    CopyAttributes attributes(alpha, Gdiplus::WrapModeClamp);
+    gp::GdipSetInterpolationMode(g, Gdiplus::InterpolationModeHighQualityBilinear);
+    gp::GdipDrawImageRectRectI(g, part, to.left, to.top, to.width(), to.height(), 0, 0,
+                               stored.width(), stored.height(), Gdiplus::UnitPixel,
                                attributes.get(), nullptr, nullptr);
+    gp::GdipSetInterpolationMode(g, Gdiplus::InterpolationModeNearestNeighbor);
+    gp::GdipDisposeImage(part);
+}
+
+namespace {
+
+constexpr double kDegreesPerRadian = 180.0 / std::numbers::pi;
+
+Gdiplus::REAL real(double v) {
+    return static_cast<Gdiplus::REAL>(v);
+}
+
+Gdiplus::ARGB argbOf(uint32_t rgb, double alpha) {
+    const double a = std::clamp(alpha, 0.0, 1.0);
+    return static_cast<Gdiplus::ARGB>(std::lround(a * 255.0)) << 24 | (rgb & 0xFFFFFF);
+}
+
+// The path as a GDI+ path; null when GDI+ cannot make one.
+Gdiplus::GpPath* makePath(const CPath& path) {
+    Gdiplus::GpPath* out = nullptr;
+    if (gp::GdipCreatePath(Gdiplus::FillModeWinding, &out) != Gdiplus::Ok) return nullptr;
+    std::vector<Gdiplus::PointF> run; // lines not yet handed over, from the current point
+    bool hasCurrent = false;
+    Gdiplus::PointF current, figureStart;
+    auto flush = [&] {
+        if (run.size() >= 2)
+            gp::GdipAddPathLine2(out, run.data(), static_cast<INT>(run.size()));
+        run.clear();
+    };
+    for (const CPath::Element& e : path.elements()) {
+        switch (e.op) {
+        case CPath::Op::Move:
+            flush();
+            gp::GdipStartPathFigure(out);
+            current = figureStart = Gdiplus::PointF(real(e.a), real(e.b));
+            hasCurrent = true;
+            break;
+        case CPath::Op::Line: {
+            Gdiplus::PointF p(real(e.a), real(e.b));
+            if (!hasCurrent) { // a line without a start begins there
+                figureStart = p;
+                hasCurrent = true;
+            } else {
+                if (run.empty()) run.push_back(current);
+                run.push_back(p);
+            }
+            current = p;
+            break;
+        }
+        case CPath::Op::Arc: {
+            double from = e.d, to = e.e;
+            while (to < from)
+                to += 2 * std::numbers::pi;
+            flush();
+            if (!hasCurrent) gp::GdipStartPathFigure(out);
+            const double r = e.c;
+            // Joined to the current point by a line, as GDI+ does within a figure.
+            gp::GdipAddPathArc(out, real(e.a - r), real(e.b - r), real(2 * r), real(2 * r),
+                               real(from * kDegreesPerRadian),
+                               real((to - from) * kDegreesPerRadian));
+            Gdiplus::PointF end(real(e.a + r * std::cos(to)), real(e.b + r * std::sin(to)));
+            if (!hasCurrent)
+                figureStart = Gdiplus::PointF(real(e.a + r * std::cos(from)),
+                                              real(e.b + r * std::sin(from)));
+            current = end;
+            hasCurrent = true;
+            break;
+        }
+        case CPath::Op::Rect:
+            flush();
+            gp::GdipAddPathRectangle(out, real(e.a), real(e.b), real(e.c), real(e.d));
+            current = figureStart = Gdiplus::PointF(real(e.a), real(e.b));
+            hasCurrent = true;
+            gp::GdipStartPathFigure(out);
+            break;
+        case CPath::Op::Close:
+            flush();
+            gp::GdipClosePathFigure(out);
+            current = figureStart;
+            break;
+        case CPath::Op::NewFigure:
+            flush();
+            gp::GdipStartPathFigure(out);
+            hasCurrent = false;
+            break;
+        }
+    }
+    flush();
+    return out;
+}
+
+// A brush for the paint; null when GDI+ cannot make one.
+Gdiplus::GpBrush* makeBrush(const CPaint& paint) {
+    if (paint.stops.empty() || (paint.x0 == paint.x1 && paint.y0 == paint.y1)) {
+        Gdiplus::ARGB c = paint.stops.empty()
+                              ? argbOf(paint.rgb, paint.alpha)
+                              : argbOf(paint.stops.back().rgb, paint.stops.back().alpha);
+        Gdiplus::GpSolidFill* solid = nullptr;
+        gp::GdipCreateSolidFill(c, &solid);
+        return solid;
+    }
+    // GDI+ wants the blend to run from 0 to 1: the end colours are held out to there.
+    std::vector<Gdiplus::ARGB> colours;
+    std::vector<Gdiplus::REAL> positions;
+    if (paint.stops.front().offset > 0.0) {
+        colours.push_back(argbOf(paint.stops.front().rgb, paint.stops.front().alpha));
+        positions.push_back(0.0f);
+    }
+    for (const CColourStop& stop : paint.stops) {
+        colours.push_back(argbOf(stop.rgb, stop.alpha));
+        positions.push_back(real(std::clamp(stop.offset, 0.0, 1.0)));
+    }
+    if (paint.stops.back().offset < 1.0) {
+        colours.push_back(colours.back());
+        positions.push_back(1.0f);
+    }
+    Gdiplus::PointF p0(real(paint.x0), real(paint.y0)), p1(real(paint.x1), real(paint.y1));
+    Gdiplus::GpLineGradient* gradient = nullptr;
+    if (gp::GdipCreateLineBrush(&p0, &p1, colours.front(), colours.back(),
+                                Gdiplus::WrapModeTileFlipXY, &gradient) != Gdiplus::Ok)
+        return nullptr;
+    gp::GdipSetLinePresetBlend(gradient, colours.data(), positions.data(),
+                               static_cast<INT>(colours.size()));
+    return gradient;
+}
+
+// Straight lines of one width with flat ends are filled as bands, as the lines and frames
+// above, so they land on the same pixels as Cairo's; dashes cut each line into its pieces.
+bool fillStraightStroke(GpGraphics* g, Gdiplus::GpBrush* brush, const CPath& path,
+                        const CPen& pen) {
+    if (pen.cap != CPen::Cap::Butt) return false;
+    std::vector<std::pair<Gdiplus::PointF, Gdiplus::PointF>> lines;
+    bool hasCurrent = false;
+    double cx = 0, cy = 0;
+    for (const CPath::Element& e : path.elements()) {
+        if (e.op == CPath::Op::Move) {
+            cx = e.a;
+            cy = e.b;
+            hasCurrent = true;
+        } else if (e.op == CPath::Op::Line && hasCurrent && lines.size() < 1024) {
+            // A single segment per figure: corners would need joins.
+            if (!(cx == e.a || cy == e.b)) return false;
+            lines.push_back({Gdiplus::PointF(real(cx), real(cy)), Gdiplus::PointF(real(e.a), real(e.b))});
+            hasCurrent = false;
+        } else {
+            return false;
+        }
+    }
+    double period = 0;
+    for (double d : pen.dashes) {
+        if (!(d >= 0.0)) return false;
+        period += d;
+    }
+    if (!pen.dashes.empty() && !(period > 0.0)) return false;
+    const double h = pen.width / 2;
+    for (const auto& [a, b] : lines) {
+        const bool across = a.Y == b.Y;
+        const double from = across ? a.X : a.Y, to = across ? b.X : b.Y;
+        const double length = std::fabs(to - from), direction = to < from ? -1.0 : 1.0;
+        auto band = [&](double s0, double s1) {
+            double p0 = from + direction * s0, p1 = from + direction * s1;
+            if (p1 < p0) std::swap(p0, p1);
+            if (across)
+                fillBand(g, brush, p0, a.Y - h, p1, a.Y + h);
+            else
+                fillBand(g, brush, a.X - h, p0, a.X + h, p1);
+        };
+        if (pen.dashes.empty()) {
+            band(0, length);
+            continue;
+        }
+        double at = 0;
+        for (size_t i = 0; at < length; i = (i + 1) % pen.dashes.size()) {
+            const double next = std::min(length, at + pen.dashes[i]);
+            if (i % 2 == 0 && next > at) band(at, next);
+            at = next;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+void CDrawContext::fillPath(const CPath& path, const CPaint& paint) {
+    GpGraphics* g = backend_->g();
+    if (!g || path.empty()) return;
+    Gdiplus::GpPath* shape = makePath(path);
+    Gdiplus::GpBrush* brush = shape ? makeBrush(paint) : nullptr;
+    if (brush) gp::GdipFillPath(g, brush, shape);
+    if (brush) gp::GdipDeleteBrush(brush);
+    if (shape) gp::GdipDeletePath(shape);
+}
+
+void CDrawContext::strokePath(const CPath& path, const CPaint& paint, const CPen& pen) {
+    GpGraphics* g = backend_->g();
+    if (!g || path.empty() || !(pen.width > 0.0)) return;
+    Gdiplus::GpBrush* brush = makeBrush(paint);
+    if (!brush) return;
+    if (!fillStraightStroke(g, brush, path, pen)) {
+        Gdiplus::GpPath* shape = makePath(path);
+        Gdiplus::GpPen* outline = nullptr;
+        if (shape && gp::GdipCreatePen2(brush, real(pen.width), Gdiplus::UnitWorld, &outline) ==
+                         Gdiplus::Ok) {
+            const bool round = pen.cap == CPen::Cap::Round;
+            gp::GdipSetPenLineCap197819(
+                outline, round ? Gdiplus::LineCapRound : Gdiplus::LineCapFlat,
+                round ? Gdiplus::LineCapRound : Gdiplus::LineCapFlat,
+                round ? Gdiplus::DashCapRound : Gdiplus::DashCapFlat);
+            gp::GdipSetPenLineJoin(outline, pen.join == CPen::Join::Round
+                                                ? Gdiplus::LineJoinRound
+                                                : Gdiplus::LineJoinMiter);
+            if (!pen.dashes.empty()) {
+                // In widths of the pen.
+                std::vector<Gdiplus::REAL> dashes;
+                for (double d : pen.dashes)
+                    dashes.push_back(real(std::max(d, 1e-3) / pen.width));
+                gp::GdipSetPenDashArray(outline, dashes.data(), static_cast<INT>(dashes.size()));
+            }
+            gp::GdipDrawPath(g, outline, shape);
+            gp::GdipDeletePen(outline);
+        }
+        if (shape) gp::GdipDeletePath(shape);
+    }
+    gp::GdipDeleteBrush(brush);
 }
 
 namespace {
@@ -440,7 +704,7 @@ void CDrawContext::endLayer(double alpha) {
     Gdiplus::GraphicsState state = 0;
     gp::GdipSaveGraphics(g, &state);
     gp::GdipResetWorldTransform(g);
-    CopyAttributes attributes(alpha);
+    CopyAttributes attributes(alpha, Gdiplus::WrapModeTileFlipXY);
     gp::GdipDrawImageRectRectI(g, layer.bitmap, 0, 0, layer.width, layer.height, 0, 0, layer.width,
                                layer.height, Gdiplus::UnitPixel, attributes.get(), nullptr,
                                nullptr);
@@ -452,7 +716,7 @@ COffscreenContext::COffscreenContext(int width, int height, const CFontSet* font
     : CDrawContext(fonts), width_(width > 0 ? width : 1), height_(height > 0 ? height : 1),
       pixels_(static_cast<size_t>(width_) * height_) {
     backend_ = std::make_unique<Backend>();
-    backend_->places.push_back({0, 0, CRect{0, 0, width_, height_}, true});
+    backend_->places.push_back({0, 0, 1.0, CRect{0, 0, width_, height_}});
     if (!backend_->session.ok()) return;
     Surface target;
     if (target.open(width_, height_, pixels_.data()))

@@ -1,6 +1,7 @@
 #include "editor/toolkit/cframe.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "platform/window.h"
 
@@ -38,8 +39,30 @@ class TooltipView : public CView {
 } // namespace
 
 CFrame::CFrame(const CRect& size, const CFontSet* fonts)
-    : CViewContainer(size), fonts_(fonts), back_(size.width(), size.height(), fonts) {
+    : CViewContainer(size), fonts_(fonts),
+      back_(std::make_unique<COffscreenContext>(size.width(), size.height(), fonts)) {
     invalidAll();
+}
+
+void CFrame::setScale(double scale) {
+    if (!(scale > 0.0) || !std::isfinite(scale) || scale == scale_) return;
+    scale_ = scale;
+    const CRect device = toDevice(getViewSize().movedTo(0, 0));
+    back_ = std::make_unique<COffscreenContext>(device.width(), device.height(), fonts_);
+    dirty_.clear();
+    invalidAll();
+}
+
+CPoint CFrame::fromDevice(int x, int y) const {
+    return {static_cast<int>(std::floor(x / scale_)), static_cast<int>(std::floor(y / scale_))};
+}
+
+CRect CFrame::toDevice(const CRect& r) const {
+    // A small tolerance keeps exact products (41 x 1.5 = 61.5) from reaching a pixel further.
+    constexpr double kSlack = 1e-9;
+    auto down = [&](int v) { return static_cast<int>(std::floor(v * scale_ + kSlack)); };
+    auto up = [&](int v) { return static_cast<int>(std::ceil(v * scale_ - kSlack)); };
+    return {down(r.left), down(r.top), up(r.right), up(r.bottom)};
 }
 
 CFrame::~CFrame() {
@@ -69,21 +92,32 @@ int CFrame::idle() {
     if (dirty_.empty()) return 0;
     std::vector<CRect> rects;
     rects.swap(dirty_);
+    COffscreenContext& back = *back_;
+    const CRect deviceBounds{0, 0, back.width(), back.height()};
     for (const CRect& r : rects) {
-        back_.push(0, 0, r);
-        back_.clearRect(r, CColor{0, 0, 0, 255});
-        draw(back_, r);
+        // Whole device pixels are cleared and drawn again: no seam where a logical edge falls
+        // between two of them.
+        const CRect d = toDevice(r).intersection(deviceBounds);
+        if (d.empty()) continue;
+        const CPoint first = fromDevice(d.left, d.top),
+                     last = fromDevice(d.right - 1, d.bottom - 1);
+        const CRect cover =
+            CRect{first.x, first.y, last.x + 1, last.y + 1}.intersection(getViewSize());
+        back.push(0, 0, d);
+        back.clearRect(d, CColor{0, 0, 0, 255});
+        back.scale(scale_);
+        draw(back, cover);
         for (CView* top : {modal_.get(), overlay_.get()}) {
             if (!top || !top->isVisible()) continue;
             const CRect& s = top->getViewSize();
-            CRect part = s.intersection(r);
+            CRect part = s.intersection(cover);
             if (part.empty()) continue;
-            back_.push(s.left, s.top, part.offset(-s.left, -s.top));
-            top->draw(back_, part.offset(-s.left, -s.top));
-            back_.pop();
+            back.push(s.left, s.top, part.offset(-s.left, -s.top));
+            top->draw(back, part.offset(-s.left, -s.top));
+            back.pop();
         }
-        back_.pop();
-        if (window_) window_->present(back_.image(), r.left, r.top, r.width(), r.height());
+        back.pop();
+        if (window_) window_->present(back.image(), d.left, d.top, d.width(), d.height());
         lastRedrawn_.push_back(r);
     }
     // Controls drawn now are clean until they change again.

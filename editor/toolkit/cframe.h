@@ -1,6 +1,8 @@
 // The root of the view tree: owns the back buffer, collects dirty rectangles, redraws them at
 // idle and shows them through the platform window (none when drawing offscreen). Pop-up
 // menus, text editing and tooltips live inside the frame as overlay views.
+// Zoom: every view keeps its logical (100 %) coordinates; the frame scales drawing into a back
+// buffer of device pixels and turns device pointer positions into logical ones on the way in.
 #pragma once
 #include <functional>
 #include <memory>
@@ -27,13 +29,28 @@ class CFrame : public CViewContainer {
     void attach(platform::Window* window) { window_ = window; }
     platform::Window* window() const { return window_; }
 
+    // Device pixels per logical pixel (1, 1.5, 2 ...). A new scale resizes the back buffer
+    // and redraws everything.
+    void setScale(double scale);
+    double scale() const { return scale_; }
+    // The window's size in device pixels at the current scale.
+    int deviceWidth() const { return back_->width(); }
+    int deviceHeight() const { return back_->height(); }
+    // A device position of the window as a logical one (the pixel under it).
+    CPoint fromDevice(int x, int y) const;
+    // The device pixels that a logical rectangle touches.
+    CRect toDevice(const CRect& logical) const;
+
+    // Logical.
     void invalidRect(const CRect& r);
     void invalidAll() { invalidRect(getViewSize()); }
     // Redraws the dirty parts into the back buffer and shows them; returns how many
     // rectangles were drawn (0 when nothing changed).
     int idle();
+    // Logical.
     const std::vector<CRect>& lastRedrawn() const { return lastRedrawn_; }
-    COffscreenContext& backBuffer() { return back_; }
+    // In device pixels; its own transformation is the identity outside idle.
+    COffscreenContext& backBuffer() { return *back_; }
     const CFontSet* fonts() const { return fonts_; }
 
     // Input, in frame coordinates.
@@ -51,6 +68,8 @@ class CFrame : public CViewContainer {
     // The view that receives keys.
     void setFocusView(CView* view);
     CView* focusView() const { return focus_; }
+    // The view under the pointer as the last move found it (none while a press holds).
+    CView* hoverView() const { return hover_; }
     // A view drawn on top that takes no input (the tooltip).
     void setOverlay(std::unique_ptr<CView> view);
     CView* overlay() const { return overlay_.get(); }
@@ -70,7 +89,8 @@ class CFrame : public CViewContainer {
     // A panel started to slide or fade: it is advanced each tick until it rests.
     void wakeSlide(CViewContainer* panel);
     const CFontSet* fonts_;
-    COffscreenContext back_;
+    double scale_ = 1.0;
+    std::unique_ptr<COffscreenContext> back_;
     platform::Window* window_ = nullptr;
     std::vector<CRect> dirty_;
     std::vector<CRect> lastRedrawn_;

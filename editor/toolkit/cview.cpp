@@ -182,6 +182,27 @@ void CViewContainer::hide() {
     wake();
 }
 
+void CViewContainer::moveTo(const CRect& r) {
+    if (!hasSlide_) {
+        setViewSize(r);
+        return;
+    }
+    open_ = closed_ = target_ = r;
+    posX_ = r.left;
+    posY_ = r.top;
+    pendingHide_ = false;
+    setViewSize(r); // redraws where it was and where it is
+}
+
+void CViewContainer::hideTowards(const CRect& away) {
+    if (!hasSlide_) {
+        setVisible(false);
+        return;
+    }
+    closed_ = away;
+    hide();
+}
+
 bool CViewContainer::atRest() const {
     return fadeRate_ == 0.0f && size_ == target_;
 }

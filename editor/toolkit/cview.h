@@ -101,6 +101,8 @@ class CViewContainer : public CView {
     void setBackgroundColour(CColor c) { backColour_ = c; }
 
     CViewContainer* asContainer() override { return this; }
+    // A panel on its way out takes no clicks: they reach what it is leaving in sight.
+    bool hitTest(CPoint) const override { return !pendingHide_; }
     void draw(CDrawContext& context, const CRect& dirty) override;
     void setVisible(bool on) override;
     // The deepest shown view under a point (local coordinates) that takes the mouse.
@@ -112,6 +114,11 @@ class CViewContainer : public CView {
     void setSlide(const CRect& closed, int mode, float speed, float initialFade);
     void show();
     void hide();
+    // Moves the panel at once to `r`, where it then opens and rests; a slide or a hide under
+    // way is dropped (a panel reopened while it leaves stays in sight).
+    void moveTo(const CRect& r);
+    // Hides the panel by sliding it to `away` while it fades; it rests there, hidden.
+    void hideTowards(const CRect& away);
     // One 16 ms tick of this container's slide and fade; true when it moved or faded.
     bool advanceSlide();
     float fade() const { return fade_; }

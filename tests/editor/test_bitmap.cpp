@@ -1,7 +1,9 @@
-// The PNG decoder: valid images decoded once and premultiplied; anything else refused.
+// The PNG decoder: valid images decoded once and premultiplied; anything else refused. Bitmaps
+// drawn at twice the detail for a zoomed window.
 #include <gtest/gtest.h>
 #include <png.h>
 
+#include <cmath>
 #include <cstring>
 #include <vector>
 
@@ -80,6 +82,86 @@ TEST(Bitmap, AMissingResourceIsNullAndNamesAreShared) {
     EXPECT_EQ(a, b); // decoded once, shared
     EXPECT_EQ(a->width(), 41);
     EXPECT_EQ(a->height(), 41 * 29);
+}
+
+namespace {
+// A strip of two square frames, red above blue, `side` pixels wide.
+std::vector<uint8_t> twoFrameStrip(int side) {
+    std::vector<uint8_t> rgba;
+    for (int y = 0; y < 2 * side; ++y)
+        for (int x = 0; x < side; ++x)
+            for (uint8_t c : y < side ? std::vector<uint8_t>{255, 0, 0, 255}
+                                      : std::vector<uint8_t>{0, 0, 255, 255})
+                rgba.push_back(c);
+    return rgba;
+}
+} // namespace
+
+// A bitmap drawn at twice the detail has the logical size of its plain twin: frames, positions
+// and alpha read-outs are the same.
+TEST(Bitmap, ADenseBitmapKeepsTheLogicalSizeOfItsPlainTwin) {
+    constexpr int kSide = 4;
+    auto png = encode(2 * kSide, 4 * kSide, twoFrameStrip(2 * kSide));
+    auto dense = tk::CBitmap::decodePng(png.data(), png.size(), 2);
+    ASSERT_NE(dense, nullptr);
+    EXPECT_EQ(dense->density(), 2);
+    EXPECT_EQ(dense->width(), kSide);
+    EXPECT_EQ(dense->height(), 2 * kSide);
+    EXPECT_EQ(dense->pixel(kSide - 1, kSide - 1), 0xFFFF0000u);
+    EXPECT_EQ(dense->pixel(0, kSide), 0xFF0000FFu);
+    EXPECT_EQ(dense->pixel(0, 2 * kSide), 0u);
+    // Pixel sizes that are not whole multiples of the density are refused.
+    auto odd = encode(3, 6, std::vector<uint8_t>(3 * 6 * 4, 255));
+    EXPECT_EQ(tk::CBitmap::decodePng(odd.data(), odd.size(), 2), nullptr);
+}
+
+// The second frame of a dense strip drawn at 100, 150 and 200 %, one logical pixel in from the
+// corner (half a device pixel at 150 %): no red of the frame above bleeds in through the filter,
+// the pixels it covers are its blue, and nothing is drawn outside its place.
+TEST(Bitmap, AStripFrameDrawsAloneAtEveryZoom) {
+    constexpr int kSide = 8, kAt = 1;
+    auto png = encode(2 * kSide, 4 * kSide, twoFrameStrip(2 * kSide));
+    auto dense = tk::CBitmap::decodePng(png.data(), png.size(), 2);
+    ASSERT_NE(dense, nullptr);
+    for (double scale : {1.0, 1.5, 2.0}) {
+        const double from = kAt * scale, to = (kAt + kSide) * scale;
+        const int around = static_cast<int>(to) + 4;
+        tk::COffscreenContext c(around, around, nullptr);
+        c.push(0, 0, tk::CRect{0, 0, around, around});
+        c.scale(scale);
+        c.drawBitmap(*dense, tk::CRect::fromSize(kAt, kAt, kSide, kSide), 0, kSide);
+        c.pop();
+        auto inside = [&](int v) { return v >= std::ceil(from) && v + 1 <= std::floor(to); };
+        auto outside = [&](int v) { return v + 1 <= std::floor(from) || v >= std::ceil(to); };
+        for (int y = 0; y < around; ++y)
+            for (int x = 0; x < around; ++x) {
+                const uint32_t p = c.pixel(x, y);
+                ASSERT_EQ(p & 0x00FFFF00u, 0u) << scale << ": red or green at " << x << ", " << y;
+                if (inside(x) && inside(y)) {
+                    ASSERT_EQ(p, 0xFF0000FFu) << scale << " at " << x << ", " << y;
+                }
+                if (outside(x) || outside(y)) {
+                    ASSERT_EQ(p, 0u) << scale << " at " << x << ", " << y;
+                }
+            }
+    }
+}
+
+// An embedded bitmap finds its companion drawn at twice the detail when the window is zoomed.
+TEST(Bitmap, AnEmbeddedBitmapHasADenseCompanionForAZoomedWindow) {
+    auto knob = tk::CBitmap::fromResource("Knob.png");
+    ASSERT_NE(knob, nullptr);
+    EXPECT_EQ(&knob->forScale(1.0), knob.get());
+    const tk::CBitmap& dense = knob->forScale(1.5);
+    EXPECT_EQ(dense.density(), 2);
+    EXPECT_EQ(dense.width(), knob->width());
+    EXPECT_EQ(dense.height(), knob->height());
+    EXPECT_EQ(&knob->forScale(2.0), &dense); // looked up once
+    // A bitmap from bytes (a bank picture) has no companion and is scaled itself.
+    auto png = encode(2, 2, std::vector<uint8_t>(16, 255));
+    auto plain = tk::CBitmap::decodePng(png.data(), png.size());
+    ASSERT_NE(plain, nullptr);
+    EXPECT_EQ(&plain->forScale(2.0), plain.get());
 }
 
 TEST(Fonts, TheEmbeddedFacesLoadAndDrawText) {

@@ -2,6 +2,8 @@
 // Windows): exact pixels for whole-pixel shapes and copies, blending within a level or two.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 #include "editor/toolkit/cbitmap.h"
@@ -115,4 +117,110 @@ TEST_F(Drawing, TheEmbeddedFacesMeasureAndDrawText) {
     // Clipped to its box.
     for (int x = 0; x < 64; ++x)
         EXPECT_EQ(c.pixel(x, 25), 0u) << x;
+}
+
+// A frame of an embedded strip in a zoomed window: at 200 % its dense companion's pixels land
+// one to one on the device's, at 150 % it is filtered down and stays inside its place.
+TEST(DrawingZoomed, AStripFrameUsesTheDenseCompanionAndStaysInPlace) {
+    auto knob = tk::CBitmap::fromResource("Knob.png");
+    ASSERT_NE(knob, nullptr);
+    const tk::CBitmap& dense = knob->forScale(2.0);
+    ASSERT_EQ(dense.density(), 2);
+    const int w = knob->width(), h = std::min(knob->width(), knob->height() / 2);
+    ASSERT_GT(h, 0);
+    const tk::CRect place = tk::CRect::fromSize(3, 3, w, h);
+    for (double scale : {2.0, 1.5}) {
+        const int side = static_cast<int>(std::ceil((3 + std::max(w, h) + 3) * scale));
+        tk::COffscreenContext c(side, side, nullptr);
+        c.push(0, 0, tk::CRect{0, 0, side, side});
+        c.scale(scale);
+        c.drawBitmap(*knob, place, 0, h); // the second frame
+        c.pop();
+        int drawn = 0;
+        for (int y = 0; y < side; ++y)
+            for (int x = 0; x < side; ++x) {
+                const uint32_t p = c.pixel(x, y);
+                const bool inPlace = x >= std::floor(place.left * scale) &&
+                                     x < std::ceil(place.right * scale) &&
+                                     y >= std::floor(place.top * scale) &&
+                                     y < std::ceil(place.bottom * scale);
+                if (!inPlace) {
+                    ASSERT_EQ(p, 0u) << scale << " at " << x << ", " << y;
+                } else if (scale == 2.0) {
+                    ASSERT_EQ(p, dense.storedPixel(x - 2 * place.left, y - 2 * place.top + 2 * h))
+                        << x << ", " << y;
+                }
+                drawn += p != 0;
+            }
+        EXPECT_GT(drawn, w * h / 4) << scale;
+    }
+}
+
+// Shapes from paths: fills with a fine alpha, dashed and plain strokes through pixel centres,
+// circles and gradients.
+TEST_F(Drawing, PathsFillAndStrokeWhereTheyLie) {
+    tk::CPath box;
+    box.rect(2, 2, 4, 4);
+    c.fillPath(box, tk::CPaint::colour(0xFF0000, 1.0));
+    EXPECT_EQ(c.pixel(2, 2), 0xFFFF0000u);
+    EXPECT_EQ(c.pixel(5, 5), 0xFFFF0000u);
+    EXPECT_EQ(c.pixel(6, 6), 0u);
+    tk::CPath faint;
+    faint.rect(10, 2, 2, 2);
+    c.fillPath(faint, tk::CPaint::colour(0xFFFFFF, 0.25));
+    EXPECT_TRUE(near(c.pixel(10, 2), 0x40404040u));
+
+    // A dashed line along row 20: two on, three off.
+    tk::CPath row;
+    row.moveTo(0, 20.5);
+    row.lineTo(20, 20.5);
+    tk::CPen dashed;
+    dashed.dashes = {2.0, 3.0};
+    c.strokePath(row, tk::CPaint::colour(0xFFFFFF), dashed);
+    for (int x = 0; x < 20; ++x)
+        EXPECT_EQ(c.pixel(x, 20), x % 5 < 2 ? 0xFFFFFFFFu : 0u) << x;
+    EXPECT_EQ(c.pixel(0, 19), 0u);
+    EXPECT_EQ(c.pixel(0, 21), 0u);
+    // A plain one down column 30.
+    tk::CPath column;
+    column.moveTo(30.5, 10);
+    column.lineTo(30.5, 20);
+    c.strokePath(column, tk::CPaint::colour(0x00FF00), tk::CPen{});
+    EXPECT_EQ(c.pixel(30, 10), 0xFF00FF00u);
+    EXPECT_EQ(c.pixel(30, 19), 0xFF00FF00u);
+    EXPECT_EQ(c.pixel(30, 20), 0u);
+    EXPECT_EQ(c.pixel(29, 15), 0u);
+
+    // A circle covers its centre, not the corners of its square; its ring only the rim.
+    tk::CPath dot;
+    dot.circle(48, 48, 6);
+    c.fillPath(dot, tk::CPaint::colour(0x0000FF));
+    EXPECT_EQ(c.pixel(48, 48), 0xFF0000FFu);
+    EXPECT_EQ(c.pixel(42, 42), 0u);
+    tk::CPath ring;
+    ring.circle(48, 20, 6);
+    tk::CPen rim;
+    rim.width = 1.5;
+    c.strokePath(ring, tk::CPaint::colour(0xFFFFFF), rim);
+    EXPECT_EQ(c.pixel(48, 20), 0u);
+    EXPECT_GT(c.pixel(48, 14) >> 24, 0x60u);
+
+    // A gradient from opaque at the top to clear at the bottom of its box.
+    tk::CPath band;
+    band.rect(0, 40, 10, 20);
+    c.fillPath(band, tk::CPaint::linear(0, 40, 0, 60, {{0.0, 0xFFFFFF, 1.0}, {1.0, 0xFFFFFF, 0.0}}));
+    EXPECT_GT(c.pixel(5, 40) >> 24, 0xF0u);
+    EXPECT_TRUE(near(c.pixel(5, 50), 0x80808080u, 8));
+    EXPECT_LT(c.pixel(5, 59) >> 24, 0x10u);
+}
+
+// A rounded rectangle keeps its corners clear and its middle full.
+TEST_F(Drawing, RoundedPathsLeaveTheirCornersOut) {
+    tk::CPath pill;
+    pill.roundRect(10, 10, 20, 10, 4);
+    c.fillPath(pill, tk::CPaint::colour(0xFFFFFF));
+    EXPECT_EQ(c.pixel(20, 15), 0xFFFFFFFFu);
+    EXPECT_EQ(c.pixel(10, 10), 0u);
+    EXPECT_EQ(c.pixel(29, 19), 0u);
+    EXPECT_EQ(c.pixel(20, 10), 0xFFFFFFFFu);
 }

@@ -2,6 +2,7 @@
 // host drives it: the host's HWND to open, its message loop delivering the editor's messages,
 // idle calls, and the host destroying its window first. Runs under wine in the test command.
 #include "editor/layout_place.h"
+#include "editor/zoom.h"
 #include "tests/host_fixture.h"
 
 #include <windows.h>
@@ -55,11 +56,11 @@ void pump(Instance& p, int rounds) {
 }
 
 // What the window shows, as 0x00RRGGBB words, top row first.
-std::vector<uint32_t> capture(HWND window) {
+std::vector<uint32_t> capture(HWND window, int width = kWidth, int height = kHeight) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = kWidth;
-    info.bmiHeader.biHeight = -kHeight;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
@@ -67,12 +68,12 @@ std::vector<uint32_t> capture(HWND window) {
     HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HDC memory = CreateCompatibleDC(screen);
     HGDIOBJ old = SelectObject(memory, dib);
-    BitBlt(memory, 0, 0, kWidth, kHeight, screen, 0, 0, SRCCOPY);
+    BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
     GdiFlush();
     std::vector<uint32_t> pixels;
     if (bits) {
         auto* words = static_cast<const uint32_t*>(bits);
-        pixels.assign(words, words + kWidth * kHeight);
+        pixels.assign(words, words + static_cast<size_t>(width) * height);
         for (uint32_t& w : pixels)
             w &= 0xFFFFFF;
     }
@@ -309,5 +310,57 @@ TEST_F(EditorWin32, ADoubleClickReturnsAKnobToItsLoadedValueUnlessADragCameBetwe
     click(editor, cx, cy);
     doubleClick();
     EXPECT_FLOAT_EQ(p.get(kPortamento), loaded);
+    p.call(vst::effEditClose);
+}
+
+namespace {
+// A host that makes room for any size the editor asks for, and remembers the last one.
+struct Room {
+    static inline int width = 0, height = 0;
+};
+intptr_t roomyHost(vst::AEffect*, int32_t op, int32_t index, intptr_t value, void*, float) {
+    if (op == vst::audioMasterVersion) return 2400;
+    if (op == vst::audioMasterSizeWindow) {
+        Room::width = index;
+        Room::height = static_cast<int>(value);
+        return 1;
+    }
+    return 0;
+}
+} // namespace
+
+// The zoom chosen while the editor is open: the host is asked for room, the Win32 window
+// takes the new size and the picture fills it, with the art drawn at twice the detail.
+TEST_F(EditorWin32, AtTwiceTheSizeTheHostMakesRoomAndTheWindowFollows) {
+    Room::width = Room::height = 0;
+    Instance p(roomyHost);
+    ASSERT_EQ(p.call(vst::effEditOpen, 0, 0, host.hwnd), 1);
+    HWND editor = host.editor();
+    ASSERT_NE(editor, nullptr);
+    pump(p, 2);
+    p.set(tarlix::kZoomTag, 1.0f); // 200 %
+    pump(p, 3);
+    EXPECT_EQ(Room::width, 2 * kWidth);
+    EXPECT_EQ(Room::height, 2 * kHeight);
+    RECT client;
+    GetClientRect(editor, &client);
+    ASSERT_EQ(client.right, 2 * kWidth);
+    ASSERT_EQ(client.bottom, 2 * kHeight);
+    vst::ERect* rect = nullptr;
+    ASSERT_EQ(p.call(vst::effEditGetRect, 0, 0, &rect), 1);
+    EXPECT_EQ(rect->right - rect->left, 2 * kWidth);
+    // The host window grows too, so the whole editor can be read back.
+    SetWindowPos(host.hwnd, nullptr, 0, 0, 2 * kWidth + 40, 2 * kHeight + 60,
+                 SWP_NOMOVE | SWP_NOZORDER);
+    pump(p, 2);
+    std::vector<uint32_t> shown = capture(editor, 2 * kWidth, 2 * kHeight);
+    ASSERT_EQ(shown.size(), static_cast<size_t>(4 * kWidth * kHeight));
+    // The panel face at twice its place, and the far corner drawn too.
+    EXPECT_EQ(shown[500 * 2 * kWidth + 1000], 0x2C3036u);
+    std::set<uint32_t> corner;
+    for (int y = 2 * kHeight - 200; y < 2 * kHeight; ++y)
+        for (int x = 2 * kWidth - 200; x < 2 * kWidth; ++x)
+            corner.insert(shown[static_cast<size_t>(y) * 2 * kWidth + x]);
+    EXPECT_GT(corner.size(), 20u) << "the zoomed window's far corner looks blank";
     p.call(vst::effEditClose);
 }

@@ -14,9 +14,10 @@ namespace editortest {
 
 class Xvfb {
   public:
-    // A 24-bit screen; `depth` 16 gives a visual that needs converting.
-    explicit Xvfb(int depth = 24) {
-        std::string screen = "1280x1024x" + std::to_string(depth);
+    // A 24-bit screen; `depth` 16 gives a visual that needs converting. `size` is the screen's
+    // "WIDTHxHEIGHT" (a zoomed editor needs more than the default).
+    explicit Xvfb(int depth = 24, const char* size = "1280x1024") {
+        std::string screen = std::string(size) + "x" + std::to_string(depth);
         int fds[2];
         if (pipe(fds) != 0) return;
         pid_ = fork();

@@ -316,6 +316,7 @@ const std::map<int, Label>& labels() {
         {211, {"MIDI CHANNEL", Side::Left}},
         {222, {"MONO NOTES", Side::Left}},
         {230, {"HARMONICS", Side::Left}},
+        {331, {"ZOOM", Side::Left}},
         {232, {"MPE", Side::Right}},
         {233, {"SLIDE AS CC74", Side::Right}},
         {240, {"SLIDE>CUT"}},
@@ -621,21 +622,57 @@ void drawPanel(cairo_t* cr, const Entry& e, const BitmapSpec& s, const Fonts& f,
         cairo_rectangle(cr, 340, 30, 1, 210);
         cairo_fill(cr);
     } else if (s.name == "AsnMidiCC.png") {
+        // A dialog over a busy window: a gold rim sets it apart from the plates below it.
+        setColour(cr, colours::kProgram, 0.85);
+        cairo_set_line_width(cr, 1.5);
+        roundRect(cr, {0.75, 0.75, w - 1.5, h - 1.5}, 4);
+        cairo_stroke(cr);
+        // The fields are sunk into the plate: dark wells with a lit lower edge.
         auto field = [&](Rect r) {
             setColour(cr, hex(0x0E1012));
             roundRect(cr, r, 3);
+            cairo_fill(cr);
+            setColour(cr, hex(0xFFFFFF), 0.10);
+            cairo_rectangle(cr, r.x + 3, r.y + r.h - 0.5, r.w - 6, 1);
             cairo_fill(cr);
         };
         drawText(cr, f.bold(), 9, colours::kLabel, "PARAMETER", 18, 48, Align::Left);
         field({17, 52, 306, 24});
         drawText(cr, f.bold(), 9, colours::kLabel, "CONTROLLER", 124, 111, Align::Right);
         field({131, 95, 180, 24});
+        // The controller field is also a menu: a small arrow at its right end.
+        setColour(cr, colours::kDimLabel);
+        cairo_move_to(cr, 298, 104.5);
+        cairo_line_to(cr, 306, 104.5);
+        cairo_line_to(cr, 302, 109.5);
+        cairo_close_path(cr);
+        cairo_fill(cr);
+        // A MIDI socket: the input the dialog listens to, its five pins on a half circle.
+        constexpr double kPi = 3.14159265358979323846;
+        const double cx = 34, cy = 107, r = 11;
+        setColour(cr, hex(0x0E1012));
+        cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
+        cairo_fill(cr);
+        setColour(cr, colours::kProgram, 0.8);
+        cairo_set_line_width(cr, 1.2);
+        cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
+        cairo_stroke(cr);
+        for (int pin = 0; pin < 5; ++pin) {
+            double a = kPi * (pin / 4.0);
+            cairo_arc(cr, cx + 6 * std::cos(a), cy + 6 * std::sin(a) - 1, 1.3, 0, 2 * kPi);
+            cairo_fill(cr);
+        }
+        cairo_rectangle(cr, cx - 2, cy - r + 1, 4, 3); // the key notch
+        cairo_fill(cr);
         cairo_save(cr);
         cairo_translate(cr, 131, 126);
         drawTextButton(cr, f, 70, 20, "ASSIGN", true, colours::kProgram);
         cairo_restore(cr);
-        drawText(cr, f.regular(), 9, colours::kDimLabel, "Move a controller, or click the field",
-                 17, 164, Align::Left);
+        drawText(cr, f.regular(), 8, colours::kDimLabel, "or click outside to cancel", 209, 140,
+                 Align::Left);
+        drawText(cr, f.regular(), 9, colours::kDimLabel,
+                 "Move a knob on your MIDI controller, or pick one in the field", 17, 164,
+                 Align::Left);
     } else if (s.name == "Melt_SubD.png") {
         // The sub-division emblem under the resting chorus drawer: two tape reels.
         drawReel(cr, 36, 66, 23);

@@ -24,15 +24,17 @@ namespace {
 struct Options {
     std::string outDir, pack, preview, regular, bold;
     int scale = 1;
+    std::vector<int> denser; // further scales packed as "name@Nx.png" companions
     bool check = false;
     std::set<int> show; // panels to preview open, besides those that rest visible
 };
 
 int usage() {
-    std::fprintf(stderr,
-                 "usage: tarlix-art --font-regular TTF --font-bold TTF [--scale N]\n"
-                 "                  [--out DIR] [--pack FILE] [--preview PNG [--show PANEL]...]\n"
-                 "                  [--check]\n");
+    std::fprintf(
+        stderr,
+        "usage: tarlix-art --font-regular TTF --font-bold TTF [--scale N] [--also-scale N]...\n"
+        "                  [--out DIR] [--pack FILE] [--preview PNG [--show PANEL]...]\n"
+        "                  [--check]\n");
     return 2;
 }
 
@@ -62,6 +64,11 @@ bool parse(int argc, char** argv, Options& o) {
             o.scale = std::atoi(scale.c_str());
             if (o.scale >= 1 && o.scale <= 4) continue;
         }
+        if (a == "--also-scale" && next(scale)) {
+            int n = std::atoi(scale.c_str());
+            o.denser.push_back(n);
+            if (n >= 2 && n <= 4) continue;
+        }
         return false;
     }
     return !o.regular.empty() && !o.bold.empty();
@@ -72,6 +79,16 @@ bool writeFile(const std::string& path, const std::vector<uint8_t>& bytes) {
     if (!f) return false;
     bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
     return std::fclose(f) == 0 && ok;
+}
+
+// "Knob.png" at scale 2 -> "Knob@2x.png".
+std::string companionName(const std::string& name, int scale) {
+    size_t dot = name.rfind('.');
+    std::string suffix = "@";
+    suffix += std::to_string(scale);
+    suffix += 'x';
+    return dot == std::string::npos ? name + suffix
+                                    : name.substr(0, dot) + suffix + name.substr(dot);
 }
 
 std::vector<uint8_t> renderStrip(const BitmapSpec& s, int scale, const Fonts& fonts,
@@ -221,6 +238,16 @@ int main(int argc, char** argv) {
             return 1;
         }
         pack.add(s.name, "PNG", std::move(png));
+        // The same drawing with more detail for a zoomed window.
+        for (int n : o.denser) {
+            std::vector<uint8_t> dense = renderStrip(s, n, fonts, walk);
+            const std::string name = companionName(s.name, n);
+            if (dense.empty() || (!o.outDir.empty() && !writeFile(o.outDir + "/" + name, dense))) {
+                std::fprintf(stderr, "tarlix-art: cannot write %s\n", name.c_str());
+                return 1;
+            }
+            pack.add(name, "PNG", std::move(dense));
+        }
     }
     const std::pair<const std::string*, const char*> fontFiles[] = {
         {&o.regular, "LiberationSans-Regular.ttf"}, {&o.bold, "LiberationSans-Bold.ttf"}};
