@@ -254,6 +254,7 @@ namespace tarlix::tag {
     X(kAftHfoRate, 239, "Aft HFO Rate") \
     X(kMpeLpfDepth, 240, "MPE: LPF Depth") \
     X(kMpeAmpDepth, 241, "MPE: AMP Depth") \
+    X(kZoom, 331, "Zoom") \
     X(kMidiInput, 335, nullptr) \
     X(kGlobalNumber, 336, "Global#") \
     X(kGlobalName, 337, "GlobalNm") \

@@ -566,8 +566,8 @@ const LayoutRecord kLayoutTable[kLayoutRowCount] = {
     /* 550 */ {0, 155, 1, 262, 701, nullptr, 0.20f, 1.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // slide: credits rise from below the window
     /* 551 */ {19, 158, -1, 262, 448, "Credits_Panel.png", 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // panel 19
     /* 552 */ {353, 27, -1, 662, 10, "Btn_Close.png", 0.0f, 10.0f, 0.0f, 10.0f, nullptr, nullptr, "Close Panel"},
-    /* 553 */ {388, 27, -1, 24, 176, "XT_Logo.png", 0.0f, 10.0f, 0.0f, 10.0f, "WLink", nullptr, "Visit the project page"},
-    /* 554 */ {389, 27, -1, 160, 176, "QX_Logo.png", 0.0f, 10.0f, 0.0f, 10.0f, "WLink", nullptr, "Write to the makers"},
+    /* 553 */ {388, 27, -1, 24, 176, "XT_Logo.png", 0.0f, 10.0f, 0.0f, 10.0f, "WLink", nullptr, "Your Files\nOpens the Tarlix_2 folder with your banks and presets"},
+    /* 554 */ {389, 27, -1, 160, 176, "QX_Logo.png", 0.0f, 10.0f, 0.0f, 10.0f, "WLink", nullptr, "Manual\nOpens the manual page in your browser"},
     /* 555 */ {0, 151, 27, 120, 20, nullptr, 0.0f, 0.0f, 0.0f, 0.0f, nullptr, nullptr, nullptr}, // text style 27, box 120 x 20
     /* 556 */ {211, 32, -1, 470, 62, nullptr, -1.0f, 15.0f, -1.0f, 15.0f, "Midi Channel", "Channel: All,Channel: 1,Channel: 2,Channel: 3,Channel: 4,Channel: 5,Channel: 6,Channel: 7,Channel: 8,Channel: 9,Channel: 10,Channel: 11,Channel: 12,Channel: 13,Channel: 14,Channel: 15,Channel: 16,", "MIDI Channel the instrument listens to"},
     /* 557 */ {222, 32, -1, 470, 96, nullptr, 0.0f, 1.0f, 0.0f, 1.0f, "Mono Note Mode", "OFF,Last Note,", "Mono Note Priority"},

@@ -4,9 +4,11 @@
 #pragma once
 #include <cmath>
 
+#include "common/tags.h"
+
 namespace tarlix {
 
-constexpr int kZoomTag = 331;
+constexpr int kZoomTag = tag::kZoom;
 constexpr int kZoomLevels[] = {100, 150, 200};
 constexpr int kZoomLevelCount = 3;
 

@@ -300,7 +300,11 @@ int ProgramStore::loadBankFile(const char* path) {
     std::unique_ptr<uint8_t[]> staged(new (std::nothrow) uint8_t[kBankSize]);
     if (!staged || readBankFile(path, staged.get()) != kFileRead) return kFileRefused;
     std::lock_guard<std::mutex> lock(bankMutex_);
+    // The window's zoom is how this user sees the editor, not part of a sound: a bank or a
+    // preset loaded from a file keeps it (a host restoring its project still sets it).
+    const float zoom = instrument_.parameterValue(tag::kZoom);
     std::memcpy(bank_, staged.get(), kBankSize);
+    writeValue(bank_, tag::kZoom, zoom);
     storeBankPath(bank_, path);
     refreshLearnMirror();
     loadProgramLocked(selectedProgram_.load(), false);
@@ -326,8 +330,10 @@ int ProgramStore::loadProgramFile(const char* path) {
     syncLiveValues();
     const int selected = selectedProgram_.load();
     uint8_t* rec = recordOf(selected);
+    const float zoom = instrument_.parameterValue(tag::kZoom);
     std::memcpy(staged + record::kStringSlots, stringSlot(rec, 0), record::kStringSlotSize);
     std::memcpy(rec, staged, record::kSize);
+    writeValue(bank_, tag::kZoom, zoom);
     // Program 0 carries the map every program uses; into any other program the file's map is
     // not taken, so all records keep one map.
     if (selected == 0)

@@ -67,8 +67,12 @@ TEST(Tags, OneNamePerTagAndEveryUsedParameterNamed) {
     }
     for (int p = 0; p < kNumAutomatable; ++p)
         EXPECT_EQ(tags.count(p), 1u) << "parameter " << p << " has no name";
+    // A spare parameter gets a name only when a control uses it (the window's zoom).
+    const auto rows = controlRows();
     for (int p = kNumAutomatable; p < kNumParams; ++p)
-        EXPECT_EQ(tags.count(p), 0u) << "reserved parameter " << p << " is named";
+        if (tags.count(p)) {
+            EXPECT_EQ(rows.count(p), 1u) << "spare parameter " << p << " is named";
+        }
 }
 
 TEST(Tags, MpeValuesOfEveryMemberChannel) {

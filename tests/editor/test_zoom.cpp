@@ -344,38 +344,30 @@ TEST_F(Zoom, TheZoomTravelsWithTheBankChunkAndAnOldChunkOpensAtOneHundredPercent
     EXPECT_EQ(sizeOf(other), std::make_pair(kWidth, kHeight));
 }
 
-// A bank file carries the zoom as it carries every global setting; one from before the zoom
-// existed opens the window at 100 %.
-TEST_F(Zoom, ABankFileKeepsTheZoomAndAnOldOneOpensAtOneHundredPercent) {
+// The zoom is how this user sees the window: a bank or preset file loaded from the menus
+// keeps it, whatever the file holds (a file from before the zoom existed holds 0).
+TEST_F(Zoom, BankAndPresetFilesKeepTheWindowsZoom) {
     setZoomParameter(1.0f);
-    const std::string path = rig->home.path + "/Zoomed.Bnk";
-    ASSERT_TRUE(rig->engine->programStore().saveBankFile(path.c_str()));
+    const std::string bank = rig->home.path + "/Zoomed.Bnk";
+    const std::string preset = rig->home.path + "/Zoomed.pst";
+    ASSERT_TRUE(rig->engine->programStore().saveBankFile(bank.c_str()));
+    ASSERT_TRUE(rig->engine->programStore().saveProgramFile(preset.c_str()));
 
     Rig other(tarlix::kLayoutTable, tarlix::kLayoutRowCount, resizingHost);
-    ASSERT_EQ(other.engine->programStore().loadBankFile(path.c_str()), tarlix::kFileRead);
     vst::AEffect* fx = other.engine->getAeffect();
-    EXPECT_FLOAT_EQ(fx->getParameter(fx, tarlix::kZoomTag), 1.0f);
-    EXPECT_EQ(sizeOf(other), std::make_pair(2 * kWidth, 2 * kHeight));
-
-    // The same file as an older version wrote it: 0 in the spare.
-    std::vector<uint8_t> bytes;
-    {
-        FILE* f = std::fopen(path.c_str(), "rb");
-        ASSERT_NE(f, nullptr);
-        bytes.resize(4 + kBankBytes);
-        ASSERT_EQ(std::fread(bytes.data(), 1, bytes.size(), f), bytes.size());
-        std::fclose(f);
-    }
-    const float zero = 0.0f;
-    std::memcpy(bytes.data() + 4 + 4 * tarlix::kZoomTag, &zero, 4); // after the magic
-    const std::string old = rig->home.path + "/Old.Bnk";
-    FILE* f = std::fopen(old.c_str(), "wb");
-    ASSERT_NE(f, nullptr);
-    ASSERT_EQ(std::fwrite(bytes.data(), 1, bytes.size(), f), bytes.size());
-    std::fclose(f);
-    ASSERT_EQ(other.engine->programStore().loadBankFile(old.c_str()), tarlix::kFileRead);
+    ASSERT_EQ(other.engine->programStore().loadBankFile(bank.c_str()), tarlix::kFileRead);
+    ASSERT_EQ(other.engine->programStore().loadProgramFile(preset.c_str()), tarlix::kFileRead);
     EXPECT_FLOAT_EQ(fx->getParameter(fx, tarlix::kZoomTag), 0.0f);
     EXPECT_EQ(sizeOf(other), std::make_pair(kWidth, kHeight));
+
+    // At 200 %, a file written at 100 % (or before the zoom existed) leaves the window as it is.
+    setZoomParameter(0.0f);
+    ASSERT_TRUE(rig->engine->programStore().saveBankFile(bank.c_str()));
+    fx->setParameter(fx, tarlix::kZoomTag, 1.0f);
+    ASSERT_EQ(sizeOf(other), std::make_pair(2 * kWidth, 2 * kHeight));
+    ASSERT_EQ(other.engine->programStore().loadBankFile(bank.c_str()), tarlix::kFileRead);
+    EXPECT_FLOAT_EQ(fx->getParameter(fx, tarlix::kZoomTag), 1.0f);
+    EXPECT_EQ(sizeOf(other), std::make_pair(2 * kWidth, 2 * kHeight));
 }
 
 // A right-click at 200 % asks for MIDI learn with the logical place of the click, so the
