@@ -342,10 +342,9 @@ void QX_GUI_EQ_Window::drawCurve(tk::CDrawContext& c, int w, int h) {
     area.lineTo(w - 0.5, centre);
     area.lineTo(0.5, centre);
     area.close();
-    c.fillPath(area, tk::CPaint::linear(0, 0, 0, h,
-                                        {{0.0, kEqAccent, 0.38},
-                                         {0.5, kEqAccent, 0.10},
-                                         {1.0, kEqAccent, 0.38}}));
+    c.fillPath(area, tk::CPaint::linear(
+                         0, 0, 0, h,
+                         {{0.0, kEqAccent, 0.38}, {0.5, kEqAccent, 0.10}, {1.0, kEqAccent, 0.38}}));
     // A glow under the line, then the line.
     tk::CPen pen;
     pen.join = tk::CPen::Join::Round;

@@ -89,7 +89,7 @@ constexpr CColor kPlate{40, 43, 48, 255};
 constexpr CColor kPlateEdge{150, 155, 165, 255};
 constexpr CColor kField{14, 16, 18, 255};
 constexpr CColor kAssignFace{70, 110, 160, 255};
-constexpr CColor kHeard{224, 192, 96, 255};         // the panel's gold
+constexpr CColor kHeard{224, 192, 96, 255}; // the panel's gold
 
 // The largest size up to `pixels` at which the text fits the width.
 tk::CFontDesc fitted(tk::CDrawContext& c, const std::string& text, double pixels, int width) {

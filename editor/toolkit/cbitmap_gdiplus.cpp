@@ -28,8 +28,7 @@ std::shared_ptr<CBitmap> CBitmap::decodePng(const uint8_t* data, size_t size, in
     static constexpr uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     // GDI+ reads other formats too: only PNG is taken.
     if (!data || size < sizeof kSignature || size > 0x7FFFFFFF || density < 1 ||
-        density > kHighDensity ||
-        std::memcmp(data, kSignature, sizeof kSignature) != 0)
+        density > kHighDensity || std::memcmp(data, kSignature, sizeof kSignature) != 0)
         return nullptr;
     GdiplusSession session;
     if (!session.ok()) return nullptr;
@@ -59,9 +58,8 @@ std::shared_ptr<CBitmap> CBitmap::decodePng(const uint8_t* data, size_t size, in
                                    PixelFormat32bppARGB, &lock) == Gdiplus::Ok) {
             // A damaged image data stream shows up only now, as a failed unlock.
             if (gp::GdipBitmapUnlockBits(decoded, &lock) == Gdiplus::Ok)
-                result =
-                    fromStraightAlpha(static_cast<int>(w), static_cast<int>(h), std::move(words),
-                                      density);
+                result = fromStraightAlpha(static_cast<int>(w), static_cast<int>(h),
+                                           std::move(words), density);
         }
     }
     gp::GdipDisposeImage(decoded);

@@ -179,8 +179,8 @@ cairo_pattern_t* setPaint(cairo_t* cr, const CPaint& paint) {
     }
     cairo_pattern_t* gradient = cairo_pattern_create_linear(paint.x0, paint.y0, paint.x1, paint.y1);
     for (const CColourStop& s : paint.stops)
-        cairo_pattern_add_color_stop_rgba(gradient, s.offset, channel(s.rgb, 16),
-                                          channel(s.rgb, 8), channel(s.rgb, 0), s.alpha);
+        cairo_pattern_add_color_stop_rgba(gradient, s.offset, channel(s.rgb, 16), channel(s.rgb, 8),
+                                          channel(s.rgb, 0), s.alpha);
     cairo_set_source(cr, gradient);
     return gradient;
 }
@@ -203,9 +203,10 @@ void CDrawContext::strokePath(const CPath& path, const CPaint& paint, const CPen
     addPath(cr, path);
     cairo_pattern_t* gradient = setPaint(cr, paint);
     cairo_set_line_width(cr, pen.width);
-    cairo_set_line_cap(cr, pen.cap == CPen::Cap::Round ? CAIRO_LINE_CAP_ROUND : CAIRO_LINE_CAP_BUTT);
-    cairo_set_line_join(cr,
-                        pen.join == CPen::Join::Round ? CAIRO_LINE_JOIN_ROUND : CAIRO_LINE_JOIN_MITER);
+    cairo_set_line_cap(cr,
+                       pen.cap == CPen::Cap::Round ? CAIRO_LINE_CAP_ROUND : CAIRO_LINE_CAP_BUTT);
+    cairo_set_line_join(cr, pen.join == CPen::Join::Round ? CAIRO_LINE_JOIN_ROUND
+                                                          : CAIRO_LINE_JOIN_MITER);
     if (!pen.dashes.empty())
         cairo_set_dash(cr, pen.dashes.data(), static_cast<int>(pen.dashes.size()), 0.0);
     cairo_stroke(cr);

@@ -146,8 +146,9 @@ void CDrawContext::push(int dx, int dy, const CRect& clip) {
     auto up = [&](double origin, int v) {
         return static_cast<int>(std::ceil(origin + v * place.scale - kSlack));
     };
-    place.clip = place.clip.intersection(CRect{down(place.dx, clip.left), down(place.dy, clip.top),
-                                               up(place.dx, clip.right), up(place.dy, clip.bottom)});
+    place.clip =
+        place.clip.intersection(CRect{down(place.dx, clip.left), down(place.dy, clip.top),
+                                      up(place.dx, clip.right), up(place.dy, clip.bottom)});
     backend_->places.push_back(place);
     GpGraphics* g = backend_->g();
     if (!g) return;
@@ -308,11 +309,11 @@ void CDrawContext::drawBitmap(const CBitmap& bitmap, const CRect& dest, int srcX
         Surface& target = backend_->surfaces.back();
         gp::GdipFlush(target.graphics, Gdiplus::FlushIntentionSync);
         const int ox = static_cast<int>(place.dx), oy = static_cast<int>(place.dy);
-        CRect device = CRect{to.left * density, to.top * density, to.right * density,
-                             to.bottom * density}
-                           .offset(ox, oy)
-                           .intersection(place.clip)
-                           .intersection(CRect{0, 0, target.width, target.height});
+        CRect device =
+            CRect{to.left * density, to.top * density, to.right * density, to.bottom * density}
+                .offset(ox, oy)
+                .intersection(place.clip)
+                .intersection(CRect{0, 0, target.width, target.height});
         // The stored pixel under device pixel (x, y) is (x - baseX, y - baseY).
         const int baseX = ox + (dest.left - srcX) * density;
         const int baseY = oy + (dest.top - srcY) * density;
@@ -370,8 +371,7 @@ Gdiplus::GpPath* makePath(const CPath& path) {
     bool hasCurrent = false;
     Gdiplus::PointF current, figureStart;
     auto flush = [&] {
-        if (run.size() >= 2)
-            gp::GdipAddPathLine2(out, run.data(), static_cast<INT>(run.size()));
+        if (run.size() >= 2) gp::GdipAddPathLine2(out, run.data(), static_cast<INT>(run.size()));
         run.clear();
     };
     for (const CPath::Element& e : path.elements()) {
@@ -407,8 +407,8 @@ Gdiplus::GpPath* makePath(const CPath& path) {
                                real((to - from) * kDegreesPerRadian));
             Gdiplus::PointF end(real(e.a + r * std::cos(to)), real(e.b + r * std::sin(to)));
             if (!hasCurrent)
-                figureStart = Gdiplus::PointF(real(e.a + r * std::cos(from)),
-                                              real(e.b + r * std::sin(from)));
+                figureStart =
+                    Gdiplus::PointF(real(e.a + r * std::cos(from)), real(e.b + r * std::sin(from)));
             current = end;
             hasCurrent = true;
             break;
@@ -487,7 +487,8 @@ bool fillStraightStroke(GpGraphics* g, Gdiplus::GpBrush* brush, const CPath& pat
         } else if (e.op == CPath::Op::Line && hasCurrent && lines.size() < 1024) {
             // A single segment per figure: corners would need joins.
             if (!(cx == e.a || cy == e.b)) return false;
-            lines.push_back({Gdiplus::PointF(real(cx), real(cy)), Gdiplus::PointF(real(e.a), real(e.b))});
+            lines.push_back(
+                {Gdiplus::PointF(real(cx), real(cy)), Gdiplus::PointF(real(e.a), real(e.b))});
             hasCurrent = false;
         } else {
             return false;
@@ -549,13 +550,12 @@ void CDrawContext::strokePath(const CPath& path, const CPaint& paint, const CPen
         if (shape && gp::GdipCreatePen2(brush, real(pen.width), Gdiplus::UnitWorld, &outline) ==
                          Gdiplus::Ok) {
             const bool round = pen.cap == CPen::Cap::Round;
-            gp::GdipSetPenLineCap197819(
-                outline, round ? Gdiplus::LineCapRound : Gdiplus::LineCapFlat,
-                round ? Gdiplus::LineCapRound : Gdiplus::LineCapFlat,
-                round ? Gdiplus::DashCapRound : Gdiplus::DashCapFlat);
-            gp::GdipSetPenLineJoin(outline, pen.join == CPen::Join::Round
-                                                ? Gdiplus::LineJoinRound
-                                                : Gdiplus::LineJoinMiter);
+            gp::GdipSetPenLineCap197819(outline,
+                                        round ? Gdiplus::LineCapRound : Gdiplus::LineCapFlat,
+                                        round ? Gdiplus::LineCapRound : Gdiplus::LineCapFlat,
+                                        round ? Gdiplus::DashCapRound : Gdiplus::DashCapFlat);
+            gp::GdipSetPenLineJoin(outline, pen.join == CPen::Join::Round ? Gdiplus::LineJoinRound
+                                                                          : Gdiplus::LineJoinMiter);
             if (!pen.dashes.empty()) {
                 // In widths of the pen.
                 std::vector<Gdiplus::REAL> dashes;

@@ -140,10 +140,9 @@ TEST(DrawingZoomed, AStripFrameUsesTheDenseCompanionAndStaysInPlace) {
         for (int y = 0; y < side; ++y)
             for (int x = 0; x < side; ++x) {
                 const uint32_t p = c.pixel(x, y);
-                const bool inPlace = x >= std::floor(place.left * scale) &&
-                                     x < std::ceil(place.right * scale) &&
-                                     y >= std::floor(place.top * scale) &&
-                                     y < std::ceil(place.bottom * scale);
+                const bool inPlace =
+                    x >= std::floor(place.left * scale) && x < std::ceil(place.right * scale) &&
+                    y >= std::floor(place.top * scale) && y < std::ceil(place.bottom * scale);
                 if (!inPlace) {
                     ASSERT_EQ(p, 0u) << scale << " at " << x << ", " << y;
                 } else if (scale == 2.0) {
@@ -208,7 +207,8 @@ TEST_F(Drawing, PathsFillAndStrokeWhereTheyLie) {
     // A gradient from opaque at the top to clear at the bottom of its box.
     tk::CPath band;
     band.rect(0, 40, 10, 20);
-    c.fillPath(band, tk::CPaint::linear(0, 40, 0, 60, {{0.0, 0xFFFFFF, 1.0}, {1.0, 0xFFFFFF, 0.0}}));
+    c.fillPath(band,
+               tk::CPaint::linear(0, 40, 0, 60, {{0.0, 0xFFFFFF, 1.0}, {1.0, 0xFFFFFF, 0.0}}));
     EXPECT_GT(c.pixel(5, 40) >> 24, 0xF0u);
     EXPECT_TRUE(near(c.pixel(5, 50), 0x80808080u, 8));
     EXPECT_LT(c.pixel(5, 59) >> 24, 0x10u);
