@@ -1,8 +1,10 @@
 // editor-shot-win: opens the plug-in's editor in a window of its own, as a Windows host does,
 // and writes what the window shows to a PNG file.
-//   editor-shot-win PLUGIN.dll OUT.png [ROUNDS]
+//   editor-shot-win PLUGIN.dll OUT.png [ROUNDS [ZOOM [TAG...]]]
 // ROUNDS message-loop rounds of 16 ms each (default 60) pass before the picture is taken, so
-// the editor's timer has run and the window system has shown every part.
+// the editor's timer has run and the window system has shown every part. ZOOM (100, 150 or
+// 200 %) opens the window at that size; each TAG is a control pressed where it rests (a page
+// tab, a panel's button), with as many rounds after each press.
 #include <windows.h>
 // After windows.h, which it needs.
 #include <gdiplus.h>
@@ -12,6 +14,8 @@
 #include <cwchar>
 #include <vector>
 
+#include "editor/layout_place.h"
+#include "editor/zoom.h"
 #include "host/vst_abi.h"
 #include "platform/library.h"
 #include "platform/utf16_win32.h"
@@ -79,10 +83,16 @@ bool capture(HWND window, const std::wstring& path) {
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: editor-shot-win PLUGIN.dll OUT.png [ROUNDS]\n");
+        std::fprintf(stderr,
+                     "usage: editor-shot-win PLUGIN.dll OUT.png [ROUNDS [ZOOM [TAG...]]]\n");
         return 2;
     }
     int rounds = argc > 3 ? std::atoi(argv[3]) : 60;
+    const int zoom = argc > 4 ? std::atoi(argv[4]) : 100;
+    if (zoom != 100 && zoom != 150 && zoom != 200) {
+        std::fprintf(stderr, "editor-shot-win: the zoom is 100, 150 or 200\n");
+        return 2;
+    }
     platform::SharedLibrary library(platform::argumentUtf8(argc, argv, 1));
     auto entry =
         reinterpret_cast<vst::AEffect* (*)(vst::HostCallback)>(library.symbol("VSTPluginMain"));
@@ -97,6 +107,8 @@ int main(int argc, char** argv) {
         return fx->dispatcher(fx, op, 0, value, ptr, 0.0f);
     };
     call(vst::effOpen);
+    // 0, 0.5 and 1 for 100, 150 and 200 %.
+    fx->setParameter(fx, tarlix::kZoomTag, static_cast<float>(zoom - 100) / 100.0f);
     vst::ERect* size = nullptr;
     if (call(vst::effEditGetRect, 0, &size) != 1 || !size) return 1;
 
@@ -117,8 +129,8 @@ int main(int argc, char** argv) {
                       frame.bottom - frame.top, nullptr, nullptr, c.hInstance, nullptr);
     ShowWindow(top, SW_SHOW);
     int status = 1;
-    if (call(vst::effEditOpen, 0, top) == 1) {
-        for (int i = 0; i < rounds; ++i) {
+    auto run = [&](int count) {
+        for (int i = 0; i < count; ++i) {
             MSG m;
             while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
                 TranslateMessage(&m);
@@ -127,7 +139,21 @@ int main(int argc, char** argv) {
             call(vst::effEditIdle);
             Sleep(16);
         }
+    };
+    if (call(vst::effEditOpen, 0, top) == 1) {
+        run(rounds);
         HWND editor = GetWindow(top, GW_CHILD);
+        for (int a = 5; a < argc && editor; ++a) {
+            int x, y;
+            if (!tarlix::restingPlace(std::atoi(argv[a]), x, y)) {
+                std::fprintf(stderr, "editor-shot-win: no control %s in the table\n", argv[a]);
+                continue;
+            }
+            const LPARAM at = MAKELPARAM((x + 4) * zoom / 100, (y + 4) * zoom / 100);
+            PostMessageW(editor, WM_LBUTTONDOWN, MK_LBUTTON, at);
+            PostMessageW(editor, WM_LBUTTONUP, 0, at);
+            run(rounds);
+        }
         if (editor && capture(editor, platform::toUtf16(platform::argumentUtf8(argc, argv, 2))))
             status = 0;
         else

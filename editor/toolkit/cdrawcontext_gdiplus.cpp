@@ -353,6 +353,8 @@ void CDrawContext::drawBitmap(const CBitmap& bitmap, const CRect& dest, int srcX
 namespace {
 
 constexpr double kDegreesPerRadian = 180.0 / std::numbers::pi;
+// How far a widened outline's straight pieces may stray from its curves, in view units.
+constexpr Gdiplus::REAL kFlatness = 0.1f;
 
 Gdiplus::REAL real(double v) {
     return static_cast<Gdiplus::REAL>(v);
@@ -563,7 +565,14 @@ void CDrawContext::strokePath(const CPath& path, const CPaint& paint, const CPen
                     dashes.push_back(real(std::max(d, 1e-3) / pen.width));
                 gp::GdipSetPenDashArray(outline, dashes.data(), static_cast<INT>(dashes.size()));
             }
-            gp::GdipDrawPath(g, outline, shape);
+            // The outline is widened into a shape and filled: fills land on the same pixels
+            // as Cairo's, where a pen's pixels straddle the half-pixel centre line.
+            if (gp::GdipWidenPath(shape, outline, nullptr, kFlatness) == Gdiplus::Ok) {
+                gp::GdipSetPathFillMode(shape, Gdiplus::FillModeWinding);
+                gp::GdipFillPath(g, brush, shape);
+            } else {
+                gp::GdipDrawPath(g, outline, shape);
+            }
             gp::GdipDeletePen(outline);
         }
         if (shape) gp::GdipDeletePath(shape);
