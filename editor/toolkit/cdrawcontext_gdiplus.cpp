@@ -105,6 +105,16 @@ uint32_t over(uint32_t source, uint32_t dest) {
 
 } // namespace
 
+// An interval of device coordinates.
+struct Span {
+    double from, to;
+    Span meet(Span o) const { return {std::max(from, o.from), std::min(to, o.to)}; }
+    // How much of the pixel [p, p + 1] it covers.
+    double cover(int p) const {
+        return std::max(0.0, std::min(to, p + 1.0) - std::max(from, double(p)));
+    }
+};
+
 struct CDrawContext::Backend {
     GdiplusSession session;
     // [0] draws on the context's target; each open layer adds one.
@@ -120,7 +130,8 @@ struct CDrawContext::Backend {
     struct Place {
         double dx = 0, dy = 0;
         double scale = 1.0;
-        CRect clip;
+        CRect clip;        // the device pixels it touches
+        Span clipX, clipY; // exactly, edges between pixels too
     };
     std::vector<Place> places;
 
@@ -149,6 +160,10 @@ void CDrawContext::push(int dx, int dy, const CRect& clip) {
     place.clip =
         place.clip.intersection(CRect{down(place.dx, clip.left), down(place.dy, clip.top),
                                       up(place.dx, clip.right), up(place.dy, clip.bottom)});
+    place.clipX =
+        place.clipX.meet({place.dx + clip.left * place.scale, place.dx + clip.right * place.scale});
+    place.clipY =
+        place.clipY.meet({place.dy + clip.top * place.scale, place.dy + clip.bottom * place.scale});
     backend_->places.push_back(place);
     GpGraphics* g = backend_->g();
     if (!g) return;
@@ -326,28 +341,77 @@ void CDrawContext::drawBitmap(const CBitmap& bitmap, const CRect& dest, int srcX
         }
         return;
     }
-    const CRect stored{source.left * density, source.top * density, source.right * density,
-                       source.bottom * density};
-    if (oneToOne) {
-        CopyAttributes attributes(alpha, Gdiplus::WrapModeTileFlipXY);
-        gp::GdipDrawImageRectRectI(g, n->bitmap, to.left, to.top, to.width(), to.height(),
-                                   stored.left, stored.top, stored.width(), stored.height(),
-                                   Gdiplus::UnitPixel, attributes.get(), nullptr, nullptr);
-        return;
+    // Resampled here from the frame alone (beyond its edges is transparent, so a strip's
+    // neighbouring frames never bleed in): averaged over each device pixel's footprint when
+    // it spans more than a stored pixel and a third, else between the four nearest; the
+    // edges of the place and the clip cover their pixels partly. Device pixels per stored
+    // pixel are the same along both axes.
+    Surface& target = backend_->surfaces.back();
+    gp::GdipFlush(target.graphics, Gdiplus::FlushIntentionSync);
+    const double s = place.scale / density; // device pixels per stored pixel
+    const Span spanX = Span{place.dx + to.left * place.scale, place.dx + to.right * place.scale}
+                           .meet(place.clipX)
+                           .meet({0.0, double(target.width)});
+    const Span spanY = Span{place.dy + to.top * place.scale, place.dy + to.bottom * place.scale}
+                           .meet(place.clipY)
+                           .meet({0.0, double(target.height)});
+    if (!(spanX.to > spanX.from) || !(spanY.to > spanY.from) || !(s > 0.0)) return;
+    // The frame in stored pixels, and where its corner lands on the device.
+    const int frameX = source.left * density, frameY = source.top * density;
+    const int frameW = source.width() * density, frameH = source.height() * density;
+    const double cornerX = place.dx + to.left * place.scale;
+    const double cornerY = place.dy + to.top * place.scale;
+    auto at = [&](int x, int y) -> uint32_t {
+        if (x < 0 || y < 0 || x >= frameW || y >= frameH) return 0;
+        return shown.storedPixel(frameX + x, frameY + y);
+    };
+    const double footprint = 1.0 / s;
+    const bool average = footprint >= 4.0 / 3.0 - 1e-9;
+    const int x0 = static_cast<int>(std::floor(spanX.from)),
+              x1 = static_cast<int>(std::ceil(spanX.to));
+    const int y0 = static_cast<int>(std::floor(spanY.from)),
+              y1 = static_cast<int>(std::ceil(spanY.to));
+    for (int y = y0; y < y1; ++y) {
+        const double coverY = spanY.cover(y);
+        if (coverY <= 0.0) continue;
+        uint32_t* row = target.pixels + static_cast<size_t>(y) * target.width;
+        const double v = (y + 0.5 - cornerY) / s; // the pixel centre in the frame
+        for (int x = x0; x < x1; ++x) {
+            const double coverage = coverY * spanX.cover(x) * alpha;
+            if (coverage <= 0.0) continue;
+            const double u = (x + 0.5 - cornerX) / s;
+            double sum[4] = {0, 0, 0, 0};
+            auto add = [&](uint32_t p, double weight) {
+                if (!p || weight <= 0.0) return;
+                for (int c = 0; c < 4; ++c)
+                    sum[c] += weight * ((p >> (8 * c)) & 0xFF);
+            };
+            if (average) {
+                const double left = u - footprint / 2, top = v - footprint / 2;
+                const double area = footprint * footprint;
+                for (int sy = static_cast<int>(std::floor(top)); sy < top + footprint; ++sy) {
+                    const double wy = Span{top, top + footprint}.cover(sy);
+                    for (int sx = static_cast<int>(std::floor(left)); sx < left + footprint; ++sx)
+                        add(at(sx, sy), wy * Span{left, left + footprint}.cover(sx) / area);
+                }
+            } else {
+                const double fu = u - 0.5, fv = v - 0.5;
+                const int sx = static_cast<int>(std::floor(fu)),
+                          sy = static_cast<int>(std::floor(fv));
+                const double ax = fu - sx, ay = fv - sy;
+                add(at(sx, sy), (1 - ax) * (1 - ay));
+                add(at(sx + 1, sy), ax * (1 - ay));
+                add(at(sx, sy + 1), (1 - ax) * ay);
+                add(at(sx + 1, sy + 1), ax * ay);
+            }
+            uint32_t p = 0;
+            for (int c = 0; c < 4; ++c) {
+                const long v8 = std::lround(std::clamp(sum[c] * coverage, 0.0, 255.0));
+                p |= static_cast<uint32_t>(v8) << (8 * c);
+            }
+            if (p) row[x] = over(p, row[x]);
+        }
     }
-    // Filtered from a copy of the frame alone, so a strip's neighbouring frames never bleed
-    // in; beyond its edges is transparent.
-    Gdiplus::GpBitmap* part = nullptr;
-    if (gp::GdipCloneBitmapAreaI(stored.left, stored.top, stored.width(), stored.height(),
-                                 PixelFormat32bppPARGB, n->bitmap, &part) != Gdiplus::Ok)
-        return;
-    CopyAttributes attributes(alpha, Gdiplus::WrapModeClamp);
-    gp::GdipSetInterpolationMode(g, Gdiplus::InterpolationModeHighQualityBilinear);
-    gp::GdipDrawImageRectRectI(g, part, to.left, to.top, to.width(), to.height(), 0, 0,
-                               stored.width(), stored.height(), Gdiplus::UnitPixel,
-                               attributes.get(), nullptr, nullptr);
-    gp::GdipSetInterpolationMode(g, Gdiplus::InterpolationModeNearestNeighbor);
-    gp::GdipDisposeImage(part);
 }
 
 namespace {
@@ -725,7 +789,8 @@ COffscreenContext::COffscreenContext(int width, int height, const CFontSet* font
     : CDrawContext(fonts), width_(width > 0 ? width : 1), height_(height > 0 ? height : 1),
       pixels_(static_cast<size_t>(width_) * height_) {
     backend_ = std::make_unique<Backend>();
-    backend_->places.push_back({0, 0, 1.0, CRect{0, 0, width_, height_}});
+    backend_->places.push_back({0, 0, 1.0, CRect{0, 0, width_, height_}, Span{0.0, double(width_)},
+                                Span{0.0, double(height_)}});
     if (!backend_->session.ok()) return;
     Surface target;
     if (target.open(width_, height_, pixels_.data()))
