@@ -1,6 +1,7 @@
 // The draw context over GDI+. Settings chosen to match the Cairo backend's pixels: pixel
 // centres at half coordinates, antialiased shapes, nearest-neighbour bitmap copies.
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
 #include <utility>
@@ -8,6 +9,7 @@
 
 #include "editor/toolkit/cdrawcontext.h"
 #include "editor/toolkit/gdiplus_backend.h"
+#include "editor/toolkit/shape_raster.h"
 #include "platform/utf16_win32.h"
 
 namespace tk {
@@ -105,6 +107,8 @@ uint32_t over(uint32_t source, uint32_t dest) {
 
 } // namespace
 
+namespace {
+
 // An interval of device coordinates.
 struct Span {
     double from, to;
@@ -114,6 +118,17 @@ struct Span {
         return std::max(0.0, std::min(to, p + 1.0) - std::max(from, double(p)));
     }
 };
+
+// The origin, scale and clip in device pixels, kept beside GDI+'s own for the drawing done
+// here.
+struct DevicePlace {
+    double dx = 0, dy = 0;
+    double scale = 1.0;
+    CRect clip;        // the device pixels it touches
+    Span clipX, clipY; // exactly, edges between pixels too
+};
+
+} // namespace
 
 struct CDrawContext::Backend {
     GdiplusSession session;
@@ -125,14 +140,7 @@ struct CDrawContext::Backend {
         Gdiplus::GraphicsState state;
     };
     std::vector<Saved> saved;
-    // The origin, scale and clip in device pixels, kept beside GDI+'s own for the copies
-    // done here.
-    struct Place {
-        double dx = 0, dy = 0;
-        double scale = 1.0;
-        CRect clip;        // the device pixels it touches
-        Span clipX, clipY; // exactly, edges between pixels too
-    };
+    using Place = DevicePlace;
     std::vector<Place> places;
 
     GpGraphics* g() const { return surfaces.empty() ? nullptr : surfaces.back().graphics; }
@@ -416,232 +424,107 @@ void CDrawContext::drawBitmap(const CBitmap& bitmap, const CRect& dest, int srcX
 
 namespace {
 
-constexpr double kDegreesPerRadian = 180.0 / std::numbers::pi;
-// How far a widened outline's straight pieces may stray from its curves, in view units.
-constexpr Gdiplus::REAL kFlatness = 0.1f;
+// A paint's premultiplied colour at a device point, with Cairo's rounding of a fine alpha.
+class PaintSampler {
+  public:
+    PaintSampler(const CPaint& paint, const raster::Placement& at) : paint_(paint) {
+        const raster::Point p0 = at.apply(paint.x0, paint.y0), p1 = at.apply(paint.x1, paint.y1);
+        x0_ = p0.x;
+        y0_ = p0.y;
+        ax_ = p1.x - p0.x;
+        ay_ = p1.y - p0.y;
+        const double length2 = ax_ * ax_ + ay_ * ay_;
+        gradient_ = !paint.stops.empty() && length2 > 0;
+        if (gradient_) {
+            ax_ /= length2;
+            ay_ /= length2;
+        }
+        const bool last = !paint.stops.empty();
+        solid_ = premultiplied(last ? paint.stops.back().rgb : paint.rgb,
+                               last ? paint.stops.back().alpha : paint.alpha);
+    }
+    // Channels 0..255 as doubles, premultiplied: b, g, r, a.
+    void at(double x, double y, double out[4]) const {
+        if (!gradient_) {
+            std::copy(solid_.begin(), solid_.end(), out);
+            return;
+        }
+        // Beyond the ends the end colours hold.
+        const double t = (x - x0_) * ax_ + (y - y0_) * ay_;
+        const auto& stops = paint_.stops;
+        if (t <= stops.front().offset) return copy(premultiplied(stops.front()), out);
+        if (t >= stops.back().offset) return copy(premultiplied(stops.back()), out);
+        for (size_t i = 1; i < stops.size(); ++i) {
+            if (t > stops[i].offset) continue;
+            const double span = stops[i].offset - stops[i - 1].offset;
+            const double k = span > 0 ? (t - stops[i - 1].offset) / span : 1.0;
+            const auto a = premultiplied(stops[i - 1]), b = premultiplied(stops[i]);
+            for (int c = 0; c < 4; ++c)
+                out[c] = a[static_cast<size_t>(c)] +
+                         (b[static_cast<size_t>(c)] - a[static_cast<size_t>(c)]) * k;
+            return;
+        }
+        copy(premultiplied(stops.back()), out);
+    }
 
-Gdiplus::REAL real(double v) {
-    return static_cast<Gdiplus::REAL>(v);
-}
-
-Gdiplus::ARGB argbOf(uint32_t rgb, double alpha) {
-    const double a = std::clamp(alpha, 0.0, 1.0);
-    return static_cast<Gdiplus::ARGB>(std::lround(a * 255.0)) << 24 | (rgb & 0xFFFFFF);
-}
-
-// The path as a GDI+ path; null when GDI+ cannot make one.
-Gdiplus::GpPath* makePath(const CPath& path) {
-    Gdiplus::GpPath* out = nullptr;
-    if (gp::GdipCreatePath(Gdiplus::FillModeWinding, &out) != Gdiplus::Ok) return nullptr;
-    std::vector<Gdiplus::PointF> run; // lines not yet handed over, from the current point
-    bool hasCurrent = false;
-    Gdiplus::PointF current, figureStart;
-    auto flush = [&] {
-        if (run.size() >= 2) gp::GdipAddPathLine2(out, run.data(), static_cast<INT>(run.size()));
-        run.clear();
-    };
-    for (const CPath::Element& e : path.elements()) {
-        switch (e.op) {
-        case CPath::Op::Move:
-            flush();
-            gp::GdipStartPathFigure(out);
-            current = figureStart = Gdiplus::PointF(real(e.a), real(e.b));
-            hasCurrent = true;
-            break;
-        case CPath::Op::Line: {
-            Gdiplus::PointF p(real(e.a), real(e.b));
-            if (!hasCurrent) { // a line without a start begins there
-                figureStart = p;
-                hasCurrent = true;
-            } else {
-                if (run.empty()) run.push_back(current);
-                run.push_back(p);
-            }
-            current = p;
-            break;
-        }
-        case CPath::Op::Arc: {
-            double from = e.d, to = e.e;
-            while (to < from)
-                to += 2 * std::numbers::pi;
-            flush();
-            if (!hasCurrent) gp::GdipStartPathFigure(out);
-            const double r = e.c;
-            // Joined to the current point by a line, as GDI+ does within a figure.
-            gp::GdipAddPathArc(out, real(e.a - r), real(e.b - r), real(2 * r), real(2 * r),
-                               real(from * kDegreesPerRadian),
-                               real((to - from) * kDegreesPerRadian));
-            Gdiplus::PointF end(real(e.a + r * std::cos(to)), real(e.b + r * std::sin(to)));
-            if (!hasCurrent)
-                figureStart =
-                    Gdiplus::PointF(real(e.a + r * std::cos(from)), real(e.b + r * std::sin(from)));
-            current = end;
-            hasCurrent = true;
-            break;
-        }
-        case CPath::Op::Rect:
-            flush();
-            gp::GdipAddPathRectangle(out, real(e.a), real(e.b), real(e.c), real(e.d));
-            current = figureStart = Gdiplus::PointF(real(e.a), real(e.b));
-            hasCurrent = true;
-            gp::GdipStartPathFigure(out);
-            break;
-        case CPath::Op::Close:
-            flush();
-            gp::GdipClosePathFigure(out);
-            current = figureStart;
-            break;
-        case CPath::Op::NewFigure:
-            flush();
-            gp::GdipStartPathFigure(out);
-            hasCurrent = false;
-            break;
-        }
+  private:
+    using Channels = std::array<double, 4>;
+    static void copy(const Channels& c, double out[4]) { std::copy(c.begin(), c.end(), out); }
+    static Channels premultiplied(const CColourStop& s) { return premultiplied(s.rgb, s.alpha); }
+    static Channels premultiplied(uint32_t rgb, double alpha) {
+        // A fine alpha goes through 16 bits to 8, as Cairo's solid colours do.
+        const double a16 = std::floor(std::clamp(alpha, 0.0, 1.0) * 65535.0 + 0.5);
+        const double a = std::floor(a16 / 256.0);
+        return {(rgb & 0xFF) * a / 255.0, ((rgb >> 8) & 0xFF) * a / 255.0,
+                ((rgb >> 16) & 0xFF) * a / 255.0, a};
     }
-    flush();
-    return out;
-}
-
-// A brush for the paint; null when GDI+ cannot make one.
-Gdiplus::GpBrush* makeBrush(const CPaint& paint) {
-    if (paint.stops.empty() || (paint.x0 == paint.x1 && paint.y0 == paint.y1)) {
-        Gdiplus::ARGB c = paint.stops.empty()
-                              ? argbOf(paint.rgb, paint.alpha)
-                              : argbOf(paint.stops.back().rgb, paint.stops.back().alpha);
-        Gdiplus::GpSolidFill* solid = nullptr;
-        gp::GdipCreateSolidFill(c, &solid);
-        return solid;
-    }
-    // GDI+ wants the blend to run from 0 to 1: the end colours are held out to there.
-    std::vector<Gdiplus::ARGB> colours;
-    std::vector<Gdiplus::REAL> positions;
-    if (paint.stops.front().offset > 0.0) {
-        colours.push_back(argbOf(paint.stops.front().rgb, paint.stops.front().alpha));
-        positions.push_back(0.0f);
-    }
-    for (const CColourStop& stop : paint.stops) {
-        colours.push_back(argbOf(stop.rgb, stop.alpha));
-        positions.push_back(real(std::clamp(stop.offset, 0.0, 1.0)));
-    }
-    if (paint.stops.back().offset < 1.0) {
-        colours.push_back(colours.back());
-        positions.push_back(1.0f);
-    }
-    Gdiplus::PointF p0(real(paint.x0), real(paint.y0)), p1(real(paint.x1), real(paint.y1));
-    Gdiplus::GpLineGradient* gradient = nullptr;
-    if (gp::GdipCreateLineBrush(&p0, &p1, colours.front(), colours.back(),
-                                Gdiplus::WrapModeTileFlipXY, &gradient) != Gdiplus::Ok)
-        return nullptr;
-    gp::GdipSetLinePresetBlend(gradient, colours.data(), positions.data(),
-                               static_cast<INT>(colours.size()));
-    return gradient;
-}
-
-// Straight lines of one width with flat ends are filled as bands, as the lines and frames
-// above, so they land on the same pixels as Cairo's; dashes cut each line into its pieces.
-bool fillStraightStroke(GpGraphics* g, Gdiplus::GpBrush* brush, const CPath& path,
-                        const CPen& pen) {
-    if (pen.cap != CPen::Cap::Butt) return false;
-    std::vector<std::pair<Gdiplus::PointF, Gdiplus::PointF>> lines;
-    bool hasCurrent = false;
-    double cx = 0, cy = 0;
-    for (const CPath::Element& e : path.elements()) {
-        if (e.op == CPath::Op::Move) {
-            cx = e.a;
-            cy = e.b;
-            hasCurrent = true;
-        } else if (e.op == CPath::Op::Line && hasCurrent && lines.size() < 1024) {
-            // A single segment per figure: corners would need joins.
-            if (!(cx == e.a || cy == e.b)) return false;
-            lines.push_back(
-                {Gdiplus::PointF(real(cx), real(cy)), Gdiplus::PointF(real(e.a), real(e.b))});
-            hasCurrent = false;
-        } else {
-            return false;
-        }
-    }
-    double period = 0;
-    for (double d : pen.dashes) {
-        if (!(d >= 0.0)) return false;
-        period += d;
-    }
-    if (!pen.dashes.empty() && !(period > 0.0)) return false;
-    const double h = pen.width / 2;
-    for (const auto& [a, b] : lines) {
-        const bool across = a.Y == b.Y;
-        const double from = across ? a.X : a.Y, to = across ? b.X : b.Y;
-        const double length = std::fabs(to - from), direction = to < from ? -1.0 : 1.0;
-        auto band = [&](double s0, double s1) {
-            double p0 = from + direction * s0, p1 = from + direction * s1;
-            if (p1 < p0) std::swap(p0, p1);
-            if (across)
-                fillBand(g, brush, p0, a.Y - h, p1, a.Y + h);
-            else
-                fillBand(g, brush, a.X - h, p0, a.X + h, p1);
-        };
-        if (pen.dashes.empty()) {
-            band(0, length);
-            continue;
-        }
-        double at = 0;
-        for (size_t i = 0; at < length; i = (i + 1) % pen.dashes.size()) {
-            const double next = std::min(length, at + pen.dashes[i]);
-            if (i % 2 == 0 && next > at) band(at, next);
-            at = next;
-        }
-    }
-    return true;
-}
+    const CPaint& paint_;
+    bool gradient_ = false;
+    double x0_ = 0, y0_ = 0, ax_ = 0, ay_ = 0;
+    Channels solid_{};
+};
 
 } // namespace
 
+namespace {
+// Paints the shapes' covered pixels onto the surface, inside the place's clip.
+void paintShapes(Surface& target, const DevicePlace& place,
+                 const std::vector<raster::Polygon>& shapes, const CPaint& paint) {
+    if (shapes.empty()) return;
+    gp::GdipFlush(target.graphics, Gdiplus::FlushIntentionSync);
+    const Span spanX = place.clipX.meet({0.0, double(target.width)});
+    const Span spanY = place.clipY.meet({0.0, double(target.height)});
+    const PaintSampler sampler(paint, {place.dx, place.dy, place.scale});
+    raster::cover(
+        shapes, {spanX.from, spanY.from, spanX.to, spanY.to}, [&](int x, int y, double coverage) {
+            double c[4];
+            sampler.at(x + 0.5, y + 0.5, c);
+            uint32_t p = 0;
+            for (int i = 0; i < 4; ++i)
+                p |= static_cast<uint32_t>(std::lround(std::clamp(c[i] * coverage, 0.0, 255.0)))
+                     << (8 * i);
+            if (p) {
+                uint32_t& d = target.pixels[static_cast<size_t>(y) * target.width + x];
+                d = over(p, d);
+            }
+        });
+}
+} // namespace
+
 void CDrawContext::fillPath(const CPath& path, const CPaint& paint) {
-    GpGraphics* g = backend_->g();
-    if (!g || path.empty()) return;
-    Gdiplus::GpPath* shape = makePath(path);
-    Gdiplus::GpBrush* brush = shape ? makeBrush(paint) : nullptr;
-    if (brush) gp::GdipFillPath(g, brush, shape);
-    if (brush) gp::GdipDeleteBrush(brush);
-    if (shape) gp::GdipDeletePath(shape);
+    if (path.empty() || backend_->surfaces.empty()) return;
+    const Backend::Place& place = backend_->places.back();
+    paintShapes(backend_->surfaces.back(), place,
+                raster::areas(raster::flatten(path, {place.dx, place.dy, place.scale})), paint);
 }
 
 void CDrawContext::strokePath(const CPath& path, const CPaint& paint, const CPen& pen) {
-    GpGraphics* g = backend_->g();
-    if (!g || path.empty() || !(pen.width > 0.0)) return;
-    Gdiplus::GpBrush* brush = makeBrush(paint);
-    if (!brush) return;
-    if (!fillStraightStroke(g, brush, path, pen)) {
-        Gdiplus::GpPath* shape = makePath(path);
-        Gdiplus::GpPen* outline = nullptr;
-        if (shape && gp::GdipCreatePen2(brush, real(pen.width), Gdiplus::UnitWorld, &outline) ==
-                         Gdiplus::Ok) {
-            const bool round = pen.cap == CPen::Cap::Round;
-            gp::GdipSetPenLineCap197819(outline,
-                                        round ? Gdiplus::LineCapRound : Gdiplus::LineCapFlat,
-                                        round ? Gdiplus::LineCapRound : Gdiplus::LineCapFlat,
-                                        round ? Gdiplus::DashCapRound : Gdiplus::DashCapFlat);
-            gp::GdipSetPenLineJoin(outline, pen.join == CPen::Join::Round ? Gdiplus::LineJoinRound
-                                                                          : Gdiplus::LineJoinMiter);
-            if (!pen.dashes.empty()) {
-                // In widths of the pen.
-                std::vector<Gdiplus::REAL> dashes;
-                for (double d : pen.dashes)
-                    dashes.push_back(real(std::max(d, 1e-3) / pen.width));
-                gp::GdipSetPenDashArray(outline, dashes.data(), static_cast<INT>(dashes.size()));
-            }
-            // The outline is widened into a shape and filled: fills land on the same pixels
-            // as Cairo's, where a pen's pixels straddle the half-pixel centre line.
-            if (gp::GdipWidenPath(shape, outline, nullptr, kFlatness) == Gdiplus::Ok) {
-                gp::GdipSetPathFillMode(shape, Gdiplus::FillModeWinding);
-                gp::GdipFillPath(g, brush, shape);
-            } else {
-                gp::GdipDrawPath(g, outline, shape);
-            }
-            gp::GdipDeletePen(outline);
-        }
-        if (shape) gp::GdipDeletePath(shape);
-    }
-    gp::GdipDeleteBrush(brush);
+    if (path.empty() || !(pen.width > 0.0) || backend_->surfaces.empty()) return;
+    const Backend::Place& place = backend_->places.back();
+    paintShapes(
+        backend_->surfaces.back(), place,
+        raster::outline(raster::flatten(path, {place.dx, place.dy, place.scale}), pen, place.scale),
+        paint);
 }
 
 namespace {
