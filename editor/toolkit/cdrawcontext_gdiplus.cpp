@@ -201,9 +201,24 @@ void CDrawContext::scale(double factor) {
                                     Gdiplus::MatrixOrderPrepend);
 }
 
+namespace {
+CPaint paintOf(CColor c) {
+    return CPaint::colour(uint32_t{c.r} << 16 | uint32_t{c.g} << 8 | c.b, c.a / 255.0);
+}
+} // namespace
+
 void CDrawContext::fillRect(const CRect& r, CColor c) {
     GpGraphics* g = backend_->g();
     if (!g || r.empty()) return;
+    const Backend::Place& place = backend_->places.back();
+    const bool wholePixels = place.scale == std::floor(place.scale) &&
+                             place.dx == std::floor(place.dx) && place.dy == std::floor(place.dy);
+    if (!wholePixels) { // edges between device pixels cover them partly
+        CPath path;
+        path.rect(r.left, r.top, r.width(), r.height());
+        fillPath(path, paintOf(c));
+        return;
+    }
     Gdiplus::GpSolidFill* brush = nullptr;
     if (gp::GdipCreateSolidFill(argbOf(c), &brush) != Gdiplus::Ok) return;
     gp::GdipFillRectangleI(g, brush, r.left, r.top, r.width(), r.height());
@@ -218,53 +233,27 @@ void CDrawContext::clearRect(const CRect& r, CColor c) {
     gp::GdipSetCompositingMode(g, Gdiplus::CompositingModeSourceOver);
 }
 
-namespace {
-// Straight bands are filled, not stroked: GDI+ implementations place a pen's pixels on
-// either side of a half-pixel centre line, a fill lands on the same pixels everywhere.
-void fillBand(GpGraphics* g, Gdiplus::GpBrush* brush, double x0, double y0, double x1, double y1) {
-    if (x1 <= x0 || y1 <= y0) return;
-    gp::GdipFillRectangle(g, brush, static_cast<Gdiplus::REAL>(x0), static_cast<Gdiplus::REAL>(y0),
-                          static_cast<Gdiplus::REAL>(x1 - x0), static_cast<Gdiplus::REAL>(y1 - y0));
-}
-} // namespace
-
 void CDrawContext::frameRect(const CRect& r, CColor c, double lineWidth) {
-    GpGraphics* g = backend_->g();
-    if (!g || r.empty() || !(lineWidth > 0.0)) return;
-    Gdiplus::GpSolidFill* brush = nullptr;
-    if (gp::GdipCreateSolidFill(argbOf(c), &brush) != Gdiplus::Ok) return;
-    double w = std::fmin(lineWidth, std::fmin(r.width(), r.height()) / 2.0);
-    fillBand(g, brush, r.left, r.top, r.right, r.top + w);
-    fillBand(g, brush, r.left, r.bottom - w, r.right, r.bottom);
-    fillBand(g, brush, r.left, r.top + w, r.left + w, r.bottom - w);
-    fillBand(g, brush, r.right - w, r.top + w, r.right, r.bottom - w);
-    gp::GdipDeleteBrush(brush);
+    if (r.empty() || !(lineWidth > 0.0)) return;
+    // Four bands inside the rectangle, where a stroke along its inner edge lies.
+    const double w = std::fmin(lineWidth, std::fmin(r.width(), r.height()) / 2.0);
+    CPath bands;
+    bands.rect(r.left, r.top, r.width(), w);
+    bands.rect(r.left, r.bottom - w, r.width(), w);
+    bands.rect(r.left, r.top + w, w, r.height() - 2 * w);
+    bands.rect(r.right - w, r.top + w, w, r.height() - 2 * w);
+    fillPath(bands, paintOf(c));
 }
 
 void CDrawContext::fillRoundRect(const CRect& r, double radius, CColor c) {
-    GpGraphics* g = backend_->g();
-    if (!g || r.empty()) return;
-    auto x = static_cast<Gdiplus::REAL>(r.left), y = static_cast<Gdiplus::REAL>(r.top);
-    auto w = static_cast<Gdiplus::REAL>(r.width()), h = static_cast<Gdiplus::REAL>(r.height());
-    auto d = static_cast<Gdiplus::REAL>(2 * std::fmin(radius, std::fmin(w, h) / 2));
-    if (d <= 0) {
+    if (r.empty()) return;
+    if (!(radius > 0.0)) {
         fillRect(r, c);
         return;
     }
-    Gdiplus::GpPath* path = nullptr;
-    if (gp::GdipCreatePath(Gdiplus::FillModeAlternate, &path) != Gdiplus::Ok) return;
-    // Corners clockwise from the top right; angles in degrees, clockwise from +x.
-    gp::GdipAddPathArc(path, x + w - d, y, d, d, 270, 90);
-    gp::GdipAddPathArc(path, x + w - d, y + h - d, d, d, 0, 90);
-    gp::GdipAddPathArc(path, x, y + h - d, d, d, 90, 90);
-    gp::GdipAddPathArc(path, x, y, d, d, 180, 90);
-    gp::GdipClosePathFigure(path);
-    Gdiplus::GpSolidFill* brush = nullptr;
-    if (gp::GdipCreateSolidFill(argbOf(c), &brush) == Gdiplus::Ok) {
-        gp::GdipFillPath(g, brush, path);
-        gp::GdipDeleteBrush(brush);
-    }
-    gp::GdipDeletePath(path);
+    CPath path;
+    path.roundRect(r.left, r.top, r.width(), r.height(), radius);
+    fillPath(path, paintOf(c));
 }
 
 void CDrawContext::drawLine(CPoint a, CPoint b, CColor c, double lineWidth) {
@@ -272,42 +261,15 @@ void CDrawContext::drawLine(CPoint a, CPoint b, CColor c, double lineWidth) {
 }
 
 void CDrawContext::drawPolyline(const std::vector<CPoint>& points, CColor c, double lineWidth) {
-    GpGraphics* g = backend_->g();
-    if (!g || points.size() < 2 || !(lineWidth > 0.0)) return;
-    bool straight = true;
+    if (points.size() < 2 || !(lineWidth > 0.0)) return;
+    // Through the pixel centres, flat ends.
+    CPath path;
+    path.moveTo(points[0].x + 0.5, points[0].y + 0.5);
     for (size_t i = 1; i < points.size(); ++i)
-        straight = straight && (points[i].x == points[i - 1].x || points[i].y == points[i - 1].y);
-    if (straight) {
-        // Each segment as the band a butt-capped line through the pixel centres covers.
-        Gdiplus::GpSolidFill* brush = nullptr;
-        if (gp::GdipCreateSolidFill(argbOf(c), &brush) != Gdiplus::Ok) return;
-        double h = lineWidth / 2;
-        for (size_t i = 1; i < points.size(); ++i) {
-            CPoint a = points[i - 1], b = points[i];
-            double x0 = std::min(a.x, b.x) + 0.5, x1 = std::max(a.x, b.x) + 0.5;
-            double y0 = std::min(a.y, b.y) + 0.5, y1 = std::max(a.y, b.y) + 0.5;
-            if (a.y == b.y)
-                fillBand(g, brush, x0, y0 - h, x1, y0 + h);
-            else
-                fillBand(g, brush, x0 - h, y0, x0 + h, y1);
-        }
-        gp::GdipDeleteBrush(brush);
-        return;
-    }
-    Gdiplus::GpPen* pen = nullptr;
-    // In view units: the width grows with the scale, as Cairo's.
-    if (gp::GdipCreatePen1(argbOf(c), static_cast<Gdiplus::REAL>(lineWidth), Gdiplus::UnitWorld,
-                           &pen) != Gdiplus::Ok)
-        return;
-    // Flat ends, as Cairo's default butt caps.
-    gp::GdipSetPenLineCap197819(pen, Gdiplus::LineCapFlat, Gdiplus::LineCapFlat,
-                                Gdiplus::DashCapFlat);
-    std::vector<Gdiplus::PointF> through(points.size());
-    for (size_t i = 0; i < points.size(); ++i)
-        through[i] = Gdiplus::PointF(static_cast<Gdiplus::REAL>(points[i].x + 0.5),
-                                     static_cast<Gdiplus::REAL>(points[i].y + 0.5));
-    gp::GdipDrawLines(g, pen, through.data(), static_cast<INT>(through.size()));
-    gp::GdipDeletePen(pen);
+        path.lineTo(points[i].x + 0.5, points[i].y + 0.5);
+    CPen pen;
+    pen.width = lineWidth;
+    strokePath(path, paintOf(c), pen);
 }
 
 void CDrawContext::drawBitmap(const CBitmap& bitmap, const CRect& dest, int srcX, int srcY,
