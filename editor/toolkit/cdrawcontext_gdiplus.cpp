@@ -1,5 +1,9 @@
-// The draw context over GDI+. Settings chosen to match the Cairo backend's pixels: pixel
-// centres at half coordinates, antialiased shapes, nearest-neighbour bitmap copies.
+// The draw context over GDI+, made to give the Cairo backend's pixels. GDI+ draws text and
+// whole-pixel rectangles and lays layers on; bitmaps are composited here with Cairo's
+// arithmetic (copied one to one, or resampled from the frame alone under a zoom), and paths,
+// lines and shapes whose edges fall between pixels go through the toolkit's own coverage
+// rasteriser (shape_raster.h), since GDI+ implementations differ in where and whether they
+// anti-alias.
 #include <algorithm>
 #include <array>
 #include <cmath>
