@@ -229,14 +229,6 @@ void CDrawContext::fillRect(const CRect& r, CColor c) {
     gp::GdipDeleteBrush(brush);
 }
 
-void CDrawContext::clearRect(const CRect& r, CColor c) {
-    GpGraphics* g = backend_->g();
-    if (!g) return;
-    gp::GdipSetCompositingMode(g, Gdiplus::CompositingModeSourceCopy);
-    fillRect(r, c);
-    gp::GdipSetCompositingMode(g, Gdiplus::CompositingModeSourceOver);
-}
-
 void CDrawContext::frameRect(const CRect& r, CColor c, double lineWidth) {
     if (r.empty() || !(lineWidth > 0.0)) return;
     // Four bands inside the rectangle, where a stroke along its inner edge lies.
@@ -454,8 +446,10 @@ class PaintSampler {
 
 namespace {
 // Paints the shapes' covered pixels onto the surface, inside the place's clip.
+// `replace`: the paint takes the place of what was there, in proportion to its coverage.
 void paintShapes(Surface& target, const DevicePlace& place,
-                 const std::vector<raster::Polygon>& shapes, const CPaint& paint) {
+                 const std::vector<raster::Polygon>& shapes, const CPaint& paint,
+                 bool replace = false) {
     if (shapes.empty()) return;
     gp::GdipFlush(target.graphics, Gdiplus::FlushIntentionSync);
     const Span spanX = place.clipX.meet({0.0, double(target.width)});
@@ -469,8 +463,14 @@ void paintShapes(Surface& target, const DevicePlace& place,
             for (int i = 0; i < 4; ++i)
                 p |= static_cast<uint32_t>(std::lround(std::clamp(c[i] * coverage, 0.0, 255.0)))
                      << (8 * i);
-            if (p) {
-                uint32_t& d = target.pixels[static_cast<size_t>(y) * target.width + x];
+            uint32_t& d = target.pixels[static_cast<size_t>(y) * target.width + x];
+            if (replace) {
+                uint32_t kept = 0;
+                for (int i = 0; i < 32; i += 8)
+                    kept |= static_cast<uint32_t>(std::lround(((d >> i) & 0xFF) * (1 - coverage)))
+                            << i;
+                d = over(p, kept);
+            } else if (p) {
                 d = over(p, d);
             }
         });
@@ -491,6 +491,25 @@ void CDrawContext::strokePath(const CPath& path, const CPaint& paint, const CPen
         backend_->surfaces.back(), place,
         raster::outline(raster::flatten(path, {place.dx, place.dy, place.scale}), pen, place.scale),
         paint);
+}
+
+void CDrawContext::clearRect(const CRect& r, CColor c) {
+    GpGraphics* g = backend_->g();
+    if (!g || r.empty()) return;
+    const Backend::Place& place = backend_->places.back();
+    const bool wholePixels = place.scale == std::floor(place.scale) &&
+                             place.dx == std::floor(place.dx) && place.dy == std::floor(place.dy);
+    if (!wholePixels) {
+        CPath path;
+        path.rect(r.left, r.top, r.width(), r.height());
+        paintShapes(backend_->surfaces.back(), place,
+                    raster::areas(raster::flatten(path, {place.dx, place.dy, place.scale})),
+                    paintOf(c), true);
+        return;
+    }
+    gp::GdipSetCompositingMode(g, Gdiplus::CompositingModeSourceCopy);
+    fillRect(r, c);
+    gp::GdipSetCompositingMode(g, Gdiplus::CompositingModeSourceOver);
 }
 
 namespace {

@@ -224,3 +224,19 @@ TEST_F(Drawing, RoundedPathsLeaveTheirCornersOut) {
     EXPECT_EQ(c.pixel(29, 19), 0u);
     EXPECT_EQ(c.pixel(20, 10), 0xFFFFFFFFu);
 }
+
+// Clearing under a zoom that puts the edges between pixels: whole pixels take the colour,
+// edge pixels keep what they had in proportion to what lies outside.
+TEST_F(Drawing, ClearingUnderAZoomReplacesInProportion) {
+    c.fillRect({0, 0, 16, 16}, kRed);
+    c.push(0, 0, {0, 0, 16, 16});
+    c.scale(1.5);
+    c.clearRect({1, 1, 3, 3}, tk::CColor{0, 0, 0, 0}); // device 1.5 to 4.5
+    c.pop();
+    EXPECT_EQ(c.pixel(2, 2), 0u);
+    EXPECT_EQ(c.pixel(3, 3), 0u);
+    EXPECT_TRUE(near(c.pixel(1, 1), 0xBFBF0000u, 3)); // a quarter cleared
+    EXPECT_TRUE(near(c.pixel(2, 1), 0x80800000u, 3)); // half
+    EXPECT_EQ(c.pixel(5, 5), 0xFFFF0000u);
+    EXPECT_EQ(c.pixel(0, 0), 0xFFFF0000u);
+}
