@@ -327,48 +327,66 @@ void CDrawContext::drawBitmap(const CBitmap& bitmap, const CRect& dest, int srcX
     const int frameW = source.width() * density, frameH = source.height() * density;
     const double cornerX = place.dx + to.left * place.scale;
     const double cornerY = place.dy + to.top * place.scale;
-    auto at = [&](int x, int y) -> uint32_t {
-        if (x < 0 || y < 0 || x >= frameW || y >= frameH) return 0;
-        return shown.storedPixel(frameX + x, frameY + y);
-    };
     const double footprint = 1.0 / s;
     const bool average = footprint >= 4.0 / 3.0 - 1e-9;
     const int x0 = static_cast<int>(std::floor(spanX.from)),
               x1 = static_cast<int>(std::ceil(spanX.to));
     const int y0 = static_cast<int>(std::floor(spanY.from)),
               y1 = static_cast<int>(std::ceil(spanY.to));
+    // The filter is separable: the stored pixels and weights along each axis are worked out
+    // once per device column and row. Taps outside the frame are left out (transparent).
+    struct Taps {
+        std::vector<int> first, count; // per device pixel, into index/weight
+        std::vector<int> index;
+        std::vector<double> weight;
+    };
+    auto tapsFor = [&](int from, int to, double corner, int length) {
+        Taps t;
+        for (int d = from; d < to; ++d) {
+            const double centre = (d + 0.5 - corner) / s; // in the frame's stored pixels
+            t.first.push_back(static_cast<int>(t.index.size()));
+            auto add = [&](int i, double w) {
+                if (i < 0 || i >= length || w <= 0.0) return;
+                t.index.push_back(i);
+                t.weight.push_back(w);
+            };
+            if (average) {
+                const Span box{centre - footprint / 2, centre + footprint / 2};
+                for (int i = static_cast<int>(std::floor(box.from)); i < box.to; ++i)
+                    add(i, box.cover(i) / footprint);
+            } else {
+                const double f = centre - 0.5;
+                const int i = static_cast<int>(std::floor(f));
+                add(i, 1 - (f - i));
+                add(i + 1, f - i);
+            }
+            t.count.push_back(static_cast<int>(t.index.size()) - t.first.back());
+        }
+        return t;
+    };
+    const Taps columns = tapsFor(x0, x1, cornerX, frameW);
+    const Taps rows = tapsFor(y0, y1, cornerY, frameH);
     for (int y = y0; y < y1; ++y) {
         const double coverY = spanY.cover(y);
         if (coverY <= 0.0) continue;
         uint32_t* row = target.pixels + static_cast<size_t>(y) * target.width;
-        const double v = (y + 0.5 - cornerY) / s; // the pixel centre in the frame
+        const size_t ry = static_cast<size_t>(y - y0);
         for (int x = x0; x < x1; ++x) {
             const double coverage = coverY * spanX.cover(x) * alpha;
             if (coverage <= 0.0) continue;
-            const double u = (x + 0.5 - cornerX) / s;
+            const size_t cx = static_cast<size_t>(x - x0);
             double sum[4] = {0, 0, 0, 0};
-            auto add = [&](uint32_t p, double weight) {
-                if (!p || weight <= 0.0) return;
-                for (int c = 0; c < 4; ++c)
-                    sum[c] += weight * ((p >> (8 * c)) & 0xFF);
-            };
-            if (average) {
-                const double left = u - footprint / 2, top = v - footprint / 2;
-                const double area = footprint * footprint;
-                for (int sy = static_cast<int>(std::floor(top)); sy < top + footprint; ++sy) {
-                    const double wy = Span{top, top + footprint}.cover(sy);
-                    for (int sx = static_cast<int>(std::floor(left)); sx < left + footprint; ++sx)
-                        add(at(sx, sy), wy * Span{left, left + footprint}.cover(sx) / area);
+            for (int j = rows.first[ry]; j < rows.first[ry] + rows.count[ry]; ++j) {
+                const int sy = frameY + rows.index[static_cast<size_t>(j)];
+                const double wy = rows.weight[static_cast<size_t>(j)];
+                for (int i = columns.first[cx]; i < columns.first[cx] + columns.count[cx]; ++i) {
+                    const uint32_t p =
+                        shown.storedPixel(frameX + columns.index[static_cast<size_t>(i)], sy);
+                    if (!p) continue;
+                    const double w = wy * columns.weight[static_cast<size_t>(i)];
+                    for (int c = 0; c < 4; ++c)
+                        sum[c] += w * ((p >> (8 * c)) & 0xFF);
                 }
-            } else {
-                const double fu = u - 0.5, fv = v - 0.5;
-                const int sx = static_cast<int>(std::floor(fu)),
-                          sy = static_cast<int>(std::floor(fv));
-                const double ax = fu - sx, ay = fv - sy;
-                add(at(sx, sy), (1 - ax) * (1 - ay));
-                add(at(sx + 1, sy), ax * (1 - ay));
-                add(at(sx, sy + 1), (1 - ax) * ay);
-                add(at(sx + 1, sy + 1), ax * ay);
             }
             uint32_t p = 0;
             for (int c = 0; c < 4; ++c) {
