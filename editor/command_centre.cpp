@@ -338,14 +338,11 @@ void QX_WebLinks::draw(tk::CDrawContext& c, const tk::CRect&) {
     if (picture_ != Picture::Ready || !image_) return;
     const tk::CRect& own = getViewSize();
     const double scale = static_cast<double>(own.width()) / image_->width();
-    cairo_t* cr = c.cairo();
-    cairo_save(cr);
-    cairo_rectangle(cr, 0, 0, own.width(), own.height());
-    cairo_clip(cr);
-    cairo_scale(cr, scale, scale);
-    cairo_set_source_surface(cr, image_->surface(), 0, 0);
-    cairo_paint(cr);
-    cairo_restore(cr);
+    // As wide as the panel, filtered; what is taller than the panel is cut off.
+    c.push(0, 0, tk::CRect{0, 0, own.width(), own.height()});
+    c.scale(scale);
+    c.drawBitmap(*image_, tk::CRect{0, 0, image_->width(), image_->height()});
+    c.pop();
 }
 
 } // namespace tarlix

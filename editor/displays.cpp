@@ -23,19 +23,20 @@ double unit(double v) {
     return v >= 0.0 ? (v <= 1.0 ? v : 1.0) : 0.0;
 }
 
-void setSource(cairo_t* cr, uint32_t rgb, double alpha) {
-    cairo_set_source_rgba(cr, ((rgb >> 16) & 255) / 255.0, ((rgb >> 8) & 255) / 255.0,
-                          (rgb & 255) / 255.0, alpha);
+tk::CPaint colour(uint32_t rgb, double alpha) {
+    return tk::CPaint::colour(rgb, alpha);
 }
 
-void roundedPath(cairo_t* cr, double x, double y, double w, double h, double r) {
-    r = std::min({r, w / 2, h / 2});
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, x + w - r, y + r, r, -M_PI / 2, 0);
-    cairo_arc(cr, x + w - r, y + h - r, r, 0, M_PI / 2);
-    cairo_arc(cr, x + r, y + h - r, r, M_PI / 2, M_PI);
-    cairo_arc(cr, x + r, y + r, r, M_PI, 3 * M_PI / 2);
-    cairo_close_path(cr);
+tk::CPath roundedPath(double x, double y, double w, double h, double r) {
+    tk::CPath path;
+    path.roundRect(x, y, w, h, r);
+    return path;
+}
+
+tk::CPath rectPath(double x, double y, double w, double h) {
+    tk::CPath path;
+    path.rect(x, y, w, h);
+    return path;
 }
 
 // The look: the panels' dark screen, the equaliser's blue, the sequencer's coral.
@@ -289,32 +290,29 @@ void QX_GUI_EQ_Window::onMouseUp(CPoint, int) {
 }
 
 void QX_GUI_EQ_Window::drawGrid(tk::CDrawContext& c, int w, int h) {
-    cairo_t* cr = c.cairo();
     const double centre = h / 2.0;
-    cairo_set_line_width(cr, 1.0);
     // Gain lines, dashed; the flat line brighter.
-    const double dash[] = {2.0, 3.0};
-    cairo_set_dash(cr, dash, 2, 0.0);
-    setSource(cr, kWhite, 0.07);
+    tk::CPen dashed;
+    dashed.dashes = {2.0, 3.0};
+    tk::CPath gains;
     for (double db : kGainLinesDb) {
         double y = std::round(centre - db / kGainSpanDb * h) + 0.5;
-        cairo_move_to(cr, 0, y);
-        cairo_line_to(cr, w, y);
+        gains.moveTo(0, y);
+        gains.lineTo(w, y);
     }
-    cairo_stroke(cr);
-    cairo_set_dash(cr, nullptr, 0, 0.0);
+    c.strokePath(gains, colour(kWhite, 0.07), dashed);
     // Frequency lines.
-    setSource(cr, kWhite, 0.09);
+    tk::CPath frequencies;
     for (double hz : kGridHz) {
         double x = std::round((w - 1) * eq_axis::positionOf(hz)) + 0.5;
-        cairo_move_to(cr, x, 0);
-        cairo_line_to(cr, x, h);
+        frequencies.moveTo(x, 0);
+        frequencies.lineTo(x, h);
     }
-    cairo_stroke(cr);
-    setSource(cr, kWhite, 0.22);
-    cairo_move_to(cr, 0, std::round(centre) + 0.5);
-    cairo_line_to(cr, w, std::round(centre) + 0.5);
-    cairo_stroke(cr);
+    c.strokePath(frequencies, colour(kWhite, 0.09), tk::CPen{});
+    tk::CPath flat;
+    flat.moveTo(0, std::round(centre) + 0.5);
+    flat.lineTo(w, std::round(centre) + 0.5);
+    c.strokePath(flat, colour(kWhite, 0.22), tk::CPen{});
     // Labels where they fit: frequencies along the bottom, gains at the left.
     const tk::CFontDesc font{tk::FontWeight::Regular, 9.0};
     const CColor label{0x8D, 0x96, 0xA1, 200};
@@ -334,39 +332,30 @@ void QX_GUI_EQ_Window::drawGrid(tk::CDrawContext& c, int w, int h) {
 }
 
 void QX_GUI_EQ_Window::drawCurve(tk::CDrawContext& c, int w, int h) {
-    cairo_t* cr = c.cairo();
     const double centre = h / 2.0;
-    auto path = [&] {
-        cairo_move_to(cr, 0.5, curve_[0] + 0.5);
-        for (int x = 1; x < w; ++x)
-            cairo_line_to(cr, x + 0.5, curve_[static_cast<size_t>(x)] + 0.5);
-    };
+    tk::CPath line;
+    line.moveTo(0.5, curve_[0] + 0.5);
+    for (int x = 1; x < w; ++x)
+        line.lineTo(x + 0.5, curve_[static_cast<size_t>(x)] + 0.5);
     // A soft fill between the curve and the flat line, strongest at the curve.
-    path();
-    cairo_line_to(cr, w - 0.5, centre);
-    cairo_line_to(cr, 0.5, centre);
-    cairo_close_path(cr);
-    cairo_pattern_t* fill = cairo_pattern_create_linear(0, 0, 0, h);
-    cairo_pattern_add_color_stop_rgba(fill, 0.0, 0x4F / 255.0, 0xA3 / 255.0, 0xF7 / 255.0, 0.38);
-    cairo_pattern_add_color_stop_rgba(fill, 0.5, 0x4F / 255.0, 0xA3 / 255.0, 0xF7 / 255.0, 0.10);
-    cairo_pattern_add_color_stop_rgba(fill, 1.0, 0x4F / 255.0, 0xA3 / 255.0, 0xF7 / 255.0, 0.38);
-    cairo_set_source(cr, fill);
-    cairo_fill(cr);
-    cairo_pattern_destroy(fill);
+    tk::CPath area = line;
+    area.lineTo(w - 0.5, centre);
+    area.lineTo(0.5, centre);
+    area.close();
+    c.fillPath(area, tk::CPaint::linear(
+                         0, 0, 0, h,
+                         {{0.0, kEqAccent, 0.38}, {0.5, kEqAccent, 0.10}, {1.0, kEqAccent, 0.38}}));
     // A glow under the line, then the line.
-    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    path();
-    setSource(cr, kEqAccent, 0.25);
-    cairo_set_line_width(cr, 4.0);
-    cairo_stroke_preserve(cr);
-    setSource(cr, 0xBFE0FF, 1.0);
-    cairo_set_line_width(cr, 1.6);
-    cairo_stroke(cr);
+    tk::CPen pen;
+    pen.join = tk::CPen::Join::Round;
+    pen.cap = tk::CPen::Cap::Round;
+    pen.width = 4.0;
+    c.strokePath(line, colour(kEqAccent, 0.25), pen);
+    pen.width = 1.6;
+    c.strokePath(line, colour(0xBFE0FF, 1.0), pen);
 }
 
 void QX_GUI_EQ_Window::drawHandles(tk::CDrawContext& c) {
-    cairo_t* cr = c.cairo();
     const tk::CFontDesc font{tk::FontWeight::Bold, 9.0};
     for (int i = 0; i < bands_; ++i) {
         const Band& b = band_[i];
@@ -375,18 +364,17 @@ void QX_GUI_EQ_Window::drawHandles(tk::CDrawContext& c) {
         const double cx = b.handle.left + kHandleSide / 2 + 0.5;
         const double cy = b.handle.top + kHandleSide / 2 + 0.5;
         const bool selected = i == selected_;
-        cairo_new_path(cr); // the band number's text leaves a current point behind
         if (selected) {
-            cairo_arc(cr, cx, cy, kHandleSide / 2.0, 0, 2 * M_PI);
-            setSource(cr, kWhite, 0.25);
-            cairo_fill(cr);
+            tk::CPath halo;
+            halo.circle(cx, cy, kHandleSide / 2.0);
+            c.fillPath(halo, colour(kWhite, 0.25));
         }
-        cairo_arc(cr, cx, cy, 6.0, 0, 2 * M_PI);
-        setSource(cr, kBandColours[i], 1.0);
-        cairo_fill_preserve(cr);
-        setSource(cr, selected ? kWhite : kScreen, 0.9);
-        cairo_set_line_width(cr, 1.2);
-        cairo_stroke(cr);
+        tk::CPath dot;
+        dot.circle(cx, cy, 6.0);
+        c.fillPath(dot, colour(kBandColours[i], 1.0));
+        tk::CPen rim;
+        rim.width = 1.2;
+        c.strokePath(dot, colour(selected ? kWhite : kScreen, 0.9), rim);
         char text[12];
         std::snprintf(text, sizeof text, "%d", i + 1);
         c.drawText(text, CRect::fromSize(b.handle.left + 2, b.handle.top + 2, 13, 13), font,
@@ -399,35 +387,29 @@ void QX_GUI_EQ_Window::draw(tk::CDrawContext& c, const CRect&) {
     const int w = box.width(), h = box.height();
     if (w <= 1 || h <= 1) return;
     if (stale_ || static_cast<int>(curve_.size()) != w) computeCurve();
-    cairo_t* cr = c.cairo();
-    cairo_save(cr);
-    cairo_rectangle(cr, 0, 0, w, h);
-    cairo_clip(cr);
+    c.push(0, 0, box);
     if (bitmap_) {
         c.drawBitmap(*bitmap_, box);
     } else {
-        cairo_pattern_t* back = cairo_pattern_create_linear(0, 0, 0, h);
-        cairo_pattern_add_color_stop_rgb(back, 0.0, 0x18 / 255.0, 0x1C / 255.0, 0x21 / 255.0);
-        cairo_pattern_add_color_stop_rgb(back, 1.0, 0x0E / 255.0, 0x10 / 255.0, 0x12 / 255.0);
-        cairo_set_source(cr, back);
-        cairo_paint(cr);
-        cairo_pattern_destroy(back);
+        c.fillPath(rectPath(0, 0, w, h),
+                   tk::CPaint::linear(0, 0, 0, h, {{0.0, 0x181C21, 1.0}, {1.0, kScreen, 1.0}}));
     }
     drawGrid(c, w, h);
     if (crossoverMode_) {
-        setSource(cr, kEqAccent, 0.8);
-        cairo_set_line_width(cr, 1.5);
+        tk::CPath lines;
         for (int i = 0; i < crossovers_; ++i) {
             double x = std::round((w - 1) * unit(crossover_[i])) + 0.5;
-            cairo_move_to(cr, x, 0);
-            cairo_line_to(cr, x, h);
+            lines.moveTo(x, 0);
+            lines.lineTo(x, h);
         }
-        cairo_stroke(cr);
+        tk::CPen pen;
+        pen.width = 1.5;
+        c.strokePath(lines, colour(kEqAccent, 0.8), pen);
     } else {
         drawCurve(c, w, h);
         drawHandles(c);
     }
-    cairo_restore(cr);
+    c.pop();
 }
 
 // ---- step bars -------------------------------------------------------------------------
@@ -604,17 +586,12 @@ void QX_Multi_Lev::onMouseUp(CPoint, int) {
 void QX_Multi_Lev::draw(tk::CDrawContext& c, const CRect&) {
     const CRect box = localBox(*this);
     if (box.width() <= 1 || box.height() <= 1) return;
-    cairo_t* cr = c.cairo();
-    cairo_save(cr);
-    cairo_rectangle(cr, 0, 0, box.width(), box.height());
-    cairo_clip(cr);
+    c.push(0, 0, box);
     const int frames = stripFrames();
     if (bitmap_ && frames == 0) {
         c.drawBitmap(*bitmap_, box);
     } else {
-        roundedPath(cr, 0, 0, box.width(), box.height(), 2);
-        setSource(cr, kScreen, 1.0);
-        cairo_fill(cr);
+        c.fillPath(roundedPath(0, 0, box.width(), box.height(), 2), colour(kScreen, 1.0));
     }
     const bool binary = (flags_ & kBinaryFlag) && frames < 3;
     for (int i = first_; i < first_ + visibleBars_ && i < bars_; ++i) {
@@ -622,9 +599,7 @@ void QX_Multi_Lev::draw(tk::CDrawContext& c, const CRect&) {
         const bool lit = i == playing_;
         const double v = value_[static_cast<size_t>(i)];
         if (lit) { // the playing step's column
-            setSource(cr, kWhite, 0.10);
-            cairo_rectangle(cr, r.left, r.top, r.width(), r.height());
-            cairo_fill(cr);
+            c.fillPath(rectPath(r.left, r.top, r.width(), r.height()), colour(kWhite, 0.10));
         }
         if (frames > 0) {
             int frame = std::clamp(static_cast<int>(std::lround(v * (frames - 1))), 0, frames - 1);
@@ -635,47 +610,35 @@ void QX_Multi_Lev::draw(tk::CDrawContext& c, const CRect&) {
         const double x = r.left + inset, w = std::max(1.0, r.width() - 2 * inset);
         const double top = r.top + 2.5, full = std::max(1.0, r.height() - 5.0);
         if (binary) {
-            roundedPath(cr, x, top, w, full, 2);
-            if (v >= 0.5) {
-                setSource(cr, lit ? 0xFFB3A6 : kSeqAccent, 1.0);
-                cairo_fill(cr);
-            } else {
-                setSource(cr, lit ? kWhite : kSeqAccent, lit ? 0.55 : 0.35);
-                cairo_set_line_width(cr, 1.0);
-                cairo_stroke(cr);
-            }
+            const tk::CPath pill = roundedPath(x, top, w, full, 2);
+            if (v >= 0.5)
+                c.fillPath(pill, colour(lit ? 0xFFB3A6 : kSeqAccent, 1.0));
+            else
+                c.strokePath(pill, colour(lit ? kWhite : kSeqAccent, lit ? 0.55 : 0.35),
+                             tk::CPen{});
         } else if (!stacked()) {
             const double barH = v * full;
             if (barH > 0.5) {
-                cairo_pattern_t* fill = cairo_pattern_create_linear(0, top, 0, top + full);
-                double k = lit ? 1.0 : 0.85;
-                cairo_pattern_add_color_stop_rgba(fill, 0.0, 0xF0 / 255.0, 0x72 / 255.0,
-                                                  0x5A / 255.0, k);
-                cairo_pattern_add_color_stop_rgba(fill, 1.0, 0xF0 / 255.0, 0x72 / 255.0,
-                                                  0x5A / 255.0, k * 0.45);
-                roundedPath(cr, x, top + full - barH, w, barH, 1.5);
-                cairo_set_source(cr, fill);
-                cairo_fill(cr);
-                cairo_pattern_destroy(fill);
+                const double k = lit ? 1.0 : 0.85;
+                c.fillPath(roundedPath(x, top + full - barH, w, barH, 1.5),
+                           tk::CPaint::linear(0, top, 0, top + full,
+                                              {{0.0, kSeqAccent, k}, {1.0, kSeqAccent, k * 0.45}}));
                 // A bright cap on the level.
-                setSource(cr, lit ? kWhite : 0xFFB3A6, 0.95);
-                cairo_rectangle(cr, x, top + full - barH, w, 1.5);
-                cairo_fill(cr);
+                c.fillPath(rectPath(x, top + full - barH, w, 1.5),
+                           colour(lit ? kWhite : 0xFFB3A6, 0.95));
             }
         } else {
             const double barW = v * (r.width() - 5.0);
-            roundedPath(cr, r.left + 2.5, r.top + 1.5, std::max(1.0, barW),
-                        std::max(1.0, r.height() - 3.0), 1.5);
-            setSource(cr, kSeqAccent, lit ? 1.0 : 0.8);
-            cairo_fill(cr);
+            c.fillPath(roundedPath(r.left + 2.5, r.top + 1.5, std::max(1.0, barW),
+                                   std::max(1.0, r.height() - 3.0), 1.5),
+                       colour(kSeqAccent, lit ? 1.0 : 0.8));
         }
         if (lit) { // a marker along the top edge of the playing step
-            setSource(cr, kWhite, 0.95);
-            cairo_rectangle(cr, r.left + 1, r.top, std::max(1, r.width() - 2), 2);
-            cairo_fill(cr);
+            c.fillPath(rectPath(r.left + 1, r.top, std::max(1, r.width() - 2), 2),
+                       colour(kWhite, 0.95));
         }
     }
-    cairo_restore(cr);
+    c.pop();
 }
 
 // ---- picture ---------------------------------------------------------------------------
@@ -794,10 +757,8 @@ class PopUpGrid : public tk::CView {
     void draw(tk::CDrawContext& c, const CRect&) override {
         const auto& rq = owner_.request();
         const CRect g = owner_.gridRect();
-        cairo_t* cr = c.cairo();
-        roundedPath(cr, g.left - 3, g.top - 3, g.width() + 6, g.height() + 6, 4);
-        setSource(cr, 0x000000, 0.6);
-        cairo_fill(cr);
+        c.fillPath(roundedPath(g.left - 3, g.top - 3, g.width() + 6, g.height() + 6, 4),
+                   colour(0x000000, 0.6));
         if (!rq.strip) return;
         const int itemH = rq.strip->height() / std::max(1, rq.items);
         for (int i = 0; i < rq.items; ++i) {

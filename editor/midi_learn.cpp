@@ -89,8 +89,7 @@ constexpr CColor kPlate{40, 43, 48, 255};
 constexpr CColor kPlateEdge{150, 155, 165, 255};
 constexpr CColor kField{14, 16, 18, 255};
 constexpr CColor kAssignFace{70, 110, 160, 255};
-constexpr CColor kHeard{224, 192, 96, 255};         // the panel's gold
-constexpr double kQuarter = 1.57079632679489661923; // a quarter turn in radians
+constexpr CColor kHeard{224, 192, 96, 255}; // the panel's gold
 
 // The largest size up to `pixels` at which the text fits the width.
 tk::CFontDesc fitted(tk::CDrawContext& c, const std::string& text, double pixels, int width) {
@@ -182,19 +181,13 @@ void QX_AssignMidiCC::draw(tk::CDrawContext& c, const CRect&) {
     c.drawText(code, codeBox, fitted(c, code, pixels, codeBox.width()), kWhite);
     if (flash_ > 0) {
         // A rounded ring that follows the field's corners and fades out.
-        cairo_t* cr = c.cairo();
-        const double r = 3.0, x = codeBox.left + 1, y = codeBox.top + 1;
-        const double w = codeBox.width() - 2, h = codeBox.height() - 2;
-        cairo_new_sub_path(cr);
-        cairo_arc(cr, x + w - r, y + r, r, -kQuarter, 0);
-        cairo_arc(cr, x + w - r, y + h - r, r, 0, kQuarter);
-        cairo_arc(cr, x + r, y + h - r, r, kQuarter, 2 * kQuarter);
-        cairo_arc(cr, x + r, y + r, r, 2 * kQuarter, 3 * kQuarter);
-        cairo_close_path(cr);
-        cairo_set_source_rgba(cr, kHeard.r / 255.0, kHeard.g / 255.0, kHeard.b / 255.0,
-                              static_cast<double>(flash_) / kFlashTicks);
-        cairo_set_line_width(cr, 2.0);
-        cairo_stroke(cr);
+        const double x = codeBox.left + 1, y = codeBox.top + 1;
+        tk::CPath ring;
+        ring.roundRect(x, y, codeBox.width() - 2, codeBox.height() - 2, 3.0);
+        const uint32_t rgb = uint32_t{kHeard.r} << 16 | uint32_t{kHeard.g} << 8 | kHeard.b;
+        tk::CPen pen;
+        pen.width = 2.0;
+        c.strokePath(ring, tk::CPaint::colour(rgb, static_cast<double>(flash_) / kFlashTicks), pen);
     }
 }
 

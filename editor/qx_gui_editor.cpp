@@ -801,7 +801,7 @@ bool QX_GUI_Editor::onKey(const platform::KeyEvent& e) {
 
 void QX_GUI_Editor::onExpose(int x, int y, int w, int h) {
     // The back buffer holds the whole picture: show that part again.
-    if (frame_ && window_) window_->present(frame_->backBuffer().surface(), x, y, w, h);
+    if (frame_ && window_) window_->present(frame_->backBuffer().image(), x, y, w, h);
 }
 
 void QX_GUI_Editor::onFocusOut() {

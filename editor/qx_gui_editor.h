@@ -129,6 +129,7 @@ class QX_GUI_Editor : public vst::GuiEditor,
     bool onKey(const platform::KeyEvent& e) override;
     void onExpose(int x, int y, int w, int h) override;
     void onFocusOut() override;
+    void onTimer() override { idle(); } // the window's own tick does the idle work
     platform::PointerShape pointerFor(tk::CPoint p) const;
 
     std::unique_ptr<EditorEngine> engine_;

@@ -1,9 +1,11 @@
-// Binary resources linked into the library: the factory bank now, the editor's bitmaps later.
-// The build compiles each one to a file that the assembler includes byte for byte into the
-// read-only data section; the .def file keeps these symbols out of the export table.
+// Binary resources linked into the library: the factory bank, the manual page and the editor's
+// resource pack (bitmaps and fonts, drawn by tools/art in the Linux build). The build compiles each
+// one to a file that the assembler includes byte for byte into the read-only data section; the
+// .def file keeps these symbols out of the export table.
 #include <cstring>
 
 #include "platform/platform.h"
+#include "platform/resource_pack.h"
 
 #define TARLIX_EMBED(symbol, file)                                                                 \
     __asm__(".section .rdata,\"dr\"\n"                                                             \
@@ -22,6 +24,12 @@ extern "C" const uint8_t tarlix_factory_bank_end[];
 TARLIX_EMBED(tarlix_manual, TARLIX_MANUAL_FILE);
 extern "C" const uint8_t tarlix_manual[];
 extern "C" const uint8_t tarlix_manual_end[];
+
+#ifdef TARLIX_ART_PACK_FILE
+TARLIX_EMBED(tarlix_art_pack, TARLIX_ART_PACK_FILE);
+extern "C" const uint8_t tarlix_art_pack[];
+extern "C" const uint8_t tarlix_art_pack_end[];
+#endif
 
 namespace platform {
 
@@ -43,7 +51,12 @@ Resource findResource(const char* name, const char* type) {
     for (const Entry& e : kResources)
         if (std::strcmp(e.name, name) == 0 && std::strcmp(e.type, type) == 0)
             return {e.begin, static_cast<size_t>(e.end - e.begin)};
+#ifdef TARLIX_ART_PACK_FILE
+    return findInPack(tarlix_art_pack, static_cast<size_t>(tarlix_art_pack_end - tarlix_art_pack),
+                      name, type);
+#else
     return {};
+#endif
 }
 
 } // namespace platform

@@ -1,12 +1,14 @@
 // The editor's window on the operating system: a child of the host's window, its input
 // events, showing drawn pixels, clipboard, cursor and focus. One object per open editor; all
-// calls come from the thread that pumps it. The X11 implementation is window_x11.cpp.
+// calls come from the thread that pumps it. One implementation per system: window_x11.cpp,
+// window_win32.cpp.
 #pragma once
-#include <cairo.h>
 
 #include <cstdint>
 #include <memory>
 #include <string>
+
+#include "platform/pixel_image.h"
 
 namespace platform {
 
@@ -61,6 +63,9 @@ class WindowListener {
     virtual void onExpose(int x, int y, int w, int h) = 0;
     // The keyboard went to another window.
     virtual void onFocusOut() {}
+    // The window's own frame tick, on systems where the window keeps the timer (a 16 ms
+    // system timer on Windows); elsewhere the host's idle calls drive the editor instead.
+    virtual void onTimer() {}
 };
 
 enum class PointerShape { Arrow, Hand, VerticalDrag, Text };
@@ -75,8 +80,8 @@ class Window {
 
     // Handles every waiting event without blocking.
     virtual void pumpEvents() = 0;
-    // Copies the part (x, y, w, h) of an image surface of the window's size to the window.
-    virtual void present(cairo_surface_t* image, int x, int y, int w, int h) = 0;
+    // Copies the part (x, y, w, h) of an image of the window's size to the window.
+    virtual void present(const PixelImage& image, int x, int y, int w, int h) = 0;
     // Gives the window a new size in device pixels (the host has made room for it); false
     // where the window cannot change its size.
     virtual bool resize(int /*width*/, int /*height*/) { return false; }

@@ -163,20 +163,24 @@ class X11Window final : public Window {
         if (moved) sendMotion(lastMotion);
     }
 
-    void present(cairo_surface_t* image, int x, int y, int w, int h) override {
-        if (lost_) return;
+    void present(const PixelImage& image, int x, int y, int w, int h) override {
+        if (lost_ || !image.pixels) return;
         ErrorTrap trap(display_);
         if (gc_) {
             putImage(image, x, y, w, h);
             return;
         }
         if (!surface_) return;
+        cairo_surface_t* source = cairo_image_surface_create_for_data(
+            const_cast<unsigned char*>(image.pixels), CAIRO_FORMAT_ARGB32, image.width,
+            image.height, image.stride);
         cairo_t* cr = cairo_create(surface_);
         cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
-        cairo_set_source_surface(cr, image, 0, 0);
+        cairo_set_source_surface(cr, source, 0, 0);
         cairo_rectangle(cr, x, y, w, h);
         cairo_fill(cr);
         cairo_destroy(cr);
+        cairo_surface_destroy(source);
         cairo_surface_flush(surface_);
         XFlush(display_);
     }
@@ -228,7 +232,7 @@ class X11Window final : public Window {
     bool lost() const override { return lost_; }
 
   private:
-    // A 24-bit true-colour visual takes Cairo's ARGB words as they are.
+    // A 24-bit true-colour visual takes the ARGB words as they are.
     static bool directVisual(const XWindowAttributes& a) {
         const Visual* v = a.visual;
         return v && v->c_class == TrueColor && (a.depth == 24 || a.depth == 32) &&
@@ -237,18 +241,17 @@ class X11Window final : public Window {
 
     // Copies part of the back buffer with one request; nothing of Cairo's stays attached to
     // the connection.
-    void putImage(cairo_surface_t* image, int x, int y, int w, int h) {
-        cairo_surface_flush(image);
-        int iw = cairo_image_surface_get_width(image), ih = cairo_image_surface_get_height(image);
+    void putImage(const PixelImage& image, int x, int y, int w, int h) {
+        int iw = image.width, ih = image.height;
         w = std::min(w + std::min(x, 0), iw - std::max(x, 0));
         h = std::min(h + std::min(y, 0), ih - std::max(y, 0));
         x = std::max(x, 0);
         y = std::max(y, 0);
         if (w <= 0 || h <= 0) return;
-        XImage* xi = XCreateImage(display_, visual_, static_cast<unsigned>(depth_), ZPixmap, 0,
-                                  reinterpret_cast<char*>(cairo_image_surface_get_data(image)),
-                                  static_cast<unsigned>(iw), static_cast<unsigned>(ih), 32,
-                                  cairo_image_surface_get_stride(image));
+        XImage* xi =
+            XCreateImage(display_, visual_, static_cast<unsigned>(depth_), ZPixmap, 0,
+                         reinterpret_cast<char*>(const_cast<uint8_t*>(image.pixels)),
+                         static_cast<unsigned>(iw), static_cast<unsigned>(ih), 32, image.stride);
         if (!xi) return;
         if (xi->bits_per_pixel == 32) {
             // The words are in this machine's order; Xlib swaps if the server's differs.

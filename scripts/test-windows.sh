@@ -1,6 +1,6 @@
 #!/bin/sh
-# The Windows stage of the tests: cross-builds Tarlix_2.dll with mingw-w64, runs the unit tests
-# and the host tests under wine, then renders the demo song and a phrase of every factory
+# The Windows stage of the tests: cross-builds Tarlix_2.dll with mingw-w64, runs the unit tests,
+# the host tests and the editor's window tests under wine, then renders the demo song and a phrase of every factory
 # program through the Linux build and through the Windows build with one small C host and
 # compares them sample by sample. Skipped, with a message, where mingw-w64 or wine is missing.
 # Expects the Linux build in build/ (scripts/test.sh makes it first). The renders must be
@@ -17,7 +17,14 @@ linux=${TARLIX_LINUX_BUILD:-build}
 jobs=$(nproc 2>/dev/null || echo 2)
 
 ./scripts/build-windows.sh >/dev/null
-ctest --test-dir "$win" --output-on-failure -j "$jobs"
+# The editor's window test needs an X server for wine: a private Xvfb (never the user's
+# screen); without one that test skips itself.
+if command -v xvfb-run >/dev/null 2>&1; then
+  xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
+    ctest --test-dir "$win" --output-on-failure -j "$jobs"
+else
+  ctest --test-dir "$win" --output-on-failure -j "$jobs"
+fi
 
 # The DLL needs only system DLLs (no MinGW run-time DLL beside it) and exports only the entry.
 dll="$win/plugin/Tarlix_2.dll"

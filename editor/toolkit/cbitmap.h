@@ -2,15 +2,15 @@
 // editor that uses it; it is freed when the last user lets it go. Sizes and pixel positions are
 // logical (the window at 100 %); a bitmap drawn at twice the detail has a density of 2, and an
 // embedded bitmap finds its denser companion ("Knob@2x.png" for "Knob.png") when the window is
-// zoomed.
+// zoomed. The pixels are kept in memory as premultiplied ARGB words; the drawing backend wraps
+// them in its own image.
 #pragma once
-#include <cairo.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <mutex>
 #include <string>
+#include <vector>
 
 namespace tk {
 
@@ -38,21 +38,38 @@ class CBitmap {
     // Logical size.
     int width() const { return width_; }
     int height() const { return height_; }
-    // Surface pixels per logical pixel.
+    // Stored pixels per logical pixel.
     int density() const { return density_; }
-    cairo_surface_t* surface() const { return surface_; }
     // Premultiplied ARGB of the pixel at a logical position (0 outside).
     uint32_t pixel(int x, int y) const;
+    // Premultiplied ARGB of a stored pixel (0 outside): at density 2, (2x, 2y) is the top left
+    // of the logical pixel (x, y).
+    uint32_t storedPixel(int x, int y) const;
     // The version of this bitmap to draw where one logical pixel covers `deviceScale` device
     // pixels: the denser companion when the window is zoomed and one is embedded, else this.
     const CBitmap& forScale(double deviceScale) const;
 
+    // The drawing backend's image over the stored pixels.
+    struct Native;
+    Native* native() const { return native_.get(); }
+
   private:
-    CBitmap(cairo_surface_t* surface, int density);
-    cairo_surface_t* surface_;
+    // Takes storedWidth * storedHeight premultiplied words, top row first.
+    CBitmap(int storedWidth, int storedHeight, std::vector<uint32_t> pixels, int density);
+    // From 0xAARRGGBB words of straight (not premultiplied) alpha, as the decoders give them;
+    // null unless both sides are whole multiples of `density` within the size limit.
+    static std::shared_ptr<CBitmap> fromStraightAlpha(int width, int height,
+                                                      std::vector<uint32_t> argb, int density);
+    struct NativeDeleter {
+        void operator()(Native* n) const;
+    };
+    int storedWidth_;
+    int storedHeight_;
     int density_;
     int width_;
     int height_;
+    std::vector<uint32_t> pixels_;
+    std::unique_ptr<Native, NativeDeleter> native_;
     // Companion lookup, once, on first zoomed use (embedded bitmaps only).
     std::string resourceName_;
     mutable std::once_flag companionLooked_;

@@ -1,16 +1,14 @@
-// The editor's text faces: Liberation Sans (Arial metrics), loaded privately through FreeType
-// from the library's embedded fonts. The system's font configuration is never consulted.
+// The editor's text faces: Liberation Sans (Arial metrics), loaded privately from the
+// library's embedded fonts by the drawing backend (FreeType for Cairo, a private font
+// collection for GDI+). The system's fonts are never consulted.
 #pragma once
-#include <cairo.h>
-
 #include <memory>
 
 namespace tk {
 
 enum class FontWeight { Regular, Bold };
 
-// One set per open editor: its own FreeType library and faces, released with the set (the
-// faces stay alive inside Cairo until Cairo's caches drop them).
+// One set per open editor, with faces of its own.
 class CFontSet {
   public:
     CFontSet();
@@ -18,13 +16,14 @@ class CFontSet {
     CFontSet(const CFontSet&) = delete;
     CFontSet& operator=(const CFontSet&) = delete;
 
-    // Null when no face could be loaded; text is then not drawn.
-    cairo_font_face_t* face(FontWeight weight) const;
+    // The backend's face of that weight (the regular one stands in for a missing bold), or
+    // null when no face could be loaded; text is then not drawn.
+    struct Face;
+    const Face* face(FontWeight weight) const;
 
   private:
-    struct Library;
-    std::shared_ptr<Library> library_;
-    cairo_font_face_t* faces_[2] = {nullptr, nullptr};
+    struct Faces;
+    std::unique_ptr<Faces> faces_;
 };
 
 // A face and a size in pixels, as the text styles use them.

@@ -104,9 +104,7 @@ int CFrame::idle() {
         const CRect cover =
             CRect{first.x, first.y, last.x + 1, last.y + 1}.intersection(getViewSize());
         back.push(0, 0, d);
-        cairo_set_operator(back.cairo(), CAIRO_OPERATOR_SOURCE);
-        back.fillRect(d, CColor{0, 0, 0, 255});
-        cairo_set_operator(back.cairo(), CAIRO_OPERATOR_OVER);
+        back.clearRect(d, CColor{0, 0, 0, 255});
         back.scale(scale_);
         draw(back, cover);
         for (CView* top : {modal_.get(), overlay_.get()}) {
@@ -119,7 +117,7 @@ int CFrame::idle() {
             back.pop();
         }
         back.pop();
-        if (window_) window_->present(back.surface(), d.left, d.top, d.width(), d.height());
+        if (window_) window_->present(back.image(), d.left, d.top, d.width(), d.height());
         lastRedrawn_.push_back(r);
     }
     // Controls drawn now are clean until they change again.

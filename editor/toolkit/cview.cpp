@@ -87,11 +87,10 @@ void CViewContainer::drawBackground(CDrawContext& context, const CRect& dirty) {
 }
 
 void CViewContainer::draw(CDrawContext& context, const CRect& dirty) {
-    cairo_t* cr = context.cairo();
     bool faded = fade_ < 1.0f;
     if (faded) {
         if (fade_ <= 0.0f) return;
-        cairo_push_group(cr);
+        context.beginLayer();
     }
     drawBackground(context, dirty);
     for (auto& child : children_) {
@@ -104,8 +103,7 @@ void CViewContainer::draw(CDrawContext& context, const CRect& dirty) {
         context.pop();
     }
     if (faded) {
-        cairo_pop_group_to_source(cr);
-        cairo_paint_with_alpha(cr, fade_);
+        context.endLayer(fade_);
     }
 }
 
