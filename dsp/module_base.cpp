@@ -12,32 +12,31 @@
 
 namespace tarlix {
 
-EventPool::EventPool(int capacity) : capacity_(capacity) {
-    records_ = new EventRecord[capacity];
-    for (int i = capacity - 1; i >= 0; --i) {
-        records_[i].newer = free_;
-        free_ = &records_[i];
-    }
+EventPool::EventPool(int capacity) : capacity_(capacity > 0 ? capacity : 0) {
+    records_ = new EventRecord[static_cast<size_t>(capacity_)];
+    free_ = new EventRecord*[static_cast<size_t>(capacity_)];
+    // Lowest address on top: a fresh burst of events fills the records in order.
+    for (int i = 0; i < capacity_; ++i)
+        free_[i] = &records_[capacity_ - 1 - i];
+    freeCount_ = capacity_;
 }
 
 EventPool::~EventPool() {
+    delete[] free_;
     delete[] records_;
 }
 
 EventRecord* EventPool::take() {
-    EventRecord* e = free_;
-    if (!e) {
+    if (freeCount_ == 0) {
         ++dropped_;
         return nullptr;
     }
-    free_ = e->newer;
     ++inUse_;
-    return e;
+    return free_[--freeCount_];
 }
 
 void EventPool::give(EventRecord* e) {
-    e->newer = free_;
-    free_ = e;
+    free_[freeCount_++] = e;
     --inUse_;
 }
 
@@ -451,6 +450,7 @@ void processChunk(ModuleContext& context, int moduleCount, int offset, int frame
             const char* next = reinterpret_cast<const char*>(context.modules[ahead]);
             __builtin_prefetch(next);
             __builtin_prefetch(next + 64);
+            if (const EventRecord* e = context.oldest[ahead]) __builtin_prefetch(e);
         }
         if (context.status[m] == (kStatusAsleep | kStatusWatching) &&
             mod->sourcesChanged(offset, frames))
