@@ -208,7 +208,28 @@ float peakOf(const float* p, int from, int to) {
     }
     return peak;
 }
+
+// Whether some sample of [from, to) is louder than `level` (a NaN counts as loud): the peak
+// compared with the level, but stopping at the first loud group of samples, which for a
+// sounding signal is the first.
+bool louderThan(const float* p, int from, int to, float level) {
+    constexpr int kGroup = 16;
+    for (int i = from; i < to; i += kGroup) {
+        const int end = to - i > kGroup ? i + kGroup : to;
+        if (!(peakOf(p, i, end) <= level)) return true;
+    }
+    return false;
+}
 } // namespace
+
+bool QX_ModuleBase::portLouderThan(int k, int offset, int count, float level) const {
+    const float* p = inputs[k];
+    if (!p) return !(0.0f <= level);
+    const QX_ModuleBase* source = inputSource[k];
+    if (!source) return louderThan(p, 0, 1, level);
+    if (source->status() & kStatusAsleep) return louderThan(p, offset, offset + 1, level);
+    return louderThan(p, offset, offset + count, level);
+}
 
 float QX_ModuleBase::portPeak(int k, int offset, int count) const {
     const float* p = inputs[k];
@@ -241,13 +262,16 @@ void QX_ModuleBase::sleepQuiet() {
 bool QX_ModuleBase::quietLongerThan(int offset, int count, int memory) {
     if (offset + count != chunkEnd_) return false;
     // A chunk split by an event is judged whole, not by its first part; one pass per signal.
-    float peak =
-        status() & kStatusAsleep ? INFINITY : audioPeak(chunkStart_, chunkEnd_ - chunkStart_);
+    // A sounding input settles it at its first samples: no quiet run, no silent run.
+    const int length = chunkEnd_ - chunkStart_;
+    bool loud = (status() & kStatusAsleep) != 0;
+    for (int j = 0; !loud && j < audioPortCount_; ++j)
+        loud = portLouderThan(audioPorts_[j], chunkStart_, length, kQuietLevel);
+    float peak = loud ? INFINITY : audioPeak(chunkStart_, length);
     for (int o = 0; peak <= kQuietLevel && o < outputCount_; ++o) {
         const float a = peakOf(outputs[o], chunkStart_, chunkEnd_);
         peak = a > peak ? a : peak;
     }
-    const int length = chunkEnd_ - chunkStart_;
     quietRun_ = peak <= kQuietLevel ? quietRun_ + length : 0;
     silentRun_ = peak == 0.0f ? silentRun_ + length : 0;
     if (quietRun_ <= memory) return false;

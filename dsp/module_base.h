@@ -293,6 +293,7 @@ class QX_ModuleBase {
     // The loudest sample of input k (a sleeping source's buffer is one value), and of every
     // audio input, across these samples.
     float portPeak(int k, int offset, int count) const;
+    bool portLouderThan(int k, int offset, int count, float level) const;
     float audioPeak(int offset, int count) const;
     float* outputBlock_ = nullptr;
     int outputCount_ = 0;
