@@ -246,7 +246,8 @@ void QX_DSP_OSC_Multi_Out_x8::renderOutput(int k, const float* table, int offset
                  modulation = stream(kInPhaseModulation + k, &kZero),
                  width = stream(kInPulseWidth, &kZero), source = stream(kInSyncSource, &kZero);
     // Two passes: the phase walk (one chain through p) finds every table position first, then
-    // the reads, which depend on nothing but their position, run free of that chain.
+    // the reads, which depend on nothing but their position, run free of that chain. The walk
+    // fetches each position's line ahead: the voices' tables together outgrow the core's caches.
     int at[kMaxChunk], atPulse[pulse ? kMaxChunk : 1];
     float frac[kMaxChunk], fracPulse[pulse ? kMaxChunk : 1];
     double p = phase_[k];
@@ -261,7 +262,12 @@ void QX_DSP_OSC_Multi_Out_x8::renderOutput(int k, const float* table, int offset
         }
         const double position = p + modulation[i];
         locate(position, at[j], frac[j]);
-        if (pulse) locate(position + width[i], atPulse[j], fracPulse[j]);
+        // The table's lines start on their way to the cache while the walk goes on.
+        __builtin_prefetch(table + at[j]);
+        if (pulse) {
+            locate(position + width[i], atPulse[j], fracPulse[j]);
+            __builtin_prefetch(table + atPulse[j]);
+        }
         p += inc;
         if (p >= 1.0 || p < 0.0) p -= std::floor(p);
     }
