@@ -50,6 +50,7 @@ void ModuleContext::resetModuleState() {
         setPending(i, false);
         oldest[i] = nullptr;
         modules[i] = nullptr;
+        objectBytes[i] = 0;
     }
 }
 
@@ -74,6 +75,7 @@ QX_ModuleBase::QX_ModuleBase(ModuleContext* ctx, bool createdHeld)
         ctx->setStatus(moduleIndex, createdHeld ? kStatusHeld : 0);
         ctx->setPending(moduleIndex, false);
         ctx->oldest[moduleIndex] = nullptr;
+        ctx->objectBytes[moduleIndex] = 0;
     }
 }
 
@@ -472,8 +474,16 @@ void processChunk(ModuleContext& context, int moduleCount, int offset, int frame
         const int ahead = context.nextToVisit(m + 1, n);
         if (ahead < n && context.modules[ahead]) {
             const char* next = reinterpret_cast<const char*>(context.modules[ahead]);
+            const QX_ModuleBase* nextModule = context.modules[ahead];
             __builtin_prefetch(next);
             __builtin_prefetch(next + 64);
+            // The first wired ports, and the class's own fields at the object's end.
+            __builtin_prefetch(&nextModule->inputs[0]);
+            __builtin_prefetch(&nextModule->inputSource[0]);
+            if (const uint32_t bytes = context.objectBytes[ahead]) {
+                __builtin_prefetch(next + bytes - 64);
+                __builtin_prefetch(next + bytes - 128);
+            }
             if (const EventRecord* e = context.oldest[ahead]) __builtin_prefetch(e);
         }
         if (context.status[m] == (kStatusAsleep | kStatusWatching) &&

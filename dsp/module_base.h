@@ -80,9 +80,12 @@ struct ModuleContext {
     uint32_t status[kMaxModules]; // read freely, written through setStatus
     EventRecord* oldest[kMaxModules] = {};
     uint64_t processed[kMaxModules] = {}; // clock of the last chunk each module was processed in
-    int buildCount = 0;                   // modules constructed so far in the current build
-    uint64_t clock = 1;                   // engine sample clock at the start of the current chunk
-    bool programSettling = false;         // the first chunk after a program load is running
+    // Each module object's size (0 when its builder did not say): a class's own fields sit at
+    // the object's end, behind the port arrays, and the pass fetches them ahead of a visit.
+    uint32_t objectBytes[kMaxModules] = {};
+    int buildCount = 0;           // modules constructed so far in the current build
+    uint64_t clock = 1;           // engine sample clock at the start of the current chunk
+    bool programSettling = false; // the first chunk after a program load is running
     int blockSize = kMaxChunk;
     EventPool* pool = nullptr;
     ModuleHost* host = nullptr;
