@@ -110,11 +110,6 @@ void QX_ModuleBase::freeEvents() {
     }
 }
 
-uint32_t QX_ModuleBase::status() const {
-    return (moduleIndex >= 0 && moduleIndex < kMaxModules) ? context->status[moduleIndex]
-                                                           : kStatusAsleep | kStatusHeld;
-}
-
 void QX_ModuleBase::setStatus(uint32_t s) {
     if (moduleIndex >= 0 && moduleIndex < kMaxModules) context->setStatus(moduleIndex, s);
 }

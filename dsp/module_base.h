@@ -208,7 +208,11 @@ class QX_ModuleBase {
     virtual void Reset() {}
     void SetIdleRoutine(Routine r) { idleRoutine = r; }
 
-    uint32_t status() const;
+    // Inline: summers and levels ask it of each source every chunk.
+    uint32_t status() const {
+        return (moduleIndex >= 0 && moduleIndex < kMaxModules) ? context->status[moduleIndex]
+                                                               : kStatusAsleep | kStatusHeld;
+    }
     void setStatus(uint32_t s);
     // For a module asleep while watching: whether this chunk must wake it (a source ran since it
     // slept, or, in a quiet sleep, an audio input carries sound).
