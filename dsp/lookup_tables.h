@@ -17,6 +17,8 @@ struct LookupTables {
     float pow2Pitch[kPowerCount];    // 1.375 * 2^j (frequency volts of octave j)
     float finePitch[kFinePitchSize]; // 13.75 * 2^(i/256) / rate
     float finePitchDiff[kFinePitchSize];
+    // finePitch and finePitchDiff side by side, as the four-at-a-time lookup reads them.
+    alignas(8) float finePitchPair[256][2];
     float fineRatio[kFinePitchSize]; // 2^(i/256)
     float fineRatioDiff[kFinePitchSize];
     // Unit circle, w = max(i, 1) / 4096; consumers clamp their index to 2047 (tan(pi/2) at 2048).
