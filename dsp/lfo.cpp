@@ -112,6 +112,17 @@ float QX_DSP_LFO::increment(int i) const {
     return context->host ? context->host->tables().pitchIncrement(rate) : 0.0f;
 }
 
+namespace {
+// The sine shape, one phase at a time or many through the tables' vector read.
+struct SineShape {
+    const LookupTables& tables;
+    float operator()(float p, float) const { return tables.sineAt(p); }
+    void many(const float* phases, float* out, int count) const {
+        tables.sinesAt(phases, out, count);
+    }
+};
+} // namespace
+
 template <class Shape> void QX_DSP_LFO::loop(Shape w, int offset, int count) {
     float* out0 = outputs[kOutWave];
     const bool varyingRate =
@@ -148,6 +159,17 @@ template <class Shape> void QX_DSP_LFO::loop(Shape w, int offset, int count) {
     }
     phase_ = p;
     float* out = out0 + offset;
+    if constexpr (requires { w.many(phases, phases, count); }) {
+        // A shape read four phases at a time: the shape first, then the level.
+        w.many(phases, out, count);
+        if (levelMoves)
+            for (int j = 0; j < count; ++j)
+                out[j] *= level[offset + j];
+        else
+            for (int j = 0; j < count; ++j)
+                out[j] *= levelNow;
+        return;
+    }
     if (levelMoves)
         for (int j = 0; j < count; ++j)
             out[j] = w(phases[j], heldAt[j]) * level[offset + j];
@@ -168,7 +190,11 @@ void QX_DSP_LFO::Render(int offset, int count) {
     const LookupTables* tables = context->host ? &context->host->tables() : nullptr;
     switch (shape_) {
     case kSine:
-        loop([tables](float p, float) { return tables ? tables->sineAt(p) : 0.0f; }, offset, count);
+        if (tables) {
+            loop(SineShape{*tables}, offset, count);
+        } else {
+            loop([](float, float) { return 0.0f; }, offset, count);
+        }
         break;
     case kTriangle:
         loop([](float p, float) { return triangle(p); }, offset, count);
