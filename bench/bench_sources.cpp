@@ -326,7 +326,9 @@ void WorstBlock(benchmark::State& state) {
         state.counters["p999_over_median"] =
             sorted[sorted.size() * 999 / 1000] / sorted[sorted.size() / 2];
         // The same on the thread's CPU clock: on a shared machine the wall clock also counts
-        // the time the thread waited for a core.
+        // the time the thread waited for a core. "cpu_worst_block": where the worst one fell.
+        state.counters["cpu_worst_block"] =
+            static_cast<double>(std::max_element(cpu.begin(), cpu.end()) - cpu.begin());
         std::sort(cpu.begin(), cpu.end());
         const double cpuMedian = cpu[cpu.size() / 2];
         state.counters["cpu_median_us"] = cpuMedian;
