@@ -112,6 +112,17 @@ float QX_DSP_LFO::increment(int i) const {
     return context->host ? context->host->tables().pitchIncrement(rate) : 0.0f;
 }
 
+namespace {
+// The sine shape, one phase at a time or many through the tables' vector read.
+struct SineShape {
+    const LookupTables& tables;
+    float operator()(float p, float) const { return tables.sineAt(p); }
+    void many(const float* phases, float* out, int count) const {
+        tables.sinesAt(phases, out, count);
+    }
+};
+} // namespace
+
 template <class Shape> void QX_DSP_LFO::loop(Shape w, int offset, int count) {
     float* out0 = outputs[kOutWave];
     const bool varyingRate =
@@ -131,19 +142,40 @@ template <class Shape> void QX_DSP_LFO::loop(Shape w, int offset, int count) {
     else if (varyingRate)
         for (int i = 0; i < count; ++i)
             increments[i] = increment(offset + i);
+    // The phase walk first (the one dependency chain), then the shape, free of it. The Random
+    // shape reads the value held at each sample, which changes at a wrap.
+    float phases[kMaxChunk], heldAt[kMaxChunk];
     double p = phase_;
-    for (int i = offset; i < offset + count; ++i) {
-        double q = p + (shiftMoves ? shift[i] : shiftNow);
+    for (int j = 0; j < count; ++j) {
+        double q = p + (shiftMoves ? shift[offset + j] : shiftNow);
         if (q >= 1.0 || q < 0.0) q -= std::floor(q); // rarely: floor is a library call
-        const float v = w(static_cast<float>(q));
-        out0[i] = v * (levelMoves ? level[i] : levelNow);
-        p += varyingRate ? increments[i - offset] : fixed;
+        phases[j] = static_cast<float>(q);
+        heldAt[j] = held_;
+        p += varyingRate ? increments[j] : fixed;
         if (p >= 1.0) {
             p -= std::floor(p);
             held_ = nextRandom(); // the Random shape takes a new value at each wrap
         }
     }
     phase_ = p;
+    float* out = out0 + offset;
+    if constexpr (requires { w.many(phases, phases, count); }) {
+        // A shape read four phases at a time: the shape first, then the level.
+        w.many(phases, out, count);
+        if (levelMoves)
+            for (int j = 0; j < count; ++j)
+                out[j] *= level[offset + j];
+        else
+            for (int j = 0; j < count; ++j)
+                out[j] *= levelNow;
+        return;
+    }
+    if (levelMoves)
+        for (int j = 0; j < count; ++j)
+            out[j] = w(phases[j], heldAt[j]) * level[offset + j];
+    else
+        for (int j = 0; j < count; ++j)
+            out[j] = w(phases[j], heldAt[j]) * levelNow;
 }
 
 void QX_DSP_LFO::Render(int offset, int count) {
@@ -158,48 +190,52 @@ void QX_DSP_LFO::Render(int offset, int count) {
     const LookupTables* tables = context->host ? &context->host->tables() : nullptr;
     switch (shape_) {
     case kSine:
-        loop([tables](float p) { return tables ? tables->sineAt(p) : 0.0f; }, offset, count);
+        if (tables) {
+            loop(SineShape{*tables}, offset, count);
+        } else {
+            loop([](float, float) { return 0.0f; }, offset, count);
+        }
         break;
     case kTriangle:
-        loop([](float p) { return triangle(p); }, offset, count);
+        loop([](float p, float) { return triangle(p); }, offset, count);
         break;
     case kPulse:
-        loop([](float p) { return table16(kPulseTable, p); }, offset, count);
+        loop([](float p, float) { return table16(kPulseTable, p); }, offset, count);
         break;
     case kSawUp:
-        loop([](float p) { return p - 0.5f; }, offset, count);
+        loop([](float p, float) { return p - 0.5f; }, offset, count);
         break;
     case kRiseSquared:
-        loop([](float p) { return p * p - 0.5f; }, offset, count);
+        loop([](float p, float) { return p * p - 0.5f; }, offset, count);
         break;
     case kRiseQuartic:
-        loop([](float p) { return square(p * p) - 0.5f; }, offset, count);
+        loop([](float p, float) { return square(p * p) - 0.5f; }, offset, count);
         break;
     case kSawDown:
-        loop([](float p) { return 0.5f - p; }, offset, count);
+        loop([](float p, float) { return 0.5f - p; }, offset, count);
         break;
     case kFallSquared:
-        loop([](float p) { return square(1.0f - p) - 0.5f; }, offset, count);
+        loop([](float p, float) { return square(1.0f - p) - 0.5f; }, offset, count);
         break;
     case kFallQuartic:
-        loop([](float p) { return square(square(1.0f - p)) - 0.5f; }, offset, count);
+        loop([](float p, float) { return square(square(1.0f - p)) - 0.5f; }, offset, count);
         break;
     case kPeak:
         loop(
-            [](float p) {
+            [](float p, float) {
                 float t = triangle(p);
                 return std::fabs(t) * t;
             },
             offset, count);
         break;
     case kParabola:
-        loop([](float p) { return square(2.0f * p - 1.0f) - 0.5f; }, offset, count);
+        loop([](float p, float) { return square(2.0f * p - 1.0f) - 0.5f; }, offset, count);
         break;
     case kRandom:
-        loop([this](float) { return held_; }, offset, count);
+        loop([](float, float held) { return held; }, offset, count);
         break;
     case kTrapezoid:
-        loop([](float p) { return table16(kTrapTable, p); }, offset, count);
+        loop([](float p, float) { return table16(kTrapTable, p); }, offset, count);
         break;
     default:
         return; // no such shape: nothing is written

@@ -17,6 +17,10 @@ void LookupTables::build(int sampleRate) {
     for (int i = 0; i < kSineSize - 1; ++i)
         sineDiff[i] = sine[i + 1] - sine[i];
     sineDiff[kSineSize - 1] = sineDiff[0];
+    for (int i = 0; i < kSineSize - 1; ++i) {
+        sinePair[i][0] = sine[i];
+        sinePair[i][1] = sineDiff[i];
+    }
     for (int k = 0; k < kPowerCount; ++k) {
         double p = std::ldexp(1.0, k + kPowerMin);
         pow2[k] = static_cast<float>(p);
@@ -34,6 +38,10 @@ void LookupTables::build(int sampleRate) {
     }
     finePitchDiff[kFinePitchSize - 1] = finePitchDiff[kFinePitchSize - 2];
     fineRatioDiff[kFinePitchSize - 1] = fineRatioDiff[kFinePitchSize - 2];
+    for (int i = 0; i < 256; ++i) {
+        finePitchPair[i][0] = finePitch[i];
+        finePitchPair[i][1] = finePitchDiff[i];
+    }
     const double half = sampleRate / 2; // whole-number half rate
     for (int i = 0; i < kCircleSize; ++i) {
         double w = std::max(i, 1) / 4096.0;
@@ -51,6 +59,30 @@ void LookupTables::build(int sampleRate) {
     }
 }
 
+void LookupTables::sinesAt(const float* phase, float* out, int count) const {
+    const __m128 points = _mm_set1_ps(512.0f), zero = _mm_setzero_ps(), last = _mm_set1_ps(511.0f);
+    int i = 0;
+    for (; i + 4 <= count; i += 4) {
+        const __m128 x = _mm_mul_ps(_mm_loadu_ps(phase + i), points);
+        // The whole point clamped as sineAt clamps it, exact as a float.
+        const __m128 point =
+            _mm_min_ps(_mm_max_ps(_mm_cvtepi32_ps(_mm_cvttps_epi32(x)), zero), last);
+        alignas(16) int32_t w[4];
+        _mm_store_si128(reinterpret_cast<__m128i*>(w), _mm_cvttps_epi32(point));
+        const __m128 pairs01 =
+            _mm_loadh_pi(_mm_loadl_pi(zero, reinterpret_cast<const __m64*>(sinePair[w[0]])),
+                         reinterpret_cast<const __m64*>(sinePair[w[1]]));
+        const __m128 pairs23 =
+            _mm_loadh_pi(_mm_loadl_pi(zero, reinterpret_cast<const __m64*>(sinePair[w[2]])),
+                         reinterpret_cast<const __m64*>(sinePair[w[3]]));
+        const __m128 value = _mm_shuffle_ps(pairs01, pairs23, _MM_SHUFFLE(2, 0, 2, 0));
+        const __m128 diff = _mm_shuffle_ps(pairs01, pairs23, _MM_SHUFFLE(3, 1, 3, 1));
+        _mm_storeu_ps(out + i, _mm_add_ps(value, _mm_mul_ps(diff, _mm_sub_ps(x, point))));
+    }
+    for (; i < count; ++i)
+        out[i] = sineAt(phase[i]);
+}
+
 void LookupTables::pitchIncrements(const float* pitch, float tune, float* out, int count) const {
     const __m128 zero = _mm_setzero_ps(), tune4 = _mm_set1_ps(tune),
                  offset = _mm_set1_ps(kPitchOffset), scale = _mm_set1_ps(kPitchScale),
@@ -65,10 +97,15 @@ void LookupTables::pitchIncrements(const float* pitch, float tune, float* out, i
         const __m128 fraction = _mm_sub_ps(x, _mm_cvtepi32_ps(whole));
         alignas(16) int32_t w[4];
         _mm_store_si128(reinterpret_cast<__m128i*>(w), whole);
-        const __m128 fine = _mm_setr_ps(finePitch[w[0] & 255], finePitch[w[1] & 255],
-                                        finePitch[w[2] & 255], finePitch[w[3] & 255]);
-        const __m128 diff = _mm_setr_ps(finePitchDiff[w[0] & 255], finePitchDiff[w[1] & 255],
-                                        finePitchDiff[w[2] & 255], finePitchDiff[w[3] & 255]);
+        // Each lane's point and difference are one 8-byte load, split into two vectors.
+        const __m128 pairs01 = _mm_loadh_pi(
+            _mm_loadl_pi(zero, reinterpret_cast<const __m64*>(finePitchPair[w[0] & 255])),
+            reinterpret_cast<const __m64*>(finePitchPair[w[1] & 255]));
+        const __m128 pairs23 = _mm_loadh_pi(
+            _mm_loadl_pi(zero, reinterpret_cast<const __m64*>(finePitchPair[w[2] & 255])),
+            reinterpret_cast<const __m64*>(finePitchPair[w[3] & 255]));
+        const __m128 fine = _mm_shuffle_ps(pairs01, pairs23, _MM_SHUFFLE(2, 0, 2, 0));
+        const __m128 diff = _mm_shuffle_ps(pairs01, pairs23, _MM_SHUFFLE(3, 1, 3, 1));
         const __m128 octave =
             _mm_setr_ps(pow2[w[0] >> 8], pow2[w[1] >> 8], pow2[w[2] >> 8], pow2[w[3] >> 8]);
         _mm_storeu_ps(out + i, _mm_mul_ps(_mm_add_ps(fine, _mm_mul_ps(diff, fraction)), octave));

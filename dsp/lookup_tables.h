@@ -9,14 +9,18 @@ struct LookupTables {
     static constexpr int kFinePitchSize = 257;
     static constexpr int kCircleSize = 2049;
 
-    float sine[kSineSize];           // 0.5 sin(2 pi i / 512)
-    float sineDiff[kSineSize];       // forward difference for linear interpolation
-    float sineScale = 2560.0f;       // stored with the sine table
+    float sine[kSineSize];     // 0.5 sin(2 pi i / 512)
+    float sineDiff[kSineSize]; // forward difference for linear interpolation
+    float sineScale = 2560.0f; // stored with the sine table
+    // sine and sineDiff side by side, as the four-at-a-time read takes them.
+    alignas(8) float sinePair[kSineSize - 1][2];
     float pow2[kPowerCount];         // 2^j, j = -30..30
     float pow2Milli[kPowerCount];    // 0.001375 * 2^j
     float pow2Pitch[kPowerCount];    // 1.375 * 2^j (frequency volts of octave j)
     float finePitch[kFinePitchSize]; // 13.75 * 2^(i/256) / rate
     float finePitchDiff[kFinePitchSize];
+    // finePitch and finePitchDiff side by side, as the four-at-a-time lookup reads them.
+    alignas(8) float finePitchPair[256][2];
     float fineRatio[kFinePitchSize]; // 2^(i/256)
     float fineRatioDiff[kFinePitchSize];
     // Unit circle, w = max(i, 1) / 4096; consumers clamp their index to 2047 (tan(pi/2) at 2048).
@@ -45,6 +49,8 @@ struct LookupTables {
     // same single-precision steps four at a time, so the results are bit-identical. `out` may
     // be `pitch` itself.
     void pitchIncrements(const float* pitch, float tune, float* out, int count) const;
+    // sineAt of each of `count` phases, four at a time in the same single-precision steps.
+    void sinesAt(const float* phase, float* out, int count) const;
     // 0.5 sin(2 pi p) for p in 0..1, interpolated.
     float sineAt(float p) const {
         float x = p * 512.0f;

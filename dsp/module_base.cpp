@@ -12,32 +12,31 @@
 
 namespace tarlix {
 
-EventPool::EventPool(int capacity) : capacity_(capacity) {
-    records_ = new EventRecord[capacity];
-    for (int i = capacity - 1; i >= 0; --i) {
-        records_[i].newer = free_;
-        free_ = &records_[i];
-    }
+EventPool::EventPool(int capacity) : capacity_(capacity > 0 ? capacity : 0) {
+    records_ = new EventRecord[static_cast<size_t>(capacity_)];
+    free_ = new EventRecord*[static_cast<size_t>(capacity_)];
+    // Lowest address on top: a fresh burst of events fills the records in order.
+    for (int i = 0; i < capacity_; ++i)
+        free_[i] = &records_[capacity_ - 1 - i];
+    freeCount_ = capacity_;
 }
 
 EventPool::~EventPool() {
+    delete[] free_;
     delete[] records_;
 }
 
 EventRecord* EventPool::take() {
-    EventRecord* e = free_;
-    if (!e) {
+    if (freeCount_ == 0) {
         ++dropped_;
         return nullptr;
     }
-    free_ = e->newer;
     ++inUse_;
-    return e;
+    return free_[--freeCount_];
 }
 
 void EventPool::give(EventRecord* e) {
-    e->newer = free_;
-    free_ = e;
+    free_[freeCount_++] = e;
     --inUse_;
 }
 
@@ -51,6 +50,7 @@ void ModuleContext::resetModuleState() {
         setPending(i, false);
         oldest[i] = nullptr;
         modules[i] = nullptr;
+        objectBytes[i] = 0;
     }
 }
 
@@ -75,6 +75,7 @@ QX_ModuleBase::QX_ModuleBase(ModuleContext* ctx, bool createdHeld)
         ctx->setStatus(moduleIndex, createdHeld ? kStatusHeld : 0);
         ctx->setPending(moduleIndex, false);
         ctx->oldest[moduleIndex] = nullptr;
+        ctx->objectBytes[moduleIndex] = 0;
     }
 }
 
@@ -107,11 +108,6 @@ void QX_ModuleBase::freeEvents() {
         context->oldest[moduleIndex] = nullptr;
         context->setPending(moduleIndex, false);
     }
-}
-
-uint32_t QX_ModuleBase::status() const {
-    return (moduleIndex >= 0 && moduleIndex < kMaxModules) ? context->status[moduleIndex]
-                                                           : kStatusAsleep | kStatusHeld;
 }
 
 void QX_ModuleBase::setStatus(uint32_t s) {
@@ -209,7 +205,28 @@ float peakOf(const float* p, int from, int to) {
     }
     return peak;
 }
+
+// Whether some sample of [from, to) is louder than `level` (a NaN counts as loud): the peak
+// compared with the level, but stopping at the first loud group of samples, which for a
+// sounding signal is the first.
+bool louderThan(const float* p, int from, int to, float level) {
+    constexpr int kGroup = 16;
+    for (int i = from; i < to; i += kGroup) {
+        const int end = to - i > kGroup ? i + kGroup : to;
+        if (!(peakOf(p, i, end) <= level)) return true;
+    }
+    return false;
+}
 } // namespace
+
+bool QX_ModuleBase::portLouderThan(int k, int offset, int count, float level) const {
+    const float* p = inputs[k];
+    if (!p) return !(0.0f <= level);
+    const QX_ModuleBase* source = inputSource[k];
+    if (!source) return louderThan(p, 0, 1, level);
+    if (source->status() & kStatusAsleep) return louderThan(p, offset, offset + 1, level);
+    return louderThan(p, offset, offset + count, level);
+}
 
 float QX_ModuleBase::portPeak(int k, int offset, int count) const {
     const float* p = inputs[k];
@@ -242,13 +259,16 @@ void QX_ModuleBase::sleepQuiet() {
 bool QX_ModuleBase::quietLongerThan(int offset, int count, int memory) {
     if (offset + count != chunkEnd_) return false;
     // A chunk split by an event is judged whole, not by its first part; one pass per signal.
-    float peak =
-        status() & kStatusAsleep ? INFINITY : audioPeak(chunkStart_, chunkEnd_ - chunkStart_);
+    // A sounding input settles it at its first samples: no quiet run, no silent run.
+    const int length = chunkEnd_ - chunkStart_;
+    bool loud = (status() & kStatusAsleep) != 0;
+    for (int j = 0; !loud && j < audioPortCount_; ++j)
+        loud = portLouderThan(audioPorts_[j], chunkStart_, length, kQuietLevel);
+    float peak = loud ? INFINITY : audioPeak(chunkStart_, length);
     for (int o = 0; peak <= kQuietLevel && o < outputCount_; ++o) {
         const float a = peakOf(outputs[o], chunkStart_, chunkEnd_);
         peak = a > peak ? a : peak;
     }
-    const int length = chunkEnd_ - chunkStart_;
     quietRun_ = peak <= kQuietLevel ? quietRun_ + length : 0;
     silentRun_ = peak == 0.0f ? silentRun_ + length : 0;
     if (quietRun_ <= memory) return false;
@@ -474,8 +494,17 @@ void processChunk(ModuleContext& context, int moduleCount, int offset, int frame
         const int ahead = context.nextToVisit(m + 1, n);
         if (ahead < n && context.modules[ahead]) {
             const char* next = reinterpret_cast<const char*>(context.modules[ahead]);
+            const QX_ModuleBase* nextModule = context.modules[ahead];
             __builtin_prefetch(next);
             __builtin_prefetch(next + 64);
+            // The first wired ports, and the class's own fields at the object's end.
+            __builtin_prefetch(&nextModule->inputs[0]);
+            __builtin_prefetch(&nextModule->inputSource[0]);
+            if (const uint32_t bytes = context.objectBytes[ahead]) {
+                __builtin_prefetch(next + bytes - 64);
+                __builtin_prefetch(next + bytes - 128);
+            }
+            if (const EventRecord* e = context.oldest[ahead]) __builtin_prefetch(e);
         }
         int skip = 0;
         if (context.status[m] == (kStatusAsleep | kStatusWatching) &&

@@ -44,8 +44,10 @@ struct EventRecord {
     EventRecord* older;
 };
 
-// Fixed set of event records with a free list; used only on the thread that runs the graph.
-// When it runs dry the new event is dropped and counted.
+// Fixed set of event records with a stack of the free ones; used only on the thread that runs
+// the graph. When it runs dry the new event is dropped and counted. The stack is an array, not a
+// list threaded through the records: taking one never waits on reading a record, so a burst of
+// events (a program load posts thousands) does not stall on one cache miss after another.
 class EventPool {
   public:
     explicit EventPool(int capacity);
@@ -61,8 +63,9 @@ class EventPool {
 
   private:
     EventRecord* records_;
-    EventRecord* free_ = nullptr;
+    EventRecord** free_;
     int capacity_;
+    int freeCount_ = 0;
     int inUse_ = 0;
     uint64_t dropped_ = 0;
 };
@@ -78,9 +81,12 @@ struct ModuleContext {
     EventRecord* oldest[kMaxModules] = {};
     uint64_t processed[kMaxModules] = {}; // clock of the last chunk each module was processed in
     uint64_t awakeFrom[kMaxModules] = {}; // sample clock at which each module last woke
-    int buildCount = 0;                   // modules constructed so far in the current build
-    uint64_t clock = 1;                   // engine sample clock at the start of the current chunk
-    bool programSettling = false;         // the first chunk after a program load is running
+    // Each module object's size (0 when its builder did not say): a class's own fields sit at
+    // the object's end, behind the port arrays, and the pass fetches them ahead of a visit.
+    uint32_t objectBytes[kMaxModules] = {};
+    int buildCount = 0;           // modules constructed so far in the current build
+    uint64_t clock = 1;           // engine sample clock at the start of the current chunk
+    bool programSettling = false; // the first chunk after a program load is running
     int blockSize = kMaxChunk;
     EventPool* pool = nullptr;
     ModuleHost* host = nullptr;
@@ -204,7 +210,11 @@ class QX_ModuleBase {
     virtual void Reset() {}
     void SetIdleRoutine(Routine r) { idleRoutine = r; }
 
-    uint32_t status() const;
+    // Inline: summers and levels ask it of each source every chunk.
+    uint32_t status() const {
+        return (moduleIndex >= 0 && moduleIndex < kMaxModules) ? context->status[moduleIndex]
+                                                               : kStatusAsleep | kStatusHeld;
+    }
     void setStatus(uint32_t s);
     // For a module asleep while watching: whether this chunk must wake it (a source ran since it
     // slept, or, in a quiet sleep, an audio input carries sound).
@@ -296,6 +306,7 @@ class QX_ModuleBase {
     // The loudest sample of input k (a sleeping source's buffer is one value), and of every
     // audio input, across these samples.
     float portPeak(int k, int offset, int count) const;
+    bool portLouderThan(int k, int offset, int count, float level) const;
     float audioPeak(int offset, int count) const;
     float* outputBlock_ = nullptr;
     int outputCount_ = 0;

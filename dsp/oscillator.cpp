@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <xmmintrin.h>
 
 #include "common/curves.h"
 #include "common/portable_math.h"
@@ -42,6 +43,24 @@ inline float readCubic(const float* t, int i, float f) {
 
 template <bool cubic> inline float readAt(const float* t, int i, float f) {
     return cubic ? readCubic(t, i, f) : readLinear(t, i, f);
+}
+
+// readCubic for four positions at once, the same operations in the same order lane by lane:
+// each position's four points are one unaligned load, turned into a vector per point.
+inline __m128 readCubic4(const float* t, const int* at, const float* frac) {
+    __m128 y0 = _mm_loadu_ps(t + at[0] - 1), y1 = _mm_loadu_ps(t + at[1] - 1),
+           y2 = _mm_loadu_ps(t + at[2] - 1), y3 = _mm_loadu_ps(t + at[3] - 1);
+    _MM_TRANSPOSE4_PS(y0, y1, y2, y3);
+    const __m128 f = _mm_loadu_ps(frac);
+    const __m128 half = _mm_set1_ps(0.5f);
+    const __m128 c1 = _mm_mul_ps(half, _mm_sub_ps(y2, y0));
+    const __m128 c2 = _mm_sub_ps(_mm_add_ps(_mm_sub_ps(y0, _mm_mul_ps(_mm_set1_ps(2.5f), y1)),
+                                            _mm_mul_ps(_mm_set1_ps(2.0f), y2)),
+                                 _mm_mul_ps(half, y3));
+    const __m128 c3 = _mm_add_ps(_mm_mul_ps(half, _mm_sub_ps(y3, y0)),
+                                 _mm_mul_ps(_mm_set1_ps(1.5f), _mm_sub_ps(y1, y2)));
+    return _mm_add_ps(
+        _mm_mul_ps(_mm_add_ps(_mm_mul_ps(_mm_add_ps(_mm_mul_ps(c3, f), c2), f), c1), f), y1);
 }
 } // namespace
 
@@ -254,7 +273,8 @@ void QX_DSP_OSC_Multi_Out_x8::renderOutput(int k, const float* table, int offset
                  modulation = stream(kInPhaseModulation + k, &kZero),
                  width = stream(kInPulseWidth, &kZero), source = stream(kInSyncSource, &kZero);
     // Two passes: the phase walk (one chain through p) finds every table position first, then
-    // the reads, which depend on nothing but their position, run free of that chain.
+    // the reads, which depend on nothing but their position, run free of that chain. The walk
+    // fetches each position's line ahead: the voices' tables together outgrow the core's caches.
     int at[kMaxChunk], atPulse[pulse ? kMaxChunk : 1];
     float frac[kMaxChunk], fracPulse[pulse ? kMaxChunk : 1];
     double p = phase_[k];
@@ -269,13 +289,27 @@ void QX_DSP_OSC_Multi_Out_x8::renderOutput(int k, const float* table, int offset
         }
         const double position = p + modulation[i];
         locate(position, at[j], frac[j]);
-        if (pulse) locate(position + width[i], atPulse[j], fracPulse[j]);
+        // The table's lines start on their way to the cache while the walk goes on.
+        __builtin_prefetch(table + at[j]);
+        if (pulse) {
+            locate(position + width[i], atPulse[j], fracPulse[j]);
+            __builtin_prefetch(table + atPulse[j]);
+        }
         p += inc;
         if (p >= 1.0 || p < 0.0) p -= std::floor(p);
     }
     phase_[k] = p;
     syncPrevious_[k] = previous;
-    for (int j = 0; j < count; ++j) {
+    int j = 0;
+    if (cubic)
+        for (; j + 4 <= count; j += 4) {
+            const int i = offset + j;
+            __m128 v = readCubic4(table, at + j, frac + j);
+            if (pulse) v = _mm_sub_ps(readCubic4(table, atPulse + j, fracPulse + j), v);
+            const __m128 gain = level.step ? _mm_loadu_ps(level.p + i) : _mm_set1_ps(level.p[0]);
+            _mm_storeu_ps(out + i, _mm_mul_ps(v, gain));
+        }
+    for (; j < count; ++j) {
         const int i = offset + j;
         float v = readAt<cubic>(table, at[j], frac[j]);
         if (pulse) v = readAt<cubic>(table, atPulse[j], fracPulse[j]) - v;

@@ -149,111 +149,119 @@ Kind kindOf(int code) {
     return Kind::None;
 }
 
+// A module that knows its own size, so the engine can fetch its fields ahead of a visit.
+template <class T, class... Args> QX_ModuleBase* make(Args... args) {
+    T* m = new (std::nothrow) T(args...);
+    if (m && m->moduleIndex >= 0 && m->moduleIndex < kMaxModules)
+        m->context->objectBytes[m->moduleIndex] = static_cast<uint32_t>(sizeof(T));
+    return m;
+}
+
 QX_ModuleBase* create(Kind kind, ModuleContext* ctx, bool held) {
     switch (kind) {
     case Kind::FloatConverter:
-        return new (std::nothrow) QX_DSP_Float_Converter(ctx, held);
+        return make<QX_DSP_Float_Converter>(ctx, held);
     case Kind::FloatAdder:
-        return new (std::nothrow) QX_DSP_Float_Adder(ctx, held);
+        return make<QX_DSP_Float_Adder>(ctx, held);
     case Kind::MidiVelocity:
-        return new (std::nothrow) QX_DSP_Midi_Velocity(ctx, held);
+        return make<QX_DSP_Midi_Velocity>(ctx, held);
     case Kind::OsCommand:
-        return new (std::nothrow) QX_DSP_OS_Command(ctx, held);
+        return make<QX_DSP_OS_Command>(ctx, held);
     case Kind::MidiAdder:
-        return new (std::nothrow) QX_DSP_Midi_Adder(ctx, held);
+        return make<QX_DSP_Midi_Adder>(ctx, held);
     case Kind::VoiceAllocator:
-        return new (std::nothrow) QX_DSP_Midi_to_Poly_Gen2(ctx, held);
+        return make<QX_DSP_Midi_to_Poly_Gen2>(ctx, held);
     case Kind::VoiceCollector:
-        return new (std::nothrow) QX_DSP_Poly_to_Mono(ctx, held);
+        return make<QX_DSP_Poly_to_Mono>(ctx, held);
     case Kind::MpeSwitch:
-        return new (std::nothrow) QX_DSP_MPE_Switch(ctx, held);
+        return make<QX_DSP_MPE_Switch>(ctx, held);
     case Kind::Control:
-        return new (std::nothrow) QX_DSP_Tarlix2_Control(ctx, held);
+        return make<QX_DSP_Tarlix2_Control>(ctx, held);
     case Kind::HostTempo:
-        return new (std::nothrow) QX_DSP_Host_Tempo(ctx, held);
+        return make<QX_DSP_Host_Tempo>(ctx, held);
     case Kind::SyncTempo:
-        return new (std::nothrow) QX_DSP_Midi_Sync_Tempo(ctx, held);
+        return make<QX_DSP_Midi_Sync_Tempo>(ctx, held);
     case Kind::Arpeggiator:
-        return new (std::nothrow) QX_DSP_Midi_Phrase_Arp(ctx, held);
+        return make<QX_DSP_Midi_Phrase_Arp>(ctx, held);
     case Kind::StepCounter:
-        return new (std::nothrow) QX_DSP_Counter_Indexing(ctx, held);
+        return make<QX_DSP_Counter_Indexing>(ctx, held);
     case Kind::Noise:
-        return new (std::nothrow) QX_DSP_Noise(ctx, held);
+        return make<QX_DSP_Noise>(ctx, held);
     case Kind::Glide:
-        return new (std::nothrow) QX_DSP_Glide_F(ctx, held);
+        return make<QX_DSP_Glide_F>(ctx, held);
     case Kind::Smoother:
-        return new (std::nothrow) QX_DSP_GUItoV_Glide(ctx, held);
+        return make<QX_DSP_GUItoV_Glide>(ctx, held);
     case Kind::SmootherMulti:
-        return new (std::nothrow) QX_DSP_GUItoV_Glide_Multi(ctx, held);
+        return make<QX_DSP_GUItoV_Glide_Multi>(ctx, held);
     case Kind::CopyPaste:
-        return new (std::nothrow) QX_DSP_Copy_Paste(ctx, held);
+        return make<QX_DSP_Copy_Paste>(ctx, held);
     case Kind::HostAudioIn:
-        return new (std::nothrow) QX_DSP_Host_AudioIn(ctx, held);
+        return make<QX_DSP_Host_AudioIn>(ctx, held);
     case Kind::FixedToVolt:
-        return new (std::nothrow) QX_DSP_FixedValueToVolt(ctx, held);
+        return make<QX_DSP_FixedValueToVolt>(ctx, held);
     case Kind::FixedToEvents:
-        return new (std::nothrow) QX_DSP_FixedValueToINT_FLOAT(ctx, held);
+        return make<QX_DSP_FixedValueToINT_FLOAT>(ctx, held);
     case Kind::MultiABxC:
-        return new (std::nothrow) QX_DSP_GUI_Multi(ctx, held, true);
+        return make<QX_DSP_GUI_Multi>(ctx, held, true);
     case Kind::MultiAxBC:
-        return new (std::nothrow) QX_DSP_GUI_Multi(ctx, held, false);
+        return make<QX_DSP_GUI_Multi>(ctx, held, false);
     case Kind::FloatToVolt:
-        return new (std::nothrow) QX_DSP_Float_to_Volt(ctx, held);
+        return make<QX_DSP_Float_to_Volt>(ctx, held);
     case Kind::ConverterSwitch:
-        return new (std::nothrow) QX_DSP_Float_Converter_Switch(ctx, held);
+        return make<QX_DSP_Float_Converter_Switch>(ctx, held);
     case Kind::Adder:
-        return new (std::nothrow) QX_DSP_Adder(ctx, held);
+        return make<QX_DSP_Adder>(ctx, held);
     case Kind::LevelABxCxD:
-        return new (std::nothrow) QX_DSP_Level_ABxCxD(ctx, held);
+        return make<QX_DSP_Level_ABxCxD>(ctx, held);
     case Kind::LevelABxC:
-        return new (std::nothrow) QX_DSP_Level_ABxC(ctx, held);
+        return make<QX_DSP_Level_ABxC>(ctx, held);
     case Kind::LevelAxBCD:
-        return new (std::nothrow) QX_DSP_Level_AxB_CD(ctx, held);
+        return make<QX_DSP_Level_AxB_CD>(ctx, held);
     case Kind::FxBus:
-        return new (std::nothrow) QX_DSP_Level_FX_BUS(ctx, held);
+        return make<QX_DSP_Level_FX_BUS>(ctx, held);
     case Kind::DualLevel:
-        return new (std::nothrow) QX_DSP_Dual_Level(ctx, held);
+        return make<QX_DSP_Dual_Level>(ctx, held);
     case Kind::GainCurve:
-        return new (std::nothrow) QX_DSP_FdB_to_VFGain(ctx, held);
+        return make<QX_DSP_FdB_to_VFGain>(ctx, held);
     case Kind::Envelope:
     case Kind::VoiceEnvelope:
-        return new (std::nothrow) QX_DSP_HAHDSR_Env(ctx, held);
+        return make<QX_DSP_HAHDSR_Env>(ctx, held);
     case Kind::Lfo:
-        return new (std::nothrow) QX_DSP_LFO(ctx, held);
+        return make<QX_DSP_LFO>(ctx, held);
     case Kind::Oscillator:
-        return new (std::nothrow) QX_DSP_OSC_Multi_Out_x8(ctx, held);
+        return make<QX_DSP_OSC_Multi_Out_x8>(ctx, held);
     case Kind::Combine:
-        return new (std::nothrow) QX_DSP_Tarlix2_OSC_Combine(ctx, held);
+        return make<QX_DSP_Tarlix2_OSC_Combine>(ctx, held);
     case Kind::FadeIn:
-        return new (std::nothrow) QX_DSP_FadeIn(ctx, held);
+        return make<QX_DSP_FadeIn>(ctx, held);
     case Kind::Panner:
-        return new (std::nothrow) QX_DSP_Panner(ctx, held);
+        return make<QX_DSP_Panner>(ctx, held);
     case Kind::XMix:
-        return new (std::nothrow) QX_DSP_XMix(ctx, held);
+        return make<QX_DSP_XMix>(ctx, held);
     case Kind::XMixVol:
-        return new (std::nothrow) QX_DSP_XMixVol(ctx, held);
+        return make<QX_DSP_XMixVol>(ctx, held);
     case Kind::StereoLevel:
-        return new (std::nothrow) QX_DSP_ST_Level(ctx, held);
+        return make<QX_DSP_ST_Level>(ctx, held);
     case Kind::Filter:
-        return new (std::nothrow) QX_DSP_Multi_Filter(ctx, held);
+        return make<QX_DSP_Multi_Filter>(ctx, held);
     case Kind::Saturation:
-        return new (std::nothrow) QX_DSP_Saturation(ctx, held);
+        return make<QX_DSP_Saturation>(ctx, held);
     case Kind::Limiter:
-        return new (std::nothrow) QX_DSP_Soft_Limiter(ctx, held);
+        return make<QX_DSP_Soft_Limiter>(ctx, held);
     case Kind::EqBand:
-        return new (std::nothrow) QX_DSP_BiQuad_Coeff(ctx, held);
+        return make<QX_DSP_BiQuad_Coeff>(ctx, held);
     case Kind::EqEngine:
-        return new (std::nothrow) QX_DSP_BiQuad_Multi_Engine(ctx, held);
+        return make<QX_DSP_BiQuad_Multi_Engine>(ctx, held);
     case Kind::StaticFilter:
-        return new (std::nothrow) QX_DSP_BiQuad_Static(ctx, held);
+        return make<QX_DSP_BiQuad_Static>(ctx, held);
     case Kind::Delay:
-        return new (std::nothrow) QX_DSP_Delay(ctx, held);
+        return make<QX_DSP_Delay>(ctx, held);
     case Kind::DelayStereo:
-        return new (std::nothrow) QX_DSP_Delay_ST(ctx, held);
+        return make<QX_DSP_Delay_ST>(ctx, held);
     case Kind::Chorus:
-        return new (std::nothrow) QX_DSP_Chorus3v(ctx, held);
+        return make<QX_DSP_Chorus3v>(ctx, held);
     case Kind::PitchShifter:
-        return new (std::nothrow) QX_DSP_PitchShifter(ctx, held);
+        return make<QX_DSP_PitchShifter>(ctx, held);
     case Kind::None:
         break;
     }
