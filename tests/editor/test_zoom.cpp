@@ -112,6 +112,11 @@ class Zoom : public ::testing::Test {
         if (kids) XFree(kids);
         return size;
     }
+    // The editor resizes its window through its own connection: the server may take that after
+    // this connection's question, so the answer is awaited over idle calls.
+    bool windowBecomes(std::pair<int, int> size) {
+        return pumpUntil([&] { return windowSize() == size; });
+    }
     template <typename F> bool pumpUntil(F done) {
         XSync(display, False);
         for (int i = 0; i < kIdleCalls; ++i) {
@@ -222,7 +227,7 @@ TEST_F(Zoom, AtTwiceTheSizeEveryControlIsFoundOnTwiceItsRectangle) {
     XResizeWindow(display, window, 2 * kWidth, 2 * kHeight);
     open();
     ASSERT_EQ(rig->editor->zoomPercent(), 200);
-    EXPECT_EQ(windowSize(), std::make_pair(2 * kWidth, 2 * kHeight));
+    EXPECT_TRUE(windowBecomes(std::make_pair(2 * kWidth, 2 * kHeight)));
     int wrong = 0;
     for (const Probe& p : probes) {
         // The device pixel at the logical pixel's far corner: both halves must agree.
@@ -265,7 +270,7 @@ TEST_F(Zoom, ChoosingOneHundredAndFiftyPercentResizesTheWindowAndItKeepsWorking)
     const std::pair<int, int> size{1487, 1052}; // 991 x 701 at 150 %, part pixels whole
     ASSERT_EQ(hostSide().requests.size(), 1u);
     EXPECT_EQ(hostSide().requests[0], size);
-    EXPECT_EQ(windowSize(), size);
+    EXPECT_TRUE(windowBecomes(size));
     EXPECT_EQ(reportedSize(), size);
     EXPECT_FLOAT_EQ(zoomParameter(), 0.5f);
     EXPECT_EQ(rig->editor->frame()->deviceWidth(), size.first);
@@ -280,7 +285,7 @@ TEST_F(Zoom, ChoosingOneHundredAndFiftyPercentResizesTheWindowAndItKeepsWorking)
     // And on to 200 %.
     chooseZoom(1);
     ASSERT_TRUE(pumpUntil([&] { return rig->editor->zoomPercent() == 200; }));
-    EXPECT_EQ(windowSize(), std::make_pair(2 * kWidth, 2 * kHeight));
+    EXPECT_TRUE(windowBecomes(std::make_pair(2 * kWidth, 2 * kHeight)));
     EXPECT_FLOAT_EQ(zoomParameter(), 1.0f);
 }
 
@@ -297,7 +302,7 @@ TEST_F(Zoom, AHostThatRefusesKeepsTheWindowAsItWasAndWorking) {
     rig->ticks(2);
     idleOnce();
     EXPECT_EQ(rig->editor->zoomPercent(), 100);
-    EXPECT_EQ(windowSize(), std::make_pair(kWidth, kHeight));
+    EXPECT_TRUE(windowBecomes(std::make_pair(kWidth, kHeight)));
     EXPECT_EQ(reportedSize(), std::make_pair(kWidth, kHeight));
     EXPECT_EQ(hostSide().requests.size(), 1u) << "asked once, not again and again";
     auto* menu = dynamic_cast<tarlix::QX_COptionsText*>(rig->editor->control(tarlix::kZoomTag));
