@@ -35,6 +35,26 @@ constexpr int kMidiMapSlot = 6;
 constexpr const char* kPictureExtension = ".png";
 constexpr const char* kBankExtension = ".Bnk";
 
+// The files that hold a whole bank, a whole program or the controller map: their commands,
+// menu and dialog titles, folder, extension and picker slot.
+struct WholeFiles {
+    int loadCode, saveCode;
+    const char *loadTitle, *saveTitle, *loadDialogTitle, *saveDialogTitle;
+    const char *folder, *extension, *typeText;
+    int slot;
+};
+constexpr WholeFiles kWholeFiles[] = {
+    {command::kLoadBank, command::kSaveBank, "LOAD BANK", "SAVE BANK", "LOAD Tarlix_2 Preset Bank",
+     "SAVE Tarlix_2 Preset Bank", "Banks/", kBankExtension, "Tarlix_2 Preset Banks (.Bnk)",
+     kBankSlot},
+    {command::kLoadPreset, command::kSavePreset, "LOAD PRESET", "SAVE PRESET",
+     "LOAD Tarlix_2 Preset", "SAVE Tarlix_2 Preset", "Presets/", ".pst", "Tarlix_2 Preset (.pst)",
+     kPresetSlot},
+    {command::kLoadMidiMap, command::kSaveMidiMap, "LOAD MIDI CC MAP", "SAVE MIDI CC MAP",
+     "LOAD Tarlix MIDI CC Map", "SAVE Tarlix MIDI CC Map", "Presets/", ".mmp",
+     "Tarlix MIDI CC Map (.mmp)", kMidiMapSlot},
+};
+
 // The bank menu's lines and the command each one sends.
 struct BankMenuLine {
     const char* text;
@@ -160,39 +180,16 @@ void QX_WebLinks::openMenuFor(int code) {
 bool QX_WebLinks::pickerFor(int code, PickerRequest& r) const {
     r = {};
     r.at = anchor();
-    switch (code) {
-    case command::kLoadBank:
-    case command::kSaveBank:
-        r.save = code == command::kSaveBank;
-        r.title = r.save ? "SAVE BANK" : "LOAD BANK";
-        r.folder = "Banks/";
-        r.extension = kBankExtension;
-        r.dialogTitle = r.save ? "SAVE Tarlix_2 Preset Bank" : "LOAD Tarlix_2 Preset Bank";
-        r.typeText = "Tarlix_2 Preset Banks (.Bnk)";
-        r.slot = kBankSlot;
+    for (const WholeFiles& f : kWholeFiles) {
+        if (code != f.loadCode && code != f.saveCode) continue;
+        r.save = code == f.saveCode;
+        r.title = r.save ? f.saveTitle : f.loadTitle;
+        r.dialogTitle = r.save ? f.saveDialogTitle : f.loadDialogTitle;
+        r.folder = f.folder;
+        r.extension = f.extension;
+        r.typeText = f.typeText;
+        r.slot = f.slot;
         return true;
-    case command::kLoadPreset:
-    case command::kSavePreset:
-        r.save = code == command::kSavePreset;
-        r.title = r.save ? "SAVE PRESET" : "LOAD PRESET";
-        r.folder = "Presets/";
-        r.extension = ".pst";
-        r.dialogTitle = r.save ? "SAVE Tarlix_2 Preset" : "LOAD Tarlix_2 Preset";
-        r.typeText = "Tarlix_2 Preset (.pst)";
-        r.slot = kPresetSlot;
-        return true;
-    case command::kLoadMidiMap:
-    case command::kSaveMidiMap:
-        r.save = code == command::kSaveMidiMap;
-        r.title = r.save ? "SAVE MIDI CC MAP" : "LOAD MIDI CC MAP";
-        r.folder = "Presets/";
-        r.extension = ".mmp";
-        r.dialogTitle = r.save ? "SAVE Tarlix MIDI CC Map" : "LOAD Tarlix MIDI CC Map";
-        r.typeText = "Tarlix MIDI CC Map (.mmp)";
-        r.slot = kMidiMapSlot;
-        return true;
-    default:
-        break;
     }
     int s = -1;
     if (code >= command::kLoadSection && code < command::kLoadSection + kSections)
