@@ -17,6 +17,7 @@
 #include <thread>
 #include <vector>
 
+#include "engine/program_record.h"
 #include "host/vst_abi.h"
 #include "tests/editor/xvfb.h"
 #include "tests/temp_folder.h"
@@ -128,15 +129,31 @@ struct HostWindow {
     }
 };
 
+// The learn codes of a parameter in all programs of a bank as the host saves it (empty when
+// the data is not a whole bank).
+inline std::vector<uint16_t> learnCodes(const void* bank, intptr_t size, int parameter) {
+    std::vector<uint16_t> codes;
+    if (size != tarlix::kBankSize || !bank) return codes;
+    for (int p = 0; p < tarlix::kNumPrograms; ++p)
+        codes.push_back(tarlix::readLearn(
+            static_cast<const uint8_t*>(bank) + p * tarlix::record::kSize, parameter));
+    return codes;
+}
+
 // A plug-in's editor in a host window on a private X server, the plug-in's files in a
-// temporary user folder. `Plugin` is anything with call(op, index, value, ptr) as a host
-// reaches the dispatcher.
+// temporary user folder, the recording host's calls cleared. `Plugin` is anything with
+// call(op, index, value, ptr) as a host reaches the dispatcher.
 class HostedEditor : public ::testing::Test {
   protected:
+    // `loaded`: whether the plug-in's library was found and has its entry point.
+    explicit HostedEditor(bool loaded) : loaded_(loaded) {}
+
     // Derived fixtures that add to this return when it skipped or failed.
     void SetUp() override {
         if (!xvfb.running()) GTEST_SKIP() << "no X server: Xvfb could not be started";
+        ASSERT_TRUE(loaded_) << "the plug-in library did not load";
         setenv("PUBLIC", home.path.c_str(), 1); // the instrument's files go here
+        recorded().clear();
         host = std::make_unique<HostWindow>(xvfb.display());
         ASSERT_NE(host->display, nullptr);
     }
@@ -155,6 +172,9 @@ class HostedEditor : public ::testing::Test {
     testfiles::TempFolder home;
     editortest::Xvfb xvfb;
     std::unique_ptr<HostWindow> host;
+
+  private:
+    bool loaded_;
 };
 
 } // namespace x11test

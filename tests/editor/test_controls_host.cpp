@@ -32,12 +32,7 @@ using x11test::recordingHost;
 
 class Controls : public x11test::HostedEditor {
   protected:
-    void SetUp() override {
-        HostedEditor::SetUp();
-        if (stopped()) return;
-        ASSERT_NE(testhost::library().entry, nullptr);
-        recorded().clear();
-    }
+    Controls() : HostedEditor(testhost::library().entry != nullptr) {}
     using HostedEditor::pumpUntil;
     // Idles the editor until the host has seen `op` for `index` (or a bounded number of
     // calls): the queued input is then handled.

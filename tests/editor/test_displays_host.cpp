@@ -47,11 +47,10 @@ using x11test::recordingHost;
 
 class Displays : public x11test::HostedEditor {
   protected:
+    Displays() : HostedEditor(testhost::library().entry != nullptr) {}
     void SetUp() override {
         HostedEditor::SetUp();
         if (stopped()) return;
-        ASSERT_NE(testhost::library().entry, nullptr);
-        recorded().clear();
         ASSERT_TRUE(tarlix::restingPlace(kEqDisplay, eqX, eqY));
     }
     bool pumpUntilValue(Instance& p, int tag, float value, float tolerance = 0.0f) {

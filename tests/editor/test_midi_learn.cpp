@@ -77,12 +77,7 @@ class MidiLearn : public editortest::RigInAWindow {
     std::vector<uint16_t> storedCodes(int parameter) {
         void* data = nullptr;
         intptr_t size = fx->dispatcher(fx, vst::effGetChunk, 0, 0, &data, 0.0f);
-        std::vector<uint16_t> codes;
-        if (size != tarlix::kBankSize || !data) return codes;
-        for (int p = 0; p < tarlix::kNumPrograms; ++p)
-            codes.push_back(tarlix::readLearn(
-                static_cast<const uint8_t*>(data) + p * tarlix::record::kSize, parameter));
-        return codes;
+        return x11test::learnCodes(data, size, parameter);
     }
     static std::vector<uint16_t> all(uint16_t code) {
         return std::vector<uint16_t>(tarlix::kNumPrograms, code);

@@ -39,10 +39,10 @@ struct Point {
 
 class LearnThroughTheLibrary : public x11test::HostedEditor {
   protected:
+    LearnThroughTheLibrary() : HostedEditor(testhost::library().entry != nullptr) {}
     void SetUp() override {
         HostedEditor::SetUp();
         if (stopped()) return;
-        ASSERT_NE(testhost::library().entry, nullptr);
         p = std::make_unique<Instance>();
         p->start(44100, kBlock);
         open(*p);
@@ -81,12 +81,7 @@ class LearnThroughTheLibrary : public x11test::HostedEditor {
     std::vector<uint16_t> stored(int parameter) {
         void* data = nullptr;
         intptr_t size = p->call(vst::effGetChunk, 0, 0, &data);
-        std::vector<uint16_t> codes;
-        if (size != tarlix::kBankSize || !data) return codes;
-        for (int i = 0; i < tarlix::kNumPrograms; ++i)
-            codes.push_back(tarlix::readLearn(
-                static_cast<const uint8_t*>(data) + i * tarlix::record::kSize, parameter));
-        return codes;
+        return x11test::learnCodes(data, size, parameter);
     }
     static std::vector<uint16_t> all(uint16_t code) {
         return std::vector<uint16_t>(tarlix::kNumPrograms, code);

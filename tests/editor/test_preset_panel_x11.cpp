@@ -46,12 +46,7 @@ std::filesystem::path u8(const std::string& s) {
 
 class PresetPanelX11 : public x11test::HostedEditor {
   protected:
-    void SetUp() override {
-        HostedEditor::SetUp();
-        if (stopped()) return;
-        ASSERT_NE(testhost::library().entry, nullptr);
-        recorded().clear();
-    }
+    PresetPanelX11() : HostedEditor(testhost::library().entry != nullptr) {}
     bool automated(int index, float value) {
         for (const Call& c : recorded())
             if (c.op == vst::audioMasterAutomate && c.index == index && c.value == value)
