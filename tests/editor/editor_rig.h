@@ -45,6 +45,15 @@ struct Rig {
         }
         return -1;
     }
+    // A point inside a control, in window (and screen) coordinates.
+    tk::CPoint inside(int tag, int dx = 4, int dy = 4) {
+        tk::CRect r = editor->control(tag)->frameRect();
+        return {r.left + dx, r.top + dy};
+    }
+    tk::CPoint centreOf(int tag) {
+        tk::CRect r = editor->control(tag)->frameRect();
+        return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    }
     // The back buffer's pixels inside a rectangle of frame coordinates.
     std::vector<uint32_t> pixels(const tk::CRect& r) {
         editor->frame()->idle();

@@ -3,11 +3,9 @@
 // automation it is sent.
 // gtest before Xlib: Xlib's macros (None, Status) would break gtest's names.
 #include "editor/layout_place.h"
-#include "tests/editor/xvfb.h"
 #include "tests/host_fixture.h"
 // After gtest: Xlib's macros would break gtest's names.
 #include "tests/editor/host_window.h"
-#include "tests/temp_folder.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -27,95 +25,33 @@ namespace {
 
 constexpr int kWidth = 991, kHeight = 701;
 constexpr int kPortamento = 72; // "Portamento (ms)", a knob on the page shown at opening
-// Idle calls allowed for queued input to arrive before a test gives up.
-constexpr int kMaxIdleCalls = 400;
 
-// What a host that records automation sees.
-struct Call {
-    int32_t op;
-    int32_t index;
-    float value;
-    std::thread::id thread;
-};
-std::vector<Call>& recorded() {
-    static std::vector<Call> calls;
-    return calls;
-}
-intptr_t recordingHost(vst::AEffect*, int32_t op, int32_t index, intptr_t, void*, float opt) {
-    if (op == vst::audioMasterVersion) return 2400;
-    if (op == vst::audioMasterAutomate || op == vst::audioMasterBeginEdit ||
-        op == vst::audioMasterEndEdit)
-        recorded().push_back({op, index, opt, std::this_thread::get_id()});
-    return 0;
-}
+using x11test::Call;
+using x11test::recorded;
+using x11test::recordingHost;
 
-using x11test::HostWindow;
-
-class Controls : public ::testing::Test {
+class Controls : public x11test::HostedEditor {
   protected:
-    void SetUp() override {
-        if (!xvfb.running()) GTEST_SKIP() << "no X server: Xvfb could not be started";
-        ASSERT_NE(testhost::library().entry, nullptr);
-        setenv("PUBLIC", home.path.c_str(), 1); // the instrument's files go here
-        recorded().clear();
-        host = std::make_unique<HostWindow>(xvfb.display());
-        ASSERT_NE(host->display, nullptr);
-    }
-    void TearDown() override { host.reset(); }
-    // Opens the editor; values set before show at once, without animating.
-    void open(Instance& p) {
-        ASSERT_EQ(p.call(vst::effEditOpen, 0, 0, host->handle()), 1);
-        p.call(vst::effEditIdle);
-    }
+    Controls() : HostedEditor(testhost::library().entry != nullptr) {}
+    using HostedEditor::pumpUntil;
     // Idles the editor until the host has seen `op` for `index` (or a bounded number of
     // calls): the queued input is then handled.
     bool pumpUntil(Instance& p, int32_t op, int32_t index) {
-        XSync(host->display, False);
-        for (int i = 0; i < kMaxIdleCalls; ++i) {
-            p.call(vst::effEditIdle);
+        return pumpUntil(p, [&] {
             for (const Call& c : recorded())
                 if (c.op == op && c.index == index) return true;
-            XSync(host->display, False);
-        }
-        return false;
-    }
-    // Idles the editor until `done` holds (or a bounded number of calls).
-    template <typename F> bool pumpUntil(Instance& p, F done) {
-        XSync(host->display, False);
-        for (int i = 0; i < kMaxIdleCalls; ++i) {
-            p.call(vst::effEditIdle);
-            if (done()) return true;
-            XSync(host->display, False);
-        }
-        return false;
-    }
-    void type(const std::vector<KeySym>& keys) {
-        for (KeySym k : keys) {
-            host->key(k, true);
-            host->key(k, false);
-        }
+            return false;
+        });
     }
     // A left drag from (x, y) by `right` and `up` pixels in steps of at most 8 pixels, with
     // the given modifier keys held; returns the parameter afterwards.
     float drag(Instance& p, int tag, int x, int y, int right, int up,
                std::vector<KeySym> keys = {}) {
-        for (KeySym k : keys)
-            host->key(k, true);
-        host->move(x, y);
-        host->button(1, true);
-        int steps = std::max(1, (std::max(std::abs(right), std::abs(up)) + 7) / 8);
-        for (int s = 1; s <= steps; ++s)
-            host->move(x + right * s / steps, y - up * s / steps);
-        host->button(1, false);
-        for (KeySym k : keys)
-            host->key(k, false);
+        host->drag(x, y, right, -up, 8, 1, keys);
         recorded().clear();
         EXPECT_TRUE(pumpUntil(p, vst::audioMasterEndEdit, tag));
         return p.fx->getParameter(p.fx, tag);
     }
-    testfiles::TempFolder home;
-    editortest::Xvfb xvfb;
-    std::unique_ptr<HostWindow> host;
 };
 
 } // namespace
@@ -222,7 +158,7 @@ TEST_F(Controls, ADoubleClickReturnsAKnobToItsLoadedValueAndTheRestOfThatDragDoe
     recorded().clear();
     XSync(host->display, False);
     int ends = 0;
-    for (int i = 0; i < kMaxIdleCalls && ends < 2; ++i) {
+    for (int i = 0; i < x11test::kIdleCalls && ends < 2; ++i) {
         p.call(vst::effEditIdle);
         ends = 0;
         for (const Call& c : recorded())
@@ -325,7 +261,7 @@ TEST_F(Controls, TypedValuesReachTheParameterThroughItsTaperAndOutOfRangeOnesDoN
     host->click(kx + 20, ky + 20); // touched: the display shows "Portamento (ms)"
     host->click(dx + 10, dy + 10);
     host->click(dx + 10, dy + 10); // a double-click types
-    type({XK_5, XK_0, XK_0, XK_Return});
+    host->type({XK_5, XK_0, XK_0, XK_Return});
     recorded().clear();
     ASSERT_TRUE(pumpUntil(p, vst::audioMasterEndEdit, kPortamento));
     // 500 of 0..1000 ms through the square taper.
@@ -358,15 +294,15 @@ TEST_F(Controls, ThePresetNameMenuLoadsAProgramAndRenamingChangesTheNameTheHostR
     host->click(x + 10, y + 8);
     XSync(host->display, False);
     p.call(vst::effEditIdle); // the menu is open and has the keyboard
-    type({XK_Down, XK_Down, XK_Down, XK_Down, XK_Down, XK_Return});
+    host->type({XK_Down, XK_Down, XK_Down, XK_Down, XK_Down, XK_Return});
     ASSERT_TRUE(pumpUntil(p, [&] { return p.call(vst::effGetProgram) == 5; }));
     EXPECT_EQ(p.text(vst::effGetProgramName), fifth);
 
     host->click(x + 10, y + 8, 3); // a right-click renames in place
     host->key(XK_Shift_L, true);
-    type({XK_w});
+    host->type({XK_w});
     host->key(XK_Shift_L, false);
-    type({XK_a, XK_r, XK_m, XK_space, XK_p, XK_a, XK_d, XK_Return});
+    host->type({XK_a, XK_r, XK_m, XK_space, XK_p, XK_a, XK_d, XK_Return});
     ASSERT_TRUE(pumpUntil(p, [&] { return p.text(vst::effGetProgramName) == "Warm pad"; }))
         << p.text(vst::effGetProgramName);
     EXPECT_EQ(p.text(vst::effGetProgramNameIndexed, 5), "Warm pad");
@@ -388,7 +324,7 @@ TEST_F(Controls, AMenuChoosesItsItemByKeysAndAClickOutsideClosesIt) {
     host->click(x + 10, y + 8);
     XSync(host->display, False);
     p.call(vst::effEditIdle);
-    type({XK_Down, XK_Down, XK_Down, XK_Down, XK_Down, XK_Return});
+    host->type({XK_Down, XK_Down, XK_Down, XK_Down, XK_Down, XK_Return});
     recorded().clear();
     ASSERT_TRUE(pumpUntil(p, vst::audioMasterEndEdit, kBendDepth));
     EXPECT_FLOAT_EQ(p.fx->getParameter(p.fx, kBendDepth), 5.0f / 47.0f);

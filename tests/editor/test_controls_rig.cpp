@@ -1,11 +1,8 @@
 // The controls in a real X11 window under XTest input, with the editor linked in so that
 // tests can build their own small tables and read the controls' state.
 // gtest (through the rig) before Xlib: Xlib's macros would break gtest's names.
-#include "tests/editor/editor_rig.h"
-#include "tests/editor/xvfb.h"
+#include "tests/editor/rig_window.h"
 
-#include <X11/Xlib.h>
-#include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
 #include <cmath>
@@ -19,23 +16,9 @@ using tarlix::LayoutRecord;
 
 namespace {
 
-constexpr int kIdleCalls = 400;
+using x11test::Call;
+using x11test::recorded;
 
-struct Call {
-    int32_t op, index;
-    float value;
-};
-std::vector<Call>& recorded() {
-    static std::vector<Call> calls;
-    return calls;
-}
-intptr_t recordingHost(vst::AEffect*, int32_t op, int32_t index, intptr_t, void*, float opt) {
-    if (op == vst::audioMasterVersion) return 2400;
-    if (op == vst::audioMasterAutomate || op == vst::audioMasterBeginEdit ||
-        op == vst::audioMasterEndEdit)
-        recorded().push_back({op, index, opt});
-    return 0;
-}
 std::vector<float> automated(int tag) {
     std::vector<float> out;
     for (const Call& c : recorded())
@@ -43,43 +26,20 @@ std::vector<float> automated(int tag) {
     return out;
 }
 
-class ControlsInAWindow : public ::testing::Test {
+class ControlsInAWindow : public editortest::RigInAWindow {
   protected:
     void SetUp() override {
-        if (!xvfb.running()) GTEST_SKIP() << "no X server: Xvfb could not be started";
-        display = XOpenDisplay(xvfb.display().c_str());
-        ASSERT_NE(display, nullptr);
-        window = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 991, 701, 0, 0, 0);
-        XMapWindow(display, window);
-        XSync(display, False);
+        RigInAWindow::SetUp();
         recorded().clear();
-    }
-    void TearDown() override {
-        rig.reset();
-        if (display) {
-            XDestroyWindow(display, window);
-            XCloseDisplay(display);
-        }
     }
     void open(const std::vector<LayoutRecord>* table = nullptr) {
         if (table)
             rig = std::make_unique<Rig>(table->data(), static_cast<int>(table->size()),
-                                        recordingHost);
+                                        x11test::recordingHost);
         else
-            rig =
-                std::make_unique<Rig>(tarlix::kLayoutTable, tarlix::kLayoutRowCount, recordingHost);
-        ASSERT_TRUE(rig->editor->open(reinterpret_cast<void*>(static_cast<uintptr_t>(window))));
-        rig->editor->idle();
-    }
-    // Idles until `done` holds, or a bounded number of calls.
-    template <typename F> bool pumpUntil(F done) {
-        XSync(display, False);
-        for (int i = 0; i < kIdleCalls; ++i) {
-            rig->editor->idle();
-            if (done()) return true;
-            XSync(display, False);
-        }
-        return false;
+            rig = std::make_unique<Rig>(tarlix::kLayoutTable, tarlix::kLayoutRowCount,
+                                        x11test::recordingHost);
+        openEditor();
     }
     bool pumpUntilEnd(int tag) {
         return pumpUntil([&] {
@@ -88,28 +48,6 @@ class ControlsInAWindow : public ::testing::Test {
             return false;
         });
     }
-    void move(int x, int y) { XTestFakeMotionEvent(display, -1, x, y, CurrentTime); }
-    void button(unsigned b, bool down) { XTestFakeButtonEvent(display, b, down, CurrentTime); }
-    void click(int x, int y, unsigned b = 1) {
-        move(x, y);
-        button(b, true);
-        button(b, false);
-    }
-    void type(std::initializer_list<KeySym> keys) {
-        for (KeySym k : keys) {
-            XTestFakeKeyEvent(display, XKeysymToKeycode(display, k), True, CurrentTime);
-            XTestFakeKeyEvent(display, XKeysymToKeycode(display, k), False, CurrentTime);
-        }
-    }
-    // A point inside a control, in window (and screen) coordinates.
-    tk::CPoint inside(int tag, int dx = 4, int dy = 4) {
-        tk::CRect r = rig->editor->control(tag)->frameRect();
-        return {r.left + dx, r.top + dy};
-    }
-    editortest::Xvfb xvfb;
-    Display* display = nullptr;
-    Window window = 0;
-    std::unique_ptr<Rig> rig;
 };
 
 constexpr int kKnobTag = 72;
@@ -129,17 +67,17 @@ TEST_F(ControlsInAWindow, ADetentKnobSticksAtTheCentreFor21Moves) {
     rig->engine->setParameter(kKnobTag, 0.404f);
     rig->ticks(1);
     rig->settle(dynamic_cast<tarlix::QX_Knob*>(rig->editor->control(kKnobTag)));
-    tk::CPoint at = inside(kKnobTag, 20, 20);
-    move(at.x, at.y);
-    button(1, true);
+    tk::CPoint at = rig->inside(kKnobTag, 20, 20);
+    host->move(at.x, at.y);
+    host->button(1, true);
     constexpr int kMoves = 40; // one pixel up each
     // Each move handled on its own: the window takes only the newest of queued motions.
     for (int m = 1; m <= kMoves; ++m) {
-        move(at.x, at.y - m);
-        XSync(display, False);
+        host->move(at.x, at.y - m);
+        XSync(host->display, False);
         rig->editor->idle();
     }
-    button(1, false);
+    host->button(1, false);
     ASSERT_TRUE(pumpUntilEnd(kKnobTag));
     // Move 14 crosses 0.5; it and the 20 after it stay there; 6 more pixels follow.
     EXPECT_NEAR(rig->engine->getParameter(kKnobTag), 0.5f + 6.0f / 140, 0.25f / 140);
@@ -152,18 +90,18 @@ TEST_F(ControlsInAWindow, MomentaryButtonsSendOneThenZeroAndStyleTwoStaysLit) {
                                     row(6, kMomentaryKind, -1, 100, 100),
                                     row(7, kLatchKind, -1, 200, 100), row(0, 161)};
     open(&table);
-    tk::CPoint m = inside(6), l = inside(7);
-    click(m.x, m.y);
+    tk::CPoint m = rig->inside(6), l = rig->inside(7);
+    host->click(m.x, m.y);
     ASSERT_TRUE(pumpUntilEnd(6));
     EXPECT_EQ(automated(6), (std::vector<float>{1.0f, 0.0f}));
     EXPECT_EQ(recorded().front().op, vst::audioMasterBeginEdit);
-    click(l.x, l.y);
+    host->click(l.x, l.y);
     ASSERT_TRUE(pumpUntilEnd(7));
     EXPECT_EQ(automated(7), (std::vector<float>{1.0f}));
     EXPECT_EQ(rig->editor->control(7)->getValue(), 1.0f);
     // Pressed again while lit: its command is sent once more.
     recorded().clear();
-    click(l.x + 1, l.y + 1);
+    host->click(l.x + 1, l.y + 1);
     ASSERT_TRUE(pumpUntilEnd(7));
     EXPECT_EQ(automated(7), (std::vector<float>{1.0f}));
 }
@@ -179,8 +117,8 @@ TEST_F(ControlsInAWindow, AOneStateHubAndAOneItemMenuNeverDivideByZero) {
         row(223, 149, 0, 382), // hub and button, code 0
         row(0, 161)};
     open(&table);
-    tk::CPoint b = inside(382);
-    click(b.x, b.y);
+    tk::CPoint b = rig->inside(382);
+    host->click(b.x, b.y);
     ASSERT_TRUE(pumpUntil([&] { return rig->editor->control(223)->getValue() == 0.0f; }));
     rig->ticks(2);
     EXPECT_EQ(rig->editor->control(223)->getValue(), 0.0f);
@@ -188,11 +126,11 @@ TEST_F(ControlsInAWindow, AOneStateHubAndAOneItemMenuNeverDivideByZero) {
 
     rig->engine->setParameter(120, 1.0f);
     rig->ticks(1);
-    tk::CPoint menu = inside(120);
-    click(menu.x, menu.y);
-    XSync(display, False);
+    tk::CPoint menu = rig->inside(120);
+    host->click(menu.x, menu.y);
+    XSync(host->display, False);
     rig->editor->idle();
-    type({XK_Return});
+    host->type({XK_Return});
     ASSERT_TRUE(pumpUntilEnd(120));
     EXPECT_EQ(automated(120), (std::vector<float>{0.0f}));
 }
@@ -203,14 +141,14 @@ TEST_F(ControlsInAWindow, TheMeltHubSwitchesItsTwoButtons) {
     auto* a = rig->editor->control(382);
     auto* b = rig->editor->control(383);
     ASSERT_TRUE(a && b && a->isShown() && b->isShown());
-    tk::CPoint pb = inside(383);
-    click(pb.x, pb.y);
+    tk::CPoint pb = rig->inside(383);
+    host->click(pb.x, pb.y);
     ASSERT_TRUE(pumpUntil([&] { return rig->editor->control(223)->getValue() == 1.0f; }));
     rig->ticks(2);
     EXPECT_EQ(b->getValue(), 1.0f);
     EXPECT_EQ(a->getValue(), 0.0f);
-    tk::CPoint pa = inside(382);
-    click(pa.x, pa.y);
+    tk::CPoint pa = rig->inside(382);
+    host->click(pa.x, pa.y);
     ASSERT_TRUE(pumpUntil([&] { return rig->editor->control(223)->getValue() == 0.0f; }));
     rig->ticks(2);
     EXPECT_EQ(a->getValue(), 1.0f);
@@ -228,15 +166,15 @@ TEST_F(ControlsInAWindow, TheSixTabGroupIsNeverLeftWithoutALitTab) {
         return on;
     };
     ASSERT_EQ(lit(), std::vector<int>{kFirstTab});
-    tk::CPoint first = inside(kFirstTab, 10, 8);
-    click(first.x, first.y);
-    XSync(display, False);
+    tk::CPoint first = rig->inside(kFirstTab, 10, 8);
+    host->click(first.x, first.y);
+    XSync(host->display, False);
     for (int i = 0; i < 5; ++i)
         rig->editor->idle();
     rig->ticks(2);
     EXPECT_EQ(lit(), std::vector<int>{kFirstTab});
-    tk::CPoint third = inside(kFirstTab + 2, 10, 8);
-    click(third.x, third.y);
+    tk::CPoint third = rig->inside(kFirstTab + 2, 10, 8);
+    host->click(third.x, third.y);
     ASSERT_TRUE(pumpUntil([&] { return lit() == std::vector<int>{kFirstTab + 2}; }));
 }
 
@@ -252,12 +190,12 @@ TEST_F(ControlsInAWindow, ATransparentCornerOfAPanelButtonDoesNotToggleIt) {
         GTEST_SKIP() << "the button's art has no transparent corner";
     tk::CRect r = button->frameRect();
     const float before = button->getValue();
-    click(r.left, r.top);
-    XSync(display, False);
+    host->click(r.left, r.top);
+    XSync(host->display, False);
     for (int i = 0; i < 5; ++i)
         rig->editor->idle();
     EXPECT_EQ(button->getValue(), before);
-    click(r.left + r.width() / 2, r.top + r.height() / 2);
+    host->click(r.left + r.width() / 2, r.top + r.height() / 2);
     ASSERT_TRUE(pumpUntil([&] { return button->getValue() != before; }));
 }
 
@@ -268,11 +206,11 @@ TEST_F(ControlsInAWindow, BendDepthHas48ItemsAndItemIGivesIOverNMinusOne) {
     EXPECT_EQ(menu->entryCount(), 48);
     rig->engine->setParameter(184, 0.0f);
     rig->ticks(1);
-    tk::CPoint at = inside(184);
-    click(at.x, at.y);
-    XSync(display, False);
+    tk::CPoint at = rig->inside(184);
+    host->click(at.x, at.y);
+    XSync(host->display, False);
     rig->editor->idle();
-    type({XK_Up, XK_Return}); // before the first comes the last
+    host->type({XK_Up, XK_Return}); // before the first comes the last
     ASSERT_TRUE(pumpUntilEnd(184));
     EXPECT_EQ(automated(184), (std::vector<float>{1.0f}));
     EXPECT_EQ(menu->selectedIndex(), 47);
@@ -284,32 +222,32 @@ TEST_F(ControlsInAWindow, AChosenProgramsNameShowsAtOnceAndBadTypedTextIsRestore
     ASSERT_NE(name, nullptr);
     char third[64] = {};
     rig->engine->getProgramNameIndexed(0, 3, third);
-    tk::CPoint at = inside(401, 10, 8);
-    click(at.x, at.y);
-    XSync(display, False);
+    tk::CPoint at = rig->inside(401, 10, 8);
+    host->click(at.x, at.y);
+    XSync(host->display, False);
     rig->editor->idle();
-    type({XK_Down, XK_Down, XK_Down, XK_Return});
+    host->type({XK_Down, XK_Down, XK_Down, XK_Return});
     ASSERT_TRUE(pumpUntil([&] { return rig->engine->getProgram() == 3; }));
     EXPECT_EQ(name->text(), third); // before any tick
 
     // The value display: text outside the range puts the old text back.
     auto* number = dynamic_cast<tk::CTextEdit*>(rig->editor->control(336));
     ASSERT_NE(number, nullptr);
-    tk::CPoint knob = inside(kKnobTag, 20, 20);
-    click(knob.x, knob.y);
+    tk::CPoint knob = rig->inside(kKnobTag, 20, 20);
+    host->click(knob.x, knob.y);
     ASSERT_TRUE(pumpUntilEnd(kKnobTag));
     const std::string shown = number->text();
     ASSERT_FALSE(shown.empty());
-    tk::CPoint d = inside(336, 10, 8);
-    click(d.x, d.y);
-    click(d.x, d.y);
-    type({XK_9, XK_9, XK_9, XK_9});
+    tk::CPoint d = rig->inside(336, 10, 8);
+    host->click(d.x, d.y);
+    host->click(d.x, d.y);
+    host->type({XK_9, XK_9, XK_9, XK_9});
     ASSERT_TRUE(pumpUntil([&] { return number->text() == "9999"; }));
-    type({XK_Return});
+    host->type({XK_Return});
     ASSERT_TRUE(pumpUntil([&] { return !number->editing(); }));
     EXPECT_EQ(number->text(), shown);
-    type({XK_x}); // a field that is done takes no keys
-    XSync(display, False);
+    host->type({XK_x}); // a field that is done takes no keys
+    XSync(host->display, False);
     rig->editor->idle();
     EXPECT_EQ(number->text(), shown);
 }
@@ -340,13 +278,13 @@ TEST_F(ControlsInAWindow, AHostValueGlidesByAFifthPerTickAndSettles) {
 // motion on the same control starts the wait again.
 TEST_F(ControlsInAWindow, ATooltipShowsAfterThreeAndAHalfSecondsWithoutMotion) {
     open();
-    tk::CPoint at = inside(kKnobTag, 10, 10);
-    move(at.x, at.y);
+    tk::CPoint at = rig->inside(kKnobTag, 10, 10);
+    host->move(at.x, at.y);
     ASSERT_TRUE(pumpUntil([&] { return rig->editor->frame()->overlay() == nullptr; }));
     const int needed = static_cast<int>(std::ceil(3500.0 / tk::CVSTGUITimer::kPeriodMs));
     rig->ticks(needed / 2);
-    move(at.x + 2, at.y + 1); // still on the knob
-    XSync(display, False);
+    host->move(at.x + 2, at.y + 1); // still on the knob
+    XSync(host->display, False);
     // Motion reaches the editor only through idle, which also runs its timer: count from here.
     ASSERT_TRUE(pumpUntil([&] { return true; }));
     // That idle may have run a tick or two of its own after the motion.
@@ -394,14 +332,14 @@ TEST_F(ControlsInAWindow, AHubTakesStatesOnlyFromItsStateButtons) {
     auto* hub = dynamic_cast<tarlix::QX_GUI_Multi_Button_Hub*>(rig->editor->control(223));
     ASSERT_NE(hub, nullptr);
     EXPECT_EQ(hub->states(), 2);
-    tk::CPoint mirror = inside(384);
-    click(mirror.x, mirror.y);
-    XSync(display, False);
+    tk::CPoint mirror = rig->inside(384);
+    host->click(mirror.x, mirror.y);
+    XSync(host->display, False);
     for (int i = 0; i < 5; ++i)
         rig->editor->idle();
     EXPECT_EQ(automated(223), std::vector<float>{}) << "a mirror chose a state";
-    tk::CPoint second = inside(383);
-    click(second.x, second.y);
+    tk::CPoint second = rig->inside(383);
+    host->click(second.x, second.y);
     ASSERT_TRUE(pumpUntilEnd(223));
     EXPECT_EQ(automated(223), std::vector<float>{1.0f});
 }
@@ -414,7 +352,7 @@ TEST_F(ControlsInAWindow, APanelButtonOnAParameterBracketsItsChangeForTheHost) {
     ASSERT_TRUE(button && button->isShown());
     tk::CRect r = button->frameRect();
     const float before = button->getValue();
-    click(r.left + r.width() / 2, r.top + r.height() / 2);
+    host->click(r.left + r.width() / 2, r.top + r.height() / 2);
     ASSERT_TRUE(pumpUntilEnd(kLfo1Sync));
     std::vector<int32_t> ops;
     for (const Call& c : recorded())
@@ -434,8 +372,8 @@ TEST_F(ControlsInAWindow, APanelButtonTakesALinkedValueOnTheNextTickOnceVisible)
     ASSERT_NE(pageB, nullptr);
     ASSERT_TRUE(pageB->isShown());
     pageB->setVisible(false); // as inside a closed panel
-    tk::CPoint b = inside(kSystemB);
-    click(b.x, b.y);
+    tk::CPoint b = rig->inside(kSystemB);
+    host->click(b.x, b.y);
     ASSERT_TRUE(pumpUntil([&] { return rig->editor->control(223)->getValue() == 1.0f; }));
     rig->ticks(3);
     EXPECT_EQ(rig->editor->control(kSystemB)->getValue(), 1.0f);
@@ -480,8 +418,8 @@ TEST_F(ControlsInAWindow, SuspendedRadioGroupsLeaveTheirMembersAsGiven) {
     EXPECT_EQ(lit(), std::vector<int>{}) << "nothing relights while suspended";
     rig->editor->suspendRadioGroups(false);
 
-    tk::CPoint fourth = inside(kFirstTab + 3, 10, 8);
-    click(fourth.x, fourth.y);
+    tk::CPoint fourth = rig->inside(kFirstTab + 3, 10, 8);
+    host->click(fourth.x, fourth.y);
     ASSERT_TRUE(pumpUntil([&] { return lit() == std::vector<int>{kFirstTab + 3}; }));
     rig->editor->setParameter(kFirstTab + 3, 0.0f); // the last lit tab relights
     EXPECT_EQ(lit(), std::vector<int>{kFirstTab + 3});
@@ -523,8 +461,8 @@ TEST_F(ControlsInAWindow, ALinkedSwitchReportsItsChangeToTheEngine) {
         row(kTo, kOnOffKind, -1, 200, 100), row(kFrom, 149, 3, kTo), // linked both ways, code 3
         row(0, 161)};
     open(&table);
-    tk::CPoint at = inside(kFrom);
-    click(at.x, at.y);
+    tk::CPoint at = rig->inside(kFrom);
+    host->click(at.x, at.y);
     ASSERT_TRUE(pumpUntilEnd(kFrom));
     rig->ticks(3); // the engine's echo reaches the first switch's links on a tick
     EXPECT_EQ(rig->engine->getParameter(kTo), 1.0f);

@@ -3,11 +3,9 @@
 // records the automation it is sent.
 // gtest before Xlib: Xlib's macros (None, Status) would break gtest's names.
 #include "editor/layout_place.h"
-#include "tests/editor/xvfb.h"
 #include "tests/host_fixture.h"
 // After gtest: Xlib's macros would break gtest's names.
 #include "tests/editor/host_window.h"
-#include "tests/temp_folder.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -22,7 +20,6 @@ using testhost::Instance;
 
 namespace {
 
-constexpr int kIdleCalls = 400;
 // The equaliser: its display, the button that shows its panel, band 1's three controls.
 constexpr int kEqDisplay = 354, kEqPanelButton = 363;
 constexpr int kEqFreq1 = 196, kEqGain1 = 197, kEqWidth1 = 198, kEqFreq2 = 199, kEqFreq3 = 202;
@@ -44,48 +41,17 @@ struct Point {
     int x = 0, y = 0;
 };
 
-struct Call {
-    int32_t op, index;
-    float value;
-};
-std::vector<Call>& recorded() {
-    static std::vector<Call> calls;
-    return calls;
-}
-intptr_t recordingHost(vst::AEffect*, int32_t op, int32_t index, intptr_t, void*, float opt) {
-    if (op == vst::audioMasterVersion) return 2400;
-    if (op == vst::audioMasterAutomate || op == vst::audioMasterBeginEdit ||
-        op == vst::audioMasterEndEdit)
-        recorded().push_back({op, index, opt});
-    return 0;
-}
+using x11test::Call;
+using x11test::recorded;
+using x11test::recordingHost;
 
-using x11test::HostWindow;
-
-class Displays : public ::testing::Test {
+class Displays : public x11test::HostedEditor {
   protected:
+    Displays() : HostedEditor(testhost::library().entry != nullptr) {}
     void SetUp() override {
-        if (!xvfb.running()) GTEST_SKIP() << "no X server: Xvfb could not be started";
-        ASSERT_NE(testhost::library().entry, nullptr);
-        setenv("PUBLIC", home.path.c_str(), 1);
-        recorded().clear();
-        host = std::make_unique<HostWindow>(xvfb.display());
-        ASSERT_NE(host->display, nullptr);
+        HostedEditor::SetUp();
+        if (stopped()) return;
         ASSERT_TRUE(tarlix::restingPlace(kEqDisplay, eqX, eqY));
-    }
-    void TearDown() override { host.reset(); }
-    void open(Instance& p) {
-        ASSERT_EQ(p.call(vst::effEditOpen, 0, 0, host->handle()), 1);
-        p.call(vst::effEditIdle);
-    }
-    template <typename F> bool pumpUntil(Instance& p, F done) {
-        XSync(host->display, False);
-        for (int i = 0; i < kIdleCalls; ++i) {
-            p.call(vst::effEditIdle);
-            if (done()) return true;
-            XSync(host->display, False);
-        }
-        return false;
     }
     bool pumpUntilValue(Instance& p, int tag, float value, float tolerance = 0.0f) {
         return pumpUntil(p, [&] { return std::fabs(p.get(tag) - value) <= tolerance; });
@@ -113,16 +79,7 @@ class Displays : public ::testing::Test {
     }
     // A drag with the given button from (x, y) by dx, dy in moves of at most 6 pixels.
     void drag(int x, int y, int dx, int dy, unsigned button = 1, std::vector<KeySym> keys = {}) {
-        for (KeySym k : keys)
-            host->key(k, true);
-        host->move(x, y);
-        host->button(button, true);
-        int moves = std::max(1, (std::max(std::abs(dx), std::abs(dy)) + 5) / 6);
-        for (int m = 1; m <= moves; ++m)
-            host->move(x + dx * m / moves, y + dy * m / moves);
-        host->button(button, false);
-        for (KeySym k : keys)
-            host->key(k, false);
+        host->drag(x, y, dx, dy, 6, button, keys);
     }
     // Where band 1's handle is for a frequency and a gain value.
     Point handleAt(double hz, float gain) {
@@ -138,9 +95,6 @@ class Displays : public ::testing::Test {
         p.set(kEqFreq2, valueOf(100.0));
         p.set(kEqFreq3, valueOf(100.0));
     }
-    testfiles::TempFolder home;
-    editortest::Xvfb xvfb;
-    std::unique_ptr<HostWindow> host;
     int eqX = 0, eqY = 0;
 };
 

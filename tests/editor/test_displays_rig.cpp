@@ -2,10 +2,7 @@
 // counted in blocks, in a real X11 window; and the displays' answers to messages no table
 // sends (out-of-range codes, steps and positions), which a user cannot reach by the mouse.
 // gtest (through the rig) before Xlib: Xlib's macros would break gtest's names.
-#include "tests/editor/editor_rig.h"
-#include "tests/editor/xvfb.h"
-
-#include <X11/Xlib.h>
+#include "tests/editor/rig_window.h"
 
 #include <cmath>
 
@@ -40,28 +37,12 @@ LinkMessage message(int32_t code, float value, int32_t type = tarlix::kLinkValue
     return m;
 }
 
-class DisplaysInAWindow : public ::testing::Test {
+class DisplaysInAWindow : public editortest::RigInAWindow {
   protected:
-    void SetUp() override {
-        if (!xvfb.running()) GTEST_SKIP() << "no X server: Xvfb could not be started";
-        display = XOpenDisplay(xvfb.display().c_str());
-        ASSERT_NE(display, nullptr);
-        window = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 991, 701, 0, 0, 0);
-        XMapWindow(display, window);
-        XSync(display, False);
-    }
-    void TearDown() override {
-        rig.reset();
-        if (display) {
-            XDestroyWindow(display, window);
-            XCloseDisplay(display);
-        }
-    }
     void open(const std::vector<LayoutRecord>* table = nullptr) {
         rig = table ? std::make_unique<Rig>(table->data(), static_cast<int>(table->size()))
                     : std::make_unique<Rig>();
-        ASSERT_TRUE(rig->editor->open(reinterpret_cast<void*>(static_cast<uintptr_t>(window))));
-        rig->editor->idle();
+        openEditor();
     }
     QX_Multi_Lev* steps(int tag) { return dynamic_cast<QX_Multi_Lev*>(rig->editor->control(tag)); }
     // The bar whose top edge is drawn lit in the back buffer (-1: none, -2: several).
@@ -85,10 +66,6 @@ class DisplaysInAWindow : public ::testing::Test {
             rig->engine->processReplacing(in, out, kBlock);
         }
     }
-    editortest::Xvfb xvfb;
-    Display* display = nullptr;
-    Window window = 0;
-    std::unique_ptr<Rig> rig;
     std::vector<float> silence = std::vector<float>(kBlock), left = silence, right = silence;
 };
 

@@ -205,28 +205,18 @@ TEST_F(EditorX11, ClicksAndDragsOfTheServersPointerChangeParameters) {
     ASSERT_EQ(p.call(vst::effEditOpen, 0, 0, host.handle()), 1);
     p.call(vst::effEditIdle);
     auto pump = [&](auto changed) {
-        XSync(host.display, False);
-        for (int i = 0; i < 50 && !changed(); ++i) {
-            p.call(vst::effEditIdle);
-            XSync(host.display, False);
-        }
+        host.idleUntil([&] { p.call(vst::effEditIdle); }, changed, 50);
     };
 
     int x, y;
     ASSERT_TRUE(tarlix::restingPlace(6, x, y)); // "Lfo1 On/Off", on the page shown at opening
     float before = p.fx->getParameter(p.fx, 6);
-    XTestFakeMotionEvent(host.display, -1, x + 5, y + 4, CurrentTime);
-    XTestFakeButtonEvent(host.display, 1, True, CurrentTime);
-    XTestFakeButtonEvent(host.display, 1, False, CurrentTime);
+    host.click(x + 5, y + 4);
     pump([&] { return p.fx->getParameter(p.fx, 6) != before; });
     EXPECT_EQ(p.fx->getParameter(p.fx, 6), before > 0.5f ? 0.0f : 1.0f);
 
     ASSERT_TRUE(tarlix::restingPlace(72, x, y)); // "Portamento (ms)"
-    XTestFakeMotionEvent(host.display, -1, x + 20, y + 20, CurrentTime);
-    XTestFakeButtonEvent(host.display, 1, True, CurrentTime);
-    for (int step = 1; step <= 7; ++step)
-        XTestFakeMotionEvent(host.display, -1, x + 20, y + 20 - 10 * step, CurrentTime);
-    XTestFakeButtonEvent(host.display, 1, False, CurrentTime);
+    host.drag(x + 20, y + 20, 0, -70, 10);
     pump([&] { return p.fx->getParameter(p.fx, 72) > 0.69f; });
     // 70 pixels up of the 140 that span the range.
     EXPECT_NEAR(p.fx->getParameter(p.fx, 72), 0.7f, 0.01f);

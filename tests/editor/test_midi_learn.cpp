@@ -2,11 +2,8 @@
 // dialog's text can be read: right-click a control, move a controller on the MIDI input (the
 // engine's dispatcher, with audio blocks processed in between), press assign.
 // gtest (through the rig) before Xlib: Xlib's macros would break gtest's names.
-#include "tests/editor/editor_rig.h"
-#include "tests/editor/xvfb.h"
+#include "tests/editor/rig_window.h"
 
-#include <X11/Xlib.h>
-#include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
 #include <array>
@@ -22,7 +19,6 @@ namespace learncode = tarlix::learncode;
 
 namespace {
 
-constexpr int kIdleCalls = 400;
 constexpr int kBlock = 256;
 constexpr int kCutoff = 83;      // "LPF Cutoff", a knob on the main plate
 constexpr int kResonance = 84;   // "LPF Resonance", its neighbour
@@ -31,50 +27,22 @@ constexpr int kFadeTicks = 10;   // the dialog fades in by 0.1 per tick
 constexpr int kLeaveTicks = 200; // more than a slide out of the window takes
 constexpr int kCcNrpnFine = 98, kCcNrpnCoarse = 99, kCcDataEntry = 6;
 
-class MidiLearn : public ::testing::Test {
+class MidiLearn : public editortest::RigInAWindow {
   protected:
     void SetUp() override {
-        if (!xvfb.running()) GTEST_SKIP() << "no X server: Xvfb could not be started";
-        display = XOpenDisplay(xvfb.display().c_str());
-        ASSERT_NE(display, nullptr);
-        window = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 991, 701, 0, 0, 0);
-        XMapWindow(display, window);
-        XSync(display, False);
+        RigInAWindow::SetUp();
+        if (stopped()) return;
         rig = std::make_unique<Rig>();
         fx = rig->engine->getAeffect();
         fx->dispatcher(fx, vst::effSetSampleRate, 0, 0, nullptr, 44100.0f);
         fx->dispatcher(fx, vst::effSetBlockSize, 0, kBlock, nullptr, 0.0f);
         fx->dispatcher(fx, vst::effMainsChanged, 0, 1, nullptr, 0.0f);
-        ASSERT_TRUE(rig->editor->open(reinterpret_cast<void*>(static_cast<uintptr_t>(window))));
-        rig->editor->idle();
+        openEditor();
+        if (HasFatalFailure()) return;
         dialog = rig->editor->learnDialog();
         ASSERT_NE(dialog, nullptr);
     }
-    void TearDown() override {
-        rig.reset();
-        if (display) {
-            XDestroyWindow(display, window);
-            XCloseDisplay(display);
-        }
-    }
-    template <typename F> bool pumpUntil(F done) {
-        XSync(display, False);
-        for (int i = 0; i < kIdleCalls; ++i) {
-            rig->editor->idle();
-            if (done()) return true;
-            XSync(display, False);
-        }
-        return false;
-    }
-    void click(tk::CPoint p, unsigned b = 1) {
-        XTestFakeMotionEvent(display, -1, p.x, p.y, CurrentTime);
-        XTestFakeButtonEvent(display, b, True, CurrentTime);
-        XTestFakeButtonEvent(display, b, False, CurrentTime);
-    }
-    tk::CPoint centreOf(int tag) {
-        tk::CRect r = rig->editor->control(tag)->frameRect();
-        return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-    }
+    void click(tk::CPoint p, unsigned b = 1) { host->click(p.x, p.y, b); }
     tk::CViewContainer* panel() { return dialog->getParentView(); }
     // Right-clicks a control and waits until the dialog listens for its parameter.
     void rightClick(int tag, tk::CPoint at) {
@@ -83,7 +51,7 @@ class MidiLearn : public ::testing::Test {
         rig->ticks(kFadeTicks);
         rig->editor->frame()->idle();
     }
-    void rightClick(int tag) { rightClick(tag, centreOf(tag)); }
+    void rightClick(int tag) { rightClick(tag, rig->centreOf(tag)); }
     // A point of the dialog, from a rectangle in its own coordinates.
     tk::CPoint inDialog(const tk::CRect& r, int dx = -1, int dy = -1) {
         tk::CRect at = dialog->frameRect();
@@ -109,21 +77,12 @@ class MidiLearn : public ::testing::Test {
     std::vector<uint16_t> storedCodes(int parameter) {
         void* data = nullptr;
         intptr_t size = fx->dispatcher(fx, vst::effGetChunk, 0, 0, &data, 0.0f);
-        std::vector<uint16_t> codes;
-        if (size != tarlix::kBankSize || !data) return codes;
-        for (int p = 0; p < tarlix::kNumPrograms; ++p)
-            codes.push_back(tarlix::readLearn(
-                static_cast<const uint8_t*>(data) + p * tarlix::record::kSize, parameter));
-        return codes;
+        return x11test::learnCodes(data, size, parameter);
     }
     static std::vector<uint16_t> all(uint16_t code) {
         return std::vector<uint16_t>(tarlix::kNumPrograms, code);
     }
 
-    editortest::Xvfb xvfb;
-    Display* display = nullptr;
-    Window window = 0;
-    std::unique_ptr<Rig> rig;
     vst::AEffect* fx = nullptr;
     QX_AssignMidiCC* dialog = nullptr;
 };
@@ -138,7 +97,7 @@ TEST_F(MidiLearn, ControllerSeventyFourIsLearnedAssignedEverywhereAndThenMovesTh
     EXPECT_EQ(panel()->fade(), 1.0f);
     // Centred on the click where the window lets it be.
     tk::CRect at = panel()->frameRect();
-    EXPECT_EQ(at.left, centreOf(kCutoff).x - at.width() / 2);
+    EXPECT_EQ(at.left, rig->centreOf(kCutoff).x - at.width() / 2);
 
     controllers({{74, 100}});
     rig->ticks(1);
@@ -180,8 +139,7 @@ TEST_F(MidiLearn, AnNrpnIsShownByItsNumberAndStoredAsTwoHundredPlusIt) {
     click(inDialog(dialog->codeField()));
     ASSERT_TRUE(pumpUntil([&] { return rig->editor->frame()->modalView() != nullptr; }));
     rig->editor->frame()->idle(); // draws the menu
-    XTestFakeKeyEvent(display, XKeysymToKeycode(display, XK_Escape), True, CurrentTime);
-    XTestFakeKeyEvent(display, XKeysymToKeycode(display, XK_Escape), False, CurrentTime);
+    host->type({XK_Escape});
     ASSERT_TRUE(pumpUntil([&] { return rig->editor->frame()->modalView() == nullptr; }));
     EXPECT_EQ(dialog->codeText(), "nrpn: 5"); // no choice keeps it
 }
@@ -264,7 +222,7 @@ TEST_F(MidiLearn, ReopenedWhileLeavingItComesBackAndStaysInSight) {
     EXPECT_TRUE(dialog->listening());
     EXPECT_EQ(panel()->fade(), 1.0f);
     EXPECT_EQ(panel()->frameRect(),
-              tarlix::placeDialog(centreOf(kResonance), 346, 174, {0, 0, 991, 701}));
+              tarlix::placeDialog(rig->centreOf(kResonance), 346, 174, {0, 0, 991, 701}));
 }
 
 TEST_F(MidiLearn, AClickOutsideClosesWithoutStoringAndARightClickMovesTheDialog) {

@@ -3,11 +3,9 @@
 // blocks processed in this thread, and the bindings read back from the bank the host saves.
 // gtest before Xlib: Xlib's macros (None, Status) would break gtest's names.
 #include "editor/layout_place.h"
-#include "tests/editor/xvfb.h"
 #include "tests/host_fixture.h"
 // After gtest: Xlib's macros would break gtest's names.
 #include "tests/editor/host_window.h"
-#include "tests/temp_folder.h"
 
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
@@ -18,13 +16,11 @@
 #include "engine/program_record.h"
 
 using testhost::Instance;
-using x11test::HostWindow;
 
 namespace {
 
 constexpr int kWidth = 991, kHeight = 701;
 constexpr int kBlock = 256;
-constexpr int kMaxIdleCalls = 400;
 // The dialog: 346 x 174, centred on the click and kept inside the window; its controller
 // field and assign button in its own coordinates.
 constexpr int kDialogWidth = 346, kDialogHeight = 174;
@@ -41,39 +37,26 @@ struct Point {
     int x, y;
 };
 
-class LearnThroughTheLibrary : public ::testing::Test {
+class LearnThroughTheLibrary : public x11test::HostedEditor {
   protected:
+    LearnThroughTheLibrary() : HostedEditor(testhost::library().entry != nullptr) {}
     void SetUp() override {
-        if (!xvfb.running()) GTEST_SKIP() << "no X server: Xvfb could not be started";
-        ASSERT_NE(testhost::library().entry, nullptr);
-        setenv("PUBLIC", home.path.c_str(), 1);
-        host = std::make_unique<HostWindow>(xvfb.display());
-        ASSERT_NE(host->display, nullptr);
+        HostedEditor::SetUp();
+        if (stopped()) return;
         p = std::make_unique<Instance>();
         p->start(44100, kBlock);
-        ASSERT_EQ(p->call(vst::effEditOpen, 0, 0, host->handle()), 1);
-        p->call(vst::effEditIdle);
+        open(*p);
     }
     void TearDown() override {
         if (p) p->call(vst::effEditClose);
         p.reset();
-        host.reset();
+        HostedEditor::TearDown();
     }
     // Lets the editor take the queued input: the server has handled it after XSync.
     void settle() {
-        for (int i = 0; i < 3; ++i) {
-            XSync(host->display, False);
-            p->call(vst::effEditIdle);
-        }
+        host->idleUntil([&] { p->call(vst::effEditIdle); }, [] { return false; }, 3);
     }
-    template <typename F> bool pumpUntil(F done) {
-        for (int i = 0; i < kMaxIdleCalls; ++i) {
-            XSync(host->display, False);
-            p->call(vst::effEditIdle);
-            if (done()) return true;
-        }
-        return false;
-    }
+    template <typename F> bool pumpUntil(F done) { return HostedEditor::pumpUntil(*p, done); }
     Point knobCentre(int tag, int side) {
         int x = 0, y = 0;
         EXPECT_TRUE(tarlix::restingPlace(tag, x, y));
@@ -98,12 +81,7 @@ class LearnThroughTheLibrary : public ::testing::Test {
     std::vector<uint16_t> stored(int parameter) {
         void* data = nullptr;
         intptr_t size = p->call(vst::effGetChunk, 0, 0, &data);
-        std::vector<uint16_t> codes;
-        if (size != tarlix::kBankSize || !data) return codes;
-        for (int i = 0; i < tarlix::kNumPrograms; ++i)
-            codes.push_back(tarlix::readLearn(
-                static_cast<const uint8_t*>(data) + i * tarlix::record::kSize, parameter));
-        return codes;
+        return x11test::learnCodes(data, size, parameter);
     }
     static std::vector<uint16_t> all(uint16_t code) {
         return std::vector<uint16_t>(tarlix::kNumPrograms, code);
@@ -113,9 +91,6 @@ class LearnThroughTheLibrary : public ::testing::Test {
         return pumpUntil([&] { return stored(parameter) == all(code); });
     }
 
-    editortest::Xvfb xvfb;
-    testfiles::TempFolder home;
-    std::unique_ptr<HostWindow> host;
     std::unique_ptr<Instance> p;
 };
 

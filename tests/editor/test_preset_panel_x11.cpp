@@ -3,11 +3,9 @@
 // blocks run by the host between editor idles, files in the test's temporary user folder.
 // gtest before Xlib: Xlib's macros (None, Status) would break gtest's names.
 #include "editor/layout_place.h"
-#include "tests/editor/xvfb.h"
 #include "tests/host_fixture.h"
 // After gtest: Xlib's macros would break gtest's names.
 #include "tests/editor/host_window.h"
-#include "tests/temp_folder.h"
 
 #include <algorithm>
 #include <cstring>
@@ -25,7 +23,6 @@ constexpr int kOscRandomise = 212; // "OSC Rnd"
 constexpr int kLoadPreset = 398;
 constexpr int kFilterCutoff = 74;
 constexpr int kRecordSize = 5876, kLearnOffset = 1332, kNameOffset = 5850;
-constexpr int kMaxIdleCalls = 400;
 constexpr int kBlock = 256;
 
 // The toolkit's in-window menu: rows of 18 pixels below a 2-pixel margin, 90 pixels wide,
@@ -39,52 +36,21 @@ void menuLine(int x, int y, int lines, int line, int& px, int& py) {
     py = y + 2 + line * kMenuRow + kMenuRow / 2;
 }
 
-struct Call {
-    int32_t op, index;
-    float value;
-};
-std::vector<Call>& recorded() {
-    static std::vector<Call> calls;
-    return calls;
-}
-intptr_t recordingHost(vst::AEffect*, int32_t op, int32_t index, intptr_t, void*, float opt) {
-    if (op == vst::audioMasterVersion) return 2400;
-    if (op == vst::audioMasterAutomate) recorded().push_back({op, index, opt});
-    return 0;
-}
+using x11test::Call;
+using x11test::recorded;
+using x11test::recordingHost;
 
 std::filesystem::path u8(const std::string& s) {
     return std::filesystem::path(std::u8string(s.begin(), s.end()));
 }
 
-class PresetPanelX11 : public ::testing::Test {
+class PresetPanelX11 : public x11test::HostedEditor {
   protected:
-    void SetUp() override {
-        if (!xvfb.running()) GTEST_SKIP() << "no X server: Xvfb could not be started";
-        ASSERT_NE(testhost::library().entry, nullptr);
-        setenv("PUBLIC", home.path.c_str(), 1);
-        recorded().clear();
-        host = std::make_unique<x11test::HostWindow>(xvfb.display());
-        ASSERT_NE(host->display, nullptr);
-    }
-    void TearDown() override { host.reset(); }
-    void open(Instance& p) {
-        ASSERT_EQ(p.call(vst::effEditOpen, 0, 0, host->handle()), 1);
-        p.call(vst::effEditIdle);
-    }
-    // Idles the editor until `done` holds (or a bounded number of calls).
-    template <typename F> bool pumpUntil(Instance& p, F done) {
-        XSync(host->display, False);
-        for (int i = 0; i < kMaxIdleCalls; ++i) {
-            p.call(vst::effEditIdle);
-            if (done()) return true;
-            XSync(host->display, False);
-        }
-        return false;
-    }
+    PresetPanelX11() : HostedEditor(testhost::library().entry != nullptr) {}
     bool automated(int index, float value) {
         for (const Call& c : recorded())
-            if (c.index == index && c.value == value) return true;
+            if (c.op == vst::audioMasterAutomate && c.index == index && c.value == value)
+                return true;
         return false;
     }
     // One pixel of the editor's window as the X server shows it.
@@ -103,9 +69,6 @@ class PresetPanelX11 : public ::testing::Test {
             v[static_cast<size_t>(i)] = p.get(i);
         return v;
     }
-    testfiles::TempFolder home;
-    editortest::Xvfb xvfb;
-    std::unique_ptr<x11test::HostWindow> host;
 };
 
 std::set<int> changed(const std::vector<float>& a, const std::vector<float>& b) {
@@ -146,7 +109,9 @@ TEST_F(PresetPanelX11, RandomisingTheOscillatorsChangesExactlyItsFiveParametersO
             << "press " << press << ": the release drew again";
         // One draw, the engine's: the window sets none of the section's values a second time.
         for (const Call& c : recorded())
-            EXPECT_FALSE(section.count(c.index)) << "the window drew parameter " << c.index;
+            if (c.op == vst::audioMasterAutomate) {
+                EXPECT_FALSE(section.count(c.index)) << "the window drew parameter " << c.index;
+            }
         for (int i : changed(before, released)) {
             EXPECT_TRUE(section.count(i)) << "parameter " << i << " is not the section's";
             moved.insert(i);

@@ -3,11 +3,8 @@
 // editor is linked in so that tests can read where its controls are; the zoom itself is kept by
 // the engine and crosses the dispatcher as a host sees it.
 // gtest (through the rig) before Xlib: Xlib's macros would break gtest's names.
-#include "tests/editor/editor_rig.h"
-#include "tests/editor/xvfb.h"
+#include "tests/editor/rig_window.h"
 
-#include <X11/Xlib.h>
-#include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
 #include <cstdio>
@@ -24,7 +21,6 @@ using editortest::Rig;
 namespace {
 
 constexpr int kWidth = 991, kHeight = 701;
-constexpr int kIdleCalls = 400;
 constexpr int kPortamento = 72; // a knob on the page shown at opening
 constexpr int kCreditsButton = 352;
 constexpr int kCreditsPanel = 19;
@@ -57,25 +53,14 @@ intptr_t resizingHost(vst::AEffect*, int32_t op, int32_t index, intptr_t value, 
     return 1;
 }
 
-class Zoom : public ::testing::Test {
+class Zoom : public editortest::RigInAWindow {
   protected:
+    Zoom() : RigInAWindow(24, "2048x1536") {}
     void SetUp() override {
-        if (!xvfb.running()) GTEST_SKIP() << "no X server: Xvfb could not be started";
-        display = XOpenDisplay(xvfb.display().c_str());
-        ASSERT_NE(display, nullptr);
-        window = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, kWidth, kHeight, 0,
-                                     0, 0);
-        XMapWindow(display, window);
-        XSync(display, False);
-        hostSide() = {display, window, true, {}, 0};
+        RigInAWindow::SetUp();
+        if (stopped()) return;
+        hostSide() = {host->display, host->window, true, {}, 0};
         rig = std::make_unique<Rig>(tarlix::kLayoutTable, tarlix::kLayoutRowCount, resizingHost);
-    }
-    void TearDown() override {
-        rig.reset();
-        if (display) {
-            XDestroyWindow(display, window);
-            XCloseDisplay(display);
-        }
     }
     // The engine's side as the host reaches it.
     intptr_t dispatch(int32_t op, int32_t index = 0, intptr_t value = 0, void* ptr = nullptr) {
@@ -96,50 +81,23 @@ class Zoom : public ::testing::Test {
         if (!r.editor->getRect(&rect) || !rect) return {0, 0};
         return {rect->right - rect->left, rect->bottom - rect->top};
     }
-    void open() {
-        ASSERT_TRUE(rig->editor->open(reinterpret_cast<void*>(static_cast<uintptr_t>(window))));
-        rig->editor->idle();
-    }
+    void open() { openEditor(); }
     // The editor's window (the host window's only child) and its size.
     std::pair<int, int> windowSize() {
-        Window root, parent, *kids = nullptr;
-        unsigned n = 0;
-        std::pair<int, int> size{0, 0};
-        if (XQueryTree(display, window, &root, &parent, &kids, &n) && n == 1) {
-            XWindowAttributes a;
-            if (XGetWindowAttributes(display, kids[0], &a)) size = {a.width, a.height};
-        }
-        if (kids) XFree(kids);
-        return size;
+        auto kids = host->children();
+        XWindowAttributes a;
+        if (kids.size() == 1 && XGetWindowAttributes(host->display, kids[0], &a))
+            return {a.width, a.height};
+        return {0, 0};
     }
     // The editor resizes its window through its own connection: the server may take that after
     // this connection's question, so the answer is awaited over idle calls.
     bool windowBecomes(std::pair<int, int> size) {
         return pumpUntil([&] { return windowSize() == size; });
     }
-    template <typename F> bool pumpUntil(F done) {
-        XSync(display, False);
-        for (int i = 0; i < kIdleCalls; ++i) {
-            rig->editor->idle();
-            if (done()) return true;
-            XSync(display, False);
-        }
-        return false;
-    }
     void idleOnce() {
-        XSync(display, False);
+        XSync(host->display, False);
         rig->editor->idle();
-    }
-    void move(int x, int y) { XTestFakeMotionEvent(display, -1, x, y, CurrentTime); }
-    void button(unsigned b, bool down) { XTestFakeButtonEvent(display, b, down, CurrentTime); }
-    void click(int x, int y) {
-        move(x, y);
-        button(1, true);
-        button(1, false);
-    }
-    void key(KeySym k) {
-        XTestFakeKeyEvent(display, XKeysymToKeycode(display, k), True, CurrentTime);
-        XTestFakeKeyEvent(display, XKeysymToKeycode(display, k), False, CurrentTime);
     }
     tk::CRect rectOf(int tag) { return rig->editor->control(tag)->frameRect(); }
     // A logical point of the window in device pixels at the editor's zoom: the centre of the
@@ -150,7 +108,7 @@ class Zoom : public ::testing::Test {
     }
     void clickLogical(int x, int y) {
         tk::CPoint d = device(x, y);
-        click(d.x, d.y);
+        host->click(d.x, d.y);
     }
     // The tag of the control the pointer is over, as the editor found it (-1: none).
     int hoveredTag() {
@@ -159,7 +117,7 @@ class Zoom : public ::testing::Test {
         return -1;
     }
     int hoveredAtDevice(int x, int y) {
-        move(x, y);
+        host->move(x, y);
         idleOnce();
         return hoveredTag();
     }
@@ -177,8 +135,8 @@ class Zoom : public ::testing::Test {
         clickLogical(m.left + m.width() / 2, m.top + m.height() / 2);
         ASSERT_TRUE(pumpUntil([&] { return rig->editor->frame()->modalView() != nullptr; }));
         for (int i = 0; i < steps; ++i)
-            key(XK_Down);
-        key(XK_Return);
+            host->type({XK_Down});
+        host->type({XK_Return});
         ASSERT_TRUE(pumpUntil([&] { return rig->editor->frame()->modalView() == nullptr; }));
     }
     // Every control that shows in the window at opening, with its logical rectangle.
@@ -196,11 +154,6 @@ class Zoom : public ::testing::Test {
         }
         return out;
     }
-
-    editortest::Xvfb xvfb{24, "2048x1536"};
-    Display* display = nullptr;
-    Window window = 0;
-    std::unique_ptr<Rig> rig;
 };
 
 } // namespace
@@ -224,7 +177,7 @@ TEST_F(Zoom, AtTwiceTheSizeEveryControlIsFoundOnTwiceItsRectangle) {
 
     setZoomParameter(1.0f);
     EXPECT_EQ(reportedSize(), std::make_pair(2 * kWidth, 2 * kHeight));
-    XResizeWindow(display, window, 2 * kWidth, 2 * kHeight);
+    XResizeWindow(host->display, host->window, 2 * kWidth, 2 * kHeight);
     open();
     ASSERT_EQ(rig->editor->zoomPercent(), 200);
     EXPECT_TRUE(windowBecomes(std::make_pair(2 * kWidth, 2 * kHeight)));
@@ -244,18 +197,18 @@ TEST_F(Zoom, AtTwiceTheSizeEveryControlIsFoundOnTwiceItsRectangle) {
 // 140 logical pixels drag a knob over its whole range: 280 of the screen's at 200 %.
 TEST_F(Zoom, AKnobsFullRangeTakes280ScreenPixelsAtTwiceTheSize) {
     setZoomParameter(1.0f);
-    XResizeWindow(display, window, 2 * kWidth, 2 * kHeight);
+    XResizeWindow(host->display, host->window, 2 * kWidth, 2 * kHeight);
     vst::AEffect* fx = rig->engine->getAeffect();
     fx->setParameter(fx, kPortamento, 0.0f);
     open();
     tk::CRect r = rectOf(kPortamento);
     tk::CPoint at = device(r.left + r.width() / 2, r.top + r.height() / 2);
-    move(at.x, at.y);
-    button(1, true);
+    host->move(at.x, at.y);
+    host->button(1, true);
     constexpr int kUp = 140; // screen pixels: half the range
     for (int s = 1; s <= kUp / 4; ++s)
-        move(at.x, at.y - 4 * s);
-    button(1, false);
+        host->move(at.x, at.y - 4 * s);
+    host->button(1, false);
     ASSERT_TRUE(pumpUntil([] { return hostSide().endEdits > 0; }));
     EXPECT_NEAR(fx->getParameter(fx, kPortamento), 0.5f, 1.0f / 140);
 }
@@ -380,14 +333,14 @@ TEST_F(Zoom, BankAndPresetFilesKeepTheWindowsZoom) {
 TEST_F(Zoom, TheMidiLearnDialogOpensWhereTheKnobIsAtTwiceTheSize) {
     constexpr int kLearnPanel = 81;
     setZoomParameter(1.0f);
-    XResizeWindow(display, window, 2 * kWidth, 2 * kHeight);
+    XResizeWindow(host->display, host->window, 2 * kWidth, 2 * kHeight);
     open();
     const tk::CRect r = rectOf(kPortamento);
     const tk::CPoint at{r.left + 10, r.top + 12};
     tk::CPoint d = device(at.x, at.y);
-    move(d.x, d.y);
-    button(3, true);
-    button(3, false);
+    host->move(d.x, d.y);
+    host->button(3, true);
+    host->button(3, false);
     ASSERT_TRUE(pumpUntil([&] { return rig->editor->learnRequest().tag == kPortamento; }));
     EXPECT_EQ(rig->editor->learnRequest().where.x, at.x);
     EXPECT_EQ(rig->editor->learnRequest().where.y, at.y);
