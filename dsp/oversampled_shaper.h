@@ -48,8 +48,8 @@ class OversampledShaper {
             up2_.up(half[1], fast[2], fast[3]);
             for (float& u : fast)
                 u = shapeFast(u, shape, i);
-            down1_.run(down2_.down(fast[0], fast[1]));
-            out[i] = down1_.run(down2_.down(fast[2], fast[3]));
+            const float older = down2_.down(fast[0], fast[1]); // in this order: one state
+            out[i] = down1_.down(older, down2_.down(fast[2], fast[3]));
         }
     }
 
