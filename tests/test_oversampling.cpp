@@ -60,9 +60,10 @@ struct Params { // constant per-sample inputs of the shapes
 } // namespace
 
 // Up and back down through one half-band is flat across the pass band, and the images that
-// upsampling leaves above the base rate's Nyquist frequency lie 90 dB down.
+// upsampling leaves above the base rate's Nyquist frequency lie 64 dB down (the outer stage's
+// four sections; the way down removes them again).
 TEST(Oversampling, HalfBandIsFlatAndRejectsImages) {
-    const HalfBandDesign design = HalfBandDesign::elliptic(7, 0.083);
+    const HalfBandDesign design = HalfBandDesign::elliptic(4, 0.083);
     for (double hz : {100.0, 1000.0, 10000.0, 16000.0, 19000.0}) {
         HalfBand up(design), down(design);
         std::vector<float> in(kRate), out(kRate), fast(2 * kRate);
@@ -76,7 +77,7 @@ TEST(Oversampling, HalfBandIsFlatAndRejectsImages) {
         EXPECT_NEAR(20.0 * std::log10(gain), 0.0, 0.001) << hz;
         const double image = std::abs(amplitudeAt(fast, 9600, kRate - hz, 2.0 * kRate)) /
                              std::abs(amplitudeAt(fast, 9600, hz, 2.0 * kRate));
-        EXPECT_LT(20.0 * std::log10(image), -90.0) << hz;
+        EXPECT_LT(20.0 * std::log10(image), -64.0) << hz;
     }
 }
 
