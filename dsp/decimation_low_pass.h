@@ -74,7 +74,8 @@ class DecimationLowPass {
             int degree = 0;
             const auto times = [&](double c0, double c1, double c2) {
                 for (int k = degree + 2; k >= 0; --k)
-                    h[k] = c0 * h[k] + (k >= 1 ? c1 * h[k - 1] : 0.0) + (k >= 2 ? c2 * h[k - 2] : 0.0);
+                    h[k] =
+                        c0 * h[k] + (k >= 1 ? c1 * h[k - 1] : 0.0) + (k >= 2 ? c2 * h[k - 2] : 0.0);
                 degree += 2;
             };
             for (int s = 0; s < kSections; ++s) {
