@@ -32,6 +32,7 @@ struct QuarticShape {
         const double d = 1.0 - t, d5 = d * d * d * d * d;
         return s * (x - (1.0 - d5) / (5.0 * g));
     }
+    bool plain(double, double, int i) const { return amount[i] == 0.0f; }
 };
 
 // The limiter's knee as what it takes from a plain gain: zero up to the threshold. Its input is
@@ -50,6 +51,9 @@ struct KneeShape {
         const double o = std::fabs(y) - threshold[i];
         if (!(o > 0.0)) return 0.0;
         return knee * (o - std::log1p(o)) - 0.5 * o * o;
+    }
+    bool plain(double a, double b, int i) const { // both ends, so all between, below the knee
+        return std::fabs(a) <= threshold[i] && std::fabs(b) <= threshold[i];
     }
 };
 

@@ -60,9 +60,10 @@ struct Params { // constant per-sample inputs of the shapes
 } // namespace
 
 // Up and back down through one half-band is flat across the pass band, and the images that
-// upsampling leaves above the base rate's Nyquist frequency lie 90 dB down.
+// upsampling leaves above the base rate's Nyquist frequency lie 64 dB down (the outer stage's
+// four sections; the way down removes them again).
 TEST(Oversampling, HalfBandIsFlatAndRejectsImages) {
-    const HalfBandDesign design = HalfBandDesign::elliptic(7, 0.083);
+    const HalfBandDesign design = HalfBandDesign::elliptic(4, 0.083);
     for (double hz : {100.0, 1000.0, 10000.0, 16000.0, 19000.0}) {
         HalfBand up(design), down(design);
         std::vector<float> in(kRate), out(kRate), fast(2 * kRate);
@@ -76,7 +77,7 @@ TEST(Oversampling, HalfBandIsFlatAndRejectsImages) {
         EXPECT_NEAR(20.0 * std::log10(gain), 0.0, 0.001) << hz;
         const double image = std::abs(amplitudeAt(fast, 9600, kRate - hz, 2.0 * kRate)) /
                              std::abs(amplitudeAt(fast, 9600, hz, 2.0 * kRate));
-        EXPECT_LT(20.0 * std::log10(image), -90.0) << hz;
+        EXPECT_LT(20.0 * std::log10(image), -64.0) << hz;
     }
 }
 
@@ -93,7 +94,7 @@ TEST(Oversampling, BelowTheKneeTheStagePassesTheSignal) {
         const std::complex<double> ratio = amplitudeAt(y, 4800, hz) / amplitudeAt(x, 4800, hz);
         EXPECT_NEAR(20.0 * std::log10(std::abs(ratio)), 0.0, 0.02) << hz;
         const double delay = -std::arg(ratio) / (2.0 * M_PI * hz / kRate);
-        EXPECT_NEAR(delay, 4.5, 0.1) << hz;
+        EXPECT_NEAR(delay, 3.25, 0.1) << hz;
     }
 }
 
@@ -128,8 +129,9 @@ TEST(Oversampling, CurvesKeepTheirStaticShape) {
 }
 
 // A bright saw pushed into the knee: the plain curve folds harmonics far above Nyquist back
-// into the band (-35 dBc and worse at 3.5 kHz); the oversampled stage keeps them below -88,
-// lightly or hard driven.
+// into the band (-35 dBc and worse at 3.5 kHz); the oversampled stage keeps them below -80
+// lightly driven, and below -60 driven to twelve times the threshold (the corner is then so
+// sharp that its harmonics beyond the fast rate fold back).
 TEST(Oversampling, KneeOfABrightSawStaysClean) {
     Params p;
     const KneeShape knee{p.threshold.data(), 0.1};
@@ -145,7 +147,7 @@ TEST(Oversampling, KneeOfABrightSawStaysClean) {
             const double clean = aliasmeter::measure(a, kRate, hz).worstDbc,
                          folded = aliasmeter::measure(b, kRate, hz).worstDbc;
             EXPECT_GT(folded, -60.0) << hz << " Hz at " << level << ": the plain curve folds";
-            EXPECT_LT(clean, -88.0) << hz << " Hz at " << level;
+            EXPECT_LT(clean, level < 2.0 ? -80.0 : -60.0) << hz << " Hz at " << level;
         }
     }
 }
