@@ -100,7 +100,9 @@ TEST_P(BlockSizes, EveryFactoryProgramRendersTheSameAtEveryHostBlock) {
 }
 
 INSTANTIATE_TEST_SUITE_P(HostBlocks, BlockSizes, ::testing::Values(128, 4096));
-// Blocks that cut the engine's 128-sample chunks: modules that read a control once per render
-// call (LFO rate and level, filter coefficients, envelope stages) still take it where the host
-// cut. Run with --gtest_also_run_disabled_tests.
+// Blocks that cut the engine's 128-sample chunks. With whole chunks, work a note starts inside a
+// chunk begins at the chunk's first sample: a voice woken by the allocator runs from there, a
+// stolen voice's fade starts there, a module whose source woke and slept again in the chunk
+// runs from there, and a stolen voice's next note reaches its modules at the next chunk. A block
+// that cuts the chunk starts the same work at the cut. Run with --gtest_also_run_disabled_tests.
 INSTANTIATE_TEST_SUITE_P(DISABLED_ChunkCuttingHostBlocks, BlockSizes, ::testing::Values(1, 7, 64));
