@@ -6,6 +6,7 @@
 #include <map>
 #include <mutex>
 
+#include "common/bitmap_names.h"
 #include "platform/platform.h"
 
 namespace tk {
@@ -32,16 +33,6 @@ bool validSize(int width, int height, int density) {
     return density >= 1 && density <= CBitmap::kHighDensity && width > 0 && height > 0 &&
            width <= CBitmap::kMaxSide * density && height <= CBitmap::kMaxSide * density &&
            width % density == 0 && height % density == 0;
-}
-
-// "Knob.png" -> "Knob@2x.png".
-std::string companionName(const std::string& name, int density) {
-    size_t dot = name.rfind('.');
-    std::string suffix = "@";
-    suffix += std::to_string(density);
-    suffix += 'x';
-    return dot == std::string::npos ? name + suffix
-                                    : name.substr(0, dot) + suffix + name.substr(dot);
 }
 
 } // namespace
@@ -87,7 +78,7 @@ std::shared_ptr<CBitmap> CBitmap::solid(int width, int height, uint32_t argb) {
 const CBitmap& CBitmap::forScale(double deviceScale) const {
     if (deviceScale <= 1.0 || density_ >= kHighDensity || resourceName_.empty()) return *this;
     std::call_once(companionLooked_, [this] {
-        std::string name = companionName(resourceName_, kHighDensity);
+        std::string name = tarlix::denseBitmapName(resourceName_, kHighDensity);
         platform::Resource r = platform::findResource(name.c_str(), "PNG");
         std::shared_ptr<CBitmap> dense = decodePng(r.data, r.size, kHighDensity);
         // A companion of another logical size would put frames and hit areas elsewhere.

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "common/bitmap_names.h"
 #include "editor/layout_table.h"
 #include "engine/parameter_table.h"
 #include "tools/art/catalogue.h"
@@ -79,16 +80,6 @@ bool writeFile(const std::string& path, const std::vector<uint8_t>& bytes) {
     if (!f) return false;
     bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
     return std::fclose(f) == 0 && ok;
-}
-
-// "Knob.png" at scale 2 -> "Knob@2x.png".
-std::string companionName(const std::string& name, int scale) {
-    size_t dot = name.rfind('.');
-    std::string suffix = "@";
-    suffix += std::to_string(scale);
-    suffix += 'x';
-    return dot == std::string::npos ? name + suffix
-                                    : name.substr(0, dot) + suffix + name.substr(dot);
 }
 
 std::vector<uint8_t> renderStrip(const BitmapSpec& s, int scale, const Fonts& fonts,
@@ -241,7 +232,7 @@ int main(int argc, char** argv) {
         // The same drawing with more detail for a zoomed window.
         for (int n : o.denser) {
             std::vector<uint8_t> dense = renderStrip(s, n, fonts, walk);
-            const std::string name = companionName(s.name, n);
+            const std::string name = tarlix::denseBitmapName(s.name, n);
             if (dense.empty() || (!o.outDir.empty() && !writeFile(o.outDir + "/" + name, dense))) {
                 std::fprintf(stderr, "tarlix-art: cannot write %s\n", name.c_str());
                 return 1;
