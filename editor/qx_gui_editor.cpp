@@ -364,7 +364,7 @@ void QX_GUI_Editor::buildControl(tk::CViewContainer& container, const LayoutReco
         made = std::move(popUp);
     } else if (kind >= kSectionFirst && kind <= kSectionLast) {
         made = std::make_unique<QX_GUI_Memory_Banks>(this, tag);
-    } else if (kind == kWebLinks && picker_) {
+    } else if (kind == kWebLinks) {
         Sized s = loadBitmap(r.bitmap);
         int side = s.width > 0 ? s.width : kBankPictureSide;
         made = std::make_unique<QX_WebLinks>(
@@ -405,17 +405,14 @@ void QX_GUI_Editor::buildControl(tk::CViewContainer& container, const LayoutReco
         };
         learnDialog_ = dialog.get();
         made = std::move(dialog);
-    } else if (kind == kWebLinks || (kind >= kImageFirst && kind <= kImageLast)) {
+    } else if (kind >= kImageFirst && kind <= kImageLast) {
         Sized s = loadBitmap(r.bitmap);
-        int frames = kind >= kImageFirst && kind <= kImageLast && r.aux > 0 ? r.aux : 1;
+        int frames = r.aux > 0 ? r.aux : 1;
         int w = s.width, h = s.height / frames;
-        if (s.width <= 0) {
-            bool named = r.bitmap && *r.bitmap;
-            w = h = kind == kWebLinks && !named ? 1 : kStandInImageSide;
-        }
+        if (s.width <= 0) w = h = kStandInImageSide;
         made = std::make_unique<QX_GUI_Image>(rectOf(w, h), this, tag, s.bitmap, frames);
         // A picture whose row has a min of 0 starts hidden.
-        if (kind >= kImageFirst && kind <= kImageLast && r.min == 0.0f) made->setVisible(false);
+        if (r.min == 0.0f) made->setVisible(false);
     } else if (kind >= kEqFirst && kind <= kEqLast) {
         made = std::make_unique<QX_GUI_EQ_Window>(
             rectOf(static_cast<int>(r.min) * kZoom, static_cast<int>(r.max) * kZoom), tag, r.aux,
