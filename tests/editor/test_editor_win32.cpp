@@ -98,6 +98,16 @@ class EditorWin32 : public ::testing::Test {
     HostWindow host;
 };
 
+// Dispatches this thread's messages until the editor's own timer has ticked `ticks` times.
+void dispatchTicks(HWND editor, int ticks) {
+    MSG m;
+    while (ticks > 0 && GetMessageW(&m, nullptr, 0, 0) > 0) {
+        if (m.message == WM_TIMER && m.hwnd == editor) --ticks;
+        TranslateMessage(&m);
+        DispatchMessageW(&m);
+    }
+}
+
 } // namespace
 
 TEST_F(EditorWin32, OpensAsAChildOfTheHostsWindowAndShowsTheLinuxPixels) {
@@ -204,15 +214,7 @@ TEST_F(EditorWin32, TheWindowsTimerShowsAutomationWithoutIdleCalls) {
     ASSERT_EQ(p.call(vst::effEditOpen, 0, 0, host.hwnd), 1);
     HWND editor = host.editor();
     ASSERT_NE(editor, nullptr);
-    auto dispatchTicks = [&](int ticks) {
-        MSG m;
-        while (ticks > 0 && GetMessageW(&m, nullptr, 0, 0) > 0) {
-            if (m.message == WM_TIMER && m.hwnd == editor) --ticks;
-            TranslateMessage(&m);
-            DispatchMessageW(&m);
-        }
-    };
-    dispatchTicks(2);
+    dispatchTicks(editor, 2);
     int x, y;
     ASSERT_TRUE(tarlix::restingPlace(72, x, y)); // "Portamento (ms)"
     auto knob = [&](const std::vector<uint32_t>& shown) {
@@ -224,7 +226,7 @@ TEST_F(EditorWin32, TheWindowsTimerShowsAutomationWithoutIdleCalls) {
     };
     std::vector<uint32_t> before = knob(capture(editor));
     p.set(72, 0.9f);
-    dispatchTicks(30); // long enough for the knob's glide to its new value
+    dispatchTicks(editor, 30); // long enough for the knob's glide to its new value
     EXPECT_NE(knob(capture(editor)), before);
     p.call(vst::effEditClose);
 }
@@ -342,17 +344,9 @@ TEST_F(EditorWin32, AtTwiceTheSizeTheHostMakesRoomAndTheWindowFollows) {
     ASSERT_EQ(p.call(vst::effEditOpen, 0, 0, host.hwnd), 1);
     HWND editor = host.editor();
     ASSERT_NE(editor, nullptr);
-    auto dispatchTicks = [&](int ticks) {
-        MSG m;
-        while (ticks > 0 && GetMessageW(&m, nullptr, 0, 0) > 0) {
-            if (m.message == WM_TIMER && m.hwnd == editor) --ticks;
-            TranslateMessage(&m);
-            DispatchMessageW(&m);
-        }
-    };
-    dispatchTicks(2);
+    dispatchTicks(editor, 2);
     p.set(tarlix::kZoomTag, 1.0f); // 200 %
-    dispatchTicks(10);
+    dispatchTicks(editor, 10);
     EXPECT_EQ(Room::width, 2 * kWidth);
     EXPECT_EQ(Room::height, 2 * kHeight);
     RECT client;
