@@ -48,6 +48,14 @@ class ControlsInAWindow : public editortest::RigInAWindow {
             return false;
         });
     }
+    // The lit tabs of the six modulation pages.
+    std::vector<int> lit() const {
+        std::vector<int> on;
+        for (int t = kFirstTab; t < kFirstTab + kTabs; ++t)
+            if (rig->editor->control(t)->getValue() > 0.5f) on.push_back(t);
+        return on;
+    }
+    static constexpr int kFirstTab = 355, kTabs = 6;
 };
 
 constexpr int kKnobTag = 72;
@@ -158,13 +166,6 @@ TEST_F(ControlsInAWindow, TheMeltHubSwitchesItsTwoButtons) {
 // Clicking the lit tab of the six keeps it lit; another tab takes over; never none lit.
 TEST_F(ControlsInAWindow, TheSixTabGroupIsNeverLeftWithoutALitTab) {
     open();
-    constexpr int kFirstTab = 355, kTabs = 6;
-    auto lit = [&] {
-        std::vector<int> on;
-        for (int t = kFirstTab; t < kFirstTab + kTabs; ++t)
-            if (rig->editor->control(t)->getValue() > 0.5f) on.push_back(t);
-        return on;
-    };
     ASSERT_EQ(lit(), std::vector<int>{kFirstTab});
     tk::CPoint first = rig->inside(kFirstTab, 10, 8);
     host->click(first.x, first.y);
@@ -402,13 +403,6 @@ TEST_F(ControlsInAWindow, APanelButtonTakesALinkedValueOnTheNextTickOnceVisible)
 // arriving at once); afterwards a click selects exactly one again.
 TEST_F(ControlsInAWindow, SuspendedRadioGroupsLeaveTheirMembersAsGiven) {
     open();
-    constexpr int kFirstTab = 355, kTabs = 6;
-    auto lit = [&] {
-        std::vector<int> on;
-        for (int t = kFirstTab; t < kFirstTab + kTabs; ++t)
-            if (rig->editor->control(t)->getValue() > 0.5f) on.push_back(t);
-        return on;
-    };
     ASSERT_EQ(lit(), std::vector<int>{kFirstTab});
     rig->editor->suspendRadioGroups(true);
     rig->editor->setParameter(kFirstTab + 2, 1.0f);
