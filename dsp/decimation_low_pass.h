@@ -9,7 +9,10 @@
 // after one FIR (the zeros times the mirrored poles) evaluated once per kept sample. The
 // response is the cascade's, to double rounding.
 #pragma once
+#include <emmintrin.h>
+
 #include <algorithm>
+#include <iterator>
 
 namespace tarlix {
 
@@ -17,30 +20,38 @@ class DecimationLowPass {
   public:
     static constexpr int kSections = 5;
     static constexpr int kTaps = 4 * kSections + 1; // the zeros' order plus the mirrors'
+    static constexpr int kMaxBlock = 128;           // outputs per run()
 
     DecimationLowPass() { polyphase(); } // designed here, not on the audio thread
 
-    // Two samples at the doubled rate in, the older first; the filtered second one out.
-    float down(float first, float second) {
-        push(first);
-        push(second);
+    // The n-th pair of doubled-rate samples of the next run, the older first.
+    void write(int n, float older, float newer) {
+        even_[kHistory + n] = older;
+        odd_[kHistory + n] = newer;
+    }
+    // The filtered newer sample of each of the `count` pairs written (count <= kMaxBlock).
+    void run(float* out, int count) {
+        double v[kMaxBlock];
+        fir(v, count);
         const Polyphase& p = polyphase();
-        const double* window = history_ + at_; // the last kTaps inputs, the oldest first
-        double v = 0.0;
-        for (int k = 0; k < kTaps; ++k)
-            v += p.taps[k] * window[k];
-        for (int s = 0; s < kSections; ++s) {
-            const double y = v - p.c1[s] * y1_[s] - p.c2[s] * y2_[s];
-            y2_[s] = y1_[s];
-            y1_[s] = y;
-            v = y;
+        for (int n = 0; n < count; ++n) {
+            double y = v[n];
+            for (int s = 0; s < kSections; ++s) {
+                const double w = y - p.c1[s] * y1_[s] - p.c2[s] * y2_[s];
+                y2_[s] = y1_[s];
+                y1_[s] = w;
+                y = w;
+            }
+            out[n] = static_cast<float>(y);
         }
-        return static_cast<float>(v);
+        std::copy(even_ + count, even_ + count + kHistory, even_);
+        std::copy(odd_ + count, odd_ + count + kHistory, odd_);
     }
     // As after a long stretch of the constant `level` (the gain at 0 Hz is exactly 1).
     void settle(float level) {
         const Polyphase& p = polyphase();
-        std::fill(history_, history_ + 2 * kTaps, static_cast<double>(level));
+        std::fill(std::begin(even_), std::end(even_), static_cast<double>(level));
+        std::fill(std::begin(odd_), std::end(odd_), static_cast<double>(level));
         double v = level * p.tapSum;
         for (int s = 0; s < kSections; ++s) {
             v /= 1.0 + p.c1[s] + p.c2[s];
@@ -93,14 +104,33 @@ class DecimationLowPass {
         }();
         return p;
     }
-    // The inputs twice over, so the last kTaps of them always lie side by side.
-    void push(float x) {
-        history_[at_] = history_[at_ + kTaps] = x;
-        at_ = at_ + 1 == kTaps ? 0 : at_ + 1;
+    // The zeros and mirrored poles for every output of a run, two outputs per vector so each
+    // sum keeps its order (oldest input first). The inputs are kept split by phase: output n
+    // weighs the newer samples of pairs n-10 to n and the older samples of pairs n-9 to n.
+    void fir(double* v, int count) const {
+        const Polyphase& p = polyphase();
+        int n = 0;
+        for (; n + 4 <= count; n += 4) {
+            __m128d a = _mm_setzero_pd(), b = _mm_setzero_pd();
+            for (int k = 0; k < kTaps; ++k) {
+                const double* src = (k % 2 == 0 ? odd_ + k / 2 : even_ + (k + 1) / 2) + n;
+                const __m128d t = _mm_set1_pd(p.taps[k]);
+                a = _mm_add_pd(a, _mm_mul_pd(t, _mm_loadu_pd(src)));
+                b = _mm_add_pd(b, _mm_mul_pd(t, _mm_loadu_pd(src + 2)));
+            }
+            _mm_storeu_pd(v + n, a);
+            _mm_storeu_pd(v + n + 2, b);
+        }
+        for (; n < count; ++n) {
+            double a = 0.0;
+            for (int k = 0; k < kTaps; ++k)
+                a += p.taps[k] * (k % 2 == 0 ? odd_[n + k / 2] : even_[n + (k + 1) / 2]);
+            v[n] = a;
+        }
     }
-    double history_[2 * kTaps] = {};
+    static constexpr int kHistory = kTaps / 2; // pairs of earlier runs the window still reaches
+    double even_[kHistory + kMaxBlock] = {}, odd_[kHistory + kMaxBlock] = {};
     double y1_[kSections] = {}, y2_[kSections] = {};
-    int at_ = 0;
 };
 
 } // namespace tarlix

@@ -33,6 +33,8 @@ struct QuarticShape {
         return s * (x - (1.0 - d5) / (5.0 * g));
     }
     bool plain(double, double, int i) const { return amount[i] == 0.0f; }
+    float plainBound(int i) const { return amount[i] == 0.0f ? INFINITY : -1.0f; }
+    float slope(int i) const { return 1.0f - amount[i]; }
 };
 
 // The limiter's knee as what it takes from a plain gain: zero up to the threshold. Its input is
@@ -55,6 +57,8 @@ struct KneeShape {
     bool plain(double a, double b, int i) const { // both ends, so all between, below the knee
         return std::fabs(a) <= threshold[i] && std::fabs(b) <= threshold[i];
     }
+    float plainBound(int i) const { return threshold[i]; }
+    float slope(int) const { return 1.0f; }
 };
 
 class QX_DSP_Saturation : public QX_DSP_Level_Base {
