@@ -75,6 +75,7 @@ class DecimationLowPass {
     };
     struct Polyphase {
         double taps[kTaps]; // reversed: taps[k] weighs the k-th oldest input of the window
+        alignas(16) double pairs[kTaps][2]; // each tap twice, for two outputs at once
         double tapSum;
         double c1[kSections], c2[kSections]; // D(z) D(-z) = 1 + c1 z^-2 + c2 z^-4
     };
@@ -99,6 +100,7 @@ class DecimationLowPass {
             for (int k = 0; k < kTaps; ++k) {
                 q.taps[k] = h[kTaps - 1 - k];
                 q.tapSum += h[k];
+                q.pairs[k][0] = q.pairs[k][1] = q.taps[k];
             }
             return q;
         }();
@@ -112,12 +114,7 @@ class DecimationLowPass {
         int n = 0;
         for (; n + 4 <= count; n += 4) {
             __m128d a = _mm_setzero_pd(), b = _mm_setzero_pd();
-            for (int k = 0; k < kTaps; ++k) {
-                const double* src = (k % 2 == 0 ? odd_ + k / 2 : even_ + (k + 1) / 2) + n;
-                const __m128d t = _mm_set1_pd(p.taps[k]);
-                a = _mm_add_pd(a, _mm_mul_pd(t, _mm_loadu_pd(src)));
-                b = _mm_add_pd(b, _mm_mul_pd(t, _mm_loadu_pd(src + 2)));
-            }
+            tapsFrom<0>(p, n, a, b);
             _mm_storeu_pd(v + n, a);
             _mm_storeu_pd(v + n + 2, b);
         }
@@ -126,6 +123,16 @@ class DecimationLowPass {
             for (int k = 0; k < kTaps; ++k)
                 a += p.taps[k] * (k % 2 == 0 ? odd_[n + k / 2] : even_[n + (k + 1) / 2]);
             v[n] = a;
+        }
+    }
+    // Taps k and on, in order, for outputs n to n + 3 (unrolled: the phase of each is known).
+    template <int k> void tapsFrom(const Polyphase& p, int n, __m128d& a, __m128d& b) const {
+        if constexpr (k < kTaps) {
+            const double* src = (k % 2 == 0 ? odd_ + k / 2 : even_ + (k + 1) / 2) + n;
+            const __m128d t = _mm_load_pd(p.pairs[k]);
+            a = _mm_add_pd(a, _mm_mul_pd(t, _mm_loadu_pd(src)));
+            b = _mm_add_pd(b, _mm_mul_pd(t, _mm_loadu_pd(src + 2)));
+            tapsFrom<k + 1>(p, n, a, b);
         }
     }
     static constexpr int kHistory = kTaps / 2; // pairs of earlier runs the window still reaches

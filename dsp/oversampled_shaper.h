@@ -4,13 +4,14 @@
 // this way, so its delay (about three and a quarter samples at low frequencies) never changes
 // with the signal.
 //
-// A Shape describes one curve with parameters that may change per base sample:
-//   float linear(float x, int i) const            the linear part of the curve
-//   double residual(double u, int i) const        curve(u) - linear(u)
-//   double antiderivative(double u, int i) const  of residual, in u
-//   bool plain(double a, double b, int i) const   residual is 0 from a to b (may say false)
-//   float plainBound(int i) const                 residual is 0 wherever |u| <= this
-//   float slope(int i) const                      linear(x, i) is slope(i) * x
+// A Shape describes one curve with parameters that may change per base sample i; the curve is
+// the linear part slope(i) u plus a residual, evaluated two fast samples (doubles) at a time:
+//   float slope(int i) const                          the linear part's slope
+//   float plainBound(int i) const                     residual is 0 wherever |u| <= this
+//   __m128d residual(__m128d u, int i) const          curve(u) - slope u
+//   __m128d antiderivative(__m128d u, int i) const    of residual, in u
+//   __m128d plain(__m128d a, __m128d b, int i) const  mask: residual is 0 from a to b (or 0)
+//   bool same(int i, int j) const                     the curve is the same at i and j
 #pragma once
 #include <emmintrin.h>
 
@@ -19,6 +20,7 @@
 
 #include "dsp/decimation_low_pass.h"
 #include "dsp/half_band.h"
+#include "dsp/vector_math.h"
 
 namespace tarlix {
 
@@ -40,12 +42,12 @@ class OversampledShaper {
         down2_ = {o, o};
         down1_.settle(out);
         previous_ = in;
-        areaIndex_ = -1;
+        areaKnown_ = false;
     }
     void reset() { settle(0.0f, 0.0f); }
 
     template <class Shape> void process(const float* x, float* out, int count, const Shape& shape) {
-        areaIndex_ = -1; // the shape's parameters are new
+        areaKnown_ = false; // the curve's parameters are new
         for (int at = 0; at < count; at += DecimationLowPass::kMaxBlock) {
             const int n = std::min(count - at, DecimationLowPass::kMaxBlock);
             block(x + at, out + at, n, shape, at);
@@ -106,66 +108,69 @@ class OversampledShaper {
         return 0.5f * _mm_cvtss_f32(_mm_add_ss(v, _mm_shuffle_ps(v, v, 0x01)));
     }
 
-    // The curve at four fast samples of base sample i. Most of the time all four lie in the
-    // curve's linear region, where the mean over each segment is the linear part of the mean of
-    // its ends: four at once, in double as below, without the area.
+    // The curve at four fast samples of base sample i: over each segment from the previous fast
+    // sample, the mean of the linear part and of the residual (the antiderivative's difference
+    // quotient) alike, so the two stay in step and the result never leaves the curve's range.
     template <class Shape> __m128 shapeFour(__m128 u, const Shape& shape, int i) {
-        const __m128 magnitude = _mm_andnot_ps(_mm_set1_ps(-0.0f), u);
-        const float bound = shape.plainBound(i);
-        const bool plain =
-            _mm_movemask_ps(_mm_cmple_ps(magnitude, _mm_set1_ps(bound))) == 0xF &&
-            std::fabs(previous_) <= bound;
-        if (!plain) {
-            alignas(16) float f[4];
-            _mm_store_ps(f, u);
-            for (float& s : f)
-                s = shapeFast(s, shape, i);
-            return _mm_load_ps(f);
-        }
         // The segments' earlier ends: the last fast sample, then lanes 0 to 2.
         const __m128 before =
             _mm_move_ss(_mm_shuffle_ps(u, u, _MM_SHUFFLE(2, 1, 0, 0)), _mm_set_ss(previous_));
-        const __m128d h = _mm_set1_pd(0.5);
-        const __m128d low = _mm_mul_pd(h, _mm_add_pd(_mm_cvtps_pd(u), _mm_cvtps_pd(before)));
-        const __m128d high = _mm_mul_pd(h, _mm_add_pd(_mm_cvtps_pd(_mm_movehl_ps(u, u)),
-                                                      _mm_cvtps_pd(_mm_movehl_ps(before, before))));
-        const __m128 mid = _mm_movelh_ps(_mm_cvtpd_ps(low), _mm_cvtpd_ps(high));
         previous_ = _mm_cvtss_f32(_mm_shuffle_ps(u, u, 0xFF));
-        areaIndex_ = -1;
-        return _mm_add_ps(_mm_mul_ps(_mm_set1_ps(shape.slope(i)), mid), _mm_setzero_ps());
+        const __m128d nowLow = _mm_cvtps_pd(u), nowHigh = _mm_cvtps_pd(_mm_movehl_ps(u, u));
+        const __m128d beforeLow = _mm_cvtps_pd(before),
+                      beforeHigh = _mm_cvtps_pd(_mm_movehl_ps(before, before));
+        const __m128d half = _mm_set1_pd(0.5);
+        const __m128d midLow = _mm_mul_pd(half, _mm_add_pd(nowLow, beforeLow)),
+                      midHigh = _mm_mul_pd(half, _mm_add_pd(nowHigh, beforeHigh));
+        const __m128 mid = _mm_movelh_ps(_mm_cvtpd_ps(midLow), _mm_cvtpd_ps(midHigh));
+        const __m128 linear = _mm_mul_ps(_mm_set1_ps(shape.slope(i)), mid);
+
+        // Most of the time all four lie in the curve's linear region: no area needed.
+        const __m128 bound = _mm_set1_ps(shape.plainBound(i));
+        if (_mm_movemask_ps(_mm_cmple_ps(_mm_andnot_ps(_mm_set1_ps(-0.0f), before), bound)) ==
+                0xF &&
+            _mm_movemask_ps(_mm_cmple_ps(_mm_andnot_ps(_mm_set1_ps(-0.0f), u), bound)) == 0xF) {
+            areaKnown_ = false;
+            return _mm_add_ps(linear, _mm_setzero_ps());
+        }
+
+        // The antiderivative at the five ends; the earliest is the last sample's latest when the
+        // curve has not changed since.
+        const __m128d areaLow = shape.antiderivative(nowLow, i),
+                      areaHigh = shape.antiderivative(nowHigh, i);
+        const double areaFirst = areaKnown_ && i > 0 && shape.same(i, i - 1)
+                                     ? lastArea_
+                                     : _mm_cvtsd_f64(shape.antiderivative(beforeLow, i));
+        lastArea_ = _mm_cvtsd_f64(_mm_unpackhi_pd(areaHigh, areaHigh));
+        areaKnown_ = true;
+        const __m128d areaBeforeLow = _mm_shuffle_pd(_mm_set_sd(areaFirst), areaLow, 0),
+                      areaBeforeHigh = _mm_shuffle_pd(areaLow, areaHigh, 1);
+        const __m128d low =
+            residualMean(shape, i, beforeLow, nowLow, midLow, areaBeforeLow, areaLow);
+        const __m128d high =
+            residualMean(shape, i, beforeHigh, nowHigh, midHigh, areaBeforeHigh, areaHigh);
+        return _mm_add_ps(linear, _mm_movelh_ps(_mm_cvtpd_ps(low), _mm_cvtpd_ps(high)));
     }
 
-    // The curve at one fast sample: its mean over the segment from the previous fast sample,
-    // the linear part's and the residual's (the antiderivative's difference quotient) alike, so
-    // the two stay in step and the result never leaves the curve's range.
-    template <class Shape> float shapeFast(float u, const Shape& shape, int i) {
-        const double now = u, before = previous_, d = now - before, mid = 0.5 * (now + before);
-        double r;
-        if (shape.plain(before, now, i)) {
-            // Inside the curve's linear region its mean is the linear part's: no area needed.
-            r = 0.0;
-            areaIndex_ = -1;
-        } else if (std::fabs(d) > 1e-5) {
-            // The previous end's antiderivative is kept while the curve's parameters stay those
-            // of the same base sample: one evaluation per fast sample, not two.
-            if (areaIndex_ != i) previousArea_ = shape.antiderivative(before, i);
-            const double area = shape.antiderivative(now, i);
-            r = (area - previousArea_) / d;
-            previousArea_ = area;
-            areaIndex_ = i;
-        } else {
-            r = shape.residual(mid, i);
-            areaIndex_ = -1;
-        }
-        previous_ = u;
-        return shape.linear(static_cast<float>(mid), i) + static_cast<float>(r);
+    // The residual's mean over two segments: 0 where the shape says so, the difference quotient
+    // of the areas, or, over a segment too short to divide by, the residual at its middle.
+    template <class Shape>
+    static __m128d residualMean(const Shape& shape, int i, __m128d a, __m128d b, __m128d mid,
+                                __m128d areaA, __m128d areaB) {
+        const __m128d d = _mm_sub_pd(b, a);
+        const __m128d wide = _mm_cmpgt_pd(vmath::abs(d), _mm_set1_pd(1e-5));
+        const __m128d quotient = _mm_div_pd(_mm_sub_pd(areaB, areaA), d);
+        const __m128d r = _mm_movemask_pd(wide) == 3
+                              ? quotient
+                              : vmath::select(wide, quotient, shape.residual(mid, i));
+        return _mm_andnot_pd(shape.plain(a, b, i), r);
     }
 
     Allpass up1_[2] = {}, up2_ = {}, down2_ = {};
     DecimationLowPass down1_;
-    float previous_ = 0.0f;     // the last fast sample
-    double previousArea_ = 0.0; // its antiderivative, for the base sample areaIndex_
-    int areaIndex_ = -1;
+    float previous_ = 0.0f; // the last fast sample
+    double lastArea_ = 0.0; // its antiderivative, when areaKnown_
+    bool areaKnown_ = false;
 };
 
 } // namespace tarlix

@@ -7,6 +7,7 @@
 #include "common/portable_math.h"
 #include "dsp/level_mix.h"
 #include "dsp/oversampled_shaper.h"
+#include "dsp/vector_math.h"
 
 namespace tarlix {
 
@@ -16,25 +17,39 @@ namespace tarlix {
 struct QuarticShape {
     const float *drive, *amount;
     static double ceiling(double g, double a) { return a / (0.333 * g + 0.667); }
-    float linear(float x, int i) const { return (1.0f - amount[i]) * x; }
-    double residual(double u, int i) const {
-        if (amount[i] == 0.0f) return 0.0; // the dry signal alone
-        const double g = drive[i] > 0.0f ? drive[i] : 0.0;
-        const double t = std::fabs(u) * g, s = ceiling(g, amount[i]);
-        const double d = t < 1.0 ? 1.0 - t : 0.0, v = s * (1.0 - d * d * d * d);
-        return u < 0.0 ? -v : v; // odd in u, whatever the sign of s
-    }
-    double antiderivative(double u, int i) const {
-        const double g = drive[i] > 0.0f ? drive[i] : 0.0;
-        if (amount[i] == 0.0f || g < 1e-9) return 0.0; // no shaped part
-        const double x = std::fabs(u), t = x * g, s = ceiling(g, amount[i]);
-        if (t >= 1.0) return s * (x - 0.2 / g);
-        const double d = 1.0 - t, d5 = d * d * d * d * d;
-        return s * (x - (1.0 - d5) / (5.0 * g));
-    }
-    bool plain(double, double, int i) const { return amount[i] == 0.0f; }
-    float plainBound(int i) const { return amount[i] == 0.0f ? INFINITY : -1.0f; }
     float slope(int i) const { return 1.0f - amount[i]; }
+    bool same(int i, int j) const { return drive[i] == drive[j] && amount[i] == amount[j]; }
+    float plainBound(int i) const { return amount[i] == 0.0f ? INFINITY : -1.0f; }
+    __m128d plain(__m128d, __m128d, int i) const { // the dry signal alone
+        return amount[i] == 0.0f ? _mm_castsi128_pd(_mm_set1_epi32(-1)) : _mm_setzero_pd();
+    }
+    __m128d residual(__m128d u, int i) const {
+        if (amount[i] == 0.0f) return _mm_setzero_pd();
+        const double g = driveAt(i), s = ceiling(g, amount[i]);
+        const __m128d one = _mm_set1_pd(1.0);
+        const __m128d t = _mm_mul_pd(vmath::abs(u), _mm_set1_pd(g));
+        const __m128d d = _mm_and_pd(_mm_cmplt_pd(t, one), _mm_sub_pd(one, t));
+        const __m128d d2 = _mm_mul_pd(d, d), d4 = _mm_mul_pd(_mm_mul_pd(d2, d), d);
+        const __m128d v = _mm_mul_pd(_mm_set1_pd(s), _mm_sub_pd(one, d4));
+        return vmath::signOf(_mm_cmplt_pd(u, _mm_setzero_pd()), v); // odd in u
+    }
+    __m128d antiderivative(__m128d u, int i) const {
+        const double g = driveAt(i);
+        if (amount[i] == 0.0f || g < 1e-9) return _mm_setzero_pd(); // no shaped part
+        const double s = ceiling(g, amount[i]);
+        const __m128d one = _mm_set1_pd(1.0), x = vmath::abs(u);
+        const __m128d t = _mm_mul_pd(x, _mm_set1_pd(g));
+        // Beyond t = 1 the curve is flat at s; below, the quartic's fifth power.
+        const __m128d flat = _mm_mul_pd(_mm_set1_pd(s), _mm_sub_pd(x, _mm_set1_pd(0.2 / g)));
+        const __m128d d = _mm_sub_pd(one, t), d2 = _mm_mul_pd(d, d);
+        const __m128d d5 = _mm_mul_pd(_mm_mul_pd(_mm_mul_pd(d2, d), d), d);
+        const __m128d rising = _mm_mul_pd(
+            _mm_set1_pd(s), _mm_sub_pd(x, _mm_div_pd(_mm_sub_pd(one, d5), _mm_set1_pd(5.0 * g))));
+        return vmath::select(_mm_cmpge_pd(t, one), flat, rising);
+    }
+
+  private:
+    double driveAt(int i) const { return drive[i] > 0.0f ? drive[i] : 0.0; }
 };
 
 // The limiter's knee as what it takes from a plain gain: zero up to the threshold. Its input is
@@ -42,23 +57,33 @@ struct QuarticShape {
 struct KneeShape {
     const float* threshold;
     double knee;
-    float linear(float y, int) const { return y; }
-    double residual(double y, int i) const {
-        const double o = std::fabs(y) - threshold[i];
-        if (!(o > 0.0)) return 0.0;
-        const double v = knee * o / (o + 1.0) - o;
-        return y < 0.0 ? -v : v;
-    }
-    double antiderivative(double y, int i) const {
-        const double o = std::fabs(y) - threshold[i];
-        if (!(o > 0.0)) return 0.0;
-        return knee * (o - std::log1p(o)) - 0.5 * o * o;
-    }
-    bool plain(double a, double b, int i) const { // both ends, so all between, below the knee
-        return std::fabs(a) <= threshold[i] && std::fabs(b) <= threshold[i];
-    }
-    float plainBound(int i) const { return threshold[i]; }
     float slope(int) const { return 1.0f; }
+    bool same(int i, int j) const { return threshold[i] == threshold[j]; }
+    float plainBound(int i) const { return threshold[i]; }
+    __m128d plain(__m128d a, __m128d b, int i) const { // both ends, so all between, below it
+        const __m128d t = _mm_set1_pd(threshold[i]);
+        return _mm_and_pd(_mm_cmple_pd(vmath::abs(a), t), _mm_cmple_pd(vmath::abs(b), t));
+    }
+    __m128d residual(__m128d y, int i) const {
+        const __m128d o = over(y, i), above = _mm_cmpgt_pd(o, _mm_setzero_pd());
+        const __m128d k = _mm_set1_pd(knee);
+        const __m128d v =
+            _mm_sub_pd(_mm_div_pd(_mm_mul_pd(k, o), _mm_add_pd(o, _mm_set1_pd(1.0))), o);
+        return vmath::signOf(_mm_cmplt_pd(y, _mm_setzero_pd()), _mm_and_pd(above, v));
+    }
+    __m128d antiderivative(__m128d y, int i) const {
+        const __m128d o0 = over(y, i), above = _mm_cmpgt_pd(o0, _mm_setzero_pd());
+        const __m128d o = _mm_and_pd(above, o0); // 0 below the knee, where the area is 0
+        const __m128d area =
+            _mm_sub_pd(_mm_mul_pd(_mm_set1_pd(knee), _mm_sub_pd(o, vmath::log1p(o))),
+                       _mm_mul_pd(_mm_mul_pd(_mm_set1_pd(0.5), o), o));
+        return _mm_and_pd(above, area);
+    }
+
+  private:
+    __m128d over(__m128d y, int i) const { // how far |y| lies beyond the threshold
+        return _mm_sub_pd(vmath::abs(y), _mm_set1_pd(threshold[i]));
+    }
 };
 
 class QX_DSP_Saturation : public QX_DSP_Level_Base {

@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "common/portable_math.h"
+#include "dsp/vector_math.h"
 
 namespace pm = tarlix::pmath;
 
@@ -48,6 +49,9 @@ struct Range {
     double from, to, limitUlps;
 };
 
+// ln(1 + x) for two doubles at a time, read from the first lane.
+double vectorLog1p(double x) { return _mm_cvtsd_f64(tarlix::vmath::log1p(_mm_set1_pd(x))); }
+
 double worstUlps(const Range& r, int steps = 20000) {
     double worst = 0.0;
     for (int i = 0; i <= steps; ++i) {
@@ -71,6 +75,9 @@ TEST(PortableMath, AccuracyInUnitsOfTheLastPlace) {
         {"tan", pm::tan, [](long double x) { return tanl(x); }, 1e-4, 1.5706, 4.0},
         {"tanh", pm::tanh, [](long double x) { return tanhl(x); }, -10.0, 10.0, 4.0},
         {"tanh near 0", pm::tanh, [](long double x) { return tanhl(x); }, -1e-3, 1e-3, 4.0},
+        // The limiter's knee: how far a sample lies past its threshold, small and large.
+        {"log1p", vectorLog1p, [](long double x) { return log1pl(x); }, 0.0, 200.0, 4.0},
+        {"log1p near 0", vectorLog1p, [](long double x) { return log1pl(x); }, 0.0, 1e-6, 4.0},
     };
     for (const Range& r : ranges) {
         const double worst = worstUlps(r);
@@ -98,6 +105,7 @@ TEST(PortableMath, ExactValuesAndEdges) {
     EXPECT_TRUE(std::isnan(pm::sin(inf)));
     EXPECT_TRUE(std::isnan(pm::tan(NAN)));
     EXPECT_EQ(pm::tanh(0.0), 0.0);
+    EXPECT_EQ(vectorLog1p(0.0), 0.0); // no area below the knee
     EXPECT_EQ(pm::tanh(30.0), 1.0);
     EXPECT_EQ(pm::tanh(-30.0), -1.0);
     EXPECT_TRUE(std::isnan(pm::tanh(NAN)));
