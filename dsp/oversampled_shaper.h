@@ -116,23 +116,23 @@ class OversampledShaper {
         const __m128 before =
             _mm_move_ss(_mm_shuffle_ps(u, u, _MM_SHUFFLE(2, 1, 0, 0)), _mm_set_ss(previous_));
         previous_ = _mm_cvtss_f32(_mm_shuffle_ps(u, u, 0xFF));
+        const __m128 linear = _mm_mul_ps(_mm_set1_ps(shape.slope(i)),
+                                         _mm_mul_ps(_mm_set1_ps(0.5f), _mm_add_ps(u, before)));
+
+        // Most of the time all four lie in the curve's linear region: no area needed.
+        const __m128 bound = _mm_set1_ps(shape.plainBound(i)), sign = _mm_set1_ps(-0.0f);
+        if (_mm_movemask_ps(_mm_cmple_ps(_mm_andnot_ps(sign, before), bound)) == 0xF &&
+            _mm_movemask_ps(_mm_cmple_ps(_mm_andnot_ps(sign, u), bound)) == 0xF) {
+            areaKnown_ = false;
+            return _mm_add_ps(linear, _mm_setzero_ps());
+        }
+
         const __m128d nowLow = _mm_cvtps_pd(u), nowHigh = _mm_cvtps_pd(_mm_movehl_ps(u, u));
         const __m128d beforeLow = _mm_cvtps_pd(before),
                       beforeHigh = _mm_cvtps_pd(_mm_movehl_ps(before, before));
         const __m128d half = _mm_set1_pd(0.5);
         const __m128d midLow = _mm_mul_pd(half, _mm_add_pd(nowLow, beforeLow)),
                       midHigh = _mm_mul_pd(half, _mm_add_pd(nowHigh, beforeHigh));
-        const __m128 mid = _mm_movelh_ps(_mm_cvtpd_ps(midLow), _mm_cvtpd_ps(midHigh));
-        const __m128 linear = _mm_mul_ps(_mm_set1_ps(shape.slope(i)), mid);
-
-        // Most of the time all four lie in the curve's linear region: no area needed.
-        const __m128 bound = _mm_set1_ps(shape.plainBound(i));
-        if (_mm_movemask_ps(_mm_cmple_ps(_mm_andnot_ps(_mm_set1_ps(-0.0f), before), bound)) ==
-                0xF &&
-            _mm_movemask_ps(_mm_cmple_ps(_mm_andnot_ps(_mm_set1_ps(-0.0f), u), bound)) == 0xF) {
-            areaKnown_ = false;
-            return _mm_add_ps(linear, _mm_setzero_ps());
-        }
 
         // The antiderivative at the five ends; the earliest is the last sample's latest when the
         // curve has not changed since.
