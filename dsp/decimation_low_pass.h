@@ -24,10 +24,10 @@ class DecimationLowPass {
 
     DecimationLowPass() { polyphase(); } // designed here, not on the audio thread
 
-    // The n-th pair of doubled-rate samples of the next run, the older first.
-    void write(int n, float older, float newer) {
-        even_[kHistory + n] = older;
-        odd_[kHistory + n] = newer;
+    // The n-th pair of doubled-rate samples of the next run, the older in lane 0.
+    void write(int n, __m128d olderNewer) {
+        _mm_storel_pd(even_ + kHistory + n, olderNewer);
+        _mm_storeh_pd(odd_ + kHistory + n, olderNewer);
     }
     // The filtered newer sample of each of the `count` pairs written (count <= kMaxBlock).
     void run(float* out, int count) {

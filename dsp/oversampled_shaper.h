@@ -85,11 +85,11 @@ class OversampledShaper {
     template <class Shape>
     void block(const float* x, float* out, int count, const Shape& shape, int first) {
         const Lanes& c = lanes();
+        float clean[DecimationLowPass::kMaxBlock];
+        forgetBadSamples(x, clean, count);
         for (int n = 0; n < count; ++n) {
             const int i = first + n; // the shape's per-sample parameters
-            float v = x[n];
-            if (!std::isfinite(v)) v = 0.0f; // one bad sample must not poison the filters
-            __m128 half = _mm_set1_ps(v);
+            __m128 half = _mm_set1_ps(clean[n]);
             half = up1_[0].step(half, c.up1[0]);
             half = up1_[1].step(half, c.up1[1]); // lanes 0, 1: the older and newer half sample
             const __m128 a = up2_.step(_mm_shuffle_ps(half, half, 0x00), c.up2);
@@ -98,14 +98,30 @@ class OversampledShaper {
             fast = shapeFour(fast, shape, i);
             const __m128 older = down2_.step(fast, c.down2);
             const __m128 newer = down2_.step(_mm_movehl_ps(fast, fast), c.down2);
-            down1_.write(n, halfSum(older), halfSum(newer));
+            down1_.write(n, joined(older, newer));
         }
         down1_.run(out, count);
     }
 
-    // Half the sum of lanes 0 and 1: the half-band's two branches joined.
-    static float halfSum(__m128 v) {
-        return 0.5f * _mm_cvtss_f32(_mm_add_ss(v, _mm_shuffle_ps(v, v, 0x01)));
+    // A sample that is not finite becomes 0: one bad sample must not poison the filters.
+    static void forgetBadSamples(const float* x, float* clean, int count) {
+        int n = 0;
+        for (; n + 4 <= count; n += 4) {
+            const __m128 v = _mm_loadu_ps(x + n); // v - v is 0 exactly where v is finite
+            _mm_storeu_ps(clean + n,
+                          _mm_and_ps(_mm_cmpeq_ps(_mm_sub_ps(v, v), _mm_setzero_ps()), v));
+        }
+        for (; n < count; ++n)
+            clean[n] = std::isfinite(x[n]) ? x[n] : 0.0f;
+    }
+
+    // The half-band's two branches joined (half the sum of lanes 0 and 1) for the older and the
+    // newer pair, as the two doubles the low-pass takes.
+    static __m128d joined(__m128 older, __m128 newer) {
+        const __m128 sum =
+            _mm_mul_ps(_mm_set1_ps(0.5f), _mm_add_ps(_mm_shuffle_ps(older, newer, 0x00),
+                                                     _mm_shuffle_ps(older, newer, 0x55)));
+        return _mm_cvtps_pd(_mm_shuffle_ps(sum, sum, _MM_SHUFFLE(2, 0, 2, 0)));
     }
 
     // The curve at four fast samples of base sample i: over each segment from the previous fast
