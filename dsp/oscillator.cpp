@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <emmintrin.h>
 #include <xmmintrin.h>
 
 #include "common/curves.h"
@@ -26,6 +27,32 @@ inline void locate(double cycles, int& index, float& fraction) {
     if (static_cast<double>(whole) > x) --whole;
     index = static_cast<int>(whole & kMask);
     fraction = static_cast<float>(x - static_cast<double>(whole));
+}
+
+// locate() for `count` phases, two at a time, the same operations lane by lane: the range
+// check, the scaling, the truncation (the positions stay within +-2^31), the floor's correction
+// and the fraction. Each position's table line is fetched as it is found.
+inline void locateAll(const double* cycles, int* at, float* frac, int count, const float* table) {
+    const __m128d low = _mm_set1_pd(-1.0e6), high = _mm_set1_pd(1.0e6),
+                  points = _mm_set1_pd(WaveTables::kPoints), one = _mm_set1_pd(1.0);
+    const __m128i mask = _mm_set1_epi32(kMask);
+    int j = 0;
+    for (; j + 2 <= count; j += 2) {
+        __m128d c = _mm_loadu_pd(cycles + j);
+        c = _mm_and_pd(c, _mm_and_pd(_mm_cmpgt_pd(c, low), _mm_cmplt_pd(c, high)));
+        const __m128d x = _mm_mul_pd(c, points);
+        __m128d whole = _mm_cvtepi32_pd(_mm_cvttpd_epi32(x));
+        whole = _mm_sub_pd(whole, _mm_and_pd(_mm_cmpgt_pd(whole, x), one));
+        const __m128i index = _mm_and_si128(_mm_cvttpd_epi32(whole), mask);
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(at + j), index);
+        _mm_storel_pi(reinterpret_cast<__m64*>(frac + j), _mm_cvtpd_ps(_mm_sub_pd(x, whole)));
+        __builtin_prefetch(table + at[j]);
+        __builtin_prefetch(table + at[j + 1]);
+    }
+    for (; j < count; ++j) {
+        locate(cycles[j], at[j], frac[j]);
+        __builtin_prefetch(table + at[j]);
+    }
 }
 
 inline float readLinear(const float* t, int i, float f) {
@@ -272,34 +299,43 @@ void QX_DSP_OSC_Multi_Out_x8::renderOutput(int k, const float* table, int offset
     const Stream level = stream(kInLevel + k, &kZero), ratio = stream(kInRatio + k, &kRatioOne),
                  modulation = stream(kInPhaseModulation + k, &kZero),
                  width = stream(kInPulseWidth, &kZero), source = stream(kInSyncSource, &kZero);
-    // Two passes: the phase walk (one chain through p) finds every table position first, then
-    // the reads, which depend on nothing but their position, run free of that chain. The walk
-    // fetches each position's line ahead: the voices' tables together outgrow the core's caches.
+    // Three passes: the phase walk (one chain through p, with room beside it for the
+    // increments and positions) finds every position, then the table positions are located two
+    // at a time, and the reads, which depend on nothing but their position, run free of both.
     int at[kMaxChunk], atPulse[pulse ? kMaxChunk : 1];
     float frac[kMaxChunk], fracPulse[pulse ? kMaxChunk : 1];
+    double position[kMaxChunk], positionPulse[pulse ? kMaxChunk : 1];
     double p = phase_[k];
     float previous = syncPrevious_[k];
-    for (int j = 0; j < count; ++j) {
-        const int i = offset + j;
-        const double inc = increment_[j] * (finiteOr(ratio[i], 0.1f) * 10.0f);
-        if (sync) {
-            const float s = source[i];
-            if (previous <= 0.0f && s > 0.0f) p = s / (s - previous) * inc;
-            previous = s;
+    if (!sync && !pulse && ratio.step == 0 && modulation.step == 0) {
+        // Fixed ratio and phase offset: the walk is the increment's sum alone.
+        const float r = finiteOr(ratio[0], 0.1f) * 10.0f;
+        const double shift = modulation[0];
+        for (int j = 0; j < count; ++j) {
+            const double inc = increment_[j] * r;
+            position[j] = p + shift;
+            p += inc;
+            if (p >= 1.0 || p < 0.0) p -= std::floor(p);
         }
-        const double position = p + modulation[i];
-        locate(position, at[j], frac[j]);
-        // The table's lines start on their way to the cache while the walk goes on.
-        __builtin_prefetch(table + at[j]);
-        if (pulse) {
-            locate(position + width[i], atPulse[j], fracPulse[j]);
-            __builtin_prefetch(table + atPulse[j]);
+    } else {
+        for (int j = 0; j < count; ++j) {
+            const int i = offset + j;
+            const double inc = increment_[j] * (finiteOr(ratio[i], 0.1f) * 10.0f);
+            if (sync) {
+                const float s = source[i];
+                if (previous <= 0.0f && s > 0.0f) p = s / (s - previous) * inc;
+                previous = s;
+            }
+            position[j] = p + modulation[i];
+            if (pulse) positionPulse[j] = position[j] + width[i];
+            p += inc;
+            if (p >= 1.0 || p < 0.0) p -= std::floor(p);
         }
-        p += inc;
-        if (p >= 1.0 || p < 0.0) p -= std::floor(p);
     }
     phase_[k] = p;
     syncPrevious_[k] = previous;
+    locateAll(position, at, frac, count, table);
+    if (pulse) locateAll(positionPulse, atPulse, fracPulse, count, table);
     int j = 0;
     if (cubic)
         for (; j + 4 <= count; j += 4) {
