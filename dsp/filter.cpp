@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <emmintrin.h>
 
 #include "common/portable_math.h"
 #include "dsp/module_host.h"
@@ -44,9 +45,32 @@ float clampResonance(float r) {
     return r > 0.0f ? (r < 1.0f ? r : 1.0f) : 0.0f;
 }
 
+// Every sample equal to the first, four compared at a time (a held control is the usual case,
+// so the whole call is scanned).
 bool constantOver(const float* p, int offset, int count) {
-    for (int i = offset + 1; i < offset + count; ++i)
-        if (p[i] != p[offset]) return false;
+    const float first = p[offset];
+    const __m128 v = _mm_set1_ps(first);
+    int i = offset + 1;
+    const int end = offset + count;
+    for (; i + 4 <= end; i += 4)
+        if (_mm_movemask_ps(_mm_cmpneq_ps(_mm_loadu_ps(p + i), v)) != 0) return false;
+    for (; i < end; ++i)
+        if (p[i] != first) return false;
+    return true;
+}
+
+// No sample needs the ceiling's bend or the non-finite guard: all within +-kSoftCeiling (a
+// NaN fails the comparison too).
+bool withinCeiling(const float* y, int count) {
+    const __m128 ceiling = _mm_set1_ps(kSoftCeiling);
+    const __m128 magnitude = _mm_castsi128_ps(_mm_set1_epi32(0x7fffffff));
+    int i = 0;
+    for (; i + 4 <= count; i += 4) {
+        const __m128 m = _mm_and_ps(_mm_loadu_ps(y + i), magnitude);
+        if (_mm_movemask_ps(_mm_cmple_ps(m, ceiling)) != 0xF) return false;
+    }
+    for (; i < count; ++i)
+        if (!(std::fabs(y[i]) <= kSoftCeiling)) return false;
     return true;
 }
 
@@ -569,6 +593,7 @@ void QX_DSP_Multi_Filter::Render(int offset, int count) {
         // A non-finite sample never leaves the filter, and neither does the burst a swept
         // resonant cascade can build up against its history clamp: above 4 (+12 dBFS) the
         // output bends softly towards 8. The recursion itself keeps the unbent values.
+        if (withinCeiling(outputs[c] + offset, count)) continue;
         for (int i = offset; i < offset + count; ++i) {
             float& y = outputs[c][i];
             if (!std::isfinite(y)) y = 0.0f;
