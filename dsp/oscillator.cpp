@@ -46,8 +46,8 @@ inline void locateAll(const double* cycles, int* at, float* frac, int count, con
         const __m128i index = _mm_and_si128(_mm_cvttpd_epi32(whole), mask);
         _mm_storel_epi64(reinterpret_cast<__m128i*>(at + j), index);
         _mm_storel_pi(reinterpret_cast<__m64*>(frac + j), _mm_cvtpd_ps(_mm_sub_pd(x, whole)));
-        __builtin_prefetch(table + at[j]);
-        __builtin_prefetch(table + at[j + 1]);
+        __builtin_prefetch(table + _mm_cvtsi128_si32(index));
+        __builtin_prefetch(table + _mm_cvtsi128_si32(_mm_shuffle_epi32(index, 1)));
     }
     for (; j < count; ++j) {
         locate(cycles[j], at[j], frac[j]);
