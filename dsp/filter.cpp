@@ -432,10 +432,12 @@ struct TwoPoleStage {
     }
 };
 
+// Stage one's state (a, b) in `stateOne`, stage two's in `stateTwo`: the two stages of one section,
+// or two one-stage sections side by side (their recursions then overlap, as a biquad pair's).
 template <bool perSample, bool pair, bool twoSets>
-void runTwoPoleSection(float* state, const float* src, float* out, int count,
+void runTwoPoleSection(float* stateOne, float* stateTwo, const float* src, float* out, int count,
                        const float (*coef)[kMaxChunk]) {
-    TwoPoleStage one{state[0], state[1]}, two{state[2], state[3]};
+    TwoPoleStage one{stateOne[0], stateOne[1]}, two{stateTwo[0], stateTwo[1]};
     const auto at = [&](int k, int i) { return coef[k][perSample ? i : 0]; };
     const auto second = [&](int i) { return twoSets ? at(2, i) : at(0, i); };
     const auto secondFeedback = [&](int i) { return twoSets ? at(3, i) : at(1, i); };
@@ -447,10 +449,11 @@ void runTwoPoleSection(float* state, const float* src, float* out, int count,
         if (pair) y = two.step(y, second(i), secondFeedback(i));
         out[i] = y;
     }
-    state[0] = one.a;
-    state[1] = one.b;
-    state[2] = two.a;
-    state[3] = two.b;
+    stateOne[0] = one.a;
+    stateOne[1] = one.b;
+    if (!pair) return;
+    stateTwo[0] = two.a;
+    stateTwo[1] = two.b;
 }
 
 } // namespace
@@ -458,7 +461,7 @@ void runTwoPoleSection(float* state, const float* src, float* out, int count,
 void QX_DSP_Multi_Filter::runTwoPole(Section* st, const float* in, float* out, int offset,
                                      int count) const {
     if (count <= 0) return;
-    using Run = void (*)(float*, const float*, float*, int, const float(*)[kMaxChunk]);
+    using Run = void (*)(float*, float*, const float*, float*, int, const float(*)[kMaxChunk]);
     // Type 5 is one stage per section, 6 two stages sharing a set, 7 and 8 two stages with two.
     static constexpr Run kRuns[2][3] = {
         {runTwoPoleSection<false, false, false>, runTwoPoleSection<false, true, false>,
@@ -467,8 +470,16 @@ void QX_DSP_Multi_Filter::runTwoPole(Section* st, const float* in, float* out, i
          runTwoPoleSection<true, true, true>}};
     const int shape = type_ == 5 ? 0 : (type_ == 6 ? 1 : 2);
     const Run run = kRuns[perSampleCoefficients_ ? 1 : 0][shape];
-    for (int k = 0; k < sections_; ++k)
-        run(st[k].s, (k == 0 ? in : out) + offset, out + offset, count, coef_);
+    int k = 0;
+    if (shape == 0) {
+        // One stage per section, all on one set: two sections run as one section's pair.
+        const Run twoSections = kRuns[perSampleCoefficients_ ? 1 : 0][1];
+        for (; k + 1 < sections_; k += 2)
+            twoSections(st[k].s, st[k + 1].s, (k == 0 ? in : out) + offset, out + offset, count,
+                        coef_);
+    }
+    for (; k < sections_; ++k)
+        run(st[k].s, st[k].s + 2, (k == 0 ? in : out) + offset, out + offset, count, coef_);
 }
 
 void QX_DSP_Multi_Filter::runAcid(Section* st, const float* in, float* out, int offset,
