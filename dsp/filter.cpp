@@ -6,6 +6,7 @@
 #include <emmintrin.h>
 
 #include "common/portable_math.h"
+#include "dsp/held_value.h"
 #include "dsp/module_host.h"
 
 namespace tarlix {
@@ -45,18 +46,8 @@ float clampResonance(float r) {
     return r > 0.0f ? (r < 1.0f ? r : 1.0f) : 0.0f;
 }
 
-// Every sample equal to the first, four compared at a time (a held control is the usual case,
-// so the whole call is scanned).
 bool constantOver(const float* p, int offset, int count) {
-    const float first = p[offset];
-    const __m128 v = _mm_set1_ps(first);
-    int i = offset + 1;
-    const int end = offset + count;
-    for (; i + 4 <= end; i += 4)
-        if (_mm_movemask_ps(_mm_cmpneq_ps(_mm_loadu_ps(p + i), v)) != 0) return false;
-    for (; i < end; ++i)
-        if (p[i] != first) return false;
-    return true;
+    return holdsOneValue(p + offset, count);
 }
 
 // No sample needs the ceiling's bend or the non-finite guard: all within +-kSoftCeiling (a

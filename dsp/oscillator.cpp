@@ -8,6 +8,7 @@
 
 #include "common/curves.h"
 #include "common/portable_math.h"
+#include "dsp/held_value.h"
 #include "dsp/module_host.h"
 
 namespace tarlix {
@@ -238,21 +239,24 @@ void QX_DSP_OSC_Multi_Out_x8::pitchIncrements(const float* pitch, int count) {
     if (pitchMode_ != 0 || !context->host) {
         for (int i = 0; i < count; ++i)
             increment_[i] = pitchIncrement(pitch[i]) * drift;
+        incrementStep_ = 1;
         return;
     }
     const LookupTables& tables = context->host->tables();
     const float tune = tune_;
     // A held key gives a buffer of one value: look it up once.
-    if (std::all_of(pitch + 1, pitch + count, [&](float v) { return v == pitch[0]; })) {
+    if (holdsOneValue(pitch, count)) {
         const double inc =
             static_cast<double>(tables.pitchIncrement(finiteOr(pitch[0], 0.0f) * tune)) * drift;
-        std::fill(increment_, increment_ + count, inc);
+        increment_[0] = inc; // one value: no buffer to fill
+        incrementStep_ = 0;
         return;
     }
     float looked[kMaxChunk];
     tables.pitchIncrements(pitch, tune, looked, count);
     for (int i = 0; i < count; ++i)
         increment_[i] = static_cast<double>(looked[i]) * drift;
+    incrementStep_ = 1;
 }
 
 // Slow random detuning: every interval a new target above 1, reached in equal steps per block.
@@ -305,6 +309,8 @@ void QX_DSP_OSC_Multi_Out_x8::renderOutput(int k, const float* table, int offset
     int at[kMaxChunk], atPulse[pulse ? kMaxChunk : 1];
     float frac[kMaxChunk], fracPulse[pulse ? kMaxChunk : 1];
     double position[kMaxChunk], positionPulse[pulse ? kMaxChunk : 1];
+    const double* increments = increment_;
+    const int step = incrementStep_;
     double p = phase_[k];
     float previous = syncPrevious_[k];
     if (!sync && !pulse && ratio.step == 0 && modulation.step == 0) {
@@ -312,7 +318,7 @@ void QX_DSP_OSC_Multi_Out_x8::renderOutput(int k, const float* table, int offset
         const float r = finiteOr(ratio[0], 0.1f) * 10.0f;
         const double shift = modulation[0];
         for (int j = 0; j < count; ++j) {
-            const double inc = increment_[j] * r;
+            const double inc = increments[j * step] * r;
             position[j] = p + shift;
             p += inc;
             if (p >= 1.0 || p < 0.0) p -= std::floor(p);
@@ -320,7 +326,7 @@ void QX_DSP_OSC_Multi_Out_x8::renderOutput(int k, const float* table, int offset
     } else {
         for (int j = 0; j < count; ++j) {
             const int i = offset + j;
-            const double inc = increment_[j] * (finiteOr(ratio[i], 0.1f) * 10.0f);
+            const double inc = increments[j * step] * (finiteOr(ratio[i], 0.1f) * 10.0f);
             if (sync) {
                 const float s = source[i];
                 if (previous <= 0.0f && s > 0.0f) p = s / (s - previous) * inc;
@@ -372,10 +378,12 @@ void QX_DSP_OSC_Multi_Out_x8::Render(int offset, int count) {
     advanceDrift(offset);
     const bool perSample = perSampleAllowed_ && inputs[kInPitch] && inputSource[kInPitch];
     const double first = pitchIncrement(in(kInPitch, offset)) * drift_;
-    if (perSample)
+    if (perSample) {
         pitchIncrements(inputs[kInPitch] + offset, count);
-    else
-        std::fill(increment_, increment_ + count, first);
+    } else {
+        increment_[0] = first;
+        incrementStep_ = 0;
+    }
     const bool sync = syncEnabled_ && inputs[kInSyncSource] && inputSource[kInSyncSource];
 
     for (int k = 0; k < outputsInUse_; ++k) {
@@ -449,10 +457,24 @@ void QX_DSP_Tarlix2_OSC_Combine::Render(int offset, int count) {
     auto on = [this](float wave, int i) { return wave > in(kInThreshold, i); };
     switch (mode_) {
     case kMix:
-    case kSync: // the sync itself happens in oscillator 2
-        for (int i = offset; i < end; ++i)
-            out[i] = a(i) + b(i);
+    case kSync: { // the sync itself happens in oscillator 2
+        // Each input as a plain array (a held value copied out), so the sum vectorises.
+        float held[4][kMaxChunk];
+        const auto span = [&](int k, float unwired, float* scratch) -> const float* {
+            const float* p = inputs[k];
+            if (p && inputSource[k]) return p + offset;
+            const float v = p ? p[0] : unwired;
+            for (int i = 0; i < count; ++i)
+                scratch[i] = v;
+            return scratch;
+        };
+        const float *x = span(kInA, 0.0f, held[0]), *gx = span(kInALevel, 1.0f, held[1]),
+                    *y = span(kInB, 0.0f, held[2]), *gy = span(kInBLevel, 1.0f, held[3]);
+        float* o = out + offset;
+        for (int i = 0; i < count; ++i)
+            o[i] = x[i] * gx[i] + y[i] * gy[i];
         break;
+    }
     case kAnd:
         for (int i = offset; i < end; ++i)
             out[i] = (on(a(i), i) && on(b(i), i)) ? 0.5f : -0.5f;
