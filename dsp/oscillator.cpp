@@ -313,16 +313,26 @@ void QX_DSP_OSC_Multi_Out_x8::renderOutput(int k, const float* table, int offset
     const int step = incrementStep_;
     double p = phase_[k];
     float previous = syncPrevious_[k];
-    if (!sync && !pulse && ratio.step == 0 && modulation.step == 0) {
-        // Fixed ratio and phase offset: the walk is the increment's sum alone.
-        const float r = finiteOr(ratio[0], 0.1f) * 10.0f;
-        const double shift = modulation[0];
-        for (int j = 0; j < count; ++j) {
-            const double inc = increments[j * step] * r;
-            position[j] = p + shift;
-            p += inc;
-            if (p >= 1.0 || p < 0.0) p -= std::floor(p);
+    if (!sync && step == 0 && (ratio.step == 0 || holdsOneValue(ratio.p + offset, count))) {
+        // A held pitch and ratio: the phases are p + j inc, found side by side instead of
+        // summed one after another (the table's mask wraps them; p is wrapped once, at the end).
+        const double inc = increments[0] * (finiteOr(ratio[offset], 0.1f) * 10.0f);
+        for (int j = 0; j < count; ++j)
+            position[j] = p + static_cast<double>(j) * inc;
+        p += static_cast<double>(count) * inc;
+        if (p >= 1.0 || p < 0.0) p -= std::floor(p);
+        if (modulation.step == 0) {
+            const double shift = modulation[0];
+            for (int j = 0; j < count; ++j)
+                position[j] += shift;
+        } else {
+            const float* m = modulation.p + offset;
+            for (int j = 0; j < count; ++j)
+                position[j] += m[j];
         }
+        if (pulse)
+            for (int j = 0; j < count; ++j)
+                positionPulse[j] = position[j] + width[offset + j];
     } else {
         for (int j = 0; j < count; ++j) {
             const int i = offset + j;
