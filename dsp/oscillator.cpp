@@ -56,6 +56,31 @@ inline void locateAll(const double* cycles, int* at, float* frac, int count, con
     }
 }
 
+// The phases p, p + i0, p + (i0 + i1), ... of a chunk's increments times r, four at a time:
+// the running sum takes one addition per four samples instead of one per sample. Returns the
+// phase after the last, unwrapped (the table's mask wraps the positions).
+inline double walkFour(double p, const double* inc, double r, double* position, int count) {
+    const __m128d ratio = _mm_set1_pd(r), zero = _mm_setzero_pd();
+    __m128d base = _mm_set1_pd(p);
+    int j = 0;
+    for (; j + 4 <= count; j += 4) {
+        const __m128d a = _mm_mul_pd(_mm_loadu_pd(inc + j), ratio);     // i0, i1
+        const __m128d b = _mm_mul_pd(_mm_loadu_pd(inc + j + 2), ratio); // i2, i3
+        const __m128d sumA = _mm_add_pd(a, _mm_shuffle_pd(a, a, 1));    // i0 + i1 in both
+        const __m128d sumB = _mm_add_pd(b, _mm_shuffle_pd(b, b, 1));
+        _mm_storeu_pd(position + j, _mm_add_pd(base, _mm_unpacklo_pd(zero, a)));
+        _mm_storeu_pd(position + j + 2,
+                      _mm_add_pd(base, _mm_add_pd(sumA, _mm_unpacklo_pd(zero, b))));
+        base = _mm_add_pd(base, _mm_add_pd(sumA, sumB));
+    }
+    double q = _mm_cvtsd_f64(base);
+    for (; j < count; ++j) {
+        position[j] = q;
+        q += inc[j] * r;
+    }
+    return q;
+}
+
 inline float readLinear(const float* t, int i, float f) {
     return t[i] + (t[i + 1] - t[i]) * f;
 }
@@ -313,13 +338,19 @@ void QX_DSP_OSC_Multi_Out_x8::renderOutput(int k, const float* table, int offset
     const int step = incrementStep_;
     double p = phase_[k];
     float previous = syncPrevious_[k];
-    if (!sync && step == 0 && (ratio.step == 0 || holdsOneValue(ratio.p + offset, count))) {
-        // A held pitch and ratio: the phases are p + j inc, found side by side instead of
-        // summed one after another (the table's mask wraps them; p is wrapped once, at the end).
-        const double inc = increments[0] * (finiteOr(ratio[offset], 0.1f) * 10.0f);
-        for (int j = 0; j < count; ++j)
-            position[j] = p + static_cast<double>(j) * inc;
-        p += static_cast<double>(count) * inc;
+    if (!sync && (ratio.step == 0 || holdsOneValue(ratio.p + offset, count))) {
+        // A held ratio: the phases are found side by side instead of summed one after another
+        // (the table's mask wraps them; p is wrapped once, at the end). A held pitch gives
+        // p + j inc; a moving one a running sum taken four samples at a time.
+        const float r = finiteOr(ratio[offset], 0.1f) * 10.0f;
+        if (step == 0) {
+            const double inc = increments[0] * r;
+            for (int j = 0; j < count; ++j)
+                position[j] = p + static_cast<double>(j) * inc;
+            p += static_cast<double>(count) * inc;
+        } else {
+            p = walkFour(p, increments, r, position, count);
+        }
         if (p >= 1.0 || p < 0.0) p -= std::floor(p);
         if (modulation.step == 0) {
             const double shift = modulation[0];
