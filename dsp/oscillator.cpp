@@ -56,17 +56,40 @@ inline void locateAll(const double* cycles, int* at, float* frac, int count, con
     }
 }
 
-// The phases p, p + i0, p + (i0 + i1), ... of a chunk's increments times r, four at a time:
-// the running sum takes one addition per four samples instead of one per sample. Returns the
-// phase after the last, unwrapped (the table's mask wraps the positions).
-inline double walkFour(double p, const double* inc, double r, double* position, int count) {
-    const __m128d ratio = _mm_set1_pd(r), zero = _mm_setzero_pd();
+// Phases summed in another order give the same doubles only when every sum is exact: values
+// that are whole multiples of 2^-46 and stay below 2^7 in size are. Adding and taking away 96
+// leaves x unchanged exactly when it has no bits below 2^-46 (for |x| < 32).
+constexpr double kGridShift = 96.0, kGridLimit = 32.0;
+inline bool onPhaseGrid(double x) {
+    return std::fabs(x) < kGridLimit && (x + kGridShift) - kGridShift == x;
+}
+inline bool allOnPhaseGrid(const double* x, int count) {
+    const __m128d shift = _mm_set1_pd(kGridShift), limit = _mm_set1_pd(kGridLimit),
+                  magnitude = _mm_castsi128_pd(_mm_set1_epi64x(0x7fffffffffffffffLL));
+    __m128d ok = _mm_cmpeq_pd(shift, shift);
+    int j = 0;
+    for (; j + 2 <= count; j += 2) {
+        const __m128d v = _mm_loadu_pd(x + j);
+        ok = _mm_and_pd(ok, _mm_cmpeq_pd(_mm_sub_pd(_mm_add_pd(v, shift), shift), v));
+        ok = _mm_and_pd(ok, _mm_cmplt_pd(_mm_and_pd(v, magnitude), limit));
+    }
+    bool all = _mm_movemask_pd(ok) == 3;
+    for (; j < count; ++j)
+        all = all && onPhaseGrid(x[j]);
+    return all;
+}
+
+// The phases p, p + i0, p + (i0 + i1), ... of a chunk's increments, four at a time: the
+// running sum takes one addition per four samples instead of one per sample. Returns the phase
+// after the last, unwrapped (the table's mask wraps the positions). On the phase grid the
+// result is the one-by-one sum's.
+inline double walkFour(double p, const double* inc, double* position, int count) {
+    const __m128d zero = _mm_setzero_pd();
     __m128d base = _mm_set1_pd(p);
     int j = 0;
     for (; j + 4 <= count; j += 4) {
-        const __m128d a = _mm_mul_pd(_mm_loadu_pd(inc + j), ratio);     // i0, i1
-        const __m128d b = _mm_mul_pd(_mm_loadu_pd(inc + j + 2), ratio); // i2, i3
-        const __m128d sumA = _mm_add_pd(a, _mm_shuffle_pd(a, a, 1));    // i0 + i1 in both
+        const __m128d a = _mm_loadu_pd(inc + j), b = _mm_loadu_pd(inc + j + 2);
+        const __m128d sumA = _mm_add_pd(a, _mm_shuffle_pd(a, a, 1)); // i0 + i1 in both
         const __m128d sumB = _mm_add_pd(b, _mm_shuffle_pd(b, b, 1));
         _mm_storeu_pd(position + j, _mm_add_pd(base, _mm_unpacklo_pd(zero, a)));
         _mm_storeu_pd(position + j + 2,
@@ -76,7 +99,7 @@ inline double walkFour(double p, const double* inc, double r, double* position, 
     double q = _mm_cvtsd_f64(base);
     for (; j < count; ++j) {
         position[j] = q;
-        q += inc[j] * r;
+        q += inc[j];
     }
     return q;
 }
@@ -338,33 +361,35 @@ void QX_DSP_OSC_Multi_Out_x8::renderOutput(int k, const float* table, int offset
     const int step = incrementStep_;
     double p = phase_[k];
     float previous = syncPrevious_[k];
-    if (!sync && (ratio.step == 0 || holdsOneValue(ratio.p + offset, count))) {
-        // A held ratio: the phases are found side by side instead of summed one after another
-        // (the table's mask wraps them; p is wrapped once, at the end). A held pitch gives
-        // p + j inc; a moving one a running sum taken four samples at a time.
+    // With a held ratio and phase offset the phases are found side by side instead of summed
+    // one after another, where every sum is exact (see onPhaseGrid: the host's single-precision
+    // increments at ratio 1 are), so they are the one-by-one walk's to the bit. A held pitch
+    // gives p + j inc, a moving one a running sum four samples at a time; the table's mask
+    // wraps the positions and p is wrapped once, at the end.
+    bool sideBySide = false;
+    if (!sync && !pulse && (ratio.step == 0 || holdsOneValue(ratio.p + offset, count)) &&
+        (modulation.step == 0 || holdsOneValue(modulation.p + offset, count))) {
         const float r = finiteOr(ratio[offset], 0.1f) * 10.0f;
-        if (step == 0) {
-            const double inc = increments[0] * r;
-            for (int j = 0; j < count; ++j)
-                position[j] = p + static_cast<double>(j) * inc;
-            p += static_cast<double>(count) * inc;
-        } else {
-            p = walkFour(p, increments, r, position, count);
-        }
-        if (p >= 1.0 || p < 0.0) p -= std::floor(p);
-        if (modulation.step == 0) {
-            const double shift = modulation[0];
+        const double shift = modulation[offset];
+        const int n = step == 0 ? 1 : count;
+        double inc[kMaxChunk];
+        for (int j = 0; j < n; ++j)
+            inc[j] = increments[j] * r;
+        sideBySide = onPhaseGrid(p) && onPhaseGrid(shift) && allOnPhaseGrid(inc, n);
+        if (sideBySide) {
+            if (step == 0) {
+                for (int j = 0; j < count; ++j)
+                    position[j] = p + static_cast<double>(j) * inc[0];
+                p += static_cast<double>(count) * inc[0];
+            } else {
+                p = walkFour(p, inc, position, count);
+            }
+            if (p >= 1.0 || p < 0.0) p -= std::floor(p);
             for (int j = 0; j < count; ++j)
                 position[j] += shift;
-        } else {
-            const float* m = modulation.p + offset;
-            for (int j = 0; j < count; ++j)
-                position[j] += m[j];
         }
-        if (pulse)
-            for (int j = 0; j < count; ++j)
-                positionPulse[j] = position[j] + width[offset + j];
-    } else {
+    }
+    if (!sideBySide) {
         for (int j = 0; j < count; ++j) {
             const int i = offset + j;
             const double inc = increments[j * step] * (finiteOr(ratio[i], 0.1f) * 10.0f);
