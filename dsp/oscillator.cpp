@@ -63,22 +63,6 @@ constexpr double kGridShift = 96.0, kGridLimit = 32.0;
 inline bool onPhaseGrid(double x) {
     return std::fabs(x) < kGridLimit && (x + kGridShift) - kGridShift == x;
 }
-inline bool allOnPhaseGrid(const double* x, int count) {
-    const __m128d shift = _mm_set1_pd(kGridShift), limit = _mm_set1_pd(kGridLimit),
-                  magnitude = _mm_castsi128_pd(_mm_set1_epi64x(0x7fffffffffffffffLL));
-    __m128d ok = _mm_cmpeq_pd(shift, shift);
-    int j = 0;
-    for (; j + 2 <= count; j += 2) {
-        const __m128d v = _mm_loadu_pd(x + j);
-        ok = _mm_and_pd(ok, _mm_cmpeq_pd(_mm_sub_pd(_mm_add_pd(v, shift), shift), v));
-        ok = _mm_and_pd(ok, _mm_cmplt_pd(_mm_and_pd(v, magnitude), limit));
-    }
-    bool all = _mm_movemask_pd(ok) == 3;
-    for (; j < count; ++j)
-        all = all && onPhaseGrid(x[j]);
-    return all;
-}
-
 // The phases p, p + i0, p + (i0 + i1), ... of a chunk's increments, four at a time: the
 // running sum takes one addition per four samples instead of one per sample. Returns the phase
 // after the last, unwrapped (the table's mask wraps the positions). On the phase grid the
@@ -362,10 +346,12 @@ void QX_DSP_OSC_Multi_Out_x8::renderOutput(int k, const float* table, int offset
     double p = phase_[k];
     float previous = syncPrevious_[k];
     // With a held ratio and phase offset the phases are found side by side instead of summed
-    // one after another, where every sum is exact (see onPhaseGrid: the host's single-precision
-    // increments at ratio 1 are), so they are the one-by-one walk's to the bit. A held pitch
-    // gives p + j inc, a moving one a running sum four samples at a time; the table's mask
-    // wraps the positions and p is wrapped once, at the end.
+    // one after another. A held pitch gives p + j inc, taken only where every sum is exact (see
+    // onPhaseGrid: the host's single-precision increments at ratio 1 are), so a held note's
+    // phases repeat to the bit as the one-by-one walk's do (hard sync relies on that). A moving
+    // pitch gives a running sum four samples at a time: the one-by-one walk's to the bit on the
+    // grid, otherwise within its rounding (a few 1e-16 cycles). The table's mask wraps the
+    // positions and p is wrapped once, at the end.
     bool sideBySide = false;
     if (!sync && !pulse && (ratio.step == 0 || holdsOneValue(ratio.p + offset, count)) &&
         (modulation.step == 0 || holdsOneValue(modulation.p + offset, count))) {
@@ -375,7 +361,8 @@ void QX_DSP_OSC_Multi_Out_x8::renderOutput(int k, const float* table, int offset
         double inc[kMaxChunk];
         for (int j = 0; j < n; ++j)
             inc[j] = increments[j] * r;
-        sideBySide = onPhaseGrid(p) && onPhaseGrid(shift) && allOnPhaseGrid(inc, n);
+        sideBySide = std::fabs(p) < kGridLimit && std::fabs(shift) < kGridLimit &&
+                     (step != 0 || (onPhaseGrid(p) && onPhaseGrid(shift) && onPhaseGrid(inc[0])));
         if (sideBySide) {
             if (step == 0) {
                 for (int j = 0; j < count; ++j)
