@@ -385,14 +385,21 @@ bool QX_DSP_Multi_Filter::computeCoefficients(int offset, int count) {
 
 void QX_DSP_Multi_Filter::runBiquad(Section* st, const float* in, float* out, int offset,
                                     int count) const {
-    const int step = perSampleCoefficients_ ? 1 : 0;
-    const auto coefficient = [&](int i, int k) { return coef_[k][(i - offset) * step]; };
-    int k = 0;
-    for (; k + 1 < sections_; k += 2)
-        BiquadSection::runPair(st[k].biquad, st[k + 1].biquad, k == 0 ? in : out, out, offset,
-                               offset + count, coefficient);
-    if (k < sections_)
-        st[k].biquad.run(k == 0 ? in : out, out, offset, offset + count, coefficient);
+    const auto cascade = [&](const auto& coefficient) {
+        int k = 0;
+        for (; k + 1 < sections_; k += 2)
+            BiquadSection::runPair(st[k].biquad, st[k + 1].biquad, k == 0 ? in : out, out, offset,
+                                   offset + count, coefficient);
+        if (k < sections_)
+            st[k].biquad.run(k == 0 ? in : out, out, offset, offset + count, coefficient);
+    };
+    if (perSampleCoefficients_) {
+        cascade([&](int i, int k) { return coef_[k][i - offset]; });
+        return;
+    }
+    // One set for the call: held in registers rather than read again for every sample.
+    const float held[5] = {coef_[0][0], coef_[1][0], coef_[2][0], coef_[3][0], coef_[4][0]};
+    cascade([&held](int, int k) { return held[k]; });
 }
 
 namespace {
