@@ -335,9 +335,8 @@ void QX_DSP_OSC_Multi_Out_x8::renderOutput(int k, const float* table, int offset
     const Stream level = stream(kInLevel + k, &kZero), ratio = stream(kInRatio + k, &kRatioOne),
                  modulation = stream(kInPhaseModulation + k, &kZero),
                  width = stream(kInPulseWidth, &kZero), source = stream(kInSyncSource, &kZero);
-    // Three passes: the phase walk (one chain through p, with room beside it for the
-    // increments and positions) finds every position, then the table positions are located two
-    // at a time, and the reads, which depend on nothing but their position, run free of both.
+    // Three passes: the phases first (below), then the table positions, located two at a time,
+    // then the reads, which depend on nothing but their position.
     int at[kMaxChunk], atPulse[pulse ? kMaxChunk : 1];
     float frac[kMaxChunk], fracPulse[pulse ? kMaxChunk : 1];
     double position[kMaxChunk], positionPulse[pulse ? kMaxChunk : 1];
@@ -377,6 +376,7 @@ void QX_DSP_OSC_Multi_Out_x8::renderOutput(int k, const float* table, int offset
         }
     }
     if (!sideBySide) {
+        // One by one: the chain through p, with room beside it for the rest.
         for (int j = 0; j < count; ++j) {
             const int i = offset + j;
             const double inc = increments[j * step] * (finiteOr(ratio[i], 0.1f) * 10.0f);
