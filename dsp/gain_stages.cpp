@@ -75,6 +75,13 @@ void QX_DSP_FadeIn::Render(int offset, int count) {
         }
         double at = position_;
         float g = gain_;
+        const float* src = inputs[kInLeft + c];
+        if (g >= 1.0f && src && inputSource[kInLeft + c]) {
+            // Faded in: a plain product that vectorises.
+            for (int i = offset; i < offset + count; ++i)
+                out[i] = src[i] * g;
+            continue;
+        }
         for (int i = offset; i < offset + count; ++i) {
             out[i] = in(kInLeft + c, i) * g;
             if (g < 1.0f) {
