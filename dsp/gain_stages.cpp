@@ -231,11 +231,17 @@ void QX_DSP_ST_Level::HandleEvent(const EventRecord& e, int offset) {
 }
 
 void QX_DSP_ST_Level::compute(int offset, int count) {
-    for (int i = offset; i < offset + count; ++i) {
-        float level = bypass_ ? 1.0f : (enabled_ ? gain(kInLevel, i) : 0.0f);
-        if (squared_ && !bypass_) level *= level;
-        outputs[kOutLeft][i] = in(kInLeft, i) * level;
-        outputs[kOutRight][i] = in(kInRight, i) * level;
+    float sl[kMaxChunk], sr[kMaxChunk], sg[kMaxChunk];
+    const float *l = span(kInLeft, 0.0f, sl, offset, count),
+                *r = span(kInRight, 0.0f, sr, offset, count),
+                *g = span(kInLevel, 1.0f, sg, offset, count);
+    const bool bypass = bypass_, enabled = enabled_, squared = squared_ && !bypass_;
+    float *left = outputs[kOutLeft] + offset, *right = outputs[kOutRight] + offset;
+    for (int i = 0; i < count; ++i) {
+        float level = bypass ? 1.0f : (enabled ? g[i] : 0.0f);
+        if (squared) level *= level;
+        left[i] = l[i] * level;
+        right[i] = r[i] * level;
     }
 }
 
