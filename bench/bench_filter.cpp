@@ -89,6 +89,7 @@ void FilterOutput(benchmark::State& state) {
 }
 BENCHMARK(FilterOutput)
     ->ArgsProduct({{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, {1, 2}, {0, 1, 2}, {0}}) // 0: pass
-    ->ArgsProduct({{1, 5, 9, 10, 11}, {2}, {0}, {1}});
+    ->ArgsProduct({{1, 5, 9, 10, 11}, {2}, {0}, {1}})
+    ->ArgsProduct({{1, 5}, {3, 4, 8}, {0}, {0}}); // longer cascades
 
 } // namespace

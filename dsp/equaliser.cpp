@@ -1,5 +1,6 @@
 #include "dsp/equaliser.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -292,9 +293,15 @@ void QX_DSP_BiQuad_Static::renderAudio(int offset, int count) {
             if (o) std::memset(o + offset, 0, bytes);
         return;
     }
-    for (int c = 0; c < channels; ++c)
-        for (int i = offset; i < offset + count; ++i)
-            out[c][i] = in(kInLeft + c, i);
+    for (int c = 0; c < channels; ++c) {
+        const float* src = inputs[kInLeft + c];
+        if (src && inputSource[kInLeft + c]) {
+            std::memcpy(out[c] + offset, src + offset, bytes);
+        } else {
+            const float v = src ? src[0] : 0.0f;
+            std::fill(out[c] + offset, out[c] + offset + count, v);
+        }
+    }
     if (!active_ || !tables_) return;
     for (int f = 0; f < kFilters; ++f) {
         Filter& flt = filters_[f];
@@ -307,12 +314,24 @@ void QX_DSP_BiQuad_Static::renderAudio(int offset, int count) {
         const int k = kControls[f];
         biquadDesign(type, flt.sections, !linear_, *tables_, in(k, offset), in(k + 1, offset),
                      flt.c);
-        for (int c = 0; c < channels; ++c)
+        const float held[5] = {flt.c[0], flt.c[1], flt.c[2], flt.c[3], flt.c[4]};
+        const auto coefficient = [&held](int, int k) { return held[k]; };
+        if (channels == 2) {
+            // Left and right side by side, section by section: the same sums per channel.
             for (int n = 0; n < flt.sections; ++n) {
-                BiquadSection& z = flt.state[n][c];
-                z.run(out[c], out[c], offset, offset + count, [&](int, int k) { return flt.c[k]; });
-                z.settle();
+                BiquadSection &l = flt.state[n][0], &r = flt.state[n][1];
+                BiquadSection::runStereo(l, r, out[0], out[0], out[1], out[1], offset,
+                                         offset + count, coefficient);
+                l.settle();
+                r.settle();
             }
+            continue;
+        }
+        for (int n = 0; n < flt.sections; ++n) {
+            BiquadSection& z = flt.state[n][0];
+            z.run(out[0], out[0], offset, offset + count, coefficient);
+            z.settle();
+        }
     }
     for (int c = 0; c < channels; ++c)
         for (int i = offset; i < offset + count; ++i)

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <emmintrin.h>
 
 #include "common/portable_math.h"
+#include "dsp/held_value.h"
 #include "dsp/module_host.h"
 
 namespace tarlix {
@@ -45,8 +47,21 @@ float clampResonance(float r) {
 }
 
 bool constantOver(const float* p, int offset, int count) {
-    for (int i = offset + 1; i < offset + count; ++i)
-        if (p[i] != p[offset]) return false;
+    return holdsOneValue(p + offset, count);
+}
+
+// No sample needs the ceiling's bend or the non-finite guard: all within +-kSoftCeiling (a
+// NaN fails the comparison too).
+bool withinCeiling(const float* y, int count) {
+    const __m128 ceiling = _mm_set1_ps(kSoftCeiling);
+    const __m128 magnitude = _mm_castsi128_ps(_mm_set1_epi32(0x7fffffff));
+    int i = 0;
+    for (; i + 4 <= count; i += 4) {
+        const __m128 m = _mm_and_ps(_mm_loadu_ps(y + i), magnitude);
+        if (_mm_movemask_ps(_mm_cmple_ps(m, ceiling)) != 0xF) return false;
+    }
+    for (; i < count; ++i)
+        if (!(std::fabs(y[i]) <= kSoftCeiling)) return false;
     return true;
 }
 
@@ -370,14 +385,21 @@ bool QX_DSP_Multi_Filter::computeCoefficients(int offset, int count) {
 
 void QX_DSP_Multi_Filter::runBiquad(Section* st, const float* in, float* out, int offset,
                                     int count) const {
-    const int step = perSampleCoefficients_ ? 1 : 0;
-    const auto coefficient = [&](int i, int k) { return coef_[k][(i - offset) * step]; };
-    int k = 0;
-    for (; k + 1 < sections_; k += 2)
-        BiquadSection::runPair(st[k].biquad, st[k + 1].biquad, k == 0 ? in : out, out, offset,
-                               offset + count, coefficient);
-    if (k < sections_)
-        st[k].biquad.run(k == 0 ? in : out, out, offset, offset + count, coefficient);
+    const auto cascade = [&](const auto& coefficient) {
+        int k = 0;
+        for (; k + 1 < sections_; k += 2)
+            BiquadSection::runPair(st[k].biquad, st[k + 1].biquad, k == 0 ? in : out, out, offset,
+                                   offset + count, coefficient);
+        if (k < sections_)
+            st[k].biquad.run(k == 0 ? in : out, out, offset, offset + count, coefficient);
+    };
+    if (perSampleCoefficients_) {
+        cascade([&](int i, int k) { return coef_[k][i - offset]; });
+        return;
+    }
+    // One set for the call: held in registers rather than read again for every sample.
+    const float held[5] = {coef_[0][0], coef_[1][0], coef_[2][0], coef_[3][0], coef_[4][0]};
+    cascade([&held](int, int k) { return held[k]; });
 }
 
 namespace {
@@ -408,10 +430,12 @@ struct TwoPoleStage {
     }
 };
 
+// Stage one's state (a, b) in `stateOne`, stage two's in `stateTwo`: the two stages of one section,
+// or two one-stage sections side by side (their recursions then overlap, as a biquad pair's).
 template <bool perSample, bool pair, bool twoSets>
-void runTwoPoleSection(float* state, const float* src, float* out, int count,
+void runTwoPoleSection(float* stateOne, float* stateTwo, const float* src, float* out, int count,
                        const float (*coef)[kMaxChunk]) {
-    TwoPoleStage one{state[0], state[1]}, two{state[2], state[3]};
+    TwoPoleStage one{stateOne[0], stateOne[1]}, two{stateTwo[0], stateTwo[1]};
     const auto at = [&](int k, int i) { return coef[k][perSample ? i : 0]; };
     const auto second = [&](int i) { return twoSets ? at(2, i) : at(0, i); };
     const auto secondFeedback = [&](int i) { return twoSets ? at(3, i) : at(1, i); };
@@ -423,10 +447,11 @@ void runTwoPoleSection(float* state, const float* src, float* out, int count,
         if (pair) y = two.step(y, second(i), secondFeedback(i));
         out[i] = y;
     }
-    state[0] = one.a;
-    state[1] = one.b;
-    state[2] = two.a;
-    state[3] = two.b;
+    stateOne[0] = one.a;
+    stateOne[1] = one.b;
+    if (!pair) return;
+    stateTwo[0] = two.a;
+    stateTwo[1] = two.b;
 }
 
 } // namespace
@@ -434,7 +459,7 @@ void runTwoPoleSection(float* state, const float* src, float* out, int count,
 void QX_DSP_Multi_Filter::runTwoPole(Section* st, const float* in, float* out, int offset,
                                      int count) const {
     if (count <= 0) return;
-    using Run = void (*)(float*, const float*, float*, int, const float(*)[kMaxChunk]);
+    using Run = void (*)(float*, float*, const float*, float*, int, const float(*)[kMaxChunk]);
     // Type 5 is one stage per section, 6 two stages sharing a set, 7 and 8 two stages with two.
     static constexpr Run kRuns[2][3] = {
         {runTwoPoleSection<false, false, false>, runTwoPoleSection<false, true, false>,
@@ -443,8 +468,16 @@ void QX_DSP_Multi_Filter::runTwoPole(Section* st, const float* in, float* out, i
          runTwoPoleSection<true, true, true>}};
     const int shape = type_ == 5 ? 0 : (type_ == 6 ? 1 : 2);
     const Run run = kRuns[perSampleCoefficients_ ? 1 : 0][shape];
-    for (int k = 0; k < sections_; ++k)
-        run(st[k].s, (k == 0 ? in : out) + offset, out + offset, count, coef_);
+    int k = 0;
+    if (shape == 0) {
+        // One stage per section, all on one set: two sections run as one section's pair.
+        const Run twoSections = kRuns[perSampleCoefficients_ ? 1 : 0][1];
+        for (; k + 1 < sections_; k += 2)
+            twoSections(st[k].s, st[k + 1].s, (k == 0 ? in : out) + offset, out + offset, count,
+                        coef_);
+    }
+    for (; k < sections_; ++k)
+        run(st[k].s, st[k].s + 2, (k == 0 ? in : out) + offset, out + offset, count, coef_);
 }
 
 void QX_DSP_Multi_Filter::runAcid(Section* st, const float* in, float* out, int offset,
@@ -569,6 +602,7 @@ void QX_DSP_Multi_Filter::Render(int offset, int count) {
         // A non-finite sample never leaves the filter, and neither does the burst a swept
         // resonant cascade can build up against its history clamp: above 4 (+12 dBFS) the
         // output bends softly towards 8. The recursion itself keeps the unbent values.
+        if (withinCeiling(outputs[c] + offset, count)) continue;
         for (int i = offset; i < offset + count; ++i) {
             float& y = outputs[c][i];
             if (!std::isfinite(y)) y = 0.0f;

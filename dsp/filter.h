@@ -77,6 +77,42 @@ struct BiquadSection {
         second.y1 = by1;
         second.y2 = by2;
     }
+    // The same section on two channels (left in `a`, right in `b`), sample by sample: the two
+    // recursions are independent and overlap. The same sums as two run() calls.
+    template <typename Coefficients>
+    static void runStereo(BiquadSection& a, BiquadSection& b, const float* inA, float* outA,
+                          const float* inB, float* outB, int from, int to,
+                          const Coefficients& coefficient) {
+        float ax1 = a.x1, ax2 = a.x2, bx1 = b.x1, bx2 = b.x2;
+        double ay1 = a.y1, ay2 = a.y2, by1 = b.y1, by2 = b.y2;
+        for (int i = from; i < to; ++i) {
+            const float b0 = coefficient(i, 0), b1 = coefficient(i, 1), b2 = coefficient(i, 2);
+            const double a1 = coefficient(i, 3), a2 = coefficient(i, 4);
+            const float xa = inA[i], xb = inB[i];
+            const double ya = static_cast<double>(b0 * xa) + static_cast<double>(b1 * ax1) +
+                              static_cast<double>(b2 * ax2) - a1 * ay1 - a2 * ay2;
+            const double yb = static_cast<double>(b0 * xb) + static_cast<double>(b1 * bx1) +
+                              static_cast<double>(b2 * bx2) - a1 * by1 - a2 * by2;
+            ax2 = ax1;
+            ax1 = xa;
+            ay2 = ay1;
+            ay1 = ya;
+            bx2 = bx1;
+            bx1 = xb;
+            by2 = by1;
+            by1 = yb;
+            outA[i] = static_cast<float>(ya);
+            outB[i] = static_cast<float>(yb);
+        }
+        a.x1 = ax1;
+        a.x2 = ax2;
+        a.y1 = ay1;
+        a.y2 = ay2;
+        b.x1 = bx1;
+        b.x2 = bx2;
+        b.y1 = by1;
+        b.y2 = by2;
+    }
     void settle() {
         constexpr double kBound = 20.0;
         y1 = y1 > kBound ? kBound : (y1 < -kBound ? -kBound : y1);

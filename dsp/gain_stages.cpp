@@ -2,8 +2,30 @@
 
 #include <cmath>
 #include <cstring>
+#include <xmmintrin.h>
 
 namespace tarlix {
+
+namespace {
+// MixLaw::of for four controls at once, the same operations lane by lane (the held ends give
+// exactly 0 and 1, as the scalar selection does).
+struct MixLaw4 {
+    __m128 a, b;
+    static MixLaw4 of(int law, __m128 m) {
+        const __m128 one = _mm_set1_ps(1.0f);
+        const __m128 aboveTop = _mm_cmpgt_ps(m, _mm_set1_ps(0.5f));
+        const __m128 aboveBottom = _mm_cmpgt_ps(m, _mm_set1_ps(-0.5f));
+        const __m128 inside = _mm_and_ps(aboveBottom, _mm_add_ps(m, _mm_set1_ps(0.5f)));
+        const __m128 q = _mm_or_ps(_mm_and_ps(aboveTop, one), _mm_andnot_ps(aboveTop, inside));
+        const __m128 rest = _mm_sub_ps(one, q);
+        if (law == MixLaw::kCentreCompensated) {
+            const __m128 w = _mm_mul_ps(q, rest);
+            return {_mm_add_ps(rest, w), _mm_add_ps(q, w)};
+        }
+        return {rest, q};
+    }
+};
+} // namespace
 
 // ---- fade-in --------------------------------------------------------------------------------
 
@@ -53,6 +75,13 @@ void QX_DSP_FadeIn::Render(int offset, int count) {
         }
         double at = position_;
         float g = gain_;
+        const float* src = inputs[kInLeft + c];
+        if (g >= 1.0f && src && inputSource[kInLeft + c]) {
+            // Faded in: a plain product that vectorises.
+            for (int i = offset; i < offset + count; ++i)
+                out[i] = src[i] * g;
+            continue;
+        }
         for (int i = offset; i < offset + count; ++i) {
             out[i] = in(kInLeft + c, i) * g;
             if (g < 1.0f) {
@@ -94,7 +123,16 @@ void QX_DSP_Panner::compute(int offset, int count) {
     float *left = outputs[kOutLeft] + offset, *right = outputs[kOutRight] + offset;
     const bool squared = squared_;
     const int law = law_;
-    for (int i = 0; i < count; ++i) {
+    int i = 0;
+    for (; i + 4 <= count; i += 4) {
+        const __m128 l = _mm_loadu_ps(level + i);
+        const __m128 v = squared ? _mm_mul_ps(l, l) : l;
+        const MixLaw4 g = MixLaw4::of(law, _mm_loadu_ps(pan + i));
+        const __m128 y = _mm_mul_ps(_mm_loadu_ps(x + i), v);
+        _mm_storeu_ps(left + i, _mm_mul_ps(y, g.a));
+        _mm_storeu_ps(right + i, _mm_mul_ps(y, g.b));
+    }
+    for (; i < count; ++i) {
         const float v = squared ? level[i] * level[i] : level[i];
         const MixLaw g = MixLaw::of(law, pan[i]);
         const float y = x[i] * v;
@@ -121,7 +159,13 @@ void QX_DSP_XMix::compute(int offset, int count) {
                 *mix = span(kInMix, 0.0f, sm, offset, count);
     float* out = outputs[kOut] + offset;
     const int law = law_;
-    for (int i = 0; i < count; ++i) {
+    int i = 0;
+    for (; i + 4 <= count; i += 4) {
+        const MixLaw4 g = MixLaw4::of(law, _mm_loadu_ps(mix + i));
+        _mm_storeu_ps(out + i, _mm_add_ps(_mm_mul_ps(_mm_loadu_ps(a + i), g.a),
+                                          _mm_mul_ps(_mm_loadu_ps(b + i), g.b)));
+    }
+    for (; i < count; ++i) {
         const MixLaw g = MixLaw::of(law, mix[i]);
         out[i] = a[i] * g.a + b[i] * g.b;
     }
@@ -153,7 +197,17 @@ void QX_DSP_XMixVol::compute(int offset, int count) {
     const bool squared = squared_, onBOnly = volumeOnBOnly_;
     const int law = law_;
     out += offset;
-    for (int i = 0; i < count; ++i) {
+    int i = 0;
+    for (; i + 4 <= count; i += 4) {
+        const __m128 u = _mm_loadu_ps(volume + i);
+        const __m128 v = squared ? _mm_mul_ps(u, u) : u;
+        const MixLaw4 g = MixLaw4::of(law, _mm_loadu_ps(mix + i));
+        const __m128 a = _mm_mul_ps(_mm_loadu_ps(x + i), g.a),
+                     b = _mm_mul_ps(_mm_loadu_ps(y + i), g.b);
+        _mm_storeu_ps(out + i,
+                      onBOnly ? _mm_add_ps(a, _mm_mul_ps(b, v)) : _mm_mul_ps(_mm_add_ps(a, b), v));
+    }
+    for (; i < count; ++i) {
         const float v = squared ? volume[i] * volume[i] : volume[i];
         const MixLaw g = MixLaw::of(law, mix[i]);
         const float a = x[i] * g.a, b = y[i] * g.b;
@@ -177,11 +231,17 @@ void QX_DSP_ST_Level::HandleEvent(const EventRecord& e, int offset) {
 }
 
 void QX_DSP_ST_Level::compute(int offset, int count) {
-    for (int i = offset; i < offset + count; ++i) {
-        float level = bypass_ ? 1.0f : (enabled_ ? gain(kInLevel, i) : 0.0f);
-        if (squared_ && !bypass_) level *= level;
-        outputs[kOutLeft][i] = in(kInLeft, i) * level;
-        outputs[kOutRight][i] = in(kInRight, i) * level;
+    float sl[kMaxChunk], sr[kMaxChunk], sg[kMaxChunk];
+    const float *l = span(kInLeft, 0.0f, sl, offset, count),
+                *r = span(kInRight, 0.0f, sr, offset, count),
+                *g = span(kInLevel, 1.0f, sg, offset, count);
+    const bool bypass = bypass_, enabled = enabled_, squared = squared_ && !bypass_;
+    float *left = outputs[kOutLeft] + offset, *right = outputs[kOutRight] + offset;
+    for (int i = 0; i < count; ++i) {
+        float level = bypass ? 1.0f : (enabled ? g[i] : 0.0f);
+        if (squared) level *= level;
+        left[i] = l[i] * level;
+        right[i] = r[i] * level;
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <emmintrin.h>
 
 #include "dsp/module_host.h"
 
@@ -113,6 +114,32 @@ float QX_DSP_LFO::increment(int i) const {
 }
 
 namespace {
+// Phases summed in another order give the same doubles only when every sum is exact: values
+// that are whole multiples of 2^-46 and stay below 2^7 in size are. Adding and taking away 96
+// leaves x unchanged exactly when it has no bits below 2^-46 (for |x| < 32).
+constexpr double kGridShift = 96.0, kGridLimit = 32.0;
+bool onPhaseGrid(double x) {
+    return std::fabs(x) < kGridLimit && (x + kGridShift) - kGridShift == x;
+}
+
+// The wrapped phases of p + j inc + shift as floats, two at a time (on the phase grid, the
+// same values as a walk one sample after another).
+void phasesSideBySide(double p, double inc, double shift, float* phases, int count) {
+    const __m128d step = _mm_set1_pd(2.0 * inc), one = _mm_set1_pd(1.0);
+    __m128d q = _mm_add_pd(_mm_setr_pd(p, p + inc), _mm_set1_pd(shift));
+    int j = 0;
+    for (; j + 2 <= count; j += 2) {
+        __m128d whole = _mm_cvtepi32_pd(_mm_cvttpd_epi32(q));
+        whole = _mm_sub_pd(whole, _mm_and_pd(_mm_cmpgt_pd(whole, q), one));
+        _mm_storel_pi(reinterpret_cast<__m64*>(phases + j), _mm_cvtpd_ps(_mm_sub_pd(q, whole)));
+        q = _mm_add_pd(q, step);
+    }
+    if (j < count) {
+        const double last = _mm_cvtsd_f64(q);
+        phases[j] = static_cast<float>(last - std::floor(last));
+    }
+}
+
 // The sine shape, one phase at a time or many through the tables' vector read.
 struct SineShape {
     const LookupTables& tables;
@@ -146,15 +173,30 @@ template <class Shape> void QX_DSP_LFO::loop(Shape w, int offset, int count) {
     // shape reads the value held at each sample, which changes at a wrap.
     float phases[kMaxChunk], heldAt[kMaxChunk];
     double p = phase_;
-    for (int j = 0; j < count; ++j) {
-        double q = p + (shiftMoves ? shift[offset + j] : shiftNow);
-        if (q >= 1.0 || q < 0.0) q -= std::floor(q); // rarely: floor is a library call
-        phases[j] = static_cast<float>(q);
-        heldAt[j] = held_;
-        p += varyingRate ? increments[j] : fixed;
-        if (p >= 1.0) {
-            p -= std::floor(p);
-            held_ = nextRandom(); // the Random shape takes a new value at each wrap
+    constexpr bool kReadMany = requires {
+        w.many(phases, phases, count);
+    };
+    if (kReadMany && !varyingRate && !shiftMoves && fixed >= 0.0f && onPhaseGrid(p) &&
+        onPhaseGrid(fixed) && onPhaseGrid(shiftNow)) {
+        // A fixed rate and shift on the phase grid: the phases side by side, the walk's own to
+        // the bit, and the random generator stepped once per wrap, as the walk steps it.
+        phasesSideBySide(p, fixed, shiftNow, phases, count);
+        p += static_cast<double>(count) * static_cast<double>(fixed);
+        const double wraps = std::floor(p);
+        for (int n = 0; n < static_cast<int>(wraps); ++n)
+            held_ = nextRandom();
+        p -= wraps;
+    } else {
+        for (int j = 0; j < count; ++j) {
+            double q = p + (shiftMoves ? shift[offset + j] : shiftNow);
+            if (q >= 1.0 || q < 0.0) q -= std::floor(q); // rarely: floor is a library call
+            phases[j] = static_cast<float>(q);
+            heldAt[j] = held_;
+            p += varyingRate ? increments[j] : fixed;
+            if (p >= 1.0) {
+                p -= std::floor(p);
+                held_ = nextRandom(); // the Random shape takes a new value at each wrap
+            }
         }
     }
     phase_ = p;

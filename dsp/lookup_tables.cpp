@@ -106,8 +106,9 @@ void LookupTables::pitchIncrements(const float* pitch, float tune, float* out, i
             reinterpret_cast<const __m64*>(finePitchPair[w[3] & 255]));
         const __m128 fine = _mm_shuffle_ps(pairs01, pairs23, _MM_SHUFFLE(2, 0, 2, 0));
         const __m128 diff = _mm_shuffle_ps(pairs01, pairs23, _MM_SHUFFLE(3, 1, 3, 1));
-        const __m128 octave =
-            _mm_setr_ps(pow2[w[0] >> 8], pow2[w[1] >> 8], pow2[w[2] >> 8], pow2[w[3] >> 8]);
+        // pow2[w >> 8] is 2^((w >> 8) + kPowerMin): built in the exponent field, no loads.
+        const __m128 octave = _mm_castsi128_ps(_mm_slli_epi32(
+            _mm_add_epi32(_mm_srli_epi32(whole, 8), _mm_set1_epi32(127 + kPowerMin)), 23));
         _mm_storeu_ps(out + i, _mm_mul_ps(_mm_add_ps(fine, _mm_mul_ps(diff, fraction)), octave));
     }
     for (; i < count; ++i)

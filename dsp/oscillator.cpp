@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <emmintrin.h>
 #include <xmmintrin.h>
 
 #include "common/curves.h"
 #include "common/portable_math.h"
+#include "dsp/held_value.h"
 #include "dsp/module_host.h"
 
 namespace tarlix {
@@ -26,6 +28,64 @@ inline void locate(double cycles, int& index, float& fraction) {
     if (static_cast<double>(whole) > x) --whole;
     index = static_cast<int>(whole & kMask);
     fraction = static_cast<float>(x - static_cast<double>(whole));
+}
+
+// locate() for `count` phases, two at a time, the same operations lane by lane: the range
+// check, the scaling, the truncation (the positions stay within +-2^31), the floor's correction
+// and the fraction. Each position's table line is fetched as it is found.
+inline void locateAll(const double* cycles, int* at, float* frac, int count, const float* table) {
+    const __m128d low = _mm_set1_pd(-1.0e6), high = _mm_set1_pd(1.0e6),
+                  points = _mm_set1_pd(WaveTables::kPoints), one = _mm_set1_pd(1.0);
+    const __m128i mask = _mm_set1_epi32(kMask);
+    int j = 0;
+    for (; j + 2 <= count; j += 2) {
+        __m128d c = _mm_loadu_pd(cycles + j);
+        c = _mm_and_pd(c, _mm_and_pd(_mm_cmpgt_pd(c, low), _mm_cmplt_pd(c, high)));
+        const __m128d x = _mm_mul_pd(c, points);
+        __m128d whole = _mm_cvtepi32_pd(_mm_cvttpd_epi32(x));
+        whole = _mm_sub_pd(whole, _mm_and_pd(_mm_cmpgt_pd(whole, x), one));
+        const __m128i index = _mm_and_si128(_mm_cvttpd_epi32(whole), mask);
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(at + j), index);
+        _mm_storel_pi(reinterpret_cast<__m64*>(frac + j), _mm_cvtpd_ps(_mm_sub_pd(x, whole)));
+        __builtin_prefetch(table + _mm_cvtsi128_si32(index));
+        __builtin_prefetch(table + _mm_cvtsi128_si32(_mm_shuffle_epi32(index, 1)));
+    }
+    for (; j < count; ++j) {
+        locate(cycles[j], at[j], frac[j]);
+        __builtin_prefetch(table + at[j]);
+    }
+}
+
+// Phases summed in another order give the same doubles only when every sum is exact: values
+// that are whole multiples of 2^-46 and stay below 2^7 in size are. Adding and taking away 96
+// leaves x unchanged exactly when it has no bits below 2^-46 (for |x| < 32).
+constexpr double kGridShift = 96.0, kGridLimit = 32.0;
+inline bool onPhaseGrid(double x) {
+    return std::fabs(x) < kGridLimit && (x + kGridShift) - kGridShift == x;
+}
+// The phases p, p + i0, p + (i0 + i1), ... of a chunk's increments, four at a time: the
+// running sum takes one addition per four samples instead of one per sample. Returns the phase
+// after the last, unwrapped (the table's mask wraps the positions). On the phase grid the
+// result is the one-by-one sum's.
+inline double walkFour(double p, const double* inc, double* position, int count) {
+    const __m128d zero = _mm_setzero_pd();
+    __m128d base = _mm_set1_pd(p);
+    int j = 0;
+    for (; j + 4 <= count; j += 4) {
+        const __m128d a = _mm_loadu_pd(inc + j), b = _mm_loadu_pd(inc + j + 2);
+        const __m128d sumA = _mm_add_pd(a, _mm_shuffle_pd(a, a, 1)); // i0 + i1 in both
+        const __m128d sumB = _mm_add_pd(b, _mm_shuffle_pd(b, b, 1));
+        _mm_storeu_pd(position + j, _mm_add_pd(base, _mm_unpacklo_pd(zero, a)));
+        _mm_storeu_pd(position + j + 2,
+                      _mm_add_pd(base, _mm_add_pd(sumA, _mm_unpacklo_pd(zero, b))));
+        base = _mm_add_pd(base, _mm_add_pd(sumA, sumB));
+    }
+    double q = _mm_cvtsd_f64(base);
+    for (; j < count; ++j) {
+        position[j] = q;
+        q += inc[j];
+    }
+    return q;
 }
 
 inline float readLinear(const float* t, int i, float f) {
@@ -211,21 +271,24 @@ void QX_DSP_OSC_Multi_Out_x8::pitchIncrements(const float* pitch, int count) {
     if (pitchMode_ != 0 || !context->host) {
         for (int i = 0; i < count; ++i)
             increment_[i] = pitchIncrement(pitch[i]) * drift;
+        incrementStep_ = 1;
         return;
     }
     const LookupTables& tables = context->host->tables();
     const float tune = tune_;
     // A held key gives a buffer of one value: look it up once.
-    if (std::all_of(pitch + 1, pitch + count, [&](float v) { return v == pitch[0]; })) {
+    if (holdsOneValue(pitch, count)) {
         const double inc =
             static_cast<double>(tables.pitchIncrement(finiteOr(pitch[0], 0.0f) * tune)) * drift;
-        std::fill(increment_, increment_ + count, inc);
+        increment_[0] = inc; // one value: no buffer to fill
+        incrementStep_ = 0;
         return;
     }
     float looked[kMaxChunk];
     tables.pitchIncrements(pitch, tune, looked, count);
     for (int i = 0; i < count; ++i)
         increment_[i] = static_cast<double>(looked[i]) * drift;
+    incrementStep_ = 1;
 }
 
 // Slow random detuning: every interval a new target above 1, reached in equal steps per block.
@@ -272,34 +335,66 @@ void QX_DSP_OSC_Multi_Out_x8::renderOutput(int k, const float* table, int offset
     const Stream level = stream(kInLevel + k, &kZero), ratio = stream(kInRatio + k, &kRatioOne),
                  modulation = stream(kInPhaseModulation + k, &kZero),
                  width = stream(kInPulseWidth, &kZero), source = stream(kInSyncSource, &kZero);
-    // Two passes: the phase walk (one chain through p) finds every table position first, then
-    // the reads, which depend on nothing but their position, run free of that chain. The walk
-    // fetches each position's line ahead: the voices' tables together outgrow the core's caches.
+    // Three passes: the phases first (below), then the table positions, located two at a time,
+    // then the reads, which depend on nothing but their position.
     int at[kMaxChunk], atPulse[pulse ? kMaxChunk : 1];
     float frac[kMaxChunk], fracPulse[pulse ? kMaxChunk : 1];
+    double position[kMaxChunk], positionPulse[pulse ? kMaxChunk : 1];
+    const double* increments = increment_;
+    const int step = incrementStep_;
     double p = phase_[k];
     float previous = syncPrevious_[k];
-    for (int j = 0; j < count; ++j) {
-        const int i = offset + j;
-        const double inc = increment_[j] * (finiteOr(ratio[i], 0.1f) * 10.0f);
-        if (sync) {
-            const float s = source[i];
-            if (previous <= 0.0f && s > 0.0f) p = s / (s - previous) * inc;
-            previous = s;
+    // With a held ratio and phase offset the phases are found side by side instead of summed
+    // one after another. A held pitch gives p + j inc, taken only where every sum is exact (see
+    // onPhaseGrid: the host's single-precision increments at ratio 1 are), so a held note's
+    // phases repeat to the bit as the one-by-one walk's do (hard sync relies on that). A moving
+    // pitch gives a running sum four samples at a time: the one-by-one walk's to the bit on the
+    // grid, otherwise within its rounding (a few 1e-16 cycles). The table's mask wraps the
+    // positions and p is wrapped once, at the end.
+    bool sideBySide = false;
+    if (!sync && !pulse && (ratio.step == 0 || holdsOneValue(ratio.p + offset, count)) &&
+        (modulation.step == 0 || holdsOneValue(modulation.p + offset, count))) {
+        const float r = finiteOr(ratio[offset], 0.1f) * 10.0f;
+        const double shift = modulation[offset];
+        const int n = step == 0 ? 1 : count;
+        double inc[kMaxChunk];
+        for (int j = 0; j < n; ++j)
+            inc[j] = increments[j] * r;
+        sideBySide = std::fabs(p) < kGridLimit && std::fabs(shift) < kGridLimit &&
+                     (step != 0 || (onPhaseGrid(p) && onPhaseGrid(shift) && onPhaseGrid(inc[0])));
+        if (sideBySide) {
+            if (step == 0) {
+                for (int j = 0; j < count; ++j)
+                    position[j] = p + static_cast<double>(j) * inc[0];
+                p += static_cast<double>(count) * inc[0];
+            } else {
+                p = walkFour(p, inc, position, count);
+            }
+            if (p >= 1.0 || p < 0.0) p -= std::floor(p);
+            for (int j = 0; j < count; ++j)
+                position[j] += shift;
         }
-        const double position = p + modulation[i];
-        locate(position, at[j], frac[j]);
-        // The table's lines start on their way to the cache while the walk goes on.
-        __builtin_prefetch(table + at[j]);
-        if (pulse) {
-            locate(position + width[i], atPulse[j], fracPulse[j]);
-            __builtin_prefetch(table + atPulse[j]);
+    }
+    if (!sideBySide) {
+        // One by one: the chain through p, with room beside it for the rest.
+        for (int j = 0; j < count; ++j) {
+            const int i = offset + j;
+            const double inc = increments[j * step] * (finiteOr(ratio[i], 0.1f) * 10.0f);
+            if (sync) {
+                const float s = source[i];
+                if (previous <= 0.0f && s > 0.0f) p = s / (s - previous) * inc;
+                previous = s;
+            }
+            position[j] = p + modulation[i];
+            if (pulse) positionPulse[j] = position[j] + width[i];
+            p += inc;
+            if (p >= 1.0 || p < 0.0) p -= std::floor(p);
         }
-        p += inc;
-        if (p >= 1.0 || p < 0.0) p -= std::floor(p);
     }
     phase_[k] = p;
     syncPrevious_[k] = previous;
+    locateAll(position, at, frac, count, table);
+    if (pulse) locateAll(positionPulse, atPulse, fracPulse, count, table);
     int j = 0;
     if (cubic)
         for (; j + 4 <= count; j += 4) {
@@ -336,10 +431,12 @@ void QX_DSP_OSC_Multi_Out_x8::Render(int offset, int count) {
     advanceDrift(offset);
     const bool perSample = perSampleAllowed_ && inputs[kInPitch] && inputSource[kInPitch];
     const double first = pitchIncrement(in(kInPitch, offset)) * drift_;
-    if (perSample)
+    if (perSample) {
         pitchIncrements(inputs[kInPitch] + offset, count);
-    else
-        std::fill(increment_, increment_ + count, first);
+    } else {
+        increment_[0] = first;
+        incrementStep_ = 0;
+    }
     const bool sync = syncEnabled_ && inputs[kInSyncSource] && inputSource[kInSyncSource];
 
     for (int k = 0; k < outputsInUse_; ++k) {
@@ -413,10 +510,24 @@ void QX_DSP_Tarlix2_OSC_Combine::Render(int offset, int count) {
     auto on = [this](float wave, int i) { return wave > in(kInThreshold, i); };
     switch (mode_) {
     case kMix:
-    case kSync: // the sync itself happens in oscillator 2
-        for (int i = offset; i < end; ++i)
-            out[i] = a(i) + b(i);
+    case kSync: { // the sync itself happens in oscillator 2
+        // Each input as a plain array (a held value copied out), so the sum vectorises.
+        float held[4][kMaxChunk];
+        const auto span = [&](int k, float unwired, float* scratch) -> const float* {
+            const float* p = inputs[k];
+            if (p && inputSource[k]) return p + offset;
+            const float v = p ? p[0] : unwired;
+            for (int i = 0; i < count; ++i)
+                scratch[i] = v;
+            return scratch;
+        };
+        const float *x = span(kInA, 0.0f, held[0]), *gx = span(kInALevel, 1.0f, held[1]),
+                    *y = span(kInB, 0.0f, held[2]), *gy = span(kInBLevel, 1.0f, held[3]);
+        float* o = out + offset;
+        for (int i = 0; i < count; ++i)
+            o[i] = x[i] * gx[i] + y[i] * gy[i];
         break;
+    }
     case kAnd:
         for (int i = offset; i < end; ++i)
             out[i] = (on(a(i), i) && on(b(i), i)) ? 0.5f : -0.5f;

@@ -75,6 +75,7 @@ class QX_DSP_OSC_Multi_Out_x8 : public QX_ModuleBase {
     bool active_[kOutputs] = {};
     int silentLeft_[kOutputs] = {};
     double increment_[kMaxChunk + 8] = {}; // cycles per sample at ratio 1, drift applied
+    int incrementStep_ = 1;                // 0: the chunk holds increment_[0] throughout
     int outputsInUse_ = 8, pitchMode_ = 0, stopLeft_ = 0;
     bool enabled_ = true, perSampleAllowed_ = true, syncEnabled_ = false;
     bool retrigger_ = false, keepSilent_ = false;
