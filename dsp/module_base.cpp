@@ -309,8 +309,9 @@ int QX_ModuleBase::wakeSkip(int count) const {
         const int j = watched_[w];
         const bool awake = !(context->status[j] & kStatusAsleep);
         if (!awake && context->processed[j] < sleptAt_) continue; // unchanged since
-        // A source that ran and slept again, or has run since before this chunk: from the start.
-        if (!awake || context->awakeFrom[j] <= start) return 0;
+        // A source that has run since before this chunk: from the start. One that woke in this
+        // chunk and slept again counts from the sample it woke at.
+        if (context->awakeFrom[j] <= start) return 0;
         first = context->awakeFrom[j] < first ? context->awakeFrom[j] : first;
     }
     // Events of its own are due no later than they were stamped.
@@ -513,6 +514,10 @@ void processChunk(ModuleContext& context, int moduleCount, int offset, int frame
             context.awakeFrom[m] = context.clock + static_cast<uint64_t>(skip);
             context.setStatus(m, 0);
         }
+        // Released from hold later in this chunk (a voice's note): it starts at that sample.
+        if (skip == 0 && context.awakeFrom[m] > context.clock &&
+            context.awakeFrom[m] < context.clock + static_cast<uint64_t>(frames))
+            skip = static_cast<int>(context.awakeFrom[m] - context.clock);
         if (context.status[m] == 0 || context.oldest[m]) mod->Process(offset, frames, skip);
     }
 }

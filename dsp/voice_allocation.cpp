@@ -228,7 +228,10 @@ void QX_DSP_Midi_to_Poly_Gen2::fadeOutAll() {
         Voice& voice = voices_[v];
         voice.pending = 0;
         if (voice.state == State::Free) continue;
-        if (voice.state != State::Fading) voice.state = State::Stolen;
+        if (voice.state != State::Fading) {
+            voice.state = State::Stolen;
+            voice.stolenAt = now;
+        }
     }
     for (int16_t& n : noteVoice_)
         n = -1;
@@ -330,7 +333,10 @@ void QX_DSP_Midi_to_Poly_Gen2::steal(int v, uint32_t word) {
     const int note = data1(word);
     noteVoice_[note] = static_cast<int16_t>(v);
     // A voice already fading keeps its fade; only the note waiting for it changes.
-    if (voice.state != State::Stolen && voice.state != State::Fading) voice.state = State::Stolen;
+    if (voice.state != State::Stolen && voice.state != State::Fading) {
+        voice.state = State::Stolen;
+        voice.stolenAt = now;
+    }
     voice.note = note;
     voice.pending = word;
     voice.start = now + retriggerGap_;
@@ -456,8 +462,10 @@ void QX_DSP_Midi_to_Poly_Gen2::sendToVoice(uint64_t time, int voice, int output,
 void QX_DSP_Midi_to_Poly_Gen2::wakeVoice(int v) {
     for (int m = 0; m < groupModulesPerVoice; ++m) {
         int index = groupStart + v * groupModulesPerVoice + m;
-        if (index >= 0 && index < kMaxModules)
+        if (index >= 0 && index < kMaxModules) {
+            if (context->status[index] & kStatusHeld) context->awakeFrom[index] = now;
             context->setStatus(index, context->status[index] & ~kStatusHeld);
+        }
     }
 }
 
@@ -549,49 +557,43 @@ void QX_DSP_Poly_to_Mono::Render(int offset, int count) {
     for (int c = 0; c < 2; ++c)
         if (outputs[c]) std::memset(outputs[c] + offset, 0, sizeof(float) * count);
     const int voices = allocator_ ? allocator_->voiceCount() : 0;
-    const float step = 1.0f / static_cast<float>(fadeLength_);
     for (int v = 0; v < voices; ++v) {
         using State = QX_DSP_Midi_to_Poly_Gen2::State;
-        State s = allocator_->state(v);
-        if (s == State::Free) continue;
-        if (allocator_->beginFade(v)) {
-            gain_[v] = 1.0f;
-            countdown_[v] = fadeLength_;
-            rising_[v] = 0;
-            s = State::Fading;
-        }
-        any = true;
-        for (int c = 0; c < channels_ && c < 2; ++c) {
-            const float* src = sources_[c][v];
-            float* out = outputs[c];
-            if (!src || !out) continue;
+        // A voice's steal, fade end and restart fall on their own samples, not on this call's
+        // edges, so the mix does not depend on where the host cut its blocks.
+        for (int i = offset; i < end;) {
+            const State s = allocator_->state(v);
+            if (s == State::Free) break;
+            any = true;
+            if (s == State::Stolen) {
+                const uint64_t at = allocator_->stolenAt(v);
+                const uint64_t here = now + static_cast<uint64_t>(i - offset);
+                const int until = at > here ? (at - here < static_cast<uint64_t>(end - i)
+                                                   ? i + static_cast<int>(at - here)
+                                                   : end)
+                                            : i;
+                mixPlaying(v, i, until);
+                i = until;
+                if (i >= end) break;
+                allocator_->beginFade(v);
+                gain_[v] = 1.0f;
+                countdown_[v] = fadeLength_;
+                rising_[v] = 0;
+                continue;
+            }
             if (s == State::Fading) {
-                float g = gain_[v];
-                for (int i = offset; i < end; ++i) {
-                    g = g > step ? g - step : 0.0f;
-                    out[i] += src[i] * g;
+                const int n = countdown_[v] < end - i ? countdown_[v] : end - i;
+                mixFading(v, i, i + n);
+                i += n;
+                countdown_[v] -= n;
+                if (countdown_[v] < 1) {
+                    allocator_->FinishFade(v, now + static_cast<uint64_t>(i - offset));
+                    if (allocator_->state(v) != State::Free) rising_[v] = riseLength_; // restarted
                 }
-            } else if (rising_[v] > 0) {
-                const float per = 1.0f / static_cast<float>(riseLength_);
-                int left = rising_[v];
-                for (int i = offset; i < end; ++i) {
-                    out[i] += src[i] * (1.0f - static_cast<float>(left) * per);
-                    left = left > 0 ? left - 1 : 0;
-                }
-            } else {
-                for (int i = offset; i < end; ++i)
-                    out[i] += src[i];
+                continue;
             }
-        }
-        if (s == State::Fading) {
-            gain_[v] = gain_[v] - step * count > 0.0f ? gain_[v] - step * count : 0.0f;
-            countdown_[v] -= count;
-            if (countdown_[v] < 1) {
-                allocator_->FinishFade(v, now + count);
-                if (allocator_->state(v) != State::Free) rising_[v] = riseLength_; // restarted
-            }
-        } else if (rising_[v] > 0) {
-            rising_[v] = rising_[v] > count ? rising_[v] - count : 0;
+            mixPlaying(v, i, end);
+            i = end;
         }
     }
     if (any != active_) {
@@ -604,6 +606,50 @@ void QX_DSP_Poly_to_Mono::Render(int offset, int count) {
     } else if ((silentSamples_ += count) > blockSize) {
         Sleep(offset, count); // zeros stay in the buffers for a whole block
     }
+}
+
+} // namespace tarlix
+
+namespace tarlix {
+
+void QX_DSP_Poly_to_Mono::mixPlaying(int v, int from, int to) {
+    if (to <= from) return;
+    const float per = 1.0f / static_cast<float>(riseLength_);
+    for (int c = 0; c < channels_ && c < 2; ++c) {
+        const float* src = sources_[c][v];
+        float* out = outputs[c];
+        if (!src || !out) continue;
+        if (rising_[v] > 0) {
+            int left = rising_[v];
+            for (int i = from; i < to; ++i) {
+                out[i] += src[i] * (1.0f - static_cast<float>(left) * per);
+                left = left > 0 ? left - 1 : 0;
+            }
+        } else {
+            for (int i = from; i < to; ++i)
+                out[i] += src[i];
+        }
+    }
+    rising_[v] = rising_[v] > to - from ? rising_[v] - (to - from) : 0;
+}
+
+void QX_DSP_Poly_to_Mono::mixFading(int v, int from, int to) {
+    const float step = 1.0f / static_cast<float>(fadeLength_);
+    float g = gain_[v];
+    for (int c = 0; c < channels_ && c < 2; ++c) {
+        const float* src = sources_[c][v];
+        float* out = outputs[c];
+        if (!src || !out) continue;
+        g = gain_[v];
+        for (int i = from; i < to; ++i) {
+            g = g > step ? g - step : 0.0f;
+            out[i] += src[i] * g;
+        }
+    }
+    g = gain_[v];
+    for (int i = from; i < to; ++i)
+        g = g > step ? g - step : 0.0f;
+    gain_[v] = g;
 }
 
 } // namespace tarlix

@@ -82,6 +82,8 @@ class QX_DSP_Midi_to_Poly_Gen2 : public QX_DSP_VoiceGroupHead {
     State state(int voice) const { return inRange(voice) ? voices_[voice].state : State::Free; }
     // The collector takes a stolen voice over for its fade.
     bool beginFade(int voice);
+    // The sample at which a stolen voice's fade is due.
+    uint64_t stolenAt(int voice) const { return inRange(voice) ? voices_[voice].stolenAt : 0; }
     int voiceOfNote(int note) const { return note >= 0 && note < 128 ? noteVoice_[note] : -1; }
     int activeVoices() const;
     int voiceCount() const { return voiceTotal_; }
@@ -92,7 +94,8 @@ class QX_DSP_Midi_to_Poly_Gen2 : public QX_DSP_VoiceGroupHead {
         State state = State::Free;
         int note = -1;
         uint64_t start = 0;
-        uint32_t pending = 0; // note-on waiting for the fade, 0 = none
+        uint32_t pending = 0;  // note-on waiting for the fade, 0 = none
+        uint64_t stolenAt = 0; // sample the steal happened at: the fade starts there
     };
 
     bool inRange(int v) const { return v >= 0 && v < voiceTotal_; }
@@ -172,6 +175,8 @@ class QX_DSP_Poly_to_Mono : public QX_ModuleBase {
     QX_DSP_Midi_to_Poly_Gen2* allocator_ = nullptr;
     const float* sources_[kChannels][QX_DSP_Midi_to_Poly_Gen2::kMaxVoices] = {};
     int channels_ = 0;
+    void mixPlaying(int voice, int from, int to);
+    void mixFading(int voice, int from, int to);
     float gain_[QX_DSP_Midi_to_Poly_Gen2::kMaxVoices] = {};
     int countdown_[QX_DSP_Midi_to_Poly_Gen2::kMaxVoices] = {};
     int fadeLength_ = 441;
