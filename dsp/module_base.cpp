@@ -486,6 +486,8 @@ void QX_ModuleBase::Process(int offset, int count, int skip) {
 
 void processChunk(ModuleContext& context, int moduleCount, int offset, int frames) {
     const int n = moduleCount;
+    // The buffers are indexed by the position in the cell.
+    context.gridStart = context.clock - static_cast<uint64_t>(offset);
     // Only the modules that are awake, watching or have events queued are visited.
     for (int m = context.nextToVisit(0, n); m < n; m = context.nextToVisit(m + 1, n)) {
         QX_ModuleBase* mod = context.modules[m];

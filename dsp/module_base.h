@@ -86,6 +86,9 @@ struct ModuleContext {
     uint32_t objectBytes[kMaxModules] = {};
     int buildCount = 0;           // modules constructed so far in the current build
     uint64_t clock = 1;           // engine sample clock at the start of the current chunk
+    // Clock at the start of the grid cell the current chunk lies in: the graph runs on cells of
+    // blockSize samples, and a host block only cuts chunks inside them.
+    uint64_t gridStart = 1;
     bool programSettling = false; // the first chunk after a program load is running
     int blockSize = kMaxChunk;
     EventPool* pool = nullptr;
