@@ -82,6 +82,7 @@ void QX_DSP_Multi_Filter::Prepare() {
 void QX_DSP_Multi_Filter::Reset() {
     std::memset(state_, 0, sizeof state_);
     resetPending_ = false;
+    twoPoleStepping_ = false;
 }
 
 void QX_DSP_Multi_Filter::HandleEvent(const EventRecord& e, int) {
@@ -358,6 +359,8 @@ bool QX_DSP_Multi_Filter::computeCoefficients(int offset, int count) {
         coefficientsValid_ = false;
         return true;
     }
+    // One set per call: a call that only goes on past a host's cut keeps the set it had.
+    if (!coefficientRate_ && coefficientsValid_ && continuesCall()) return false;
     const float c = in(kInCutoff, offset), r = in(kInResonance, offset);
     perSampleCoefficients_ = false;
     if (coefficientsValid_ && c == lastCutoff_ && r == lastResonance_) return false;
@@ -408,15 +411,24 @@ struct TwoPoleStage {
     }
 };
 
+// A call that goes on past a host's cut (`continues`) takes every sample in the stepping form,
+// as one call across the cut would.
 template <bool perSample, bool pair, bool twoSets>
 void runTwoPoleSection(float* state, const float* src, float* out, int count,
-                       const float (*coef)[kMaxChunk]) {
-    TwoPoleStage one{state[0], state[1]}, two{state[2], state[3]};
+                       const float (*coef)[kMaxChunk], bool continues) {
+    TwoPoleStage one{state[0], state[1], state[5], state[6]},
+        two{state[2], state[3], state[7], state[8]};
     const auto at = [&](int k, int i) { return coef[k][perSample ? i : 0]; };
     const auto second = [&](int i) { return twoSets ? at(2, i) : at(0, i); };
     const auto secondFeedback = [&](int i) { return twoSets ? at(3, i) : at(1, i); };
-    float y = one.first(src[0], at(0, 0), at(1, 0));
-    if (pair) y = two.first(y, second(0), secondFeedback(0));
+    float y;
+    if (continues) {
+        y = one.step(src[0], at(0, 0), at(1, 0));
+        if (pair) y = two.step(y, second(0), secondFeedback(0));
+    } else {
+        y = one.first(src[0], at(0, 0), at(1, 0));
+        if (pair) y = two.first(y, second(0), secondFeedback(0));
+    }
     out[0] = y;
     for (int i = 1; i < count; ++i) {
         y = one.step(src[i], at(0, i), at(1, i));
@@ -427,14 +439,18 @@ void runTwoPoleSection(float* state, const float* src, float* out, int count,
     state[1] = one.b;
     state[2] = two.a;
     state[3] = two.b;
+    state[5] = one.bOld;
+    state[6] = one.gPrev;
+    state[7] = two.bOld;
+    state[8] = two.gPrev;
 }
 
 } // namespace
 
 void QX_DSP_Multi_Filter::runTwoPole(Section* st, const float* in, float* out, int offset,
-                                     int count) const {
+                                     int count, bool continues) const {
     if (count <= 0) return;
-    using Run = void (*)(float*, const float*, float*, int, const float(*)[kMaxChunk]);
+    using Run = void (*)(float*, const float*, float*, int, const float(*)[kMaxChunk], bool);
     // Type 5 is one stage per section, 6 two stages sharing a set, 7 and 8 two stages with two.
     static constexpr Run kRuns[2][3] = {
         {runTwoPoleSection<false, false, false>, runTwoPoleSection<false, true, false>,
@@ -444,7 +460,7 @@ void QX_DSP_Multi_Filter::runTwoPole(Section* st, const float* in, float* out, i
     const int shape = type_ == 5 ? 0 : (type_ == 6 ? 1 : 2);
     const Run run = kRuns[perSampleCoefficients_ ? 1 : 0][shape];
     for (int k = 0; k < sections_; ++k)
-        run(st[k].s, (k == 0 ? in : out) + offset, out + offset, count, coef_);
+        run(st[k].s, (k == 0 ? in : out) + offset, out + offset, count, coef_, continues);
 }
 
 void QX_DSP_Multi_Filter::runAcid(Section* st, const float* in, float* out, int offset,
@@ -525,7 +541,10 @@ void QX_DSP_Multi_Filter::keepStatesBounded(int channels) {
             bool finite = true;
             for (float v : z.s)
                 finite = finite && std::isfinite(v) && std::fabs(v) < 1e6f;
-            if (!finite) z = Section{};
+            if (!finite) {
+                z = Section{};
+                twoPoleStepping_ = false;
+            }
         }
 }
 
@@ -534,6 +553,9 @@ void QX_DSP_Multi_Filter::Render(int offset, int count) {
     const int channels = stereo ? 2 : 1;
     const size_t bytes = sizeof(float) * static_cast<size_t>(count);
     if (resetPending_) Reset();
+    // The two-pole stages go on in their stepping form only from a call that ran them.
+    const bool stepping = twoPoleStepping_ && continuesCall();
+    twoPoleStepping_ = false;
     if (!inputs[kInLeft] || !inputSource[kInLeft] || mode_ == Mode::Zero) {
         for (int c = 0; c < 2; ++c)
             std::memset(outputs[c] + offset, 0, bytes);
@@ -548,14 +570,17 @@ void QX_DSP_Multi_Filter::Render(int offset, int count) {
     }
     computeCoefficients(offset, count);
     const Family family = familyOf(type_);
-    if (family == Family::Acid) acidResonance_ = 20.0f * clampResonance(in(kInResonance, offset));
+    // Read once per call; kept when the call only goes on past a host's cut.
+    if (family == Family::Acid && !(continuesCall() && acidKept_))
+        acidResonance_ = 20.0f * clampResonance(in(kInResonance, offset));
+    acidKept_ = family == Family::Acid;
     for (int c = 0; c < channels; ++c) {
         switch (family) {
         case Family::Biquad:
             runBiquad(state_[c], inputs[c], outputs[c], offset, count);
             break;
         case Family::TwoPole:
-            runTwoPole(state_[c], inputs[c], outputs[c], offset, count);
+            runTwoPole(state_[c], inputs[c], outputs[c], offset, count, stepping);
             break;
         case Family::Acid:
             runAcid(state_[c], inputs[c], outputs[c], offset, count);
@@ -580,6 +605,7 @@ void QX_DSP_Multi_Filter::Render(int offset, int count) {
             }
         }
     }
+    twoPoleStepping_ = family == Family::TwoPole;
     keepStatesBounded(channels);
 }
 

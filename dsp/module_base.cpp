@@ -445,6 +445,8 @@ void QX_ModuleBase::Process(int offset, int count, int skip) {
         offset += skip;
         count -= skip;
     }
+    // A cell's start, a wake within the chunk or an event handled below starts afresh.
+    continuesCall_ = offset > 0 && skip == 0 && now == renderedTo_;
     EventRecord*& oldest = context->oldest[moduleIndex];
     while (oldest) {
         EventRecord* e = oldest;
@@ -462,7 +464,10 @@ void QX_ModuleBase::Process(int offset, int count, int skip) {
         if (e->time < now) gap = 0;
         if (gap > 0) {
             eventAhead_ = true;
-            if (status() == 0) callRender(offset, static_cast<int>(gap));
+            if (status() == 0) {
+                callRender(offset, static_cast<int>(gap));
+                renderedTo_ = now + static_cast<uint64_t>(gap);
+            }
             eventAhead_ = false;
             now += static_cast<uint64_t>(gap);
             offset += static_cast<int>(gap);
@@ -475,12 +480,14 @@ void QX_ModuleBase::Process(int offset, int count, int skip) {
             setStatus(status() & ~(kStatusAsleep | kStatusWatching));
         }
         context->processed[moduleIndex] = context->clock;
+        continuesCall_ = false;
         HandleEvent(*e, offset);
         context->pool->give(e);
     }
     if (count > 0 && status() == 0) {
         context->processed[moduleIndex] = context->clock;
         callRender(offset, count);
+        renderedTo_ = now + static_cast<uint64_t>(count);
     }
 }
 

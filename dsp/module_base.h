@@ -183,6 +183,11 @@ class QX_ModuleBase {
     bool outputsReady() const { return !outputsMissing_; }
     // True while rendering the samples before an event due later in this chunk.
     bool eventAhead() const { return eventAhead_; }
+    // True when this render call goes on from the sample the last one ended at only because the
+    // host cut the grid cell there: no cell start, event or wake lies between. Work a module
+    // does once per call (coefficients, times read from inputs) is kept from the last call, so
+    // it is done at the same samples whatever blocks the host cuts.
+    bool continuesCall() const { return continuesCall_; }
     virtual void FastRelease() {}
     virtual void SetBlockSize(int n) { blockSize = n; }
     // `skip` samples of the chunk pass before the module starts (it wakes within the chunk).
@@ -246,6 +251,8 @@ class QX_ModuleBase {
     int watchedCount_ = 0;               // -1: too many sources to watch
     bool quietSleep_ = false;
     bool eventAhead_ = false;
+    bool continuesCall_ = false;
+    uint64_t renderedTo_ = 0; // the clock just past the last sample rendered
 
   public:
     int moduleCode = -1;
