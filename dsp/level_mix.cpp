@@ -49,7 +49,7 @@ void QX_DSP_Level_Base::Render(int offset, int count) {
         return;
     }
     if (!settle_.active()) settle_.start(blockSize);
-    if (settle_.advance(count)) sleepWatching(offset, count);
+    if (settle_.advance(offset, count, blockSize)) sleepWatching(offset, count);
 }
 
 // ---- modulation summer ----------------------------------------------------------------------
@@ -288,7 +288,7 @@ void QX_DSP_Float_to_Volt::Render(int offset, int count) {
     for (int i = offset; i < offset + count; ++i)
         outputs[kOutValue][i] = value_;
     if (!settle_.active()) settle_.start(blockSize);
-    if (settle_.advance(count)) Sleep(offset, count);
+    if (settle_.advance(offset, count, blockSize)) Sleep(offset, count);
 }
 
 // ---- sequencer values -----------------------------------------------------------------------

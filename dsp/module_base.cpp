@@ -271,7 +271,8 @@ bool QX_ModuleBase::quietLongerThan(int offset, int count, int memory) {
     }
     quietRun_ = peak <= kQuietLevel ? quietRun_ + length : 0;
     silentRun_ = peak == 0.0f ? silentRun_ + length : 0;
-    if (quietRun_ <= memory) return false;
+    // Judged at a cell's end, so the module sleeps at the same sample whatever the host's cuts.
+    if (quietRun_ <= memory || chunkEnd_ != blockSize) return false;
     // Sleeping zeroes this chunk's output and clears the memory. Faint sound in or out may be a
     // note's first samples, so wait until the memory has been silent, not just quiet; a faint
     // tail that never reaches silence is dropped after a second.
