@@ -141,11 +141,11 @@ bool QX_ModuleBase::sourceVaries(int k) const {
     if (!source) return false;
     if (!(source->status() & kStatusAsleep)) return true;
     const int j = source->moduleIndex;
-    return j >= 0 && j < kMaxModules && context->processed[j] + 2 * kMaxChunk > context->clock;
+    return j >= 0 && j < kMaxModules && context->processed[j] + 2 * kMaxChunk > context->gridStart;
 }
 
 void QX_ModuleBase::sleepWatching(int, int) {
-    sleptAt_ = context->clock;
+    sleptAt_ = context->gridStart;
     quietSleep_ = false;
     if (watchStale_) collectWatched();
     if (watchedCount_ < 0) return; // too many to watch: stay awake
@@ -251,7 +251,7 @@ void QX_ModuleBase::sleepQuiet() {
         std::memset(outputBlock_, 0,
                     sizeof(float) * static_cast<size_t>(bufferFloats(blockSize)) *
                         static_cast<size_t>(outputCount_));
-    sleptAt_ = context->clock;
+    sleptAt_ = context->gridStart;
     quietSleep_ = true;
     setStatus(status() | kStatusAsleep | kStatusWatching);
 }
@@ -480,13 +480,13 @@ void QX_ModuleBase::Process(int offset, int count, int skip) {
             if (status() & kStatusAsleep) context->awakeFrom[moduleIndex] = now;
             setStatus(status() & ~(kStatusAsleep | kStatusWatching));
         }
-        context->processed[moduleIndex] = context->clock;
+        context->processed[moduleIndex] = context->gridStart;
         continuesCall_ = false;
         HandleEvent(*e, offset);
         context->pool->give(e);
     }
     if (count > 0 && status() == 0) {
-        context->processed[moduleIndex] = context->clock;
+        context->processed[moduleIndex] = context->gridStart;
         callRender(offset, count);
         renderedTo_ = now + static_cast<uint64_t>(count);
     }

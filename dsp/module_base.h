@@ -79,7 +79,9 @@ struct ModuleContext {
     QX_ModuleBase* modules[kMaxModules] = {};
     uint32_t status[kMaxModules]; // read freely, written through setStatus
     EventRecord* oldest[kMaxModules] = {};
-    uint64_t processed[kMaxModules] = {}; // clock of the last chunk each module was processed in
+    // Grid cell (its start on the clock) each module was last processed in: counted in cells, so
+    // it reads the same whatever blocks the host cuts.
+    uint64_t processed[kMaxModules] = {};
     uint64_t awakeFrom[kMaxModules] = {}; // sample clock at which each module last woke
     // Each module object's size (0 when its builder did not say): a class's own fields sit at
     // the object's end, behind the port arrays, and the pass fetches them ahead of a visit.
@@ -240,7 +242,7 @@ class QX_ModuleBase {
     uint64_t now;
 
   private:
-    uint64_t sleptAt_ = 0; // clock of the chunk in which a watching sleep began
+    uint64_t sleptAt_ = 0; // the grid cell in which a watching sleep began
 
   public:
     int moduleIndex;

@@ -10,7 +10,7 @@ namespace tarlix {
 // Writes a constant for one more block, then sleeps: consumers keep reading a full block.
 class Settling {
   public:
-    void start(int blockSize) { left_ = blockSize + 1; }
+    void start(int blockSize) { left_ = blockSize; } // a whole cell after this one
     void stop() { left_ = -1; }
     bool active() const { return left_ >= 0; }
     // True when the module may now sleep: its time has passed and the call ends a cell of the
