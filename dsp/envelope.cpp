@@ -196,8 +196,8 @@ void QX_DSP_HAHDSR_Env::Render(int offset, int count) {
     // sustain or level source wakes the envelope.
     // Judged at a call's start: not at a host's cut, so it sleeps at the same sample whatever
     // blocks the host cuts.
-    if (stage_ == Stage::Sustain && !continuesCall() && !sourceVaries(kInSustain) && !sourceVaries(kInLevel) &&
-        y_ == in(kInSustain, offset)) {
+    if (stage_ == Stage::Sustain && !continuesCall() && !sourceVaries(kInSustain) &&
+        !sourceVaries(kInLevel) && y_ == in(kInSustain, offset)) {
         const float v = shaped(y_, offset);
         if (std::isfinite(v)) {
             std::fill(out, out + bufferFloats(blockSize), v);

@@ -86,8 +86,8 @@ struct ModuleContext {
     // Each module object's size (0 when its builder did not say): a class's own fields sit at
     // the object's end, behind the port arrays, and the pass fetches them ahead of a visit.
     uint32_t objectBytes[kMaxModules] = {};
-    int buildCount = 0;           // modules constructed so far in the current build
-    uint64_t clock = 1;           // engine sample clock at the start of the current chunk
+    int buildCount = 0; // modules constructed so far in the current build
+    uint64_t clock = 1; // engine sample clock at the start of the current chunk
     // Clock at the start of the grid cell the current chunk lies in: the graph runs on cells of
     // blockSize samples, and a host block only cuts chunks inside them.
     uint64_t gridStart = 1;
