@@ -291,6 +291,9 @@ bool QX_ModuleBase::clearWhenSilent(int offset, int count, int memory) {
 }
 
 bool QX_ModuleBase::sourcesChanged(int offset, int count) const {
+    // Asleep since earlier in this grid cell: a whole cell would not look again before the next
+    // one, so neither does a cell the host cut.
+    if (sleptAt_ == context->gridStart) return false;
     if (quietSleep_) {
         // Any sound at all wakes the module, so a note's first samples are never lost.
         return audioPeak(offset, count) > 0.0f;

@@ -370,6 +370,9 @@ void QX_DSP_Midi_to_Poly_Gen2::startNote(int v, uint32_t word) {
         sendToVoice(now, v, kOutChannel,
                     (statusByte(word) & 15) - 1 < 0 ? 0 : (statusByte(word) & 15) - 1, 0.0f);
     noteVoice_[note] = static_cast<int16_t>(v);
+    // From a free voice the note's sound starts here; a legato move or a restart after a fade
+    // goes on from modules that kept running.
+    if (voice.state == State::Free) voice.soundsFrom = now;
     voice.state = State::Playing;
     voice.note = note;
     voice.start = now;
@@ -619,6 +622,12 @@ void QX_DSP_Poly_to_Mono::Render(int offset, int count) {
             const State s = allocator_->state(v);
             if (s == State::Free || s == State::Fading) break; // free, or faded out
             any = true;
+            // A note started later in this call: its modules' buffers hold nothing of it before.
+            const uint64_t from = allocator_->soundsFrom(v);
+            if (const uint64_t here = now + static_cast<uint64_t>(i - offset); from > here) {
+                if (from - here >= static_cast<uint64_t>(end - i)) break;
+                i += static_cast<int>(from - here);
+            }
             if (s == State::Stolen) {
                 const uint64_t at = allocator_->stolenAt(v);
                 const uint64_t here = now + static_cast<uint64_t>(i - offset);

@@ -83,6 +83,9 @@ class QX_DSP_Midi_to_Poly_Gen2 : public QX_DSP_VoiceGroupHead {
     bool beginFade(int voice);
     // The sample at which a stolen voice's fade is due.
     uint64_t stolenAt(int voice) const { return inRange(voice) ? voices_[voice].stolenAt : 0; }
+    // The sample at which the voice's current note started: its modules' buffers hold nothing
+    // of it before.
+    uint64_t soundsFrom(int voice) const { return inRange(voice) ? voices_[voice].soundsFrom : 0; }
     // Samples a stolen voice takes to fade out; its waiting note starts when they have passed.
     int fadeLength() const { return fadeLength_; }
     int voiceOfNote(int note) const { return note >= 0 && note < 128 ? noteVoice_[note] : -1; }
@@ -95,9 +98,10 @@ class QX_DSP_Midi_to_Poly_Gen2 : public QX_DSP_VoiceGroupHead {
         State state = State::Free;
         int note = -1;
         uint64_t start = 0;
-        uint32_t pending = 0;  // note-on waiting for the fade, 0 = none
-        uint64_t stolenAt = 0; // sample the steal happened at: the fade starts there
-        uint64_t freeAt = 0;   // its release has ended: freed at this sample (a cell's start)
+        uint32_t pending = 0;    // note-on waiting for the fade, 0 = none
+        uint64_t stolenAt = 0;   // sample the steal happened at: the fade starts there
+        uint64_t freeAt = 0;     // its release has ended: freed at this sample (a cell's start)
+        uint64_t soundsFrom = 0; // the sample its note started at
     };
     // Operations the allocator posts to itself, due at a sample of the engine's clock: the end
     // of a stolen voice's fade, and the freeing of a voice whose release has ended.
