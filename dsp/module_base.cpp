@@ -257,22 +257,23 @@ void QX_ModuleBase::sleepQuiet() {
 }
 
 bool QX_ModuleBase::quietLongerThan(int offset, int count, int memory) {
-    if (offset + count != chunkEnd_) return false;
-    // A chunk split by an event is judged whole, not by its first part; one pass per signal.
-    // A sounding input settles it at its first samples: no quiet run, no silent run.
-    const int length = chunkEnd_ - chunkStart_;
+    // Judged once per grid cell, at its end and over all of it (the buffers hold the whole cell
+    // by then), so the runs count the same whatever blocks the host cuts; a cell split by an
+    // event is judged whole, not by its first part. One pass per signal: a sounding input
+    // settles it at its first samples, no quiet run, no silent run.
+    if (offset + count != chunkEnd_ || chunkEnd_ != blockSize) return false;
+    const int length = blockSize;
     bool loud = (status() & kStatusAsleep) != 0;
     for (int j = 0; !loud && j < audioPortCount_; ++j)
-        loud = portLouderThan(audioPorts_[j], chunkStart_, length, kQuietLevel);
-    float peak = loud ? INFINITY : audioPeak(chunkStart_, length);
+        loud = portLouderThan(audioPorts_[j], 0, length, kQuietLevel);
+    float peak = loud ? INFINITY : audioPeak(0, length);
     for (int o = 0; peak <= kQuietLevel && o < outputCount_; ++o) {
-        const float a = peakOf(outputs[o], chunkStart_, chunkEnd_);
+        const float a = peakOf(outputs[o], 0, length);
         peak = a > peak ? a : peak;
     }
     quietRun_ = peak <= kQuietLevel ? quietRun_ + length : 0;
     silentRun_ = peak == 0.0f ? silentRun_ + length : 0;
-    // Judged at a cell's end, so the module sleeps at the same sample whatever the host's cuts.
-    if (quietRun_ <= memory || chunkEnd_ != blockSize) return false;
+    if (quietRun_ <= memory) return false;
     // Sleeping zeroes this chunk's output and clears the memory. Faint sound in or out may be a
     // note's first samples, so wait until the memory has been silent, not just quiet; a faint
     // tail that never reaches silence is dropped after a second.
@@ -442,7 +443,6 @@ int QX_ModuleBase::routeCount(int output) const {
 
 void QX_ModuleBase::Process(int offset, int count, int skip) {
     now = context->clock;
-    chunkStart_ = offset;
     chunkEnd_ = offset + count;
     if (skip > 0 && skip < count) {
         now += static_cast<uint64_t>(skip);

@@ -249,8 +249,8 @@ class QX_ModuleBase {
     int blockSize;
 
   private:
-    int chunkStart_ = 0, chunkEnd_ = -1; // the chunk the engine is processing
-    int watchedCount_ = 0;               // -1: too many sources to watch
+    int chunkEnd_ = -1;    // end of the chunk the engine is processing
+    int watchedCount_ = 0; // -1: too many sources to watch
     bool quietSleep_ = false;
     bool eventAhead_ = false;
     bool continuesCall_ = false;
