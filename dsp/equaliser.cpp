@@ -89,8 +89,12 @@ void QX_DSP_BiQuad_Coeff::Render(int offset, int count) {
             for (int i = offset + 1; i < offset + count && constant; ++i)
                 constant = inputs[k][i] == inputs[k][offset];
     }
-    const bool gainOn = in(kInGain, offset) != 0.0f || (inputSource[kInGain] && !constant);
-    announce(gainOn);
+    // The band is on while its gain is not 0 dB or may move. Judged at a call's start from the
+    // gain there and whether its source is running (counted in grid cells), not from the rest
+    // of the call, and kept across a host's cut: it switches at the same samples whatever
+    // blocks the host cuts.
+    if (!continuesCall())
+        announce(in(kInGain, offset) != 0.0f || (inputSource[kInGain] && sourceVaries(kInGain)));
     if (constant && filled_) return;
     const bool whole = constant;
     const int from = whole ? 0 : offset, to = whole ? blockSize : offset + count;
