@@ -247,10 +247,9 @@ float QX_ModuleBase::audioPeak(int offset, int count) const {
 }
 
 void QX_ModuleBase::sleepQuiet() {
-    if (outputBlock_)
-        std::memset(outputBlock_, 0,
-                    sizeof(float) * static_cast<size_t>(bufferFloats(blockSize)) *
-                        static_cast<size_t>(outputCount_));
+    // The outputs are zeroed when the next cell starts: stages after this one read this cell's
+    // samples as rendered, whether they ran the cell whole or in the pieces a host cut.
+    silenceDue_ = true;
     sleptAt_ = context->gridStart;
     quietSleep_ = true;
     setStatus(status() | kStatusAsleep | kStatusWatching);
@@ -286,9 +285,22 @@ bool QX_ModuleBase::quietLongerThan(int offset, int count, int memory) {
 
 bool QX_ModuleBase::clearWhenSilent(int offset, int count, int memory) {
     if (!quietLongerThan(offset, count, memory)) return false;
-    Reset();
+    // The memory is cleared with the outputs as the next cell starts (a reset may zero them).
+    resetDue_ = true;
     sleepQuiet();
     return true;
+}
+
+void QX_ModuleBase::silenceOutputs() {
+    silenceDue_ = false;
+    if (resetDue_) {
+        resetDue_ = false;
+        Reset();
+    }
+    if (outputBlock_)
+        std::memset(outputBlock_, 0,
+                    sizeof(float) * static_cast<size_t>(bufferFloats(blockSize)) *
+                        static_cast<size_t>(outputCount_));
 }
 
 bool QX_ModuleBase::sourcesChanged(int offset, int count) const {
@@ -521,6 +533,7 @@ void processChunk(ModuleContext& context, int moduleCount, int offset, int frame
             if (const EventRecord* e = context.oldest[ahead]) __builtin_prefetch(e);
         }
         int skip = 0;
+        if (offset == 0 && mod->silenceDue()) mod->silenceOutputs();
         if (context.status[m] == (kStatusAsleep | kStatusWatching) &&
             mod->sourcesChanged(offset, frames)) {
             skip = mod->wakeSkip(frames);

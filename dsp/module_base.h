@@ -226,6 +226,10 @@ class QX_ModuleBase {
                                                                : kStatusAsleep | kStatusHeld;
     }
     void setStatus(uint32_t s);
+    // A quiet sleep began at the end of the last cell: the outputs are zeroed (and the memory
+    // cleared) as the next starts.
+    bool silenceDue() const { return silenceDue_; }
+    void silenceOutputs();
     // For a module asleep while watching: whether this chunk must wake it (a source ran since it
     // slept, or, in a quiet sleep, an audio input carries sound).
     bool sourcesChanged(int offset, int count) const;
@@ -252,6 +256,8 @@ class QX_ModuleBase {
     int chunkEnd_ = -1;    // end of the chunk the engine is processing
     int watchedCount_ = 0; // -1: too many sources to watch
     bool quietSleep_ = false;
+    bool silenceDue_ = false; // a quiet sleep's zeroing waits for the next cell
+    bool resetDue_ = false;   // and so does the reset that clears its memory
     bool eventAhead_ = false;
     bool continuesCall_ = false;
     uint64_t renderedTo_ = 0; // the clock just past the last sample rendered
@@ -309,8 +315,8 @@ class QX_ModuleBase {
     // more than `memory` samples in a row (the module's memory holds nothing audible) and the
     // module is awake.
     bool quietLongerThan(int offset, int count, int memory);
-    // For an effect with memory: once quietLongerThan holds, clear the memory (Reset) and sleep
-    // quietly; true if it did.
+    // For an effect with memory: once quietLongerThan holds, sleep quietly and clear the memory
+    // (Reset) as the next cell starts; true if it did.
     bool clearWhenSilent(int offset, int count, int memory);
 
   private:
