@@ -291,15 +291,24 @@ void QX_DSP_BiQuad_Static::renderAudio(int offset, int count) {
     if (resetPending_) Reset();
     float* out[2] = {outputs[swap_ && stereo ? kOutRight : kOutLeft],
                      outputs[swap_ && stereo ? kOutLeft : kOutRight]};
+    // Each filter is designed from its controls at a call's first sample; a call that only goes
+    // on past a host's cut keeps the design of the call before.
+    const bool keep = continuesCall();
     if (!enableA_ && !enableB_) {
         for (float* o : outputs)
             if (o) std::memset(o + offset, 0, bytes);
+        for (Filter& flt : filters_)
+            flt.designed = false;
         return;
     }
     for (int c = 0; c < channels; ++c)
         for (int i = offset; i < offset + count; ++i)
             out[c][i] = in(kInLeft + c, i);
-    if (!active_ || !tables_) return;
+    if (!active_ || !tables_) {
+        for (Filter& flt : filters_)
+            flt.designed = false;
+        return;
+    }
     for (int f = 0; f < kFilters; ++f) {
         Filter& flt = filters_[f];
         // The other designs are not used.
@@ -307,10 +316,15 @@ void QX_DSP_BiQuad_Static::renderAudio(int offset, int count) {
         const int type = flt.design >= F::kTypeLowPassA && flt.design <= F::kTypeLowPassD
                              ? flt.design
                              : (flt.design == kDesignHighPass ? F::kTypeHighPass : 0);
-        if (type == 0) continue;
+        if (type == 0) {
+            flt.designed = false;
+            continue;
+        }
         const int k = kControls[f];
-        biquadDesign(type, flt.sections, !linear_, *tables_, in(k, offset), in(k + 1, offset),
-                     flt.c);
+        if (!keep || !flt.designed)
+            biquadDesign(type, flt.sections, !linear_, *tables_, in(k, offset), in(k + 1, offset),
+                         flt.c);
+        flt.designed = true;
         for (int c = 0; c < channels; ++c)
             for (int n = 0; n < flt.sections; ++n) {
                 BiquadSection& z = flt.state[n][c];
