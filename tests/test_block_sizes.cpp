@@ -25,13 +25,30 @@ struct Timed {
 };
 
 // Notes that start and end off every block grid (0.1013 s and on), overlapping, with a
-// modulation-wheel move and a pitch bend between them.
+// modulation-wheel move and a pitch bend between them; a short note whose voice comes free and
+// is played again, a key struck again under the sustain pedal, and a chord that makes
+// programs with few voices steal.
 const std::vector<Timed>& phrase() {
     using namespace tarlix::midiword;
     static const std::vector<Timed> events = {
-        {4862, kNoteOn, 57, 100},  {9001, kController, 1, 64}, {13337, kNoteOn, 64, 90},
-        {17777, 0xE0, 0x00, 0x50}, {21011, kNoteOff, 57, 0},   {24999, kNoteOn, 69, 110},
-        {30103, kNoteOff, 64, 0},  {33333, kNoteOff, 69, 0},
+        {4862, kNoteOn, 57, 100},
+        {6007, kNoteOn, 60, 80},
+        {8111, kNoteOff, 60, 0},
+        {9001, kController, 1, 64},
+        {13337, kNoteOn, 64, 90},
+        {17777, 0xE0, 0x00, 0x50},
+        {19001, kController, kCcSustain, 127},
+        {21011, kNoteOff, 57, 0},
+        {22222, kNoteOn, 57, 70},
+        {24999, kNoteOn, 69, 110},
+        {26901, kNoteOn, 72, 100},
+        {27777, kController, kCcSustain, 0},
+        {29999, kNoteOn, 76, 95},
+        {30103, kNoteOff, 64, 0},
+        {31313, kNoteOff, 72, 0},
+        {33333, kNoteOff, 69, 0},
+        {34567, kNoteOff, 76, 0},
+        {35001, kNoteOff, 57, 0},
     };
     return events;
 }
