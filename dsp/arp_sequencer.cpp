@@ -85,6 +85,7 @@ void QX_DSP_Midi_Sync_Tempo::realign(Clock& c) {
     updateIncrement(c);
     double elapsed = static_cast<double>(now - start_) * c.increment;
     c.phase = elapsed - std::floor(elapsed);
+    c.gone = 0;
     if (c.phase == 0.0) c.phase = 1.0;
     c.recompute = false;
 }
@@ -120,6 +121,7 @@ void QX_DSP_Midi_Sync_Tempo::HandleEvent(const EventRecord& e, int) {
                     updateIncrement(c);
                     c.recompute = false;
                     c.phase = 1.0; // the first step at once, on the key
+                    c.gone = 0;
                     pulse(kOutRestart + k, now);
                 } else if (c.pending) {
                     c.pending = false;
@@ -138,22 +140,25 @@ void QX_DSP_Midi_Sync_Tempo::Render(int, int count) {
     for (int k = 0; k < kClocks; ++k) {
         if (!connected(k)) continue;
         Clock& c = clocks_[k];
+        if (!continuesCall() && c.gone > 0) {
+            c.phase += c.increment * static_cast<double>(c.gone);
+            c.gone = 0;
+        }
         if (c.recompute) realign(c);
         if (!(c.increment > 0.0)) continue;
         // The phase is the part of a period gone at the start of a sample; a tick at the sample
-        // where it reaches 1. Whole ticks are found without a loop over every sample.
-        int at = 0;
+        // where it reaches 1. Whole ticks are found without a loop over every sample. `at` is
+        // where the phase was taken: before this call when it goes on past a host's cut.
+        int64_t at = -c.gone;
         while (at < count) {
             double need = (1.0 - c.phase) / c.increment;
             int64_t i = need <= 0.0 ? 0 : static_cast<int64_t>(std::ceil(need));
-            if (at + i >= count) {
-                c.phase += c.increment * (count - at);
-                break;
-            }
+            if (at + i >= count) break;
             pulse(kOutTick + k, now + static_cast<uint64_t>(at + i));
             c.phase = c.phase + c.increment * static_cast<double>(i + 1) - 1.0;
-            at += static_cast<int>(i) + 1;
+            at += i + 1;
         }
+        c.gone = count - at;
     }
 }
 

@@ -52,6 +52,9 @@ class QX_DSP_Midi_Sync_Tempo : public QX_ModuleBase {
   private:
     struct Clock {
         double multiplier = 1.0, half = 1.0, phase = 0.0, increment = 0.0;
+        // Samples run since `phase` was last taken, added to it when a call starts afresh: a
+        // call that only goes on past a host's cut finds its ticks from the same phase.
+        int64_t gone = 0;
         bool recompute = true, hold = false, pending = false;
     };
     void pulse(int output, uint64_t time);

@@ -578,7 +578,10 @@ void QX_DSP_PitchShifter::renderAudio(int offset, int count) {
             out[i] = in(kInSignal, i);
         return;
     }
-    const float pitch = finiteOr(in(kInPitch, offset), 0.0f);
+    // Read at a call's start, not where a host's cut splits one.
+    const float pitch = continuesCall() && !std::isnan(lastPitch_)
+                            ? lastPitch_
+                            : finiteOr(in(kInPitch, offset), 0.0f);
     if (!(pitch == lastPitch_)) {
         recompute(pitch);
         lastPitch_ = pitch;

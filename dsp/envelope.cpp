@@ -165,6 +165,9 @@ void QX_DSP_HAHDSR_Env::finish(int offset, int count) {
 
 void QX_DSP_HAHDSR_Env::Render(int offset, int count) {
     float* out = outputs[kOutLevel];
+    // The times of the last call still hold when this one only goes on past a host's cut.
+    const bool keepTimes = continuesCall() && timesKept_;
+    timesKept_ = false;
     if (fastCountdown_ > 0) {
         const float target = idle();
         for (int i = offset; i < offset + count; ++i) {
@@ -191,8 +194,10 @@ void QX_DSP_HAHDSR_Env::Render(int offset, int count) {
     }
     // Holding a steady sustain: one value until an event (gate off, a new note) or a moving
     // sustain or level source wakes the envelope.
-    if (stage_ == Stage::Sustain && !sourceVaries(kInSustain) && !sourceVaries(kInLevel) &&
-        y_ == in(kInSustain, offset)) {
+    // Judged at a call's start: not at a host's cut, so it sleeps at the same sample whatever
+    // blocks the host cuts.
+    if (stage_ == Stage::Sustain && !continuesCall() && !sourceVaries(kInSustain) &&
+        !sourceVaries(kInLevel) && y_ == in(kInSustain, offset)) {
         const float v = shaped(y_, offset);
         if (std::isfinite(v)) {
             std::fill(out, out + bufferFloats(blockSize), v);
@@ -201,17 +206,23 @@ void QX_DSP_HAHDSR_Env::Render(int offset, int count) {
         }
     }
     // Times are read at the start of every render call.
-    auto modulation = [this](int port, int i) {
-        return inputs[port] ? pmath::exp2(10.0 * in(port, i)) : 1.0;
-    };
-    double attack = samplesOf(in(kInAttack, offset)) * modulation(kInAttackModulation, offset);
-    if (attack < static_cast<double>(minimumAttack_)) attack = static_cast<double>(minimumAttack_);
-    double decay = samplesOf(in(kInDecay, offset)) * modulation(kInDecayModulation, offset);
-    if (decay < 1.0) decay = 1.0;
-    double release = samplesOf(in(kInRelease, offset));
-    if (release < 1.0) release = 1.0;
-    const float decayStep = static_cast<float>((1.0 - in(kInSustain, offset)) / decay);
-    const float attackStep = static_cast<float>(1.0 / attack);
+    if (!keepTimes) {
+        auto modulation = [this](int port, int i) {
+            return inputs[port] ? pmath::exp2(10.0 * in(port, i)) : 1.0;
+        };
+        double attack = samplesOf(in(kInAttack, offset)) * modulation(kInAttackModulation, offset);
+        if (attack < static_cast<double>(minimumAttack_))
+            attack = static_cast<double>(minimumAttack_);
+        double decay = samplesOf(in(kInDecay, offset)) * modulation(kInDecayModulation, offset);
+        if (decay < 1.0) decay = 1.0;
+        release_ = samplesOf(in(kInRelease, offset));
+        if (release_ < 1.0) release_ = 1.0;
+        decayStep_ = static_cast<float>((1.0 - in(kInSustain, offset)) / decay);
+        attackStep_ = static_cast<float>(1.0 / attack);
+    }
+    timesKept_ = true;
+    const double release = release_;
+    const float decayStep = decayStep_, attackStep = attackStep_;
     for (int i = offset; i < offset + count; ++i) {
         switch (stage_) {
         case Stage::Delay:

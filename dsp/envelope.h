@@ -57,6 +57,10 @@ class QX_DSP_HAHDSR_Env : public QX_ModuleBase {
     void finish(int offset, int count);
 
     Stage stage_ = Stage::End;
+    // Steps and release time read at the start of a render call (see continuesCall).
+    float attackStep_ = 0.0f, decayStep_ = 0.0f;
+    double release_ = 1.0;
+    bool timesKept_ = false;
     float y_ = 0.0f, releaseStart_ = 0.0f, velocityGain_ = 1.0f, velocity_ = 1.0f, amount_ = 1.0f;
     float eventLevel_ = 1.0f, timeScale_ = 1.0f, rate_ = 44100.0f, fastStep_ = 0.0f,
           fastValue_ = 0.0f;

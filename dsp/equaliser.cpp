@@ -90,8 +90,12 @@ void QX_DSP_BiQuad_Coeff::Render(int offset, int count) {
             for (int i = offset + 1; i < offset + count && constant; ++i)
                 constant = inputs[k][i] == inputs[k][offset];
     }
-    const bool gainOn = in(kInGain, offset) != 0.0f || (inputSource[kInGain] && !constant);
-    announce(gainOn);
+    // The band is on while its gain is not 0 dB or may move. Judged at a call's start from the
+    // gain there and whether its source is running (counted in grid cells), not from the rest
+    // of the call, and kept across a host's cut: it switches at the same samples whatever
+    // blocks the host cuts.
+    if (!continuesCall())
+        announce(in(kInGain, offset) != 0.0f || (inputSource[kInGain] && sourceVaries(kInGain)));
     if (constant && filled_) return;
     const bool whole = constant;
     const int from = whole ? 0 : offset, to = whole ? blockSize : offset + count;
@@ -288,9 +292,14 @@ void QX_DSP_BiQuad_Static::renderAudio(int offset, int count) {
     if (resetPending_) Reset();
     float* out[2] = {outputs[swap_ && stereo ? kOutRight : kOutLeft],
                      outputs[swap_ && stereo ? kOutLeft : kOutRight]};
+    // Each filter is designed from its controls at a call's first sample; a call that only goes
+    // on past a host's cut keeps the design of the call before.
+    const bool keep = continuesCall();
     if (!enableA_ && !enableB_) {
         for (float* o : outputs)
             if (o) std::memset(o + offset, 0, bytes);
+        for (Filter& flt : filters_)
+            flt.designed = false;
         return;
     }
     for (int c = 0; c < channels; ++c) {
@@ -302,7 +311,11 @@ void QX_DSP_BiQuad_Static::renderAudio(int offset, int count) {
             std::fill(out[c] + offset, out[c] + offset + count, v);
         }
     }
-    if (!active_ || !tables_) return;
+    if (!active_ || !tables_) {
+        for (Filter& flt : filters_)
+            flt.designed = false;
+        return;
+    }
     for (int f = 0; f < kFilters; ++f) {
         Filter& flt = filters_[f];
         // The other designs are not used.
@@ -310,10 +323,15 @@ void QX_DSP_BiQuad_Static::renderAudio(int offset, int count) {
         const int type = flt.design >= F::kTypeLowPassA && flt.design <= F::kTypeLowPassD
                              ? flt.design
                              : (flt.design == kDesignHighPass ? F::kTypeHighPass : 0);
-        if (type == 0) continue;
+        if (type == 0) {
+            flt.designed = false;
+            continue;
+        }
         const int k = kControls[f];
-        biquadDesign(type, flt.sections, !linear_, *tables_, in(k, offset), in(k + 1, offset),
-                     flt.c);
+        if (!keep || !flt.designed)
+            biquadDesign(type, flt.sections, !linear_, *tables_, in(k, offset), in(k + 1, offset),
+                         flt.c);
+        flt.designed = true;
         const float held[5] = {flt.c[0], flt.c[1], flt.c[2], flt.c[3], flt.c[4]};
         const auto coefficient = [&held](int, int k) { return held[k]; };
         if (channels == 2) {

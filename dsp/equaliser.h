@@ -119,6 +119,7 @@ class QX_DSP_BiQuad_Static : public QX_ModuleBase {
     struct Filter {
         int design = 0, sections = 1;
         float c[5] = {};
+        bool designed = false; // c was made by the last call, from its first sample
         BiquadSection state[kMaxSections][2];
     };
     static constexpr int kControls[kFilters] = {kInCutoff1, kInCutoff2, kInCutoff3};

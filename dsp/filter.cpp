@@ -97,6 +97,7 @@ void QX_DSP_Multi_Filter::Prepare() {
 void QX_DSP_Multi_Filter::Reset() {
     std::memset(state_, 0, sizeof state_);
     resetPending_ = false;
+    twoPoleStepping_ = false;
 }
 
 void QX_DSP_Multi_Filter::HandleEvent(const EventRecord& e, int) {
@@ -373,6 +374,8 @@ bool QX_DSP_Multi_Filter::computeCoefficients(int offset, int count) {
         coefficientsValid_ = false;
         return true;
     }
+    // One set per call: a call that only goes on past a host's cut keeps the set it had.
+    if (!coefficientRate_ && coefficientsValid_ && continuesCall()) return false;
     const float c = in(kInCutoff, offset), r = in(kInResonance, offset);
     perSampleCoefficients_ = false;
     if (coefficientsValid_ && c == lastCutoff_ && r == lastResonance_) return false;
@@ -430,36 +433,58 @@ struct TwoPoleStage {
     }
 };
 
-// Stage one's state (a, b) in `stateOne`, stage two's in `stateTwo`: the two stages of one section,
-// or two one-stage sections side by side (their recursions then overlap, as a biquad pair's).
+// Where stage 0 or 1 of a section keeps its state: a and b, and the stepping form's last b and
+// g, which a call that goes on past a host's cut takes over.
+struct StageSlots {
+    float* s;
+    int stage;
+    TwoPoleStage load() const {
+        return {s[2 * stage], s[2 * stage + 1], s[5 + 2 * stage], s[6 + 2 * stage]};
+    }
+    void store(const TwoPoleStage& t) const {
+        s[2 * stage] = t.a;
+        s[2 * stage + 1] = t.b;
+        s[5 + 2 * stage] = t.bOld;
+        s[6 + 2 * stage] = t.gPrev;
+    }
+};
+
+// Stage `one`, then, for a pair, stage `two`: the two stages of one section, or two one-stage
+// sections side by side (their recursions then overlap, as a biquad pair's). A call that goes on
+// past a host's cut (`continues`) takes every sample in the stepping form, as one call across
+// the cut would.
 template <bool perSample, bool pair, bool twoSets>
-void runTwoPoleSection(float* stateOne, float* stateTwo, const float* src, float* out, int count,
-                       const float (*coef)[kMaxChunk]) {
-    TwoPoleStage one{stateOne[0], stateOne[1]}, two{stateTwo[0], stateTwo[1]};
+void runTwoPoleSection(StageSlots slotsOne, StageSlots slotsTwo, const float* src, float* out,
+                       int count, const float (*coef)[kMaxChunk], bool continues) {
+    TwoPoleStage one = slotsOne.load(), two = slotsTwo.load();
     const auto at = [&](int k, int i) { return coef[k][perSample ? i : 0]; };
     const auto second = [&](int i) { return twoSets ? at(2, i) : at(0, i); };
     const auto secondFeedback = [&](int i) { return twoSets ? at(3, i) : at(1, i); };
-    float y = one.first(src[0], at(0, 0), at(1, 0));
-    if (pair) y = two.first(y, second(0), secondFeedback(0));
+    float y;
+    if (continues) {
+        y = one.step(src[0], at(0, 0), at(1, 0));
+        if (pair) y = two.step(y, second(0), secondFeedback(0));
+    } else {
+        y = one.first(src[0], at(0, 0), at(1, 0));
+        if (pair) y = two.first(y, second(0), secondFeedback(0));
+    }
     out[0] = y;
     for (int i = 1; i < count; ++i) {
         y = one.step(src[i], at(0, i), at(1, i));
         if (pair) y = two.step(y, second(i), secondFeedback(i));
         out[i] = y;
     }
-    stateOne[0] = one.a;
-    stateOne[1] = one.b;
-    if (!pair) return;
-    stateTwo[0] = two.a;
-    stateTwo[1] = two.b;
+    slotsOne.store(one);
+    if (pair) slotsTwo.store(two);
 }
 
 } // namespace
 
 void QX_DSP_Multi_Filter::runTwoPole(Section* st, const float* in, float* out, int offset,
-                                     int count) const {
+                                     int count, bool continues) const {
     if (count <= 0) return;
-    using Run = void (*)(float*, float*, const float*, float*, int, const float(*)[kMaxChunk]);
+    using Run =
+        void (*)(StageSlots, StageSlots, const float*, float*, int, const float(*)[kMaxChunk], bool);
     // Type 5 is one stage per section, 6 two stages sharing a set, 7 and 8 two stages with two.
     static constexpr Run kRuns[2][3] = {
         {runTwoPoleSection<false, false, false>, runTwoPoleSection<false, true, false>,
@@ -473,11 +498,12 @@ void QX_DSP_Multi_Filter::runTwoPole(Section* st, const float* in, float* out, i
         // One stage per section, all on one set: two sections run as one section's pair.
         const Run twoSections = kRuns[perSampleCoefficients_ ? 1 : 0][1];
         for (; k + 1 < sections_; k += 2)
-            twoSections(st[k].s, st[k + 1].s, (k == 0 ? in : out) + offset, out + offset, count,
-                        coef_);
+            twoSections({st[k].s, 0}, {st[k + 1].s, 0}, (k == 0 ? in : out) + offset,
+                        out + offset, count, coef_, continues);
     }
     for (; k < sections_; ++k)
-        run(st[k].s, st[k].s + 2, (k == 0 ? in : out) + offset, out + offset, count, coef_);
+        run({st[k].s, 0}, {st[k].s, 1}, (k == 0 ? in : out) + offset, out + offset, count, coef_,
+            continues);
 }
 
 void QX_DSP_Multi_Filter::runAcid(Section* st, const float* in, float* out, int offset,
@@ -558,7 +584,10 @@ void QX_DSP_Multi_Filter::keepStatesBounded(int channels) {
             bool finite = true;
             for (float v : z.s)
                 finite = finite && std::isfinite(v) && std::fabs(v) < 1e6f;
-            if (!finite) z = Section{};
+            if (!finite) {
+                z = Section{};
+                twoPoleStepping_ = false;
+            }
         }
 }
 
@@ -567,6 +596,9 @@ void QX_DSP_Multi_Filter::Render(int offset, int count) {
     const int channels = stereo ? 2 : 1;
     const size_t bytes = sizeof(float) * static_cast<size_t>(count);
     if (resetPending_) Reset();
+    // The two-pole stages go on in their stepping form only from a call that ran them.
+    const bool stepping = twoPoleStepping_ && continuesCall();
+    twoPoleStepping_ = false;
     if (!inputs[kInLeft] || !inputSource[kInLeft] || mode_ == Mode::Zero) {
         for (int c = 0; c < 2; ++c)
             std::memset(outputs[c] + offset, 0, bytes);
@@ -581,14 +613,17 @@ void QX_DSP_Multi_Filter::Render(int offset, int count) {
     }
     computeCoefficients(offset, count);
     const Family family = familyOf(type_);
-    if (family == Family::Acid) acidResonance_ = 20.0f * clampResonance(in(kInResonance, offset));
+    // Read once per call; kept when the call only goes on past a host's cut.
+    if (family == Family::Acid && !(continuesCall() && acidKept_))
+        acidResonance_ = 20.0f * clampResonance(in(kInResonance, offset));
+    acidKept_ = family == Family::Acid;
     for (int c = 0; c < channels; ++c) {
         switch (family) {
         case Family::Biquad:
             runBiquad(state_[c], inputs[c], outputs[c], offset, count);
             break;
         case Family::TwoPole:
-            runTwoPole(state_[c], inputs[c], outputs[c], offset, count);
+            runTwoPole(state_[c], inputs[c], outputs[c], offset, count, stepping);
             break;
         case Family::Acid:
             runAcid(state_[c], inputs[c], outputs[c], offset, count);
@@ -614,6 +649,7 @@ void QX_DSP_Multi_Filter::Render(int offset, int count) {
             }
         }
     }
+    twoPoleStepping_ = family == Family::TwoPole;
     keepStatesBounded(channels);
 }
 

@@ -181,10 +181,15 @@ class QX_DSP_Multi_Filter : public QX_ModuleBase {
     // Every design keeps at most these per section and channel.
     struct Section {
         BiquadSection biquad;
-        float s[5]; // two-pole, four-pole and ladder states
+        // Two-pole, four-pole and ladder states; a two-pole stage keeps its last two outputs'
+        // older one and its last factor at 5..8, to go on where a host's cut left it.
+        float s[9];
     };
     enum class Mode : uint8_t { Filter, PassThrough, Zero };
 
+    // The two-pole stages ran the last call (their stepping state is current); the acid
+    // resonance was read by it.
+    bool twoPoleStepping_ = false, acidKept_ = false;
     void chooseMode();
     bool computeCoefficients(int offset, int count);
     void coefficientsAt(int slot, float cutoff, float resonance);
@@ -192,7 +197,8 @@ class QX_DSP_Multi_Filter : public QX_ModuleBase {
     template <int type>
     void twoPoleSets(const float* cut, int cutStep, const float* res, int resStep, int count);
     void runBiquad(Section* st, const float* in, float* out, int offset, int count) const;
-    void runTwoPole(Section* st, const float* in, float* out, int offset, int count) const;
+    void runTwoPole(Section* st, const float* in, float* out, int offset, int count,
+                    bool continues) const;
     void runAcid(Section* st, const float* in, float* out, int offset, int count) const;
     void runLadder(Section* st, const float* in, float* out, int offset, int count) const;
     void keepStatesBounded(int channels);

@@ -98,7 +98,7 @@ void QX_DSP_FadeIn::Render(int offset, int count) {
         !enabled_ || (!inputSource[kInLeft] && !(stereo && inputSource[kInRight]));
     if (!constant || gain_ < 1.0f) return;
     if (!settle_.active()) settle_.start(blockSize);
-    if (settle_.advance(count)) Sleep(offset, count);
+    if (settle_.advance(offset, count, blockSize)) Sleep(offset, count);
 }
 
 // ---- panner ---------------------------------------------------------------------------------

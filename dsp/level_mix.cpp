@@ -49,7 +49,7 @@ void QX_DSP_Level_Base::Render(int offset, int count) {
         return;
     }
     if (!settle_.active()) settle_.start(blockSize);
-    if (settle_.advance(count)) sleepWatching(offset, count);
+    if (settle_.advance(offset, count, blockSize)) sleepWatching(offset, count);
 }
 
 // ---- modulation summer ----------------------------------------------------------------------
@@ -93,18 +93,14 @@ void QX_DSP_Adder::compute(int offset, int count) {
         std::memset(out + offset, 0, sizeof(float) * static_cast<size_t>(count));
         return;
     }
-    // A sleeping source holds a constant buffer: add it once, not per sample.
-    float base = constant_;
+    // Every listed source is summed from its buffer (a sleeping one holds its value across the
+    // whole buffer) in list order: the rounding does not depend on which of them sleep, so it
+    // is the same whatever blocks the host cuts.
+    const float base = constant_;
     const float* live[kSources];
     int n = 0;
-    for (int j = 0; j < listLength_; ++j) {
-        const int k = list_[j];
-        const QX_ModuleBase* source = inputSource[k];
-        if (source && (source->status() & kStatusAsleep))
-            base += inputs[k][offset];
-        else
-            live[n++] = inputs[k];
-    }
+    for (int j = 0; j < listLength_; ++j)
+        live[n++] = inputs[list_[j]];
     // Source by source over the whole chunk, in the same order as a per-sample sum, so each
     // pass is a plain vector loop.
     float* __restrict dst = out + offset;
@@ -288,7 +284,7 @@ void QX_DSP_Float_to_Volt::Render(int offset, int count) {
     for (int i = offset; i < offset + count; ++i)
         outputs[kOutValue][i] = value_;
     if (!settle_.active()) settle_.start(blockSize);
-    if (settle_.advance(count)) Sleep(offset, count);
+    if (settle_.advance(offset, count, blockSize)) Sleep(offset, count);
 }
 
 // ---- sequencer values -----------------------------------------------------------------------

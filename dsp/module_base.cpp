@@ -141,11 +141,11 @@ bool QX_ModuleBase::sourceVaries(int k) const {
     if (!source) return false;
     if (!(source->status() & kStatusAsleep)) return true;
     const int j = source->moduleIndex;
-    return j >= 0 && j < kMaxModules && context->processed[j] + 2 * kMaxChunk > context->clock;
+    return j >= 0 && j < kMaxModules && context->processed[j] + 2 * kMaxChunk > context->gridStart;
 }
 
 void QX_ModuleBase::sleepWatching(int, int) {
-    sleptAt_ = context->clock;
+    sleptAt_ = context->gridStart;
     quietSleep_ = false;
     if (watchStale_) collectWatched();
     if (watchedCount_ < 0) return; // too many to watch: stay awake
@@ -247,26 +247,27 @@ float QX_ModuleBase::audioPeak(int offset, int count) const {
 }
 
 void QX_ModuleBase::sleepQuiet() {
-    if (outputBlock_)
-        std::memset(outputBlock_, 0,
-                    sizeof(float) * static_cast<size_t>(bufferFloats(blockSize)) *
-                        static_cast<size_t>(outputCount_));
-    sleptAt_ = context->clock;
+    // The outputs are zeroed when the next cell starts: stages after this one read this cell's
+    // samples as rendered, whether they ran the cell whole or in the pieces a host cut.
+    silenceDue_ = true;
+    sleptAt_ = context->gridStart;
     quietSleep_ = true;
     setStatus(status() | kStatusAsleep | kStatusWatching);
 }
 
 bool QX_ModuleBase::quietLongerThan(int offset, int count, int memory) {
-    if (offset + count != chunkEnd_) return false;
-    // A chunk split by an event is judged whole, not by its first part; one pass per signal.
-    // A sounding input settles it at its first samples: no quiet run, no silent run.
-    const int length = chunkEnd_ - chunkStart_;
+    // Judged once per grid cell, at its end and over all of it (the buffers hold the whole cell
+    // by then), so the runs count the same whatever blocks the host cuts; a cell split by an
+    // event is judged whole, not by its first part. One pass per signal: a sounding input
+    // settles it at its first samples, no quiet run, no silent run.
+    if (offset + count != chunkEnd_ || chunkEnd_ != blockSize) return false;
+    const int length = blockSize;
     bool loud = (status() & kStatusAsleep) != 0;
     for (int j = 0; !loud && j < audioPortCount_; ++j)
-        loud = portLouderThan(audioPorts_[j], chunkStart_, length, kQuietLevel);
-    float peak = loud ? INFINITY : audioPeak(chunkStart_, length);
+        loud = portLouderThan(audioPorts_[j], 0, length, kQuietLevel);
+    float peak = loud ? INFINITY : audioPeak(0, length);
     for (int o = 0; peak <= kQuietLevel && o < outputCount_; ++o) {
-        const float a = peakOf(outputs[o], chunkStart_, chunkEnd_);
+        const float a = peakOf(outputs[o], 0, length);
         peak = a > peak ? a : peak;
     }
     quietRun_ = peak <= kQuietLevel ? quietRun_ + length : 0;
@@ -284,12 +285,28 @@ bool QX_ModuleBase::quietLongerThan(int offset, int count, int memory) {
 
 bool QX_ModuleBase::clearWhenSilent(int offset, int count, int memory) {
     if (!quietLongerThan(offset, count, memory)) return false;
-    Reset();
+    // The memory is cleared with the outputs as the next cell starts (a reset may zero them).
+    resetDue_ = true;
     sleepQuiet();
     return true;
 }
 
+void QX_ModuleBase::silenceOutputs() {
+    silenceDue_ = false;
+    if (resetDue_) {
+        resetDue_ = false;
+        Reset();
+    }
+    if (outputBlock_)
+        std::memset(outputBlock_, 0,
+                    sizeof(float) * static_cast<size_t>(bufferFloats(blockSize)) *
+                        static_cast<size_t>(outputCount_));
+}
+
 bool QX_ModuleBase::sourcesChanged(int offset, int count) const {
+    // Asleep since earlier in this grid cell: a whole cell would not look again before the next
+    // one, so neither does a cell the host cut.
+    if (sleptAt_ == context->gridStart) return false;
     if (quietSleep_) {
         // Any sound at all wakes the module, so a note's first samples are never lost.
         return audioPeak(offset, count) > 0.0f;
@@ -309,8 +326,9 @@ int QX_ModuleBase::wakeSkip(int count) const {
         const int j = watched_[w];
         const bool awake = !(context->status[j] & kStatusAsleep);
         if (!awake && context->processed[j] < sleptAt_) continue; // unchanged since
-        // A source that ran and slept again, or has run since before this chunk: from the start.
-        if (!awake || context->awakeFrom[j] <= start) return 0;
+        // A source that has run since before this chunk: from the start. One that woke in this
+        // chunk and slept again counts from the sample it woke at.
+        if (context->awakeFrom[j] <= start) return 0;
         first = context->awakeFrom[j] < first ? context->awakeFrom[j] : first;
     }
     // Events of its own are due no later than they were stamped.
@@ -437,13 +455,14 @@ int QX_ModuleBase::routeCount(int output) const {
 
 void QX_ModuleBase::Process(int offset, int count, int skip) {
     now = context->clock;
-    chunkStart_ = offset;
     chunkEnd_ = offset + count;
     if (skip > 0 && skip < count) {
         now += static_cast<uint64_t>(skip);
         offset += skip;
         count -= skip;
     }
+    // A cell's start, a wake within the chunk or an event handled below starts afresh.
+    continuesCall_ = offset > 0 && skip == 0 && now == renderedTo_;
     EventRecord*& oldest = context->oldest[moduleIndex];
     while (oldest) {
         EventRecord* e = oldest;
@@ -461,7 +480,10 @@ void QX_ModuleBase::Process(int offset, int count, int skip) {
         if (e->time < now) gap = 0;
         if (gap > 0) {
             eventAhead_ = true;
-            if (status() == 0) callRender(offset, static_cast<int>(gap));
+            if (status() == 0) {
+                callRender(offset, static_cast<int>(gap));
+                renderedTo_ = now + static_cast<uint64_t>(gap);
+            }
             eventAhead_ = false;
             now += static_cast<uint64_t>(gap);
             offset += static_cast<int>(gap);
@@ -473,18 +495,22 @@ void QX_ModuleBase::Process(int offset, int count, int skip) {
             if (status() & kStatusAsleep) context->awakeFrom[moduleIndex] = now;
             setStatus(status() & ~(kStatusAsleep | kStatusWatching));
         }
-        context->processed[moduleIndex] = context->clock;
+        context->processed[moduleIndex] = context->gridStart;
+        continuesCall_ = false;
         HandleEvent(*e, offset);
         context->pool->give(e);
     }
     if (count > 0 && status() == 0) {
-        context->processed[moduleIndex] = context->clock;
+        context->processed[moduleIndex] = context->gridStart;
         callRender(offset, count);
+        renderedTo_ = now + static_cast<uint64_t>(count);
     }
 }
 
 void processChunk(ModuleContext& context, int moduleCount, int offset, int frames) {
     const int n = moduleCount;
+    // The buffers are indexed by the position in the cell.
+    context.gridStart = context.clock - static_cast<uint64_t>(offset);
     // Only the modules that are awake, watching or have events queued are visited.
     for (int m = context.nextToVisit(0, n); m < n; m = context.nextToVisit(m + 1, n)) {
         QX_ModuleBase* mod = context.modules[m];
@@ -507,12 +533,17 @@ void processChunk(ModuleContext& context, int moduleCount, int offset, int frame
             if (const EventRecord* e = context.oldest[ahead]) __builtin_prefetch(e);
         }
         int skip = 0;
+        if (offset == 0 && mod->silenceDue()) mod->silenceOutputs();
         if (context.status[m] == (kStatusAsleep | kStatusWatching) &&
             mod->sourcesChanged(offset, frames)) {
             skip = mod->wakeSkip(frames);
             context.awakeFrom[m] = context.clock + static_cast<uint64_t>(skip);
             context.setStatus(m, 0);
         }
+        // Released from hold later in this chunk (a voice's note): it starts at that sample.
+        if (skip == 0 && context.awakeFrom[m] > context.clock &&
+            context.awakeFrom[m] < context.clock + static_cast<uint64_t>(frames))
+            skip = static_cast<int>(context.awakeFrom[m] - context.clock);
         if (context.status[m] == 0 || context.oldest[m]) mod->Process(offset, frames, skip);
     }
 }

@@ -79,13 +79,18 @@ struct ModuleContext {
     QX_ModuleBase* modules[kMaxModules] = {};
     uint32_t status[kMaxModules]; // read freely, written through setStatus
     EventRecord* oldest[kMaxModules] = {};
-    uint64_t processed[kMaxModules] = {}; // clock of the last chunk each module was processed in
+    // Grid cell (its start on the clock) each module was last processed in: counted in cells, so
+    // it reads the same whatever blocks the host cuts.
+    uint64_t processed[kMaxModules] = {};
     uint64_t awakeFrom[kMaxModules] = {}; // sample clock at which each module last woke
     // Each module object's size (0 when its builder did not say): a class's own fields sit at
     // the object's end, behind the port arrays, and the pass fetches them ahead of a visit.
     uint32_t objectBytes[kMaxModules] = {};
-    int buildCount = 0;           // modules constructed so far in the current build
-    uint64_t clock = 1;           // engine sample clock at the start of the current chunk
+    int buildCount = 0; // modules constructed so far in the current build
+    uint64_t clock = 1; // engine sample clock at the start of the current chunk
+    // Clock at the start of the grid cell the current chunk lies in: the graph runs on cells of
+    // blockSize samples, and a host block only cuts chunks inside them.
+    uint64_t gridStart = 1;
     bool programSettling = false; // the first chunk after a program load is running
     int blockSize = kMaxChunk;
     EventPool* pool = nullptr;
@@ -180,6 +185,11 @@ class QX_ModuleBase {
     bool outputsReady() const { return !outputsMissing_; }
     // True while rendering the samples before an event due later in this chunk.
     bool eventAhead() const { return eventAhead_; }
+    // True when this render call goes on from the sample the last one ended at only because the
+    // host cut the grid cell there: no cell start, event or wake lies between. Work a module
+    // does once per call (coefficients, times read from inputs) is kept from the last call, so
+    // it is done at the same samples whatever blocks the host cuts.
+    bool continuesCall() const { return continuesCall_; }
     virtual void FastRelease() {}
     virtual void SetBlockSize(int n) { blockSize = n; }
     // `skip` samples of the chunk pass before the module starts (it wakes within the chunk).
@@ -216,6 +226,10 @@ class QX_ModuleBase {
                                                                : kStatusAsleep | kStatusHeld;
     }
     void setStatus(uint32_t s);
+    // A quiet sleep began at the end of the last cell: the outputs are zeroed (and the memory
+    // cleared) as the next starts.
+    bool silenceDue() const { return silenceDue_; }
+    void silenceOutputs();
     // For a module asleep while watching: whether this chunk must wake it (a source ran since it
     // slept, or, in a quiet sleep, an audio input carries sound).
     bool sourcesChanged(int offset, int count) const;
@@ -232,17 +246,21 @@ class QX_ModuleBase {
     uint64_t now;
 
   private:
-    uint64_t sleptAt_ = 0; // clock of the chunk in which a watching sleep began
+    uint64_t sleptAt_ = 0; // the grid cell in which a watching sleep began
 
   public:
     int moduleIndex;
     int blockSize;
 
   private:
-    int chunkStart_ = 0, chunkEnd_ = -1; // the chunk the engine is processing
-    int watchedCount_ = 0;               // -1: too many sources to watch
+    int chunkEnd_ = -1;    // end of the chunk the engine is processing
+    int watchedCount_ = 0; // -1: too many sources to watch
     bool quietSleep_ = false;
+    bool silenceDue_ = false; // a quiet sleep's zeroing waits for the next cell
+    bool resetDue_ = false;   // and so does the reset that clears its memory
     bool eventAhead_ = false;
+    bool continuesCall_ = false;
+    uint64_t renderedTo_ = 0; // the clock just past the last sample rendered
 
   public:
     int moduleCode = -1;
@@ -297,8 +315,8 @@ class QX_ModuleBase {
     // more than `memory` samples in a row (the module's memory holds nothing audible) and the
     // module is awake.
     bool quietLongerThan(int offset, int count, int memory);
-    // For an effect with memory: once quietLongerThan holds, clear the memory (Reset) and sleep
-    // quietly; true if it did.
+    // For an effect with memory: once quietLongerThan holds, sleep quietly and clear the memory
+    // (Reset) as the next cell starts; true if it did.
     bool clearWhenSilent(int offset, int count, int memory);
 
   private:

@@ -78,7 +78,7 @@ void QX_DSP_Noise::Render(int offset, int count) {
         for (int c = 0; c < channels; ++c)
             for (int i = offset; i < offset + count; ++i)
                 outputs[c][i] = 0.0f;
-        if (settle_.advance(count)) Sleep(offset, count);
+        if (settle_.advance(offset, count, blockSize)) Sleep(offset, count);
         return;
     }
     for (int i = offset; i < offset + count; ++i) {
@@ -150,7 +150,7 @@ void QX_DSP_Glide_F::Render(int offset, int count) {
     if (settle_.active()) {
         for (int i = offset; i < offset + count; ++i)
             out[i] = static_cast<float>(target_);
-        if (settle_.advance(count)) Sleep(offset, count);
+        if (settle_.advance(offset, count, blockSize)) Sleep(offset, count);
         return;
     }
     double y = enabled_ ? y_ : target_;
@@ -160,7 +160,8 @@ void QX_DSP_Glide_F::Render(int offset, int count) {
         out[i] = static_cast<float>(y);
     }
     y_ = y;
-    if (std::fabs(target_ - y_) < 1e-5) {
+    // Settled is judged where a call ends at a cell's end or an event, not at a host's cut.
+    if ((offset + count == blockSize || eventAhead()) && std::fabs(target_ - y_) < 1e-5) {
         y_ = target_;
         settle_.start(blockSize);
     }
@@ -256,7 +257,7 @@ void QX_DSP_GUItoV_Glide_Multi::Render(int offset, int count) {
             SendEvent(now, k, any ? 1 : 0, 0, 0.0f, nullptr);
     }
     runOn_ -= count;
-    if (!any && runOn_ < 0) Sleep(offset, count);
+    if (!any && runOn_ < 0 && offset + count == blockSize) Sleep(offset, count);
 }
 
 QX_DSP_GUItoV_Glide::QX_DSP_GUItoV_Glide(ModuleContext* context, bool createdHeld)

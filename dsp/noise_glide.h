@@ -10,11 +10,17 @@ namespace tarlix {
 // Writes a constant for one more block, then sleeps: consumers keep reading a full block.
 class Settling {
   public:
-    void start(int blockSize) { left_ = blockSize + 1; }
+    void start(int blockSize) { left_ = blockSize; } // a whole cell after this one
     void stop() { left_ = -1; }
     bool active() const { return left_ >= 0; }
-    // True when the module may now sleep.
-    bool advance(int count) { return left_ >= 0 && (left_ -= count) < 0; }
+    // True when the module may now sleep: its time has passed and the call ends a cell of the
+    // engine's grid, so it sleeps at the same sample whatever blocks the host cuts.
+    bool advance(int offset, int count, int cellLength) {
+        if (left_ < 0) return false;
+        left_ -= count;
+        if (left_ < 0 && offset + count != cellLength) left_ = 0;
+        return left_ < 0;
+    }
 
   private:
     int left_ = -1;

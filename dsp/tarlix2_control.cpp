@@ -296,9 +296,12 @@ void QX_DSP_Tarlix2_Control::renderChorusDrift(int n) {
     send(kOutChorusDepth, 0, b * chorusDepth_);
 }
 
-void QX_DSP_Tarlix2_Control::Render(int, int count) {
-    renderMelt(count);
-    renderChorusDrift(count);
+void QX_DSP_Tarlix2_Control::Render(int offset, int) {
+    // The random periods are counted in whole cells of the engine's grid, at each cell's first
+    // sample, so their values change at the same samples whatever blocks the host cuts.
+    const int n = offset == 0 ? blockSize : 0;
+    renderMelt(n);
+    renderChorusDrift(n);
     if (flags_[kChorusMode]) {
         flags_[kChorusMode] = false;
         if (chorusMode_ == 0) {

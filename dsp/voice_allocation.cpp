@@ -97,6 +97,8 @@ void QX_DSP_Midi_to_Poly_Gen2::Prepare() {
     lastNote_ = 60;
     float perMs = static_cast<float>(samplesPerMs());
     retriggerGap_ = static_cast<uint64_t>(perMs * 10.0f + 1.0f);
+    fadeLength_ = static_cast<int>(perMs * 10.0f);
+    if (fadeLength_ <= 0) fadeLength_ = 220;
     for (int v = 0; v < kMaxVoices; ++v)
         voices_[v] = Voice{};
     for (int16_t& v : noteVoice_)
@@ -174,6 +176,18 @@ void QX_DSP_Midi_to_Poly_Gen2::HandleEvent(const EventRecord& e, int) {
     case kInMpeActive:
         mpe_ = i != 0;
         break;
+    case kOpFadeEnd:
+        if (e.tag == kOwnTag) {
+            finishFade(i);
+            break;
+        }
+        [[fallthrough]];
+    case kOpFreeVoice:
+        if (e.tag == kOwnTag) {
+            if (inRange(i) && voices_[i].freeAt == now) freeNow(i);
+            break;
+        }
+        [[fallthrough]];
     default:
         if (e.port >= kInFadeOutFirst && e.port <= kInFadeOutLast) fadeOutAll();
         break;
@@ -228,7 +242,7 @@ void QX_DSP_Midi_to_Poly_Gen2::fadeOutAll() {
         Voice& voice = voices_[v];
         voice.pending = 0;
         if (voice.state == State::Free) continue;
-        if (voice.state != State::Fading) voice.state = State::Stolen;
+        if (voice.state != State::Fading && voice.state != State::Stolen) markStolen(v);
     }
     for (int16_t& n : noteVoice_)
         n = -1;
@@ -330,11 +344,21 @@ void QX_DSP_Midi_to_Poly_Gen2::steal(int v, uint32_t word) {
     const int note = data1(word);
     noteVoice_[note] = static_cast<int16_t>(v);
     // A voice already fading keeps its fade; only the note waiting for it changes.
-    if (voice.state != State::Stolen && voice.state != State::Fading) voice.state = State::Stolen;
+    if (voice.state != State::Stolen && voice.state != State::Fading) markStolen(v);
     voice.note = note;
     voice.pending = word;
     voice.start = now + retriggerGap_;
     wakeCollector();
+}
+
+// The fade starts at this sample and ends a fade length later, when the allocator, which runs
+// before the voice's modules, starts the waiting note at that very sample.
+void QX_DSP_Midi_to_Poly_Gen2::markStolen(int v) {
+    Voice& voice = voices_[v];
+    voice.state = State::Stolen;
+    voice.stolenAt = now;
+    voice.freeAt = 0;
+    PostEvent(now + static_cast<uint64_t>(fadeLength_), kOpFadeEnd, kOwnTag, v, 0.0f, nullptr);
 }
 
 void QX_DSP_Midi_to_Poly_Gen2::startNote(int v, uint32_t word) {
@@ -346,10 +370,14 @@ void QX_DSP_Midi_to_Poly_Gen2::startNote(int v, uint32_t word) {
         sendToVoice(now, v, kOutChannel,
                     (statusByte(word) & 15) - 1 < 0 ? 0 : (statusByte(word) & 15) - 1, 0.0f);
     noteVoice_[note] = static_cast<int16_t>(v);
+    // From a free voice the note's sound starts here; a legato move or a restart after a fade
+    // goes on from modules that kept running.
+    if (voice.state == State::Free) voice.soundsFrom = now;
     voice.state = State::Playing;
     voice.note = note;
     voice.start = now;
     voice.pending = 0;
+    voice.freeAt = 0;
     wakeVoice(v);
     const float velocity = static_cast<float>(data2(word)) / 127.0f;
     const float octave = static_cast<float>(data2(word)) > velocityThreshold_ ? 0.1f : 0.0f;
@@ -412,7 +440,20 @@ void QX_DSP_Midi_to_Poly_Gen2::releaseKey(int note, int) {
 void QX_DSP_Midi_to_Poly_Gen2::FreeVoice(int v) {
     if (!inRange(v)) return;
     Voice& voice = voices_[v];
-    if (voice.state == State::Stolen || voice.state == State::Fading) return;
+    if (voice.state == State::Stolen || voice.state == State::Fading || voice.freeAt) return;
+    // The call comes at the end of the amplitude stage's render, wherever the host cut the
+    // cell; the voice's modules run to the cell's end and are held before the next one.
+    freeAtNextCell(v);
+}
+
+void QX_DSP_Midi_to_Poly_Gen2::freeAtNextCell(int v) {
+    const uint64_t cellEnd = context->gridStart + static_cast<uint64_t>(blockSize);
+    voices_[v].freeAt = cellEnd > context->clock ? cellEnd : context->clock;
+    PostEvent(voices_[v].freeAt, kOpFreeVoice, kOwnTag, v, 0.0f, nullptr);
+}
+
+void QX_DSP_Midi_to_Poly_Gen2::freeNow(int v) {
+    Voice& voice = voices_[v];
     if (voice.note >= 0 && noteVoice_[voice.note] == v) noteVoice_[voice.note] = -1;
     voice = Voice{};
     holdVoice(v);
@@ -424,18 +465,21 @@ bool QX_DSP_Midi_to_Poly_Gen2::beginFade(int v) {
     return true;
 }
 
-void QX_DSP_Midi_to_Poly_Gen2::FinishFade(int v, uint64_t time) {
+// Due a fade length after the steal. A voice restarted, freed or reset since has moved on.
+void QX_DSP_Midi_to_Poly_Gen2::finishFade(int v) {
     if (!inRange(v)) return;
     Voice& voice = voices_[v];
-    now = time;
-    if (!voice.pending) {
-        if (voice.note >= 0 && noteVoice_[voice.note] == v) noteVoice_[voice.note] = -1;
-        voice = Voice{};
-        holdVoice(v);
+    if (voice.state != State::Stolen && voice.state != State::Fading) return;
+    if (voice.stolenAt + static_cast<uint64_t>(fadeLength_) != now) return;
+    if (voice.pending) {
+        startNote(v, voice.pending);
         return;
     }
-    startNote(v, voice.pending);
-    setStatus(status() & ~(kStatusAsleep | kStatusWatching));
+    // Nothing waits: freed, its modules held from the next cell (the collector has faded it
+    // out by then).
+    if (voice.note >= 0 && noteVoice_[voice.note] == v) noteVoice_[voice.note] = -1;
+    voice = Voice{};
+    freeAtNextCell(v);
 }
 
 void QX_DSP_Midi_to_Poly_Gen2::sendToVoice(uint64_t time, int voice, int output, int32_t i,
@@ -456,8 +500,10 @@ void QX_DSP_Midi_to_Poly_Gen2::sendToVoice(uint64_t time, int voice, int output,
 void QX_DSP_Midi_to_Poly_Gen2::wakeVoice(int v) {
     for (int m = 0; m < groupModulesPerVoice; ++m) {
         int index = groupStart + v * groupModulesPerVoice + m;
-        if (index >= 0 && index < kMaxModules)
+        if (index >= 0 && index < kMaxModules) {
+            if (context->status[index] & kStatusHeld) context->awakeFrom[index] = now;
             context->setStatus(index, context->status[index] & ~kStatusHeld);
+        }
     }
 }
 
@@ -537,10 +583,17 @@ void QX_DSP_Poly_to_Mono::AttachVoiceGroup(QX_ModuleBase* head, int sourceIndex,
 
 void QX_DSP_Poly_to_Mono::Prepare() {
     float perMs = static_cast<float>(samplesPerMs());
-    fadeLength_ = static_cast<int>(perMs * 10.0f);
-    if (fadeLength_ <= 0) fadeLength_ = 220;
     riseLength_ = static_cast<int>(perMs * 2.0f);
     if (riseLength_ <= 0) riseLength_ = 96;
+    Suspend();
+}
+
+void QX_DSP_Poly_to_Mono::Suspend() {
+    for (int v = 0; v < QX_DSP_Midi_to_Poly_Gen2::kMaxVoices; ++v) {
+        gain_[v] = 0.0f;
+        countdown_[v] = 0;
+        rising_[v] = 0;
+    }
 }
 
 void QX_DSP_Poly_to_Mono::Render(int offset, int count) {
@@ -549,49 +602,50 @@ void QX_DSP_Poly_to_Mono::Render(int offset, int count) {
     for (int c = 0; c < 2; ++c)
         if (outputs[c]) std::memset(outputs[c] + offset, 0, sizeof(float) * count);
     const int voices = allocator_ ? allocator_->voiceCount() : 0;
-    const float step = 1.0f / static_cast<float>(fadeLength_);
     for (int v = 0; v < voices; ++v) {
         using State = QX_DSP_Midi_to_Poly_Gen2::State;
-        State s = allocator_->state(v);
-        if (s == State::Free) continue;
-        if (allocator_->beginFade(v)) {
-            gain_[v] = 1.0f;
-            countdown_[v] = fadeLength_;
-            rising_[v] = 0;
-            s = State::Fading;
-        }
-        any = true;
-        for (int c = 0; c < channels_ && c < 2; ++c) {
-            const float* src = sources_[c][v];
-            float* out = outputs[c];
-            if (!src || !out) continue;
-            if (s == State::Fading) {
-                float g = gain_[v];
-                for (int i = offset; i < end; ++i) {
-                    g = g > step ? g - step : 0.0f;
-                    out[i] += src[i] * g;
-                }
-            } else if (rising_[v] > 0) {
-                const float per = 1.0f / static_cast<float>(riseLength_);
-                int left = rising_[v];
-                for (int i = offset; i < end; ++i) {
-                    out[i] += src[i] * (1.0f - static_cast<float>(left) * per);
-                    left = left > 0 ? left - 1 : 0;
-                }
-            } else {
-                for (int i = offset; i < end; ++i)
-                    out[i] += src[i];
+        // A voice's steal, fade end and restart fall on their own samples, not on this call's
+        // edges, so the mix does not depend on where the host cut its blocks. The allocator
+        // ends the fade (restarting or freeing the voice) at its last sample, before this
+        // module runs: the fade is counted here, whatever state the voice has reached since.
+        for (int i = offset; i < end;) {
+            if (countdown_[v] > 0) {
+                any = true;
+                const int n = countdown_[v] < end - i ? countdown_[v] : end - i;
+                mixFading(v, i, i + n);
+                i += n;
+                countdown_[v] -= n;
+                if (countdown_[v] == 0 && allocator_->state(v) != State::Free)
+                    rising_[v] = riseLength_; // restarted
+                continue;
             }
-        }
-        if (s == State::Fading) {
-            gain_[v] = gain_[v] - step * count > 0.0f ? gain_[v] - step * count : 0.0f;
-            countdown_[v] -= count;
-            if (countdown_[v] < 1) {
-                allocator_->FinishFade(v, now + count);
-                if (allocator_->state(v) != State::Free) rising_[v] = riseLength_; // restarted
+            const State s = allocator_->state(v);
+            if (s == State::Free || s == State::Fading) break; // free, or faded out
+            any = true;
+            // A note started later in this call: its modules' buffers hold nothing of it before.
+            const uint64_t from = allocator_->soundsFrom(v);
+            if (const uint64_t here = now + static_cast<uint64_t>(i - offset); from > here) {
+                if (from - here >= static_cast<uint64_t>(end - i)) break;
+                i += static_cast<int>(from - here);
             }
-        } else if (rising_[v] > 0) {
-            rising_[v] = rising_[v] > count ? rising_[v] - count : 0;
+            if (s == State::Stolen) {
+                const uint64_t at = allocator_->stolenAt(v);
+                const uint64_t here = now + static_cast<uint64_t>(i - offset);
+                const int until = at > here ? (at - here < static_cast<uint64_t>(end - i)
+                                                   ? i + static_cast<int>(at - here)
+                                                   : end)
+                                            : i;
+                mixPlaying(v, i, until);
+                i = until;
+                if (i >= end) break;
+                allocator_->beginFade(v);
+                gain_[v] = 1.0f;
+                countdown_[v] = allocator_->fadeLength();
+                rising_[v] = 0;
+                continue;
+            }
+            mixPlaying(v, i, end);
+            i = end;
         }
     }
     if (any != active_) {
@@ -604,6 +658,50 @@ void QX_DSP_Poly_to_Mono::Render(int offset, int count) {
     } else if ((silentSamples_ += count) > blockSize) {
         Sleep(offset, count); // zeros stay in the buffers for a whole block
     }
+}
+
+} // namespace tarlix
+
+namespace tarlix {
+
+void QX_DSP_Poly_to_Mono::mixPlaying(int v, int from, int to) {
+    if (to <= from) return;
+    const float per = 1.0f / static_cast<float>(riseLength_);
+    for (int c = 0; c < channels_ && c < 2; ++c) {
+        const float* src = sources_[c][v];
+        float* out = outputs[c];
+        if (!src || !out) continue;
+        if (rising_[v] > 0) {
+            int left = rising_[v];
+            for (int i = from; i < to; ++i) {
+                out[i] += src[i] * (1.0f - static_cast<float>(left) * per);
+                left = left > 0 ? left - 1 : 0;
+            }
+        } else {
+            for (int i = from; i < to; ++i)
+                out[i] += src[i];
+        }
+    }
+    rising_[v] = rising_[v] > to - from ? rising_[v] - (to - from) : 0;
+}
+
+void QX_DSP_Poly_to_Mono::mixFading(int v, int from, int to) {
+    const float step = 1.0f / static_cast<float>(allocator_->fadeLength());
+    float g = gain_[v];
+    for (int c = 0; c < channels_ && c < 2; ++c) {
+        const float* src = sources_[c][v];
+        float* out = outputs[c];
+        if (!src || !out) continue;
+        g = gain_[v];
+        for (int i = from; i < to; ++i) {
+            g = g > step ? g - step : 0.0f;
+            out[i] += src[i] * g;
+        }
+    }
+    g = gain_[v];
+    for (int i = from; i < to; ++i)
+        g = g > step ? g - step : 0.0f;
+    gain_[v] = g;
 }
 
 } // namespace tarlix

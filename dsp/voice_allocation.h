@@ -73,15 +73,21 @@ class QX_DSP_Midi_to_Poly_Gen2 : public QX_DSP_VoiceGroupHead {
     void ConnectVoiceOutput(QX_ModuleBase* destination, int output, int input, int voice) override;
     void setVoiceGroup(int firstModule, int voiceCount, int modulesPerVoice) override;
 
-    // Called by the voice's amplitude stage when its release has ended.
+    // Called by the voice's amplitude stage when its release has ended: the voice is freed at
+    // the start of the next 128-sample cell of the engine's grid, wherever the host cut.
     void FreeVoice(int voice);
-    // Called by the collector when a stolen voice has faded out.
-    void FinishFade(int voice, uint64_t time);
     void setCollector(QX_DSP_Poly_to_Mono* collector) { collector_ = collector; }
 
     State state(int voice) const { return inRange(voice) ? voices_[voice].state : State::Free; }
     // The collector takes a stolen voice over for its fade.
     bool beginFade(int voice);
+    // The sample at which a stolen voice's fade is due.
+    uint64_t stolenAt(int voice) const { return inRange(voice) ? voices_[voice].stolenAt : 0; }
+    // The sample at which the voice's current note started: its modules' buffers hold nothing
+    // of it before.
+    uint64_t soundsFrom(int voice) const { return inRange(voice) ? voices_[voice].soundsFrom : 0; }
+    // Samples a stolen voice takes to fade out; its waiting note starts when they have passed.
+    int fadeLength() const { return fadeLength_; }
     int voiceOfNote(int note) const { return note >= 0 && note < 128 ? noteVoice_[note] : -1; }
     int activeVoices() const;
     int voiceCount() const { return voiceTotal_; }
@@ -92,8 +98,20 @@ class QX_DSP_Midi_to_Poly_Gen2 : public QX_DSP_VoiceGroupHead {
         State state = State::Free;
         int note = -1;
         uint64_t start = 0;
-        uint32_t pending = 0; // note-on waiting for the fade, 0 = none
+        uint32_t pending = 0;    // note-on waiting for the fade, 0 = none
+        uint64_t stolenAt = 0;   // sample the steal happened at: the fade starts there
+        uint64_t freeAt = 0;     // its release has ended: freed at this sample (a cell's start)
+        uint64_t soundsFrom = 0; // the sample its note started at
     };
+    // Operations the allocator posts to itself, due at a sample of the engine's clock: the end
+    // of a stolen voice's fade, and the freeing of a voice whose release has ended.
+    static constexpr int kOpFadeEnd = 61;
+    static constexpr int kOpFreeVoice = 62;
+    static constexpr int kOwnTag = 0x5646;
+    void markStolen(int v);
+    void finishFade(int v);
+    void freeNow(int v);
+    void freeAtNextCell(int v);
 
     bool inRange(int v) const { return v >= 0 && v < voiceTotal_; }
     void handleMidi(uint32_t word, float value, int voice, bool deferred);
@@ -127,6 +145,7 @@ class QX_DSP_Midi_to_Poly_Gen2 : public QX_DSP_VoiceGroupHead {
     float portamento_ = 0.0f;
     bool sustain_ = false;
     uint64_t retriggerGap_ = 442;
+    int fadeLength_ = 441;
     int transpose_ = 0;
     float velocityThreshold_ = 200.0f;
     QX_DSP_Poly_to_Mono* collector_ = nullptr;
@@ -163,6 +182,7 @@ class QX_DSP_Poly_to_Mono : public QX_ModuleBase {
     enum Output { kOutLeft = 0, kOutRight = 1 };
     QX_DSP_Poly_to_Mono(ModuleContext* context, bool createdHeld);
     void Prepare() override;
+    void Suspend() override;
     void Render(int offset, int count) override;
     void AttachVoiceGroup(QX_ModuleBase* head, int sourceIndex, int voiceCount, int modulesPerVoice,
                           int output, int input) override;
@@ -172,9 +192,10 @@ class QX_DSP_Poly_to_Mono : public QX_ModuleBase {
     QX_DSP_Midi_to_Poly_Gen2* allocator_ = nullptr;
     const float* sources_[kChannels][QX_DSP_Midi_to_Poly_Gen2::kMaxVoices] = {};
     int channels_ = 0;
+    void mixPlaying(int voice, int from, int to);
+    void mixFading(int voice, int from, int to);
     float gain_[QX_DSP_Midi_to_Poly_Gen2::kMaxVoices] = {};
-    int countdown_[QX_DSP_Midi_to_Poly_Gen2::kMaxVoices] = {};
-    int fadeLength_ = 441;
+    int countdown_[QX_DSP_Midi_to_Poly_Gen2::kMaxVoices] = {}; // samples of the fade left
     // A stolen voice's new note comes in over a short rise: the voice's oversampled shapers
     // still hold the faded note's last samples and ring on the jump from it to the new note.
     int rising_[QX_DSP_Midi_to_Poly_Gen2::kMaxVoices] = {}; // samples of the rise left

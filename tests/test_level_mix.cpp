@@ -98,7 +98,9 @@ TEST_F(Glue, TheSummerTakesTheSourcesAimedAtIt) {
     }
     EXPECT_FALSE(asleep(1));
     fx.setParameter(10, 0.0f); // aimed elsewhere: only the constant and the offset remain
-    run(6); // settles over one chunk of the engine's 128-sample grid, then sleeps
+    // Settles over a whole cell of the engine's 128-sample grid and sleeps at a cell's end (the
+    // fifth, after these blocks of 64).
+    run(7);
     EXPECT_FLOAT_EQ(sum[10], 5.0f);
     EXPECT_TRUE(asleep(1)); // constant: it sleeps
 }
