@@ -483,8 +483,8 @@ void runTwoPoleSection(StageSlots slotsOne, StageSlots slotsTwo, const float* sr
 void QX_DSP_Multi_Filter::runTwoPole(Section* st, const float* in, float* out, int offset,
                                      int count, bool continues) const {
     if (count <= 0) return;
-    using Run =
-        void (*)(StageSlots, StageSlots, const float*, float*, int, const float(*)[kMaxChunk], bool);
+    using Run = void (*)(StageSlots, StageSlots, const float*, float*, int,
+                         const float(*)[kMaxChunk], bool);
     // Type 5 is one stage per section, 6 two stages sharing a set, 7 and 8 two stages with two.
     static constexpr Run kRuns[2][3] = {
         {runTwoPoleSection<false, false, false>, runTwoPoleSection<false, true, false>,
@@ -498,8 +498,8 @@ void QX_DSP_Multi_Filter::runTwoPole(Section* st, const float* in, float* out, i
         // One stage per section, all on one set: two sections run as one section's pair.
         const Run twoSections = kRuns[perSampleCoefficients_ ? 1 : 0][1];
         for (; k + 1 < sections_; k += 2)
-            twoSections({st[k].s, 0}, {st[k + 1].s, 0}, (k == 0 ? in : out) + offset,
-                        out + offset, count, coef_, continues);
+            twoSections({st[k].s, 0}, {st[k + 1].s, 0}, (k == 0 ? in : out) + offset, out + offset,
+                        count, coef_, continues);
     }
     for (; k < sections_; ++k)
         run({st[k].s, 0}, {st[k].s, 1}, (k == 0 ? in : out) + offset, out + offset, count, coef_,
