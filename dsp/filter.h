@@ -19,63 +19,48 @@ struct LookupTables;
 struct BiquadSection {
     float x1 = 0.0f, x2 = 0.0f;
     double y1 = 0.0, y2 = 0.0;
+
+    // The history in locals for a loop: one step of the recursion.
+    struct History {
+        float x1, x2;
+        double y1, y2;
+        double step(float x, float b0, float b1, float b2, double a1, double a2) {
+            const double y = static_cast<double>(b0 * x) + static_cast<double>(b1 * x1) +
+                             static_cast<double>(b2 * x2) - a1 * y1 - a2 * y2;
+            x2 = x1;
+            x1 = x;
+            y2 = y1;
+            y1 = y;
+            return y;
+        }
+    };
+    History history() const { return {x1, x2, y1, y2}; }
+    void keep(const History& h) { x1 = h.x1, x2 = h.x2, y1 = h.y1, y2 = h.y2; }
+
     // coefficient(i, k): b0, b1, b2, a1, a2 (k = 0..4) for sample i.
     template <typename Coefficients>
     void run(const float* in, float* out, int from, int to, const Coefficients& coefficient) {
-        float px1 = x1, px2 = x2;
-        double py1 = y1, py2 = y2;
-        for (int i = from; i < to; ++i) {
-            const float x = in[i];
-            const double y = static_cast<double>(coefficient(i, 0) * x) +
-                             static_cast<double>(coefficient(i, 1) * px1) +
-                             static_cast<double>(coefficient(i, 2) * px2) -
-                             static_cast<double>(coefficient(i, 3)) * py1 -
-                             static_cast<double>(coefficient(i, 4)) * py2;
-            px2 = px1;
-            px1 = x;
-            py2 = py1;
-            py1 = y;
-            out[i] = static_cast<float>(y);
-        }
-        x1 = px1;
-        x2 = px2;
-        y1 = py1;
-        y2 = py2;
+        History h = history();
+        for (int i = from; i < to; ++i)
+            out[i] =
+                static_cast<float>(h.step(in[i], coefficient(i, 0), coefficient(i, 1),
+                                          coefficient(i, 2), coefficient(i, 3), coefficient(i, 4)));
+        keep(h);
     }
     // Two sections in a row, sample by sample: each recursion waits on its own last output, so
     // running them side by side overlaps the two chains. The same sums as two run() calls.
     template <typename Coefficients>
     static void runPair(BiquadSection& first, BiquadSection& second, const float* in, float* out,
                         int from, int to, const Coefficients& coefficient) {
-        float ax1 = first.x1, ax2 = first.x2, bx1 = second.x1, bx2 = second.x2;
-        double ay1 = first.y1, ay2 = first.y2, by1 = second.y1, by2 = second.y2;
+        History a = first.history(), b = second.history();
         for (int i = from; i < to; ++i) {
             const float b0 = coefficient(i, 0), b1 = coefficient(i, 1), b2 = coefficient(i, 2);
             const double a1 = coefficient(i, 3), a2 = coefficient(i, 4);
-            const float x = in[i];
-            const double ya = static_cast<double>(b0 * x) + static_cast<double>(b1 * ax1) +
-                              static_cast<double>(b2 * ax2) - a1 * ay1 - a2 * ay2;
-            ax2 = ax1;
-            ax1 = x;
-            ay2 = ay1;
-            ay1 = ya;
-            const float xb = static_cast<float>(ya);
-            const double yb = static_cast<double>(b0 * xb) + static_cast<double>(b1 * bx1) +
-                              static_cast<double>(b2 * bx2) - a1 * by1 - a2 * by2;
-            bx2 = bx1;
-            bx1 = xb;
-            by2 = by1;
-            by1 = yb;
-            out[i] = static_cast<float>(yb);
+            const double ya = a.step(in[i], b0, b1, b2, a1, a2);
+            out[i] = static_cast<float>(b.step(static_cast<float>(ya), b0, b1, b2, a1, a2));
         }
-        first.x1 = ax1;
-        first.x2 = ax2;
-        first.y1 = ay1;
-        first.y2 = ay2;
-        second.x1 = bx1;
-        second.x2 = bx2;
-        second.y1 = by1;
-        second.y2 = by2;
+        first.keep(a);
+        second.keep(b);
     }
     // The same section on two channels (left in `a`, right in `b`), sample by sample: the two
     // recursions are independent and overlap. The same sums as two run() calls.
@@ -83,35 +68,16 @@ struct BiquadSection {
     static void runStereo(BiquadSection& a, BiquadSection& b, const float* inA, float* outA,
                           const float* inB, float* outB, int from, int to,
                           const Coefficients& coefficient) {
-        float ax1 = a.x1, ax2 = a.x2, bx1 = b.x1, bx2 = b.x2;
-        double ay1 = a.y1, ay2 = a.y2, by1 = b.y1, by2 = b.y2;
+        History l = a.history(), r = b.history();
         for (int i = from; i < to; ++i) {
             const float b0 = coefficient(i, 0), b1 = coefficient(i, 1), b2 = coefficient(i, 2);
             const double a1 = coefficient(i, 3), a2 = coefficient(i, 4);
-            const float xa = inA[i], xb = inB[i];
-            const double ya = static_cast<double>(b0 * xa) + static_cast<double>(b1 * ax1) +
-                              static_cast<double>(b2 * ax2) - a1 * ay1 - a2 * ay2;
-            const double yb = static_cast<double>(b0 * xb) + static_cast<double>(b1 * bx1) +
-                              static_cast<double>(b2 * bx2) - a1 * by1 - a2 * by2;
-            ax2 = ax1;
-            ax1 = xa;
-            ay2 = ay1;
-            ay1 = ya;
-            bx2 = bx1;
-            bx1 = xb;
-            by2 = by1;
-            by1 = yb;
-            outA[i] = static_cast<float>(ya);
-            outB[i] = static_cast<float>(yb);
+            const float xl = inA[i], xr = inB[i];
+            outA[i] = static_cast<float>(l.step(xl, b0, b1, b2, a1, a2));
+            outB[i] = static_cast<float>(r.step(xr, b0, b1, b2, a1, a2));
         }
-        a.x1 = ax1;
-        a.x2 = ax2;
-        a.y1 = ay1;
-        a.y2 = ay2;
-        b.x1 = bx1;
-        b.x2 = bx2;
-        b.y1 = by1;
-        b.y2 = by2;
+        a.keep(l);
+        b.keep(r);
     }
     void settle() {
         constexpr double kBound = 20.0;

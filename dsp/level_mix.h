@@ -22,17 +22,6 @@ class QX_DSP_Level_Base : public QX_ModuleBase {
     // A multiplier that is not wired counts as 1.
     float gain(int k, int i) const { return inputs[k] ? in(k, i) : 1.0f; }
     bool varies(int k) const { return inputs[k] && inputSource[k]; }
-    // Input k across the call's samples as one buffer indexed from 0: a source's own, or its
-    // single value (`unwired` when nothing is wired) copied into `scratch` (kMaxChunk floats),
-    // so a per-sample loop reads plain arrays and vectorises.
-    const float* span(int k, float unwired, float* scratch, int offset, int count) const {
-        const float* p = inputs[k];
-        if (p && inputSource[k]) return p + offset;
-        const float v = p ? p[0] : unwired;
-        for (int i = 0; i < count; ++i)
-            scratch[i] = v;
-        return scratch;
-    }
     virtual void compute(int offset, int count) = 0;
     // Some input's buffer may still change; a stage with none writes its constant for a whole
     // block and sleeps until a source runs again.

@@ -293,6 +293,17 @@ class QX_ModuleBase {
     // Input k reads a constant or a parameter (not a module): such an input sends no event,
     // so a module takes its value in Prepare.
     bool hasConstant(int k) const { return inputs[k] && !inputSource[k]; }
+    // Input k across a call's samples as one buffer indexed from 0: a source's own, or its
+    // single value (`unwired` when nothing is wired) copied into `scratch` (kMaxChunk floats),
+    // so a per-sample loop reads plain arrays and vectorises.
+    const float* span(int k, float unwired, float* scratch, int offset, int count) const {
+        const float* p = inputs[k];
+        if (p && inputSource[k]) return p + offset;
+        const float v = p ? p[0] : unwired;
+        for (int i = 0; i < count; ++i)
+            scratch[i] = v;
+        return scratch;
+    }
     // Whole number on input k: a parameter carries an option index x 0.1, a constant the
     // number itself; the fallback when unwired, fed by a module, or not finite.
     int wholeInput(int k, int fallback) const;

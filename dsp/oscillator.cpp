@@ -513,16 +513,10 @@ void QX_DSP_Tarlix2_OSC_Combine::Render(int offset, int count) {
     case kSync: { // the sync itself happens in oscillator 2
         // Each input as a plain array (a held value copied out), so the sum vectorises.
         float held[4][kMaxChunk];
-        const auto span = [&](int k, float unwired, float* scratch) -> const float* {
-            const float* p = inputs[k];
-            if (p && inputSource[k]) return p + offset;
-            const float v = p ? p[0] : unwired;
-            for (int i = 0; i < count; ++i)
-                scratch[i] = v;
-            return scratch;
-        };
-        const float *x = span(kInA, 0.0f, held[0]), *gx = span(kInALevel, 1.0f, held[1]),
-                    *y = span(kInB, 0.0f, held[2]), *gy = span(kInBLevel, 1.0f, held[3]);
+        const float *x = span(kInA, 0.0f, held[0], offset, count),
+                    *gx = span(kInALevel, 1.0f, held[1], offset, count),
+                    *y = span(kInB, 0.0f, held[2], offset, count),
+                    *gy = span(kInBLevel, 1.0f, held[3], offset, count);
         float* o = out + offset;
         for (int i = 0; i < count; ++i)
             o[i] = x[i] * gx[i] + y[i] * gy[i];
