@@ -111,7 +111,21 @@ void QX_DSP_Adder::compute(int offset, int count) {
         const float* first = live[0] + offset;
         for (int i = 0; i < count; ++i)
             dst[i] = base + first[i];
-        for (int m = 1; m < n; ++m) {
+        // Up to four sources per pass over the chunk (each sample's sum still in list order),
+        // so the running sums are loaded and stored a quarter as often.
+        int m = 1;
+        for (; m + 4 <= n; m += 4) {
+            const float *a = live[m] + offset, *b = live[m + 1] + offset,
+                        *c = live[m + 2] + offset, *d = live[m + 3] + offset;
+            for (int i = 0; i < count; ++i)
+                dst[i] = (((dst[i] + a[i]) + b[i]) + c[i]) + d[i];
+        }
+        for (; m + 2 <= n; m += 2) {
+            const float *a = live[m] + offset, *b = live[m + 1] + offset;
+            for (int i = 0; i < count; ++i)
+                dst[i] = (dst[i] + a[i]) + b[i];
+        }
+        for (; m < n; ++m) {
             const float* src = live[m] + offset;
             for (int i = 0; i < count; ++i)
                 dst[i] += src[i];
