@@ -115,8 +115,8 @@ void QX_DSP_Adder::compute(int offset, int count) {
         // so the running sums are loaded and stored a quarter as often.
         int m = 1;
         for (; m + 4 <= n; m += 4) {
-            const float *a = live[m] + offset, *b = live[m + 1] + offset,
-                        *c = live[m + 2] + offset, *d = live[m + 3] + offset;
+            const float *a = live[m] + offset, *b = live[m + 1] + offset, *c = live[m + 2] + offset,
+                        *d = live[m + 3] + offset;
             for (int i = 0; i < count; ++i)
                 dst[i] = (((dst[i] + a[i]) + b[i]) + c[i]) + d[i];
         }

@@ -50,7 +50,9 @@ struct Range {
 };
 
 // ln(1 + x) for two doubles at a time, read from the first lane.
-double vectorLog1p(double x) { return _mm_cvtsd_f64(tarlix::vmath::log1p(_mm_set1_pd(x))); }
+double vectorLog1p(double x) {
+    return _mm_cvtsd_f64(tarlix::vmath::log1p(_mm_set1_pd(x)));
+}
 
 double worstUlps(const Range& r, int steps = 20000) {
     double worst = 0.0;
