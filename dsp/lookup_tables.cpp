@@ -6,6 +6,7 @@
 #include <emmintrin.h>
 
 #include "common/portable_math.h"
+#include "dsp/vector_math.h"
 
 namespace tarlix {
 
@@ -90,7 +91,7 @@ void LookupTables::pitchIncrements(const float* pitch, float tune, float* out, i
     int i = 0;
     for (; i + 4 <= count; i += 4) {
         __m128 v = _mm_loadu_ps(pitch + i);
-        v = _mm_and_ps(v, _mm_cmpeq_ps(_mm_sub_ps(v, v), zero)); // not finite: 0
+        v = vmath::finiteOrZero(v);
         __m128 x = _mm_mul_ps(_mm_add_ps(_mm_mul_ps(v, tune4), offset), scale);
         x = _mm_min_ps(_mm_max_ps(x, zero), top); // max gives 0 for NaN, as the scalar test
         const __m128i whole = _mm_cvttps_epi32(x);

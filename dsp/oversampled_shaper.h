@@ -10,7 +10,6 @@
 //   float plainBound(int i) const                     residual is 0 wherever |u| <= this
 //   __m128d residual(__m128d u, int i) const          curve(u) - slope u
 //   __m128d antiderivative(__m128d u, int i) const    of residual, in u
-//   __m128d plain(__m128d a, __m128d b, int i) const  mask: residual is 0 from a to b (or 0)
 //   bool same(int i, int j) const                     the curve is the same at i and j
 #pragma once
 #include <emmintrin.h>
@@ -26,7 +25,6 @@ namespace tarlix {
 
 class OversampledShaper {
   public:
-    static constexpr int kFactor = 4;
     // Input held still this long leaves every filter of the stage settled to float precision
     // (the slowest pole, the low-pass's 0.942 per base sample, has fallen to 3e-7).
     static constexpr int kSettle = 256;
@@ -107,9 +105,7 @@ class OversampledShaper {
     static void forgetBadSamples(const float* x, float* clean, int count) {
         int n = 0;
         for (; n + 4 <= count; n += 4) {
-            const __m128 v = _mm_loadu_ps(x + n); // v - v is 0 exactly where v is finite
-            _mm_storeu_ps(clean + n,
-                          _mm_and_ps(_mm_cmpeq_ps(_mm_sub_ps(v, v), _mm_setzero_ps()), v));
+            _mm_storeu_ps(clean + n, vmath::finiteOrZero(_mm_loadu_ps(x + n)));
         }
         for (; n < count; ++n)
             clean[n] = std::isfinite(x[n]) ? x[n] : 0.0f;
@@ -179,7 +175,11 @@ class OversampledShaper {
         const __m128d r = _mm_movemask_pd(wide) == 3
                               ? quotient
                               : vmath::select(wide, quotient, shape.residual(mid, i));
-        return _mm_andnot_pd(shape.plain(a, b, i), r);
+        // Both ends within the plain bound, so all between: no residual on that segment.
+        const __m128d bound = _mm_set1_pd(shape.plainBound(i));
+        const __m128d plain =
+            _mm_and_pd(_mm_cmple_pd(vmath::abs(a), bound), _mm_cmple_pd(vmath::abs(b), bound));
+        return _mm_andnot_pd(plain, r);
     }
 
     Allpass up1_[2] = {}, up2_ = {}, down2_ = {};

@@ -19,10 +19,8 @@ struct QuarticShape {
     static double ceiling(double g, double a) { return a / (0.333 * g + 0.667); }
     float slope(int i) const { return 1.0f - amount[i]; }
     bool same(int i, int j) const { return drive[i] == drive[j] && amount[i] == amount[j]; }
+    // The dry signal alone when the amount is 0; otherwise nowhere.
     float plainBound(int i) const { return amount[i] == 0.0f ? INFINITY : -1.0f; }
-    __m128d plain(__m128d, __m128d, int i) const { // the dry signal alone
-        return amount[i] == 0.0f ? _mm_castsi128_pd(_mm_set1_epi32(-1)) : _mm_setzero_pd();
-    }
     __m128d residual(__m128d u, int i) const {
         if (amount[i] == 0.0f) return _mm_setzero_pd();
         const double g = driveAt(i), s = ceiling(g, amount[i]);
@@ -60,10 +58,6 @@ struct KneeShape {
     float slope(int) const { return 1.0f; }
     bool same(int i, int j) const { return threshold[i] == threshold[j]; }
     float plainBound(int i) const { return threshold[i]; }
-    __m128d plain(__m128d a, __m128d b, int i) const { // both ends, so all between, below it
-        const __m128d t = _mm_set1_pd(threshold[i]);
-        return _mm_and_pd(_mm_cmple_pd(vmath::abs(a), t), _mm_cmple_pd(vmath::abs(b), t));
-    }
     __m128d residual(__m128d y, int i) const {
         const __m128d o = over(y, i), above = _mm_cmpgt_pd(o, _mm_setzero_pd());
         const __m128d k = _mm_set1_pd(knee);

@@ -1,4 +1,4 @@
-// Two doubles at a time (SSE2) for the waveshapers' antiderivatives: a few lane helpers and
+// SSE2 lane helpers, mostly two doubles at a time for the waveshapers' antiderivatives, and
 // ln(1 + x), written with IEEE additions, multiplications and divisions only, so every build
 // computes the same bits whatever its C library.
 #pragma once
@@ -8,6 +8,10 @@
 
 namespace tarlix::vmath {
 
+// Four floats with each one that is not finite made 0 (v - v is 0 exactly where v is finite).
+inline __m128 finiteOrZero(__m128 v) {
+    return _mm_and_ps(v, _mm_cmpeq_ps(_mm_sub_ps(v, v), _mm_setzero_ps()));
+}
 inline __m128d abs(__m128d x) {
     return _mm_andnot_pd(_mm_set1_pd(-0.0), x);
 }
